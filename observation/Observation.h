@@ -1,0 +1,32 @@
+// The weather the gauges show now and the targets decoded from the last report.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace stormbell {
+
+struct Observation {
+    std::int16_t OTemp = 0;   ///< shown temperature, whole °F
+    std::int16_t NewTemp = 0; ///< target temperature, whole °F
+    std::int32_t OHumd = 0;   ///< shown relative humidity, whole percent
+    std::int32_t NewHumd = 0; ///< target relative humidity, 0..100
+    double OHeatIndex = 0;    ///< shown heat index, °F, always whole
+    double NewHeatIndex = 0;  ///< target heat index, always whole
+    double OChill = 0;        ///< shown wind chill, °F, always whole
+    double NewChill = 0;      ///< target wind chill, always whole
+    std::string OPresInfo;    ///< shown altimeter pressure, inHg, decimal text
+    std::string NewPresInfo;  ///< target altimeter pressure as cut from the report
+    std::string OWDInfo;      ///< shown wind direction: three digits of degrees, or "VRB"
+    std::string NewWDInfo;    ///< target wind direction: degrees text, "000" calm, "VRB"
+    std::string OWSInfo;      ///< shown wind speed, whole knots as text
+    std::string NewWSInfo;    ///< target wind speed, knots text, "00" calm
+    std::string TempCText;    ///< Celsius temperature text last cut from a report
+    std::string DewCText;     ///< Celsius dew point text last cut from a report
+    std::string DisplayMode;  ///< "0" English skin, anything else Metric
+
+    /// Start-up rule: every target takes its shown value, so nothing moves before a report.
+    void SetTargetsToShown();
+};
+
+} // namespace stormbell

@@ -1,0 +1,146 @@
+#include "platform/TextConvert.h"
+
+#include <clocale>
+#include <cmath>
+#include <limits>
+
+#include <gtest/gtest.h>
+
+namespace stormbell {
+namespace {
+
+TEST(TextConvertTest, CutIsOneBasedAndForgiving) {
+    struct Case {
+        const char* line;
+        long long start, count;
+        const char* expected;
+    } cases[] = {
+        {"Wind: Calm:0", 7, 4, "Calm"},
+        {"abc", 1, 3, "abc"},
+        {"abc", 0, 2, "ab"}, // start below 1 counts as 1
+        {"abc", -5, 2, "ab"},
+        {"abc", 2, 99, "bc"}, // count past the end stops there
+        {"abc", 4, 1, ""},    // start past the end
+        {"abc", 2, 0, ""},
+        {"abc", 2, -3, ""},
+        {"", 1, 1, ""},
+        {"abc", std::numeric_limits<long long>::max(), 1, ""},
+        {"abc", 1, std::numeric_limits<long long>::max(), "abc"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Cut(c.line, c.start, c.count), c.expected) << c.line << " " << c.start;
+}
+
+TEST(TextConvertTest, FindGivesFirstOneBasedPositionOrZero) {
+    EXPECT_EQ(Find("(", "Temperature: 55 F (13 C)"), 19);
+    EXPECT_EQ(Find("C", "Temperature: 55 F (13 C)"), 23);
+    EXPECT_EQ(Find("KT", "at 15 MPH (13 KT) gusting to 25 MPH (22 KT)"), 15);
+    EXPECT_EQ(Find("x", "abc"), 0);
+    EXPECT_EQ(Find("c", "C"), 0); // case-sensitive
+    EXPECT_EQ(Find("a", ""), 0);
+}
+
+TEST(TextConvertTest, FloatReadsDecimalNumbersOnly) {
+    struct Case {
+        const char* text;
+        double value;
+    } good[] = {
+        {"13", 13},    {"-4.4", -4.4},   {"+2", 2},       {"30.09", 30.09},
+        {"1e3", 1000}, {"2.5E-1", 0.25}, {".5", 0.5},     {"5.", 5},
+        {"  7", 7},    {"-0", 0},        {"0000012", 12},
+    };
+    for (const auto& c : good) {
+        ASSERT_TRUE(TryStrToFloat(c.text).has_value()) << c.text;
+        EXPECT_DOUBLE_EQ(*TryStrToFloat(c.text), c.value) << c.text;
+    }
+    const char* bad[] = {"",    " ",    "-",   ".",   "1,5", "12 ",  "1e",    "e5",  "0x10", "inf",
+                         "nan", "1..2", "--1", "1e+", "abc", "13 C", "1e400", "+-1", "\t3",  "3\n"};
+    for (const char* text : bad)
+        EXPECT_FALSE(TryStrToFloat(text).has_value()) << "'" << text << "'";
+}
+
+TEST(TextConvertTest, ConversionErrorsNameTheText) {
+    try {
+        StrToFloat("5.5x");
+        FAIL();
+    } catch (const EConvertError& e) {
+        EXPECT_STREQ(e.what(), "'5.5x' is not a valid floating point value");
+    }
+    try {
+        StrToInt("");
+        FAIL();
+    } catch (const EConvertError& e) {
+        EXPECT_STREQ(e.what(), "'' is not a valid integer value");
+    }
+}
+
+TEST(TextConvertTest, IntReadsSignedThirtyTwoBitWholeNumbers) {
+    EXPECT_EQ(StrToInt("090"), 90);
+    EXPECT_EQ(StrToInt("  -12"), -12);
+    EXPECT_EQ(StrToInt("+7"), 7);
+    EXPECT_EQ(StrToInt("2147483647"), 2147483647);
+    EXPECT_EQ(StrToInt("-2147483648"), -2147483647 - 1);
+    const char* bad[] = {"",    "2147483648", "-2147483649", "99999999999999999999",
+                         "1.5", "12 ",        "VRB",         "-",
+                         "+",   " ",          "1e2"};
+    for (const char* text : bad)
+        EXPECT_FALSE(TryStrToInt(text).has_value()) << "'" << text << "'";
+}
+
+TEST(TextConvertTest, TextForms) {
+    EXPECT_EQ(IntToStr(0), "0");
+    EXPECT_EQ(IntToStr(-45), "-45");
+
+    struct Case {
+        double value;
+        const char* general;
+        const char* fixed;
+    } cases[] = {
+        {30.0, "30", "30.00"},
+        {29.979999999999997, "29.98", "29.98"},
+        {30.016, "30.016", "30.02"},
+        {29.98 + 0.04, "30.02", "30.02"},
+        {-30.0, "-30", "-30.00"},
+        {72.5, "72.5", "72.50"},
+        {-0.0, "0", "0.00"},
+        {0.1 + 0.2, "0.3", "0.30"},
+        {100.0, "100", "100.00"},
+        {100.04, "100.04", "100.00"}, // four significant digits come first
+        {1e20, "1e+20", "100000000000000000000.00"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(FloatToStrGeneral(c.value), c.general) << c.value;
+        EXPECT_EQ(FloatToStrFixed(c.value), c.fixed) << c.value;
+    }
+}
+
+TEST(TextConvertTest, RoundingHalvesToEvenAndTruncationTowardZero) {
+    struct Case {
+        double value, rounded, truncated;
+    } cases[] = {
+        {16.5, 16, 16}, {17.5, 18, 17}, {-2.5, -2, -2}, {-3.5, -4, -3}, {0.5, 0, 0},
+        {16.7, 17, 16}, {-4.4, -4, -4}, {-4.6, -5, -4}, {2.4999, 2, 2}, {-0.5, 0, 0},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(RoundHalfEven(c.value), c.rounded) << c.value;
+        EXPECT_EQ(Truncate(c.value), c.truncated) << c.value;
+    }
+}
+
+// The report always uses a point; a user locale with a decimal comma must change nothing.
+TEST(TextConvertTest, CommaLocaleChangesNothing) {
+    const char* previous = std::setlocale(LC_ALL, nullptr);
+    const std::string saved = previous ? previous : "C";
+    if (!std::setlocale(LC_ALL, "de_DE.UTF-8") && !std::setlocale(LC_ALL, "fr_FR.UTF-8"))
+        GTEST_SKIP() << "no locale with a decimal comma installed";
+    const double parsed = StrToFloat("30.09");
+    const std::string general = FloatToStrGeneral(29.98);
+    const std::string fixed = FloatToStrFixed(30.016);
+    std::setlocale(LC_ALL, saved.c_str());
+    EXPECT_DOUBLE_EQ(parsed, 30.09);
+    EXPECT_EQ(general, "29.98");
+    EXPECT_EQ(fixed, "30.02");
+}
+
+} // namespace
+} // namespace stormbell

@@ -1,0 +1,30 @@
+// stormbell-cli: the gauge's core without a window, for scripts, demos and benchmarks.
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "tools/cli/Commands.h"
+
+namespace {
+
+constexpr const char* Usage = "usage: stormbell-cli decode FILE...   (- reads standard input)\n";
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) {
+        std::cerr << Usage;
+        return 2;
+    }
+    const std::string command = argv[1];
+    const std::vector<std::string> args(argv + 2, argv + argc);
+    try {
+        if (command == "decode")
+            return stormbell::RunDecode(args, std::cin, std::cout, std::cerr);
+    } catch (const std::exception& error) {
+        std::cerr << "stormbell-cli: " << error.what() << '\n';
+        return 1;
+    }
+    std::cerr << Usage;
+    return 2;
+}

@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Installs every Debian package the gauge needs to build, test and demo. Safe to run again.
+set -euo pipefail
+
+packages=(
+  cmake g++ make ninja-build pkg-config
+  qt6-base-dev qt6-base-dev-tools libgl-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  fontconfig fonts-dejavu-core locales-all clang-format
+  python3 python3-pyftpdlib curl
+  xvfb xauth x11-apps poppler-utils
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo_cmd=()
+[ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
+export DEBIAN_FRONTEND=noninteractive
+"${sudo_cmd[@]}" apt-get update -q
+"${sudo_cmd[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
