@@ -1,6 +1,7 @@
 #include "observation/PressurePlan.h"
 
 #include <limits>
+#include <string>
 
 #include "platform/TextConvert.h"
 
@@ -16,9 +17,12 @@ PressurePlan StartPressurePlan(Observation& o) {
         o.OPresInfo = o.NewPresInfo = "0";
         return plan;
     }
-    // Only a target in fixed text is a value the final remainder step can land on.
-    o.NewPresInfo = FloatToStrFixed(*target);
-    const double reachable = StrToFloat(o.NewPresInfo);
+    // The final remainder step lands on fixed text (two decimals, four significant digits):
+    // a target that form cannot hold is replaced by the nearest one it can.
+    const std::string fixed = FloatToStrFixed(*target);
+    const double reachable = StrToFloat(fixed);
+    if (reachable != *target)
+        o.NewPresInfo = fixed;
     const double difference = reachable > *shown ? reachable - *shown : *shown - reachable;
     if (!(difference <= maxDifference)) {
         o.OPresInfo = o.NewPresInfo = "0";
