@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Builds the benchmarks (optimised) and runs every one of them; they print figures only.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DSTORMBELL_GUI=OFF \
+      -DSTORMBELL_BENCH=ON
+cmake --build build-bench -j "$(nproc)"
+
+for bench in build-bench/bench/*_bench; do
+    echo "== ${bench##*/}"
+    "$bench" "$@"
+done
