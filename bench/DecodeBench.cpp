@@ -3,6 +3,8 @@
 
 #include "observation/ReportDecoder.h"
 #include "observation/ReportLines.h"
+#include "tools/cli/Commands.h"
+#include "tools/cli/Headless.h"
 
 namespace stormbell {
 namespace {
@@ -23,47 +25,14 @@ constexpr const char* TypicalReport =
     "ob: KFNT 120321Z 21013G22KT 10SM VCTS -RA SCT030 SCT055 OVC110 22/21 A2989\r\n"
     "cycle: 3\r\n";
 
-class NoFrames final : public FramePresenter {
-public:
-    void PresentFrame() override {}
-};
-
-class NoPause final : public Pause {
-public:
-    void Sleep(int) override {}
-};
-
-class NoStatus final : public StatusLine {
-public:
-    void SetStatus(const std::string&) override {}
-};
-
-class NoMessages final : public MessageSink {
-public:
-    void ShowMessage(const std::string&) override {}
-};
-
-Observation FreshStore() {
-    Observation o;
-    o.OTemp = -30;
-    o.OHeatIndex = -30;
-    o.OChill = -30;
-    o.OPresInfo = "28.00";
-    o.OWDInfo = "000";
-    o.OWSInfo = "00";
-    o.DisplayMode = "0";
-    o.SetTargetsToShown();
-    return o;
-}
-
 void BM_DecodeAndSweepTypicalReport(benchmark::State& state) {
     NoFrames frames;
     NoPause pause;
     NoStatus status;
-    NoMessages messages;
+    StderrMessages messages;
     long sweepFrames = 0;
     for (auto _ : state) {
-        Observation o = FreshStore();
+        Observation o = FreshStoreObservation();
         ReportDecoder decoder(o, frames, pause, status, messages, ".");
         decoder.BreakOut(SplitReportLines(TypicalReport), false);
         sweepFrames = decoder.LastSweepFrames();
@@ -77,8 +46,8 @@ void BM_SplitAndDecodeWithoutSweep(benchmark::State& state) {
     NoFrames frames;
     NoPause pause;
     NoStatus status;
-    NoMessages messages;
-    Observation o = FreshStore();
+    StderrMessages messages;
+    Observation o = FreshStoreObservation();
     ReportDecoder decoder(o, frames, pause, status, messages, ".");
     decoder.BreakOut(SplitReportLines(TypicalReport), false);
     // The needles already rest on this report's values, so only decoding is left to time.
