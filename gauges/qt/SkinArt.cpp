@@ -58,6 +58,10 @@ constexpr double kSocketRadius = 12;
 constexpr QRectF kButtonPlate{355.5, 177.5, 70, 34};
 constexpr QPointF kNameplate{390.5, 162};
 constexpr QPointF kSubtitle{390.5, 226};
+// Key to the second thermometer needle, in the free corner left of the compass.
+constexpr QPointF kLegend{44, 190};
+constexpr double kLegendRow = 16;
+constexpr double kLegendStroke = 16;
 
 // Thermometer bands in needle values (°F): freezing and below, and hot.
 constexpr double kColdBandTop = 32;
@@ -229,6 +233,24 @@ void PaintNameplate(QPainter& p) {
     PaintText(p, kSubtitle, "WEATHER STATION", sub, kPalette.Engraving);
 }
 
+void PaintLegend(QPainter& p) {
+    struct Entry {
+        Color color;
+        const char* text;
+    };
+    const Entry entries[] = {{colors::kHeatIndex, "HEAT INDEX"}, {colors::kChill, "WIND CHILL"}};
+    p.setFont(Font(8, true));
+    QPointF at = kLegend;
+    for (const Entry& e : entries) {
+        p.setPen(QPen(ToQColor(e.color), 2.5, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(at, at + QPointF(kLegendStroke, 0));
+        p.setPen(kPalette.Engraving);
+        p.drawText(QRectF(at.x() + kLegendStroke + 6, at.y() - 8, 80, 16),
+                   Qt::AlignLeft | Qt::AlignVCenter, e.text);
+        at += QPointF(0, kLegendRow);
+    }
+}
+
 } // namespace
 
 QPointF DialPoint(const GaugeGeometry& gauge, double value, double radius) {
@@ -256,6 +278,7 @@ QImage PaintSkin(SkinKind kind, qreal devicePixelRatio) {
     PaintLampSockets(p);
     PaintButtonPlate(p);
     PaintNameplate(p);
+    PaintLegend(p);
     const std::vector<DialScale> scales = PrintedScales(kind == SkinKind::Metric);
     for (std::size_t i = 0; i < scales.size(); ++i)
         PaintDial(p, static_cast<Dial>(i), scales[i]);
