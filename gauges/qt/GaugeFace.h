@@ -29,6 +29,7 @@ private:
     QtSkinImage image2_;
     QtSkinImage image3_;
     QtSkinImage image4_;
+    Skins skins_;
     Gauges gauges_;
 };
 
