@@ -51,11 +51,12 @@ constexpr double kArcWidth = 0.8;
 constexpr double kZoneWidth = 3.0;
 constexpr double kHubRadius = 3.5;
 
-// Lamp bodies (17 x 17 circles) and the button panel lie over the skin; the art gives them
-// sockets and a mounting plate.
-constexpr QPointF kLampCentres[] = {{238.5, 179.5}, {238.5, 211.5}};
+// The window lays its two lamps (17-pixel circles) and its button panel over the skin; the art
+// gives them sockets and a mounting plate.
+constexpr QRectF kLampBodies[] = {{230, 171, 17, 17}, {230, 203, 17, 17}};
+constexpr QRectF kButtonPanel{361, 183, 58, 22};
 constexpr double kSocketRadius = 12;
-constexpr QRectF kButtonPlate{355.5, 177.5, 70, 34};
+constexpr double kPlateMargin = 6;
 constexpr QPointF kNameplate{390.5, 162};
 constexpr QPointF kSubtitle{390.5, 226};
 // Key to the second thermometer needle, in the free corner left of the compass.
@@ -202,7 +203,8 @@ void PaintDial(QPainter& p, Dial dial, const DialScale& scale) {
 }
 
 void PaintLampSockets(QPainter& p) {
-    for (QPointF c : kLampCentres) {
+    for (const QRectF& body : kLampBodies) {
+        const QPointF c = body.center();
         QLinearGradient rim(c - QPointF(kSocketRadius, kSocketRadius),
                             c + QPointF(kSocketRadius, kSocketRadius));
         rim.setColorAt(0, kPalette.PlateDark);
@@ -216,12 +218,14 @@ void PaintLampSockets(QPainter& p) {
 }
 
 void PaintButtonPlate(QPainter& p) {
-    QLinearGradient plate(kButtonPlate.topLeft(), kButtonPlate.bottomRight());
-    plate.setColorAt(0, kPalette.PlateLight);
-    plate.setColorAt(1, kPalette.PlateDark);
+    const QRectF plate =
+        kButtonPanel.adjusted(-kPlateMargin, -kPlateMargin, kPlateMargin, kPlateMargin);
+    QLinearGradient shade(plate.topLeft(), plate.bottomRight());
+    shade.setColorAt(0, kPalette.PlateLight);
+    shade.setColorAt(1, kPalette.PlateDark);
     p.setPen(QPen(kPalette.BezelMid, 1));
-    p.setBrush(plate);
-    p.drawRoundedRect(kButtonPlate, 4, 4);
+    p.setBrush(shade);
+    p.drawRoundedRect(plate.translated(0.5, 0.5), 4, 4);
 }
 
 void PaintNameplate(QPainter& p) {
