@@ -50,6 +50,10 @@ constexpr double kMinorWidth = 0.8;
 constexpr double kArcWidth = 0.8;
 constexpr double kZoneWidth = 3.0;
 constexpr double kHubRadius = 3.5;
+constexpr double kTitleRise = 18; // dial name above the centre of a large dial
+constexpr double kTitlePixels = 7;
+constexpr QSizeF kTextBox{120, 40}; // room for any label, centred on its point
+constexpr int kBandSegments = 96;
 
 // The window lays its two lamps (17-pixel circles) and its button panel over the skin; the art
 // gives them sockets and a mounting plate.
@@ -124,10 +128,9 @@ void PaintBezel(QPainter& p, QPointF c, const DialRadii& r) {
 // follows exactly the same angle map as the marks.
 void PaintBand(QPainter& p, const GaugeGeometry& g, double from, double to, double radius,
                const QPen& pen) {
-    const int steps = 96;
     QPolygonF line;
-    for (int i = 0; i <= steps; ++i)
-        line << DialPoint(g, from + (to - from) * i / steps, radius);
+    for (int i = 0; i <= kBandSegments; ++i)
+        line << DialPoint(g, from + (to - from) * i / kBandSegments, radius);
     p.setPen(pen);
     p.setBrush(Qt::NoBrush);
     p.drawPolyline(line);
@@ -143,7 +146,8 @@ void PaintText(QPainter& p, QPointF centre, const QString& text, const QFont& fo
                const QColor& color) {
     p.setFont(font);
     p.setPen(color);
-    const QRectF box(centre.x() - 60, centre.y() - 20, 120, 40);
+    QRectF box(QPointF(), kTextBox);
+    box.moveCenter(centre);
     p.drawText(box, Qt::AlignCenter, text);
 }
 
@@ -195,7 +199,8 @@ void PaintDial(QPainter& p, Dial dial, const DialScale& scale) {
         PaintText(p, c + QPointF(0, r.Caption), QString::fromStdString(scale.Unit),
                   Font(r.CaptionPixels, true), kPalette.Caption);
     if (*kTitles[dial] != '\0')
-        PaintText(p, c + QPointF(0, -18), kTitles[dial], Font(7, false), kPalette.MinorInk);
+        PaintText(p, c - QPointF(0, kTitleRise), kTitles[dial], Font(kTitlePixels, false),
+                  kPalette.MinorInk);
 
     p.setPen(Qt::NoPen);
     p.setBrush(kPalette.Ink);
