@@ -3,11 +3,12 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DSTORMBELL_GUI=OFF \
-      -DSTORMBELL_BENCH=ON
+bash tools/setup.sh
+cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DSTORMBELL_BENCH=ON
 cmake --build build-bench -j "$(nproc)"
 
 for bench in build-bench/bench/*_bench; do
+    [ -x "$bench" ] || continue
     echo "== ${bench##*/}"
     "$bench" "$@"
 done

@@ -1,0 +1,33 @@
+// Every colour the gauges and the skins use, as 0x00BBGGRR integers (the low byte is red).
+#pragma once
+
+#include <cstdint>
+
+namespace stormbell {
+
+/// A 24-bit colour in blue-green-red order: 0x00BBGGRR.
+using Color = std::uint32_t;
+
+namespace colors {
+inline constexpr Color kNeedle = 0x444444;    ///< NeedleColor as set at start-up
+inline constexpr Color kChill = 0xFF0000;     ///< wind-chill needle (blue)
+inline constexpr Color kHeatIndex = 0x0000FF; ///< heat-index needle (red)
+inline constexpr Color kReference = 0x6688;   ///< reference hand, inner hub, variable-wind disc
+inline constexpr Color kHubOuter = 0x4466;    ///< outer hub disc of the altimeter
+inline constexpr Color kSkinBackground = 0x400040; ///< window background around the instruments
+} // namespace colors
+
+/// Red component 0..255.
+constexpr int RedOf(Color c) {
+    return static_cast<int>(c & 0xFF);
+}
+/// Green component 0..255.
+constexpr int GreenOf(Color c) {
+    return static_cast<int>((c >> 8) & 0xFF);
+}
+/// Blue component 0..255.
+constexpr int BlueOf(Color c) {
+    return static_cast<int>((c >> 16) & 0xFF);
+}
+
+} // namespace stormbell

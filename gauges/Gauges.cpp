@@ -1,0 +1,183 @@
+#include "gauges/Gauges.h"
+
+#include "platform/TextConvert.h"
+
+#include <utility>
+
+namespace stormbell {
+
+namespace {
+
+constexpr int kChillCeiling = 50; // at or below: the wind-chill needle
+constexpr int kHeatFloor = 70;    // at or above: the heat-index needle
+constexpr int kFirstStep = 1;     // reference hand positions after a click: 1..100
+constexpr int kLastStep = 100;
+const std::string kVariable = "VRB";
+
+void DrawEllipse(Canvas& canvas, const Rect& r) {
+    canvas.Ellipse(r.X1, r.Y1, r.X2, r.Y2);
+}
+
+} // namespace
+
+Gauges::Gauges(Observation& observation, Skins skins, std::function<void()> repaint)
+    : observation_(observation), skins_(skins), repaint_(std::move(repaint)) {}
+
+ActiveSkin Gauges::Active() const {
+    return ChooseSkin(skins_, observation_.DisplayMode);
+}
+
+void Gauges::DrawNeedleWithTail(Canvas& canvas, const GaugeGeometry& gauge, double value) const {
+    const double a = gauge.Angle(value);
+    const Point tip = gauge.Tip(a);
+    const Point tail = gauge.TailPoint(a);
+    canvas.SetPenColor(NeedleColor);
+    canvas.MoveTo(gauge.Centre.X, gauge.Centre.Y);
+    canvas.SetPenWidth(gauge::kNeedleWidth);
+    canvas.LineTo(tip.X, tip.Y);
+    canvas.MoveTo(gauge.Centre.X, gauge.Centre.Y);
+    canvas.SetPenWidth(gauge::kTailWidth);
+    canvas.LineTo(tail.X, tail.Y);
+}
+
+// One stroke from the tip through the centre to the tail; the current position and the pen
+// colour and width are set by the caller.
+void Gauges::DrawStroke(Canvas& canvas, const GaugeGeometry& gauge, double value) const {
+    const double a = gauge.Angle(value);
+    const Point tip = gauge.Tip(a);
+    const Point tail = gauge.TailPoint(a);
+    canvas.LineTo(tip.X, tip.Y);
+    canvas.LineTo(tail.X, tail.Y);
+}
+
+void Gauges::DrawReferenceHand(Canvas& canvas) const {
+    const GaugeGeometry& g = gauge::kReference;
+    canvas.SetPenColor(colors::kReference);
+    canvas.SetPenWidth(gauge::kNeedleWidth);
+    canvas.MoveTo(g.Centre.X, g.Centre.Y);
+    DrawStroke(canvas, g, PressSet);
+}
+
+void Gauges::UpdateTemperature() {
+    DrawNeedleWithTail(Active().Drawn.GetCanvas(), gauge::kTemperature, observation_.OTemp);
+}
+
+void Gauges::UpdateHotCold() {
+    Canvas& canvas = Active().Drawn.GetCanvas();
+    const int target = observation_.NewTemp;
+    double value = 0;
+    if (target <= kChillCeiling) {
+        value = observation_.OChill;
+        canvas.SetPenColor(colors::kChill);
+    } else if (target >= kHeatFloor) {
+        value = observation_.OHeatIndex;
+        canvas.SetPenColor(colors::kHeatIndex);
+    } else {
+        return;
+    }
+    const GaugeGeometry& g = gauge::kHotCold;
+    const Point tip = g.Tip(g.Angle(value));
+    canvas.MoveTo(g.Centre.X, g.Centre.Y);
+    canvas.SetPenWidth(gauge::kNeedleWidth);
+    canvas.LineTo(tip.X, tip.Y);
+}
+
+void Gauges::UpdatePressure() {
+    const double pressure = StrToFloat(observation_.OPresInfo);
+    Canvas& canvas = Active().Drawn.GetCanvas();
+    DrawNeedleWithTail(canvas, gauge::kPressure, pressure);
+    DrawReferenceHand(canvas);
+
+    canvas.SetPenColor(colors::kHubOuter);
+    canvas.SetPenWidth(gauge::kHubPenWidth);
+    canvas.SetBrushColor(colors::kHubOuter);
+    DrawEllipse(canvas, gauge::kHubOuter);
+    // The brush left here is the one the variable-wind disc is filled with.
+    canvas.SetPenColor(colors::kReference);
+    canvas.SetPenWidth(gauge::kHubPenWidth);
+    canvas.SetBrushColor(colors::kReference);
+    DrawEllipse(canvas, gauge::kHubInner);
+}
+
+void Gauges::UpdateHumidity() {
+    DrawNeedleWithTail(Active().Drawn.GetCanvas(), gauge::kHumidity, observation_.OHumd);
+}
+
+void Gauges::UpdateWindDirection() {
+    const bool variable = observation_.OWDInfo == kVariable;
+    const int direction = variable ? 0 : StrToInt(observation_.OWDInfo);
+    if (variable)
+        observation_.NewWDInfo = observation_.OWDInfo;
+
+    Canvas& canvas = Active().Drawn.GetCanvas();
+    const GaugeGeometry& g = gauge::kWindDirection;
+    canvas.SetPenColor(NeedleColor);
+    canvas.SetPenWidth(gauge::kNeedleWidth);
+    canvas.MoveTo(g.Centre.X, g.Centre.Y);
+    if (variable)
+        DrawEllipse(canvas, gauge::kVariableWind); // filled with the brush UpdatePressure left
+    else
+        DrawStroke(canvas, g, direction);
+}
+
+void Gauges::UpdateWindSpeed() {
+    const int speed = StrToInt(observation_.OWSInfo);
+    Canvas& canvas = Active().Drawn.GetCanvas();
+    const GaugeGeometry& g = gauge::kWindSpeed;
+    canvas.SetPenColor(NeedleColor);
+    canvas.SetPenWidth(gauge::kNeedleWidth);
+    canvas.MoveTo(g.Centre.X, g.Centre.Y);
+    DrawStroke(canvas, g, speed);
+}
+
+void Gauges::UpdatePressSet() {
+    RestoreSkin();
+    DrawReferenceHand(Active().Drawn.GetCanvas());
+    OHumidLoc = PressSet;
+}
+
+void Gauges::Shape5MouseDown(MouseButton button) {
+    // Wider than 16 bits, so a stored 0 steps back to 100 and a stored 65535 on to 1.
+    std::int32_t next = PressSet;
+    if (button == MouseButton::Left) {
+        next += 1;
+        if (next > kLastStep)
+            next = kFirstStep;
+    } else if (button == MouseButton::Right) {
+        next -= 1;
+        if (next < kFirstStep)
+            next = kLastStep;
+    }
+    if (button != MouseButton::Middle) {
+        PressSet = static_cast<std::uint16_t>(next);
+        UpdatePressSet();
+    }
+    DrawNeedles();
+}
+
+void Gauges::RestoreSkin() {
+    const ActiveSkin skin = Active();
+    skin.Drawn.GetCanvas().Draw(0, 0, skin.Clean);
+}
+
+void Gauges::DrawNeedles() {
+    UpdateHotCold();
+    UpdateTemperature();
+    UpdatePressure();
+    UpdateHumidity();
+    UpdateWindDirection();
+    UpdateWindSpeed();
+}
+
+void Gauges::FullRedraw() {
+    RestoreSkin();
+    DrawNeedles();
+}
+
+void Gauges::PresentFrame() {
+    FullRedraw();
+    if (repaint_)
+        repaint_();
+}
+
+} // namespace stormbell

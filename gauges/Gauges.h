@@ -1,0 +1,70 @@
+// The six needle procedures, the altimeter's reference hand and its hub clicks, drawn on the
+// skin that the display mode selects.
+#pragma once
+
+#include "gauges/Colors.h"
+#include "gauges/GaugeGeometry.h"
+#include "gauges/Skins.h"
+#include "observation/FramePresenter.h"
+#include "observation/Observation.h"
+
+#include <cstdint>
+#include <functional>
+
+namespace stormbell {
+
+/// The mouse button of a click on the altimeter hub.
+enum class MouseButton { Left, Right, Middle };
+
+class Gauges final : public FramePresenter {
+public:
+    /// Draws the shown values of `observation` on `skins`; `repaint` makes the visible skin
+    /// show at once (used by PresentFrame only).
+    Gauges(Observation& observation, Skins skins, std::function<void()> repaint);
+
+    Color NeedleColor = colors::kNeedle; ///< pen of the ordinary needles
+    std::uint16_t PressSet = 50;         ///< reference hand position, hundredths of a turn
+    std::uint16_t OHumidLoc = 50;        ///< persisted copy of PressSet, follows it on every draw
+
+    /// Temperature needle and tail from OTemp.
+    void UpdateTemperature();
+    /// Wind-chill (NewTemp <= 50) or heat-index (NewTemp >= 70) needle; nothing in between.
+    void UpdateHotCold();
+    /// Pressure needle from OPresInfo, the reference hand and the hub discs; leaves the brush
+    /// at the reference colour. Throws EConvertError before drawing when OPresInfo is no number.
+    void UpdatePressure();
+    /// Humidity needle and tail from OHumd.
+    void UpdateHumidity();
+    /// Direction pointer from OWDInfo, or the variable-wind disc for "VRB" (which also makes
+    /// NewWDInfo "VRB"). Throws EConvertError before drawing when the text is no integer.
+    void UpdateWindDirection();
+    /// Speed needle from OWSInfo. Throws EConvertError before drawing when it is no integer.
+    void UpdateWindSpeed();
+
+    /// Restores the active skin, draws the reference hand alone and stores OHumidLoc.
+    void UpdatePressSet();
+    /// Hub click: left turns the hand one step clockwise, right one step back (wrapping within
+    /// 1..100), middle only redraws; then the six needles. Needle errors leave through here.
+    void Shape5MouseDown(MouseButton button);
+
+    /// Copies the clean copy of the active skin over it, wiping every needle.
+    void RestoreSkin();
+    /// The six needle procedures in their fixed order; stops at the first conversion error.
+    void DrawNeedles();
+    /// RestoreSkin, then DrawNeedles.
+    void FullRedraw();
+    /// FullRedraw, then the repaint callback.
+    void PresentFrame() override;
+
+private:
+    ActiveSkin Active() const;
+    void DrawReferenceHand(Canvas& canvas) const;
+    void DrawNeedleWithTail(Canvas& canvas, const GaugeGeometry& gauge, double value) const;
+    void DrawStroke(Canvas& canvas, const GaugeGeometry& gauge, double value) const;
+
+    Observation& observation_;
+    Skins skins_;
+    std::function<void()> repaint_;
+};
+
+} // namespace stormbell

@@ -1,0 +1,32 @@
+// The command line of stormbell-render: output file, skin, scale and the shown values.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace stormbell {
+
+struct RenderOptions {
+    std::string Out;
+    bool Metric = false;
+    double Scale = 1;
+    std::int16_t Temp = 50;
+    std::int32_t Humidity = 50;
+    std::string Pressure = "30.00";
+    std::string Direction = "000";
+    std::string Speed = "00";
+    double HeatIndex = 50;
+    double Chill = 50;
+    std::int16_t TargetTemp = 50;
+    std::uint16_t PressSet = 50;
+};
+
+/// The usage text printed for --help and after a bad command line.
+extern const char* const kRenderUsage;
+
+/// Reads the arguments after the program name. Throws std::invalid_argument naming the bad
+/// option or value; --target-temp, --heat-index and --chill default to --temp.
+RenderOptions ParseRenderOptions(const std::vector<std::string>& args);
+
+} // namespace stormbell

@@ -1,0 +1,97 @@
+// stormbell-render: draws the gauge face for given shown values and writes it as a PNG,
+// cut to the window's rounded shape, without needing a display.
+#include "RenderOptions.h"
+
+#include "gauges/Colors.h"
+#include "gauges/GaugeGeometry.h"
+#include "gauges/qt/GaugeFace.h"
+#include "gauges/qt/QtCanvas.h"
+#include "observation/Observation.h"
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QPainterPath>
+
+#include <cstdio>
+#include <exception>
+#include <string>
+#include <vector>
+
+namespace {
+
+// The window: client area, the width of the visible part of the skin images and the corner
+// ellipse of its rounded region.
+constexpr int kWindowWidth = 475;
+constexpr int kWindowHeight = 256;
+constexpr int kImageWidth = 473;
+constexpr double kCornerRadius = 65;
+
+QImage WindowPicture(const QImage& skin, double scale) {
+    QImage out(static_cast<int>(kWindowWidth * scale), static_cast<int>(kWindowHeight * scale),
+               QImage::Format_ARGB32_Premultiplied);
+    out.setDevicePixelRatio(scale);
+    out.fill(Qt::transparent);
+    QPainter p(&out);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    QPainterPath region;
+    region.addRoundedRect(QRectF(0, 0, kWindowWidth, kWindowHeight), kCornerRadius, kCornerRadius);
+    p.setClipPath(region);
+    p.fillRect(QRectF(0, 0, kWindowWidth, kWindowHeight),
+               stormbell::ToQColor(stormbell::colors::kSkinBackground));
+    p.drawImage(QRectF(0, 0, kImageWidth, kWindowHeight), skin,
+                QRectF(0, 0, kImageWidth * scale, kWindowHeight * scale));
+    return out;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    for (const std::string& a : args) {
+        if (a == "--help" || a == "-h") {
+            std::fputs(stormbell::kRenderUsage, stdout);
+            return 0;
+        }
+    }
+    stormbell::RenderOptions options;
+    try {
+        options = stormbell::ParseRenderOptions(args);
+    } catch (const std::invalid_argument& e) {
+        std::fprintf(stderr, "stormbell-render: %s\n%s", e.what(), stormbell::kRenderUsage);
+        return 2;
+    }
+
+    QGuiApplication app(argc, argv);
+    stormbell::Observation observation;
+    observation.OTemp = options.Temp;
+    observation.NewTemp = options.TargetTemp;
+    observation.OHumd = options.Humidity;
+    observation.OHeatIndex = options.HeatIndex;
+    observation.OChill = options.Chill;
+    observation.OPresInfo = options.Pressure;
+    observation.OWDInfo = options.Direction;
+    observation.OWSInfo = options.Speed;
+    observation.DisplayMode = std::string(options.Metric ? "1" : "0");
+    observation.SetTargetsToShown();
+    observation.NewTemp = options.TargetTemp;
+
+    try {
+        stormbell::GaugeFace face(observation, options.Scale);
+        stormbell::Gauges& gauges = face.GetGauges();
+        gauges.PressSet = options.PressSet;
+        gauges.UpdatePressSet();
+        gauges.DrawNeedles();
+        const QImage picture = WindowPicture(face.Visible(), options.Scale);
+        if (!picture.save(QString::fromStdString(options.Out), "PNG")) {
+            std::fprintf(stderr, "stormbell-render: cannot write %s\n", options.Out.c_str());
+            return 1;
+        }
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "stormbell-render: %s\n", e.what());
+        return 1;
+    }
+    return 0;
+}
