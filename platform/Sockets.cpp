@@ -130,7 +130,7 @@ bool WaitWritable(SocketHandle s, int timeoutMs) {
 }
 
 long ReceiveFromSocket(SocketHandle s, void* buffer, std::size_t size) {
-    return static_cast<long>(::recv(s, buffer, size, 0));
+    return static_cast<long>(::recv(s, buffer, size, MSG_DONTWAIT));
 }
 
 long SendOnSocket(SocketHandle s, const void* data, std::size_t length) {

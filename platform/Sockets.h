@@ -54,7 +54,8 @@ bool WaitReadable(SocketHandle s, int timeoutMs);
 /// As WaitReadable, for room to send.
 bool WaitWritable(SocketHandle s, int timeoutMs);
 
-/// One recv: the byte count, 0 at the peer's end, -1 on error.
+/// One non-blocking recv: the byte count, 0 at the peer's end, -1 on error (would-block
+/// included: wait with WaitReadable).
 long ReceiveFromSocket(SocketHandle s, void* buffer, std::size_t size);
 
 /// One non-blocking send without SIGPIPE: the byte count taken, or -1 on error.
