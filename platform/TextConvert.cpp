@@ -89,7 +89,11 @@ std::optional<double> TryStrToFloat(std::string_view text) {
 double StrToFloat(std::string_view text) {
     if (auto value = TryStrToFloat(text))
         return *value;
-    throw EConvertError(Quoted(text, "floating point value"));
+    throw NotAFloat(text);
+}
+
+EConvertError NotAFloat(std::string_view text) {
+    return EConvertError(Quoted(text, "floating point value"));
 }
 
 std::optional<std::int32_t> TryStrToInt(std::string_view text) {

@@ -30,6 +30,9 @@ std::optional<double> TryStrToFloat(std::string_view text);
 /// As TryStrToFloat; throws EConvertError "'<text>' is not a valid floating point value".
 double StrToFloat(std::string_view text);
 
+/// The error StrToFloat throws for `text`, for a number that reads but cannot be used.
+EConvertError NotAFloat(std::string_view text);
+
 /// Reads [blanks] [sign] digits within the signed 32-bit range; anything else gives nothing.
 std::optional<std::int32_t> TryStrToInt(std::string_view text);
 

@@ -5,10 +5,20 @@
 #include <string>
 #include <vector>
 
+#include "observation/Observation.h"
+
 namespace stormbell {
 
 /// `decode FILE...`: decodes each report in turn from the fresh-store state, one JSON line each.
 int RunDecode(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
               std::ostream& err);
+
+/// The shown values of a fresh settings store, every target equal to its shown value.
+Observation FreshStoreObservation();
+
+/// Decodes one report into `observation` and sweeps without pauses or logging, then writes
+/// one JSON line: the record with "frames", or {"error": ...} for a conversion error (the
+/// state the report left carries on). Returns whether the report decoded.
+bool DecodeAndPrint(const std::string& reportText, Observation& observation, std::ostream& out);
 
 } // namespace stormbell

@@ -1,0 +1,156 @@
+#include "observation/NeedleSweep.h"
+
+#include <cstdint>
+
+#include "observation/ObservationTexts.h"
+#include "platform/TextConvert.h"
+
+namespace stormbell {
+
+namespace {
+
+constexpr const char* Variable = "VRB";
+
+bool Arrived(const Observation& o) {
+    return o.OTemp == o.NewTemp && o.OHumd == o.NewHumd && o.OWDInfo == o.NewWDInfo &&
+           o.OWSInfo == o.NewWSInfo && o.OHeatIndex == o.NewHeatIndex && o.OChill == o.NewChill &&
+           o.OPresInfo == o.NewPresInfo;
+}
+
+template <typename T> void StepByOne(T& shown, T target) {
+    if (shown < target)
+        shown += 1;
+    if (shown > target)
+        shown -= 1;
+}
+
+// Gaps can span the whole 32-bit range, so they are measured in 64 bits.
+long long DirectionStride(long long gap) {
+    return gap > 30 ? 6 : gap > 10 ? 2 : 1;
+}
+
+void StepPressure(Observation& o, PressurePlan& plan) {
+    // The counter stays small: it grows by one per frame, and frames are bounded.
+    if (plan.rising && plan.counter < plan.steps) {
+        o.OPresInfo = FloatToStrGeneral(StrToFloat(o.OPresInfo) + PressureStep);
+        ++plan.counter;
+    }
+    if (plan.rising && plan.counter == plan.steps) {
+        o.OPresInfo = FloatToStrFixed(StrToFloat(o.OPresInfo) + plan.remainder);
+        plan.counter += 10;
+    }
+    if (!plan.rising && plan.counter < plan.steps) {
+        o.OPresInfo = FloatToStrGeneral(StrToFloat(o.OPresInfo) - PressureStep);
+        ++plan.counter;
+    }
+    if (!plan.rising && plan.counter == plan.steps) {
+        o.OPresInfo = FloatToStrFixed(StrToFloat(o.OPresInfo) - plan.remainder);
+        plan.counter += 10;
+    }
+}
+
+void StepDirection(Observation& o) {
+    if (o.NewWDInfo != Variable) {
+        long long shown = StrToInt(o.OWDInfo);
+        const long long target = StrToInt(o.NewWDInfo);
+        // Never through north: from 350 to 10 the needle sweeps back through 180.
+        if (shown < target)
+            shown += DirectionStride(target - shown);
+        if (shown > target)
+            shown -= DirectionStride(shown - target);
+        o.OWDInfo = IntToStr(shown);
+    }
+    if (o.NewWDInfo == Variable)
+        o.OWDInfo = Variable;
+}
+
+void StepWindSpeed(Observation& o) {
+    std::int32_t shown = StrToInt(o.OWSInfo);
+    StepByOne(shown, StrToInt(o.NewWSInfo));
+    o.OWSInfo = IntToStr(shown);
+}
+
+void Step(Observation& o, PressurePlan& plan) {
+    StepByOne(o.OTemp, o.NewTemp);
+    StepByOne(o.OHumd, o.NewHumd);
+    StepByOne(o.OChill, o.NewChill);
+    StepByOne(o.OHeatIndex, o.NewHeatIndex);
+    StepPressure(o, plan);
+    StepDirection(o);
+    StepWindSpeed(o);
+    o.OWDInfo = PadDirection(o.OWDInfo);
+}
+
+std::string WholeText(const std::string& text) {
+    const auto value = TryStrToInt(text);
+    return value ? IntToStr(*value) : "0";
+}
+
+std::string PressureText(const std::string& text) {
+    const auto value = TryStrToFloat(text);
+    return value ? FloatToStrGeneral(*value) : "30.00";
+}
+
+void NormaliseTexts(Observation& o) {
+    o.OWSInfo = WholeText(o.OWSInfo);
+    o.OPresInfo = PressureText(o.OPresInfo);
+    o.NewWSInfo = WholeText(o.NewWSInfo);
+    o.NewPresInfo = PressureText(o.NewPresInfo);
+}
+
+// Stepping by 1.0 reaches only whole numbers (a stored 72.5 would oscillate around 75 for
+// ever), and the padded shown direction reaches only a three-digit target.
+void MakeTargetsReachable(Observation& o) {
+    o.OHeatIndex = RoundHalfEven(o.OHeatIndex);
+    o.NewHeatIndex = RoundHalfEven(o.NewHeatIndex);
+    o.OChill = RoundHalfEven(o.OChill);
+    o.NewChill = RoundHalfEven(o.NewChill);
+    if (o.NewWDInfo == Variable)
+        return;
+    if (const auto degrees = TryStrToInt(o.NewWDInfo); degrees && *degrees >= 0)
+        o.NewWDInfo = PadDirection(IntToStr(*degrees));
+}
+
+void JumpToTargets(Observation& o) {
+    o.OTemp = o.NewTemp;
+    o.OHumd = o.NewHumd;
+    o.OChill = o.NewChill;
+    o.OHeatIndex = o.NewHeatIndex;
+    o.OPresInfo = o.NewPresInfo;
+    o.OWDInfo = o.NewWDInfo;
+    o.OWSInfo = o.NewWSInfo;
+}
+
+} // namespace
+
+std::string PadDirection(std::string direction) {
+    if (direction.size() == 2)
+        direction.insert(0, "0");
+    if (direction.size() == 1)
+        direction.insert(0, "00");
+    return direction;
+}
+
+NeedleSweep::NeedleSweep(FramePresenter& presenter, Pause& pause, StatusLine& status)
+    : presenter_(presenter), pause_(pause), status_(status) {}
+
+long NeedleSweep::Run(Observation& o, PressurePlan plan) {
+    MakeTargetsReachable(o);
+    long frames = 0;
+    while (!Arrived(o)) {
+        if (frames == MaxSweepFrames) {
+            JumpToTargets(o);
+            break;
+        }
+        presenter_.PresentFrame();
+        Step(o, plan);
+        pause_.Sleep(SweepFramePause);
+        NormaliseTexts(o);
+        ++frames;
+    }
+    presenter_.PresentFrame();
+    status_.SetStatus(texts::SweepCompleted);
+    return frames;
+}
+
+} // namespace stormbell

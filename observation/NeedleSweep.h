@@ -1,0 +1,41 @@
+// Glides the shown values to the targets one step per frame, redrawing the gauges each time.
+#pragma once
+
+#include <string>
+
+#include "observation/FramePresenter.h"
+#include "observation/Observation.h"
+#include "observation/PressurePlan.h"
+#include "platform/Pause.h"
+#include "platform/StatusLine.h"
+
+namespace stormbell {
+
+/// Milliseconds between two frames.
+inline constexpr int SweepFramePause = 25;
+
+/// The last guard against a sweep that cannot end: after this many stepping frames the shown
+/// values jump to their targets. Far beyond any real change (a 100-degree swing takes 100).
+inline constexpr long MaxSweepFrames = 10000;
+
+class NeedleSweep {
+public:
+    /// Draws through `presenter`, waits on `pause` and reports the end on `status`.
+    NeedleSweep(FramePresenter& presenter, Pause& pause, StatusLine& status);
+
+    /// Steps every shown value toward its target, one presented frame and one pause per step,
+    /// until all have arrived; then draws a last frame and sets the status "Completed".
+    /// Returns the number of stepping frames. A direction or speed text that is not a whole
+    /// number throws EConvertError, leaving the status as it was.
+    long Run(Observation& observation, PressurePlan plan);
+
+private:
+    FramePresenter& presenter_;
+    Pause& pause_;
+    StatusLine& status_;
+};
+
+/// Pads a direction of one or two characters with zeros to three: "5" -> "005".
+std::string PadDirection(std::string direction);
+
+} // namespace stormbell

@@ -1,0 +1,26 @@
+#include "observation/ReportDecoder.h"
+
+#include "observation/DerivedValues.h"
+#include "observation/ReportScan.h"
+
+namespace stormbell {
+
+ReportDecoder::ReportDecoder(Observation& observation, FramePresenter& presenter, Pause& pause,
+                             StatusLine& status, MessageSink& messages,
+                             std::filesystem::path logDirectory)
+    : observation_(observation), log_(std::move(logDirectory), messages),
+      sweep_(presenter, pause, status) {}
+
+void ReportDecoder::BreakOut(const std::vector<std::string>& reportLines, bool logIt) {
+    lastSweepFrames_ = 0;
+    // The direction needle starts a sweep from north, never from "variable".
+    if (observation_.OWDInfo == "VRB")
+        observation_.OWDInfo = "000";
+    if (logIt)
+        log_.Append(reportLines);
+    ScanReportLines(reportLines, observation_);
+    const PressurePlan plan = DeriveTargets(observation_);
+    lastSweepFrames_ = sweep_.Run(observation_, plan);
+}
+
+} // namespace stormbell

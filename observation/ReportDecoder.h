@@ -1,0 +1,41 @@
+// The decoder behind the main window's BreakOut: log, scan, derive, sweep.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "observation/FramePresenter.h"
+#include "observation/NeedleSweep.h"
+#include "observation/Observation.h"
+#include "observation/ReportLog.h"
+#include "platform/MessageSink.h"
+#include "platform/Pause.h"
+#include "platform/StatusLine.h"
+
+namespace stormbell {
+
+class ReportDecoder {
+public:
+    /// Decodes into `observation`; logs into `logDirectory` (the program passes ".").
+    ReportDecoder(Observation& observation, FramePresenter& presenter, Pause& pause,
+                  StatusLine& status, MessageSink& messages, std::filesystem::path logDirectory);
+
+    /// Appends the report to METAR.LOG when `logIt`, cuts and derives the targets from
+    /// `reportLines`, then sweeps the needles to them. Log problems with a message of their
+    /// own are shown and decoding goes on; other log file errors throw ELogFileError before
+    /// anything is decoded; a wind speed, direction or speed text that does not convert
+    /// throws EConvertError before the status reads "Completed".
+    void BreakOut(const std::vector<std::string>& reportLines, bool logIt);
+
+    /// Stepping frames of the last sweep that completed; 0 when the last BreakOut failed.
+    long LastSweepFrames() const { return lastSweepFrames_; }
+
+private:
+    Observation& observation_;
+    ReportLog log_;
+    NeedleSweep sweep_;
+    long lastSweepFrames_ = 0;
+};
+
+} // namespace stormbell

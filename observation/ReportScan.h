@@ -1,0 +1,17 @@
+// Cuts wind, temperature, dew point and pressure texts out of the captioned report lines.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "observation/Observation.h"
+
+namespace stormbell {
+
+/// Tests every line against the "Wind:", "Temperature", "Dew Point" and "Pressure (alt"
+/// captions and sets the matching texts of `observation`; a later line overwrites an earlier
+/// one, texts not found keep their values. Never fails: odd lines give odd texts, which the
+/// number conversions later reject.
+void ScanReportLines(const std::vector<std::string>& lines, Observation& observation);
+
+} // namespace stormbell

@@ -1,0 +1,205 @@
+#include "observation/ReportDecoder.h"
+
+#include <random>
+
+#include <gtest/gtest.h>
+
+#include "observation/ReportLines.h"
+#include "platform/TextConvert.h"
+#include "tests/observation/Fakes.h"
+#include "tests/observation/TempDir.h"
+
+namespace stormbell {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::vector<std::string> Report(const std::string& name) {
+    const std::string text =
+        testing::ReadFile(fs::path(STORMBELL_TEST_DATA_DIR) / "reports" / name);
+    if (text.empty())
+        throw std::runtime_error("missing test report " + name);
+    return SplitReportLines(text);
+}
+
+// A fresh settings store: every shown value at its default, targets equal.
+Observation FreshStore() {
+    Observation o;
+    o.OTemp = -30;
+    o.OHeatIndex = -30;
+    o.OChill = -30;
+    o.OPresInfo = "28.00";
+    o.OWDInfo = "000";
+    o.OWSInfo = "00";
+    o.DisplayMode = "0";
+    o.SetTargetsToShown();
+    return o;
+}
+
+class ReportDecoderTest : public ::testing::Test {
+protected:
+    void BreakOut(const std::vector<std::string>& lines, bool logIt = false) {
+        decoder.BreakOut(lines, logIt);
+    }
+
+    testing::TempDir dir;
+    Observation o = FreshStore();
+    testing::RecordingPresenter presenter{o};
+    testing::CountingPause pause;
+    testing::RecordingStatus status;
+    testing::RecordingMessages messages;
+    ReportDecoder decoder{o, presenter, pause, status, messages, dir.Path()};
+};
+
+TEST_F(ReportDecoderTest, SampleReportsFromAFreshStore) {
+    struct Case {
+        const char* file;
+        std::int16_t temp;
+        std::int32_t humidity;
+        double heatIndex, chill;
+        const char *pressure, *direction, *speed, *celsius, *dewPoint;
+        long frames;
+    } cases[] = {
+        {"CYVR.TXT", 55, 58, 55, 55, "30.09", "000", "0", "13", "5", 85},
+        {"KYIP.TXT", 89, 54, 95, 89, "29.94", "210", "6", "32.2", "21.7", 125},
+        {"KARB.TXT", 24, 83, 24, 12, "30.02", "250", "8", "-4.4", "-6.7", 83},
+        {"KFNT.TXT", 71, 90, 75, 71, "29.89", "210", "13", "22.2", "20.6", 105},
+        {"KBFI.TXT", 66, 58, 66, 66, "29.94", "VRB", "4", "19.4", "11.1", 96},
+        {"EGLC.TXT", 51, 53, 51, 51, "30.12", "250", "14", "11", "2", 81},
+        {"edge/PRES1DEC.TXT", 50, 71, 50, 41, "30.1", "320", "9", "10.0", "5.0", 80},
+        {"edge/PRESWHOLE.TXT", 50, 71, 50, 50, "30", "090", "4", "10.0", "5.0", 80},
+        {"edge/NOTEMP.TXT", 32, 100, 32, 32, "29.92", "VRB", "3", "", "", 100},
+    };
+    for (const auto& c : cases) {
+        o = FreshStore();
+        BreakOut(Report(c.file));
+        EXPECT_EQ(o.OTemp, c.temp) << c.file;
+        EXPECT_EQ(o.OHumd, c.humidity) << c.file;
+        EXPECT_EQ(o.OHeatIndex, c.heatIndex) << c.file;
+        EXPECT_EQ(o.OChill, c.chill) << c.file;
+        EXPECT_EQ(o.OPresInfo, c.pressure) << c.file;
+        EXPECT_EQ(o.OWDInfo, c.direction) << c.file;
+        EXPECT_EQ(o.OWSInfo, c.speed) << c.file;
+        EXPECT_EQ(o.TempCText, c.celsius) << c.file;
+        EXPECT_EQ(o.DewCText, c.dewPoint) << c.file;
+        EXPECT_EQ(decoder.LastSweepFrames(), c.frames) << c.file;
+    }
+}
+
+TEST_F(ReportDecoderTest, VariableShownDirectionStartsFromNorth) {
+    BreakOut(Report("KBFI.TXT"));
+    presenter.frames.clear();
+    BreakOut(Report("KYIP.TXT"));
+    ASSERT_FALSE(presenter.frames.empty());
+    EXPECT_EQ(presenter.frames[0].OWDInfo, "000");
+    EXPECT_EQ(o.OWDInfo, "210");
+}
+
+TEST_F(ReportDecoderTest, SameReportTwiceTakesNoSteppingFrame) {
+    BreakOut(Report("KARB.TXT"));
+    presenter.frames.clear();
+    BreakOut(Report("KARB.TXT"));
+    EXPECT_EQ(decoder.LastSweepFrames(), 0);
+    EXPECT_EQ(presenter.frames.size(), 1u); // the final drawing frame only
+    EXPECT_EQ(status.texts.back(), "Completed");
+}
+
+TEST_F(ReportDecoderTest, WindSpeedConversionErrorStopsBeforeTheSweep) {
+    try {
+        BreakOut(Report("edge/BADWIND.TXT"));
+        FAIL() << "no conversion error";
+    } catch (const EConvertError& error) {
+        EXPECT_STREQ(error.what(), "'five' is not a valid floating point value");
+    }
+    EXPECT_EQ(o.NewTemp, 23);
+    EXPECT_EQ(o.NewPresInfo, "29.80");
+    EXPECT_EQ(o.OTemp, -30);
+    EXPECT_TRUE(presenter.frames.empty());
+    EXPECT_TRUE(status.texts.empty());
+    EXPECT_EQ(decoder.LastSweepFrames(), 0);
+}
+
+TEST_F(ReportDecoderTest, LogsOnlyWhenAskedAndBeforeDecoding) {
+    BreakOut(Report("CYVR.TXT"), false);
+    EXPECT_FALSE(fs::exists(dir.Path() / "METAR.LOG"));
+    BreakOut(Report("CYVR.TXT"), true);
+    EXPECT_EQ(testing::ReadFile(dir.Path() / "METAR.LOG").substr(0, 25),
+              "Vancouver International A");
+}
+
+TEST_F(ReportDecoderTest, LogMessageLetsDecodingGoOn) {
+    fs::create_directory(dir.Path() / "METAR.LOG");
+    BreakOut(Report("CYVR.TXT"), true);
+    EXPECT_EQ(messages.texts, std::vector<std::string>{"Cannot CREATE METAR.LOG."});
+    EXPECT_EQ(o.OTemp, 55);
+}
+
+TEST_F(ReportDecoderTest, LogFileErrorEndsBreakOutBeforeDecoding) {
+    testing::WriteFile(dir.Path() / "METAR.LOG", "old\r\n");
+    fs::create_symlink("/dev/full", dir.Path() / "METAR.TMP");
+    EXPECT_THROW(BreakOut(Report("CYVR.TXT"), true), ELogFileError);
+    EXPECT_EQ(o.TempCText, "");
+    EXPECT_EQ(o.NewTemp, -30);
+    EXPECT_TRUE(presenter.frames.empty());
+}
+
+// Untrusted bytes: real caption lines cut, spliced and salted at random. Every report must
+// either complete with sane values or end with a conversion error; the sanitizers watch the rest.
+TEST_F(ReportDecoderTest, ArbitraryReportsNeverMisbehave) {
+    const std::vector<std::string> captions = {
+        "Wind: ",
+        "Wind: Calm",
+        "Wind: Variable",
+        "Temperature",
+        "Dew Point",
+        "Pressure (alt",
+        "(",
+        "C",
+        " degrees",
+        "MPH (",
+        " KT",
+        ":",
+        " in.",
+        "-237.7",
+        "1e308",
+        "99999999999",
+        "-",
+        ".",
+        "\xff\x00\x80",
+        "VRB",
+    };
+    std::mt19937 random(20261207);
+    for (int round = 0; round < 300; ++round) {
+        std::vector<std::string> lines;
+        const int lineCount = static_cast<int>(random() % 8);
+        for (int i = 0; i < lineCount; ++i) {
+            std::string line;
+            const int pieces = static_cast<int>(random() % 8);
+            for (int p = 0; p < pieces; ++p) {
+                if (random() % 4 == 0)
+                    line += std::string(random() % 5, static_cast<char>(random() % 256));
+                else if (random() % 3 == 0)
+                    line += std::to_string(static_cast<int>(random() % 2001) - 1000);
+                else
+                    line += captions[random() % captions.size()];
+            }
+            lines.push_back(line);
+        }
+        if (random() % 50 == 0)
+            lines.push_back("Temperature (" + std::string(100000, '9') + " C)");
+        try {
+            BreakOut(lines);
+            EXPECT_GE(o.NewHumd, 0);
+            EXPECT_LE(o.NewHumd, 100);
+            EXPECT_EQ(o.OTemp, o.NewTemp);
+            EXPECT_EQ(o.OPresInfo, o.NewPresInfo);
+            EXPECT_EQ(o.OWDInfo, o.NewWDInfo);
+            EXPECT_LE(decoder.LastSweepFrames(), MaxSweepFrames);
+        } catch (const EConvertError&) {
+            o = FreshStore(); // as after a restart, so one bad text does not poison the rest
+        }
+    }
+}
+
+} // namespace
+} // namespace stormbell

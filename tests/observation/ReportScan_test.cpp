@@ -1,0 +1,82 @@
+#include "observation/ReportScan.h"
+
+#include <gtest/gtest.h>
+
+namespace stormbell {
+namespace {
+
+struct Texts {
+    std::string direction, speed, celsius, dewPoint, pressure;
+};
+
+Texts Scan(const std::vector<std::string>& lines, Observation o = {}) {
+    ScanReportLines(lines, o);
+    return {o.NewWDInfo, o.NewWSInfo, o.TempCText, o.DewCText, o.NewPresInfo};
+}
+
+TEST(ReportScanTest, CutsEachCaptionedLine) {
+    struct Case {
+        const char* line;
+        Texts expected;
+    } cases[] = {
+        {"Wind: Calm:0", {"000", "00", "", "", ""}},
+        {"Wind: Calm, then from the N (360 degrees) at 5 MPH (4 KT)", {"000", "00", "", "", ""}},
+        {"Wind: Variable at 5 MPH (4 KT):0", {"VRB", "4", "", "", ""}},
+        {"Wind: from the WSW (250 degrees) at 9 MPH (8 KT):0", {"250", "8", "", "", ""}},
+        // Gusts: the first "MPH (" and "KT" give the sustained speed.
+        {"Wind: from the SSW (210 degrees) at 15 MPH (13 KT) gusting to 25 MPH (22 KT):0",
+         {"210", "13", "", "", ""}},
+        {"Wind: from the WSW (250 degrees) at 16 MPH (14 KT) (direction variable):0",
+         {"250", "14", "", "", ""}},
+        {"Temperature: 24.1 F (-4.4 C)", {"", "", "-4.4", "", ""}},
+        {"Temperature: 55 F (13 C)", {"", "", "13", "", ""}},
+        {"Dew Point: 19.9 F (-6.7 C)", {"", "", "", "-6.7", ""}},
+        {"Pressure (altimeter): 30.09 in. Hg (1018 hPa)", {"", "", "", "", "30.09"}},
+        {"Pressure (altimeter): 30.1 in. Hg (1019 hPa)", {"", "", "", "", "30.1"}},
+        // Captions that merely resemble the keys are not keys.
+        {"Pressure tendency: 0.12 inches (4.1 hPa) higher", {"", "", "", "", ""}},
+        {"wind: Calm:0", {"", "", "", "", ""}},
+        {"Windchill: 14 F (-10 C):1", {"", "", "", "", ""}},
+        // Lines that break the layout give odd texts, never a crash.
+        {"Temperature: 55 F 13 C", {"", "", "Temperature: 55 F 13", "", ""}},
+        {"Temperature", {"", "", "", "", ""}},
+        {"Wind: from the N at 5 MPH", {"", "", "", "", ""}},
+        {"Wind:", {"", "", "", "", ""}},
+        {"Pressure (alt", {"", "", "", "", ""}},
+    };
+    for (const auto& c : cases) {
+        const Texts got = Scan({c.line});
+        EXPECT_EQ(got.direction, c.expected.direction) << c.line;
+        EXPECT_EQ(got.speed, c.expected.speed) << c.line;
+        EXPECT_EQ(got.celsius, c.expected.celsius) << c.line;
+        EXPECT_EQ(got.dewPoint, c.expected.dewPoint) << c.line;
+        EXPECT_EQ(got.pressure, c.expected.pressure) << c.line;
+    }
+}
+
+TEST(ReportScanTest, LaterLinesWinAndMissingLinesKeepOldValues) {
+    Observation o;
+    o.NewPresInfo = "29.92";
+    o.DewCText = "3";
+    ScanReportLines({"Temperature: 55 F (13 C)", "Wind: Calm:0",
+                     "Wind: from the N (360 degrees) at 5 MPH (4 KT)", "Temperature: 1 F (-17 C)"},
+                    o);
+    EXPECT_EQ(o.TempCText, "-17");
+    EXPECT_EQ(o.NewWDInfo, "360");
+    EXPECT_EQ(o.NewWSInfo, "4");
+    EXPECT_EQ(o.NewPresInfo, "29.92"); // no pressure line in this report
+    EXPECT_EQ(o.DewCText, "3");
+}
+
+TEST(ReportScanTest, HugeAndBinaryLinesAreCutSafely) {
+    const std::string filler(1 << 20, 'x');
+    const std::string binary("Temperature\0(\xff\x80 C)", 18);
+    const Texts got = Scan({"Temperature (" + filler + " C)", "Wind: (" + filler, binary,
+                            "Pressure (alt: " + filler + " in."});
+    EXPECT_EQ(got.celsius, "\xff\x80");
+    EXPECT_EQ(got.direction.size(), 0u);
+    EXPECT_EQ(got.pressure, filler);
+}
+
+} // namespace
+} // namespace stormbell

@@ -1,0 +1,89 @@
+#include <sstream>
+
+#include <gtest/gtest.h>
+
+#include "observation/ReportLines.h"
+#include "tools/cli/Commands.h"
+
+namespace stormbell {
+namespace {
+
+const std::string Reports = std::string(STORMBELL_TEST_DATA_DIR) + "/reports/";
+
+struct Outcome {
+    int status;
+    std::vector<std::string> lines;
+    std::string errors;
+};
+
+Outcome Decode(const std::vector<std::string>& args, const std::string& input = "") {
+    std::istringstream in(input);
+    std::ostringstream out, err;
+    const int status = RunDecode(args, in, out, err);
+    return {status, SplitReportLines(out.str()), err.str()};
+}
+
+bool Has(const std::string& line, const std::string& part) {
+    return line.find(part) != std::string::npos;
+}
+
+TEST(DecodeCommandTest, EachReportStartsWhereThePreviousOneLeft) {
+    const Outcome run = Decode({Reports + "CYVR.TXT", Reports + "KARB.TXT"});
+    EXPECT_EQ(run.status, 0);
+    ASSERT_EQ(run.lines.size(), 2u);
+    EXPECT_TRUE(Has(run.lines[0], "\"frames\": 85}")) << run.lines[0];
+    // From CYVR's needles the wind direction needs the longest: 000 to 250 in 56 frames.
+    EXPECT_TRUE(Has(run.lines[1], "\"OChill\": 12, ")) << run.lines[1];
+    EXPECT_TRUE(Has(run.lines[1], "\"frames\": 56}")) << run.lines[1];
+}
+
+TEST(DecodeCommandTest, FailuresPrintAnErrorLineAndTheRestGoesOn) {
+    struct Case {
+        std::vector<std::string> args;
+        std::string input;
+        std::vector<std::string> expectedParts;
+        int status;
+    } cases[] = {
+        {{"-"}, "Wind: Calm:0\nTemperature: 55 F (13 C)\n", {"\"OTemp\": 55, "}, 0},
+        {{Reports + "edge/BADWIND.TXT", Reports + "CYVR.TXT"},
+         "",
+         {"{\"error\": \"'five' is not a valid floating point value\"}", "\"OTemp\": 55, "},
+         1},
+        {{Reports + "NOSUCH.TXT", "-"},
+         "Wind: Variable at 3 MPH (3 KT):0\n",
+         {"{\"error\": \"Cannot open " + Reports + "NOSUCH.TXT: No such file or directory\"}",
+          "\"OWDInfo\": \"VRB\", "},
+         1},
+    };
+    for (const auto& c : cases) {
+        const Outcome run = Decode(c.args, c.input);
+        EXPECT_EQ(run.status, c.status) << c.args[0];
+        ASSERT_EQ(run.lines.size(), c.expectedParts.size()) << c.args[0];
+        for (std::size_t i = 0; i < run.lines.size(); ++i)
+            EXPECT_TRUE(Has(run.lines[i], c.expectedParts[i])) << run.lines[i];
+    }
+}
+
+TEST(DecodeCommandTest, NoFileIsAUsageError) {
+    const Outcome run = Decode({});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_TRUE(run.lines.empty());
+    EXPECT_FALSE(run.errors.empty());
+}
+
+TEST(DecodeCommandTest, FreshStoreShowsTheStoreDefaults) {
+    const Observation o = FreshStoreObservation();
+    EXPECT_EQ(o.OTemp, -30);
+    EXPECT_EQ(o.OHumd, 0);
+    EXPECT_EQ(o.OHeatIndex, -30);
+    EXPECT_EQ(o.OChill, -30);
+    EXPECT_EQ(o.OPresInfo, "28.00");
+    EXPECT_EQ(o.OWDInfo, "000");
+    EXPECT_EQ(o.OWSInfo, "00");
+    EXPECT_EQ(o.DisplayMode, "0");
+    EXPECT_EQ(o.NewPresInfo, "28.00");
+    EXPECT_EQ(o.NewTemp, -30);
+}
+
+} // namespace
+} // namespace stormbell

@@ -1,0 +1,108 @@
+// `stormbell-cli decode`: the decoder and a headless sweep over report files.
+#include <cerrno>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <system_error>
+
+#include "observation/FramePresenter.h"
+#include "observation/ReportDecoder.h"
+#include "observation/ReportLines.h"
+#include "platform/TextConvert.h"
+#include "tools/cli/Commands.h"
+#include "tools/cli/ObservationJson.h"
+
+namespace stormbell {
+
+namespace {
+
+class NoFrames final : public FramePresenter {
+public:
+    void PresentFrame() override {}
+};
+
+class NoPause final : public Pause {
+public:
+    void Sleep(int) override {}
+};
+
+class NoStatus final : public StatusLine {
+public:
+    void SetStatus(const std::string&) override {}
+};
+
+// Logging is off here, so a message can only mean something unexpected: keep it visible.
+class StderrMessages final : public MessageSink {
+public:
+    void ShowMessage(const std::string& text) override { std::cerr << text << '\n'; }
+};
+
+std::string ReadAll(std::istream& in) {
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+} // namespace
+
+Observation FreshStoreObservation() {
+    Observation o;
+    o.OTemp = -30;
+    o.OHumd = 0;
+    o.OHeatIndex = -30;
+    o.OChill = -30;
+    o.OPresInfo = "28.00";
+    o.OWDInfo = "000";
+    o.OWSInfo = "00";
+    o.DisplayMode = "0";
+    o.SetTargetsToShown();
+    return o;
+}
+
+bool DecodeAndPrint(const std::string& reportText, Observation& observation, std::ostream& out) {
+    NoFrames frames;
+    NoPause pause;
+    NoStatus status;
+    StderrMessages messages;
+    ReportDecoder decoder(observation, frames, pause, status, messages, ".");
+    try {
+        decoder.BreakOut(SplitReportLines(reportText), false);
+    } catch (const EConvertError& error) {
+        WriteErrorJson(out, error.what());
+        return false;
+    }
+    WriteObservationJson(out, observation, decoder.LastSweepFrames());
+    return true;
+}
+
+int RunDecode(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+              std::ostream& err) {
+    if (args.empty()) {
+        err << "stormbell-cli decode: no report file given\n";
+        return 2;
+    }
+    Observation observation = FreshStoreObservation();
+    bool allDecoded = true;
+    for (const auto& name : args) {
+        std::string text;
+        if (name == "-") {
+            text = ReadAll(in);
+        } else {
+            std::ifstream file(name, std::ios::binary);
+            if (!file) {
+                const std::string reason = std::generic_category().message(errno);
+                WriteErrorJson(out, "Cannot open " + name + ": " + reason);
+                allDecoded = false;
+                continue;
+            }
+            text = ReadAll(file);
+            if (file.bad()) {
+                WriteErrorJson(out, "Cannot read " + name);
+                allDecoded = false;
+                continue;
+            }
+        }
+        allDecoded = DecodeAndPrint(text, observation, out) && allDecoded;
+    }
+    return allDecoded ? 0 : 1;
+}
+
+} // namespace stormbell
