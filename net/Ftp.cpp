@@ -104,15 +104,10 @@ void TFTP::Download() {
     SendCommand("RETR " + URI + "\r\n");
     ReadReply();
     AcceptDataConnection();
-    const auto buffer = std::make_unique<char[]>(TransferBlockSize);
     Stream().Clear();
     try {
-        while (!Eof()) {
-            const long count = Receive(buffer.get(), TransferBlockSize);
-            if (count > 0 && static_cast<std::size_t>(count) > MaxDownloadSize - Stream().Size())
-                CloseSocket(Socket); // stop the server's sending before reporting
-            AppendToStream(buffer.get(), count);
-        }
+        while (!Eof())
+            ReceiveIntoStream();
         EndOfData = false;
         ReadReply();
         CloseDataConnection();
@@ -131,10 +126,11 @@ void TFTP::Upload() {
     SendCommand("STOR " + URI + "\r\n");
     ReadReply();
     AcceptDataConnection();
-    const auto buffer = std::make_unique<char[]>(TransferBlockSize);
+    const std::size_t blockSize = TransferBlockSize();
+    const auto buffer = std::make_unique<char[]>(blockSize);
     std::size_t count;
     do {
-        count = Stream().Read(buffer.get(), TransferBlockSize);
+        count = Stream().Read(buffer.get(), blockSize);
         SendBuffer(buffer.get(), count);
     } while (count > 0);
     // Closing the data connection marks the end of the file for the server.

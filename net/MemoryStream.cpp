@@ -21,6 +21,11 @@ MemoryStream::~MemoryStream() {
 void MemoryStream::Write(const void* data, std::size_t count) {
     if (count == 0)
         return;
+    std::memcpy(WriteSpace(count), data, count);
+    CommitWrite(count);
+}
+
+char* MemoryStream::WriteSpace(std::size_t count) {
     if (count > FCapacity - FPosition) {
         if (count > SIZE_MAX - FPosition)
             throw std::bad_alloc();
@@ -31,7 +36,12 @@ void MemoryStream::Write(const void* data, std::size_t count) {
             capacity = capacity > SIZE_MAX / 2 ? FPosition + count : capacity * 2;
         Reserve(capacity);
     }
-    std::memcpy(FData + FPosition, data, count);
+    return FData + FPosition;
+}
+
+void MemoryStream::CommitWrite(std::size_t count) {
+    if (count > FCapacity - FPosition)
+        throw std::out_of_range("Stream write beyond the space asked for");
     FPosition += count;
     if (FPosition > FSize)
         FSize = FPosition;

@@ -14,6 +14,11 @@ public:
 
     /// Writes `count` bytes at the position, growing the buffer; throws std::bad_alloc.
     void Write(const void* data, std::size_t count);
+    /// Room for `count` bytes at the position, for a reader to fill in place and then
+    /// CommitWrite; valid until the next change. Throws std::bad_alloc.
+    char* WriteSpace(std::size_t count);
+    /// Takes `count` bytes filled in at WriteSpace into the stream and advances the position.
+    void CommitWrite(std::size_t count);
     /// Copies up to `count` bytes from the position on and advances it; returns the count.
     std::size_t Read(void* buffer, std::size_t count);
     /// Moves the position; a position beyond the end throws std::out_of_range.

@@ -52,7 +52,7 @@ inline constexpr std::size_t DefaultMaxDownloadSize = 64 * 1024 * 1024;
 inline constexpr std::uint16_t FtpPort = 21;
 inline constexpr const char* FtpUsername = "ftp";
 inline constexpr const char* FtpPassword = "stormbell@home";
-inline constexpr std::size_t TransferBlockSize = 4096;
+inline constexpr std::size_t DefaultBlockSize = 4096;
 inline constexpr int ListenBacklog = 2;
 
 } // namespace stormbell::nettexts

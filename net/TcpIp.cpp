@@ -56,11 +56,8 @@ TTcpIp::~TTcpIp() {
 void TTcpIp::Action() {
     Login();
     FStream.Clear();
-    const auto buffer = std::make_unique<char[]>(TransferBlockSize);
-    while (!Eof()) {
-        const long count = Receive(buffer.get(), TransferBlockSize);
-        AppendToStream(buffer.get(), count);
-    }
+    while (!Eof())
+        ReceiveIntoStream();
     FStream.Seek(0);
 }
 
@@ -250,13 +247,19 @@ void TTcpIp::Trace(const std::string& text) {
     OnTrace(text, true);
 }
 
-void TTcpIp::AppendToStream(const char* data, long count) {
+// Receiving in place spares a copy of every byte, which matters for large files.
+long TTcpIp::ReceiveIntoStream() {
+    const std::size_t blockSize = TransferBlockSize();
+    const long count = Receive(FStream.WriteSpace(blockSize), blockSize);
     if (count <= 0)
-        return;
-    if (static_cast<std::size_t>(count) > MaxDownloadSize - FStream.Size())
+        return count;
+    if (static_cast<std::size_t>(count) > MaxDownloadSize - FStream.Position()) {
+        CloseSocket(Socket);
         throw ETcpIpError(ErrorDownloadTooLarge +
                           IntToStr(static_cast<long long>(MaxDownloadSize)));
-    FStream.Write(data, static_cast<std::size_t>(count));
+    }
+    FStream.CommitWrite(static_cast<std::size_t>(count));
+    return count;
 }
 
 std::uint32_t LocalAddress() {

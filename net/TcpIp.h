@@ -84,14 +84,20 @@ public:
     int IdleTimeout = nettexts::DefaultIdleTimeoutMs;
     /// Longest line ReadLine accepts, in bytes.
     std::size_t MaxLineLength = nettexts::DefaultMaxLineLength;
+    /// Bytes asked for by each receive or send of a block transfer (0 counts as 1).
+    std::size_t BlockSize = nettexts::DefaultBlockSize;
     /// Largest number of bytes a receive-everything transfer may put into Stream.
     std::size_t MaxDownloadSize = nettexts::DefaultMaxDownloadSize;
 
 protected:
     /// Passes `text` to OnTrace; callers build the text only when OnTrace is set.
     void Trace(const std::string& text);
-    /// Appends a received block to Stream; throws ETcpIpError past MaxDownloadSize.
-    void AppendToStream(const char* data, long count);
+    /// BlockSize, at least 1.
+    std::size_t TransferBlockSize() const { return BlockSize > 0 ? BlockSize : 1; }
+    /// Receives one block from Socket straight into Stream at its position and returns the
+    /// count, as Receive. Past MaxDownloadSize the socket is closed (so the peer stops) and
+    /// ETcpIpError raised.
+    long ReceiveIntoStream();
 
 private:
     MemoryStream FStream;

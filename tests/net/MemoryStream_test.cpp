@@ -1,5 +1,6 @@
 #include "net/MemoryStream.h"
 
+#include <cstdint>
 #include <stdexcept>
 #include <string>
 
@@ -35,6 +36,21 @@ TEST(MemoryStreamTest, WritesReadsAndSeeksLikeAFile) {
     stream.Clear();
     EXPECT_EQ(stream.Size(), 0u);
     EXPECT_EQ(stream.Position(), 0u);
+}
+
+TEST(MemoryStreamTest, FillsInPlaceOnlyWithinTheSpaceAskedFor) {
+    MemoryStream stream;
+    stream.Write("ab", 2);
+    char* space = stream.WriteSpace(100000);
+    space[0] = 'c';
+    space[99999] = 'z';
+    stream.CommitWrite(1);
+    EXPECT_EQ(stream.Size(), 3u);
+    stream.Seek(0);
+    EXPECT_EQ(ReadAll(stream), "abc");
+    stream.WriteSpace(10);
+    EXPECT_THROW(stream.CommitWrite(SIZE_MAX), std::out_of_range);
+    EXPECT_EQ(stream.Size(), 3u);
 }
 
 TEST(MemoryStreamTest, GrowsThroughManyBlocksKeepingEveryByte) {
