@@ -32,10 +32,11 @@ public:
     /// CWD `directory`; throws EProtocolError on refusal or when it holds CR or LF.
     void ChangeDir(const std::string& directory);
     /// Retrieves URI into Stream and rewinds it; nothing happens for an empty URI. Throws
-    /// EProtocolError on refusal (Stream unchanged), ETcpIpError past MaxDownloadSize.
+    /// EProtocolError on refusal (Stream unchanged), ETcpIpError past MaxDownloadSize or on a
+    /// time-out, ESocketError when active mode cannot listen.
     void Download();
     /// Stores Stream from its position to its end as URI; nothing happens for an empty URI.
-    /// Throws EProtocolError on refusal.
+    /// Throws as Download.
     void Upload();
     /// Sends `text` unchanged on the control connection (the caller adds CR LF).
     void SendCommand(const std::string& text);

@@ -62,6 +62,8 @@ void ServeDownload(FakeFtpSession& s, const std::string& data) {
 TEST(FtpTest, StartsWithTheDefaults) {
     TFTP ftp;
     EXPECT_EQ(ftp.RemotePort, 21);
+    EXPECT_EQ(ftp.DefaultPort, 21);
+    EXPECT_EQ(ftp.Port, 0); // active mode listens where the system says
     EXPECT_EQ(ftp.Username, "ftp");
     EXPECT_EQ(ftp.Password.size(), 14u);
     EXPECT_NE(ftp.Password.find('@'), std::string::npos);

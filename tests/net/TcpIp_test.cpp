@@ -169,6 +169,33 @@ TEST(TcpIpTest, RefusedConnectionIsTracedAndRaisesSocketError) {
     EXPECT_EQ(client.Socket, NoSocketHandle);
 }
 
+TEST(TcpIpTest, ConnectingToAServerThatNeverAnswersTimesOut) {
+    // A listener whose backlog is full leaves further connection attempts unanswered.
+    TTcpIp listener;
+    listener.OpenInputSocket(0, Address("127.0.0.1"));
+    ASSERT_TRUE(ListenOnSocket(listener.Socket, 0));
+    SocketEndpoint local;
+    ASSERT_TRUE(LocalEndOfSocket(listener.Socket, local));
+    std::vector<SocketHandle> fillers;
+    for (int i = 0; i < 2; ++i) {
+        fillers.push_back(CreateTcpSocket());
+        ConnectSocket(fillers.back(), {Address("127.0.0.1"), local.Port}, 100);
+    }
+    TTcpIp client;
+    client.ConnectTimeout = 200;
+    client.Hostname = "F#F127.0.0.1";
+    client.NewFTPPort = local.Port;
+    try {
+        client.Login();
+        ADD_FAILURE() << "connected to a full backlog";
+    } catch (const ESocketError& error) {
+        EXPECT_EQ(error.ErrorCode, ETIMEDOUT);
+    }
+    EXPECT_EQ(client.Socket, NoSocketHandle);
+    for (const SocketHandle filler : fillers)
+        CloseSocketHandle(filler);
+}
+
 TEST(TcpIpTest, TracesNameEverySocketStep) {
     FakeFtpServer server([](FakeFtpSession& s) {
         s.Send("abc");
