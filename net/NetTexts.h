@@ -44,6 +44,9 @@ inline constexpr const char* ErrorListen = "Couldn't listen for the data connect
 // The protocol name of FTP errors.
 inline constexpr const char* ProtocolFtp = "FTP";
 
+// In front of Hostname: connect to NewFTPPort instead of DefaultPort.
+inline constexpr const char* PortMarker = "F#F";
+
 // Defaults.
 inline constexpr int DefaultConnectTimeoutMs = 15000;
 inline constexpr int DefaultIdleTimeoutMs = 30000;

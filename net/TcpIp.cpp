@@ -4,6 +4,7 @@
 #include <chrono>
 #include <memory>
 #include <stdexcept>
+#include <string_view>
 
 #include "platform/TextConvert.h"
 
@@ -49,7 +50,8 @@ TTcpIp::~TTcpIp() {
     try {
         Logout();
     } catch (...) {
-        CloseSocketHandle(Socket);
+        if (Socket != NoSocketHandle)
+            CloseSocketHandle(Socket);
     }
 }
 
@@ -63,8 +65,8 @@ void TTcpIp::Action() {
 
 void TTcpIp::Login() {
     std::int32_t port = DefaultPort;
-    if (Hostname.starts_with("F#F")) {
-        Hostname.erase(0, 3);
+    if (Hostname.starts_with(PortMarker)) {
+        Hostname.erase(0, std::string_view(PortMarker).size());
         port = NewFTPPort;
     }
     if (port < 0 || port > 65535)

@@ -70,7 +70,7 @@ int RunFetch(const std::vector<std::string>& args, std::ostream& out, std::ostre
         return 2;
     }
     TFTP ftp;
-    ftp.Hostname = "F#F" + options->Host;
+    ftp.Hostname = nettexts::PortMarker + options->Host;
     ftp.NewFTPPort = options->Port;
     ftp.Username = AnonymousUser;
     ftp.Password = AnonymousPassword;
