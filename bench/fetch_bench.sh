@@ -8,7 +8,7 @@ cli=${1:-$root_dir/build/tools/cli/stormbell-cli}
 source "$root_dir/tests/net/pyftpd.sh"
 
 runs_small=20
-runs_big=5
+runs_big=7
 big_bytes=$((50 * 1024 * 1024))
 dir=data/observations/metar/decoded
 
