@@ -58,7 +58,7 @@ double TargetHeatIndex(std::int16_t fahrenheit, std::int32_t humidity) {
     const double T2 = T * T;
     const double T3 = T2 * T;
     const double R = humidity;
-    const double R2 = static_cast<double>(humidity * humidity);
+    const double R2 = static_cast<double>(static_cast<std::int64_t>(humidity) * humidity);
     const double R3 = R2 * R;
     const double hi = 16.923 + 0.185212 * T + 5.37941 * R - 0.100254 * T * R + 0.00941695 * T2 +
                       0.00728898 * R2 + 0.000345372 * T2 * R - 0.000814971 * T * R2 +

@@ -1,10 +1,16 @@
 #!/usr/bin/env bash
-# Builds the optimised tree and runs every benchmark; the figures go to standard output.
+# Builds the benchmarks (optimised) and runs every one of them; they print figures only.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-bash tools/setup.sh
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build -j "$(nproc)"
+cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DSTORMBELL_GUI=OFF \
+      -DSTORMBELL_BENCH=ON
+cmake --build build-bench -j "$(nproc)"
 
-bash bench/fetch_bench.sh build/tools/cli/stormbell-cli
+for bench in build-bench/bench/*_bench; do
+    echo "== ${bench##*/}"
+    "$bench" "$@"
+done
+
+echo "== fetch_bench (stormbell-cli fetch against curl)"
+bash bench/fetch_bench.sh build-bench/tools/cli/stormbell-cli

@@ -1,5 +1,7 @@
 #include "observation/ReportDecoder.h"
 
+#include <clocale>
+#include <locale>
 #include <random>
 
 #include <gtest/gtest.h>
@@ -84,6 +86,19 @@ TEST_F(ReportDecoderTest, SampleReportsFromAFreshStore) {
         EXPECT_EQ(o.DewCText, c.dewPoint) << c.file;
         EXPECT_EQ(decoder.LastSweepFrames(), c.frames) << c.file;
     }
+}
+
+TEST_F(ReportDecoderTest, CommaLocaleChangesNothing) {
+    const std::string before = std::setlocale(LC_ALL, nullptr);
+    if (!std::setlocale(LC_ALL, "de_DE.UTF-8"))
+        GTEST_SKIP() << "no German locale installed";
+    const std::locale previous = std::locale::global(std::locale(""));
+    BreakOut(Report("KARB.TXT"));
+    std::locale::global(previous);
+    std::setlocale(LC_ALL, before.c_str());
+    EXPECT_EQ(o.OTemp, 24);
+    EXPECT_EQ(o.OChill, 12);
+    EXPECT_EQ(o.OPresInfo, "30.02");
 }
 
 TEST_F(ReportDecoderTest, VariableShownDirectionStartsFromNorth) {

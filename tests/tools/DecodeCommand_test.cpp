@@ -71,19 +71,5 @@ TEST(DecodeCommandTest, NoFileIsAUsageError) {
     EXPECT_FALSE(run.errors.empty());
 }
 
-TEST(DecodeCommandTest, FreshStoreShowsTheStoreDefaults) {
-    const Observation o = FreshStoreObservation();
-    EXPECT_EQ(o.OTemp, -30);
-    EXPECT_EQ(o.OHumd, 0);
-    EXPECT_EQ(o.OHeatIndex, -30);
-    EXPECT_EQ(o.OChill, -30);
-    EXPECT_EQ(o.OPresInfo, "28.00");
-    EXPECT_EQ(o.OWDInfo, "000");
-    EXPECT_EQ(o.OWSInfo, "00");
-    EXPECT_EQ(o.DisplayMode, "0");
-    EXPECT_EQ(o.NewPresInfo, "28.00");
-    EXPECT_EQ(o.NewTemp, -30);
-}
-
 } // namespace
 } // namespace stormbell

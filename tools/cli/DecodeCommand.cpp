@@ -5,37 +5,16 @@
 #include <sstream>
 #include <system_error>
 
-#include "observation/FramePresenter.h"
 #include "observation/ReportDecoder.h"
 #include "observation/ReportLines.h"
 #include "platform/TextConvert.h"
 #include "tools/cli/Commands.h"
+#include "tools/cli/Headless.h"
 #include "tools/cli/ObservationJson.h"
 
 namespace stormbell {
 
 namespace {
-
-class NoFrames final : public FramePresenter {
-public:
-    void PresentFrame() override {}
-};
-
-class NoPause final : public Pause {
-public:
-    void Sleep(int) override {}
-};
-
-class NoStatus final : public StatusLine {
-public:
-    void SetStatus(const std::string&) override {}
-};
-
-// Logging is off here, so a message can only mean something unexpected: keep it visible.
-class StderrMessages final : public MessageSink {
-public:
-    void ShowMessage(const std::string& text) override { std::cerr << text << '\n'; }
-};
 
 std::string ReadAll(std::istream& in) {
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
