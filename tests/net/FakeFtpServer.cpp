@@ -62,7 +62,7 @@ void FakeFtpSession::Send(const std::string& bytes) {
 }
 
 void FakeFtpSession::Reply(const std::string& line) {
-    Send(line + LineEnd);
+    Send(line + (LfOnlyLineEnds ? "\n" : "\r\n"));
 }
 
 std::string FakeFtpSession::ReadCommand() {

@@ -16,14 +16,14 @@ namespace stormbell::testing {
 /// The server's end of one control connection and its data connections.
 class FakeFtpSession {
 public:
-    /// Ends every line sent by Reply; "\n" makes a server that sends LF only.
-    std::string LineEnd = "\r\n";
+    /// Ends the lines sent by Reply with LF alone instead of CR LF.
+    bool LfOnlyLineEnds = false;
     /// Sends every byte of the control connection in a write of its own.
     bool OneBytePerWrite = false;
 
     /// Sends raw bytes on the control connection.
     void Send(const std::string& bytes);
-    /// Sends `line` and LineEnd.
+    /// Sends `line` and its line end.
     void Reply(const std::string& line);
     /// Reads and records one command up to its LF; "" when the client has closed.
     std::string ReadCommand();

@@ -500,7 +500,7 @@ TEST(FtpTest, BrokenServersEndInErrorsNotHangs) {
         {"silent", [](FakeFtpSession& s) { s.WaitForClose(); }},
         {"LF-only line ends",
          [](FakeFtpSession& s) {
-             s.LineEnd = "\n";
+             s.LfOnlyLineEnds = true;
              s.Reply("220 Ready");
              s.WaitForClose();
          }},
