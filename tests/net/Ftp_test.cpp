@@ -416,16 +416,6 @@ TEST(FtpTest, UploadActionSendsStorTheBytesAndWaitsForCompletion) {
     EXPECT_EQ(ftp.ReplyCode, 221);
 }
 
-TEST(FtpTest, DownloadActionLogsInFetchesAndLogsOut) {
-    FakeFtpServer server([](FakeFtpSession& s) { ServeDownload(s, "report"); });
-    TFTP ftp;
-    Connect(ftp, server);
-    ftp.URI = "R.TXT";
-    ftp.Action();
-    EXPECT_EQ(StreamText(ftp), "report");
-    EXPECT_EQ(ftp.ControlSocket, NoSocketHandle);
-}
-
 TEST(FtpTest, LogoutWithoutASessionSendsNothing) {
     TFTP ftp;
     EXPECT_NO_THROW(ftp.Logout());
