@@ -12,3 +12,6 @@ for bench in build-bench/bench/*_bench; do
     echo "== ${bench##*/}"
     "$bench" "$@"
 done
+
+echo "== fetch_bench (stormbell-cli fetch against curl)"
+bash bench/fetch_bench.sh build-bench/tools/cli/stormbell-cli

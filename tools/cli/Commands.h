@@ -13,6 +13,11 @@ namespace stormbell {
 int RunDecode(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
               std::ostream& err);
 
+/// `fetch [--host H] [--port N] [--dir D] [--active] [--decode] STATION`: downloads
+/// STATION.TXT anonymously and writes it (or with --decode its JSON) to `out`. Network errors go
+/// to `err` with their code and give 1; a usage error gives 2.
+int RunFetch(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
 /// The shown values of a fresh settings store, every target equal to its shown value.
 Observation FreshStoreObservation();
 

@@ -7,7 +7,9 @@
 
 namespace {
 
-constexpr const char* Usage = "usage: stormbell-cli decode FILE...   (- reads standard input)\n";
+constexpr const char* Usage =
+    "usage: stormbell-cli decode FILE...   (- reads standard input)\n"
+    "       stormbell-cli fetch [--host H] [--port N] [--dir D] [--active] [--decode] STATION\n";
 
 } // namespace
 
@@ -21,6 +23,8 @@ int main(int argc, char** argv) {
     try {
         if (command == "decode")
             return stormbell::RunDecode(args, std::cin, std::cout, std::cerr);
+        if (command == "fetch")
+            return stormbell::RunFetch(args, std::cout, std::cerr);
     } catch (const std::exception& error) {
         std::cerr << "stormbell-cli: " << error.what() << '\n';
         return 1;

@@ -1,0 +1,248 @@
+#include "net/Ftp.h"
+
+#include <arpa/inet.h>
+#include <limits>
+#include <memory>
+
+#include "platform/TextConvert.h"
+
+namespace stormbell {
+
+using namespace nettexts;
+
+namespace {
+
+constexpr long long ToEnd = std::numeric_limits<long long>::max();
+constexpr std::uint16_t UnreadableReply = 999;
+constexpr std::uint16_t SyntaxErrorInArguments = 501;
+
+// Makes another socket the current one for one call and puts the previous one back.
+class CurrentSocket {
+public:
+    CurrentSocket(TTcpIp& owner, SocketHandle s) : FOwner(owner), FSaved(owner.Socket) {
+        owner.Socket = s;
+    }
+    ~CurrentSocket() { FOwner.Socket = FSaved; }
+    CurrentSocket(const CurrentSocket&) = delete;
+    CurrentSocket& operator=(const CurrentSocket&) = delete;
+
+private:
+    TTcpIp& FOwner;
+    SocketHandle FSaved;
+};
+
+// An argument with CR or LF would smuggle a second command onto the control connection.
+void RefuseLineBreaks(const std::string& argument, const char* what) {
+    if (argument.find_first_of("\r\n") != std::string::npos)
+        throw EProtocolError(ProtocolFtp, ErrorLineBreakIn + std::string(what),
+                             SyntaxErrorInArguments);
+}
+
+} // namespace
+
+TFTP::TFTP() {
+    RemotePort = FtpPort;
+    DefaultPort = FtpPort;
+}
+
+TFTP::~TFTP() {
+    if (Socket != NoSocketHandle && Socket != ControlSocket)
+        CloseSocketHandle(Socket);
+    Socket = ControlSocket;
+    ControlSocket = NoSocketHandle;
+}
+
+void TFTP::Action() {
+    Login();
+    if (Mode == tftp_download) {
+        Stream().Clear();
+        Download();
+    } else {
+        Upload();
+    }
+    Logout();
+}
+
+void TFTP::Login() {
+    RefuseLineBreaks(Username, "user name");
+    RefuseLineBreaks(Password, "password");
+    TTcpIp::Login();
+    ControlSocket = Socket;
+    ReadReply();
+    SendCommand("USER " + Username + "\r\n");
+    ReadReply();
+    SendCommand("PASS " + Password + "\r\n");
+    ReadReply();
+    SendCommand("TYPE I\r\n");
+    ReadReply();
+}
+
+void TFTP::Logout() {
+    if (ControlSocket != NoSocketHandle) {
+        SendCommand("QUIT\r\n");
+        ReadReply();
+    }
+    const SocketHandle control = ControlSocket;
+    CloseSocket(ControlSocket);
+    if (Socket == control)
+        Socket = NoSocketHandle;
+    else
+        CloseSocket(Socket);
+}
+
+void TFTP::ChangeDir(const std::string& directory) {
+    RefuseLineBreaks(directory, "directory");
+    SendCommand("CWD " + directory + "\r\n");
+    ReadReply();
+}
+
+void TFTP::Download() {
+    if (URI.empty())
+        return;
+    RefuseLineBreaks(URI, "file name");
+    OpenDataConnection();
+    SendCommand("RETR " + URI + "\r\n");
+    ReadReply();
+    AcceptDataConnection();
+    Stream().Clear();
+    try {
+        while (!Eof())
+            ReceiveIntoStream();
+        EndOfData = false;
+        ReadReply();
+        CloseDataConnection();
+    } catch (...) {
+        Stream().Seek(0);
+        throw;
+    }
+    Stream().Seek(0);
+}
+
+void TFTP::Upload() {
+    if (URI.empty())
+        return;
+    RefuseLineBreaks(URI, "file name");
+    OpenDataConnection();
+    SendCommand("STOR " + URI + "\r\n");
+    ReadReply();
+    AcceptDataConnection();
+    const std::size_t blockSize = TransferBlockSize();
+    const auto buffer = std::make_unique<char[]>(blockSize);
+    std::size_t count;
+    do {
+        count = Stream().Read(buffer.get(), blockSize);
+        SendBuffer(buffer.get(), count);
+    } while (count > 0);
+    // Closing the data connection marks the end of the file for the server.
+    CloseDataConnection();
+    EndOfData = false;
+    ReadReply();
+}
+
+void TFTP::SendCommand(const std::string& text) {
+    const CurrentSocket control(*this, ControlSocket);
+    SendText(text);
+}
+
+void TFTP::ReadReply() {
+    std::string line;
+    bool open = ReadControlLine(line);
+    const auto code = TryStrToInt(Cut(line, 1, 3));
+    ReplyCode = code ? *code : UnreadableReply;
+    ReplyText = Cut(line, 5, ToEnd);
+    if (ReplyCode >= 400)
+        throw EProtocolError(ProtocolFtp, ReplyText, static_cast<std::uint16_t>(ReplyCode));
+    // "220-Welcome" or " continued" ask for one more line; anything else ends the reply.
+    while (open && (Find("-", line) == 4 || Find(" ", line) == 1)) {
+        std::string next;
+        open = ReadControlLine(next);
+        line = std::move(next);
+    }
+}
+
+bool TFTP::ReadControlLine(std::string& line) {
+    const CurrentSocket control(*this, ControlSocket);
+    ReadLine(line);
+    return !Eof();
+}
+
+void TFTP::OpenDataConnection() {
+    DropStaleDataConnection();
+    Socket = NoSocketHandle;
+    if (Passive)
+        OpenPassiveConnection();
+    else
+        OpenActiveListener();
+}
+
+// "227 Entering Passive Mode (h1,h2,h3,h4,p1,p2)"
+void TFTP::OpenPassiveConnection() {
+    SendCommand("PASV\r\n");
+    ReadReply();
+    if (ReplyCode != 227)
+        throw EProtocolError(ProtocolFtp, ReplyText, static_cast<std::uint16_t>(ReplyCode));
+    std::string numbers = Cut(ReplyText, Find("(", ReplyText) + 1, ToEnd);
+    numbers = Cut(numbers, 1, Find(")", numbers) - 1);
+    const std::string rest = Cut(numbers, PosN(",", numbers, 4) + 1, ToEnd);
+    const long long comma = Find(",", rest);
+    const auto p1 = TryStrToInt(Cut(rest, 1, comma - 1));
+    const auto p2 = TryStrToInt(Cut(rest, comma + 1, ToEnd));
+    if (!p1 || !p2)
+        return;
+    const long long port = static_cast<long long>(*p1) * 256 + *p2;
+    if (port < 0 || port > 65535)
+        return;
+    // The address in the reply is not trusted: a hostile server could steer the data
+    // connection to another host. The server is where the control connection goes.
+    SocketEndpoint server;
+    RemoteAddress = PeerOfSocket(ControlSocket, server) ? server.Address : NoAddress;
+    RemotePort = static_cast<std::uint16_t>(port);
+    OpenOutputSocket(RemotePort, RemoteAddress);
+}
+
+// "PORT h1,h2,h3,h4,p1,p2", announcing the listening socket only once it listens, so that a
+// port of 0 can be announced as the one the system chose.
+void TFTP::OpenActiveListener() {
+    SocketEndpoint local;
+    const std::uint32_t address =
+        LocalEndOfSocket(ControlSocket, local) ? local.Address : LocalAddress();
+    OpenInputSocket(Port, address);
+    if (Socket == NoSocketHandle || !LocalEndOfSocket(Socket, local))
+        throw ESocketError(static_cast<std::uint16_t>(LastError()));
+    SendCommand(PortCommand(address, local.Port));
+    ReadReply();
+}
+
+void TFTP::AcceptDataConnection() {
+    if (Passive)
+        return;
+    SocketEndpoint peer;
+    const SocketHandle accepted = AcceptConnection(Socket, peer);
+    if (accepted == NoSocketHandle)
+        return;
+    CloseSocket(Socket);
+    Socket = accepted;
+}
+
+void TFTP::CloseDataConnection() {
+    if (Socket != NoSocketHandle) {
+        ShutdownSending(Socket);
+        CloseSocketHandle(Socket);
+    }
+    Socket = NoSocketHandle;
+}
+
+// A data connection left over from a refused transfer would otherwise leak its handle.
+void TFTP::DropStaleDataConnection() {
+    if (Socket != NoSocketHandle && Socket != ControlSocket)
+        CloseSocketHandle(Socket);
+}
+
+std::string PortCommand(std::uint32_t address, std::uint16_t port) {
+    const std::uint32_t host = ntohl(address);
+    return "PORT " + IntToStr(host >> 24) + "," + IntToStr((host >> 16) & 0xFF) + "," +
+           IntToStr((host >> 8) & 0xFF) + "," + IntToStr(host & 0xFF) + "," + IntToStr(port / 256) +
+           "," + IntToStr(port % 256) + "\r\n";
+}
+
+} // namespace stormbell

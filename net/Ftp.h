@@ -1,0 +1,75 @@
+// TFTP: a small FTP client on TTcpIp. One control connection per session, one data connection
+// per transfer (passive or active), binary type, files fetched into and stored from Stream.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "net/TcpIp.h"
+
+namespace stormbell {
+
+/// What TFTP::Action does.
+enum t_ftp_mode { tftp_download = 0, tftp_upload = 1 };
+
+class TFTP : public TTcpIp {
+public:
+    /// As TTcpIp, with the FTP defaults (port 21, user "ftp", passive mode).
+    TFTP();
+    /// Closes an open data connection without trace, then the control connection (traced),
+    /// without sending QUIT.
+    ~TFTP() override;
+
+    /// Login, then Download or Upload by Mode, then Logout; stops at the first exception.
+    void Action() override;
+    /// Connects and logs in (greeting, USER, PASS, TYPE I). Throws as TTcpIp::Login, and
+    /// EProtocolError for a reply of 400 or above or a user name or password holding CR or LF.
+    void Login() override;
+    /// Sends QUIT when a session is open, then closes the control and current connections.
+    /// Throws EProtocolError when the QUIT reply is 400 or above or missing.
+    void Logout() override;
+
+    /// CWD `directory`; throws EProtocolError on refusal or when it holds CR or LF.
+    void ChangeDir(const std::string& directory);
+    /// Retrieves URI into Stream and rewinds it; nothing happens for an empty URI. Throws
+    /// EProtocolError on refusal (Stream unchanged), ETcpIpError past MaxDownloadSize or on a
+    /// time-out, ESocketError when active mode cannot listen.
+    void Download();
+    /// Stores Stream from its position to its end as URI; nothing happens for an empty URI.
+    /// Throws as Download.
+    void Upload();
+    /// Sends `text` unchanged on the control connection (the caller adds CR LF).
+    void SendCommand(const std::string& text);
+    /// Reads one reply into ReplyCode and ReplyText; throws EProtocolError for 400 and above
+    /// (999 when the reply is unreadable or missing).
+    void ReadReply();
+
+    std::string URI;
+    std::int32_t ReplyCode = 0;
+    std::string ReplyText;
+    std::string Username = nettexts::FtpUsername;
+    std::string Password = nettexts::FtpPassword;
+    SocketHandle ControlSocket = NoSocketHandle;
+    bool Passive = true;
+    /// Active mode's local listening port; 0 lets the system choose a free one.
+    std::uint16_t Port = 0;
+    t_ftp_mode Mode = tftp_download;
+
+protected:
+    /// ReadLine on the control connection; false when it ended before a whole line.
+    bool ReadControlLine(std::string& line);
+    /// Prepares the data connection of the next transfer as the current socket.
+    void OpenDataConnection();
+
+private:
+    void OpenPassiveConnection();
+    void OpenActiveListener();
+    void AcceptDataConnection();
+    void CloseDataConnection();
+    void DropStaleDataConnection();
+};
+
+/// The PORT command (with CR LF) announcing `address` (network order) and `port`.
+std::string PortCommand(std::uint32_t address, std::uint16_t port);
+
+} // namespace stormbell

@@ -1,0 +1,61 @@
+// Every text and default value of the socket component and the FTP client, in one place.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+namespace stormbell::nettexts {
+
+// Trace texts, in the order their pieces are joined.
+inline constexpr const char* TraceConnectFailed = "Failed to open output socket ";
+inline constexpr const char* TraceConnected = "Opened output socket ";
+inline constexpr const char* TraceToHost = " to host ";
+inline constexpr const char* TraceSuccessfullyId = " successfully; ID ";
+inline constexpr const char* TraceBindFailed = "Failed to bind socket ";
+inline constexpr const char* TraceBound = "Bound to socket ";
+inline constexpr const char* TraceForLocalIp = " for local ip ";
+inline constexpr const char* TraceListenFailed = "Failed to set input socket ";
+inline constexpr const char* TraceToListeningMode = " to listening mode";
+inline constexpr const char* TraceListening = "Set input socket ";
+inline constexpr const char* TraceListeningId = " to listening mode sucessfully; ID ";
+inline constexpr const char* TraceAcceptFailed = "No incoming connection found on socket ID ";
+inline constexpr const char* TraceAccepted = "Incoming connection found on socket ID ";
+inline constexpr const char* TraceGeneratedId = "; generated socket ID ";
+inline constexpr const char* TraceClosed = "Closed socket ID ";
+inline constexpr const char* TraceReceived = "Received ";
+inline constexpr const char* TraceSent = "Sent ";
+inline constexpr const char* TraceBytesOnId = " bytes on socket ID ";
+
+// Exception messages.
+inline constexpr const char* ErrorResolve = "Couldn't resolve hostname ";
+inline constexpr const char* ErrorSocket = "Error creating socket";
+inline constexpr const char* ErrorPortRange = "Port out of range 0..65535: ";
+inline constexpr const char* ErrorReceiveTimeout = "No data within the time-out (ms) of ";
+inline constexpr const char* ErrorSendTimeout = "Peer took no data within the time-out (ms) of ";
+inline constexpr const char* ErrorAcceptTimeout =
+    "No incoming connection within the time-out (ms) of ";
+inline constexpr const char* ErrorOnSocketId = " on socket ID ";
+inline constexpr const char* ErrorLineTooLong = "Line longer than the limit (bytes) of ";
+inline constexpr const char* ErrorNulInLine = "NUL byte in a received line on socket ID ";
+inline constexpr const char* ErrorDownloadTooLarge = "Download larger than the limit (bytes) of ";
+inline constexpr const char* ErrorLineBreakIn = "CR or LF refused in the ";
+inline constexpr const char* ErrorListen = "Couldn't listen for the data connection";
+
+// The protocol name of FTP errors.
+inline constexpr const char* ProtocolFtp = "FTP";
+
+// In front of Hostname: connect to NewFTPPort instead of DefaultPort.
+inline constexpr const char* PortMarker = "F#F";
+
+// Defaults.
+inline constexpr int DefaultConnectTimeoutMs = 15000;
+inline constexpr int DefaultIdleTimeoutMs = 30000;
+inline constexpr std::size_t DefaultMaxLineLength = 64 * 1024;
+inline constexpr std::size_t DefaultMaxDownloadSize = 64 * 1024 * 1024;
+inline constexpr std::uint16_t FtpPort = 21;
+inline constexpr const char* FtpUsername = "ftp";
+inline constexpr const char* FtpPassword = "stormbell@home";
+inline constexpr std::size_t DefaultBlockSize = 4096;
+inline constexpr int ListenBacklog = 2;
+
+} // namespace stormbell::nettexts

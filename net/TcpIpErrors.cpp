@@ -1,0 +1,16 @@
+#include "net/TcpIpErrors.h"
+
+#include <utility>
+
+#include "net/NetTexts.h"
+
+namespace stormbell {
+
+ESocketError::ESocketError(std::uint16_t errorCode)
+    : ETcpIpError(nettexts::ErrorSocket), ErrorCode(errorCode) {}
+
+EProtocolError::EProtocolError(std::string protocol, const std::string& message,
+                               std::uint16_t errorCode)
+    : ETcpIpError(message), Protocol(std::move(protocol)), ErrorCode(errorCode) {}
+
+} // namespace stormbell

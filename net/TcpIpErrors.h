@@ -1,0 +1,32 @@
+// The exception family of the network component: host, socket and protocol failures.
+#pragma once
+
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+
+namespace stormbell {
+
+/// Any failure of the network component; raised directly for an unresolvable host or a
+/// time-out.
+class ETcpIpError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+/// A connection that could not be made; `ErrorCode` is the socket library's error code.
+class ESocketError : public ETcpIpError {
+public:
+    explicit ESocketError(std::uint16_t errorCode);
+    std::uint16_t ErrorCode;
+};
+
+/// A refusal or unreadable answer of the peer's protocol; the message is the reply text.
+class EProtocolError : public ETcpIpError {
+public:
+    EProtocolError(std::string protocol, const std::string& message, std::uint16_t errorCode);
+    std::string Protocol;
+    std::uint16_t ErrorCode;
+};
+
+} // namespace stormbell

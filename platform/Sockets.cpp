@@ -1,0 +1,195 @@
+#include "platform/Sockets.h"
+
+#include <arpa/inet.h>
+#include <cerrno>
+#include <fcntl.h>
+#include <netdb.h>
+#include <netinet/in.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace stormbell {
+
+namespace {
+
+#ifdef MSG_NOSIGNAL
+constexpr int SendFlags = MSG_NOSIGNAL | MSG_DONTWAIT;
+#else
+constexpr int SendFlags = MSG_DONTWAIT;
+#endif
+
+sockaddr_in ToSockaddr(SocketEndpoint endpoint) {
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_port = htons(endpoint.Port);
+    address.sin_addr.s_addr = endpoint.Address;
+    return address;
+}
+
+SocketEndpoint FromSockaddr(const sockaddr_in& address) {
+    return {address.sin_addr.s_addr, ntohs(address.sin_port)};
+}
+
+// poll() for one event, retrying after signals; 0 ms means wait without limit.
+bool WaitFor(SocketHandle s, short events, int timeoutMs) {
+    if (s < 0)
+        return true;
+    pollfd entry{s, events, 0};
+    for (;;) {
+        const int ready = ::poll(&entry, 1, timeoutMs > 0 ? timeoutMs : -1);
+        if (ready >= 0)
+            return ready > 0;
+        if (errno != EINTR)
+            return true;
+    }
+}
+
+bool SetBlocking(SocketHandle s, bool blocking) {
+    const int flags = ::fcntl(s, F_GETFL);
+    if (flags < 0)
+        return false;
+    return ::fcntl(s, F_SETFL, blocking ? flags & ~O_NONBLOCK : flags | O_NONBLOCK) == 0;
+}
+
+} // namespace
+
+int LastSocketError() {
+    return errno;
+}
+
+bool IsWouldBlock(int error) {
+    return error == EWOULDBLOCK || error == EAGAIN || error == EINTR;
+}
+
+int NotConnectedError() {
+    return ENOTCONN;
+}
+
+SocketHandle CreateTcpSocket() {
+    const SocketHandle s = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+#ifdef SO_NOSIGPIPE
+    if (s >= 0) {
+        const int on = 1;
+        ::setsockopt(s, SOL_SOCKET, SO_NOSIGPIPE, &on, sizeof on);
+    }
+#endif
+    return s;
+}
+
+bool ConnectSocket(SocketHandle s, SocketEndpoint peer, int timeoutMs) {
+    const sockaddr_in address = ToSockaddr(peer);
+    if (!SetBlocking(s, false))
+        return false;
+    int result = ::connect(s, reinterpret_cast<const sockaddr*>(&address), sizeof address);
+    if (result != 0 && errno == EINPROGRESS) {
+        if (!WaitFor(s, POLLOUT, timeoutMs)) {
+            SetBlocking(s, true);
+            errno = ETIMEDOUT;
+            return false;
+        }
+        int error = 0;
+        socklen_t length = sizeof error;
+        if (::getsockopt(s, SOL_SOCKET, SO_ERROR, &error, &length) != 0)
+            error = errno;
+        result = error == 0 ? 0 : -1;
+        errno = error;
+    }
+    const int saved = errno;
+    SetBlocking(s, true);
+    errno = saved;
+    return result == 0;
+}
+
+bool BindSocket(SocketHandle s, SocketEndpoint local) {
+    const sockaddr_in address = ToSockaddr(local);
+    return ::bind(s, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
+}
+
+bool ListenOnSocket(SocketHandle s, int backlog) {
+    return ::listen(s, backlog) == 0;
+}
+
+SocketHandle AcceptOnSocket(SocketHandle s, SocketEndpoint& peer) {
+    sockaddr_in address{};
+    socklen_t length = sizeof address;
+    SocketHandle accepted;
+    do
+        accepted = ::accept4(s, reinterpret_cast<sockaddr*>(&address), &length, SOCK_CLOEXEC);
+    while (accepted < 0 && errno == EINTR);
+    peer = FromSockaddr(address);
+    return accepted;
+}
+
+bool WaitReadable(SocketHandle s, int timeoutMs) {
+    return WaitFor(s, POLLIN, timeoutMs);
+}
+
+bool WaitWritable(SocketHandle s, int timeoutMs) {
+    return WaitFor(s, POLLOUT, timeoutMs);
+}
+
+long ReceiveFromSocket(SocketHandle s, void* buffer, std::size_t size) {
+    return static_cast<long>(::recv(s, buffer, size, MSG_DONTWAIT));
+}
+
+long SendOnSocket(SocketHandle s, const void* data, std::size_t length) {
+    return static_cast<long>(::send(s, data, length, SendFlags));
+}
+
+bool ShutdownSending(SocketHandle s) {
+    return ::shutdown(s, SHUT_WR) == 0;
+}
+
+void CloseSocketHandle(SocketHandle s) {
+    ::close(s);
+}
+
+bool PeerOfSocket(SocketHandle s, SocketEndpoint& peer) {
+    sockaddr_in address{};
+    socklen_t length = sizeof address;
+    if (::getpeername(s, reinterpret_cast<sockaddr*>(&address), &length) != 0)
+        return false;
+    peer = FromSockaddr(address);
+    return true;
+}
+
+bool LocalEndOfSocket(SocketHandle s, SocketEndpoint& local) {
+    sockaddr_in address{};
+    socklen_t length = sizeof address;
+    if (::getsockname(s, reinterpret_cast<sockaddr*>(&address), &length) != 0)
+        return false;
+    local = FromSockaddr(address);
+    return true;
+}
+
+std::uint32_t ParseDottedAddress(const std::string& text) {
+    return ::inet_addr(text.c_str());
+}
+
+std::uint32_t LookupHostAddress(const std::string& name) {
+    addrinfo hints{};
+    hints.ai_family = AF_INET;
+    hints.ai_socktype = SOCK_STREAM;
+    addrinfo* found = nullptr;
+    if (::getaddrinfo(name.c_str(), nullptr, &hints, &found) != 0 || found == nullptr)
+        return NoAddress;
+    std::uint32_t address = NoAddress;
+    for (const addrinfo* entry = found; entry != nullptr; entry = entry->ai_next) {
+        if (entry->ai_family == AF_INET && entry->ai_addrlen >= sizeof(sockaddr_in)) {
+            address = reinterpret_cast<const sockaddr_in*>(entry->ai_addr)->sin_addr.s_addr;
+            break;
+        }
+    }
+    ::freeaddrinfo(found);
+    return address;
+}
+
+std::string LocalHostName() {
+    char name[256] = {};
+    if (::gethostname(name, sizeof name - 1) != 0)
+        return "";
+    return name;
+}
+
+} // namespace stormbell

@@ -1,0 +1,85 @@
+// The few blocking IPv4 TCP socket operations the network component needs, over POSIX sockets.
+// Addresses are 32-bit IPv4 values in network byte order; no call ever raises SIGPIPE.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+namespace stormbell {
+
+using SocketHandle = int;
+
+/// The handle value meaning "no socket".
+inline constexpr SocketHandle NoSocketHandle = -1;
+
+/// The all-ones address: "no address" / "unresolved".
+inline constexpr std::uint32_t NoAddress = 0xFFFFFFFFu;
+
+/// An IPv4 address (network byte order) and a port (host byte order).
+struct SocketEndpoint {
+    std::uint32_t Address = 0;
+    std::uint16_t Port = 0;
+};
+
+/// The error code of the last failed socket call on this thread (an errno value).
+int LastSocketError();
+
+/// True for the codes meaning "the call would have blocked".
+bool IsWouldBlock(int error);
+
+/// The code meaning "the socket is not connected".
+int NotConnectedError();
+
+/// A new IPv4 stream socket, or NoSocketHandle (see LastSocketError).
+SocketHandle CreateTcpSocket();
+
+/// Connects `s` to `peer`, giving up after `timeoutMs` (0: no limit) with ETIMEDOUT.
+/// Returns false on failure (see LastSocketError); `s` stays blocking either way.
+bool ConnectSocket(SocketHandle s, SocketEndpoint peer, int timeoutMs);
+
+/// Binds `s` to `local`; false on failure.
+bool BindSocket(SocketHandle s, SocketEndpoint local);
+
+/// Marks `s` as listening with the given backlog; false on failure.
+bool ListenOnSocket(SocketHandle s, int backlog);
+
+/// Accepts one connection on listening socket `s`; the new handle or NoSocketHandle.
+SocketHandle AcceptOnSocket(SocketHandle s, SocketEndpoint& peer);
+
+/// Waits until `s` has data, an end or an error to report (true), or `timeoutMs` passed
+/// (false; 0: no limit). An invalid handle counts as ready so the next call reports it.
+bool WaitReadable(SocketHandle s, int timeoutMs);
+
+/// As WaitReadable, for room to send.
+bool WaitWritable(SocketHandle s, int timeoutMs);
+
+/// One non-blocking recv: the byte count, 0 at the peer's end, -1 on error (would-block
+/// included: wait with WaitReadable).
+long ReceiveFromSocket(SocketHandle s, void* buffer, std::size_t size);
+
+/// One non-blocking send without SIGPIPE: the byte count taken, or -1 on error.
+long SendOnSocket(SocketHandle s, const void* data, std::size_t length);
+
+/// Shuts down the sending side of `s`; false on failure.
+bool ShutdownSending(SocketHandle s);
+
+/// Closes `s`; failures are of no interest to any caller.
+void CloseSocketHandle(SocketHandle s);
+
+/// The connected peer of `s`; false (see LastSocketError) when there is none.
+bool PeerOfSocket(SocketHandle s, SocketEndpoint& peer);
+
+/// The local end of `s`; false on failure.
+bool LocalEndOfSocket(SocketHandle s, SocketEndpoint& local);
+
+/// Dotted-decimal text to an address, as inet_addr: NoAddress when the text is no address.
+std::uint32_t ParseDottedAddress(const std::string& text);
+
+/// The first IPv4 address of `name` by getaddrinfo, or NoAddress when there is none.
+std::uint32_t LookupHostAddress(const std::string& name);
+
+/// This machine's host name (at most 255 bytes), or "" when it cannot be read.
+std::string LocalHostName();
+
+} // namespace stormbell

@@ -1,0 +1,96 @@
+// A scripted FTP server on loopback for the client's tests. Each test hands it a script that
+// runs on the server's thread and speaks the dialogue exactly as the test wants it; every
+// command byte received is recorded.
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace stormbell::testing {
+
+/// The server's end of one control connection and its data connections.
+class FakeFtpSession {
+public:
+    /// Ends the lines sent by Reply with LF alone instead of CR LF.
+    bool LfOnlyLineEnds = false;
+    /// Sends every byte of the control connection in a write of its own.
+    bool OneBytePerWrite = false;
+
+    /// Sends raw bytes on the control connection.
+    void Send(const std::string& bytes);
+    /// Sends `line` and its line end.
+    void Reply(const std::string& line);
+    /// Reads and records one command up to its LF; "" when the client has closed.
+    std::string ReadCommand();
+    /// Reads one command, then sends `reply`.
+    void Answer(const std::string& reply);
+    /// The usual greeting and login: 220, then 331, 230 and 200 for USER, PASS and TYPE I.
+    void Login();
+    /// Opens a data listener and answers a PASV command with 227 and its port; `address` is
+    /// the text for h1..h4.
+    void AnswerPasv(const std::string& address = "127,0,0,1");
+    /// Accepts the client's passive data connection.
+    void AcceptData();
+    /// Connects the data connection to the address and port of a PORT command.
+    void ConnectData(const std::string& portCommand);
+    /// Sends bytes on the data connection.
+    void SendData(const std::string& bytes);
+    /// Receives the data connection until the client closes it.
+    std::string ReceiveData();
+    /// Closes the data connection.
+    void CloseData();
+    /// Waits until the client closes the control connection, answering nothing.
+    void WaitForClose();
+
+private:
+    friend class FakeFtpServer;
+    FakeFtpSession(int control, std::vector<std::string>& commands, std::mutex& lock);
+    int FControl;
+    int FListener = -1;
+    int FData = -1;
+    std::vector<std::string>& FCommands;
+    std::mutex& FLock;
+};
+
+/// Listens on 127.0.0.1 at a free port and runs the script for the first client.
+class FakeFtpServer {
+public:
+    using Script = std::function<void(FakeFtpSession&)>;
+    explicit FakeFtpServer(Script script);
+    /// Waits for the script (see Join).
+    ~FakeFtpServer();
+    FakeFtpServer(const FakeFtpServer&) = delete;
+    FakeFtpServer& operator=(const FakeFtpServer&) = delete;
+
+    /// The port the server listens on.
+    std::uint16_t Port() const { return FPort; }
+    /// Waits for the script to end; without a client by now it ends at once.
+    void Join();
+    /// The commands received so far, each with its line end.
+    std::vector<std::string> Commands();
+    /// True when a client connected.
+    bool Connected() const { return FConnected; }
+    /// The failure that ended the script early, or "".
+    std::string Error();
+
+private:
+    void Run(const Script& script);
+    std::uint16_t FPort = 0; // before FListener: its initialiser fills the port in
+    int FListener;
+    std::atomic<bool> FStopWaiting{false};
+    std::atomic<bool> FConnected{false};
+    std::vector<std::string> FCommands;
+    std::string FError;
+    std::mutex FLock;
+    std::thread FThread;
+};
+
+/// A loopback port that nothing listens on at the moment of the call.
+std::uint16_t UnusedPort();
+
+} // namespace stormbell::testing

@@ -1,0 +1,105 @@
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "PyFtpServer.h"
+#include "net/Ftp.h"
+
+namespace stormbell {
+namespace {
+
+using testing::PyFtpServer;
+using testing::ReportDirectory;
+
+std::string FileBytes(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+std::string StreamText(TFTP& ftp) {
+    return std::string(ftp.Stream().Data(), ftp.Stream().Size());
+}
+
+void LoginTo(TFTP& ftp, const PyFtpServer& server) {
+    ftp.Hostname = "F#F127.0.0.1";
+    ftp.NewFTPPort = server.Port();
+    ftp.Username = "anonymous";
+    ftp.Login();
+}
+
+TEST(FtpRealServerTest, FetchesEveryReportPassivelyAndActively) {
+    PyFtpServer server(false);
+    int fetched = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(server.Root() / ReportDirectory)) {
+        const std::string name = entry.path().filename().string();
+        for (const bool passive : {true, false}) {
+            TFTP ftp;
+            LoginTo(ftp, server);
+            ftp.ChangeDir(ReportDirectory);
+            ftp.Passive = passive;
+            ftp.URI = name;
+            ftp.Download();
+            EXPECT_EQ(StreamText(ftp), FileBytes(entry.path())) << name << " passive=" << passive;
+            EXPECT_EQ(ftp.ReplyCode, 226);
+            ftp.Logout();
+            ++fetched;
+        }
+    }
+    EXPECT_EQ(fetched, 12);
+}
+
+TEST(FtpRealServerTest, MissingFileAndWrongDirectoryAreProtocolErrors) {
+    PyFtpServer server(false);
+    TFTP ftp;
+    LoginTo(ftp, server);
+    try {
+        ftp.ChangeDir("data/observations/nowhere");
+        FAIL() << "changed into a missing directory";
+    } catch (const EProtocolError& error) {
+        EXPECT_EQ(error.ErrorCode, 550);
+    }
+    ftp.ChangeDir(ReportDirectory);
+    ftp.URI = "XXXX.TXT";
+    try {
+        ftp.Download();
+        FAIL() << "fetched a missing file";
+    } catch (const EProtocolError& error) {
+        EXPECT_EQ(error.ErrorCode, 550);
+        EXPECT_EQ(error.Protocol, "FTP");
+    }
+}
+
+TEST(FtpRealServerTest, UploadedFileReadsBackTheSame) {
+    PyFtpServer server(true);
+    std::string content;
+    for (int i = 0; i < 20000; ++i)
+        content += static_cast<char>(i % 256);
+    for (const bool passive : {true, false}) {
+        TFTP ftp;
+        ftp.Passive = passive;
+        ftp.Hostname = "F#F127.0.0.1";
+        ftp.NewFTPPort = server.Port();
+        ftp.Username = "anonymous";
+        ftp.Mode = tftp_upload;
+        ftp.URI = passive ? "UP-PASSIVE.BIN" : "UP-ACTIVE.BIN";
+        ftp.Stream().Write(content.data(), content.size());
+        ftp.Stream().Seek(0);
+        ftp.Action();
+        EXPECT_EQ(FileBytes(server.Root() / ftp.URI), content);
+
+        TFTP reader;
+        LoginTo(reader, server);
+        reader.URI = ftp.URI;
+        reader.Download();
+        EXPECT_EQ(StreamText(reader), content);
+        reader.Logout();
+    }
+}
+
+} // namespace
+} // namespace stormbell

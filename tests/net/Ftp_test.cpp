@@ -1,0 +1,564 @@
+#include "net/Ftp.h"
+
+#include <arpa/inet.h>
+#include <string>
+#include <vector>
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "FakeFtpServer.h"
+#include "platform/TextConvert.h"
+
+namespace stormbell {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::ElementsAreArray;
+using testing::FakeFtpServer;
+using testing::FakeFtpSession;
+using ::testing::HasSubstr;
+
+std::vector<std::string> LoginAnd(std::vector<std::string> more) {
+    std::vector<std::string> commands = {"USER ftp\r\n", "PASS stormbell@home\r\n", "TYPE I\r\n"};
+    commands.insert(commands.end(), more.begin(), more.end());
+    return commands;
+}
+
+std::string Pattern(std::size_t size) {
+    std::string data;
+    for (std::size_t i = 0; i < size; ++i)
+        data += static_cast<char>(i * 7 % 256);
+    return data;
+}
+
+std::string StreamText(TFTP& ftp) {
+    return std::string(ftp.Stream().Data(), ftp.Stream().Size());
+}
+
+void Connect(TFTP& ftp, const FakeFtpServer& server) {
+    ftp.Hostname = "F#F127.0.0.1";
+    ftp.NewFTPPort = server.Port();
+    ftp.IdleTimeout = 5000;
+}
+
+void LoginTo(TFTP& ftp, const FakeFtpServer& server) {
+    Connect(ftp, server);
+    ftp.Login();
+}
+
+// Serves one passive download of `data` after the usual login and answers QUIT.
+void ServeDownload(FakeFtpSession& s, const std::string& data) {
+    s.Login();
+    s.AnswerPasv();
+    s.AcceptData();
+    s.Answer("150 Opening BINARY mode data connection");
+    s.SendData(data);
+    s.CloseData();
+    s.Reply("226 Transfer complete");
+    s.Answer("221 Goodbye");
+}
+
+TEST(FtpTest, StartsWithTheDefaults) {
+    TFTP ftp;
+    EXPECT_EQ(ftp.RemotePort, 21);
+    EXPECT_EQ(ftp.DefaultPort, 21);
+    EXPECT_EQ(ftp.Port, 0); // active mode listens where the system says
+    EXPECT_EQ(ftp.Username, "ftp");
+    EXPECT_EQ(ftp.Password.size(), 14u);
+    EXPECT_NE(ftp.Password.find('@'), std::string::npos);
+    EXPECT_TRUE(ftp.Passive);
+    EXPECT_EQ(ftp.Mode, tftp_download);
+    EXPECT_EQ(ftp.ControlSocket, NoSocketHandle);
+    EXPECT_EQ(ftp.ReplyCode, 0);
+    EXPECT_TRUE(ftp.URI.empty());
+}
+
+TEST(FtpTest, CompleteFetchSpeaksTheExactDialogue) {
+    const std::string report = "KJLN line one\r\nline two\r\n";
+    FakeFtpServer server([&](FakeFtpSession& s) {
+        s.Login();
+        s.Answer("250 CWD command successful");
+        s.AnswerPasv();
+        s.AcceptData();
+        s.Answer("150 Opening BINARY mode data connection");
+        s.SendData(report);
+        s.CloseData();
+        s.Reply("226 Transfer complete");
+        s.Answer("221 Goodbye");
+    });
+    TFTP ftp;
+    LoginTo(ftp, server);
+    ftp.ChangeDir("data/observations/metar/decoded");
+    ftp.URI = "KJLN.TXT";
+    ftp.Download();
+    EXPECT_EQ(StreamText(ftp), report);
+    EXPECT_EQ(ftp.Stream().Position(), 0u);
+    EXPECT_EQ(ftp.ReplyCode, 226);
+    ftp.Logout();
+    EXPECT_EQ(ftp.Socket, NoSocketHandle);
+    EXPECT_EQ(ftp.ControlSocket, NoSocketHandle);
+    server.Join();
+    EXPECT_EQ(server.Error(), "");
+    EXPECT_THAT(server.Commands(),
+                ElementsAreArray(LoginAnd({"CWD data/observations/metar/decoded\r\n", "PASV\r\n",
+                                           "RETR KJLN.TXT\r\n", "QUIT\r\n"})));
+}
+
+TEST(FtpTest, RepliesArriveWhicheverWayTheServerWritesThem) {
+    struct Case {
+        const char* name;
+        bool oneByteEach, allAtOnce;
+    } cases[] = {{"plain", false, false},
+                 {"one byte per write", true, false},
+                 {"several replies in one write", false, true}};
+    for (const auto& c : cases) {
+        FakeFtpServer server([&](FakeFtpSession& s) {
+            s.OneBytePerWrite = c.oneByteEach;
+            if (c.allAtOnce) {
+                s.Send("220 Ready\r\n331 Password\r\n230 In\r\n200 Binary\r\n");
+                for (int i = 0; i < 3; ++i)
+                    s.ReadCommand();
+            } else {
+                s.Login();
+            }
+            s.WaitForClose();
+        });
+        {
+            TFTP ftp;
+            LoginTo(ftp, server);
+            EXPECT_EQ(ftp.ReplyCode, 200) << c.name;
+        }
+        server.Join();
+        EXPECT_THAT(server.Commands(), ElementsAreArray(LoginAnd({}))) << c.name;
+    }
+}
+
+TEST(FtpTest, MultiLineRepliesKeepTheirFirstLine) {
+    FakeFtpServer server([](FakeFtpSession& s) {
+        s.Send("220-Welcome\r\n220-second line\r\n220 Ready\r\n");
+        s.Answer("331-Password please\r\n more text\r\n331 end");
+        s.Answer("230 In");
+        s.Answer("200 Binary");
+        s.WaitForClose();
+    });
+    TFTP ftp;
+    Connect(ftp, server);
+    ftp.TTcpIp::Login();
+    ftp.ControlSocket = ftp.Socket;
+    ftp.ReadReply();
+    EXPECT_EQ(ftp.ReplyCode, 220);
+    EXPECT_EQ(ftp.ReplyText, "Welcome");
+    ftp.SendCommand("USER ftp\r\n");
+    ftp.ReadReply();
+    EXPECT_EQ(ftp.ReplyCode, 331);
+    EXPECT_EQ(ftp.ReplyText, "Password please");
+    ftp.SendCommand("PASS x\r\n");
+    ftp.ReadReply();
+    EXPECT_EQ(ftp.ReplyText, "In"); // the continuation lines were all consumed
+}
+
+TEST(FtpTest, ALineThatIsNoContinuationEndsTheReply) {
+    FakeFtpServer server([](FakeFtpSession& s) {
+        s.Send("220-Welcome\r\nHello\r\n220 Ready\r\n");
+        s.Answer("331 Password");
+        s.Answer("230 In");
+        s.WaitForClose();
+    });
+    TFTP ftp;
+    LoginTo(ftp, server);
+    // "220 Ready" answered USER, 331 answered PASS and 230 answered TYPE I.
+    EXPECT_EQ(ftp.ReplyCode, 230);
+    EXPECT_EQ(ftp.ReplyText, "In");
+}
+
+TEST(FtpTest, RefusedPasswordRaisesProtocolError) {
+    FakeFtpServer server([](FakeFtpSession& s) {
+        s.Reply("220 Ready");
+        s.Answer("331 Password");
+        s.Answer("530 Login incorrect.");
+        s.WaitForClose();
+    });
+    TFTP ftp;
+    try {
+        LoginTo(ftp, server);
+        FAIL() << "logged in";
+    } catch (const EProtocolError& error) {
+        EXPECT_EQ(error.ErrorCode, 530);
+        EXPECT_EQ(error.Protocol, "FTP");
+        EXPECT_STREQ(error.what(), "Login incorrect.");
+    }
+    EXPECT_EQ(ftp.ReplyCode, 530);
+    EXPECT_NE(ftp.ControlSocket, NoSocketHandle); // connected, not logged in
+}
+
+TEST(FtpTest, UnreadableOrMissingRepliesAreCode999) {
+    struct Case {
+        const char* greeting;
+        std::string text;
+    } cases[] = {{"Hi there\r\n", "here"}, {"", ""}};
+    for (const auto& c : cases) {
+        FakeFtpServer server([&](FakeFtpSession& s) { s.Send(c.greeting); });
+        TFTP ftp;
+        try {
+            LoginTo(ftp, server);
+            FAIL() << c.greeting;
+        } catch (const EProtocolError& error) {
+            EXPECT_EQ(error.ErrorCode, 999);
+            EXPECT_EQ(error.what(), c.text);
+        }
+    }
+}
+
+TEST(FtpTest, PasvRepliesGiveOnlyThePort) {
+    struct Case {
+        const char* numbers;
+        int port; // 0: no data connection
+    } cases[] = {
+        {"(192,0,2,10,19,137)", 5001},
+        {"(192,0,2,10,200,10)", 51210},
+        {"192,0,2,10,19,137", 0}, // no parentheses
+        {"(192,0,2,10,ab,cd)", 0},
+        {"(192,0,2,10,256,0)", 0}, // beyond 65535
+        {"()", 0},
+    };
+    for (const auto& c : cases) {
+        FakeFtpServer server([&](FakeFtpSession& s) {
+            s.Login();
+            s.Answer(std::string("227 Entering Passive Mode ") + c.numbers);
+            s.Answer("425 Can't open data connection");
+            s.WaitForClose();
+        });
+        TFTP ftp;
+        LoginTo(ftp, server);
+        ftp.Stream().Write("old", 3);
+        ftp.URI = "KJLN.TXT";
+        try {
+            ftp.Download();
+            FAIL() << c.numbers;
+        } catch (const EProtocolError& error) {
+            EXPECT_EQ(error.ErrorCode, 425) << c.numbers;
+        }
+        if (c.port != 0) {
+            EXPECT_EQ(ftp.RemotePort, c.port) << c.numbers;
+            EXPECT_EQ(ftp.RemoteAddress, inet_addr("127.0.0.1")) << c.numbers;
+        } else {
+            EXPECT_EQ(ftp.RemotePort, server.Port()) << c.numbers;
+            EXPECT_EQ(ftp.Socket, NoSocketHandle) << c.numbers;
+        }
+        EXPECT_EQ(StreamText(ftp), "old") << c.numbers;
+    }
+}
+
+TEST(FtpTest, SpoofedPasvAddressIsIgnored) {
+    const std::string data = Pattern(3000);
+    FakeFtpServer server([&](FakeFtpSession& s) {
+        s.Login();
+        s.AnswerPasv("10,9,8,7");
+        s.AcceptData();
+        s.Answer("150 Opening");
+        s.SendData(data);
+        s.CloseData();
+        s.Reply("226 Done");
+        s.WaitForClose();
+    });
+    TFTP ftp;
+    LoginTo(ftp, server);
+    ftp.URI = "F.TXT";
+    ftp.Download();
+    EXPECT_EQ(ftp.RemoteAddress, inet_addr("127.0.0.1"));
+    EXPECT_EQ(StreamText(ftp), data);
+}
+
+TEST(FtpTest, PasvAnsweredOtherThan227IsAnError) {
+    for (const char* reply : {"500 PASV not understood", "200 Fine"}) {
+        FakeFtpServer server([&](FakeFtpSession& s) {
+            s.Login();
+            s.Answer(reply);
+            s.WaitForClose();
+        });
+        TFTP ftp;
+        LoginTo(ftp, server);
+        ftp.URI = "F.TXT";
+        try {
+            ftp.Download();
+            FAIL() << reply;
+        } catch (const EProtocolError& error) {
+            EXPECT_EQ(error.ErrorCode, TryStrToInt(std::string(reply, 3)).value());
+            EXPECT_EQ(error.what(), std::string(reply + 4));
+        }
+    }
+}
+
+TEST(FtpTest, PortCommandNamesAddressAndPort) {
+    EXPECT_EQ(PortCommand(inet_addr("10.0.0.5"), 21), "PORT 10,0,0,5,0,21\r\n");
+    EXPECT_EQ(PortCommand(inet_addr("10.0.0.5"), 5001), "PORT 10,0,0,5,19,137\r\n");
+    EXPECT_EQ(PortCommand(inet_addr("127.0.0.1"), 65535), "PORT 127,0,0,1,255,255\r\n");
+}
+
+TEST(FtpTest, ActiveModeAnnouncesItsListenerAndAcceptsTheServer) {
+    const std::string data = Pattern(10000);
+    std::string portCommand;
+    FakeFtpServer server([&](FakeFtpSession& s) {
+        s.Login();
+        portCommand = s.ReadCommand();
+        s.Reply("200 PORT command successful");
+        s.Answer("150 Opening");
+        s.ConnectData(portCommand);
+        s.SendData(data);
+        s.CloseData();
+        s.Reply("226 Done");
+        s.WaitForClose();
+    });
+    {
+        TFTP ftp;
+        LoginTo(ftp, server);
+        ftp.Passive = false;
+        ftp.URI = "F.TXT";
+        ftp.Download();
+        EXPECT_EQ(StreamText(ftp), data);
+        EXPECT_EQ(ftp.Socket, NoSocketHandle);
+    }
+    server.Join();
+    EXPECT_EQ(server.Error(), "");
+    EXPECT_THAT(portCommand, ::testing::StartsWith("PORT 127,0,0,1,"));
+    EXPECT_THAT(portCommand, ::testing::EndsWith("\r\n"));
+}
+
+TEST(FtpTest, EmptyUriSendsNothing) {
+    FakeFtpServer server([](FakeFtpSession& s) {
+        s.Login();
+        s.WaitForClose();
+    });
+    {
+        TFTP ftp;
+        LoginTo(ftp, server);
+        ftp.Stream().Write("kept", 4);
+        ftp.Download();
+        ftp.Upload();
+        EXPECT_EQ(StreamText(ftp), "kept");
+        EXPECT_EQ(ftp.Stream().Position(), 4u);
+    }
+    server.Join();
+    EXPECT_THAT(server.Commands(), ElementsAreArray(LoginAnd({})));
+}
+
+TEST(FtpTest, RefusedRetrKeepsTheStreamAndTheDataConnection) {
+    FakeFtpServer server([](FakeFtpSession& s) {
+        s.Login();
+        s.AnswerPasv();
+        s.AcceptData();
+        s.Answer("550 No such file.");
+        s.WaitForClose();
+    });
+    TFTP ftp;
+    LoginTo(ftp, server);
+    ftp.Stream().Write("previous", 8);
+    ftp.URI = "NONE.TXT";
+    try {
+        ftp.Download();
+        FAIL() << "no error";
+    } catch (const EProtocolError& error) {
+        EXPECT_EQ(error.ErrorCode, 550);
+        EXPECT_STREQ(error.what(), "No such file.");
+    }
+    EXPECT_EQ(StreamText(ftp), "previous");
+    EXPECT_EQ(ftp.SocketState(ftp.Socket), SocketState::Connected);
+    EXPECT_NE(ftp.Socket, ftp.ControlSocket);
+}
+
+TEST(FtpTest, DownloadsFilesOfAnySizeWithBlockReceives) {
+    for (const std::size_t size : {0u, 1u, 4096u, 10000u}) {
+        const std::string data = Pattern(size);
+        FakeFtpServer server([&](FakeFtpSession& s) { ServeDownload(s, data); });
+        std::vector<std::string> traces;
+        TFTP ftp;
+        LoginTo(ftp, server);
+        ftp.Stream().Write("old", 3);
+        ftp.URI = "F.TXT";
+        ftp.OnTrace = [&](const std::string& text, bool) { traces.push_back(text); };
+        ftp.Download();
+        ftp.OnTrace = nullptr;
+        EXPECT_EQ(StreamText(ftp), data) << size;
+        EXPECT_EQ(ftp.Stream().Position(), 0u);
+        int blockReceives = 0;
+        for (const auto& line : traces)
+            if (line.find("Received") == 0 && line.find("Received 1 bytes") == std::string::npos)
+                ++blockReceives;
+        EXPECT_GE(blockReceives, size == 10000 ? 3 : 0);
+        ftp.Logout();
+    }
+}
+
+TEST(FtpTest, UploadActionSendsStorTheBytesAndWaitsForCompletion) {
+    std::string received;
+    FakeFtpServer server([&](FakeFtpSession& s) {
+        s.Login();
+        s.AnswerPasv();
+        s.AcceptData();
+        s.Answer("150 Ok to send data");
+        received = s.ReceiveData();
+        s.Reply("226 Transfer complete");
+        s.Answer("221 Goodbye");
+    });
+    TFTP ftp;
+    Connect(ftp, server);
+    ftp.Mode = tftp_upload;
+    ftp.URI = "UP.TXT";
+    ftp.Stream().Write("hello", 5);
+    ftp.Stream().Seek(0);
+    ftp.Action();
+    server.Join();
+    EXPECT_EQ(server.Error(), "");
+    EXPECT_EQ(received, "hello");
+    EXPECT_THAT(server.Commands(),
+                ElementsAreArray(LoginAnd({"PASV\r\n", "STOR UP.TXT\r\n", "QUIT\r\n"})));
+    EXPECT_EQ(ftp.ReplyCode, 221);
+}
+
+TEST(FtpTest, LogoutWithoutASessionSendsNothing) {
+    TFTP ftp;
+    EXPECT_NO_THROW(ftp.Logout());
+    EXPECT_EQ(ftp.Socket, NoSocketHandle);
+}
+
+TEST(FtpTest, DestructionClosesWithoutQuit) {
+    FakeFtpServer server([](FakeFtpSession& s) {
+        s.Login();
+        s.AnswerPasv();
+        s.AcceptData();
+        s.Answer("550 No such file.");
+        s.WaitForClose();
+    });
+    std::vector<std::string> traces;
+    std::string control;
+    {
+        TFTP ftp;
+        LoginTo(ftp, server);
+        control = IntToStr(ftp.ControlSocket);
+        ftp.URI = "NONE.TXT";
+        EXPECT_THROW(ftp.Download(), EProtocolError); // leaves the data connection open
+        ftp.OnTrace = [&](const std::string& text, bool) { traces.push_back(text); };
+    }
+    server.Join();
+    EXPECT_THAT(traces, ElementsAre("Closed socket ID " + control));
+    EXPECT_THAT(server.Commands(), ElementsAreArray(LoginAnd({"PASV\r\n", "RETR NONE.TXT\r\n"})));
+}
+
+TEST(FtpTest, LineBreaksInArgumentsAreRefusedBeforeSending) {
+    FakeFtpServer server([](FakeFtpSession& s) {
+        s.Login();
+        s.WaitForClose();
+    });
+    {
+        TFTP ftp;
+        LoginTo(ftp, server);
+        const std::string injected[] = {"A.TXT\r\nDELE B.TXT", "A.TXT\nDELE B.TXT", "A\rB"};
+        for (const auto& argument : injected) {
+            ftp.URI = argument;
+            EXPECT_THROW(ftp.Download(), EProtocolError);
+            EXPECT_THROW(ftp.Upload(), EProtocolError);
+            try {
+                ftp.ChangeDir(argument);
+                ADD_FAILURE() << "sent";
+            } catch (const EProtocolError& error) {
+                EXPECT_EQ(error.ErrorCode, 501);
+                EXPECT_THAT(error.what(), HasSubstr("CR or LF"));
+            }
+        }
+    }
+    server.Join();
+    EXPECT_THAT(server.Commands(), ElementsAreArray(LoginAnd({})));
+
+    FakeFtpServer unused([](FakeFtpSession& s) { s.WaitForClose(); });
+    for (const bool inUser : {true, false}) {
+        TFTP other;
+        Connect(other, unused);
+        (inUser ? other.Username : other.Password) = "ftp\r\nDELE X";
+        EXPECT_THROW(other.Login(), EProtocolError);
+        EXPECT_EQ(other.Socket, NoSocketHandle); // not even connected
+    }
+    unused.Join();
+    EXPECT_FALSE(unused.Connected());
+}
+
+TEST(FtpTest, BrokenServersEndInErrorsNotHangs) {
+    struct Case {
+        const char* name;
+        FakeFtpServer::Script script;
+    } cases[] = {
+        {"silent", [](FakeFtpSession& s) { s.WaitForClose(); }},
+        {"LF-only line ends",
+         [](FakeFtpSession& s) {
+             s.LfOnlyLineEnds = true;
+             s.Reply("220 Ready");
+             s.WaitForClose();
+         }},
+        {"endless line",
+         [](FakeFtpSession& s) {
+             s.Send(std::string(3000, '2'));
+             s.WaitForClose();
+         }},
+        {"NUL in a reply",
+         [](FakeFtpSession& s) {
+             s.Send(std::string("220 Re\0ady\r\n", 12));
+             s.WaitForClose();
+         }},
+    };
+    for (auto& c : cases) {
+        FakeFtpServer server(c.script);
+        TFTP ftp;
+        Connect(ftp, server);
+        ftp.IdleTimeout = 200;
+        ftp.MaxLineLength = 1000;
+        EXPECT_THROW(ftp.Login(), ETcpIpError) << c.name;
+    }
+}
+
+TEST(FtpTest, TransferEndingEarlyOrTooLargeIsAnError) {
+    const std::string data = Pattern(10000);
+    FakeFtpServer cut([&](FakeFtpSession& s) {
+        s.Login();
+        s.AnswerPasv();
+        s.AcceptData();
+        s.Answer("150 Opening");
+        s.SendData(data.substr(0, 5000));
+        s.CloseData();
+        s.Reply("426 Connection closed; transfer aborted.");
+        s.WaitForClose();
+    });
+    TFTP ftp;
+    LoginTo(ftp, cut);
+    ftp.URI = "F.TXT";
+    try {
+        ftp.Download();
+        FAIL() << "no error";
+    } catch (const EProtocolError& error) {
+        EXPECT_EQ(error.ErrorCode, 426);
+    }
+    EXPECT_EQ(ftp.Stream().Size(), 5000u);
+    EXPECT_EQ(ftp.Stream().Position(), 0u);
+
+    FakeFtpServer big([&](FakeFtpSession& s) {
+        s.Login();
+        s.AnswerPasv();
+        s.AcceptData();
+        s.Answer("150 Opening");
+        s.SendData(data);
+        s.WaitForClose();
+    });
+    TFTP bounded;
+    bounded.MaxDownloadSize = 4500;
+    LoginTo(bounded, big);
+    bounded.URI = "F.TXT";
+    try {
+        bounded.Download();
+        FAIL() << "no error";
+    } catch (const ETcpIpError& error) {
+        EXPECT_THAT(error.what(), HasSubstr("limit (bytes) of 4500"));
+    }
+    EXPECT_LE(bounded.Stream().Size(), 4500u);
+}
+
+} // namespace
+} // namespace stormbell

@@ -1,0 +1,381 @@
+#include "net/TcpIp.h"
+
+#include <arpa/inet.h>
+#include <cerrno>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "FakeFtpServer.h"
+#include "platform/TextConvert.h"
+
+namespace stormbell {
+namespace {
+
+using ::testing::ElementsAre;
+using testing::FakeFtpServer;
+using testing::FakeFtpSession;
+using ::testing::HasSubstr;
+using ::testing::StartsWith;
+
+// A host name that cannot resolve and never reaches a name server: its label is too long.
+const std::string UnresolvableName = std::string(70, 'x') + ".example";
+
+std::uint32_t Address(const char* dotted) {
+    return inet_addr(dotted);
+}
+
+struct TraceLog {
+    std::vector<std::string> Lines;
+    TraceHandler Handler() {
+        return [this](const std::string& text, bool flag) {
+            EXPECT_TRUE(flag);
+            Lines.push_back(text);
+        };
+    }
+};
+
+void ConnectTo(TTcpIp& client, const FakeFtpServer& server) {
+    client.Hostname = "F#F127.0.0.1";
+    client.NewFTPPort = server.Port();
+    client.Login();
+}
+
+TEST(TcpIpUtilityTest, PosNFindsTheNthOrLastOccurrence) {
+    struct Case {
+        const char* text;
+        long long n, expected;
+    } cases[] = {
+        {"1,2,3,4,5,6", 4, 8}, {"1,2,3", 4, 4}, {"abc", 4, 0},   {"1,2,3", 1, 2},
+        {"1,2,3", 0, 0},       {"", 1, 0},      {",,,,,", 5, 5}, {"1,2,3", -1, 0},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(PosN(",", c.text, c.n), c.expected) << c.text << " n=" << c.n;
+    EXPECT_EQ(PosN("ab", "xabyabzab", 2), 5);
+}
+
+TEST(TcpIpUtilityTest, AddressesAreWrittenMostSignificantOctetFirst) {
+    EXPECT_EQ(AddressToText(Address("10.1.2.3")), "10.1.2.3");
+    EXPECT_EQ(AddressToText(Address("192.0.2.1")), "192.0.2.1");
+    EXPECT_EQ(AddressToText(NoAddress), "255.255.255.255");
+    EXPECT_EQ(AddressToText(0), "0.0.0.0");
+}
+
+TEST(TcpIpUtilityTest, ResolveHostTakesAddressesAndNames) {
+    EXPECT_EQ(ResolveHost("10.1.2.3"), Address("10.1.2.3"));
+    EXPECT_EQ(ResolveHost("localhost"), Address("127.0.0.1"));
+    EXPECT_EQ(ResolveHost(""), NoAddress);
+    EXPECT_EQ(ResolveHost(UnresolvableName), NoAddress);
+    EXPECT_EQ(ResolveHost("255.255.255.255"), NoAddress); // falls through to the name lookup
+}
+
+TEST(TcpIpTest, PortMarkerChoosesNewFTPPortAndIsRemovedFromHostname) {
+    FakeFtpServer first([](FakeFtpSession& s) { s.WaitForClose(); });
+    FakeFtpServer second([](FakeFtpSession& s) { s.WaitForClose(); });
+    TTcpIp client;
+    ConnectTo(client, first);
+    EXPECT_EQ(client.Hostname, "127.0.0.1");
+    EXPECT_EQ(client.RemotePort, first.Port());
+    EXPECT_EQ(client.RemoteAddress, Address("127.0.0.1"));
+    EXPECT_EQ(client.SocketState(client.Socket), SocketState::Connected);
+    EXPECT_FALSE(client.Eof());
+
+    client.DefaultPort = second.Port(); // no marker now: DefaultPort is taken
+    client.Login();
+    EXPECT_EQ(client.RemotePort, second.Port());
+    client.Logout();
+    EXPECT_EQ(client.Socket, NoSocketHandle);
+    first.Join();
+    second.Join();
+    EXPECT_TRUE(first.Connected());
+    EXPECT_TRUE(second.Connected());
+}
+
+TEST(TcpIpTest, UnresolvableHostsRaiseTcpIpError) {
+    struct Case {
+        std::string hostname, message;
+    } cases[] = {
+        {"", "Couldn't resolve hostname "},
+        {"F#F" + UnresolvableName, "Couldn't resolve hostname " + UnresolvableName},
+        {"f#f" + UnresolvableName, "Couldn't resolve hostname f#f" + UnresolvableName},
+    };
+    for (const auto& c : cases) {
+        TTcpIp client;
+        client.Hostname = c.hostname;
+        try {
+            client.Login();
+            ADD_FAILURE() << c.hostname;
+        } catch (const ESocketError&) {
+            ADD_FAILURE() << "not a socket error: " << c.hostname;
+        } catch (const ETcpIpError& error) {
+            EXPECT_EQ(error.what(), c.message);
+        }
+        EXPECT_EQ(client.Socket, NoSocketHandle);
+    }
+}
+
+TEST(TcpIpTest, PortsOutsideTheRangeAreARangeError) {
+    for (const std::int32_t port : {65536, -1, 100000}) {
+        TTcpIp client;
+        client.Hostname = "F#F127.0.0.1";
+        client.NewFTPPort = port;
+        EXPECT_THROW(client.Login(), std::out_of_range) << port;
+        EXPECT_EQ(client.Hostname, "127.0.0.1"); // the marker is gone all the same
+        EXPECT_EQ(client.Socket, NoSocketHandle);
+    }
+    TTcpIp client; // 65535 is a port: the attempt gets as far as connecting
+    client.Hostname = "F#F127.0.0.1";
+    client.NewFTPPort = 65535;
+    try {
+        client.Login();
+    } catch (const ESocketError&) {
+    }
+    EXPECT_EQ(client.RemotePort, 65535);
+}
+
+TEST(TcpIpTest, RefusedConnectionIsTracedAndRaisesSocketError) {
+    const std::uint16_t port = testing::UnusedPort();
+    TraceLog traces;
+    TTcpIp client;
+    client.OnTrace = traces.Handler();
+    client.Hostname = "F#F127.0.0.1";
+    client.NewFTPPort = port;
+    try {
+        client.Login();
+        FAIL() << "connected to an unused port";
+    } catch (const ESocketError& error) {
+        EXPECT_STREQ(error.what(), "Error creating socket");
+        EXPECT_EQ(error.ErrorCode, ECONNREFUSED);
+    }
+    ASSERT_EQ(traces.Lines.size(), 2u);
+    EXPECT_THAT(traces.Lines[0], StartsWith("Closed socket ID "));
+    EXPECT_EQ(traces.Lines[1],
+              "Failed to open output socket " + IntToStr(port) + " to host 127.0.0.1");
+    EXPECT_EQ(client.Socket, NoSocketHandle);
+}
+
+TEST(TcpIpTest, ConnectingToAServerThatNeverAnswersTimesOut) {
+    // A listener whose backlog is full leaves further connection attempts unanswered.
+    TTcpIp listener;
+    listener.OpenInputSocket(0, Address("127.0.0.1"));
+    ASSERT_TRUE(ListenOnSocket(listener.Socket, 0));
+    SocketEndpoint local;
+    ASSERT_TRUE(LocalEndOfSocket(listener.Socket, local));
+    std::vector<SocketHandle> fillers;
+    for (int i = 0; i < 2; ++i) {
+        fillers.push_back(CreateTcpSocket());
+        ConnectSocket(fillers.back(), {Address("127.0.0.1"), local.Port}, 100);
+    }
+    TTcpIp client;
+    client.ConnectTimeout = 200;
+    client.Hostname = "F#F127.0.0.1";
+    client.NewFTPPort = local.Port;
+    try {
+        client.Login();
+        ADD_FAILURE() << "connected to a full backlog";
+    } catch (const ESocketError& error) {
+        EXPECT_EQ(error.ErrorCode, ETIMEDOUT);
+    }
+    EXPECT_EQ(client.Socket, NoSocketHandle);
+    for (const SocketHandle filler : fillers)
+        CloseSocketHandle(filler);
+}
+
+TEST(TcpIpTest, TracesNameEverySocketStep) {
+    FakeFtpServer server([](FakeFtpSession& s) {
+        s.Send("abc");
+        s.ReadCommand();
+    });
+    TraceLog traces;
+    TTcpIp client;
+    client.OnTrace = traces.Handler();
+    ConnectTo(client, server);
+    const std::string id = IntToStr(client.Socket);
+    char buffer[16];
+    EXPECT_EQ(client.Receive(buffer, sizeof buffer), 3);
+    client.SendText("bye\r\n");
+    client.Logout();
+    server.Join();
+    EXPECT_THAT(traces.Lines,
+                ElementsAre("Opened output socket " + IntToStr(server.Port()) +
+                                " to host 127.0.0.1 successfully; ID " + id,
+                            "Received 3 bytes on socket ID " + id,
+                            "Sent 5 bytes on socket ID " + id, "Closed socket ID " + id));
+    EXPECT_THAT(server.Commands(), ElementsAre("bye\r\n"));
+}
+
+TEST(TcpIpTest, ReadLineKeepsOnlyTextEndedByCrLf) {
+    struct Case {
+        std::string incoming, expected;
+        bool endsData;
+    } cases[] = {
+        {"220 ok\r\n", "220 ok", false},
+        {"a\nb\rc\r\n", "abc", false},
+        {"abc", "previous", true}, // the peer closes without CR LF
+        {"", "previous", true},
+    };
+    for (const auto& c : cases) {
+        FakeFtpServer server([&](FakeFtpSession& s) {
+            s.OneBytePerWrite = true;
+            s.Send(c.incoming);
+            if (!c.endsData)
+                s.WaitForClose();
+        });
+        TTcpIp client;
+        ConnectTo(client, server);
+        std::string line = "previous";
+        client.ReadLine(line);
+        EXPECT_EQ(line, c.expected) << c.incoming;
+        EXPECT_EQ(client.Eof(), c.endsData) << c.incoming;
+    }
+}
+
+TEST(TcpIpTest, ReadLineRefusesNulBytesAndEndlessLines) {
+    FakeFtpServer nul([](FakeFtpSession& s) {
+        s.Send(std::string("220 a\0b\r\n", 9));
+        s.WaitForClose();
+    });
+    TTcpIp client;
+    ConnectTo(client, nul);
+    std::string line;
+    EXPECT_THROW(client.ReadLine(line), ETcpIpError);
+
+    FakeFtpServer endless([](FakeFtpSession& s) {
+        s.Send(std::string(5000, 'x'));
+        s.WaitForClose();
+    });
+    TTcpIp bounded;
+    bounded.MaxLineLength = 1000;
+    ConnectTo(bounded, endless);
+    try {
+        bounded.ReadLine(line);
+        FAIL() << "an endless line was accepted";
+    } catch (const ETcpIpError& error) {
+        EXPECT_THAT(error.what(), HasSubstr("limit (bytes) of 1000"));
+    }
+}
+
+TEST(TcpIpTest, SilentPeerTimesOutInsteadOfBlocking) {
+    FakeFtpServer server([](FakeFtpSession& s) { s.WaitForClose(); });
+    TTcpIp client;
+    client.IdleTimeout = 200;
+    ConnectTo(client, server);
+    std::string line;
+    try {
+        client.ReadLine(line);
+        FAIL() << "no time-out";
+    } catch (const ETcpIpError& error) {
+        EXPECT_THAT(error.what(), HasSubstr("time-out (ms) of 200"));
+    }
+}
+
+TEST(TcpIpTest, ReceiveAfterThePeerClosedEndsTheData) {
+    FakeFtpServer server([](FakeFtpSession&) {});
+    TTcpIp client;
+    ConnectTo(client, server);
+    server.Join();
+    EXPECT_EQ(client.Receive(nullptr, 100), 0);
+    EXPECT_TRUE(client.EndOfData);
+    EXPECT_TRUE(client.Eof());
+}
+
+TEST(TcpIpTest, SocketStateTellsConnectedFromNotConnected) {
+    TTcpIp client;
+    EXPECT_EQ(client.SocketState(NoSocketHandle), SocketState::NoSocket);
+    EXPECT_TRUE(client.Eof()); // no socket yet
+    SocketHandle unconnected = CreateTcpSocket();
+    EXPECT_EQ(client.SocketState(unconnected), SocketState::NotConnected);
+    client.CloseSocket(unconnected);
+    EXPECT_EQ(unconnected, NoSocketHandle);
+    EXPECT_EQ(client.SocketState(1000000), SocketState::Failed); // no such handle
+}
+
+TEST(TcpIpTest, SendingToAPeerThatHasGoneIsSilent) {
+    FakeFtpServer server([](FakeFtpSession&) {});
+    TTcpIp client;
+    ConnectTo(client, server);
+    server.Join();
+    const std::string block(65536, 'x');
+    // The first sends may still be taken; the later ones meet a reset connection, which
+    // must neither raise SIGPIPE nor throw.
+    for (int i = 0; i < 50; ++i)
+        EXPECT_NO_THROW(client.SendText(block));
+}
+
+TEST(TcpIpTest, InputSocketListensAcceptsAndTraces) {
+    TraceLog traces;
+    TTcpIp client;
+    client.OnTrace = traces.Handler();
+    client.OpenInputSocket(0, Address("127.0.0.1"));
+    ASSERT_NE(client.Socket, NoSocketHandle);
+    const std::string id = IntToStr(client.Socket);
+    SocketEndpoint local;
+    ASSERT_TRUE(LocalEndOfSocket(client.Socket, local));
+
+    const SocketHandle peer = CreateTcpSocket();
+    ASSERT_TRUE(ConnectSocket(peer, {Address("127.0.0.1"), local.Port}, 1000));
+    SocketEndpoint from;
+    const SocketHandle accepted = client.AcceptConnection(client.Socket, from);
+    ASSERT_NE(accepted, NoSocketHandle);
+    EXPECT_EQ(from.Address, Address("127.0.0.1"));
+    EXPECT_THAT(traces.Lines,
+                ElementsAre("Bound to socket 0 for local ip 127.0.0.1",
+                            "Set input socket 0 to listening mode sucessfully; ID " + id,
+                            "Incoming connection found on socket ID " + id +
+                                "; generated socket ID " + IntToStr(accepted)));
+    CloseSocketHandle(accepted);
+    CloseSocketHandle(peer);
+
+    client.ConnectTimeout = 200; // nobody else connects
+    EXPECT_THROW(client.AcceptConnection(client.Socket, from), ETcpIpError);
+
+    TTcpIp rival; // the port is taken
+    rival.OnTrace = traces.Handler();
+    rival.OpenInputSocket(local.Port, Address("127.0.0.1"));
+    EXPECT_EQ(rival.Socket, NoSocketHandle);
+    ASSERT_GE(traces.Lines.size(), 2u);
+    EXPECT_EQ(traces.Lines[traces.Lines.size() - 2],
+              "Failed to bind socket " + IntToStr(local.Port) + " for local ip 127.0.0.1");
+    EXPECT_THAT(traces.Lines.back(), StartsWith("Closed socket ID "));
+}
+
+TEST(TcpIpTest, ActionReceivesEverythingIntoTheStream) {
+    std::string data;
+    for (int i = 0; i < 10000; ++i)
+        data += static_cast<char>(i % 251);
+    FakeFtpServer server([&](FakeFtpSession& s) { s.Send(data); });
+    TTcpIp client;
+    client.Hostname = "F#F127.0.0.1";
+    client.NewFTPPort = server.Port();
+    client.Action();
+    EXPECT_EQ(client.Stream().Position(), 0u);
+    EXPECT_EQ(std::string(client.Stream().Data(), client.Stream().Size()), data);
+    EXPECT_NE(client.Socket, NoSocketHandle); // left open
+
+    FakeFtpServer big([&](FakeFtpSession& s) { s.Send(data); });
+    TTcpIp bounded;
+    bounded.MaxDownloadSize = 5000;
+    bounded.Hostname = "F#F127.0.0.1";
+    bounded.NewFTPPort = big.Port();
+    EXPECT_THROW(bounded.Action(), ETcpIpError);
+}
+
+TEST(TcpIpTest, DestructionClosesTheSocketWithATrace) {
+    FakeFtpServer server([](FakeFtpSession& s) { s.WaitForClose(); });
+    TraceLog traces;
+    std::string id;
+    {
+        TTcpIp client;
+        ConnectTo(client, server);
+        id = IntToStr(client.Socket);
+        client.OnTrace = traces.Handler();
+    }
+    server.Join();
+    EXPECT_THAT(traces.Lines, ElementsAre("Closed socket ID " + id));
+}
+
+} // namespace
+} // namespace stormbell
