@@ -12,4 +12,18 @@ void Observation::SetTargetsToShown() {
     NewWSInfo = OWSInfo;
 }
 
+Observation FreshStoreObservation() {
+    Observation o;
+    o.OTemp = -30;
+    o.OHumd = 0;
+    o.OHeatIndex = -30;
+    o.OChill = -30;
+    o.OPresInfo = "28.00";
+    o.OWDInfo = "000";
+    o.OWSInfo = "00";
+    o.DisplayMode = "0";
+    o.SetTargetsToShown();
+    return o;
+}
+
 } // namespace stormbell

@@ -24,20 +24,6 @@ std::vector<std::string> Report(const std::string& name) {
     return SplitReportLines(text);
 }
 
-// A fresh settings store: every shown value at its default, targets equal.
-Observation FreshStore() {
-    Observation o;
-    o.OTemp = -30;
-    o.OHeatIndex = -30;
-    o.OChill = -30;
-    o.OPresInfo = "28.00";
-    o.OWDInfo = "000";
-    o.OWSInfo = "00";
-    o.DisplayMode = "0";
-    o.SetTargetsToShown();
-    return o;
-}
-
 class ReportDecoderTest : public ::testing::Test {
 protected:
     void BreakOut(const std::vector<std::string>& lines, bool logIt = false) {
@@ -45,7 +31,7 @@ protected:
     }
 
     testing::TempDir dir;
-    Observation o = FreshStore();
+    Observation o = FreshStoreObservation();
     testing::RecordingPresenter presenter{o};
     testing::CountingPause pause;
     testing::RecordingStatus status;
@@ -73,7 +59,7 @@ TEST_F(ReportDecoderTest, SampleReportsFromAFreshStore) {
         {"edge/NOTEMP.TXT", 32, 100, 32, 32, "29.92", "VRB", "3", "", "", 100},
     };
     for (const auto& c : cases) {
-        o = FreshStore();
+        o = FreshStoreObservation();
         BreakOut(Report(c.file));
         EXPECT_EQ(o.OTemp, c.temp) << c.file;
         EXPECT_EQ(o.OHumd, c.humidity) << c.file;
@@ -211,7 +197,8 @@ TEST_F(ReportDecoderTest, ArbitraryReportsNeverMisbehave) {
             EXPECT_EQ(o.OWDInfo, o.NewWDInfo);
             EXPECT_LE(decoder.LastSweepFrames(), MaxSweepFrames);
         } catch (const EConvertError&) {
-            o = FreshStore(); // as after a restart, so one bad text does not poison the rest
+            o = FreshStoreObservation(); // as after a restart, so one bad text does not poison the
+                                         // rest
         }
     }
 }

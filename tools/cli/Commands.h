@@ -18,9 +18,6 @@ int RunDecode(const std::vector<std::string>& args, std::istream& in, std::ostre
 /// to `err` with their code and give 1; a usage error gives 2.
 int RunFetch(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
-/// The shown values of a fresh settings store, every target equal to its shown value.
-Observation FreshStoreObservation();
-
 /// Decodes one report into `observation` and sweeps without pauses or logging, then writes
 /// one JSON line: the record with "frames", or {"error": ...} for a conversion error (the
 /// state the report left carries on). Returns whether the report decoded.

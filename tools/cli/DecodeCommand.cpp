@@ -22,20 +22,6 @@ std::string ReadAll(std::istream& in) {
 
 } // namespace
 
-Observation FreshStoreObservation() {
-    Observation o;
-    o.OTemp = -30;
-    o.OHumd = 0;
-    o.OHeatIndex = -30;
-    o.OChill = -30;
-    o.OPresInfo = "28.00";
-    o.OWDInfo = "000";
-    o.OWSInfo = "00";
-    o.DisplayMode = "0";
-    o.SetTargetsToShown();
-    return o;
-}
-
 bool DecodeAndPrint(const std::string& reportText, Observation& observation, std::ostream& out) {
     NoFrames frames;
     NoPause pause;
