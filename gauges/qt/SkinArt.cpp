@@ -50,7 +50,8 @@ constexpr double kMinorWidth = 0.8;
 constexpr double kArcWidth = 0.8;
 constexpr double kZoneWidth = 3.0;
 constexpr double kHubRadius = 3.5;
-constexpr double kTitleRise = 18; // dial name above the centre of a large dial
+// Dial name between the hub and the unit caption, where the scales leave the face free.
+constexpr double kTitleDrop = 14.5;
 constexpr double kTitlePixels = 7;
 constexpr QSizeF kTextBox{120, 40}; // room for any label, centred on its point
 constexpr int kBandSegments = 96;
@@ -199,7 +200,7 @@ void PaintDial(QPainter& p, Dial dial, const DialScale& scale) {
         PaintText(p, c + QPointF(0, r.Caption), QString::fromStdString(scale.Unit),
                   Font(r.CaptionPixels, true), kPalette.Caption);
     if (*kTitles[dial] != '\0')
-        PaintText(p, c - QPointF(0, kTitleRise), kTitles[dial], Font(kTitlePixels, false),
+        PaintText(p, c + QPointF(0, kTitleDrop), kTitles[dial], Font(kTitlePixels, false),
                   kPalette.MinorInk);
 
     p.setPen(Qt::NoPen);
