@@ -5,7 +5,7 @@ cd "$(dirname "$0")/.."
 render=${1:-build/tools/render/stormbell-render}
 
 english=(--temp 88 --target-temp 88 --heat-index 97 --humidity 45 --pressure 30.12
-         --press-set 98 --direction 230 --speed 14)
+         --press-set 97 --direction 230 --speed 14)
 metric=(--metric --temp 28 --target-temp 28 --chill 18 --humidity 80 --pressure 29.62
         --direction 310 --speed 22)
 for scale in 1 2; do
