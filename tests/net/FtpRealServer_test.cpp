@@ -7,6 +7,7 @@
 
 #include "PyFtpServer.h"
 #include "net/Ftp.h"
+#include "tests/support/Thrown.h"
 
 namespace stormbell {
 namespace {
@@ -57,21 +58,16 @@ TEST(FtpRealServerTest, MissingFileAndWrongDirectoryAreProtocolErrors) {
     PyFtpServer server(false);
     TFTP ftp;
     LoginTo(ftp, server);
-    try {
-        ftp.ChangeDir("data/observations/nowhere");
-        FAIL() << "changed into a missing directory";
-    } catch (const EProtocolError& error) {
-        EXPECT_EQ(error.ErrorCode, 550);
-    }
+    const auto cwdError =
+        Thrown<EProtocolError>([&] { ftp.ChangeDir("data/observations/nowhere"); });
+    ASSERT_TRUE(cwdError) << "changed into a missing directory";
+    EXPECT_EQ(cwdError->ErrorCode, 550);
     ftp.ChangeDir(ReportDirectory);
     ftp.URI = "XXXX.TXT";
-    try {
-        ftp.Download();
-        FAIL() << "fetched a missing file";
-    } catch (const EProtocolError& error) {
-        EXPECT_EQ(error.ErrorCode, 550);
-        EXPECT_EQ(error.Protocol, "FTP");
-    }
+    const auto error = Thrown<EProtocolError>([&] { ftp.Download(); });
+    ASSERT_TRUE(error) << "fetched a missing file";
+    EXPECT_EQ(error->ErrorCode, 550);
+    EXPECT_EQ(error->Protocol, "FTP");
 }
 
 TEST(FtpRealServerTest, UploadedFileReadsBackTheSame) {

@@ -9,6 +9,7 @@
 
 #include "FakeFtpServer.h"
 #include "platform/TextConvert.h"
+#include "tests/support/Thrown.h"
 
 namespace stormbell {
 namespace {
@@ -180,14 +181,11 @@ TEST(FtpTest, RefusedPasswordRaisesProtocolError) {
         s.WaitForClose();
     });
     TFTP ftp;
-    try {
-        LoginTo(ftp, server);
-        FAIL() << "logged in";
-    } catch (const EProtocolError& error) {
-        EXPECT_EQ(error.ErrorCode, 530);
-        EXPECT_EQ(error.Protocol, "FTP");
-        EXPECT_STREQ(error.what(), "Login incorrect.");
-    }
+    const auto error = Thrown<EProtocolError>([&] { LoginTo(ftp, server); });
+    ASSERT_TRUE(error) << "logged in";
+    EXPECT_EQ(error->ErrorCode, 530);
+    EXPECT_EQ(error->Protocol, "FTP");
+    EXPECT_STREQ(error->what(), "Login incorrect.");
     EXPECT_EQ(ftp.ReplyCode, 530);
     EXPECT_NE(ftp.ControlSocket, NoSocketHandle); // connected, not logged in
 }
@@ -200,13 +198,10 @@ TEST(FtpTest, UnreadableOrMissingRepliesAreCode999) {
     for (const auto& c : cases) {
         FakeFtpServer server([&](FakeFtpSession& s) { s.Send(c.greeting); });
         TFTP ftp;
-        try {
-            LoginTo(ftp, server);
-            FAIL() << c.greeting;
-        } catch (const EProtocolError& error) {
-            EXPECT_EQ(error.ErrorCode, 999);
-            EXPECT_EQ(error.what(), c.text);
-        }
+        const auto error = Thrown<EProtocolError>([&] { LoginTo(ftp, server); });
+        ASSERT_TRUE(error) << c.greeting;
+        EXPECT_EQ(error->ErrorCode, 999);
+        EXPECT_EQ(error->what(), c.text);
     }
 }
 
@@ -233,12 +228,9 @@ TEST(FtpTest, PasvRepliesGiveOnlyThePort) {
         LoginTo(ftp, server);
         ftp.Stream().Write("old", 3);
         ftp.URI = "KJLN.TXT";
-        try {
-            ftp.Download();
-            FAIL() << c.numbers;
-        } catch (const EProtocolError& error) {
-            EXPECT_EQ(error.ErrorCode, 425) << c.numbers;
-        }
+        const auto error = Thrown<EProtocolError>([&] { ftp.Download(); });
+        ASSERT_TRUE(error) << c.numbers;
+        EXPECT_EQ(error->ErrorCode, 425) << c.numbers;
         if (c.port != 0) {
             EXPECT_EQ(ftp.RemotePort, c.port) << c.numbers;
             EXPECT_EQ(ftp.RemoteAddress, inet_addr("127.0.0.1")) << c.numbers;
@@ -280,13 +272,10 @@ TEST(FtpTest, PasvAnsweredOtherThan227IsAnError) {
         TFTP ftp;
         LoginTo(ftp, server);
         ftp.URI = "F.TXT";
-        try {
-            ftp.Download();
-            FAIL() << reply;
-        } catch (const EProtocolError& error) {
-            EXPECT_EQ(error.ErrorCode, TryStrToInt(std::string(reply, 3)).value());
-            EXPECT_EQ(error.what(), std::string(reply + 4));
-        }
+        const auto error = Thrown<EProtocolError>([&] { ftp.Download(); });
+        ASSERT_TRUE(error) << reply;
+        EXPECT_EQ(error->ErrorCode, TryStrToInt(std::string(reply, 3)).value());
+        EXPECT_EQ(error->what(), std::string(reply + 4));
     }
 }
 
@@ -355,13 +344,10 @@ TEST(FtpTest, RefusedRetrKeepsTheStreamAndTheDataConnection) {
     LoginTo(ftp, server);
     ftp.Stream().Write("previous", 8);
     ftp.URI = "NONE.TXT";
-    try {
-        ftp.Download();
-        FAIL() << "no error";
-    } catch (const EProtocolError& error) {
-        EXPECT_EQ(error.ErrorCode, 550);
-        EXPECT_STREQ(error.what(), "No such file.");
-    }
+    const auto error = Thrown<EProtocolError>([&] { ftp.Download(); });
+    ASSERT_TRUE(error) << "no error";
+    EXPECT_EQ(error->ErrorCode, 550);
+    EXPECT_STREQ(error->what(), "No such file.");
     EXPECT_EQ(StreamText(ftp), "previous");
     EXPECT_EQ(ftp.SocketState(ftp.Socket), SocketState::Connected);
     EXPECT_NE(ftp.Socket, ftp.ControlSocket);
@@ -530,12 +516,9 @@ TEST(FtpTest, TransferEndingEarlyOrTooLargeIsAnError) {
     TFTP ftp;
     LoginTo(ftp, cut);
     ftp.URI = "F.TXT";
-    try {
-        ftp.Download();
-        FAIL() << "no error";
-    } catch (const EProtocolError& error) {
-        EXPECT_EQ(error.ErrorCode, 426);
-    }
+    const auto error = Thrown<EProtocolError>([&] { ftp.Download(); });
+    ASSERT_TRUE(error) << "no error";
+    EXPECT_EQ(error->ErrorCode, 426);
     EXPECT_EQ(ftp.Stream().Size(), 5000u);
     EXPECT_EQ(ftp.Stream().Position(), 0u);
 
@@ -551,12 +534,9 @@ TEST(FtpTest, TransferEndingEarlyOrTooLargeIsAnError) {
     bounded.MaxDownloadSize = 4500;
     LoginTo(bounded, big);
     bounded.URI = "F.TXT";
-    try {
-        bounded.Download();
-        FAIL() << "no error";
-    } catch (const ETcpIpError& error) {
-        EXPECT_THAT(error.what(), HasSubstr("limit (bytes) of 4500"));
-    }
+    const auto error = Thrown<ETcpIpError>([&] { bounded.Download(); });
+    ASSERT_TRUE(error) << "no error";
+    EXPECT_THAT(error->what(), HasSubstr("limit (bytes) of 4500"));
     EXPECT_LE(bounded.Stream().Size(), 4500u);
 }
 

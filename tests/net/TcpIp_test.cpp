@@ -11,6 +11,7 @@
 
 #include "FakeFtpServer.h"
 #include "platform/TextConvert.h"
+#include "tests/support/Thrown.h"
 
 namespace stormbell {
 namespace {
@@ -143,13 +144,10 @@ TEST(TcpIpTest, RefusedConnectionIsTracedAndRaisesSocketError) {
     client.OnTrace = traces.Handler();
     client.Hostname = "F#F127.0.0.1";
     client.NewFTPPort = port;
-    try {
-        client.Login();
-        FAIL() << "connected to an unused port";
-    } catch (const ESocketError& error) {
-        EXPECT_STREQ(error.what(), "Error creating socket");
-        EXPECT_EQ(error.ErrorCode, ECONNREFUSED);
-    }
+    const auto error = Thrown<ESocketError>([&] { client.Login(); });
+    ASSERT_TRUE(error) << "connected to an unused port";
+    EXPECT_STREQ(error->what(), "Error creating socket");
+    EXPECT_EQ(error->ErrorCode, ECONNREFUSED);
     ASSERT_EQ(traces.Lines.size(), 2u);
     EXPECT_THAT(traces.Lines[0], StartsWith("Closed socket ID "));
     EXPECT_EQ(traces.Lines[1],
@@ -250,12 +248,9 @@ TEST(TcpIpTest, ReadLineRefusesNulBytesAndEndlessLines) {
     TTcpIp bounded;
     bounded.MaxLineLength = 1000;
     ConnectTo(bounded, endless);
-    try {
-        bounded.ReadLine(line);
-        FAIL() << "an endless line was accepted";
-    } catch (const ETcpIpError& error) {
-        EXPECT_THAT(error.what(), HasSubstr("limit (bytes) of 1000"));
-    }
+    const auto error = Thrown<ETcpIpError>([&] { bounded.ReadLine(line); });
+    ASSERT_TRUE(error) << "an endless line was accepted";
+    EXPECT_THAT(error->what(), HasSubstr("limit (bytes) of 1000"));
 }
 
 TEST(TcpIpTest, SilentPeerTimesOutInsteadOfBlocking) {
@@ -264,12 +259,9 @@ TEST(TcpIpTest, SilentPeerTimesOutInsteadOfBlocking) {
     client.IdleTimeout = 200;
     ConnectTo(client, server);
     std::string line;
-    try {
-        client.ReadLine(line);
-        FAIL() << "no time-out";
-    } catch (const ETcpIpError& error) {
-        EXPECT_THAT(error.what(), HasSubstr("time-out (ms) of 200"));
-    }
+    const auto error = Thrown<ETcpIpError>([&] { client.ReadLine(line); });
+    ASSERT_TRUE(error) << "no time-out";
+    EXPECT_THAT(error->what(), HasSubstr("time-out (ms) of 200"));
 }
 
 TEST(TcpIpTest, ReceiveAfterThePeerClosedEndsTheData) {

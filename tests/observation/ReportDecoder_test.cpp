@@ -10,6 +10,7 @@
 #include "platform/TextConvert.h"
 #include "tests/observation/Fakes.h"
 #include "tests/observation/TempDir.h"
+#include "tests/support/Thrown.h"
 
 namespace stormbell {
 namespace {
@@ -106,12 +107,9 @@ TEST_F(ReportDecoderTest, SameReportTwiceTakesNoSteppingFrame) {
 }
 
 TEST_F(ReportDecoderTest, WindSpeedConversionErrorStopsBeforeTheSweep) {
-    try {
-        BreakOut(Report("edge/BADWIND.TXT"));
-        FAIL() << "no conversion error";
-    } catch (const EConvertError& error) {
-        EXPECT_STREQ(error.what(), "'five' is not a valid floating point value");
-    }
+    const auto error = Thrown<EConvertError>([&] { BreakOut(Report("edge/BADWIND.TXT")); });
+    ASSERT_TRUE(error) << "no conversion error";
+    EXPECT_STREQ(error->what(), "'five' is not a valid floating point value");
     EXPECT_EQ(o.NewTemp, 23);
     EXPECT_EQ(o.NewPresInfo, "29.80");
     EXPECT_EQ(o.OTemp, -30);
