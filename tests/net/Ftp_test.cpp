@@ -516,9 +516,9 @@ TEST(FtpTest, TransferEndingEarlyOrTooLargeIsAnError) {
     TFTP ftp;
     LoginTo(ftp, cut);
     ftp.URI = "F.TXT";
-    const auto error = Thrown<EProtocolError>([&] { ftp.Download(); });
-    ASSERT_TRUE(error) << "no error";
-    EXPECT_EQ(error->ErrorCode, 426);
+    const auto cutError = Thrown<EProtocolError>([&] { ftp.Download(); });
+    ASSERT_TRUE(cutError) << "no error";
+    EXPECT_EQ(cutError->ErrorCode, 426);
     EXPECT_EQ(ftp.Stream().Size(), 5000u);
     EXPECT_EQ(ftp.Stream().Position(), 0u);
 
@@ -534,9 +534,9 @@ TEST(FtpTest, TransferEndingEarlyOrTooLargeIsAnError) {
     bounded.MaxDownloadSize = 4500;
     LoginTo(bounded, big);
     bounded.URI = "F.TXT";
-    const auto error = Thrown<ETcpIpError>([&] { bounded.Download(); });
-    ASSERT_TRUE(error) << "no error";
-    EXPECT_THAT(error->what(), HasSubstr("limit (bytes) of 4500"));
+    const auto limitError = Thrown<ETcpIpError>([&] { bounded.Download(); });
+    ASSERT_TRUE(limitError) << "no error";
+    EXPECT_THAT(limitError->what(), HasSubstr("limit (bytes) of 4500"));
     EXPECT_LE(bounded.Stream().Size(), 4500u);
 }
 
