@@ -142,7 +142,9 @@ std::string FloatToStrFixed(double value) {
     auto result =
         std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 3);
     double rounded = 0;
-    std::from_chars(buffer, result.ptr, rounded);
+    // Rounding up past the largest double cannot be read back; the value itself is then closest.
+    if (std::from_chars(buffer, result.ptr, rounded).ec != std::errc())
+        rounded = value;
     if (rounded == 0)
         rounded = 0; // no "-0.00"
     result = std::to_chars(buffer, buffer + sizeof buffer, rounded, std::chars_format::fixed, 2);

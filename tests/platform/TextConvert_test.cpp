@@ -112,6 +112,10 @@ TEST(TextConvertTest, TextForms) {
         EXPECT_EQ(FloatToStrGeneral(c.value), c.general) << c.value;
         EXPECT_EQ(FloatToStrFixed(c.value), c.fixed) << c.value;
     }
+    // Four digits of the largest double round past it; the text must still be that size.
+    const double largest = std::numeric_limits<double>::max();
+    EXPECT_EQ(FloatToStrFixed(largest).size(), 312u);
+    EXPECT_EQ(FloatToStrFixed(-largest).substr(0, 4), "-179");
 }
 
 TEST(TextConvertTest, RoundingHalvesToEvenAndTruncationTowardZero) {
