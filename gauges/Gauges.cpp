@@ -12,7 +12,6 @@ constexpr int kChillCeiling = 50; // at or below: the wind-chill needle
 constexpr int kHeatFloor = 70;    // at or above: the heat-index needle
 constexpr int kFirstStep = 1;     // reference hand positions after a click: 1..100
 constexpr int kLastStep = 100;
-const std::string kVariable = "VRB";
 
 void DrawEllipse(Canvas& canvas, const Rect& r) {
     canvas.Ellipse(r.X1, r.Y1, r.X2, r.Y2);
@@ -104,7 +103,7 @@ void Gauges::UpdateHumidity() {
 }
 
 void Gauges::UpdateWindDirection() {
-    const bool variable = observation_.OWDInfo == kVariable;
+    const bool variable = observation_.OWDInfo == VariableWind;
     const int direction = variable ? 0 : StrToInt(observation_.OWDInfo);
     if (variable)
         observation_.NewWDInfo = observation_.OWDInfo;

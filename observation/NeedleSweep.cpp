@@ -9,8 +9,6 @@ namespace stormbell {
 
 namespace {
 
-constexpr const char* Variable = "VRB";
-
 bool Arrived(const Observation& o) {
     return o.OTemp == o.NewTemp && o.OHumd == o.NewHumd && o.OWDInfo == o.NewWDInfo &&
            o.OWSInfo == o.NewWSInfo && o.OHeatIndex == o.NewHeatIndex && o.OChill == o.NewChill &&
@@ -50,7 +48,7 @@ void StepPressure(Observation& o, PressurePlan& plan) {
 }
 
 void StepDirection(Observation& o) {
-    if (o.NewWDInfo != Variable) {
+    if (o.NewWDInfo != VariableWind) {
         long long shown = StrToInt(o.OWDInfo);
         const long long target = StrToInt(o.NewWDInfo);
         // Never through north: from 350 to 10 the needle sweeps back through 180.
@@ -60,8 +58,8 @@ void StepDirection(Observation& o) {
             shown -= DirectionStride(shown - target);
         o.OWDInfo = IntToStr(shown);
     }
-    if (o.NewWDInfo == Variable)
-        o.OWDInfo = Variable;
+    if (o.NewWDInfo == VariableWind)
+        o.OWDInfo = VariableWind;
 }
 
 void StepWindSpeed(Observation& o) {
@@ -105,7 +103,7 @@ void MakeTargetsReachable(Observation& o) {
     o.NewHeatIndex = RoundHalfEven(o.NewHeatIndex);
     o.OChill = RoundHalfEven(o.OChill);
     o.NewChill = RoundHalfEven(o.NewChill);
-    if (o.NewWDInfo == Variable)
+    if (o.NewWDInfo == VariableWind)
         return;
     if (const auto degrees = TryStrToInt(o.NewWDInfo); degrees && *degrees >= 0)
         o.NewWDInfo = PadDirection(IntToStr(*degrees));

@@ -6,6 +6,9 @@
 
 namespace stormbell {
 
+/// The wind direction text of a report whose wind is variable.
+inline constexpr const char* VariableWind = "VRB";
+
 struct Observation {
     std::int16_t OTemp = 0;   ///< shown temperature, whole °F
     std::int16_t NewTemp = 0; ///< target temperature, whole °F

@@ -14,7 +14,7 @@ ReportDecoder::ReportDecoder(Observation& observation, FramePresenter& presenter
 void ReportDecoder::BreakOut(const std::vector<std::string>& reportLines, bool logIt) {
     lastSweepFrames_ = 0;
     // The direction needle starts a sweep from north, never from "variable".
-    if (observation_.OWDInfo == "VRB")
+    if (observation_.OWDInfo == VariableWind)
         observation_.OWDInfo = "000";
     if (logIt)
         log_.Append(reportLines);

@@ -25,7 +25,7 @@ void ScanWind(const std::string& line, Observation& o) {
         o.NewWDInfo = "000";
         o.NewWSInfo = "00";
     } else if (Cut(line, 7, 8) == "Variable") {
-        o.NewWDInfo = "VRB";
+        o.NewWDInfo = VariableWind;
         o.NewWSInfo = KnotsText(line);
     } else {
         // "Wind: from the WSW (250 degrees) at 9 MPH (8 KT):0"
