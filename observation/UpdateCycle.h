@@ -1,0 +1,79 @@
+// The update cycle behind the update button, the timer and the start-up: log in, change to the
+// reports' directory, download the station's report, show it, log out and decode it.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "net/Ftp.h"
+#include "platform/StatusLine.h"
+
+namespace stormbell {
+
+/// The two lamps' states during a cycle.
+enum class LampState { Idle, Busy, Failed, Fetched };
+
+/// The green and red lamps on the skin; each change shows at once.
+class Lamps {
+public:
+    virtual ~Lamps() = default;
+    virtual void SetLampState(LampState state) = 0;
+};
+
+/// The options dialog's report box (Memo1): the decoder reads its lines.
+class ReportBox {
+public:
+    virtual ~ReportBox() = default;
+    /// Replaces the box's text by `bytes`, split into lines at CR LF, LF or CR.
+    virtual void LoadReport(const std::string& bytes) = 0;
+    /// The box's lines, as the decoder reads them.
+    virtual std::vector<std::string> Lines() const = 0;
+};
+
+/// Runs one blocking client operation: at once in tests and the cli; on another thread while
+/// the window keeps processing events. Rethrows what the operation threw.
+class BlockingRunner {
+public:
+    virtual ~BlockingRunner() = default;
+    virtual void Run(const std::function<void()>& operation) = 0;
+};
+
+/// Runs the operation on the calling thread.
+class DirectRunner final : public BlockingRunner {
+public:
+    void Run(const std::function<void()>& operation) override { operation(); }
+};
+
+/// Where and what a cycle fetches; taken from the settings at the start of each cycle.
+struct CycleSettings {
+    std::string Host;      ///< without the port marker
+    std::string Direct1;   ///< directory of the reports
+    std::string OCityStr;  ///< report file name, "KJLN.TXT"
+    bool UseProxy = false; ///< use ProxyPort instead of 21
+    int ProxyPort = 21;    ///< the FTP dialog's port spin
+    bool LogIt = false;    ///< append the report to METAR.LOG
+};
+
+/// Button1Click's sequence over its seams. The client is used by one thread at a time.
+class UpdateCycle {
+public:
+    /// `breakOut` decodes the report box's lines (the window's BreakOut, logging by the flag).
+    UpdateCycle(TFTP& client, Lamps& lamps, StatusLine& status, ReportBox& reportBox,
+                BlockingRunner& runner,
+                std::function<void(const std::vector<std::string>& lines, bool logIt)> breakOut);
+
+    /// One cycle. A failed Login or ChangeDir lights the red lamp and returns false; any other
+    /// error leaves through here. True when the report was fetched and decoded.
+    bool Button1Click(const CycleSettings& settings);
+
+private:
+    TFTP& client_;
+    Lamps& lamps_;
+    StatusLine& status_;
+    ReportBox& reportBox_;
+    BlockingRunner& runner_;
+    std::function<void(const std::vector<std::string>&, bool)> breakOut_;
+};
+
+} // namespace stormbell

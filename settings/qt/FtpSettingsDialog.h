@@ -1,0 +1,51 @@
+// TForm3, the FTP settings dialog: the server's host name, the reports' directory and the port
+// used instead of 21.
+#pragma once
+
+#include <QWidget>
+
+#include "settings/Settings.h"
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace stormbell {
+
+class SpinEdit;
+
+class FtpSettingsDialog final : public QWidget {
+    Q_OBJECT
+public:
+    explicit FtpSettingsDialog(Settings& settings, QWidget* parent = nullptr);
+    ~FtpSettingsDialog() override;
+
+    /// Start-up: the port spin := FTPPortNum (clamped to 0..32766, its change handler stores the
+    /// clamped value) and the check box := UseProxy.
+    void ApplyStartupSettings();
+    /// The port spin's value, which the update cycle uses when UseProxy is set.
+    int ProxyPort() const;
+
+    void FormActivate();
+    void Button1Click();
+    void SpinEdit1Change();
+    void CheckBox1Click();
+
+    QLabel* Label1 = nullptr;
+    QLineEdit* Edit1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLineEdit* Edit2 = nullptr;
+    QCheckBox* CheckBox1 = nullptr;
+    QLabel* Label4 = nullptr;
+    SpinEdit* SpinEdit1 = nullptr;
+    QPushButton* Button1 = nullptr;
+
+protected:
+    bool event(QEvent* event) override;
+
+private:
+    Settings& settings_;
+};
+
+} // namespace stormbell
