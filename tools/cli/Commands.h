@@ -18,6 +18,10 @@ int RunDecode(const std::vector<std::string>& args, std::istream& in, std::ostre
 /// to `err` with their code and give 1; a usage error gives 2.
 int RunFetch(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
+/// `stations`: writes every row of the station directory as "row TAB display text TAB
+/// identifier". Any argument is a usage error: a message to `err` and 2.
+int RunStations(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
 /// Decodes one report into `observation` and sweeps without pauses or logging, then writes
 /// one JSON line: the record with "frames", or {"error": ...} for a conversion error (the
 /// state the report left carries on). Returns whether the report decoded.

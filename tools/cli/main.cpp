@@ -9,7 +9,8 @@ namespace {
 
 constexpr const char* Usage =
     "usage: stormbell-cli decode FILE...   (- reads standard input)\n"
-    "       stormbell-cli fetch [--host H] [--port N] [--dir D] [--active] [--decode] STATION\n";
+    "       stormbell-cli fetch [--host H] [--port N] [--dir D] [--active] [--decode] STATION\n"
+    "       stormbell-cli stations   (row, display text, identifier; tab-separated)\n";
 
 } // namespace
 
@@ -25,6 +26,8 @@ int main(int argc, char** argv) {
             return stormbell::RunDecode(args, std::cin, std::cout, std::cerr);
         if (command == "fetch")
             return stormbell::RunFetch(args, std::cout, std::cerr);
+        if (command == "stations")
+            return stormbell::RunStations(args, std::cout, std::cerr);
     } catch (const std::exception& error) {
         std::cerr << "stormbell-cli: " << error.what() << '\n';
         return 1;

@@ -1,0 +1,37 @@
+#include <sstream>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "settings/stations/StationDirectory.h"
+#include "tools/cli/Commands.h"
+
+namespace stormbell {
+namespace {
+
+TEST(StationsCommandTest, WritesEveryRowNumberedAndTabSeparated) {
+    std::ostringstream out, err;
+    ASSERT_EQ(RunStations({}, out, err), 0);
+    std::istringstream lines(out.str());
+    std::string line;
+    int count = 0;
+    while (std::getline(lines, line)) {
+        const auto& row = StationDirectory()[count];
+        EXPECT_EQ(line, std::to_string(count) + '\t' + row.DisplayText + '\t' + row.Identifier);
+        ++count;
+    }
+    EXPECT_EQ(count, kStationCount);
+    EXPECT_NE(out.str().find("\n1987\tUS,MO,Joplin, Joplin Regional Airport\tKJLN\n"),
+              std::string::npos);
+    EXPECT_EQ(err.str(), "");
+}
+
+TEST(StationsCommandTest, ArgumentIsAUsageError) {
+    std::ostringstream out, err;
+    EXPECT_EQ(RunStations({"KJLN"}, out, err), 2);
+    EXPECT_EQ(out.str(), "");
+    EXPECT_NE(err.str().find("takes no arguments"), std::string::npos);
+}
+
+} // namespace
+} // namespace stormbell
