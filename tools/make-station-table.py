@@ -3,12 +3,13 @@
 public-domain station list of Debian's weather-util-data package.
 
 Run by hand when the table should change; its output is committed and the build only embeds
-it. The table holds exactly kStationCount rows sorted by character code, and the fixed rows
-below stand at their row numbers. Each stretch between two fixed rows takes the stations whose
-display text sorts into it; when a stretch has more candidates than rows, every country (or US
-state) keeps its best station first, then the rest are filled best first: airports with a
-passenger code, then international airports, then other airports, then the rest. Unnamed
-stations come last.
+it. The table holds exactly STATION_COUNT rows sorted by character code, with the fixed rows
+below at their row numbers. Each stretch between two fixed rows is filled from the stations
+whose display text sorts into it: every country (or US state) there keeps its main airports,
+or its best station when it has none of them, and each further row goes to the country with
+the most stations per row it already has, which takes its best remaining station. Best means
+a main airport, then one with a passenger code, then an international airport, then any
+airport; stations without a name come last.
 
 usage: tools/make-station-table.py [--data DIR] [--copyright FILE] [--output FILE]
 """
@@ -400,7 +401,7 @@ def convert(ident, description, coded):
         text = COUNTRIES[where] + " ," + NOT_AVAILABLE
         return Row(text, ident, COUNTRIES[where], 0)
     last = parts[-1]
-    if last in ("United States", "United States of America", "US") or last == "PR":
+    if last in ("United States", "United States of America", "US", "PR"):
         state = PLACE_FIXES.get(ident, "PR" if last == "PR" else parts[-2])
         names = parts[:-2]
         if state not in US_STATES:
