@@ -11,6 +11,8 @@ the most stations per row it already has, which takes its best remaining station
 a main airport, then one with a passenger code, then an international airport, then any
 airport; stations without a name come last.
 
+Needs the package installed (apt-get install weather-util-data); the build does not.
+
 usage: tools/make-station-table.py [--data DIR] [--copyright FILE] [--output FILE]
 """
 
