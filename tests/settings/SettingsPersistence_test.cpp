@@ -1,0 +1,230 @@
+#include "settings/SettingsPersistence.h"
+
+#include "settings/SettingsTable.h"
+#include "tests/support/MemorySettingsStore.h"
+#include "tests/support/Thrown.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <map>
+#include <string>
+#include <tuple>
+#include <utility>
+
+namespace stormbell {
+namespace {
+
+using ::testing::ElementsAre;
+using testing::MemorySettingsStore;
+using ::testing::Pair;
+using Texts = std::map<std::string, std::string>;
+
+struct Loaded {
+    Settings settings;
+    Observation observation;
+    std::uint16_t ohumidLoc = 0;
+};
+
+// Both parts of the load from a store holding `values`.
+Loaded Load(const Texts& values) {
+    MemorySettingsStore store;
+    store.Values = values;
+    Loaded loaded;
+    LoadWindowPosition(store, loaded.settings);
+    LoadSettings(store, loaded.settings, loaded.observation, loaded.ohumidLoc);
+    return loaded;
+}
+
+// What a save writes after loading `values` and changing nothing.
+Texts Resaved(const Texts& values) {
+    const Loaded l = Load(values);
+    MemorySettingsStore store;
+    SaveSettings(store, l.settings, l.observation, l.ohumidLoc, l.settings.FLeft, l.settings.FTop);
+    return store.Values;
+}
+
+struct Case {
+    const char* name;
+    std::string stored, resaved;
+};
+
+// Each stored text alone in a store loads as the value the save writes back as `resaved`.
+void ExpectResaved(std::initializer_list<Case> cases) {
+    for (const Case& c : cases)
+        EXPECT_EQ(Resaved({{c.name, c.stored}}).at(c.name), c.resaved)
+            << c.name << " stored as \"" << c.stored << '"';
+}
+
+const Texts kDefaults = {{"FLeft", "213"},
+                         {"FTop", "102"},
+                         {"LIndex", "0"},
+                         {"TValue", "60"},
+                         {"OTemp", "-30"},
+                         {"OHumd", "0"},
+                         {"OHumidLoc", "50"},
+                         {"FTPPortNum", "21"},
+                         {"OHeatIndex", "-30"},
+                         {"OChill", "-30"},
+                         {"DisplayMode", "0"},
+                         {"OPresInfo", "28.00"},
+                         {"OWDInfo", "000"},
+                         {"OWSInfo", "00"},
+                         {"OCityStr", "KJLN.TXT"},
+                         {"LogIt", "false"},
+                         {"RunOnStart", "false"},
+                         {"UseProxy", "false"},
+                         {"Host", "tgftp.nws.noaa.gov"},
+                         {"Direct1", "data/observations/metar/decoded"}};
+
+TEST(SettingsLoadTest, EmptyStoreGivesEveryDefault) {
+    EXPECT_EQ(Resaved({}), kDefaults);
+    const Observation o = Load({}).observation;
+    const Observation fresh = FreshStoreObservation();
+    EXPECT_EQ(std::tie(o.OTemp, o.OHumd, o.OHeatIndex, o.OChill, o.OPresInfo, o.OWDInfo, o.OWSInfo,
+                       o.DisplayMode),
+              std::tie(fresh.OTemp, fresh.OHumd, fresh.OHeatIndex, fresh.OChill, fresh.OPresInfo,
+                       fresh.OWDInfo, fresh.OWSInfo, fresh.DisplayMode));
+    EXPECT_EQ(std::tie(o.NewTemp, o.NewPresInfo, o.NewWDInfo),
+              std::tie(o.OTemp, o.OPresInfo, o.OWDInfo));
+}
+
+TEST(SettingsLoadTest, OnlyTheExactTextFalseIsFalse) {
+    ExpectResaved({{"LogIt", "false", "false"},
+                   {"LogIt", "False", "true"},
+                   {"RunOnStart", "0", "true"},
+                   {"UseProxy", "", "true"},
+                   {"UseProxy", "FALSE", "true"}});
+}
+
+TEST(SettingsLoadTest, DisplayModeOtherThanZeroOrOneIsEnglish) {
+    ExpectResaved({{"DisplayMode", "1", "1"},
+                   {"DisplayMode", "2", "0"},
+                   {"DisplayMode", "", "0"},
+                   {"DisplayMode", " 1", "0"}});
+}
+
+TEST(SettingsLoadTest, HostLosesOnePortMarkerAndOnlyTheFormerDirectoryIsReplaced) {
+    const std::pair<std::string, std::string> hosts[] = {{"F#Fexample.org", "example.org"},
+                                                         {"F#FF#Fexample.org", "F#Fexample.org"},
+                                                         {"example.F#F", "example.F#F"}};
+    for (const auto& [stored, loaded] : hosts)
+        EXPECT_EQ(Load({{"Host", stored}}).settings.Host, loaded);
+    ExpectResaved(
+        {{"Direct1", "data/observations/metar/stations", "data/observations/metar/decoded"},
+         {"Direct1", "data/observations/metar/stations/", "data/observations/metar/stations/"},
+         {"Direct1", "", ""}});
+}
+
+TEST(SettingsLoadTest, EmptyTextIsNotAMissingValue) {
+    ExpectResaved({{"OCityStr", "", ""}, {"Host", "", ""}, {"LIndex", "", "0"}});
+}
+
+TEST(SettingsLoadTest, WholeNumbersThatAreBadOrDoNotFitTakeTheirDefault) {
+    ExpectResaved({{"TValue", "abc", "60"},
+                   {"TValue", "4294967296", "60"},
+                   {"TValue", " +90", "90"},
+                   {"FLeft", "32767", "32767"},
+                   {"FLeft", "32768", "213"},
+                   {"FTop", "-32769", "102"},
+                   {"OTemp", "7x", "-30"},
+                   {"OTemp", "-40000", "-30"},
+                   {"OHumidLoc", "65535", "65535"},
+                   {"OHumidLoc", "-1", "50"},
+                   {"OHumd", "2147483648", "0"},
+                   {"LIndex", "-3", "-3"},
+                   {"FTPPortNum", "40000", "40000"}});
+}
+
+TEST(SettingsLoadTest, IntervalIsLimitedToADay) {
+    ExpectResaved({{"TValue", "0", "1"}, {"TValue", "-5", "1"}, {"TValue", "1441", "1440"}});
+}
+
+TEST(SettingsLoadTest, RealsLoadAsWholeNumbersAndBadTextAsMinusThirty) {
+    ExpectResaved({{"OHeatIndex", "abc", "-30"},
+                   {"OChill", "", "-30"},
+                   {"OHeatIndex", "72.5", "72"},
+                   {"OChill", "73.5", "74"},
+                   {"OChill", "-4.6", "-5"},
+                   {"OHeatIndex", "1e3", "1000"}});
+}
+
+TEST(SettingsLoadTest, ShownTextsTheGaugesCannotDrawLoadAsDefaults) {
+    ExpectResaved({{"OWDInfo", "VRB", "VRB"},
+                   {"OWDInfo", "360", "360"},
+                   {"OWDInfo", "361", "000"},
+                   {"OWDInfo", "-1", "000"},
+                   {"OWDInfo", "vrb", "000"},
+                   {"OWSInfo", "12", "12"},
+                   {"OWSInfo", "1.5", "00"},
+                   {"OWSInfo", "", "00"},
+                   {"OPresInfo", "29.92", "29.92"},
+                   {"OPresInfo", "x", "28.00"}});
+}
+
+TEST(SettingsLoadTest, MetricStartsAtItsOwnLowEndsOnlyFromTheDefaults) {
+    const Observation fresh = Load({{"DisplayMode", "1"}}).observation;
+    EXPECT_EQ(std::tie(fresh.OPresInfo, fresh.OTemp), std::tuple("100.0", 0));
+    EXPECT_EQ(std::tie(fresh.NewPresInfo, fresh.NewTemp), std::tuple("28.00", -30));
+    const Observation read =
+        Load({{"DisplayMode", "1"}, {"OPresInfo", "28.0"}, {"OTemp", "-29"}}).observation;
+    EXPECT_EQ(std::tie(read.OPresInfo, read.OTemp), std::tuple("28.0", -29));
+    const Observation english = Load({{"DisplayMode", "2"}}).observation;
+    EXPECT_EQ(std::tie(english.OPresInfo, english.OTemp), std::tuple("28.00", -30));
+}
+
+TEST(SettingsSaveTest, WritesTheTwentyInTheirOrder) {
+    MemorySettingsStore store;
+    SaveSettings(store, Settings{}, FreshStoreObservation(), 50, 213, 102);
+    EXPECT_THAT(store.Written,
+                ElementsAre("LIndex", "TValue", "FTPPortNum", "OTemp", "OHumd", "OHumidLoc",
+                            "OHeatIndex", "OChill", "OPresInfo", "OWDInfo", "OWSInfo", "OCityStr",
+                            "DisplayMode", "FLeft", "UseProxy", "FTop", "LogIt", "RunOnStart",
+                            "Host", "Direct1"));
+}
+
+TEST(SettingsSaveTest, SavedTextsLoadBackUnchanged) {
+    const Texts stored = {{"FLeft", "-20"},         {"FTop", "900"},
+                          {"LIndex", "1987"},       {"TValue", "15"},
+                          {"OTemp", "71"},          {"OHumd", "64"},
+                          {"OHumidLoc", "77"},      {"FTPPortNum", "2121"},
+                          {"OHeatIndex", "72"},     {"OChill", "-12"},
+                          {"DisplayMode", "1"},     {"OPresInfo", "29.92"},
+                          {"OWDInfo", "VRB"},       {"OWSInfo", "15"},
+                          {"OCityStr", "EGLC.TXT"}, {"LogIt", "true"},
+                          {"RunOnStart", "false"},  {"UseProxy", "true"},
+                          {"Host", "a, b"},         {"Direct1", "pub\\reports/x"}};
+    EXPECT_EQ(Resaved(stored), stored);
+}
+
+TEST(SettingsSaveTest, HostIsWrittenWithoutOnePortMarker) {
+    Settings settings;
+    settings.Host = "F#FF#Fa.b";
+    MemorySettingsStore store;
+    SaveSettings(store, settings, FreshStoreObservation(), 50, 0, 0);
+    EXPECT_EQ(store.Values.at("Host"), "F#Fa.b");
+}
+
+TEST(SettingsSaveTest, ProxyPortLimitedByTheSpinIsWrittenLimited) {
+    Loaded l = Load({{"FTPPortNum", "40000"}});
+    l.settings.FTPPortNum = settingstable::ClampProxyPort(l.settings.FTPPortNum);
+    MemorySettingsStore store;
+    SaveSettings(store, l.settings, l.observation, l.ohumidLoc, 0, 0);
+    EXPECT_EQ(store.Values.at("FTPPortNum"), "32766");
+    EXPECT_EQ(settingstable::ClampProxyPort(-1), 0);
+}
+
+TEST(SettingsSaveTest, FailedCommitNamesTheFirstValueAndKeepsTheStore) {
+    MemorySettingsStore store;
+    store.Values = {{"LIndex", "5"}};
+    store.FailCommit = true;
+    const auto error = Thrown<ESettingsWriteError>(
+        [&] { SaveSettings(store, Settings{}, FreshStoreObservation(), 50, 1, 2); });
+    ASSERT_TRUE(error);
+    EXPECT_STREQ(error->what(), "Failed to set data for 'LIndex'");
+    EXPECT_THAT(store.Values, ElementsAre(Pair("LIndex", "5")));
+}
+
+} // namespace
+} // namespace stormbell
