@@ -34,6 +34,8 @@ bool ReportPrinter::Print(const std::vector<std::string>& lines) {
         painter.drawText(kLeft, y + ascent, QString::fromLatin1(line));
         y += kLineStep;
     }
+    // The form feed ends the report as it always has; Qt draws no glyph for it, and ending the
+    // job ejects the page.
     painter.drawText(kLeft, y + ascent, QString(QChar('\f')));
     painter.end();
     return true;
