@@ -39,8 +39,11 @@ TEST_F(OptionsDialogTest, StationFieldGivesTheFileName) {
     const struct {
         const char* typed;
         const char* file;
-    } cases[] = {{"abc", "ABC.TXT"}, {"kjln.txt", "KJLN.TXT.TXT"}, {"KJLN.TXT", "KJLN.TXT"},
-                 {"", ".TXT"},       {"k1-z", "K1-Z.TXT"}};
+    } cases[] = {{"abc", "ABC.TXT"},
+                 {"kjln.txt", "KJLN.TXT.TXT"},
+                 {"KJLN.TXT", "KJLN.TXT"},
+                 {"", ".TXT"},
+                 {"k1-z", "K1-Z.TXT"}};
     for (const auto& c : cases) {
         Retype(dialog.Edit1, c.typed);
         EXPECT_EQ(settings.OCityStr, c.file) << c.typed;
@@ -52,7 +55,8 @@ TEST_F(OptionsDialogTest, ActivationShowsTheFirstFourCharactersOfTheFileName) {
         const char* stored;
         const char* shown;
         const char* file;
-    } cases[] = {{"KJLN.TXT", "KJLN", "KJLN.TXT"}, {"ABC.TXT", "ABC.", "ABC..TXT"}, {"", "", ".TXT"}};
+    } cases[] = {
+        {"KJLN.TXT", "KJLN", "KJLN.TXT"}, {"ABC.TXT", "ABC.", "ABC..TXT"}, {"", "", ".TXT"}};
     for (const auto& c : cases) {
         settings.OCityStr = c.stored;
         dialog.FormActivate();
@@ -131,8 +135,10 @@ TEST_F(OptionsDialogTest, ActivationSelectsTheStoredRowWithoutPickingIt) {
         int stored;
         int selected;
         const char* text;
-    } cases[] = {{0, 0, "Albania ,Tirana"}, {2852, 2852, "Zimbabwe ,Victoria Falls"},
-                 {-1, -1, ""},              {2853, -1, ""}};
+    } cases[] = {{0, 0, "Albania ,Tirana"},
+                 {2852, 2852, "Zimbabwe ,Victoria Falls"},
+                 {-1, -1, ""},
+                 {2853, -1, ""}};
     for (const auto& c : cases) {
         settings.LIndex = c.stored;
         dialog.FormActivate();

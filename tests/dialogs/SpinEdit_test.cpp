@@ -17,8 +17,8 @@ TEST(SpinEditTest, ValueIsTheTextReadAsAnIntegerOrTheMinimum) {
     const struct {
         const char* text;
         int value;
-    } cases[] = {{"21", 21}, {" 7", 7}, {"-3", -3}, {"40000", 40000}, {"abc", kMin},
-                 {"", kMin}, {"12x", kMin}, {"99999999999", kMin}};
+    } cases[] = {{"21", 21},    {" 7", 7},  {"-3", -3},    {"40000", 40000},
+                 {"abc", kMin}, {"", kMin}, {"12x", kMin}, {"99999999999", kMin}};
     SpinEdit spin(kMin, kMax, 21);
     for (const auto& c : cases) {
         spin.lineEdit()->setText(c.text);
