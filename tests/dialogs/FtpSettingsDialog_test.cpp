@@ -1,6 +1,7 @@
 #include "settings/qt/FtpSettingsDialog.h"
 
 #include "settings/qt/SpinEdit.h"
+#include "tests/dialogs/TabOrder.h"
 
 #include <QCheckBox>
 #include <QFocusEvent>
@@ -42,7 +43,8 @@ TEST_F(FtpSettingsDialogTest, ActivationDiscardsUnregisteredEdits) {
     dialog.FormActivate();
     QTest::keyClicks(dialog.Edit1, "x");
     QTest::keyClicks(dialog.Edit2, "y");
-    dialog.FormActivate();
+    QEvent activate(QEvent::WindowActivate);
+    QCoreApplication::sendEvent(&dialog, &activate);
     EXPECT_EQ(dialog.Edit1->text().toStdString(), host);
     EXPECT_EQ(dialog.Edit2->text().toStdString(), settings.Direct1);
     EXPECT_EQ(settings.Host, host);
@@ -75,6 +77,12 @@ TEST_F(FtpSettingsDialogTest, StartupClampsTheStoredPortAndSetsTheCheckBox) {
     EXPECT_TRUE(dialog.CheckBox1->isChecked());
     dialog.CheckBox1->click();
     EXPECT_FALSE(settings.UseProxy);
+}
+
+TEST_F(FtpSettingsDialogTest, TabVisitsTheControlsInTheFormsOrder) {
+    EXPECT_EQ(
+        testing::TabWalk(dialog, dialog.Edit1, 6),
+        (std::vector<std::string>{"Edit1", "Edit2", "Button1", "SpinEdit1", "CheckBox1", "Edit1"}));
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "settings/qt/SpinEdit.h"
 #include "tests/dialogs/PdfPrinter.h"
 #include "tests/dialogs/RecordingHost.h"
+#include "tests/dialogs/TabOrder.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -180,6 +181,14 @@ TEST_F(OptionsDialogTest, ButtonsOpenTheFtpSettingsAndPrintTheReport) {
     dialog.SetPrinterChooser(std::make_unique<testing::PdfChooser>("/nonexistent/r.pdf"));
     dialog.Button2->click();
     EXPECT_EQ(host.errors, (std::vector<std::string>{"Cannot start the print job"}));
+}
+
+TEST_F(OptionsDialogTest, TabVisitsTheControlsInTheFormsOrder) {
+    dialog.SetDisplayModeRow(0);
+    EXPECT_EQ(testing::TabWalk(dialog, dialog.CheckBox1, 11),
+              (std::vector<std::string>{"CheckBox1", "Edit1", "SpinEdit1", "Edit2", "Memo1",
+                                        "Button1", "Button2", "RadioEnglish", "CheckBox2",
+                                        "ListBox1", "CheckBox1"}));
 }
 
 } // namespace
