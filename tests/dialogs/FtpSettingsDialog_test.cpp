@@ -56,8 +56,10 @@ TEST_F(FtpSettingsDialogTest, PortIsStoredWhileTypedAndLimitedOnLeaving) {
         int typedPort;
         int leftPort;
         const char* leftText;
-    } cases[] = {
-        {"40000", 40000, 32766, "32766"}, {"abc", 0, 0, "abc"}, {"2121", 2121, 2121, "2121"}};
+    } cases[] = {{"40000", 40000, 32766, "32766"},
+                 {"abc", 0, 0, "abc"},
+                 {"-3", -3, 0, "0"},
+                 {"2121", 2121, 2121, "2121"}};
     for (const auto& c : cases) {
         TypePort(c.typed);
         EXPECT_EQ(settings.FTPPortNum, c.typedPort) << c.typed;

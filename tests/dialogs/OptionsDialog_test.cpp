@@ -83,7 +83,6 @@ TEST_F(OptionsDialogTest, ActivationSetsTheIntervalOnlyWhenTheMinutesChange) {
     dialog.FormActivate();
     dialog.FormActivate();
     dialog.SpinEdit1->findChild<QToolButton*>("up")->click();
-    settings.TValue = 61;
     dialog.FormActivate();
     EXPECT_EQ(host.intervals, (std::vector<int>{3600000, 3660000}));
 }
