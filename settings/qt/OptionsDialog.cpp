@@ -59,10 +59,8 @@ const QColor kPanelText(0x00, 0xff, 0x00);
 /// OCityStr from the station field: ".TXT" appended unless the text already ends in it
 /// (case counts), then a..z upper-cased, so "kjln.txt" gives "KJLN.TXT.TXT".
 std::string StationFileName(std::string typed) {
-    const std::string extension = kExtension;
-    if (typed.size() < extension.size() ||
-        typed.compare(typed.size() - extension.size(), extension.size(), extension) != 0)
-        typed += extension;
+    if (!typed.ends_with(kExtension))
+        typed += kExtension;
     for (char& c : typed)
         if (c >= 'a' && c <= 'z')
             c = static_cast<char>(c - 'a' + 'A');
