@@ -255,6 +255,21 @@ TEST(UpdateCycleTest, AReportOverTheLimitIsNeitherShownNorDecoded) {
     }
 }
 
+TEST(UpdateCycleTest, FetchHandsOnTheBytesWithoutShowingOrDecodingThem) {
+    Rig rig;
+    const std::string large(kMaxReportBytes + 1, 'x');
+    rig.Serve(large);
+    std::string delivered;
+    EXPECT_TRUE(rig.cycle.Fetch(Kjln(), [&](const MemoryStream& report) {
+        rig.journal.push_back("deliver");
+        delivered.assign(report.Data(), report.Size());
+    }));
+    EXPECT_EQ(rig.journal, Journal({"Busy", "title Accessing data", "run", "run", "run", "deliver",
+                                    "run", "Fetched"}));
+    EXPECT_EQ(delivered, large);
+    EXPECT_THAT(rig.box.Lines(), ElementsAre("previous report"));
+}
+
 // The real client against a scripted server: the dialogue one cycle speaks.
 TEST(UpdateCycleTest, SpeaksTheGaugesDialogueWithTheServer) {
     const std::string report = "Station (KJLN)\r\nWind: Calm:0\r\n";

@@ -67,28 +67,25 @@ std::optional<FetchOptions> ParseOptions(const std::vector<std::string>& args) {
     return options;
 }
 
-// The tool's report box: keeps the report for the decoder, or without --decode passes its
-// bytes straight to the output and keeps nothing.
-class OutputReportBox final : public ReportBox {
+// Holds the report for the decoder.
+class TextReportBox final : public ReportBox {
 public:
-    OutputReportBox(bool decode, std::ostream& out) : decode_(decode), out_(out) {}
-    void LoadReport(const std::string& bytes) override {
-        if (decode_)
-            text_ = bytes;
-        else
-            out_.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    }
+    void LoadReport(const std::string& bytes) override { text_ = bytes; }
     std::vector<std::string> Lines() const override { return SplitReportLines(text_); }
 
 private:
-    bool decode_;
-    std::ostream& out_;
     std::string text_;
 };
 
-// Runs the cycle; a failed Login or ChangeDir is raised again so that its reason is told.
-void RunCycle(UpdateCycle& cycle, const CycleSettings& settings) {
-    if (!cycle.Button1Click(settings))
+// Without --decode the report is passed on as it came; a failed Login or ChangeDir is raised
+// again so that its reason is told.
+void RunCycle(UpdateCycle& cycle, const FetchOptions& options, std::ostream& out) {
+    const bool fetched = options.Decode
+                             ? cycle.Button1Click(options.cycle)
+                             : cycle.Fetch(options.cycle, [&](const MemoryStream& r) {
+                                   out.write(r.Data(), static_cast<std::streamsize>(r.Size()));
+                               });
+    if (!fetched)
         std::rethrow_exception(cycle.FetchError());
 }
 
@@ -107,21 +104,16 @@ int RunFetch(const std::vector<std::string>& args, std::ostream& out, std::ostre
     ftp.BlockSize = kBulkBlockSize;
     NoLamps lamps;
     NoStatus status;
-    OutputReportBox box(options->Decode, out);
+    TextReportBox box;
     DirectRunner runner;
     bool decoded = true;
     UpdateCycle cycle(ftp, lamps, status, box, runner,
                       [&](const std::vector<std::string>& lines, bool) {
-                          if (!options->Decode)
-                              return;
                           Observation observation = FreshStoreObservation();
                           decoded = DecodeAndPrint(lines, observation, false, out);
                       });
-    // Passed on, not decoded: the client's own download limit is the only bound.
-    if (!options->Decode)
-        cycle.MaxReportSize = ftp.MaxDownloadSize;
     try {
-        RunCycle(cycle, options->cycle);
+        RunCycle(cycle, *options, out);
     } catch (const EProtocolError& error) {
         err << kPrefix << ErrorText(error.what()) << " (code " << error.ErrorCode << ")\n";
         return 1;
