@@ -66,9 +66,9 @@ public:
                 std::function<void(const std::vector<std::string>& lines, bool logIt)> breakOut);
 
     /// One cycle. A failed Login or ChangeDir (the ETcpIpError family) lights the red lamp and
-    /// returns false; any other error leaves through here with the lamps Busy, among them
-    /// EReportTooLarge for a download above kMaxReportBytes, which leaves the report box as it
-    /// was. True when the report was fetched and decoded.
+    /// returns false; any other error leaves through here, with the lamps still Busy when it
+    /// comes before the decoder. A download above kMaxReportBytes throws EReportTooLarge and
+    /// leaves the report box as it was. True when the report was fetched and decoded.
     bool Button1Click(const CycleSettings& settings);
 
     /// The cycle up to the green lamp going dark, handing the downloaded bytes to `deliver`
