@@ -2,11 +2,13 @@
 // reports' directory, download the station's report, show it, log out and decode it.
 #pragma once
 
+#include <exception>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "net/Ftp.h"
+#include "observation/ReportLines.h"
 #include "platform/StatusLine.h"
 
 namespace stormbell {
@@ -63,9 +65,20 @@ public:
                 BlockingRunner& runner,
                 std::function<void(const std::vector<std::string>& lines, bool logIt)> breakOut);
 
-    /// One cycle. A failed Login or ChangeDir lights the red lamp and returns false; any other
-    /// error leaves through here. True when the report was fetched and decoded.
+    /// One cycle. A failed Login or ChangeDir (the ETcpIpError family) lights the red lamp and
+    /// returns false; any other error leaves through here, with the lamps still Busy when it
+    /// comes before the decoder. A download above kMaxReportBytes throws EReportTooLarge and
+    /// leaves the report box as it was. True when the report was fetched and decoded.
     bool Button1Click(const CycleSettings& settings);
+
+    /// The cycle up to the green lamp going dark, handing the downloaded bytes to `deliver`
+    /// (before Logout, where the cycle loads the report box) instead of showing and decoding
+    /// them; only the client's MaxDownloadSize bounds their size. Fails as Button1Click.
+    bool Fetch(const CycleSettings& settings,
+               const std::function<void(const MemoryStream& report)>& deliver);
+
+    /// The error that made the last cycle return false; null after any other cycle.
+    std::exception_ptr FetchError() const { return fetchError_; }
 
 private:
     TFTP& client_;
@@ -74,6 +87,7 @@ private:
     ReportBox& reportBox_;
     BlockingRunner& runner_;
     std::function<void(const std::vector<std::string>&, bool)> breakOut_;
+    std::exception_ptr fetchError_;
 };
 
 } // namespace stormbell
