@@ -2,9 +2,11 @@
 // per transfer (passive or active), binary type, files fetched into and stored from Stream.
 //
 // No server can hold an operation for ever (see TTcpIp for the limits). At the defaults
-// (connect 15 s, silence 30 s, 1024 bytes a second over 30 s, replies of 64 KiB) a connect or
-// an accept ends within 15 s and a reply, all its lines together, within 90 s; a download of N
-// bytes (N at most MaxDownloadSize) within 30 s x (1 + N / 30 KiB), the completion reply aside.
+// (connect 15 s, silence 30 s, 1024 bytes a second over 30 s, replies of 64 KiB) each step
+// ends in bounded time: a connect or an accept within 15 s (the system's name lookup aside), the
+// send of a command within 30 s, a reply, all its lines together, within 90 s, and the data of a
+// transfer of N bytes (N at most MaxDownloadSize) within 30 s x (1 + N / 30 KiB). Login (a
+// connect, 3 commands, 4 replies) thus ends within 465 s and ChangeDir within 120 s.
 #pragma once
 
 #include <cstddef>

@@ -9,6 +9,7 @@
 // transfer that moves bytes but fewer than LowSpeedLimit a second over an IdleTimeout window is
 // given up. A transfer of N bytes therefore ends within IdleTimeout x (1 + N / (LowSpeedLimit x
 // IdleTimeout)), N being bounded by MaxLineLength for a line and MaxDownloadSize for Action.
+// Setting IdleTimeout or LowSpeedLimit to 0 gives up that bound.
 #pragma once
 
 #include <cstddef>
