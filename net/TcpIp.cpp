@@ -63,8 +63,11 @@ TTcpIp::~TTcpIp() {
 void TTcpIp::Action() {
     Login();
     FStream.Clear();
-    while (!Eof())
-        ReceiveIntoStream();
+    {
+        const MeasuredTransfer measured(*this);
+        while (!Eof())
+            ReceiveIntoStream();
+    }
     FStream.Seek(0);
 }
 
