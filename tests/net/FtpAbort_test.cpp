@@ -1,0 +1,151 @@
+#include "net/Ftp.h"
+
+#include <arpa/inet.h>
+#include <cerrno>
+#include <chrono>
+#include <functional>
+#include <future>
+#include <string>
+#include <thread>
+
+#include <gtest/gtest.h>
+
+#include "FakeFtpServer.h"
+#include "tests/support/Thrown.h"
+
+namespace stormbell {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+using testing::FakeFtpServer;
+using testing::FakeFtpSession;
+
+// Far beyond what any case takes: only the abort can end the waits in these tests.
+constexpr int kNeverMs = 60000;
+constexpr auto kPromptly = std::chrono::milliseconds(500);
+
+void LoginTo(TFTP& ftp, const FakeFtpServer& server) {
+    ftp.Hostname = "F#F127.0.0.1";
+    ftp.NewFTPPort = server.Port();
+    ftp.ConnectTimeout = kNeverMs;
+    ftp.IdleTimeout = kNeverMs;
+    ftp.Login();
+}
+
+TEST(FtpAbortTest, EveryBlockingWaitEndsPromptly) {
+    struct Case {
+        const char* name;
+        std::function<void(FakeFtpSession&)> untilWaiting; // the server's part before silence
+        std::function<void(TFTP&)> operation;              // after the login
+    } cases[] = {
+        {"greeting", [](FakeFtpSession&) {}, nullptr},
+        {"CWD reply",
+         [](FakeFtpSession& s) {
+             s.Login();
+             s.ReadCommand();
+         },
+         [](TFTP& ftp) { ftp.ChangeDir("data"); }},
+        {"passive data",
+         [](FakeFtpSession& s) {
+             s.Login();
+             s.AnswerPasv();
+             s.AcceptData();
+             s.Answer("150 Opening");
+         },
+         [](TFTP& ftp) { ftp.Download(); }},
+        {"active accept",
+         [](FakeFtpSession& s) {
+             s.Login();
+             s.Answer("200 PORT command successful");
+             s.Answer("150 Opening");
+         },
+         [](TFTP& ftp) {
+             ftp.Passive = false;
+             ftp.Download();
+         }},
+    };
+    for (const auto& c : cases) {
+        std::promise<void> waiting;
+        FakeFtpServer server([&](FakeFtpSession& s) {
+            c.untilWaiting(s);
+            waiting.set_value();
+            s.WaitForClose();
+        });
+        {
+            TFTP ftp;
+            ftp.URI = "F.TXT";
+            std::optional<ETcpIpError> error;
+            std::thread worker([&] {
+                error = Thrown<ETcpIpError>([&] {
+                    LoginTo(ftp, server);
+                    if (c.operation)
+                        c.operation(ftp);
+                });
+            });
+            waiting.get_future().wait();
+            const auto start = Clock::now();
+            ftp.Abort();
+            worker.join();
+            EXPECT_LT(Clock::now() - start, kPromptly) << c.name;
+            ASSERT_TRUE(error) << c.name;
+            EXPECT_STREQ(error->what(), "Transfer aborted") << c.name;
+        } // destroyed after the abort, with connections open
+        server.Join();
+        EXPECT_EQ(server.Error(), "") << c.name;
+    }
+}
+
+TEST(FtpAbortTest, OperationsAfterAnAbortFailAtOnceUntilTheNextLogin) {
+    FakeFtpServer server([](FakeFtpSession& s) {
+        s.Login();
+        s.WaitForClose();
+    });
+    TFTP ftp;
+    LoginTo(ftp, server);
+    ftp.Abort();
+    ftp.URI = "F.TXT";
+    for (const auto& operation : std::initializer_list<std::function<void()>>{
+             [&] { ftp.ChangeDir("data"); }, [&] { ftp.Download(); }, [&] { ftp.Upload(); },
+             [&] { ftp.Logout(); }}) {
+        const auto error = Thrown<ETcpIpError>(operation);
+        ASSERT_TRUE(error);
+        EXPECT_STREQ(error->what(), "Transfer aborted");
+    }
+    EXPECT_EQ(ftp.ControlSocket, NoSocketHandle); // Logout still let the connection go
+    server.Join();
+    EXPECT_EQ(server.Commands().size(), 3u); // USER, PASS, TYPE I only
+
+    FakeFtpServer next([](FakeFtpSession& s) {
+        s.Login();
+        s.Answer("221 Goodbye");
+    });
+    LoginTo(ftp, next);
+    EXPECT_NO_THROW(ftp.Logout());
+}
+
+TEST(FtpAbortTest, ARaisedSignalEndsAConnectAtOnce) {
+    // A listener whose backlog is full never completes a further connection.
+    const SocketHandle listener = CreateTcpSocket();
+    ASSERT_TRUE(BindSocket(listener, {inet_addr("127.0.0.1"), 0}));
+    ASSERT_TRUE(ListenOnSocket(listener, 0));
+    SocketEndpoint local;
+    ASSERT_TRUE(LocalEndOfSocket(listener, local));
+    const SocketHandle fillers[] = {CreateTcpSocket(), CreateTcpSocket()};
+    for (const SocketHandle filler : fillers)
+        ConnectSocket(filler, local, 100);
+
+    WakeSignal wake;
+    wake.Raise();
+    const SocketHandle s = CreateTcpSocket();
+    const auto start = Clock::now();
+    EXPECT_FALSE(ConnectSocket(s, local, kNeverMs, &wake));
+    EXPECT_EQ(LastSocketError(), ECANCELED);
+    EXPECT_LT(Clock::now() - start, kPromptly);
+    wake.Clear(); // a cleared signal lets the waits block again
+    EXPECT_EQ(WaitReadable(fillers[0], 1, &wake), WaitResult::TimedOut);
+    for (const SocketHandle h : {s, fillers[0], fillers[1], listener})
+        CloseSocketHandle(h);
+}
+
+} // namespace
+} // namespace stormbell
