@@ -6,9 +6,6 @@
 
 namespace stormbell {
 
-/// The sizes the icon is installed at, in pixels, smallest first.
-inline constexpr int kIconSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
-
 /// The icon, `size` x `size` pixels with a transparent outside; a size below 16 throws
 /// std::invalid_argument.
 QImage PaintIcon(int size);
