@@ -7,6 +7,12 @@ source=$(cd "$(dirname "$0")/.." && pwd)
 out=$(realpath -m "${1:-$source/out}")
 build=$(realpath -m "${BUILD_DIR:-$source/build-package}")
 
+# Debian's hardening flags (stack protector, fortified libc calls, read-only relocations).
+export DEB_BUILD_MAINT_OPTIONS=hardening=+all
+CXXFLAGS="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)"
+LDFLAGS=$(dpkg-buildflags --get LDFLAGS)
+export CXXFLAGS LDFLAGS
+
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 rm -rf "$build"

@@ -15,6 +15,7 @@ fail() { echo "FAIL: $*"; failed=1; }
 expected=(bin/stormbell-cli bin/stormbell-render
           "share/applications/$id.desktop" "share/metainfo/$id.metainfo.xml"
           share/man/man1/stormbell.1.gz share/man/man1/stormbell-cli.1.gz
+          share/man/man1/stormbell-render.1.gz
           share/doc/stormbell/copyright share/doc/stormbell/changelog.gz)
 [ "$with_window" = 1 ] && expected+=(bin/stormbell)
 for size in "$@"; do expected+=("share/icons/hicolor/${size}x$size/apps/$id.png"); done
