@@ -6,9 +6,10 @@ packages=(
   cmake g++ make ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  fontconfig fonts-dejavu-core locales-all clang-format
+  fontconfig fonts-dejavu-core fonts-dejavu-extra locales-all clang-format
   python3 python3-pyftpdlib curl
   xvfb xauth x11-apps poppler-utils
+  appstream desktop-file-utils dpkg-dev lintian man-db
 )
 
 missing=()

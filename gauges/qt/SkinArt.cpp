@@ -2,6 +2,7 @@
 
 #include "gauges/Colors.h"
 #include "gauges/qt/QtCanvas.h"
+#include "gauges/qt/SkinPalette.h"
 
 #include <QFont>
 #include <QLinearGradient>
@@ -22,28 +23,6 @@ namespace {
 // ones 20, so both reach into their tick bands.
 constexpr DialRadii kLargeDial{58, 65, 44, 49, 54, 35, 9, 24, 9};
 constexpr DialRadii kSmallDial{40, 46, 20, 23, 27, 33, 8, 12, 6};
-
-// The art's palette (the needles' colours live in Colors.h).
-struct Palette {
-    QColor FaceCentre{251, 248, 238};
-    QColor FaceEdge{224, 216, 194};
-    QColor Ink{28, 26, 34};
-    QColor MinorInk{74, 70, 80};
-    QColor Caption{110, 40, 60};
-    QColor BezelLight{240, 220, 160};
-    QColor BezelMid{178, 142, 64};
-    QColor BezelDark{88, 64, 22};
-    QColor Shadow{0, 0, 0, 110};
-    QColor FaceShade{60, 40, 10, 70};
-    QColor Cold{52, 104, 196};
-    QColor Hot{196, 58, 48};
-    QColor Rose{232, 222, 196};
-    QColor SocketDark{22, 0, 22};
-    QColor PlateLight{120, 70, 120};
-    QColor PlateDark{40, 0, 40};
-    QColor Engraving{214, 184, 118};
-};
-const Palette kPalette;
 
 constexpr double kMajorWidth = 1.6;
 constexpr double kMinorWidth = 0.8;

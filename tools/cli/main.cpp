@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "generated/Version.h"
 #include "tools/cli/Commands.h"
 #include "tools/cli/TextEscapes.h"
 
@@ -21,6 +22,10 @@ int main(int argc, char** argv) {
         return 2;
     }
     const std::string command = argv[1];
+    if (command == "--version") {
+        std::cout << "stormbell-cli " << stormbell::kVersion << '\n';
+        return 0;
+    }
     const std::vector<std::string> args(argv + 2, argv + argc);
     try {
         if (command == "decode")
