@@ -32,7 +32,7 @@ TEST(FetchCommandTest, ServerTextInAnErrorReachesTheTerminalEscaped) {
         std::string reply, printed;
     } cases[] = {
         {"550 \x1b[2J\x1b]0;owned\x07gone", "\\x1b[2J\\x1b]0;owned\\x07gone (code 550)\n"},
-        {"550", "(the error came without a message) (code 550)\n"},
+        {"550", "The server's reply had no text (code 550)\n"},
     };
     for (const auto& c : cases) {
         FakeFtpServer server([&](FakeFtpSession& s) {
