@@ -1,0 +1,163 @@
+#include "observation/GaugeDescription.h"
+
+#include <array>
+#include <cmath>
+#include <cstdio>
+
+#include "platform/TextConvert.h"
+
+namespace stormbell {
+
+namespace {
+
+constexpr double kHectopascalsPerInch = 33.8639;
+constexpr double kKilometresPerKnot = 1.852;
+// The reference hand at position p points where the pressure needle points for 30.00 + 0.04·p,
+// modulo the dial's 4 inHg.
+constexpr double kReferenceBase = 30.0;
+constexpr double kReferenceStep = 0.04;
+constexpr double kDialSpan = 4.0;
+
+std::string Fixed(double value, int decimals) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%.*f", decimals, value);
+    std::string result = text;
+    if (result == "-0" || result == "-0.0" || result == "-0.00")
+        result.erase(0, 1);
+    return result;
+}
+
+std::string Fahrenheit(double f) {
+    return Fixed(f, 0) + " °F (" + Fixed((f - 32) * 5 / 9, 1) + " °C)";
+}
+
+std::string ClockText(const std::tm& local, const std::tm& today) {
+    static constexpr std::array<const char*, 12> kMonths{"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                                         "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+    char text[32];
+    if (local.tm_year == today.tm_year && local.tm_yday == today.tm_yday)
+        std::snprintf(text, sizeof text, "%02d:%02d", local.tm_hour, local.tm_min);
+    else
+        std::snprintf(text, sizeof text, "%s %d %02d:%02d", kMonths[local.tm_mon % 12],
+                      local.tm_mday, local.tm_hour, local.tm_min);
+    return text;
+}
+
+std::string Plural(long long count, const char* unit) {
+    return std::to_string(count) + " " + unit + (count == 1 ? "" : "s");
+}
+
+// A positive duration of at least a minute in the two largest units that matter.
+std::string DurationText(std::chrono::seconds age) {
+    using namespace std::chrono;
+    if (age < hours(1))
+        return Plural(duration_cast<minutes>(age).count(), "minute");
+    if (age < hours(24)) {
+        const auto wholeHours = duration_cast<hours>(age);
+        const auto rest = duration_cast<minutes>(age - wholeHours).count();
+        return Plural(wholeHours.count(), "hour") + (rest > 0 ? " " + Plural(rest, "minute") : "");
+    }
+    return Plural(duration_cast<hours>(age).count() / 24, "day");
+}
+
+std::string PressureLine(const std::string& text, std::uint16_t pressSet) {
+    const auto inches = TryStrToFloat(text);
+    if (!inches || !std::isfinite(*inches))
+        return "Pressure unreadable (\"" + text + "\")";
+    std::string line = "Pressure " + Fixed(*inches, 2) + " inHg (" +
+                       Fixed(*inches * kHectopascalsPerInch, 0) + " hPa)";
+    const double reference = kReferenceBase + kReferenceStep * (pressSet % 100);
+    const double difference = std::remainder(*inches - reference, kDialSpan);
+    const std::string amount = Fixed(std::fabs(difference), 2);
+    if (amount == "0.00")
+        return line + ", at the reference hand";
+    return line + ", " + amount + " inHg " + (difference > 0 ? "above" : "below") +
+           " the reference hand";
+}
+
+std::string WindLine(const std::string& direction, const std::string& speedText) {
+    const auto knots = TryStrToInt(speedText);
+    if (!knots)
+        return "Wind speed unreadable (\"" + speedText + "\")";
+    const std::string speed =
+        Plural(*knots, "knot") + " (" + Fixed(*knots * kKilometresPerKnot, 0) + " km/h)";
+    if (direction == VariableWind)
+        return "Wind variable at " + speed;
+    const auto degrees = TryStrToInt(direction);
+    if (!degrees)
+        return "Wind direction unreadable (\"" + direction + "\")";
+    if (*knots == 0 && *degrees == 0)
+        return "Wind calm";
+    return "Wind from " + CompassPoint(*degrees) + " (" + std::to_string(*degrees) + "°) at " +
+           speed;
+}
+
+} // namespace
+
+std::chrono::sys_seconds SystemClock::Now() const {
+    return std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now());
+}
+
+std::tm SystemClock::Local(std::chrono::sys_seconds when) const {
+    const std::time_t time = std::chrono::system_clock::to_time_t(when);
+    std::tm local{};
+    localtime_r(&time, &local);
+    return local;
+}
+
+std::string AgeText(std::chrono::seconds age) {
+    if (age < std::chrono::minutes(1))
+        return "just now";
+    return DurationText(age) + " ago";
+}
+
+std::string CompassPoint(int degrees) {
+    static constexpr std::array<const char*, 16> kPoints{"N",  "NNE", "NE", "ENE", "E",  "ESE",
+                                                         "SE", "SSE", "S",  "SSW", "SW", "WSW",
+                                                         "W",  "WNW", "NW", "NNW"};
+    const int normal = ((degrees % 360) + 360) % 360;
+    // Each point covers 22.5°, centred on its own direction.
+    return kPoints[static_cast<std::size_t>((normal * 2 + 22) / 45) % 16];
+}
+
+std::string DescribeGauge(const Observation& shown, std::uint16_t pressSet,
+                          const ReadingContext& context, const Clock& clock) {
+    const auto now = clock.Now();
+    const std::tm today = clock.Local(now);
+    std::string text;
+    auto line = [&text](const std::string& content) {
+        if (!text.empty())
+            text += '\n';
+        text += content;
+    };
+    if (context.LastCycleFailed)
+        line("The last update failed; these values are from an earlier reading.");
+    if (context.Observed && now - *context.Observed > kStaleAfter)
+        line("Outdated: this observation is " + DurationText(now - *context.Observed) + " old.");
+
+    if (!context.StationName.empty() || !context.StationIdentifier.empty())
+        line(context.StationIdentifier.empty()
+                 ? context.StationName
+                 : context.StationName + " (" + context.StationIdentifier + ")");
+    if (context.Observed)
+        line("Observed " + ClockText(clock.Local(*context.Observed), today) + ", " +
+             AgeText(now - *context.Observed));
+    else
+        line("Observation time unknown");
+    if (context.LastFetch)
+        line("Fetched " + ClockText(clock.Local(*context.LastFetch), today));
+    else
+        line("Not fetched since start");
+
+    line("Temperature " + Fahrenheit(shown.OTemp));
+    if (shown.OHeatIndex != shown.OTemp && shown.OHeatIndex > shown.OTemp)
+        line("Heat index " + Fahrenheit(shown.OHeatIndex));
+    if (shown.OChill != shown.OTemp && shown.OChill < shown.OTemp)
+        line("Wind chill " + Fahrenheit(shown.OChill));
+    line("Humidity " + std::to_string(shown.OHumd) + " %");
+    line(PressureLine(shown.OPresInfo, pressSet));
+    line(WindLine(shown.OWDInfo, shown.OWSInfo));
+    return text;
+}
+
+} // namespace stormbell

@@ -1,0 +1,163 @@
+#include "observation/GaugeDescription.h"
+
+#include <gtest/gtest.h>
+
+namespace stormbell {
+namespace {
+
+using namespace std::chrono;
+
+// 2013-04-25 05:00:00 UTC; the local zone of these tests is UTC.
+constexpr sys_seconds kObserved{seconds{1366866000}};
+
+class FixedClock final : public Clock {
+public:
+    explicit FixedClock(sys_seconds now) : now_(now) {}
+    sys_seconds Now() const override { return now_; }
+    std::tm Local(sys_seconds when) const override {
+        const std::time_t time = system_clock::to_time_t(when);
+        std::tm utc{};
+        gmtime_r(&time, &utc);
+        return utc;
+    }
+
+private:
+    sys_seconds now_;
+};
+
+Observation Shown() {
+    Observation o = FreshStoreObservation();
+    o.OTemp = 55;
+    o.OHumd = 58;
+    o.OHeatIndex = 55;
+    o.OChill = 48;
+    o.OPresInfo = "30.09";
+    o.OWDInfo = "250";
+    o.OWSInfo = "13";
+    return o;
+}
+
+ReadingContext Fetched() {
+    ReadingContext context;
+    context.StationName = "Vancouver International Air-Port, B. C., Canada";
+    context.StationIdentifier = "CYVR";
+    context.Observed = kObserved;
+    context.LastFetch = kObserved + minutes(20);
+    return context;
+}
+
+TEST(GaugeDescription, FreshReadingInBothUnitSystems) {
+    const FixedClock clock(kObserved + minutes(23));
+    EXPECT_EQ(DescribeGauge(Shown(), 100, Fetched(), clock),
+              "Vancouver International Air-Port, B. C., Canada (CYVR)\n"
+              "Observed 05:00, 23 minutes ago\n"
+              "Fetched 05:20\n"
+              "Temperature 55 °F (12.8 °C)\n"
+              "Wind chill 48 °F (8.9 °C)\n"
+              "Humidity 58 %\n"
+              "Pressure 30.09 inHg (1019 hPa), 0.09 inHg above the reference hand\n"
+              "Wind from WSW (250°) at 13 knots (24 km/h)");
+}
+
+TEST(GaugeDescription, WarningsComeFirst) {
+    struct Case {
+        const char* name;
+        bool failed;
+        seconds age;
+        const char* firstLines;
+    };
+    const Case cases[] = {
+        {"stale", false, hours(5) + minutes(3),
+         "Outdated: this observation is 5 hours 3 minutes old.\nVancouver"},
+        {"failed", true, minutes(10),
+         "The last update failed; these values are from an earlier reading.\nVancouver"},
+        {"both", true, hours(50),
+         "The last update failed; these values are from an earlier reading.\n"
+         "Outdated: this observation is 2 days old.\nVancouver"},
+        {"two hours exactly is not yet stale", false, hours(2), "Vancouver"},
+    };
+    for (const auto& c : cases) {
+        ReadingContext context = Fetched();
+        context.LastCycleFailed = c.failed;
+        const std::string text =
+            DescribeGauge(Shown(), 100, context, FixedClock(kObserved + c.age));
+        EXPECT_EQ(text.rfind(c.firstLines, 0), 0u) << c.name << ":\n" << text;
+    }
+}
+
+TEST(GaugeDescription, AfterStartWithoutFetch) {
+    ReadingContext context;
+    const std::string text =
+        DescribeGauge(FreshStoreObservation(), 50, context, FixedClock(kObserved));
+    EXPECT_EQ(text, "Observation time unknown\n"
+                    "Not fetched since start\n"
+                    "Temperature -30 °F (-34.4 °C)\n"
+                    "Humidity 0 %\n"
+                    "Pressure 28.00 inHg (948 hPa), at the reference hand\n"
+                    "Wind calm");
+}
+
+TEST(GaugeDescription, DayShownWhenNotToday) {
+    ReadingContext context = Fetched();
+    const std::string text =
+        DescribeGauge(Shown(), 100, context, FixedClock(kObserved + hours(30)));
+    EXPECT_NE(text.find("Observed Apr 25 05:00, 1 day ago"), std::string::npos) << text;
+}
+
+TEST(GaugeDescription, ValuesInWords) {
+    struct Case {
+        const char* direction;
+        const char* speed;
+        const char* pressure;
+        std::uint16_t pressSet;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {"VRB", "5", "30.00", 100, "Wind variable at 5 knots (9 km/h)"},
+        {"360", "1", "30.00", 100, "Wind from N (360°) at 1 knot (2 km/h)"},
+        {"000", "00", "30.00", 100, "Wind calm"},
+        {"0-1", "3", "30.00", 100, "Wind direction unreadable (\"0-1\")"},
+        {"090", "x", "30.00", 100, "Wind speed unreadable (\"x\")"},
+        {"090", "4", "abc", 100, "Pressure unreadable (\"abc\")"},
+        {"090", "4", "29.90", 100,
+         "Pressure 29.90 inHg (1013 hPa), 0.10 inHg below the reference hand"},
+        // Position 50 lies on 28.00 and 32.00 alike: 31.90 is read against 32.00.
+        {"090", "4", "31.90", 50, "0.10 inHg below the reference hand"},
+        {"090", "4", "30.04", 1, "at the reference hand"},
+    };
+    for (const auto& c : cases) {
+        Observation shown = Shown();
+        shown.OWDInfo = c.direction;
+        shown.OWSInfo = c.speed;
+        shown.OPresInfo = c.pressure;
+        const std::string text = DescribeGauge(shown, c.pressSet, Fetched(), FixedClock(kObserved));
+        EXPECT_NE(text.find(c.expected), std::string::npos) << text;
+    }
+}
+
+TEST(GaugeDescription, HeatIndexOnlyWhenItDiffers) {
+    Observation shown = Shown();
+    shown.OTemp = 89;
+    shown.OHeatIndex = 95;
+    shown.OChill = 89;
+    const std::string text = DescribeGauge(shown, 100, Fetched(), FixedClock(kObserved));
+    EXPECT_NE(text.find("Heat index 95 °F (35.0 °C)"), std::string::npos) << text;
+    EXPECT_EQ(text.find("Wind chill"), std::string::npos) << text;
+}
+
+TEST(GaugeDescription, AgesAndCompassPoints) {
+    EXPECT_EQ(AgeText(seconds(-30)), "just now");
+    EXPECT_EQ(AgeText(seconds(59)), "just now");
+    EXPECT_EQ(AgeText(minutes(1)), "1 minute ago");
+    EXPECT_EQ(AgeText(hours(1)), "1 hour ago");
+    EXPECT_EQ(AgeText(hours(23) + minutes(59)), "23 hours 59 minutes ago");
+    EXPECT_EQ(AgeText(hours(72)), "3 days ago");
+    const std::pair<int, const char*> points[] = {{0, "N"},   {11, "N"},    {12, "NNE"},
+                                                  {180, "S"}, {250, "WSW"}, {348, "NNW"},
+                                                  {349, "N"}, {360, "N"},   {-90, "W"}};
+    for (const auto& [degrees, point] : points)
+        EXPECT_EQ(CompassPoint(degrees), point) << degrees;
+}
+
+} // namespace
+} // namespace stormbell
