@@ -9,7 +9,8 @@
 #include "observation/ReportLines.h"
 #include "platform/TextConvert.h"
 #include "tests/observation/Fakes.h"
-#include "tests/observation/TempDir.h"
+#include "tests/support/SmallFilesystem.h"
+#include "tests/support/TempDir.h"
 #include "tests/support/Thrown.h"
 
 namespace stormbell {
@@ -134,9 +135,12 @@ TEST_F(ReportDecoderTest, LogMessageLetsDecodingGoOn) {
 }
 
 TEST_F(ReportDecoderTest, LogFileErrorEndsBreakOutBeforeDecoding) {
-    testing::WriteFile(dir.Path() / "METAR.LOG", "old\r\n");
-    fs::create_symlink("/dev/full", dir.Path() / "METAR.TMP");
-    EXPECT_THROW(BreakOut(Report("CYVR.TXT"), true), ELogFileError);
+    testing::SmallFilesystem disk;
+    if (!disk.Mounted())
+        GTEST_SKIP() << disk.Reason();
+    disk.Fill("filler");
+    ReportDecoder onFullDisk{o, presenter, pause, status, messages, disk.Path()};
+    EXPECT_THROW(onFullDisk.BreakOut(Report("CYVR.TXT"), true), ELogFileError);
     EXPECT_EQ(o.TempCText, "");
     EXPECT_EQ(o.NewTemp, -30);
     EXPECT_TRUE(presenter.frames.empty());
