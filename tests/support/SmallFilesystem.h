@@ -1,5 +1,5 @@
-// A 64 KiB tmpfs mounted on a temporary directory, for tests of a full disk. Mounting needs
-// root; where it is refused, Mounted() is false and Reason() says why.
+// A small tmpfs (64 KiB unless told) mounted on a temporary directory, for tests of a full disk.
+// Mounting needs root; where it is refused, Mounted() is false and Reason() says why.
 #pragma once
 
 #include <cerrno>
@@ -15,8 +15,9 @@ namespace stormbell::testing {
 
 class SmallFilesystem {
 public:
-    SmallFilesystem() {
-        mounted_ = ::mount("tmpfs", dir_.Path().c_str(), "tmpfs", 0, "size=64k") == 0;
+    explicit SmallFilesystem(const std::string& size = "64k") {
+        const std::string options = "size=" + size;
+        mounted_ = ::mount("tmpfs", dir_.Path().c_str(), "tmpfs", 0, options.c_str()) == 0;
         if (!mounted_)
             reason_ = std::string("cannot mount a small tmpfs: ") + std::strerror(errno);
     }
