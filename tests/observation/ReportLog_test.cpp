@@ -164,6 +164,10 @@ TEST_F(ReportLogTest, FailedRenameShowsTheReasonAndKeepsBothFiles) {
                   std::make_error_code(std::errc::device_or_resource_busy).message());
     EXPECT_EQ(ReadFile(LogPath()), "old\r\n\r\n");
     EXPECT_EQ(ReadFile(TmpPath()), "old\r\n\r\nKARB report\r\n\r\n");
+    // The next append starts METAR.TMP afresh instead of refusing the one left behind.
+    ReportLog(dir.Path(), messages).Append(First);
+    EXPECT_EQ(ReadFile(LogPath()), "old\r\n\r\nCYVR report\r\nWind: Calm:0\r\n\r\n");
+    EXPECT_FALSE(fs::exists(TmpPath()));
 }
 
 TEST_F(ReportLogTest, RemovedCurrentDirectoryCannotBeAssigned) {
