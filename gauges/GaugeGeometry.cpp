@@ -9,6 +9,8 @@ namespace stormbell {
 
 namespace {
 
+constexpr double kMaxTurns = 1e9;
+
 int RoundCoordinate(double v) {
     return static_cast<int>(RoundHalfEven(v));
 }
@@ -16,7 +18,11 @@ int RoundCoordinate(double v) {
 } // namespace
 
 double GaugeGeometry::Angle(double value) const {
-    return 2 * std::numbers::pi * (value + Offset) / UnitsPerTurn;
+    const double angle = 2 * std::numbers::pi * (value + Offset) / UnitsPerTurn;
+    // Near the largest double the angle overflows, and sin and cos of it would cast NaN to a
+    // pixel. Long before that a double no longer tells one needle position from the next, so a
+    // value beyond kMaxTurns rests at the dial's zero.
+    return std::abs(angle) <= 2 * std::numbers::pi * kMaxTurns ? angle : 0;
 }
 
 void GaugeGeometry::Direction(double angle, double& dx, double& dy) const {

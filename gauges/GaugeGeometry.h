@@ -31,7 +31,8 @@ struct GaugeGeometry {
     double Offset = 0;
     double UnitsPerTurn = 1;
 
-    /// The needle's angle in radians for a shown value; several turns simply wrap.
+    /// The needle's angle in radians for a shown value; several turns simply wrap. A value a
+    /// billion turns or more from zero (or no number at all) gives 0, the dial's zero.
     double Angle(double value) const;
     /// Unit vector along the needle for an angle, in skin coordinates.
     void Direction(double angle, double& dx, double& dy) const;

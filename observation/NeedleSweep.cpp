@@ -1,5 +1,6 @@
 #include "observation/NeedleSweep.h"
 
+#include <algorithm>
 #include <cstdint>
 
 #include "observation/ObservationTexts.h"
@@ -96,8 +97,22 @@ void NormaliseTexts(Observation& o) {
     o.NewPresInfo = PressureText(o.NewPresInfo);
 }
 
+// The stepping reads the direction and speed targets as whole numbers. Checked before anything
+// moves, a text it cannot read, or a direction off the compass, is an error of this report
+// alone and leaves every shown value readable for the next report and the next redraw.
+void CheckTargets(const Observation& o) {
+    if (o.NewWDInfo != VariableWind) {
+        const std::int32_t degrees = StrToInt(o.NewWDInfo);
+        if (degrees < 0 || degrees > kMaxDirection)
+            throw NotAnInteger(o.NewWDInfo);
+    }
+    StrToInt(o.NewWSInfo);
+}
+
 // Stepping by 1.0 reaches only whole numbers (a stored 72.5 would oscillate around 75 for
-// ever), and the padded shown direction reaches only a three-digit target.
+// ever), and the padded shown direction reaches only a three-digit target. A shown direction
+// off the compass (a stored -5) would step through texts like "0-4" that nothing reads: it
+// starts from the nearer end of the compass instead.
 void MakeTargetsReachable(Observation& o) {
     o.OHeatIndex = RoundHalfEven(o.OHeatIndex);
     o.NewHeatIndex = RoundHalfEven(o.NewHeatIndex);
@@ -105,8 +120,9 @@ void MakeTargetsReachable(Observation& o) {
     o.NewChill = RoundHalfEven(o.NewChill);
     if (o.NewWDInfo == VariableWind)
         return;
-    if (const auto degrees = TryStrToInt(o.NewWDInfo); degrees && *degrees >= 0)
-        o.NewWDInfo = PadDirection(IntToStr(*degrees));
+    o.NewWDInfo = PadDirection(IntToStr(StrToInt(o.NewWDInfo)));
+    if (const auto shown = TryStrToInt(o.OWDInfo); shown && (*shown < 0 || *shown > kMaxDirection))
+        o.OWDInfo = PadDirection(IntToStr(std::clamp(*shown, 0, kMaxDirection)));
 }
 
 void JumpToTargets(Observation& o) {
@@ -133,6 +149,7 @@ NeedleSweep::NeedleSweep(FramePresenter& presenter, Pause& pause, StatusLine& st
     : presenter_(presenter), pause_(pause), status_(status) {}
 
 long NeedleSweep::Run(Observation& o, PressurePlan plan) {
+    CheckTargets(o);
     MakeTargetsReachable(o);
     long frames = 0;
     while (!Arrived(o)) {

@@ -1,6 +1,7 @@
 // Glides the shown values to the targets one step per frame, redrawing the gauges each time.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "observation/FramePresenter.h"
@@ -18,6 +19,9 @@ inline constexpr int SweepFramePause = 25;
 /// values jump to their targets. Far beyond any real change (a 100-degree swing takes 100).
 inline constexpr long MaxSweepFrames = 10000;
 
+/// The largest wind direction in degrees; a target must lie in 0..kMaxDirection.
+inline constexpr std::int32_t kMaxDirection = 360;
+
 class NeedleSweep {
 public:
     /// Draws through `presenter`, waits on `pause` and reports the end on `status`.
@@ -25,8 +29,9 @@ public:
 
     /// Steps every shown value toward its target, one presented frame and one pause per step,
     /// until all have arrived; then draws a last frame and sets the status "Completed".
-    /// Returns the number of stepping frames. A direction or speed text that is not a whole
-    /// number throws EConvertError, leaving the status as it was.
+    /// Returns the number of stepping frames. A direction or speed target that is not a whole
+    /// number, or a direction outside 0..kMaxDirection, throws EConvertError before any frame,
+    /// leaving the shown values and the status as they were.
     long Run(Observation& observation, PressurePlan plan);
 
 private:

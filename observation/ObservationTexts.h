@@ -7,6 +7,8 @@ inline constexpr const char* CannotAssignLog = "Cannot ASSIGN METAR.LOG.";
 inline constexpr const char* CannotAssignTmp = "Cannot ASSIGN METAR.TMP.";
 inline constexpr const char* CannotCreateTmp = "Cannot CREATE METAR.TMP.";
 inline constexpr const char* CannotCreateLog = "Cannot CREATE METAR.LOG.";
+/// The lock file beside the log cannot be opened as a regular file or locked.
+inline constexpr const char* CannotLockLog = "Cannot LOCK METAR.LOG.";
 /// Followed by the system's reason; both files are left as they are.
 inline constexpr const char* CannotReplaceLog =
     "Cannot replace METAR.LOG with METAR.TMP; both files were left as they are: ";

@@ -1,5 +1,6 @@
 // Appends each fetched report to METAR.LOG, rebuilding the log through METAR.TMP so that a
-// crash at any instant leaves either the old or the new log complete.
+// crash at any instant leaves either the old or the new log complete. Gauges sharing a folder
+// take turns through an advisory lock on METAR.LCK beside the log.
 #pragma once
 
 #include <filesystem>
@@ -32,9 +33,12 @@ public:
     ReportLog(std::filesystem::path directory, MessageSink& messages,
               RenameFunction rename = RenameOver);
 
-    /// Appends the lines and one empty line, CR LF each. When a file name cannot be resolved,
-    /// a file cannot be created or the rebuilt log cannot replace the old one, shows a message
-    /// and leaves the log as it was; a read, write or close failure throws ELogFileError.
+    /// Appends the lines and one empty line, CR LF each, waiting for any other process that is
+    /// rebuilding the same log. When a file name cannot be resolved, a file cannot be created or
+    /// locked, a name is taken by anything but a regular file of our own (a link, a FIFO, a
+    /// directory) or the rebuilt log cannot replace the old one, shows a message and leaves the
+    /// log as it was; a read, write or close failure removes METAR.TMP, leaves the log as it
+    /// was and throws ELogFileError.
     void Append(const std::vector<std::string>& lines);
 
 private:

@@ -119,7 +119,11 @@ std::optional<std::int32_t> TryStrToInt(std::string_view text) {
 std::int32_t StrToInt(std::string_view text) {
     if (auto value = TryStrToInt(text))
         return *value;
-    throw EConvertError(Quoted(text, "integer value"));
+    throw NotAnInteger(text);
+}
+
+EConvertError NotAnInteger(std::string_view text) {
+    return EConvertError(Quoted(text, "integer value"));
 }
 
 std::string IntToStr(long long value) {

@@ -39,6 +39,9 @@ std::optional<std::int32_t> TryStrToInt(std::string_view text);
 /// As TryStrToInt; throws EConvertError "'<text>' is not a valid integer value".
 std::int32_t StrToInt(std::string_view text);
 
+/// The error StrToInt throws for `text`, for a whole number that reads but cannot be used.
+EConvertError NotAnInteger(std::string_view text);
+
 /// Shortest decimal text of a whole number, "-" in front when negative.
 std::string IntToStr(long long value);
 

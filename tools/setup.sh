@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(
-  cmake g++ make ninja-build pkg-config
+  clang cmake g++ libclang-rt-14-dev make ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fontconfig fonts-dejavu-core fonts-dejavu-extra locales-all clang-format

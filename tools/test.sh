@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Builds and runs every test: the full build, the Debian package, then the core again under ASan
-# and UBSan.
+# Builds and runs every test: the full build, the Debian package, then everything again under
+# ASan and UBSan, then the decoder's fuzz target for a while (STORMBELL_FUZZ_SECONDS, 60 unless set).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -13,7 +13,23 @@ ctest --test-dir build --output-on-failure -j "$jobs" -LE package
 # The Debian package, from its own clean Release build.
 ctest --test-dir build --output-on-failure -L package
 
+# With the Qt layer, so the renderer and the gauge face run under the sanitizers as well.
 cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug \
-      -DSTORMBELL_SANITIZE=ON -DSTORMBELL_GUI=OFF -DSTORMBELL_BENCH=OFF
+      -DSTORMBELL_SANITIZE=ON -DSTORMBELL_GUI=ON -DSTORMBELL_BENCH=OFF
 cmake --build build-sanitize -j "$jobs"
-ctest --test-dir build-sanitize --output-on-failure -j "$jobs"
+ctest --test-dir build-sanitize --output-on-failure -j "$jobs" -LE package
+
+fuzz_probe='extern "C" int LLVMFuzzerTestOneInput(const unsigned char*, unsigned long) { return 0; }'
+if ! command -v clang++ >/dev/null ||
+   ! echo "$fuzz_probe" | clang++ -x c++ -fsanitize=fuzzer - -o /dev/null 2>/dev/null; then
+    echo "SKIPPED: decoder fuzzing needs clang++ with libFuzzer (Debian: clang libclang-rt-14-dev)"
+    exit 0
+fi
+cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+      -DSTORMBELL_SANITIZE=ON -DSTORMBELL_FUZZ=ON -DSTORMBELL_GUI=OFF -DSTORMBELL_BENCH=OFF
+cmake --build build-fuzz -j "$jobs" --target decoder_fuzz
+# New inputs go to a scratch folder; the corpus under version control stays as it is.
+found=$(mktemp -d)
+trap 'rm -rf "$found"' EXIT
+build-fuzz/tests/fuzz/decoder_fuzz -max_total_time="${STORMBELL_FUZZ_SECONDS:-60}" -timeout=10 \
+    -artifact_prefix=build-fuzz/ "$found" tests/fuzz/corpus

@@ -132,6 +132,30 @@ TEST_F(GaugesFixture, ReferenceHandPositions) {
     }
 }
 
+TEST_F(GaugesFixture, ValuesBeyondAnyTurnRestAtTheDialsZero) {
+    struct Case {
+        const char* pressure;
+        double felt;
+        const char* pressureTip;
+        const char* feltTip;
+    } cases[] = {
+        {"3e307", 1e308, "line 236,78-236,123 pen 444444 w2", "line 84,78-84,120 pen ff w2"},
+        {"-1.7e308", -1.7e308, "line 236,78-236,123 pen 444444 w2", "line 84,78-84,120 pen ff w2"},
+        {"4000000028", 228e9, "line 236,78-236,123 pen 444444 w2", "line 84,78-84,120 pen ff w2"},
+    };
+    obs.NewTemp = 70;
+    for (const Case& c : cases) {
+        English().clear();
+        obs.OPresInfo = c.pressure;
+        obs.OHeatIndex = c.felt;
+        gauges.UpdateHotCold();
+        gauges.UpdatePressure();
+        ASSERT_GE(English().size(), 2u);
+        EXPECT_EQ(English()[0], c.feltTip) << c.pressure;
+        EXPECT_EQ(English()[1], c.pressureTip) << c.pressure;
+    }
+}
+
 TEST_F(GaugesFixture, HumidityNeedleAndTail) {
     struct Case {
         std::int32_t humidity;

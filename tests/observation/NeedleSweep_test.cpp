@@ -167,18 +167,19 @@ TEST_F(NeedleSweepTest, CalmAfterWindStepsDownOneKnotPerFrame) {
     EXPECT_EQ(presenter.frames[1].NewWSInfo, "0");
 }
 
-TEST_F(NeedleSweepTest, TextsThatAreNotWholeNumbersEndTheSweepWithoutCompleted) {
+TEST_F(NeedleSweepTest, TargetsTheNeedlesCannotReachFailBeforeAnythingMoves) {
     struct Case {
         const char *direction, *speed, *message;
     } cases[] = {
         {"180", "9.5", "'9.5' is not a valid integer value"},
         {"abc", "5", "'abc' is not a valid integer value"},
         {"180", "99999999999", "'99999999999' is not a valid integer value"},
-        // A negative direction pads to "0-1", which the next frame cannot read.
-        {"-5", "5", "'0-1' is not a valid integer value"},
+        {"-5", "5", "'-5' is not a valid integer value"},
+        {"361", "5", "'361' is not a valid integer value"},
     };
     for (const auto& c : cases) {
         o = Settled();
+        o.NewTemp = 70;
         status.texts.clear();
         o.NewWDInfo = c.direction;
         o.NewWSInfo = c.speed;
@@ -188,7 +189,27 @@ TEST_F(NeedleSweepTest, TextsThatAreNotWholeNumbersEndTheSweepWithoutCompleted) 
         } catch (const EConvertError& error) {
             EXPECT_STREQ(error.what(), c.message);
         }
+        EXPECT_TRUE(presenter.frames.empty());
+        EXPECT_EQ(o.OTemp, 50);
+        EXPECT_EQ(o.OWDInfo, "180");
         EXPECT_TRUE(status.texts.empty());
+    }
+}
+
+TEST_F(NeedleSweepTest, ShownDirectionOffTheCompassStartsFromItsNearerEnd) {
+    const struct {
+        const char *shown, *first;
+    } cases[] = {{"-5", "001"}, {"-2147483648", "001"}, {"999", "354"}};
+    for (const auto& c : cases) {
+        o = Settled();
+        presenter.frames.clear();
+        o.OWDInfo = c.shown;
+        o.NewWDInfo = "10";
+        Sweep();
+        ExpectArrived();
+        ASSERT_GE(presenter.frames.size(), 2u);
+        EXPECT_EQ(presenter.frames[1].OWDInfo, c.first) << c.shown;
+        EXPECT_EQ(o.OWDInfo, "010");
     }
 }
 
@@ -200,11 +221,6 @@ TEST_F(NeedleSweepTest, FrameBoundJumpsToTheTargetsAndCompletes) {
         {"speed far away", [](Observation& o) { o.NewWSInfo = "50000"; }},
         {"humidity from the 32-bit minimum",
          [](Observation& o) { o.OHumd = std::numeric_limits<std::int32_t>::min(); }},
-        {"direction across the 32-bit range",
-         [](Observation& o) {
-             o.OWDInfo = "-2147483648";
-             o.NewWDInfo = "2147483647";
-         }},
         {"temperature across the 16-bit range",
          [](Observation& o) {
              o.OTemp = std::numeric_limits<std::int16_t>::min();

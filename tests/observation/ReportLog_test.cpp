@@ -1,11 +1,14 @@
 #include "observation/ReportLog.h"
 
+#include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
 
 #include "tests/observation/Fakes.h"
-#include "tests/observation/TempDir.h"
+#include "tests/support/SmallFilesystem.h"
+#include "tests/support/TempDir.h"
 
 namespace stormbell {
 namespace {
@@ -37,9 +40,59 @@ TEST_F(ReportLogTest, KeepsEveryReportFollowedByAnEmptyLine) {
 }
 
 TEST_F(ReportLogTest, RewritesAnOldLogWithCrLf) {
-    WriteFile(LogPath(), "old one\nold two\rold three");
+    // A line end split across two read blocks is still one line end.
+    const std::string block(65535, 'x');
+    const struct {
+        std::string old, copied;
+    } cases[] = {
+        {"old one\nold two\rold three", "old one\r\nold two\r\nold three\r\n"},
+        {"a\n\rb\r\n\r\n", "a\r\n\r\nb\r\n\r\n"},
+        {block + "\r\ntail", block + "\r\ntail\r\n"},
+        {block + "\n\n", block + "\r\n\r\n"},
+    };
+    for (const auto& c : cases) {
+        WriteFile(LogPath(), c.old);
+        ReportLog(dir.Path(), messages).Append(Second);
+        EXPECT_EQ(ReadFile(LogPath()), c.copied + "KARB report\r\n\r\n") << c.old.size();
+    }
+}
+
+TEST_F(ReportLogTest, KeepsThePermissionsOfTheLog) {
+    WriteFile(LogPath(), "old\r\n");
+    fs::permissions(LogPath(), fs::perms::owner_read | fs::perms::owner_write);
     ReportLog(dir.Path(), messages).Append(Second);
-    EXPECT_EQ(ReadFile(LogPath()), "old one\r\nold two\r\nold three\r\nKARB report\r\n\r\n");
+    EXPECT_EQ(fs::status(LogPath()).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+}
+
+// An old log that fills most of a small disk, so its copy cannot fit beside it.
+std::string Big() {
+    return std::string(40000, 'x') + "\r\n";
+}
+
+enum class Plant { Fifo, SymLink, HardLink };
+
+// An old log and a file "target", with a FIFO or a link to the target planted under `name`.
+std::function<fs::path(const fs::path&)> Planted(const char* name, Plant plant) {
+    return [=](const fs::path& d) {
+        if (std::string(name) != "METAR.LOG")
+            WriteFile(d / "METAR.LOG", "old\r\n");
+        WriteFile(d / "target", "keep");
+        if (plant == Plant::Fifo)
+            EXPECT_EQ(::mkfifo((d / name).c_str(), 0600), 0);
+        else if (plant == Plant::SymLink)
+            fs::create_symlink(d / "target", d / name);
+        else
+            fs::create_hard_link(d / "target", d / name);
+        return d;
+    };
+}
+
+// Nothing planted was followed, replaced or removed, and the log is as it was.
+void Untouched(const fs::path& d) {
+    EXPECT_EQ(ReadFile(d / "target"), "keep");
+    if (!fs::is_symlink(d / "METAR.LOG") && !fs::is_fifo(d / "METAR.LOG")) {
+        EXPECT_EQ(ReadFile(d / "METAR.LOG"), "old\r\n");
+    }
 }
 
 TEST_F(ReportLogTest, ProblemsWithAMessageLeaveTheLogAsItWas) {
@@ -75,7 +128,19 @@ TEST_F(ReportLogTest, ProblemsWithAMessageLeaveTheLogAsItWas) {
          },
          "Cannot CREATE METAR.TMP.",
          [](const fs::path& d) { EXPECT_EQ(ReadFile(d / "METAR.LOG"), "old\r\n"); }},
+        {"log is a FIFO", Planted("METAR.LOG", Plant::Fifo), "Cannot CREATE METAR.LOG.", Untouched},
+        {"log is a link", Planted("METAR.LOG", Plant::SymLink), "Cannot CREATE METAR.LOG.",
+         Untouched},
+        {"temporary file is a FIFO", Planted("METAR.TMP", Plant::Fifo), "Cannot CREATE METAR.TMP.",
+         Untouched},
+        {"temporary file is a link", Planted("METAR.TMP", Plant::SymLink),
+         "Cannot CREATE METAR.TMP.", Untouched},
+        {"temporary file has another name", Planted("METAR.TMP", Plant::HardLink),
+         "Cannot CREATE METAR.TMP.", Untouched},
+        {"lock is a FIFO", Planted("METAR.LCK", Plant::Fifo), "Cannot LOCK METAR.LOG.", Untouched},
     };
+    // A planted FIFO must never block: the alarm ends the whole run instead of hanging it.
+    ::alarm(30);
     for (const auto& c : cases) {
         testing::TempDir d;
         messages.texts.clear();
@@ -83,6 +148,7 @@ TEST_F(ReportLogTest, ProblemsWithAMessageLeaveTheLogAsItWas) {
         EXPECT_EQ(messages.texts, std::vector<std::string>{c.message}) << c.what;
         c.verify(d.Path());
     }
+    ::alarm(0);
 }
 
 TEST_F(ReportLogTest, FailedRenameShowsTheReasonAndKeepsBothFiles) {
@@ -98,6 +164,10 @@ TEST_F(ReportLogTest, FailedRenameShowsTheReasonAndKeepsBothFiles) {
                   std::make_error_code(std::errc::device_or_resource_busy).message());
     EXPECT_EQ(ReadFile(LogPath()), "old\r\n\r\n");
     EXPECT_EQ(ReadFile(TmpPath()), "old\r\n\r\nKARB report\r\n\r\n");
+    // The next append starts METAR.TMP afresh instead of refusing the one left behind.
+    ReportLog(dir.Path(), messages).Append(First);
+    EXPECT_EQ(ReadFile(LogPath()), "old\r\n\r\nCYVR report\r\nWind: Calm:0\r\n\r\n");
+    EXPECT_FALSE(fs::exists(TmpPath()));
 }
 
 TEST_F(ReportLogTest, RemovedCurrentDirectoryCannotBeAssigned) {
@@ -112,39 +182,65 @@ TEST_F(ReportLogTest, RemovedCurrentDirectoryCannotBeAssigned) {
     EXPECT_EQ(messages.texts, std::vector<std::string>{"Cannot ASSIGN METAR.LOG."});
 }
 
-TEST_F(ReportLogTest, ReadAndWriteFailuresThrowNamingTheFile) {
-    struct Case {
+TEST_F(ReportLogTest, FullDiskThrowsAndLeavesNoHalfWrittenFile) {
+    const struct {
         const char* what;
-        const char* target;
-        const char* link;
-        const char* message;
+        std::function<void(const testing::SmallFilesystem&)> arrange;
     } cases[] = {
-        {"unwritable temporary file", "/dev/full", "METAR.TMP",
-         "Cannot write METAR.TMP: No space left on device"},
-        {"unreadable log", "/proc/self/mem", "METAR.LOG",
-         "Cannot read METAR.LOG: Input/output error"},
+        {"first log", [](const auto& disk) { disk.Fill("filler"); }},
+        {"rebuild", [](const auto& disk) { WriteFile(disk.Path() / "METAR.LOG", Big()); }},
     };
     for (const auto& c : cases) {
-        if (!fs::exists(c.target)) {
-            ADD_FAILURE() << c.target << " is missing on this machine";
-            continue;
-        }
-        testing::TempDir d;
-        WriteFile(d.Path() / "METAR.LOG", "old\r\n");
-        if (std::string(c.link) == "METAR.LOG")
-            fs::remove(d.Path() / "METAR.LOG");
-        fs::create_symlink(c.target, d.Path() / c.link);
+        testing::SmallFilesystem disk;
+        if (!disk.Mounted())
+            GTEST_SKIP() << disk.Reason();
+        c.arrange(disk);
+        const std::string before = ReadFile(disk.Path() / "METAR.LOG");
         try {
-            ReportLog(d.Path(), messages).Append(First);
+            ReportLog(disk.Path(), messages).Append(First);
             ADD_FAILURE() << "no error for " << c.what;
         } catch (const ELogFileError& error) {
-            EXPECT_STREQ(error.what(), c.message) << c.what;
+            EXPECT_STREQ(error.what(), "Cannot write METAR.TMP: No space left on device");
         }
-        if (std::string(c.link) == "METAR.TMP") {
-            EXPECT_EQ(ReadFile(d.Path() / "METAR.LOG"), "old\r\n") << c.what;
-        }
+        EXPECT_EQ(ReadFile(disk.Path() / "METAR.LOG"), before) << c.what;
+        EXPECT_FALSE(fs::exists(disk.Path() / "METAR.TMP")) << c.what;
     }
     EXPECT_TRUE(messages.texts.empty());
+}
+
+TEST_F(ReportLogTest, ProcessesSharingAFolderKeepEveryReport) {
+    constexpr int kWriters = 3, kReports = 20;
+    WriteFile(LogPath(), "old\r\n\r\n");
+    std::vector<pid_t> children;
+    for (int w = 0; w < kWriters; ++w) {
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            testing::RecordingMessages own;
+            ReportLog log(dir.Path(), own);
+            for (int r = 0; r < kReports; ++r)
+                log.Append({"writer " + std::to_string(w) + " report " + std::to_string(r)});
+            ::_exit(own.texts.empty() ? 0 : 1);
+        }
+        children.push_back(child);
+    }
+    for (const pid_t child : children) {
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    const std::string log = ReadFile(LogPath());
+    EXPECT_EQ(log.rfind("old\r\n\r\n", 0), 0u);
+    int missing = 0;
+    for (int w = 0; w < kWriters; ++w)
+        for (int r = 0; r < kReports; ++r)
+            missing += log.find("writer " + std::to_string(w) + " report " + std::to_string(r) +
+                                "\r\n\r\n") == std::string::npos;
+    EXPECT_EQ(missing, 0);
+    std::size_t entries = 0;
+    for (auto at = log.find("writer "); at != std::string::npos; at = log.find("writer ", at + 1))
+        ++entries;
+    EXPECT_EQ(entries, std::size_t{kWriters * kReports});
 }
 
 } // namespace

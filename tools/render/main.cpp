@@ -12,6 +12,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
+#include <QSaveFile>
 
 #include <cstdio>
 #include <exception>
@@ -42,6 +43,13 @@ QImage WindowPicture(const QImage& skin, double scale) {
     p.drawImage(QRectF(0, 0, kImageWidth, kWindowHeight), skin,
                 QRectF(0, 0, kImageWidth * scale, kWindowHeight * scale));
     return out;
+}
+
+// Written to a temporary file that takes the name only when complete, so a failed write (a full
+// disk) never leaves a truncated picture in place of a good one.
+bool SavePng(const QImage& picture, const std::string& path) {
+    QSaveFile file(QString::fromStdString(path));
+    return file.open(QIODevice::WriteOnly) && picture.save(&file, "PNG") && file.commit();
 }
 
 } // namespace
@@ -85,7 +93,7 @@ int main(int argc, char** argv) {
         gauges.UpdatePressSet();
         gauges.DrawNeedles();
         const QImage picture = WindowPicture(face.Visible(), options.Scale);
-        if (!picture.save(QString::fromStdString(options.Out), "PNG")) {
+        if (!SavePng(picture, options.Out)) {
             std::fprintf(stderr, "stormbell-render: cannot write %s\n", options.Out.c_str());
             return 1;
         }
