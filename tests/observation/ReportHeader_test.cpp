@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "observation/ReportLines.h"
-#include "tests/observation/TempDir.h"
+#include "tests/support/TempDir.h"
 
 namespace stormbell {
 namespace {

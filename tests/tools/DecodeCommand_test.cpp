@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "observation/ReportLines.h"
-#include "tests/observation/TempDir.h"
+#include "tests/support/TempDir.h"
 #include "tools/cli/Commands.h"
 
 namespace stormbell {
