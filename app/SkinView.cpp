@@ -1,0 +1,33 @@
+#include "app/SkinView.h"
+
+#include <QLoggingCategory>
+#include <QPainter>
+
+#include <chrono>
+#include <utility>
+
+namespace stormbell {
+
+namespace {
+// Off unless QT_LOGGING_RULES="stormbell.frames.debug=true": a time stamp per painted frame for
+// measuring the sweep's rhythm.
+Q_LOGGING_CATEGORY(lcFrames, "stormbell.frames", QtWarningMsg)
+} // namespace
+
+SkinView::SkinView(std::function<const QImage&()> source, QWidget* parent)
+    : QWidget(parent), source_(std::move(source)) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void SkinView::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.drawImage(QPointF(0, 0), source_());
+    if (lcFrames().isDebugEnabled()) {
+        const auto now = std::chrono::steady_clock::now().time_since_epoch();
+        qCDebug(lcFrames, "painted %s %lld", qPrintable(objectName()),
+                static_cast<long long>(
+                    std::chrono::duration_cast<std::chrono::microseconds>(now).count()));
+    }
+}
+
+} // namespace stormbell

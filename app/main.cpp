@@ -1,0 +1,13 @@
+// stormbell: the desktop weather gauge.
+#include "app/GaugeProgram.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    // The task bar shows the window's title (the status line) followed by this name.
+    QGuiApplication::setApplicationDisplayName("Stormbell");
+    stormbell::GaugeProgram program([](int exitCode) { QCoreApplication::exit(exitCode); });
+    program.window.show();
+    return QApplication::exec();
+}
