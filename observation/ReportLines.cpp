@@ -2,16 +2,59 @@
 
 namespace stormbell {
 
+namespace {
+
+constexpr std::size_t kMiB = 1024 * 1024;
+
+std::string TooLargeMessage(std::optional<std::size_t> size, std::size_t limit) {
+    std::string message = "The report is larger than ";
+    if (limit % kMiB == 0)
+        message += std::to_string(limit / kMiB) + " MiB";
+    else
+        message += std::to_string(limit) + " bytes";
+    if (size)
+        message += " (" + std::to_string(*size) + " bytes)";
+    return message + "; it was not decoded";
+}
+
+// Bytes of the line end at `i`: 2 for CR LF, 1 for a lone CR or LF, 0 for none.
+std::size_t LineEndLength(std::string_view text, std::size_t i) {
+    if (text[i] == '\n')
+        return 1;
+    if (text[i] != '\r')
+        return 0;
+    return i + 1 < text.size() && text[i + 1] == '\n' ? 2 : 1;
+}
+
+} // namespace
+
+EReportTooLarge::EReportTooLarge(std::optional<std::size_t> size, std::size_t limit)
+    : std::runtime_error(TooLargeMessage(size, limit)) {}
+
+void CheckReportSize(std::size_t size, std::size_t limit) {
+    if (size > limit)
+        throw EReportTooLarge(size, limit);
+}
+
 std::vector<std::string> SplitReportLines(std::string_view text) {
+    // Counting first sizes the vector exactly: text made of line ends alone would otherwise
+    // leave up to half of a doubled vector unused.
+    std::size_t count = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (const std::size_t end = LineEndLength(text, i)) {
+            ++count;
+            i += end - 1;
+        }
+    }
     std::vector<std::string> lines;
+    lines.reserve(count + 1);
     std::size_t start = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != '\r' && text[i] != '\n')
-            continue;
-        lines.emplace_back(text.substr(start, i - start));
-        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
-            ++i;
-        start = i + 1;
+        if (const std::size_t end = LineEndLength(text, i)) {
+            lines.emplace_back(text.substr(start, i - start));
+            i += end - 1;
+            start = i + 1;
+        }
     }
     if (start < text.size())
         lines.emplace_back(text.substr(start));

@@ -1,14 +1,33 @@
-// Splits a downloaded report into the lines the decoder and the report box work on.
+// Splits a downloaded report into the lines the decoder and the report box work on, and bounds
+// the size of a report anything decodes.
 #pragma once
 
+#include <cstddef>
+#include <optional>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace stormbell {
 
+/// Largest report that is decoded. Real reports are under 2 KiB; the bound keeps the cost of
+/// splitting and decoding tied to the report rather than to what a server or a file offers.
+inline constexpr std::size_t kMaxReportBytes = 1024 * 1024;
+
+/// A report larger than its limit, refused before it was split or decoded.
+class EReportTooLarge : public std::runtime_error {
+public:
+    /// `size` is the report's size in bytes when it is known.
+    EReportTooLarge(std::optional<std::size_t> size, std::size_t limit = kMaxReportBytes);
+};
+
+/// Throws EReportTooLarge when `size` is above `limit`.
+void CheckReportSize(std::size_t size, std::size_t limit = kMaxReportBytes);
+
 /// Splits `text` at CR LF, LF or lone CR. A final line end does not start another line, so
-/// "a\r\nb\r\n" gives {"a", "b"} and "" gives no lines. Never fails.
+/// "a\r\nb\r\n" gives {"a", "b"} and "" gives no lines. Costs one string per line and nothing
+/// more; throws only std::bad_alloc.
 std::vector<std::string> SplitReportLines(std::string_view text);
 
 } // namespace stormbell

@@ -2,11 +2,13 @@
 // reports' directory, download the station's report, show it, log out and decode it.
 #pragma once
 
+#include <exception>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "net/Ftp.h"
+#include "observation/ReportLines.h"
 #include "platform/StatusLine.h"
 
 namespace stormbell {
@@ -63,9 +65,18 @@ public:
                 BlockingRunner& runner,
                 std::function<void(const std::vector<std::string>& lines, bool logIt)> breakOut);
 
-    /// One cycle. A failed Login or ChangeDir lights the red lamp and returns false; any other
-    /// error leaves through here. True when the report was fetched and decoded.
+    /// One cycle. A failed Login or ChangeDir (the ETcpIpError family) lights the red lamp and
+    /// returns false; any other error leaves through here with the lamps Busy, among them
+    /// EReportTooLarge for a download above MaxReportSize, which leaves the report box as it
+    /// was. True when the report was fetched and decoded.
     bool Button1Click(const CycleSettings& settings);
+
+    /// The error that made the last cycle return false; null after any other cycle.
+    std::exception_ptr FetchError() const { return fetchError_; }
+
+    /// Largest report a cycle puts into the report box and decodes; a caller that only passes
+    /// the bytes on may raise it up to the client's MaxDownloadSize.
+    std::size_t MaxReportSize = kMaxReportBytes;
 
 private:
     TFTP& client_;
@@ -74,6 +85,7 @@ private:
     ReportBox& reportBox_;
     BlockingRunner& runner_;
     std::function<void(const std::vector<std::string>&, bool)> breakOut_;
+    std::exception_ptr fetchError_;
 };
 
 } // namespace stormbell

@@ -1,0 +1,49 @@
+#include "observation/UpdateCycle.h"
+
+#include <utility>
+
+#include "net/NetTexts.h"
+#include "net/TcpIpErrors.h"
+
+namespace stormbell {
+
+namespace {
+
+constexpr const char* kAccessingData = "Accessing data";
+
+} // namespace
+
+UpdateCycle::UpdateCycle(
+    TFTP& client, Lamps& lamps, StatusLine& status, ReportBox& reportBox, BlockingRunner& runner,
+    std::function<void(const std::vector<std::string>& lines, bool logIt)> breakOut)
+    : client_(client), lamps_(lamps), status_(status), reportBox_(reportBox), runner_(runner),
+      breakOut_(std::move(breakOut)) {}
+
+bool UpdateCycle::Button1Click(const CycleSettings& settings) {
+    fetchError_ = nullptr;
+    lamps_.SetLampState(LampState::Busy);
+    status_.SetStatus(kAccessingData);
+    client_.NewFTPPort = settings.UseProxy ? settings.ProxyPort : nettexts::FtpPort;
+    // The marker goes on the client's copy only, so the setting never collects a second one.
+    client_.Hostname = nettexts::PortMarker + settings.Host;
+    try {
+        runner_.Run([this] { client_.Login(); });
+        runner_.Run([this, &settings] { client_.ChangeDir(settings.Direct1); });
+    } catch (const ETcpIpError&) {
+        fetchError_ = std::current_exception();
+        lamps_.SetLampState(LampState::Failed);
+        return false;
+    }
+    client_.URI = settings.OCityStr;
+    runner_.Run([this] { client_.Download(); });
+    const MemoryStream& report = client_.Stream();
+    // Refused before the box sees it: showing the text would split it into lines after all.
+    CheckReportSize(report.Size(), MaxReportSize);
+    reportBox_.LoadReport(std::string(report.Data(), report.Size()));
+    runner_.Run([this] { client_.Logout(); });
+    lamps_.SetLampState(LampState::Fetched);
+    breakOut_(reportBox_.Lines(), settings.LogIt);
+    return true;
+}
+
+} // namespace stormbell
