@@ -78,7 +78,8 @@ void TFTP::Login() {
 }
 
 void TFTP::Logout() {
-    if (ControlSocket != NoSocketHandle) {
+    // After an abort nothing may wait for the server, but the connections are still released.
+    if (ControlSocket != NoSocketHandle && !Aborted()) {
         SendCommand("QUIT\r\n");
         ReadReply();
     }
@@ -88,6 +89,7 @@ void TFTP::Logout() {
         Socket = NoSocketHandle;
     else
         CloseSocket(Socket);
+    ThrowIfAborted();
 }
 
 void TFTP::ChangeDir(const std::string& directory) {

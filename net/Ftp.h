@@ -26,7 +26,8 @@ public:
     /// EProtocolError for a reply of 400 or above or a user name or password holding CR or LF.
     void Login() override;
     /// Sends QUIT when a session is open, then closes the control and current connections.
-    /// Throws EProtocolError when the QUIT reply is 400 or above or missing.
+    /// Throws EProtocolError when the QUIT reply is 400 or above or missing. After Abort it
+    /// sends nothing, closes both and throws ETcpIpError "Transfer aborted".
     void Logout() override;
 
     /// CWD `directory`; throws EProtocolError on refusal or when it holds CR or LF.

@@ -40,6 +40,7 @@ inline constexpr const char* ErrorNulInLine = "NUL byte in a received line on so
 inline constexpr const char* ErrorDownloadTooLarge = "Download larger than the limit (bytes) of ";
 inline constexpr const char* ErrorLineBreakIn = "CR or LF refused in the ";
 inline constexpr const char* ErrorListen = "Couldn't listen for the data connection";
+inline constexpr const char* ErrorAborted = "Transfer aborted";
 
 // The protocol name of FTP errors.
 inline constexpr const char* ProtocolFtp = "FTP";

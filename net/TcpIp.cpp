@@ -64,6 +64,7 @@ void TTcpIp::Action() {
 }
 
 void TTcpIp::Login() {
+    abort_.Clear();
     std::int32_t port = DefaultPort;
     if (Hostname.starts_with(PortMarker)) {
         Hostname.erase(0, std::string_view(PortMarker).size());
@@ -83,6 +84,7 @@ void TTcpIp::Login() {
 
 void TTcpIp::Logout() {
     CloseSocket(Socket);
+    ThrowIfAborted();
 }
 
 bool TTcpIp::Eof() {
@@ -93,12 +95,13 @@ void TTcpIp::OpenOutputSocket(std::uint16_t port, std::uint32_t address) {
     CloseSocket(Socket);
     Socket = CreateTcpSocket();
     const bool connected =
-        Socket != NoSocketHandle && ConnectSocket(Socket, {address, port}, ConnectTimeout);
+        Socket != NoSocketHandle && ConnectSocket(Socket, {address, port}, ConnectTimeout, &abort_);
     if (!connected) {
         FLastError = LastSocketError();
         CloseSocket(Socket);
         if (OnTrace)
             Trace(TraceConnectFailed + IntToStr(port) + TraceToHost + AddressToText(address));
+        ThrowIfAborted();
         return;
     }
     if (OnTrace)
@@ -130,7 +133,8 @@ void TTcpIp::OpenInputSocket(std::uint16_t port, std::uint32_t address) {
 }
 
 SocketHandle TTcpIp::AcceptConnection(SocketHandle listening, SocketEndpoint& peer) {
-    if (!WaitReadable(listening, ConnectTimeout))
+    ThrowIfAborted();
+    if (!Await(WaitReadable, listening, ConnectTimeout))
         throw ETcpIpError(TimeoutText(ErrorAcceptTimeout, ConnectTimeout, listening));
     const SocketHandle accepted = AcceptOnSocket(listening, peer);
     if (accepted == NoSocketHandle) {
@@ -169,6 +173,7 @@ long TTcpIp::Receive(void* buffer, std::size_t size) {
         temporary = std::make_unique<char[]>(size);
         buffer = temporary.get();
     }
+    ThrowIfAborted();
     const Deadline deadline(IdleTimeout);
     for (;;) {
         const long count = ReceiveFromSocket(Socket, buffer, size);
@@ -181,7 +186,7 @@ long TTcpIp::Receive(void* buffer, std::size_t size) {
         // not hold the caller for ever.
         if (count < 0 && IsWouldBlock(LastSocketError())) {
             const int left = deadline.RemainingMs();
-            if (left >= 0 && WaitReadable(Socket, left))
+            if (left >= 0 && Await(WaitReadable, Socket, left))
                 continue;
             throw ETcpIpError(TimeoutText(ErrorReceiveTimeout, IdleTimeout, Socket));
         }
@@ -220,6 +225,7 @@ void TTcpIp::ReadLine(std::string& line) {
 }
 
 void TTcpIp::SendBuffer(const void* data, std::size_t length) {
+    ThrowIfAborted();
     const char* bytes = static_cast<const char*>(data);
     std::size_t sent = 0;
     Deadline deadline(IdleTimeout);
@@ -233,7 +239,7 @@ void TTcpIp::SendBuffer(const void* data, std::size_t length) {
         if (!IsWouldBlock(LastSocketError()))
             return; // a peer that has gone: silent, as every send failure
         const int left = deadline.RemainingMs();
-        if (left < 0 || !WaitWritable(Socket, left))
+        if (left < 0 || !Await(WaitWritable, Socket, left))
             throw ETcpIpError(TimeoutText(ErrorSendTimeout, IdleTimeout, Socket));
     } while (sent < length);
     if (OnTrace)
@@ -243,6 +249,23 @@ void TTcpIp::SendBuffer(const void* data, std::size_t length) {
 
 void TTcpIp::SendText(const std::string& text) {
     SendBuffer(text.data(), text.size());
+}
+
+void TTcpIp::Abort() {
+    abort_.Raise();
+}
+
+void TTcpIp::ThrowIfAborted() const {
+    if (abort_.Raised())
+        throw ETcpIpError(ErrorAborted);
+}
+
+bool TTcpIp::Await(WaitResult (*wait)(SocketHandle, int, const WakeSignal*), SocketHandle s,
+                   int waitMs) const {
+    const WaitResult result = wait(s, waitMs, &abort_);
+    if (result == WaitResult::Woken)
+        throw ETcpIpError(ErrorAborted);
+    return result == WaitResult::Ready;
 }
 
 void TTcpIp::Trace(const std::string& text) {

@@ -1,5 +1,8 @@
 // TTcpIp: one blocking TCP connection at a time, an owned memory stream for received data, and a
 // trace text for every socket step. The base of the FTP client.
+//
+// One thread runs the operations of an instance; any other thread may only call Abort, which
+// makes every wait of the running operation return at once.
 #pragma once
 
 #include <cstddef>
@@ -24,7 +27,8 @@ class TTcpIp {
 public:
     /// Starts with no socket, an unresolved address and an empty stream.
     TTcpIp();
-    /// Frees the stream and closes an open socket (through the base Logout, traced).
+    /// Frees the stream and closes an open socket (through the base Logout, traced); safe after
+    /// Abort once the aborted operation has returned.
     virtual ~TTcpIp();
     TTcpIp(const TTcpIp&) = delete;
     TTcpIp& operator=(const TTcpIp&) = delete;
@@ -32,11 +36,11 @@ public:
     /// Logs in, then receives everything the peer sends into Stream and rewinds it; the socket
     /// stays open. Throws as Login and Receive, or ETcpIpError past MaxDownloadSize.
     virtual void Action();
-    /// Takes the port (marker "F#F" in Hostname: NewFTPPort, else DefaultPort), resolves
-    /// Hostname and connects. Throws std::out_of_range for a bad port, ETcpIpError for an
-    /// unresolvable host, ESocketError when the connection fails.
+    /// Clears an earlier Abort, takes the port (marker "F#F" in Hostname: NewFTPPort, else
+    /// DefaultPort), resolves Hostname and connects. Throws std::out_of_range for a bad port,
+    /// ETcpIpError for an unresolvable host or an abort, ESocketError when the connection fails.
     virtual void Login();
-    /// Closes the current socket.
+    /// Closes the current socket; after Abort it closes it and then throws as Abort says.
     virtual void Logout();
     /// True when the current socket is not connected or the peer has ended the data.
     virtual bool Eof();
@@ -64,6 +68,11 @@ public:
     void SendBuffer(const void* data, std::size_t length);
     /// Sends the bytes of `text` as SendBuffer does; no terminator is added.
     void SendText(const std::string& text);
+    /// Callable from any thread: the operation running on the instance returns promptly with
+    /// ETcpIpError "Transfer aborted" from whichever wait it is in (connect, accept, receive,
+    /// send), and every operation started afterwards throws the same at once, before sending
+    /// anything, until the next Login clears the abort. Never throws.
+    void Abort();
     /// The owned stream that received data goes to.
     MemoryStream& Stream() { return FStream; }
     /// The socket library's error code of the last failed connect, bind or listen.
@@ -98,10 +107,20 @@ protected:
     /// count, as Receive. Past MaxDownloadSize the socket is closed (so the peer stops) and
     /// ETcpIpError raised.
     long ReceiveIntoStream();
+    /// True from Abort to the next Login.
+    bool Aborted() const { return abort_.Raised(); }
+    /// Throws ETcpIpError "Transfer aborted" when Aborted.
+    void ThrowIfAborted() const;
 
 private:
+    /// Waits for `s` as `wait` does, at most `waitMs`; throws ETcpIpError on an abort and
+    /// returns false when the time is up.
+    bool Await(WaitResult (*wait)(SocketHandle, int, const WakeSignal*), SocketHandle s,
+               int waitMs) const;
+
     MemoryStream FStream;
     int FLastError = 0;
+    WakeSignal abort_;
 };
 
 /// The first IPv4 address of this machine's host name, or all ones.

@@ -6,7 +6,9 @@
 #include <netdb.h>
 #include <netinet/in.h>
 #include <poll.h>
+#include <sys/eventfd.h>
 #include <sys/socket.h>
+#include <system_error>
 #include <unistd.h>
 
 namespace stormbell {
@@ -31,17 +33,22 @@ SocketEndpoint FromSockaddr(const sockaddr_in& address) {
     return {address.sin_addr.s_addr, ntohs(address.sin_port)};
 }
 
-// poll() for one event, retrying after signals; 0 ms means wait without limit.
-bool WaitFor(SocketHandle s, short events, int timeoutMs) {
+// poll() for one event and the wake signal, retrying after signals; 0 ms means no limit.
+WaitResult WaitFor(SocketHandle s, short events, int timeoutMs, const WakeSignal* wake) {
+    if (wake != nullptr && wake->Raised())
+        return WaitResult::Woken;
     if (s < 0)
-        return true;
-    pollfd entry{s, events, 0};
+        return WaitResult::Ready;
+    // poll() skips an entry with a negative descriptor, so no signal needs no second call.
+    pollfd entries[2] = {{s, events, 0}, {wake != nullptr ? wake->Handle() : -1, POLLIN, 0}};
     for (;;) {
-        const int ready = ::poll(&entry, 1, timeoutMs > 0 ? timeoutMs : -1);
-        if (ready >= 0)
-            return ready > 0;
+        const int ready = ::poll(entries, 2, timeoutMs > 0 ? timeoutMs : -1);
+        if (ready > 0)
+            return entries[1].revents != 0 ? WaitResult::Woken : WaitResult::Ready;
+        if (ready == 0)
+            return WaitResult::TimedOut;
         if (errno != EINTR)
-            return true;
+            return WaitResult::Ready;
     }
 }
 
@@ -53,6 +60,34 @@ bool SetBlocking(SocketHandle s, bool blocking) {
 }
 
 } // namespace
+
+WakeSignal::WakeSignal() : handle_(::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK)) {
+    if (handle_ < 0)
+        throw std::system_error(errno, std::generic_category(), "eventfd");
+}
+
+WakeSignal::~WakeSignal() {
+    ::close(handle_);
+}
+
+void WakeSignal::Raise() {
+    const std::lock_guard<std::mutex> guard(lock_);
+    if (raised_)
+        return;
+    raised_ = true;
+    const std::uint64_t one = 1;
+    // Cannot fail: the counter is far below its limit and the descriptor is ours.
+    [[maybe_unused]] const ssize_t written = ::write(handle_, &one, sizeof one);
+}
+
+void WakeSignal::Clear() {
+    const std::lock_guard<std::mutex> guard(lock_);
+    if (!raised_)
+        return;
+    std::uint64_t count = 0;
+    [[maybe_unused]] const ssize_t read = ::read(handle_, &count, sizeof count);
+    raised_ = false;
+}
 
 int LastSocketError() {
     return errno;
@@ -77,15 +112,16 @@ SocketHandle CreateTcpSocket() {
     return s;
 }
 
-bool ConnectSocket(SocketHandle s, SocketEndpoint peer, int timeoutMs) {
+bool ConnectSocket(SocketHandle s, SocketEndpoint peer, int timeoutMs, const WakeSignal* wake) {
     const sockaddr_in address = ToSockaddr(peer);
     if (!SetBlocking(s, false))
         return false;
     int result = ::connect(s, reinterpret_cast<const sockaddr*>(&address), sizeof address);
     if (result != 0 && errno == EINPROGRESS) {
-        if (!WaitFor(s, POLLOUT, timeoutMs)) {
+        const WaitResult waited = WaitFor(s, POLLOUT, timeoutMs, wake);
+        if (waited != WaitResult::Ready) {
             SetBlocking(s, true);
-            errno = ETIMEDOUT;
+            errno = waited == WaitResult::Woken ? ECANCELED : ETIMEDOUT;
             return false;
         }
         int error = 0;
@@ -121,12 +157,12 @@ SocketHandle AcceptOnSocket(SocketHandle s, SocketEndpoint& peer) {
     return accepted;
 }
 
-bool WaitReadable(SocketHandle s, int timeoutMs) {
-    return WaitFor(s, POLLIN, timeoutMs);
+WaitResult WaitReadable(SocketHandle s, int timeoutMs, const WakeSignal* wake) {
+    return WaitFor(s, POLLIN, timeoutMs, wake);
 }
 
-bool WaitWritable(SocketHandle s, int timeoutMs) {
-    return WaitFor(s, POLLOUT, timeoutMs);
+WaitResult WaitWritable(SocketHandle s, int timeoutMs, const WakeSignal* wake) {
+    return WaitFor(s, POLLOUT, timeoutMs, wake);
 }
 
 long ReceiveFromSocket(SocketHandle s, void* buffer, std::size_t size) {

@@ -2,8 +2,10 @@
 // Addresses are 32-bit IPv4 values in network byte order; no call ever raises SIGPIPE.
 #pragma once
 
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
+#include <mutex>
 #include <string>
 
 namespace stormbell {
@@ -22,6 +24,34 @@ struct SocketEndpoint {
     std::uint16_t Port = 0;
 };
 
+/// A signal that wakes every socket wait given it, raised from any thread and kept raised until
+/// cleared, so a wait that starts after the raise returns at once too.
+class WakeSignal {
+public:
+    /// Throws std::system_error when the system has no descriptor left for it.
+    WakeSignal();
+    ~WakeSignal();
+    WakeSignal(const WakeSignal&) = delete;
+    WakeSignal& operator=(const WakeSignal&) = delete;
+
+    /// Raises the signal; safe from any thread, never fails.
+    void Raise();
+    /// Lowers the signal so that waits block again.
+    void Clear();
+    /// True between Raise and Clear.
+    bool Raised() const { return raised_; }
+    /// The descriptor a wait polls; readable while the signal is raised.
+    int Handle() const { return handle_; }
+
+private:
+    int handle_;
+    std::atomic<bool> raised_{false};
+    std::mutex lock_; // keeps the flag and the descriptor's state in step
+};
+
+/// How a wait for a socket ended.
+enum class WaitResult { Ready, TimedOut, Woken };
+
 /// The error code of the last failed socket call on this thread (an errno value).
 int LastSocketError();
 
@@ -34,9 +64,11 @@ int NotConnectedError();
 /// A new IPv4 stream socket, or NoSocketHandle (see LastSocketError).
 SocketHandle CreateTcpSocket();
 
-/// Connects `s` to `peer`, giving up after `timeoutMs` (0: no limit) with ETIMEDOUT.
-/// Returns false on failure (see LastSocketError); `s` stays blocking either way.
-bool ConnectSocket(SocketHandle s, SocketEndpoint peer, int timeoutMs);
+/// Connects `s` to `peer`, giving up after `timeoutMs` (0: no limit) with ETIMEDOUT, or when
+/// `wake` is raised with ECANCELED. Returns false on failure (see LastSocketError); `s` stays
+/// blocking either way.
+bool ConnectSocket(SocketHandle s, SocketEndpoint peer, int timeoutMs,
+                   const WakeSignal* wake = nullptr);
 
 /// Binds `s` to `local`; false on failure.
 bool BindSocket(SocketHandle s, SocketEndpoint local);
@@ -47,12 +79,13 @@ bool ListenOnSocket(SocketHandle s, int backlog);
 /// Accepts one connection on listening socket `s`; the new handle or NoSocketHandle.
 SocketHandle AcceptOnSocket(SocketHandle s, SocketEndpoint& peer);
 
-/// Waits until `s` has data, an end or an error to report (true), or `timeoutMs` passed
-/// (false; 0: no limit). An invalid handle counts as ready so the next call reports it.
-bool WaitReadable(SocketHandle s, int timeoutMs);
+/// Waits until `s` has data, an end or an error to report (Ready), `timeoutMs` passed
+/// (TimedOut; 0: no limit) or `wake` is raised (Woken). An invalid handle counts as ready so
+/// the next call reports it.
+WaitResult WaitReadable(SocketHandle s, int timeoutMs, const WakeSignal* wake = nullptr);
 
 /// As WaitReadable, for room to send.
-bool WaitWritable(SocketHandle s, int timeoutMs);
+WaitResult WaitWritable(SocketHandle s, int timeoutMs, const WakeSignal* wake = nullptr);
 
 /// One non-blocking recv: the byte count, 0 at the peer's end, -1 on error (would-block
 /// included: wait with WaitReadable).
