@@ -4,6 +4,7 @@
 
 #include <QWidget>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,8 @@ class QRadioButton;
 
 namespace stormbell {
 
+class PrinterChooser;
+class ReportPrinter;
 class SpinEdit;
 
 /// What the options dialog asks of the main window.
@@ -35,6 +38,8 @@ public:
     virtual void ApplyDisplayMode() = 0;
     /// Makes the FTP settings dialog visible, not modally.
     virtual void ShowFtpSettings() = 0;
+    /// Shows an error that ended a handler (a print job that could not start), with an OK button.
+    virtual void ShowError(const std::string& message) = 0;
 };
 
 class OptionsDialog final : public QWidget, public ReportBox {
@@ -51,6 +56,8 @@ public:
     /// Start-up: selects the Display mode row (0 English, 1 Metric); RadioGroup1Click runs when
     /// the selection changes.
     void SetDisplayModeRow(int row);
+    /// Replaces the printer dialog that Button2Click shows (tests print to a file).
+    void SetPrinterChooser(std::unique_ptr<PrinterChooser> chooser);
 
     void FormActivate();
     void Edit1Change();
@@ -83,9 +90,15 @@ protected:
     bool event(QEvent* event) override;
 
 private:
+    /// Selects `row` without running ListBox1Click and shows its text in Edit2; a row outside
+    /// the list leaves no selection and Edit2 empty.
+    void SelectStationRow(int row);
+
     Settings& settings_;
     Observation& observation_;
     OptionsHost& host_;
+    std::unique_ptr<ReportPrinter> printer_;
+    bool selectingRow_ = false; ///< the program, not the user, moves the list's selection
 };
 
 } // namespace stormbell

@@ -1,0 +1,68 @@
+// Prints to a PDF file instead of asking for a printer, and reads the printed text back.
+#pragma once
+
+#include "settings/qt/ReportPrinter.h"
+
+#include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
+
+#include <string>
+#include <vector>
+
+namespace stormbell::testing {
+
+/// Chooses a PDF file as the printer, or cancels like a user closing the printer dialog.
+class PdfChooser final : public PrinterChooser {
+public:
+    explicit PdfChooser(QString path, bool cancel = false)
+        : path_(std::move(path)), cancel_(cancel) {}
+    bool Choose(QPrinter& printer) override {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(path_);
+        return !cancel_;
+    }
+
+private:
+    QString path_;
+    bool cancel_;
+};
+
+/// What pdftotext prints for the file; "" when it cannot run.
+inline QString Pdftotext(const QStringList& arguments) {
+    QProcess process;
+    process.start("pdftotext", arguments);
+    if (!process.waitForFinished(30000))
+        return "";
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+/// The text of the PDF at `path` in reading order; every page ends with a form feed.
+inline std::string PdfText(const QString& path) {
+    return Pdftotext({"-raw", path, "-"}).toStdString();
+}
+
+struct PrintedLine {
+    double top;       ///< points from the top of the page
+    std::string text; ///< the line's words joined by single blanks
+};
+
+/// The printed lines of the PDF at `path`, top to bottom: words with the same top are one line.
+inline std::vector<PrintedLine> PdfLines(const QString& path) {
+    static const QRegularExpression word(
+        R"re(<word xMin="[^"]*" yMin="([^"]*)"[^>]*>([^<]*)</word>)re");
+    std::vector<PrintedLine> lines;
+    auto matches = word.globalMatch(Pdftotext({"-bbox", path, "-"}));
+    while (matches.hasNext()) {
+        const auto match = matches.next();
+        const double top = match.captured(1).toDouble();
+        const std::string text = match.captured(2).toStdString();
+        if (!lines.empty() && lines.back().top == top)
+            lines.back().text += " " + text;
+        else
+            lines.push_back({top, text});
+    }
+    return lines;
+}
+
+} // namespace stormbell::testing
