@@ -1,5 +1,7 @@
 #include "observation/Observation.h"
 
+#include "settings/SettingsTable.h"
+
 namespace stormbell {
 
 void Observation::SetTargetsToShown() {
@@ -13,15 +15,16 @@ void Observation::SetTargetsToShown() {
 }
 
 Observation FreshStoreObservation() {
+    using namespace settingstable;
     Observation o;
-    o.OTemp = -30;
-    o.OHumd = 0;
-    o.OHeatIndex = -30;
-    o.OChill = -30;
-    o.OPresInfo = "28.00";
-    o.OWDInfo = "000";
-    o.OWSInfo = "00";
-    o.DisplayMode = "0";
+    o.OTemp = kOTemp.Default;
+    o.OHumd = kOHumd.Default;
+    o.OHeatIndex = kOHeatIndex.Default;
+    o.OChill = kOChill.Default;
+    o.OPresInfo = kOPresInfo.Default;
+    o.OWDInfo = kOWDInfo.Default;
+    o.OWSInfo = kOWSInfo.Default;
+    o.DisplayMode = kDisplayMode.Default;
     o.SetTargetsToShown();
     return o;
 }
