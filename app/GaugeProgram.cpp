@@ -4,8 +4,8 @@
 
 namespace stormbell {
 
-GaugeProgram::GaugeProgram(ProgramEnd end)
-    : observation(FreshStoreObservation()), window(settings, observation, std::move(end)),
+GaugeProgram::GaugeProgram(SettingsStore& store, ProgramEnd end)
+    : observation(FreshStoreObservation()), window(store, settings, observation, std::move(end)),
       options(settings, observation, window), ftpSettings(settings) {
     window.AttachDialogs(options, ftpSettings);
 }

@@ -5,14 +5,15 @@
 #include "app/GaugeWindow.h"
 #include "observation/Observation.h"
 #include "settings/Settings.h"
+#include "settings/SettingsStore.h"
 #include "settings/qt/FtpSettingsDialog.h"
 #include "settings/qt/OptionsDialog.h"
 
 namespace stormbell {
 
 struct GaugeProgram {
-    /// Starts from the defaults of a store that was never written; `end` ends the program.
-    explicit GaugeProgram(ProgramEnd end);
+    /// The settings come from `store`, which must outlive the program; `end` ends it.
+    GaugeProgram(SettingsStore& store, ProgramEnd end);
     GaugeProgram(const GaugeProgram&) = delete;
     GaugeProgram& operator=(const GaugeProgram&) = delete;
 

@@ -10,6 +10,8 @@
 #include "gauges/WindowLayout.h"
 #include "gauges/qt/GaugeFace.h"
 #include "gauges/qt/QtCanvas.h"
+#include "settings/SettingsPersistence.h"
+#include "settings/SettingsTable.h"
 #include "settings/qt/FtpSettingsDialog.h"
 
 #include <QCloseEvent>
@@ -24,8 +26,6 @@ namespace stormbell {
 
 namespace {
 
-constexpr const char* kAnonymousUser = "anonymous";
-constexpr const char* kAnonymousPassword = "gauge@stormbell.home";
 constexpr int kMillisecondsPerMinute = 60000;
 constexpr const char* kUnknownError = "An unknown error occurred";
 
@@ -68,10 +68,12 @@ Widget* Place(const char* name, layout::Bounds bounds, Args&&... args) {
 
 } // namespace
 
-GaugeWindow::GaugeWindow(Settings& settings, Observation& observation, ProgramEnd end)
+GaugeWindow::GaugeWindow(SettingsStore& store, Settings& settings, Observation& observation,
+                         ProgramEnd end)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), FTP1(std::make_unique<TFTP>()),
-      settings_(settings), observation_(observation), end_(std::move(end)), status_(*this),
-      messages_(this), decoder_(observation, *this, pause_, status_, messages_, ".") {
+      store_(store), settings_(settings), observation_(observation), end_(std::move(end)),
+      status_(*this), messages_(this),
+      decoder_(observation, *this, pause_, status_, messages_, ".") {
     setObjectName("Form1");
     setFixedSize(layout::kClientWidth, layout::kClientHeight);
     QPalette background = palette();
@@ -105,7 +107,7 @@ GaugeWindow::GaugeWindow(Settings& settings, Observation& observation, ProgramEn
     Timer1->setObjectName("Timer1");
     connect(Timer1, &QTimer::timeout, this, &GaugeWindow::Timer1Timer);
 
-    // FormCreate: the stored position.
+    LoadWindowPosition(store_, settings_);
     move(settings_.FLeft, settings_.FTop);
 }
 
@@ -127,14 +129,13 @@ void GaugeWindow::FormActivate() {
     if (!firstActivation_)
         return;
     Gauges& gauges = GetGauges();
+    LoadSettings(store_, settings_, observation_, gauges.OHumidLoc);
     gauges.PressSet = gauges.OHumidLoc;
     ftpSettings_->ApplyStartupSettings();
-    if (observation_.DisplayMode != "0" && observation_.DisplayMode != "1")
-        observation_.DisplayMode = "0";
     options_->SetDisplayModeRow(observation_.DisplayMode == "1" ? 1 : 0);
     ShowSkin();
-    FTP1->Username = kAnonymousUser;
-    FTP1->Password = kAnonymousPassword;
+    FTP1->Username = settingstable::kAnonymousUser;
+    FTP1->Password = settingstable::kAnonymousPassword;
     FTP1->Hostname = settings_.Host;
     FTP1->URI = settings_.OCityStr;
     move(settings_.FLeft, settings_.FTop);
@@ -173,8 +174,13 @@ void GaugeWindow::Button3Click() {
         AbortCycle();
         return;
     }
-    SaveSettings();
-    end_(0);
+    bool saved = false;
+    Guarded([&] {
+        SaveSettings(store_, settings_, observation_, GetGauges().OHumidLoc, x(), y());
+        saved = true;
+    });
+    if (saved)
+        end_(0);
 }
 
 void GaugeWindow::Panel3Clic() {
@@ -249,6 +255,10 @@ void GaugeWindow::ApplyDisplayMode() {
 void GaugeWindow::ShowFtpSettings() {
     if (ftpSettings_ != nullptr)
         ftpSettings_->show();
+}
+
+void GaugeWindow::ShowError(const std::string& message) {
+    messages_.ShowMessage(message);
 }
 
 void GaugeWindow::PresentFrame() {
@@ -329,11 +339,6 @@ void GaugeWindow::FormClose() {
     if (ftpSettings_ != nullptr)
         ftpSettings_->hide();
     end_(0);
-}
-
-void GaugeWindow::SaveSettings() {
-    settings_.FLeft = static_cast<std::int16_t>(x());
-    settings_.FTop = static_cast<std::int16_t>(y());
 }
 
 void GaugeWindow::AbortCycle() {

@@ -13,6 +13,7 @@
 #include "observation/ReportDecoder.h"
 #include "observation/UpdateCycle.h"
 #include "settings/Settings.h"
+#include "settings/SettingsStore.h"
 #include "settings/qt/OptionsDialog.h"
 
 #include <QPoint>
@@ -40,21 +41,22 @@ using ProgramEnd = std::function<void(int exitCode)>;
 class GaugeWindow final : public QWidget, public OptionsHost, public FramePresenter {
     Q_OBJECT
 public:
-    /// FormCreate: builds every component and places the window at FLeft, FTop. Ending the
-    /// program (exit button, close) goes through `end`.
-    GaugeWindow(Settings& settings, Observation& observation, ProgramEnd end);
+    /// FormCreate: builds every component, loads FLeft and FTop from `store` and places the
+    /// window there. Ending the program (exit button, close) goes through `end`.
+    GaugeWindow(SettingsStore& store, Settings& settings, Observation& observation, ProgramEnd end);
     ~GaugeWindow() override;
 
     /// Connects the dialogs, which are created after the window: the report box, the proxy port.
     void AttachDialogs(OptionsDialog& options, FtpSettingsDialog& ftpSettings);
 
-    /// The start-up on the first activation (later ones do nothing): skin, region, lamps, the
-    /// first drawing, the timer and, with RunOnStart, one cycle.
+    /// The start-up on the first activation (later ones do nothing): the rest of the settings,
+    /// skin, region, lamps, the first drawing, the timer and, with RunOnStart, one cycle.
     void FormActivate();
     /// The update cycle, unless one is running already (then nothing happens). Errors are shown
     /// as messages; the window stays open.
     void Button1Click();
-    /// Saves and ends the program with code 0; during a cycle, first ends the cycle.
+    /// Saves every setting and ends the program with code 0; during a cycle, first ends the
+    /// cycle. A failed save is shown and the program goes on.
     void Button3Click();
     /// Shows the options dialog without waiting for it.
     void Panel3Clic();
@@ -80,6 +82,7 @@ public:
     void SetUpdateInterval(int milliseconds) override;
     void ApplyDisplayMode() override;
     void ShowFtpSettings() override;
+    void ShowError(const std::string& message) override;
     // FramePresenter: one sweep frame on the current face, painted at once.
     void PresentFrame() override;
 
@@ -112,7 +115,6 @@ private:
     void Timer1Timer();
     void FormCloseQuery();
     void FormClose();
-    void SaveSettings();
     void AbortCycle();
     void FinishDeferredEnd();
     void ShowSkin();
@@ -120,6 +122,7 @@ private:
     void RebuildFace();
     CycleSettings CurrentCycleSettings() const;
 
+    SettingsStore& store_;
     Settings& settings_;
     Observation& observation_;
     ProgramEnd end_;

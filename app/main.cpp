@@ -1,5 +1,6 @@
 // stormbell: the desktop weather gauge.
 #include "app/GaugeProgram.h"
+#include "settings/qt/QtSettingsStore.h"
 
 #include <QApplication>
 
@@ -7,7 +8,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     // The task bar shows the window's title (the status line) followed by this name.
     QGuiApplication::setApplicationDisplayName("Stormbell");
-    stormbell::GaugeProgram program([](int exitCode) { QCoreApplication::exit(exitCode); });
+    stormbell::QtSettingsStore store;
+    stormbell::GaugeProgram program(store, [](int exitCode) { QCoreApplication::exit(exitCode); });
     program.window.show();
     return QApplication::exec();
 }
