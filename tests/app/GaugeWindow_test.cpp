@@ -79,6 +79,10 @@ struct DragCase {
     QPoint expected;
 };
 
+void PrintTo(const DragCase& c, std::ostream* out) {
+    *out << c.what;
+}
+
 class DragTest : public GaugeFixture, public ::testing::WithParamInterface<DragCase> {};
 
 TEST_P(DragTest, MovesByThePointersTravel) {
