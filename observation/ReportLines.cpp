@@ -4,14 +4,8 @@ namespace stormbell {
 
 namespace {
 
-constexpr std::size_t kMiB = 1024 * 1024;
-
-std::string TooLargeMessage(std::optional<std::size_t> size, std::size_t limit) {
-    std::string message = "The report is larger than ";
-    if (limit % kMiB == 0)
-        message += std::to_string(limit / kMiB) + " MiB";
-    else
-        message += std::to_string(limit) + " bytes";
+std::string TooLargeMessage(std::optional<std::size_t> size) {
+    std::string message = "The report is larger than 1 MiB";
     if (size)
         message += " (" + std::to_string(*size) + " bytes)";
     return message + "; it was not decoded";
@@ -28,12 +22,12 @@ std::size_t LineEndLength(std::string_view text, std::size_t i) {
 
 } // namespace
 
-EReportTooLarge::EReportTooLarge(std::optional<std::size_t> size, std::size_t limit)
-    : std::runtime_error(TooLargeMessage(size, limit)) {}
+EReportTooLarge::EReportTooLarge(std::optional<std::size_t> size)
+    : std::runtime_error(TooLargeMessage(size)) {}
 
-void CheckReportSize(std::size_t size, std::size_t limit) {
-    if (size > limit)
-        throw EReportTooLarge(size, limit);
+void CheckReportSize(std::size_t size) {
+    if (size > kMaxReportBytes)
+        throw EReportTooLarge(size);
 }
 
 std::vector<std::string> SplitReportLines(std::string_view text) {

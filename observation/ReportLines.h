@@ -15,15 +15,15 @@ namespace stormbell {
 /// splitting and decoding tied to the report rather than to what a server or a file offers.
 inline constexpr std::size_t kMaxReportBytes = 1024 * 1024;
 
-/// A report larger than its limit, refused before it was split or decoded.
+/// A report larger than kMaxReportBytes, refused before it was split or decoded.
 class EReportTooLarge : public std::runtime_error {
 public:
     /// `size` is the report's size in bytes when it is known.
-    EReportTooLarge(std::optional<std::size_t> size, std::size_t limit = kMaxReportBytes);
+    explicit EReportTooLarge(std::optional<std::size_t> size);
 };
 
-/// Throws EReportTooLarge when `size` is above `limit`.
-void CheckReportSize(std::size_t size, std::size_t limit = kMaxReportBytes);
+/// Throws EReportTooLarge when `size` is above kMaxReportBytes.
+void CheckReportSize(std::size_t size);
 
 /// Splits `text` at CR LF, LF or lone CR. A final line end does not start another line, so
 /// "a\r\nb\r\n" gives {"a", "b"} and "" gives no lines. Costs one string per line and nothing

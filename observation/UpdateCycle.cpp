@@ -20,6 +20,18 @@ UpdateCycle::UpdateCycle(
       breakOut_(std::move(breakOut)) {}
 
 bool UpdateCycle::Button1Click(const CycleSettings& settings) {
+    const bool fetched = Fetch(settings, [this](const MemoryStream& report) {
+        // Refused before the box sees it: showing the text would split it into lines after all.
+        CheckReportSize(report.Size());
+        reportBox_.LoadReport(std::string(report.Data(), report.Size()));
+    });
+    if (fetched)
+        breakOut_(reportBox_.Lines(), settings.LogIt);
+    return fetched;
+}
+
+bool UpdateCycle::Fetch(const CycleSettings& settings,
+                        const std::function<void(const MemoryStream& report)>& deliver) {
     fetchError_ = nullptr;
     lamps_.SetLampState(LampState::Busy);
     status_.SetStatus(kAccessingData);
@@ -36,13 +48,9 @@ bool UpdateCycle::Button1Click(const CycleSettings& settings) {
     }
     client_.URI = settings.OCityStr;
     runner_.Run([this] { client_.Download(); });
-    const MemoryStream& report = client_.Stream();
-    // Refused before the box sees it: showing the text would split it into lines after all.
-    CheckReportSize(report.Size(), MaxReportSize);
-    reportBox_.LoadReport(std::string(report.Data(), report.Size()));
+    deliver(client_.Stream());
     runner_.Run([this] { client_.Logout(); });
     lamps_.SetLampState(LampState::Fetched);
-    breakOut_(reportBox_.Lines(), settings.LogIt);
     return true;
 }
 

@@ -66,17 +66,19 @@ public:
                 std::function<void(const std::vector<std::string>& lines, bool logIt)> breakOut);
 
     /// One cycle. A failed Login or ChangeDir (the ETcpIpError family) lights the red lamp and
-    /// returns false; any other error leaves through here with the lamps Busy, among them
-    /// EReportTooLarge for a download above MaxReportSize, which leaves the report box as it
-    /// was. True when the report was fetched and decoded.
+    /// returns false; any other error leaves through here, with the lamps still Busy when it
+    /// comes before the decoder. A download above kMaxReportBytes throws EReportTooLarge and
+    /// leaves the report box as it was. True when the report was fetched and decoded.
     bool Button1Click(const CycleSettings& settings);
+
+    /// The cycle up to the green lamp going dark, handing the downloaded bytes to `deliver`
+    /// (before Logout, where the cycle loads the report box) instead of showing and decoding
+    /// them; only the client's MaxDownloadSize bounds their size. Fails as Button1Click.
+    bool Fetch(const CycleSettings& settings,
+               const std::function<void(const MemoryStream& report)>& deliver);
 
     /// The error that made the last cycle return false; null after any other cycle.
     std::exception_ptr FetchError() const { return fetchError_; }
-
-    /// Largest report a cycle puts into the report box and decodes; a caller that only passes
-    /// the bytes on may raise it up to the client's MaxDownloadSize.
-    std::size_t MaxReportSize = kMaxReportBytes;
 
 private:
     TFTP& client_;

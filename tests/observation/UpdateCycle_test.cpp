@@ -12,6 +12,7 @@
 #include "net/TcpIpErrors.h"
 #include "observation/ReportLines.h"
 #include "tests/net/FakeFtpServer.h"
+#include "tests/support/Thrown.h"
 
 namespace stormbell {
 namespace {
@@ -20,99 +21,52 @@ using ::testing::ElementsAre;
 using ::testing::ElementsAreArray;
 using Journal = std::vector<std::string>;
 
-const char* Name(LampState state) {
-    switch (state) {
-    case LampState::Idle:
-        return "Idle";
-    case LampState::Busy:
-        return "Busy";
-    case LampState::Failed:
-        return "Failed";
-    case LampState::Fetched:
-        return "Fetched";
-    }
-    return "?";
-}
-
-// Every fake writes what happens to it into one journal, so the order is checked too.
-class JournalLamps final : public Lamps {
-public:
-    explicit JournalLamps(Journal& journal) : journal_(journal) {}
-    void SetLampState(LampState state) override { journal_.push_back(Name(state)); }
-
-private:
-    Journal& journal_;
-};
-
-class JournalStatus final : public StatusLine {
-public:
-    explicit JournalStatus(Journal& journal) : journal_(journal) {}
-    void SetStatus(const std::string& text) override { journal_.push_back("title " + text); }
-
-private:
-    Journal& journal_;
-};
-
-class JournalBox final : public ReportBox {
-public:
-    explicit JournalBox(Journal& journal) : journal_(journal) {}
-    void LoadReport(const std::string& bytes) override {
-        journal_.push_back("box");
-        lines_ = SplitReportLines(bytes);
-    }
-    std::vector<std::string> Lines() const override { return lines_; }
-
-private:
-    Journal& journal_;
-    std::vector<std::string> lines_ = {"previous report"};
-};
-
-// Stands in for the client's blocking operations: operation N (1-based) throws what `fail`
-// throws; the others are skipped unless `runOperations`, so the client never reaches a server.
-class ScriptedRunner final : public BlockingRunner {
-public:
-    ScriptedRunner(Journal& journal, int failAt, std::function<void()> fail)
-        : journal_(journal), failAt_(failAt), fail_(std::move(fail)) {}
-    void Run(const std::function<void()>& operation) override {
-        journal_.push_back("run");
-        if (++count_ == failAt_)
-            fail_();
-        if (runOperations)
-            operation();
-    }
-    bool runOperations = false;
-
-private:
-    Journal& journal_;
-    int count_ = 0;
-    int failAt_;
-    std::function<void()> fail_;
-};
-
-struct Rig {
+// The window's side of the cycle in one fake: lamps, title, report box and a runner. Every
+// call goes into one journal, so the order is checked too. Blocking operation N (1-based)
+// throws what `fail` throws; the others are skipped unless `runOperations`, so that the client
+// reaches no server and Download leaves what Serve put into its stream.
+struct Rig final : Lamps, StatusLine, ReportBox, BlockingRunner {
     explicit Rig(int failAt = 0, std::function<void()> fail = {})
-        : lamps(journal), status(journal), box(journal), runner(journal, failAt, std::move(fail)),
-          cycle(client, lamps, status, box, runner,
+        : failAt(failAt), fail(std::move(fail)),
+          cycle(client, *this, *this, *this, *this,
                 [this](const std::vector<std::string>& lines, bool logIt) {
-                    journal.push_back("breakOut" + std::string(logIt ? " logging" : ""));
+                    journal.push_back(logIt ? "breakOut logging" : "breakOut");
                     decoded = lines;
                     if (breakOutFails)
                         throw std::runtime_error("'five' is not a valid floating point value");
                 }) {}
-    // What Download would leave in the client: the stream, rewound.
+    void SetLampState(LampState state) override {
+        static const char* const names[] = {"Idle", "Busy", "Failed", "Fetched"};
+        journal.push_back(names[static_cast<int>(state)]);
+    }
+    void SetStatus(const std::string& text) override { journal.push_back("title " + text); }
+    void LoadReport(const std::string& bytes) override {
+        journal.push_back("box");
+        lines = SplitReportLines(bytes);
+    }
+    std::vector<std::string> Lines() const override { return lines; }
+    void Run(const std::function<void()>& operation) override {
+        journal.push_back("run");
+        if (++runs == failAt)
+            fail();
+        if (runOperations)
+            operation();
+    }
     void Serve(const std::string& report) {
         client.Stream().Write(report.data(), report.size());
         client.Stream().Seek(0);
     }
+
     Journal journal;
-    TFTP client;
-    JournalLamps lamps;
-    JournalStatus status;
-    JournalBox box;
-    ScriptedRunner runner;
-    UpdateCycle cycle;
+    std::vector<std::string> lines = {"previous report"};
     std::vector<std::string> decoded;
+    int runs = 0;
+    int failAt;
+    std::function<void()> fail;
+    bool runOperations = false;
     bool breakOutFails = false;
+    TFTP client;
+    UpdateCycle cycle;
 };
 
 CycleSettings Kjln() {
@@ -129,8 +83,12 @@ const Journal kFetched = {
 TEST(UpdateCycleTest, FetchesShowsLogsOutAndDecodesInThatOrder) {
     Rig rig;
     rig.Serve("Station (KJLN)\r\nWind: Calm:0\r\n");
-    EXPECT_TRUE(rig.cycle.Button1Click(Kjln()));
-    EXPECT_EQ(rig.journal, kFetched);
+    CycleSettings settings = Kjln();
+    settings.LogIt = true;
+    EXPECT_TRUE(rig.cycle.Button1Click(settings));
+    Journal expected = kFetched;
+    expected.back() = "breakOut logging";
+    EXPECT_EQ(rig.journal, expected);
     EXPECT_THAT(rig.decoded, ElementsAre("Station (KJLN)", "Wind: Calm:0"));
     EXPECT_EQ(rig.client.URI, "KJLN.TXT");
     EXPECT_FALSE(rig.cycle.FetchError());
@@ -160,15 +118,6 @@ TEST(UpdateCycleTest, PortAndMarkedHostNameComeFromTheSettings) {
     }
 }
 
-TEST(UpdateCycleTest, LoggingFollowsTheSetting) {
-    Rig rig;
-    rig.Serve("report\r\n");
-    CycleSettings settings = Kjln();
-    settings.LogIt = true;
-    rig.cycle.Button1Click(settings);
-    EXPECT_EQ(rig.journal.back(), "breakOut logging");
-}
-
 TEST(UpdateCycleTest, AFailedLoginOrChangeDirLightsTheRedLampAndEndsTheCycle) {
     const Journal afterLogin = {"Busy", "title Accessing data", "run", "Failed"};
     const Journal afterChangeDir = {"Busy", "title Accessing data", "run", "run", "Failed"};
@@ -191,7 +140,7 @@ TEST(UpdateCycleTest, AFailedLoginOrChangeDirLightsTheRedLampAndEndsTheCycle) {
         rig.Serve("report\r\n");
         EXPECT_FALSE(rig.cycle.Button1Click(Kjln())) << c.name;
         EXPECT_EQ(rig.journal, c.journal) << c.name;
-        EXPECT_THAT(rig.box.Lines(), ElementsAre("previous report")) << c.name;
+        EXPECT_THAT(rig.lines, ElementsAre("previous report")) << c.name;
         EXPECT_THROW(std::rethrow_exception(rig.cycle.FetchError()), ETcpIpError) << c.name;
     }
 }
@@ -227,32 +176,37 @@ TEST(UpdateCycleTest, OtherErrorsLeaveTheCycleWithTheGreenLampLit) {
         rig.Serve("report\r\n");
         EXPECT_ANY_THROW(rig.cycle.Button1Click(Kjln())) << c.name;
         EXPECT_EQ(rig.journal, c.journal) << c.name;
-        EXPECT_EQ(rig.box.Lines().front(), c.boxLoaded ? "report" : "previous report") << c.name;
+        EXPECT_EQ(rig.lines.front(), c.boxLoaded ? "report" : "previous report") << c.name;
     }
 }
 
 TEST(UpdateCycleTest, AReportOverTheLimitIsNeitherShownNorDecoded) {
-    struct Case {
-        std::size_t size;
-        bool refused;
-    } cases[] = {{kMaxReportBytes, false}, {kMaxReportBytes + 1, true}};
-    for (const auto& c : cases) {
-        Rig rig;
-        rig.Serve(std::string(c.size, '\n'));
-        if (!c.refused) {
-            EXPECT_TRUE(rig.cycle.Button1Click(Kjln()));
-            continue;
-        }
-        try {
-            rig.cycle.Button1Click(Kjln());
-            ADD_FAILURE() << "a report of " << c.size << " bytes was accepted";
-        } catch (const EReportTooLarge& error) {
-            EXPECT_STREQ(error.what(),
-                         "The report is larger than 1 MiB (1048577 bytes); it was not decoded");
-        }
-        EXPECT_EQ(rig.journal, Journal({"Busy", "title Accessing data", "run", "run", "run"}));
-        EXPECT_THAT(rig.box.Lines(), ElementsAre("previous report"));
-    }
+    Rig atLimit;
+    atLimit.Serve(std::string(kMaxReportBytes, '\n'));
+    EXPECT_TRUE(atLimit.cycle.Button1Click(Kjln()));
+    Rig over;
+    over.Serve(std::string(kMaxReportBytes + 1, '\n'));
+    const auto error = Thrown<EReportTooLarge>([&] { over.cycle.Button1Click(Kjln()); });
+    ASSERT_TRUE(error) << "accepted";
+    EXPECT_STREQ(error->what(),
+                 "The report is larger than 1 MiB (1048577 bytes); it was not decoded");
+    EXPECT_EQ(over.journal, Journal({"Busy", "title Accessing data", "run", "run", "run"}));
+    EXPECT_THAT(over.lines, ElementsAre("previous report"));
+}
+
+TEST(UpdateCycleTest, FetchHandsOnTheBytesWithoutShowingOrDecodingThem) {
+    Rig rig;
+    const std::string large(kMaxReportBytes + 1, 'x');
+    rig.Serve(large);
+    std::string delivered;
+    EXPECT_TRUE(rig.cycle.Fetch(Kjln(), [&](const MemoryStream& report) {
+        rig.journal.push_back("deliver");
+        delivered.assign(report.Data(), report.Size());
+    }));
+    EXPECT_EQ(rig.journal, Journal({"Busy", "title Accessing data", "run", "run", "run", "deliver",
+                                    "run", "Fetched"}));
+    EXPECT_EQ(delivered, large);
+    EXPECT_THAT(rig.lines, ElementsAre("previous report"));
 }
 
 // The real client against a scripted server: the dialogue one cycle speaks.
@@ -270,7 +224,7 @@ TEST(UpdateCycleTest, SpeaksTheGaugesDialogueWithTheServer) {
         s.Answer("221 Goodbye");
     });
     Rig rig;
-    rig.runner.runOperations = true;
+    rig.runOperations = true;
     rig.client.IdleTimeout = 5000;
     CycleSettings settings = Kjln();
     settings.Host = "127.0.0.1";

@@ -1,8 +1,10 @@
+#include <filesystem>
 #include <sstream>
 
 #include <gtest/gtest.h>
 
 #include "observation/ReportLines.h"
+#include "tests/observation/TempDir.h"
 #include "tools/cli/Commands.h"
 
 namespace stormbell {
@@ -64,11 +66,39 @@ TEST(DecodeCommandTest, FailuresPrintAnErrorLineAndTheRestGoesOn) {
     }
 }
 
-TEST(DecodeCommandTest, NoFileIsAUsageError) {
-    const Outcome run = Decode({});
-    EXPECT_EQ(run.status, 2);
-    EXPECT_TRUE(run.lines.empty());
-    EXPECT_FALSE(run.errors.empty());
+TEST(DecodeCommandTest, UsageErrors) {
+    for (const auto& args : {std::vector<std::string>{}, {"--log"}, {"--bogus", "x"}}) {
+        const Outcome run = Decode(args);
+        EXPECT_EQ(run.status, 2);
+        EXPECT_TRUE(run.lines.empty());
+        EXPECT_FALSE(run.errors.empty());
+    }
+}
+
+TEST(DecodeCommandTest, LogAppendsEachReportToTheLogInTheCurrentDirectory) {
+    const std::string report = "Wind: Calm:0\r\nTemperature: 55 F (13 C)\r\n";
+    const auto before = std::filesystem::current_path();
+    testing::TempDir dir;
+    std::filesystem::current_path(dir.Path());
+    testing::WriteFile("r.txt", report);
+    const Outcome plain = Decode({"r.txt"});
+    const bool loggedWithout = std::filesystem::exists("METAR.LOG");
+    const Outcome logged = Decode({"--log", "r.txt", "r.txt"});
+    const std::string log = testing::ReadFile("METAR.LOG");
+    std::filesystem::current_path(before);
+    EXPECT_EQ(plain.status, 0);
+    EXPECT_FALSE(loggedWithout);
+    EXPECT_EQ(logged.status, 0);
+    EXPECT_EQ(log, report + "\r\n" + report + "\r\n");
+}
+
+TEST(DecodeCommandTest, AFailedWriteOfTheOutputEndsWithAMessageAndStatus1) {
+    std::istringstream in;
+    std::ostream out(nullptr);
+    std::ostringstream err;
+    EXPECT_EQ(RunDecode({Reports + "CYVR.TXT"}, in, out, err), 1);
+    EXPECT_TRUE(Has(err.str(), "stormbell-cli decode: the output could not be written"))
+        << err.str();
 }
 
 } // namespace

@@ -9,18 +9,26 @@
 
 namespace stormbell {
 
-/// `decode FILE...`: decodes each report in turn from the fresh-store state, one JSON line each.
+/// `decode [--log] FILE...`: decodes each report in turn from the fresh-store state, one JSON
+/// line each; with --log each report is first appended to METAR.LOG in the current directory.
+/// A file that cannot be read or is larger than 1 MiB gives an error line and the batch goes
+/// on; any failure gives 1, a usage error 2.
 int RunDecode(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
               std::ostream& err);
 
-/// `fetch [--host H] [--port N] [--dir D] [--active] [--decode] STATION`: downloads
-/// STATION.TXT anonymously and writes it (or with --decode its JSON) to `out`. Network errors go
-/// to `err` with their code and give 1; a usage error gives 2.
+/// `fetch [--host H] [--port N] [--dir D] [--active] [--decode] STATION`: runs the gauge's
+/// update cycle for STATION.TXT and writes the report (or with --decode its JSON) to `out`.
+/// Network errors and a report too large to decode go to `err` and give 1; a usage error 2.
 int RunFetch(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
-/// Decodes one report into `observation` and sweeps without pauses or logging, then writes
-/// one JSON line: the record with "frames", or {"error": ...} for a conversion error (the
-/// state the report left carries on). Returns whether the report decoded.
-bool DecodeAndPrint(const std::string& reportText, Observation& observation, std::ostream& out);
+/// Decodes one report's lines into `observation` and sweeps without pauses, logging when
+/// `logIt`, then writes one JSON line: the record with the station, the time observed and
+/// "frames", or {"error": ...} for a conversion or log file error (the state the report left
+/// carries on). Returns whether the report decoded.
+bool DecodeAndPrint(const std::vector<std::string>& lines, Observation& observation, bool logIt,
+                    std::ostream& out);
+
+/// Flushes `out`; when any write to it failed, says so on `err` and gives 1, else `status`.
+int EndOutput(std::ostream& out, std::ostream& err, const char* command, int status);
 
 } // namespace stormbell

@@ -1,73 +1,92 @@
 // `stormbell-cli decode`: the decoder and a headless sweep over report files.
 #include <cerrno>
-#include <fstream>
-#include <iterator>
-#include <sstream>
-#include <system_error>
+#include <cstring>
 
+#include "observation/ObservationTime.h"
 #include "observation/ReportDecoder.h"
+#include "observation/ReportHeader.h"
 #include "observation/ReportLines.h"
 #include "platform/TextConvert.h"
 #include "tools/cli/Commands.h"
 #include "tools/cli/Headless.h"
 #include "tools/cli/ObservationJson.h"
+#include "tools/cli/ReportFile.h"
 
 namespace stormbell {
 
 namespace {
 
-std::string ReadAll(std::istream& in) {
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
+constexpr const char* kDecodeUsage = "usage: stormbell-cli decode [--log] FILE...\n";
+constexpr const char* kStandardInput = "standard input";
 
 } // namespace
 
-bool DecodeAndPrint(const std::string& reportText, Observation& observation, std::ostream& out) {
+bool DecodeAndPrint(const std::vector<std::string>& lines, Observation& observation, bool logIt,
+                    std::ostream& out) {
     NoFrames frames;
     NoPause pause;
     NoStatus status;
     StderrMessages messages;
     ReportDecoder decoder(observation, frames, pause, status, messages, ".");
     try {
-        decoder.BreakOut(SplitReportLines(reportText), false);
+        decoder.BreakOut(lines, logIt);
     } catch (const EConvertError& error) {
         WriteErrorJson(out, error.what());
         return false;
+    } catch (const ELogFileError& error) {
+        WriteErrorJson(out, error.what());
+        return false;
     }
-    WriteObservationJson(out, observation, decoder.LastSweepFrames());
+    const auto header = lines.empty() ? std::nullopt : ParseReportHeader(lines[0]);
+    const auto observed = lines.size() < 2 ? std::nullopt : ParseObservationTime(lines[1]);
+    WriteObservationJson(out, observation, header, observed, decoder.LastSweepFrames());
     return true;
+}
+
+int EndOutput(std::ostream& out, std::ostream& err, const char* command, int status) {
+    errno = 0;
+    out.flush();
+    if (out)
+        return status;
+    err << "stormbell-cli " << command << ": the output could not be written";
+    if (errno != 0)
+        err << ": " << std::strerror(errno);
+    err << '\n';
+    return 1;
 }
 
 int RunDecode(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
               std::ostream& err) {
-    if (args.empty()) {
-        err << "stormbell-cli decode: no report file given\n";
+    bool logIt = false;
+    std::vector<std::string> names;
+    for (const auto& arg : args) {
+        if (arg == "--log") {
+            logIt = true;
+        } else if (arg.starts_with("--")) {
+            err << kDecodeUsage;
+            return 2;
+        } else {
+            names.push_back(arg);
+        }
+    }
+    if (names.empty()) {
+        err << "stormbell-cli decode: no report file given\n" << kDecodeUsage;
         return 2;
     }
     Observation observation = FreshStoreObservation();
     bool allDecoded = true;
-    for (const auto& name : args) {
+    for (const auto& name : names) {
         std::string text;
-        if (name == "-") {
-            text = ReadAll(in);
-        } else {
-            std::ifstream file(name, std::ios::binary);
-            if (!file) {
-                const std::string reason = std::generic_category().message(errno);
-                WriteErrorJson(out, "Cannot open " + name + ": " + reason);
-                allDecoded = false;
-                continue;
-            }
-            text = ReadAll(file);
-            if (file.bad()) {
-                WriteErrorJson(out, "Cannot read " + name);
-                allDecoded = false;
-                continue;
-            }
+        try {
+            text = name == "-" ? ReadReportStream(in, kStandardInput) : ReadReportFile(name);
+        } catch (const EReportFileError& error) {
+            WriteErrorJson(out, error.what());
+            allDecoded = false;
+            continue;
         }
-        allDecoded = DecodeAndPrint(text, observation, out) && allDecoded;
+        allDecoded = DecodeAndPrint(SplitReportLines(text), observation, logIt, out) && allDecoded;
     }
-    return allDecoded ? 0 : 1;
+    return EndOutput(out, err, "decode", allDecoded ? 0 : 1);
 }
 
 } // namespace stormbell

@@ -1,39 +1,43 @@
-// `stormbell-cli fetch`: one station's report from the weather service's FTP server, the way
-// the gauge fetches it (anonymous login, change of directory, download into memory).
+// `stormbell-cli fetch`: one station's report through the gauge's own update cycle.
 #include <optional>
 
 #include "net/Ftp.h"
+#include "observation/ReportLines.h"
+#include "observation/UpdateCycle.h"
 #include "platform/TextConvert.h"
+#include "settings/Settings.h"
 #include "tools/cli/Commands.h"
+#include "tools/cli/Headless.h"
+#include "tools/cli/TextEscapes.h"
 
 namespace stormbell {
 
 namespace {
 
-constexpr const char* DefaultHost = "tgftp.nws.noaa.gov";
-constexpr std::int32_t DefaultPort = 21;
-constexpr const char* DefaultDirectory = "data/observations/metar/decoded";
-constexpr const char* AnonymousUser = "anonymous";
-constexpr const char* AnonymousPassword = "gauge@stormbell.home";
-constexpr const char* ReportExtension = ".TXT";
+// What the gauge logs in with (the window sets the same on its client at start).
+constexpr const char* kAnonymousUser = "anonymous";
+constexpr const char* kAnonymousPassword = "gauge@stormbell.home";
+constexpr const char* kReportExtension = ".TXT";
 // Reports are small, but the tool also serves scripts and benchmarks fetching large files,
 // where the gauge's 4 KiB blocks would cost a system call or two per 4 KiB.
-constexpr std::size_t BulkBlockSize = 64 * 1024;
-constexpr const char* FetchUsage =
+constexpr std::size_t kBulkBlockSize = 64 * 1024;
+constexpr const char* kFetchUsage =
     "usage: stormbell-cli fetch [--host H] [--port N] [--dir D] [--active] [--decode] STATION\n";
+constexpr const char* kPrefix = "stormbell-cli fetch: ";
 
 struct FetchOptions {
-    std::string Host = DefaultHost;
-    std::int32_t Port = DefaultPort;
-    std::string Directory = DefaultDirectory;
+    CycleSettings cycle;
     bool Active = false;
     bool Decode = false;
-    std::string Station;
 };
 
-// Nothing on a usage error.
+// Nothing on a usage error. A port given is used as the FTP dialog's port with UseProxy on.
 std::optional<FetchOptions> ParseOptions(const std::vector<std::string>& args) {
+    const Settings defaults;
     FetchOptions options;
+    options.cycle.Host = defaults.Host;
+    options.cycle.Direct1 = defaults.Direct1;
+    std::string station;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         const bool hasValue = i + 1 < args.size();
@@ -42,23 +46,47 @@ std::optional<FetchOptions> ParseOptions(const std::vector<std::string>& args) {
         } else if (arg == "--decode") {
             options.Decode = true;
         } else if (arg == "--host" && hasValue) {
-            options.Host = args[++i];
+            options.cycle.Host = args[++i];
         } else if (arg == "--dir" && hasValue) {
-            options.Directory = args[++i];
+            options.cycle.Direct1 = args[++i];
         } else if (arg == "--port" && hasValue) {
             const auto port = TryStrToInt(args[++i]);
             if (!port || *port < 0 || *port > 65535)
                 return std::nullopt;
-            options.Port = *port;
-        } else if (arg.starts_with("--") || !options.Station.empty()) {
+            options.cycle.UseProxy = true;
+            options.cycle.ProxyPort = *port;
+        } else if (arg.starts_with("--") || !station.empty()) {
             return std::nullopt;
         } else {
-            options.Station = arg;
+            station = arg;
         }
     }
-    if (options.Station.empty())
+    if (station.empty())
         return std::nullopt;
+    options.cycle.OCityStr = station + kReportExtension;
     return options;
+}
+
+// Holds the report for the decoder.
+class TextReportBox final : public ReportBox {
+public:
+    void LoadReport(const std::string& bytes) override { text_ = bytes; }
+    std::vector<std::string> Lines() const override { return SplitReportLines(text_); }
+
+private:
+    std::string text_;
+};
+
+// Without --decode the report is passed on as it came; a failed Login or ChangeDir is raised
+// again so that its reason is told.
+void RunCycle(UpdateCycle& cycle, const FetchOptions& options, std::ostream& out) {
+    const bool fetched = options.Decode
+                             ? cycle.Button1Click(options.cycle)
+                             : cycle.Fetch(options.cycle, [&](const MemoryStream& r) {
+                                   out.write(r.Data(), static_cast<std::streamsize>(r.Size()));
+                               });
+    if (!fetched)
+        std::rethrow_exception(cycle.FetchError());
 }
 
 } // namespace
@@ -66,40 +94,40 @@ std::optional<FetchOptions> ParseOptions(const std::vector<std::string>& args) {
 int RunFetch(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     const auto options = ParseOptions(args);
     if (!options) {
-        err << FetchUsage;
+        err << kFetchUsage;
         return 2;
     }
     TFTP ftp;
-    ftp.Hostname = nettexts::PortMarker + options->Host;
-    ftp.NewFTPPort = options->Port;
-    ftp.Username = AnonymousUser;
-    ftp.Password = AnonymousPassword;
+    ftp.Username = kAnonymousUser;
+    ftp.Password = kAnonymousPassword;
     ftp.Passive = !options->Active;
-    ftp.BlockSize = BulkBlockSize;
+    ftp.BlockSize = kBulkBlockSize;
+    NoLamps lamps;
+    NoStatus status;
+    TextReportBox box;
+    DirectRunner runner;
+    bool decoded = true;
+    UpdateCycle cycle(ftp, lamps, status, box, runner,
+                      [&](const std::vector<std::string>& lines, bool) {
+                          Observation observation = FreshStoreObservation();
+                          decoded = DecodeAndPrint(lines, observation, false, out);
+                      });
     try {
-        ftp.Login();
-        ftp.ChangeDir(options->Directory);
-        ftp.URI = options->Station + ReportExtension;
-        ftp.Download();
-        ftp.Logout();
+        RunCycle(cycle, *options, out);
     } catch (const EProtocolError& error) {
-        err << "stormbell-cli fetch: " << error.what() << " (code " << error.ErrorCode << ")\n";
+        err << kPrefix << ErrorText(error.what()) << " (code " << error.ErrorCode << ")\n";
         return 1;
     } catch (const ESocketError& error) {
-        err << "stormbell-cli fetch: " << error.what() << " (code " << error.ErrorCode << ")\n";
+        err << kPrefix << ErrorText(error.what()) << " (code " << error.ErrorCode << ")\n";
         return 1;
     } catch (const ETcpIpError& error) {
-        err << "stormbell-cli fetch: " << error.what() << '\n';
+        err << kPrefix << ErrorText(error.what()) << '\n';
+        return 1;
+    } catch (const EReportTooLarge& error) {
+        err << kPrefix << error.what() << '\n';
         return 1;
     }
-    const MemoryStream& report = ftp.Stream();
-    if (options->Decode) {
-        Observation observation = FreshStoreObservation();
-        return DecodeAndPrint(std::string(report.Data(), report.Size()), observation, out) ? 0 : 1;
-    }
-    out.write(report.Data(), static_cast<std::streamsize>(report.Size()));
-    out.flush();
-    return out ? 0 : 1;
+    return EndOutput(out, err, "fetch", decoded ? 0 : 1);
 }
 
 } // namespace stormbell

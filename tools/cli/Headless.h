@@ -5,6 +5,7 @@
 #include <string>
 
 #include "observation/FramePresenter.h"
+#include "observation/UpdateCycle.h"
 #include "platform/MessageSink.h"
 #include "platform/Pause.h"
 #include "platform/StatusLine.h"
@@ -15,6 +16,12 @@ namespace stormbell {
 class NoFrames final : public FramePresenter {
 public:
     void PresentFrame() override {}
+};
+
+/// Shows no lamps.
+class NoLamps final : public Lamps {
+public:
+    void SetLampState(LampState) override {}
 };
 
 /// Returns at once.

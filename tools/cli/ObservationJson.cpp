@@ -3,13 +3,42 @@
 #include <cstdio>
 
 #include "platform/TextConvert.h"
+#include "tools/cli/TextEscapes.h"
 
 namespace stormbell {
 
+namespace {
+
+// JSON has no escape for a byte; one that is not UTF-8 is shown as U+FFFD.
+constexpr const char* kReplacementCharacter = "\\ufffd";
+
+std::string Iso8601(std::chrono::sys_seconds time) {
+    using namespace std::chrono;
+    const sys_days day = floor<days>(time);
+    const year_month_day date(day);
+    const hh_mm_ss clock(time - day);
+    char text[32];
+    std::snprintf(text, sizeof text, "%04d-%02u-%02uT%02d:%02d:%02dZ",
+                  static_cast<int>(date.year()), static_cast<unsigned>(date.month()),
+                  static_cast<unsigned>(date.day()), static_cast<int>(clock.hours().count()),
+                  static_cast<int>(clock.minutes().count()),
+                  static_cast<int>(clock.seconds().count()));
+    return text;
+}
+
+} // namespace
+
 void WriteJsonString(std::ostream& out, std::string_view text) {
     out << '"';
-    for (const char c : text) {
+    for (std::size_t i = 0; i < text.size();) {
+        const char c = text[i];
         const auto byte = static_cast<unsigned char>(c);
+        const std::size_t length = Utf8SequenceLength(text, i);
+        if (length == 0) {
+            out << kReplacementCharacter;
+            ++i;
+            continue;
+        }
         if (c == '"' || c == '\\') {
             out << '\\' << c;
         } else if (byte < 0x20 || byte == 0x7f) {
@@ -17,8 +46,9 @@ void WriteJsonString(std::ostream& out, std::string_view text) {
             std::snprintf(escaped, sizeof escaped, "\\u%04x", byte);
             out << escaped;
         } else {
-            out << c;
+            out << text.substr(i, length);
         }
+        i += length;
     }
     out << '"';
 }
@@ -39,9 +69,18 @@ void Field(std::ostream& out, const char* name, const std::string& value) {
     out << ", ";
 }
 
+void Field(std::ostream& out, const char* name, const std::optional<std::string>& value) {
+    if (value)
+        Field(out, name, *value);
+    else
+        out << '"' << name << "\": null, ";
+}
+
 } // namespace
 
-void WriteObservationJson(std::ostream& out, const Observation& o, long frames) {
+void WriteObservationJson(std::ostream& out, const Observation& o,
+                          const std::optional<ReportHeader>& header,
+                          std::optional<std::chrono::sys_seconds> observed, long frames) {
     out << '{';
     Field(out, "OTemp", static_cast<long long>(o.OTemp));
     Field(out, "NewTemp", static_cast<long long>(o.NewTemp));
@@ -60,6 +99,9 @@ void WriteObservationJson(std::ostream& out, const Observation& o, long frames) 
     Field(out, "TempCText", o.TempCText);
     Field(out, "DewCText", o.DewCText);
     Field(out, "DisplayMode", o.DisplayMode);
+    Field(out, "station", header ? std::optional(header->Station) : std::nullopt);
+    Field(out, "station_name", header ? std::optional(header->StationName) : std::nullopt);
+    Field(out, "observed", observed ? std::optional(Iso8601(*observed)) : std::nullopt);
     out << "\"frames\": " << frames << "}\n";
 }
 

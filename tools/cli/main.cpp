@@ -4,11 +4,12 @@
 #include <vector>
 
 #include "tools/cli/Commands.h"
+#include "tools/cli/TextEscapes.h"
 
 namespace {
 
 constexpr const char* Usage =
-    "usage: stormbell-cli decode FILE...   (- reads standard input)\n"
+    "usage: stormbell-cli decode [--log] FILE...   (- reads standard input)\n"
     "       stormbell-cli fetch [--host H] [--port N] [--dir D] [--active] [--decode] STATION\n";
 
 } // namespace
@@ -26,7 +27,7 @@ int main(int argc, char** argv) {
         if (command == "fetch")
             return stormbell::RunFetch(args, std::cout, std::cerr);
     } catch (const std::exception& error) {
-        std::cerr << "stormbell-cli: " << error.what() << '\n';
+        std::cerr << "stormbell-cli: " << stormbell::ErrorText(error.what()) << '\n';
         return 1;
     }
     std::cerr << Usage;
