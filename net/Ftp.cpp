@@ -31,6 +31,13 @@ private:
     SocketHandle FSaved;
 };
 
+// A refusal's text, or a clear word where the server gave none.
+[[noreturn]] void ThrowReplyError(const std::string& text, std::int32_t code, bool gotReply) {
+    const char* fallback = gotReply ? ErrorEmptyReply : ErrorNoReply;
+    throw EProtocolError(ProtocolFtp, text.empty() ? std::string(fallback) : text,
+                         static_cast<std::uint16_t>(code));
+}
+
 // An argument with CR or LF would smuggle a second command onto the control connection.
 void RefuseLineBreaks(const std::string& argument, const char* what) {
     if (argument.find_first_of("\r\n") != std::string::npos)
@@ -108,8 +115,11 @@ void TFTP::Download() {
     AcceptDataConnection();
     Stream().Clear();
     try {
-        while (!Eof())
-            ReceiveIntoStream();
+        {
+            const MeasuredTransfer measured(*this);
+            while (!Eof())
+                ReceiveIntoStream();
+        }
         EndOfData = false;
         ReadReply();
         CloseDataConnection();
@@ -131,10 +141,13 @@ void TFTP::Upload() {
     const std::size_t blockSize = TransferBlockSize();
     const auto buffer = std::make_unique<char[]>(blockSize);
     std::size_t count;
-    do {
-        count = Stream().Read(buffer.get(), blockSize);
-        SendBuffer(buffer.get(), count);
-    } while (count > 0);
+    {
+        const MeasuredTransfer measured(*this);
+        do {
+            count = Stream().Read(buffer.get(), blockSize);
+            SendBuffer(buffer.get(), count);
+        } while (count > 0);
+    }
     // Closing the data connection marks the end of the file for the server.
     CloseDataConnection();
     EndOfData = false;
@@ -147,25 +160,36 @@ void TFTP::SendCommand(const std::string& text) {
 }
 
 void TFTP::ReadReply() {
+    const MeasuredTransfer measured(*this);
+    std::size_t budget = MaxReplyLength;
     std::string line;
-    bool open = ReadControlLine(line);
+    bool open = ReadControlLine(line, budget);
     const auto code = TryStrToInt(Cut(line, 1, 3));
     ReplyCode = code ? *code : UnreadableReply;
     ReplyText = Cut(line, 5, ToEnd);
     if (ReplyCode >= 400)
-        throw EProtocolError(ProtocolFtp, ReplyText, static_cast<std::uint16_t>(ReplyCode));
+        ThrowReplyError(ReplyText, ReplyCode, open);
     // "220-Welcome" or " continued" ask for one more line; anything else ends the reply.
     while (open && (Find("-", line) == 4 || Find(" ", line) == 1)) {
         std::string next;
-        open = ReadControlLine(next);
+        open = ReadControlLine(next, budget);
         line = std::move(next);
     }
 }
 
-bool TFTP::ReadControlLine(std::string& line) {
+bool TFTP::ReadControlLine(std::string& line, std::size_t& replyBudget) {
     const CurrentSocket control(*this, ControlSocket);
-    ReadLine(line);
-    return !Eof();
+    const bool lineBound = MaxLineLength <= replyBudget;
+    std::size_t budget = lineBound ? MaxLineLength : replyBudget;
+    const std::size_t before = budget;
+    const LineEnd end = ReadLineWithin(line, budget);
+    replyBudget -= before - budget;
+    if (end == LineEnd::LimitReached)
+        throw ETcpIpError(
+            (lineBound ? ErrorLineTooLong : ErrorReplyTooLong) +
+            IntToStr(static_cast<long long>(lineBound ? MaxLineLength : MaxReplyLength)) +
+            ErrorOnSocketId + IntToStr(ControlSocket));
+    return end == LineEnd::Complete;
 }
 
 void TFTP::OpenDataConnection() {
@@ -182,7 +206,7 @@ void TFTP::OpenPassiveConnection() {
     SendCommand("PASV\r\n");
     ReadReply();
     if (ReplyCode != 227)
-        throw EProtocolError(ProtocolFtp, ReplyText, static_cast<std::uint16_t>(ReplyCode));
+        ThrowReplyError(ReplyText, ReplyCode, true);
     std::string numbers = Cut(ReplyText, Find("(", ReplyText) + 1, ToEnd);
     numbers = Cut(numbers, 1, Find(")", numbers) - 1);
     const std::string rest = Cut(numbers, PosN(",", numbers, 4) + 1, ToEnd);
@@ -218,8 +242,13 @@ void TFTP::OpenActiveListener() {
 void TFTP::AcceptDataConnection() {
     if (Passive)
         return;
+    // As for PASV, only the server may connect: a stranger that is quicker must not get to
+    // feed the transfer its own data.
+    SocketEndpoint server;
+    const std::uint32_t serverAddress =
+        PeerOfSocket(ControlSocket, server) ? server.Address : RemoteAddress;
     SocketEndpoint peer;
-    const SocketHandle accepted = AcceptConnection(Socket, peer);
+    const SocketHandle accepted = AcceptConnection(Socket, peer, serverAddress);
     if (accepted == NoSocketHandle)
         return;
     CloseSocket(Socket);

@@ -1,7 +1,15 @@
 // TFTP: a small FTP client on TTcpIp. One control connection per session, one data connection
 // per transfer (passive or active), binary type, files fetched into and stored from Stream.
+//
+// No server can hold an operation for ever (see TTcpIp for the limits). At the defaults
+// (connect 15 s, silence 30 s, 1024 bytes a second over 30 s, replies of 64 KiB) each step
+// ends in bounded time: a connect or an accept within 15 s (the system's name lookup aside), the
+// send of a command within 30 s, a reply, all its lines together, within 90 s, and the data of a
+// transfer of N bytes (N at most MaxDownloadSize) within 30 s x (1 + N / 30 KiB). Login (a
+// connect, 3 commands, 4 replies) thus ends within 465 s and ChangeDir within 120 s.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -32,9 +40,10 @@ public:
 
     /// CWD `directory`; throws EProtocolError on refusal or when it holds CR or LF.
     void ChangeDir(const std::string& directory);
-    /// Retrieves URI into Stream and rewinds it; nothing happens for an empty URI. Throws
-    /// EProtocolError on refusal (Stream unchanged), ETcpIpError past MaxDownloadSize or on a
-    /// time-out, ESocketError when active mode cannot listen.
+    /// Retrieves URI into Stream and rewinds it; nothing happens for an empty URI. In active mode
+    /// only a data connection from the server's address is taken. Throws EProtocolError on
+    /// refusal (Stream unchanged), ETcpIpError past MaxDownloadSize, on a time-out or below the
+    /// low-speed limit, ESocketError when active mode cannot listen.
     void Download();
     /// Stores Stream from its position to its end as URI; nothing happens for an empty URI.
     /// Throws as Download.
@@ -42,7 +51,8 @@ public:
     /// Sends `text` unchanged on the control connection (the caller adds CR LF).
     void SendCommand(const std::string& text);
     /// Reads one reply into ReplyCode and ReplyText; throws EProtocolError for 400 and above
-    /// (999 when the reply is unreadable or missing).
+    /// (999 when the reply is unreadable or missing; never with an empty message), and
+    /// ETcpIpError for a reply past MaxReplyLength or as ReadLine.
     void ReadReply();
 
     std::string URI;
@@ -55,10 +65,13 @@ public:
     /// Active mode's local listening port; 0 lets the system choose a free one.
     std::uint16_t Port = 0;
     t_ftp_mode Mode = tftp_download;
+    /// Most bytes one reply may take, all its lines and line ends together.
+    std::size_t MaxReplyLength = nettexts::DefaultMaxReplyLength;
 
 protected:
-    /// ReadLine on the control connection; false when it ended before a whole line.
-    bool ReadControlLine(std::string& line);
+    /// ReadLine on the control connection, taking at most `replyBudget` bytes and lowering it
+    /// by those taken; false when the connection ended before a whole line.
+    bool ReadControlLine(std::string& line, std::size_t& replyBudget);
     /// Prepares the data connection of the next transfer as the current socket.
     void OpenDataConnection();
 

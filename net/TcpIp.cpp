@@ -1,7 +1,9 @@
 #include "net/TcpIp.h"
 
+#include <algorithm>
 #include <arpa/inet.h>
 #include <chrono>
+#include <cstring>
 #include <memory>
 #include <stdexcept>
 #include <string_view>
@@ -35,6 +37,9 @@ private:
     Clock::time_point FEnd;
 };
 
+// Bytes asked for by each receive of a line: a reply usually arrives whole in one.
+constexpr std::size_t kLineBlockSize = 4096;
+
 std::string TimeoutText(const char* what, int limitMs, SocketHandle s) {
     return what + IntToStr(limitMs) + ErrorOnSocketId + IntToStr(s);
 }
@@ -58,8 +63,11 @@ TTcpIp::~TTcpIp() {
 void TTcpIp::Action() {
     Login();
     FStream.Clear();
-    while (!Eof())
-        ReceiveIntoStream();
+    {
+        const MeasuredTransfer measured(*this);
+        while (!Eof())
+            ReceiveIntoStream();
+    }
     FStream.Seek(0);
 }
 
@@ -94,6 +102,7 @@ bool TTcpIp::Eof() {
 void TTcpIp::OpenOutputSocket(std::uint16_t port, std::uint32_t address) {
     CloseSocket(Socket);
     Socket = CreateTcpSocket();
+    ForgetPending(Socket);
     const bool connected =
         Socket != NoSocketHandle && ConnectSocket(Socket, {address, port}, ConnectTimeout, &abort_);
     if (!connected) {
@@ -132,19 +141,33 @@ void TTcpIp::OpenInputSocket(std::uint16_t port, std::uint32_t address) {
         Trace(TraceListening + IntToStr(port) + TraceListeningId + IntToStr(Socket));
 }
 
-SocketHandle TTcpIp::AcceptConnection(SocketHandle listening, SocketEndpoint& peer) {
+SocketHandle TTcpIp::AcceptConnection(SocketHandle listening, SocketEndpoint& peer,
+                                      std::optional<std::uint32_t> onlyFrom) {
     ThrowIfAborted();
-    if (!Await(WaitReadable, listening, ConnectTimeout))
-        throw ETcpIpError(TimeoutText(ErrorAcceptTimeout, ConnectTimeout, listening));
-    const SocketHandle accepted = AcceptOnSocket(listening, peer);
-    if (accepted == NoSocketHandle) {
+    // One deadline for the whole wait: strangers connecting again and again must not prolong it.
+    const Deadline deadline(ConnectTimeout);
+    std::string refused;
+    for (;;) {
+        const int left = deadline.RemainingMs();
+        if (left < 0 || !Await(WaitReadable, listening, left))
+            throw ETcpIpError(TimeoutText(ErrorAcceptTimeout, ConnectTimeout, listening) + refused);
+        const SocketHandle accepted = AcceptOnSocket(listening, peer);
+        if (accepted == NoSocketHandle) {
+            if (OnTrace)
+                Trace(TraceAcceptFailed + IntToStr(listening));
+            return NoSocketHandle;
+        }
+        if (!onlyFrom || peer.Address == *onlyFrom) {
+            ForgetPending(accepted);
+            if (OnTrace)
+                Trace(TraceAccepted + IntToStr(listening) + TraceGeneratedId + IntToStr(accepted));
+            return accepted;
+        }
+        CloseSocketHandle(accepted);
+        refused = ErrorStranger + AddressToText(peer.Address);
         if (OnTrace)
-            Trace(TraceAcceptFailed + IntToStr(listening));
-        return NoSocketHandle;
+            Trace(TraceRefused + AddressToText(peer.Address) + TraceOnId + IntToStr(listening));
     }
-    if (OnTrace)
-        Trace(TraceAccepted + IntToStr(listening) + TraceGeneratedId + IntToStr(accepted));
-    return accepted;
 }
 
 stormbell::SocketState TTcpIp::SocketState(SocketHandle s) const {
@@ -162,6 +185,7 @@ void TTcpIp::CloseSocket(SocketHandle& s) {
         return;
     const SocketHandle closed = s;
     s = NoSocketHandle;
+    ForgetPending(closed);
     CloseSocketHandle(closed);
     if (OnTrace)
         Trace(TraceClosed + IntToStr(closed));
@@ -174,21 +198,32 @@ long TTcpIp::Receive(void* buffer, std::size_t size) {
         buffer = temporary.get();
     }
     ThrowIfAborted();
+    const auto found = pending_.find(Socket);
+    if (found == pending_.end() || found->second.start == found->second.bytes.size())
+        return ReceiveFromPeer(buffer, size);
+    Pending& pending = found->second;
+    const std::size_t count = std::min(size, pending.bytes.size() - pending.start);
+    std::memcpy(buffer, pending.bytes.data() + pending.start, count);
+    pending.start += count;
+    return static_cast<long>(count);
+}
+
+long TTcpIp::ReceiveFromPeer(void* buffer, std::size_t size) {
+    const MeasuredTransfer measured(*this);
     const Deadline deadline(IdleTimeout);
     for (;;) {
         const long count = ReceiveFromSocket(Socket, buffer, size);
         if (count > 0) {
+            lowSpeed_.Add(static_cast<std::size_t>(count));
             if (OnTrace)
                 Trace(TraceReceived + IntToStr(count) + TraceBytesOnId + IntToStr(Socket));
             return count;
         }
-        // A would-block result is retried, but only until the time-out: a silent peer must
-        // not hold the caller for ever.
+        // A would-block result is retried, but only within the time-out and the low-speed
+        // limit: a silent or trickling peer must not hold the caller for ever.
         if (count < 0 && IsWouldBlock(LastSocketError())) {
-            const int left = deadline.RemainingMs();
-            if (left >= 0 && Await(WaitReadable, Socket, left))
-                continue;
-            throw ETcpIpError(TimeoutText(ErrorReceiveTimeout, IdleTimeout, Socket));
+            AwaitProgress(WaitReadable, deadline.RemainingMs(), ErrorReceiveTimeout);
+            continue;
         }
         EndOfData = true;
         return count;
@@ -196,36 +231,54 @@ long TTcpIp::Receive(void* buffer, std::size_t size) {
 }
 
 void TTcpIp::ReadLine(std::string& line) {
+    std::size_t budget = MaxLineLength;
+    if (ReadLineWithin(line, budget) == LineEnd::LimitReached)
+        throw ETcpIpError(ErrorLineTooLong + IntToStr(static_cast<long long>(MaxLineLength)) +
+                          ErrorOnSocketId + IntToStr(Socket));
+}
+
+// Only CR LF ends a line; lone CR and LF bytes are dropped but still count against the budget,
+// so an endless stream of them ends as surely as an endless line.
+TTcpIp::LineEnd TTcpIp::ReadLineWithin(std::string& line, std::size_t& budget) {
+    const MeasuredTransfer measured(*this);
+    ThrowIfAborted();
     std::string collected;
-    char previous = 0;
+    bool afterCr = false;
     for (;;) {
-        char byte = 0;
-        if (Receive(&byte, 1) > 0) {
+        Pending& pending = pending_[Socket];
+        while (pending.start < pending.bytes.size()) {
+            if (budget == 0)
+                return LineEnd::LimitReached;
+            const char byte = pending.bytes[pending.start++];
+            --budget;
+            if (byte == '\n' && afterCr) {
+                line = std::move(collected);
+                return LineEnd::Complete;
+            }
             if (byte == '\r') {
-                previous = byte;
-            } else if (byte == '\n') {
-                if (previous == '\r') {
-                    line = std::move(collected);
-                    return;
-                }
-            } else {
+                afterCr = true;
+            } else if (byte != '\n') {
                 if (byte == '\0')
                     throw ETcpIpError(ErrorNulInLine + IntToStr(Socket));
-                if (collected.size() >= MaxLineLength)
-                    throw ETcpIpError(ErrorLineTooLong +
-                                      IntToStr(static_cast<long long>(MaxLineLength)) +
-                                      ErrorOnSocketId + IntToStr(Socket));
                 collected += byte;
-                previous = 0;
+                afterCr = false;
             }
         }
+        pending.bytes.clear();
+        pending.start = 0;
         if (Eof())
-            return;
+            return LineEnd::DataEnded;
+        char block[kLineBlockSize];
+        const long count = ReceiveFromPeer(block, sizeof block);
+        if (count <= 0)
+            return LineEnd::DataEnded;
+        pending.bytes.assign(block, static_cast<std::size_t>(count));
     }
 }
 
 void TTcpIp::SendBuffer(const void* data, std::size_t length) {
     ThrowIfAborted();
+    const MeasuredTransfer measured(*this);
     const char* bytes = static_cast<const char*>(data);
     std::size_t sent = 0;
     Deadline deadline(IdleTimeout);
@@ -233,14 +286,13 @@ void TTcpIp::SendBuffer(const void* data, std::size_t length) {
         const long count = SendOnSocket(Socket, bytes + sent, length - sent);
         if (count >= 0) {
             sent += static_cast<std::size_t>(count);
+            lowSpeed_.Add(static_cast<std::size_t>(count));
             deadline.Restart();
             continue;
         }
         if (!IsWouldBlock(LastSocketError()))
             return; // a peer that has gone: silent, as every send failure
-        const int left = deadline.RemainingMs();
-        if (left < 0 || !Await(WaitWritable, Socket, left))
-            throw ETcpIpError(TimeoutText(ErrorSendTimeout, IdleTimeout, Socket));
+        AwaitProgress(WaitWritable, deadline.RemainingMs(), ErrorSendTimeout);
     } while (sent < length);
     if (OnTrace)
         Trace(TraceSent + IntToStr(static_cast<long long>(length)) + TraceBytesOnId +
@@ -266,6 +318,26 @@ bool TTcpIp::Await(WaitResult (*wait)(SocketHandle, int, const WakeSignal*), Soc
     if (result == WaitResult::Woken)
         throw ETcpIpError(ErrorAborted);
     return result == WaitResult::Ready;
+}
+
+void TTcpIp::AwaitProgress(WaitResult (*wait)(SocketHandle, int, const WakeSignal*),
+                           int silenceLeftMs, const char* timeoutText) {
+    if (silenceLeftMs < 0)
+        throw ETcpIpError(TimeoutText(timeoutText, IdleTimeout, Socket));
+    const auto now = Clock::now();
+    if (!lowSpeed_.Check(now))
+        throw ETcpIpError(ErrorTooSlow + IntToStr(static_cast<long long>(LowSpeedLimit)) +
+                          TimeoutText(ErrorTooSlowFor, IdleTimeout, Socket));
+    // Wake at the window's end too, so that a trickle is judged even between its bytes.
+    const int windowLeftMs = lowSpeed_.MsToWindowEnd(now);
+    const bool windowFirst =
+        windowLeftMs > 0 && (silenceLeftMs == 0 || windowLeftMs < silenceLeftMs);
+    Await(wait, Socket, windowFirst ? windowLeftMs : silenceLeftMs);
+}
+
+TTcpIp::MeasuredTransfer::MeasuredTransfer(TTcpIp& owner) : owner_(owner) {
+    if (owner_.measureDepth_++ == 0)
+        owner_.lowSpeed_.Start(Clock::now(), owner_.LowSpeedLimit, owner_.IdleTimeout);
 }
 
 void TTcpIp::Trace(const std::string& text) {

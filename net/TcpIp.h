@@ -3,13 +3,23 @@
 //
 // One thread runs the operations of an instance; any other thread may only call Abort, which
 // makes every wait of the running operation return at once.
+//
+// Every wait is bounded, so no peer can hold an operation for ever: a connection is made or
+// accepted within ConnectTimeout, the peer may stay silent for IdleTimeout at most, and a
+// transfer that moves bytes but fewer than LowSpeedLimit a second over an IdleTimeout window is
+// given up. A transfer of N bytes therefore ends within IdleTimeout x (1 + N / (LowSpeedLimit x
+// IdleTimeout)), N being bounded by MaxLineLength for a line and MaxDownloadSize for Action.
+// Setting IdleTimeout or LowSpeedLimit to 0 gives up that bound.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <map>
+#include <optional>
 #include <string>
 
+#include "net/LowSpeedWatch.h"
 #include "net/MemoryStream.h"
 #include "net/NetTexts.h"
 #include "net/TcpIpErrors.h"
@@ -49,22 +59,27 @@ public:
     void OpenOutputSocket(std::uint16_t port, std::uint32_t address);
     /// Binds and listens on a new socket as Socket; on failure Socket is -1 (traced).
     void OpenInputSocket(std::uint16_t port, std::uint32_t address);
-    /// Accepts one connection on `listening`: the new handle, or -1 (traced). Throws
-    /// ETcpIpError when nobody connects within ConnectTimeout.
-    SocketHandle AcceptConnection(SocketHandle listening, SocketEndpoint& peer);
+    /// Accepts one connection on `listening`: the new handle, or -1 (traced). With `onlyFrom`,
+    /// connections from other addresses are closed (traced) and the wait goes on. Throws
+    /// ETcpIpError when no acceptable peer connects within ConnectTimeout.
+    SocketHandle AcceptConnection(SocketHandle listening, SocketEndpoint& peer,
+                                  std::optional<std::uint32_t> onlyFrom = std::nullopt);
     /// NoSocket for -1, else Connected / NotConnected / Failed by asking for the peer.
     stormbell::SocketState SocketState(SocketHandle s) const;
     /// Closes `s` if open (traced) and sets it to -1.
     void CloseSocket(SocketHandle& s);
     /// Receives up to `size` bytes from Socket into `buffer` (nullptr: into a discarded
-    /// temporary) and returns the count; 0 or less sets EndOfData. Throws ETcpIpError after
-    /// IdleTimeout without data.
+    /// temporary) and returns the count; 0 or less sets EndOfData. Bytes a ReadLine received
+    /// past its line come first. Throws ETcpIpError after IdleTimeout without data or below the
+    /// low-speed limit.
     long Receive(void* buffer, std::size_t size);
-    /// Reads one CR LF line from Socket into `line`; leaves `line` untouched when the data ends
-    /// first. Throws ETcpIpError for a NUL byte, a line past MaxLineLength, or a time-out.
+    /// Reads one CR LF line from Socket into `line`, receiving in blocks and keeping what
+    /// follows the line for the next read; leaves `line` untouched when the data ends first.
+    /// Throws ETcpIpError for a NUL byte, more than MaxLineLength bytes (line ends included)
+    /// without a line, a time-out or the low-speed limit.
     void ReadLine(std::string& line);
-    /// Sends all `length` bytes on Socket; other failures than a time-out (ETcpIpError after
-    /// IdleTimeout) are silent.
+    /// Sends all `length` bytes on Socket; other failures than a time-out or the low-speed
+    /// limit (ETcpIpError) are silent.
     void SendBuffer(const void* data, std::size_t length);
     /// Sends the bytes of `text` as SendBuffer does; no terminator is added.
     void SendText(const std::string& text);
@@ -89,9 +104,12 @@ public:
 
     /// Milliseconds allowed for a connection to be made or accepted; 0: no limit.
     int ConnectTimeout = nettexts::DefaultConnectTimeoutMs;
-    /// Milliseconds of silence allowed while waiting for data or room to send; 0: no limit.
+    /// Milliseconds of silence allowed while waiting for data or room to send, and the window
+    /// of the low-speed limit; 0: no limit.
     int IdleTimeout = nettexts::DefaultIdleTimeoutMs;
-    /// Longest line ReadLine accepts, in bytes.
+    /// Fewest bytes a second a transfer must move, measured over IdleTimeout; 0: no limit.
+    std::size_t LowSpeedLimit = nettexts::DefaultLowSpeedLimit;
+    /// Most bytes ReadLine takes for one line, line ends included.
     std::size_t MaxLineLength = nettexts::DefaultMaxLineLength;
     /// Bytes asked for by each receive or send of a block transfer (0 counts as 1).
     std::size_t BlockSize = nettexts::DefaultBlockSize;
@@ -112,7 +130,41 @@ protected:
     /// Throws ETcpIpError "Transfer aborted" when Aborted.
     void ThrowIfAborted() const;
 
+    /// While one lives, everything received and sent counts as one transfer for the low-speed
+    /// limit; nested ones join the outermost.
+    class MeasuredTransfer {
+    public:
+        explicit MeasuredTransfer(TTcpIp& owner);
+        ~MeasuredTransfer() { --owner_.measureDepth_; }
+        MeasuredTransfer(const MeasuredTransfer&) = delete;
+        MeasuredTransfer& operator=(const MeasuredTransfer&) = delete;
+
+    private:
+        TTcpIp& owner_;
+    };
+
+    /// How ReadLineWithin ended.
+    enum class LineEnd { Complete, DataEnded, LimitReached };
+    /// Reads one line as ReadLine does, taking at most `budget` bytes (line ends included) and
+    /// lowering `budget` by the bytes taken; throws as ReadLine for the rest.
+    LineEnd ReadLineWithin(std::string& line, std::size_t& budget);
+
 private:
+    // Bytes received on a connection and not read yet.
+    struct Pending {
+        std::string bytes;
+        std::size_t start = 0;
+    };
+
+    long ReceiveFromPeer(void* buffer, std::size_t size);
+    /// Waits for Socket as `wait` does, within `silenceLeftMs` (-1: none left) and the
+    /// low-speed window; throws ETcpIpError with `timeoutText` when the silence ran out, when the
+    /// transfer is too slow, or on an abort.
+    void AwaitProgress(WaitResult (*wait)(SocketHandle, int, const WakeSignal*), int silenceLeftMs,
+                       const char* timeoutText);
+    /// A new connection on `s` starts with nothing pending, whatever its handle carried before.
+    void ForgetPending(SocketHandle s) { pending_.erase(s); }
+
     /// Waits for `s` as `wait` does, at most `waitMs`; throws ETcpIpError on an abort and
     /// returns false when the time is up.
     bool Await(WaitResult (*wait)(SocketHandle, int, const WakeSignal*), SocketHandle s,
@@ -121,6 +173,9 @@ private:
     MemoryStream FStream;
     int FLastError = 0;
     WakeSignal abort_;
+    std::map<SocketHandle, Pending> pending_;
+    LowSpeedWatch lowSpeed_;
+    int measureDepth_ = 0;
 };
 
 /// The first IPv4 address of this machine's host name, or all ones.

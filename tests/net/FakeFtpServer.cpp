@@ -1,6 +1,8 @@
 #include "FakeFtpServer.h"
 
 #include <arpa/inet.h>
+#include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <netinet/in.h>
 #include <poll.h>
@@ -109,7 +111,7 @@ void FakeFtpSession::AcceptData() {
         throw std::runtime_error("fake server: accept failed");
 }
 
-void FakeFtpSession::ConnectData(const std::string& portCommand) {
+void FakeFtpSession::ConnectData(const std::string& portCommand, const char* from) {
     int h1, h2, h3, h4, p1, p2;
     if (std::sscanf(portCommand.c_str(), "PORT %d,%d,%d,%d,%d,%d", &h1, &h2, &h3, &h4, &p1, &p2) !=
         6)
@@ -118,8 +120,12 @@ void FakeFtpSession::ConnectData(const std::string& portCommand) {
     address.sin_family = AF_INET;
     address.sin_port = htons(static_cast<std::uint16_t>(p1 * 256 + p2));
     address.sin_addr.s_addr = htonl(static_cast<std::uint32_t>(h1 << 24 | h2 << 16 | h3 << 8 | h4));
+    sockaddr_in source{};
+    source.sin_family = AF_INET;
+    source.sin_addr.s_addr = ::inet_addr(from);
     FData = ::socket(AF_INET, SOCK_STREAM, 0);
-    if (::connect(FData, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0)
+    if (::bind(FData, reinterpret_cast<sockaddr*>(&source), sizeof source) != 0 ||
+        ::connect(FData, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0)
         throw std::runtime_error("fake server: cannot connect to " + portCommand);
 }
 
@@ -150,6 +156,30 @@ void FakeFtpSession::WaitForClose() {
         if (::recv(FControl, &byte, 1, 0) <= 0)
             return;
     }
+}
+
+void FakeFtpSession::SendRepeatedly(const std::string& unit, int gapMs, Channel channel) {
+    const int s = channel == Channel::Control ? FControl : FData;
+    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(StepTimeoutMs);
+    while (std::chrono::steady_clock::now() < end) {
+        // The gap is spent watching for the client's close, which ends the script's part.
+        pollfd entry{s, POLLIN, 0};
+        char byte;
+        if (::poll(&entry, 1, gapMs) > 0 && ::recv(s, &byte, 1, MSG_DONTWAIT) <= 0)
+            return;
+        std::size_t sent = 0;
+        while (sent < unit.size()) {
+            entry = {s, POLLOUT, 0};
+            if (::poll(&entry, 1, StepTimeoutMs) <= 0)
+                throw std::runtime_error("fake server: client stopped reading");
+            const ssize_t n =
+                ::send(s, unit.data() + sent, unit.size() - sent, MSG_NOSIGNAL | MSG_DONTWAIT);
+            if (n < 0 && errno != EAGAIN)
+                return; // the client has gone
+            sent += n > 0 ? static_cast<std::size_t>(n) : 0;
+        }
+    }
+    throw std::runtime_error("fake server: client never gave up");
 }
 
 FakeFtpServer::FakeFtpServer(Script script, std::uint16_t port)

@@ -36,8 +36,9 @@ public:
     void AnswerPasv(const std::string& address = "127,0,0,1");
     /// Accepts the client's passive data connection.
     void AcceptData();
-    /// Connects the data connection to the address and port of a PORT command.
-    void ConnectData(const std::string& portCommand);
+    /// Connects the data connection to the address and port of a PORT command, from the
+    /// loopback address `from`.
+    void ConnectData(const std::string& portCommand, const char* from = "127.0.0.1");
     /// Sends bytes on the data connection.
     void SendData(const std::string& bytes);
     /// Receives the data connection until the client closes it.
@@ -46,6 +47,12 @@ public:
     void CloseData();
     /// Waits until the client closes the control connection, answering nothing.
     void WaitForClose();
+
+    /// The connection a repeated send goes to.
+    enum class Channel { Control, Data };
+    /// Sends `unit` again and again, `gapMs` apart, until the client closes that connection:
+    /// a flood with no gap, a trickle with a short unit and a long gap.
+    void SendRepeatedly(const std::string& unit, int gapMs, Channel channel = Channel::Control);
 
 private:
     friend class FakeFtpServer;

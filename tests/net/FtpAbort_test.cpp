@@ -8,7 +8,6 @@
 #include <string>
 #include <thread>
 
-#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "FakeFtpServer.h"
@@ -33,53 +32,41 @@ void LoginTo(TFTP& ftp, const FakeFtpServer& server) {
     ftp.Login();
 }
 
-// Runs `operation` on a thread of its own, aborts it once the server says the client waits,
-// and returns the time from the abort to the operation's end along with its error.
-struct AbortedRun {
-    std::optional<ETcpIpError> error;
-    Clock::duration afterAbort;
-};
-AbortedRun AbortWhileWaiting(TFTP& ftp, std::future<void> waiting,
-                             const std::function<void()>& operation) {
-    AbortedRun run;
-    std::thread worker([&] { run.error = Thrown<ETcpIpError>(operation); });
-    waiting.wait();
-    const auto start = Clock::now();
-    ftp.Abort();
-    worker.join();
-    run.afterAbort = Clock::now() - start;
-    return run;
-}
-
 TEST(FtpAbortTest, EveryBlockingWaitEndsPromptly) {
     struct Case {
         const char* name;
-        bool loggedIn, passive;
         std::function<void(FakeFtpSession&)> untilWaiting; // the server's part before silence
-        std::function<void(TFTP&)> operation;
+        std::function<void(TFTP&)> operation;              // after the login
     } cases[] = {
-        {"greeting", false, true, [](FakeFtpSession&) {}, [](TFTP& ftp) { ftp.Login(); }},
-        {"CWD reply", true, true, [](FakeFtpSession& s) { s.ReadCommand(); },
-         [](TFTP& ftp) { ftp.ChangeDir("data"); }},
-        {"passive data", true, true,
+        {"greeting", [](FakeFtpSession&) {}, nullptr},
+        {"CWD reply",
          [](FakeFtpSession& s) {
+             s.Login();
+             s.ReadCommand();
+         },
+         [](TFTP& ftp) { ftp.ChangeDir("data"); }},
+        {"passive data",
+         [](FakeFtpSession& s) {
+             s.Login();
              s.AnswerPasv();
              s.AcceptData();
              s.Answer("150 Opening");
          },
          [](TFTP& ftp) { ftp.Download(); }},
-        {"active accept", true, false,
+        {"active accept",
          [](FakeFtpSession& s) {
+             s.Login();
              s.Answer("200 PORT command successful");
              s.Answer("150 Opening");
          },
-         [](TFTP& ftp) { ftp.Download(); }},
+         [](TFTP& ftp) {
+             ftp.Passive = false;
+             ftp.Download();
+         }},
     };
     for (const auto& c : cases) {
         std::promise<void> waiting;
         FakeFtpServer server([&](FakeFtpSession& s) {
-            if (c.loggedIn)
-                s.Login();
             c.untilWaiting(s);
             waiting.set_value();
             s.WaitForClose();
@@ -87,16 +74,21 @@ TEST(FtpAbortTest, EveryBlockingWaitEndsPromptly) {
         {
             TFTP ftp;
             ftp.URI = "F.TXT";
-            ftp.Passive = c.passive;
-            std::function<void()> operation = [&] { c.operation(ftp); };
-            if (c.loggedIn)
-                LoginTo(ftp, server);
-            else
-                operation = [&] { LoginTo(ftp, server); };
-            const AbortedRun run = AbortWhileWaiting(ftp, waiting.get_future(), operation);
-            ASSERT_TRUE(run.error) << c.name;
-            EXPECT_STREQ(run.error->what(), "Transfer aborted") << c.name;
-            EXPECT_LT(run.afterAbort, kPromptly) << c.name;
+            std::optional<ETcpIpError> error;
+            std::thread worker([&] {
+                error = Thrown<ETcpIpError>([&] {
+                    LoginTo(ftp, server);
+                    if (c.operation)
+                        c.operation(ftp);
+                });
+            });
+            waiting.get_future().wait();
+            const auto start = Clock::now();
+            ftp.Abort();
+            worker.join();
+            EXPECT_LT(Clock::now() - start, kPromptly) << c.name;
+            ASSERT_TRUE(error) << c.name;
+            EXPECT_STREQ(error->what(), "Transfer aborted") << c.name;
         } // destroyed after the abort, with connections open
         server.Join();
         EXPECT_EQ(server.Error(), "") << c.name;
@@ -114,7 +106,7 @@ TEST(FtpAbortTest, OperationsAfterAnAbortFailAtOnceUntilTheNextLogin) {
     ftp.URI = "F.TXT";
     for (const auto& operation : std::initializer_list<std::function<void()>>{
              [&] { ftp.ChangeDir("data"); }, [&] { ftp.Download(); }, [&] { ftp.Upload(); },
-             [&] { ftp.SendCommand("NOOP\r\n"); }, [&] { ftp.Logout(); }}) {
+             [&] { ftp.Logout(); }}) {
         const auto error = Thrown<ETcpIpError>(operation);
         ASSERT_TRUE(error);
         EXPECT_STREQ(error->what(), "Transfer aborted");
@@ -125,11 +117,9 @@ TEST(FtpAbortTest, OperationsAfterAnAbortFailAtOnceUntilTheNextLogin) {
 
     FakeFtpServer next([](FakeFtpSession& s) {
         s.Login();
-        s.Answer("250 CWD command successful");
         s.Answer("221 Goodbye");
     });
     LoginTo(ftp, next);
-    EXPECT_NO_THROW(ftp.ChangeDir("data"));
     EXPECT_NO_THROW(ftp.Logout());
 }
 
@@ -140,7 +130,6 @@ TEST(FtpAbortTest, ARaisedSignalEndsAConnectAtOnce) {
     ASSERT_TRUE(ListenOnSocket(listener, 0));
     SocketEndpoint local;
     ASSERT_TRUE(LocalEndOfSocket(listener, local));
-    local.Address = inet_addr("127.0.0.1");
     const SocketHandle fillers[] = {CreateTcpSocket(), CreateTcpSocket()};
     for (const SocketHandle filler : fillers)
         ConnectSocket(filler, local, 100);

@@ -190,18 +190,25 @@ TEST(FtpTest, RefusedPasswordRaisesProtocolError) {
     EXPECT_NE(ftp.ControlSocket, NoSocketHandle); // connected, not logged in
 }
 
-TEST(FtpTest, UnreadableOrMissingRepliesAreCode999) {
+TEST(FtpTest, UnreadableOrMissingRepliesAreCode999AndNeverWithoutAMessage) {
     struct Case {
         const char* greeting;
-        std::string text;
-    } cases[] = {{"Hi there\r\n", "here"}, {"", ""}};
+        int code;
+        std::string message;
+    } cases[] = {
+        {"Hi there\r\n", 999, "here"},
+        {"", 999, "The server closed the connection without a reply"},
+        {"220-Welcome\r\n", 999, "The server closed the connection without a reply"},
+        {"\r\n", 999, "The server's reply had no text"},
+        {"421\r\n", 421, "The server's reply had no text"},
+    };
     for (const auto& c : cases) {
         FakeFtpServer server([&](FakeFtpSession& s) { s.Send(c.greeting); });
         TFTP ftp;
         const auto error = Thrown<EProtocolError>([&] { LoginTo(ftp, server); });
         ASSERT_TRUE(error) << c.greeting;
-        EXPECT_EQ(error->ErrorCode, 999);
-        EXPECT_EQ(error->what(), c.text);
+        EXPECT_EQ(error->ErrorCode, c.code) << c.greeting;
+        EXPECT_EQ(error->what(), c.message) << c.greeting;
     }
 }
 

@@ -231,6 +231,23 @@ TEST(TcpIpTest, ReadLineKeepsOnlyTextEndedByCrLf) {
     }
 }
 
+TEST(TcpIpTest, BytesPastALineAreKeptForTheNextRead) {
+    FakeFtpServer server([](FakeFtpSession& s) {
+        s.Send("220 ok\r\n230 in\r\nrest");
+        s.WaitForClose();
+    });
+    TTcpIp client;
+    ConnectTo(client, server);
+    std::string first, second;
+    client.ReadLine(first);
+    client.ReadLine(second);
+    char rest[16];
+    const long count = client.Receive(rest, sizeof rest);
+    EXPECT_EQ(first, "220 ok");
+    EXPECT_EQ(second, "230 in");
+    EXPECT_EQ(std::string(rest, count > 0 ? count : 0), "rest");
+}
+
 TEST(TcpIpTest, ReadLineRefusesNulBytesAndEndlessLines) {
     FakeFtpServer nul([](FakeFtpSession& s) {
         s.Send(std::string("220 a\0b\r\n", 9));
