@@ -13,6 +13,7 @@ namespace stormbell {
 inline QFont DialogFont() {
     QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
     font.setPointSize(8);
+    font.setStretch(QFont::SemiCondensed);
     return font;
 }
 

@@ -27,9 +27,13 @@ public:
     /// The port spin's value, which the update cycle uses when UseProxy is set.
     int ProxyPort() const;
 
+    /// Every activation: the two fields show Host and Direct1, dropping unregistered typing.
     void FormActivate();
+    /// Host and Direct1 := the two fields exactly as they stand.
     void Button1Click();
+    /// FTPPortNum := the spin's value (0 while its text is no number).
     void SpinEdit1Change();
+    /// UseProxy := the check state.
     void CheckBox1Click();
 
     QLabel* Label1 = nullptr;

@@ -4,6 +4,8 @@
 #include "settings/qt/FormPlacement.h"
 #include "settings/qt/ReportPrinter.h"
 #include "settings/qt/SpinEdit.h"
+#include "settings/qt/StationListModel.h"
+#include "settings/stations/StationDirectory.h"
 
 #include <QCheckBox>
 #include <QEvent>
@@ -14,6 +16,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyledItemDelegate>
 #include <QTextBlock>
 
 #include <algorithm>
@@ -42,6 +45,8 @@ constexpr QRect kRadioEnglish(8, 14, 69, 14); // inside RadioGroup1
 constexpr QRect kRadioMetric(8, 28, 69, 14);  // inside RadioGroup1
 constexpr QRect kButton1(408, 312, 81, 17);
 
+constexpr int kListRowHeight = 13;
+
 constexpr int kMinutesMin = 1;
 constexpr int kMinutesMax = 1440;
 constexpr int kMillisecondsPerMinute = 60000;
@@ -54,15 +59,22 @@ const QColor kPanelText(0x00, 0xff, 0x00);
 /// OCityStr from the station field: ".TXT" appended unless the text already ends in it
 /// (case counts), then a..z upper-cased, so "kjln.txt" gives "KJLN.TXT.TXT".
 std::string StationFileName(std::string typed) {
-    const std::string extension = kExtension;
-    if (typed.size() < extension.size() ||
-        typed.compare(typed.size() - extension.size(), extension.size(), extension) != 0)
-        typed += extension;
+    if (!typed.ends_with(kExtension))
+        typed += kExtension;
     for (char& c : typed)
         if (c >= 'a' && c <= 'z')
             c = static_cast<char>(c - 'a' + 'A');
     return typed;
 }
+
+/// Gives every row of the station list the form's row height.
+class FixedRowHeight final : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        return {QStyledItemDelegate::sizeHint(option, index).width(), kListRowHeight};
+    }
+};
 
 } // namespace
 
@@ -87,6 +99,8 @@ OptionsDialog::OptionsDialog(Settings& settings, Observation& observation, Optio
     ListBox1->setUniformItemSizes(true);
     ListBox1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     ListBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    ListBox1->setItemDelegate(new FixedRowHeight(ListBox1));
+    ListBox1->setModel(new StationListModel(StationDirectory(), ListBox1));
 
     Edit2 = Place(new QLineEdit("Edit2", this), "Edit2", kEdit2);
     Label2 = PlaceLabel(new QLabel("Station ", this), "Label2", kLabel2);
@@ -131,6 +145,12 @@ OptionsDialog::OptionsDialog(Settings& settings, Observation& observation, Optio
             if (checked)
                 RadioGroup1Click();
         });
+    // Keys and clicks move the current row; a click on the row already current picks it again.
+    connect(ListBox1->selectionModel(), &QItemSelectionModel::currentChanged, this, [this] {
+        if (!selectingRow_)
+            ListBox1Click();
+    });
+    connect(ListBox1, &QListView::clicked, this, &OptionsDialog::ListBox1Click);
     connect(Button1, &QPushButton::clicked, this, &OptionsDialog::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &OptionsDialog::Button2Click);
 }
@@ -192,7 +212,14 @@ void OptionsDialog::SpinEdit1Change() {
     host_.SetUpdateInterval(settings_.TValue * kMillisecondsPerMinute);
 }
 
-void OptionsDialog::ListBox1Click() {}
+void OptionsDialog::ListBox1Click() {
+    const QModelIndex current = ListBox1->currentIndex();
+    const int row = current.isValid() ? current.row() : -1;
+    settings_.LIndex = row;
+    Edit2->setText(current.data().toString());
+    if (const auto identifier = StationIdentifier(row))
+        Edit1->setText(QString::fromLatin1(*identifier));
+}
 
 void OptionsDialog::CheckBox1Click() {
     settings_.LogIt = CheckBox1->isChecked();

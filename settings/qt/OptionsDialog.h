@@ -54,19 +54,30 @@ public:
     std::vector<std::string> Lines() const override;
 
     /// Start-up: selects the Display mode row (0 English, 1 Metric); RadioGroup1Click runs when
-    /// the selection changes.
+    /// the selection changes. Any other row changes nothing.
     void SetDisplayModeRow(int row);
     /// Replaces the printer dialog that Button2Click shows (tests print to a file).
     void SetPrinterChooser(std::unique_ptr<PrinterChooser> chooser);
 
+    /// Every activation: shows OCityStr's first four characters, LIndex's row, TValue, LogIt
+    /// and RunOnStart; a row outside the list leaves no selection and Edit2 empty.
     void FormActivate();
+    /// OCityStr := Edit1 with ".TXT" appended unless it ends so (case counts), then upper-cased.
     void Edit1Change();
+    /// TValue := the spin's value limited to 1..1440; the update timer takes it in milliseconds.
     void SpinEdit1Change();
+    /// The user picked a row: LIndex, Edit2 and, through Edit1, OCityStr follow it.
     void ListBox1Click();
+    /// LogIt := the check state.
     void CheckBox1Click();
+    /// RunOnStart := the check state.
     void CheckBox2Click();
+    /// DisplayMode := the selected row as text; the window switches skins and redraws at once.
     void RadioGroup1Click();
+    /// Shows the FTP settings dialog.
     void Button1Click();
+    /// Prints Memo1's lines after the printer dialog; nothing when it is cancelled. A job that
+    /// cannot start is reported through OptionsHost::ShowError.
     void Button2Click();
 
     QGroupBox* GroupBox1 = nullptr;

@@ -22,7 +22,6 @@ std::optional<std::int32_t> ReadInt(const QLineEdit* edit) {
 SpinEdit::SpinEdit(int minimum, int maximum, int value, QWidget* parent)
     : QWidget(parent), minimum_(minimum), maximum_(maximum), edit_(new QLineEdit(this)),
       up_(new QToolButton(this)), down_(new QToolButton(this)) {
-    edit_->setObjectName("edit");
     up_->setObjectName("up");
     down_->setObjectName("down");
     up_->setArrowType(Qt::UpArrow);

@@ -1,5 +1,8 @@
 #include "settings/stations/StationDirectory.h"
 
+#include <algorithm>
+#include <regex>
+#include <set>
 #include <stdexcept>
 #include <string>
 
@@ -52,6 +55,73 @@ TEST(StationTableTest, MalformedRowThrowsNamingItsLine) {
 
 TEST(StationTableTest, LongestDisplayTextIsAccepted) {
     EXPECT_EQ(ParseStationTable(std::string(82, 'a') + "\tLATI\n").at(0).DisplayText.size(), 82u);
+}
+
+TEST(StationDirectoryTest, IdentifierOnlyForRowsInRange) {
+    EXPECT_EQ(StationIdentifier(0), "LATI");
+    EXPECT_EQ(StationIdentifier(kStationCount - 1), "FVFA");
+    EXPECT_EQ(StationIdentifier(-1), std::nullopt);
+    EXPECT_EQ(StationIdentifier(kStationCount), std::nullopt);
+    EXPECT_EQ(StationIdentifier(1LL << 40), std::nullopt);
+}
+
+TEST(StationDirectoryTest, HoldsTheFixedRowsAtTheirNumbers) {
+    struct Case {
+        int row;
+        const char* text;
+        const char* identifier;
+    } cases[] = {
+        {0, "Albania ,Tirana", "LATI"},
+        {1, "Algeria ,Annaba", "DABB"},
+        {11, "Antigua and Barbuda ,Vc Bird International Airport Antigua", "TAPA"},
+        {42, "Aruba ,Queen Beatrix Airport, Aruba", "TNCA"},
+        {73, "Belarus ,Station name not available", "UMMM"},
+        {74, "Belarus ,Station name not available", "UMWW"},
+        {296, "Cuba ,Guantanamo, Oriente", "MUGT"},
+        {297, "Cuba ,Guantanamo, Oriente", "MUGM"},
+        {1278, "Tuvalu ,Funafuti", "NGFU"},
+        {1279, "US,AK,Adak, Naval Air Station", "PADK"},
+        {1280, "US,AK,Ambler", "PAFM"},
+        {1987, "US,MO,Joplin, Joplin Regional Airport", "KJLN"},
+        {2040, "US,MT,West Yellowstone", "KWYS"},
+        {2041, "US,MT,West Yellowstone", "KWEY"},
+        {2332, "US,Station name not available", "PAUD"},
+        {2431, "US,Station name not available", "PAFK"},
+        {2662, "US,WY,Yellowstone Lake, Yellowstone Lake", "KP60"},
+        {2663, "Uganda ,Entebbe Airport", "HUEN"},
+        {2852, "Zimbabwe ,Victoria Falls", "FVFA"},
+    };
+    const auto& rows = StationDirectory();
+    ASSERT_EQ(rows.size(), static_cast<std::size_t>(kStationCount));
+    for (const auto& c : cases) {
+        EXPECT_EQ(rows[c.row].DisplayText, c.text) << c.row;
+        EXPECT_EQ(rows[c.row].Identifier, c.identifier) << c.row;
+    }
+}
+
+TEST(StationDirectoryTest, SortedByCharacterCodeWithUniqueIdentifiers) {
+    const auto& rows = StationDirectory();
+    EXPECT_TRUE(std::is_sorted(rows.begin(), rows.end(), [](const auto& a, const auto& b) {
+        return a.DisplayText < b.DisplayText;
+    }));
+    std::set<std::string> identifiers;
+    for (const auto& row : rows)
+        EXPECT_TRUE(identifiers.insert(row.Identifier).second) << row.Identifier;
+}
+
+TEST(StationDirectoryTest, EveryDisplayTextHasOneOfTheThreeForms) {
+    const std::regex countryForm("[A-Z][^,]*[^ ,] ,[^ ].*");
+    const std::regex stateForm(
+        "US,(AK|AL|AR|AZ|CA|CO|CT|DE|FL|GA|HI|IA|ID|IL|IN|KS|KY|LA|MA|MD|ME|MI|MN|MO|MS|MT|NC|ND|"
+        "NE|NH|NJ|NM|NV|NY|OH|OK|OR|PA|PR|RI|SC|SD|TN|TX|UT|VA|VT|WA|WI|WV|WY),"
+        "[^ ,]([^,]*[^ ,])?(, [^ ].*)?");
+    for (const auto& row : StationDirectory()) {
+        const auto& text = row.DisplayText;
+        EXPECT_TRUE(std::regex_match(text, countryForm) || std::regex_match(text, stateForm) ||
+                    text == "US,Station name not available")
+            << text;
+        EXPECT_LE(text.size(), 82u) << text;
+    }
 }
 
 } // namespace

@@ -1,0 +1,91 @@
+#include "settings/qt/FtpSettingsDialog.h"
+
+#include "settings/qt/SpinEdit.h"
+#include "tests/dialogs/TabOrder.h"
+
+#include <QCheckBox>
+#include <QFocusEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace stormbell {
+namespace {
+
+class FtpSettingsDialogTest : public ::testing::Test {
+protected:
+    void TypePort(const char* text) {
+        dialog.SpinEdit1->lineEdit()->selectAll();
+        QTest::keyClicks(dialog.SpinEdit1->lineEdit(), text);
+    }
+    void LeavePort() {
+        QFocusEvent leave(QEvent::FocusOut);
+        QCoreApplication::sendEvent(dialog.SpinEdit1->lineEdit(), &leave);
+    }
+
+    Settings settings;
+    FtpSettingsDialog dialog{settings};
+};
+
+TEST_F(FtpSettingsDialogTest, RegisterTakesBothFieldsAsTheyStand) {
+    dialog.FormActivate();
+    dialog.Edit1->setText(" example.org ");
+    dialog.Edit2->clear();
+    dialog.Button1->click();
+    EXPECT_EQ(settings.Host, " example.org ");
+    EXPECT_EQ(settings.Direct1, "");
+}
+
+TEST_F(FtpSettingsDialogTest, ActivationDiscardsUnregisteredEdits) {
+    const std::string host = settings.Host;
+    dialog.FormActivate();
+    QTest::keyClicks(dialog.Edit1, "x");
+    QTest::keyClicks(dialog.Edit2, "y");
+    QEvent activate(QEvent::WindowActivate);
+    QCoreApplication::sendEvent(&dialog, &activate);
+    EXPECT_EQ(dialog.Edit1->text().toStdString(), host);
+    EXPECT_EQ(dialog.Edit2->text().toStdString(), settings.Direct1);
+    EXPECT_EQ(settings.Host, host);
+}
+
+TEST_F(FtpSettingsDialogTest, PortIsStoredWhileTypedAndLimitedOnLeaving) {
+    const struct {
+        const char* typed;
+        int typedPort;
+        int leftPort;
+        const char* leftText;
+    } cases[] = {{"40000", 40000, 32766, "32766"},
+                 {"abc", 0, 0, "abc"},
+                 {"-3", -3, 0, "0"},
+                 {"2121", 2121, 2121, "2121"}};
+    for (const auto& c : cases) {
+        TypePort(c.typed);
+        EXPECT_EQ(settings.FTPPortNum, c.typedPort) << c.typed;
+        LeavePort();
+        EXPECT_EQ(settings.FTPPortNum, c.leftPort) << c.typed;
+        EXPECT_EQ(dialog.ProxyPort(), c.leftPort) << c.typed;
+        EXPECT_EQ(dialog.SpinEdit1->lineEdit()->text(), c.leftText) << c.typed;
+    }
+}
+
+TEST_F(FtpSettingsDialogTest, StartupClampsTheStoredPortAndSetsTheCheckBox) {
+    settings.FTPPortNum = 40000;
+    settings.UseProxy = true;
+    dialog.ApplyStartupSettings();
+    EXPECT_EQ(settings.FTPPortNum, 32766);
+    EXPECT_EQ(dialog.ProxyPort(), 32766);
+    EXPECT_TRUE(dialog.CheckBox1->isChecked());
+    dialog.CheckBox1->click();
+    EXPECT_FALSE(settings.UseProxy);
+}
+
+TEST_F(FtpSettingsDialogTest, TabVisitsTheControlsInTheFormsOrder) {
+    EXPECT_EQ(
+        testing::TabWalk(dialog, dialog.Edit1, 6),
+        (std::vector<std::string>{"Edit1", "Edit2", "Button1", "SpinEdit1", "CheckBox1", "Edit1"}));
+}
+
+} // namespace
+} // namespace stormbell

@@ -1,0 +1,194 @@
+#include "settings/qt/OptionsDialog.h"
+
+#include "settings/qt/SpinEdit.h"
+#include "tests/dialogs/PdfPrinter.h"
+#include "tests/dialogs/RecordingHost.h"
+#include "tests/dialogs/TabOrder.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+namespace stormbell {
+namespace {
+
+class OptionsDialogTest : public ::testing::Test {
+protected:
+    void Retype(QLineEdit* field, const char* text) {
+        field->selectAll();
+        QTest::keyClick(field, Qt::Key_Backspace);
+        QTest::keyClicks(field, text);
+    }
+    void PickRow(int row) {
+        dialog.ListBox1->setCurrentIndex(dialog.ListBox1->model()->index(row, 0));
+    }
+
+    Settings settings;
+    Observation observation = FreshStoreObservation();
+    testing::RecordingHost host{observation};
+    OptionsDialog dialog{settings, observation, host};
+};
+
+TEST_F(OptionsDialogTest, StationFieldGivesTheFileName) {
+    const struct {
+        const char* typed;
+        const char* file;
+    } cases[] = {{"abc", "ABC.TXT"},
+                 {"kjln.txt", "KJLN.TXT.TXT"},
+                 {"KJLN.TXT", "KJLN.TXT"},
+                 {"", ".TXT"},
+                 {"k1-z", "K1-Z.TXT"}};
+    for (const auto& c : cases) {
+        Retype(dialog.Edit1, c.typed);
+        EXPECT_EQ(settings.OCityStr, c.file) << c.typed;
+    }
+}
+
+TEST_F(OptionsDialogTest, ActivationShowsTheFirstFourCharactersOfTheFileName) {
+    const struct {
+        const char* stored;
+        const char* shown;
+        const char* file;
+    } cases[] = {
+        {"KJLN.TXT", "KJLN", "KJLN.TXT"}, {"ABC.TXT", "ABC.", "ABC..TXT"}, {"", "", ".TXT"}};
+    for (const auto& c : cases) {
+        settings.OCityStr = c.stored;
+        dialog.FormActivate();
+        EXPECT_EQ(dialog.Edit1->text().toStdString(), c.shown) << c.stored;
+        EXPECT_EQ(settings.OCityStr, c.file) << c.stored;
+    }
+}
+
+TEST_F(OptionsDialogTest, TimerFieldLimitsTheMinutesAndSetsTheInterval) {
+    const struct {
+        const char* typed;
+        int minutes;
+    } cases[] = {{"0", 1}, {"5000", 1440}, {"61", 61}, {"abc", 1}, {"-7", 1}};
+    for (const auto& c : cases) {
+        Retype(dialog.SpinEdit1->lineEdit(), c.typed);
+        EXPECT_EQ(settings.TValue, c.minutes) << c.typed;
+        EXPECT_EQ(host.intervals.back(), c.minutes * 60000) << c.typed;
+    }
+}
+
+TEST_F(OptionsDialogTest, ActivationSetsTheIntervalOnlyWhenTheMinutesChange) {
+    settings.TValue = 60;
+    dialog.FormActivate();
+    dialog.FormActivate();
+    dialog.SpinEdit1->findChild<QToolButton*>("up")->click();
+    dialog.FormActivate();
+    EXPECT_EQ(host.intervals, (std::vector<int>{3600000, 3660000}));
+}
+
+TEST_F(OptionsDialogTest, CheckBoxesFollowTheSettingsAndStoreClicks) {
+    for (const bool state : {true, false}) {
+        settings.LogIt = state;
+        settings.RunOnStart = !state;
+        dialog.FormActivate();
+        EXPECT_EQ(dialog.CheckBox1->isChecked(), state);
+        EXPECT_EQ(dialog.CheckBox2->isChecked(), !state);
+        dialog.CheckBox1->click();
+        dialog.CheckBox2->click();
+        EXPECT_EQ(settings.LogIt, !state);
+        EXPECT_EQ(settings.RunOnStart, state);
+    }
+}
+
+TEST_F(OptionsDialogTest, DisplayModeRowSwitchesTheSkinAndRedrawsAtOnce) {
+    dialog.SetDisplayModeRow(0);
+    dialog.RadioMetric->click();
+    dialog.SetDisplayModeRow(1);
+    dialog.SetDisplayModeRow(0);
+    EXPECT_EQ(observation.DisplayMode, "0");
+    EXPECT_EQ(host.appliedModes, (std::vector<std::string>{"0", "1", "0"}));
+}
+
+TEST_F(OptionsDialogTest, PickingARowChoosesItsStation) {
+    const struct {
+        int row;
+        const char* text;
+        const char* identifier;
+    } cases[] = {{0, "Albania ,Tirana", "LATI"},
+                 {1987, "US,MO,Joplin, Joplin Regional Airport", "KJLN"},
+                 {2040, "US,MT,West Yellowstone", "KWYS"},
+                 {2041, "US,MT,West Yellowstone", "KWEY"},
+                 {2332, "US,Station name not available", "PAUD"},
+                 {2852, "Zimbabwe ,Victoria Falls", "FVFA"}};
+    for (const auto& c : cases) {
+        PickRow(c.row);
+        EXPECT_EQ(settings.LIndex, c.row);
+        EXPECT_EQ(dialog.Edit2->text().toStdString(), c.text) << c.row;
+        EXPECT_EQ(dialog.Edit1->text().toStdString(), c.identifier) << c.row;
+        EXPECT_EQ(settings.OCityStr, std::string(c.identifier) + ".TXT") << c.row;
+    }
+}
+
+TEST_F(OptionsDialogTest, ActivationSelectsTheStoredRowWithoutPickingIt) {
+    const struct {
+        int stored;
+        int selected;
+        const char* text;
+    } cases[] = {{0, 0, "Albania ,Tirana"},
+                 {2852, 2852, "Zimbabwe ,Victoria Falls"},
+                 {-1, -1, ""},
+                 {2853, -1, ""}};
+    for (const auto& c : cases) {
+        settings.LIndex = c.stored;
+        dialog.FormActivate();
+        EXPECT_EQ(dialog.ListBox1->currentIndex().row(), c.selected) << c.stored;
+        EXPECT_EQ(dialog.ListBox1->selectionModel()->hasSelection(), c.selected >= 0);
+        EXPECT_EQ(dialog.Edit2->text().toStdString(), c.text) << c.stored;
+        EXPECT_EQ(settings.LIndex, c.stored);
+        EXPECT_EQ(settings.OCityStr, "KJLN.TXT");
+    }
+}
+
+TEST_F(OptionsDialogTest, ReportBoxSplitsLinesAndKeepsBytes) {
+    const struct {
+        const char* bytes;
+        std::vector<std::string> lines;
+    } cases[] = {{"", {}},
+                 {"a\r\nb\r\n", {"a", "b"}},
+                 {"a\rb\nc", {"a", "b", "c"}},
+                 {"a\r\n\r\nb", {"a", "", "b"}},
+                 {"Temp 21\xb0"
+                  "C",
+                  {"Temp 21\xb0"
+                   "C"}}};
+    for (const auto& c : cases) {
+        dialog.LoadReport(c.bytes);
+        EXPECT_EQ(dialog.Lines(), c.lines) << c.bytes;
+    }
+}
+
+TEST_F(OptionsDialogTest, ButtonsOpenTheFtpSettingsAndPrintTheReport) {
+    QTemporaryDir dir;
+    dialog.SetPrinterChooser(std::make_unique<testing::PdfChooser>(dir.filePath("r.pdf")));
+    dialog.LoadReport("KJLN\r\nWind: calm\r\n");
+    dialog.Button1->click();
+    dialog.Button2->click();
+    EXPECT_EQ(host.ftpShown, 1);
+    EXPECT_EQ(testing::PdfText(dir.filePath("r.pdf")), "KJLN\nWind: calm\n\f");
+
+    dialog.SetPrinterChooser(std::make_unique<testing::PdfChooser>("/nonexistent/r.pdf"));
+    dialog.Button2->click();
+    EXPECT_EQ(host.errors, (std::vector<std::string>{"Cannot start the print job"}));
+}
+
+TEST_F(OptionsDialogTest, TabVisitsTheControlsInTheFormsOrder) {
+    dialog.SetDisplayModeRow(0);
+    EXPECT_EQ(testing::TabWalk(dialog, dialog.CheckBox1, 11),
+              (std::vector<std::string>{"CheckBox1", "Edit1", "SpinEdit1", "Edit2", "Memo1",
+                                        "Button1", "Button2", "RadioEnglish", "CheckBox2",
+                                        "ListBox1", "CheckBox1"}));
+}
+
+} // namespace
+} // namespace stormbell

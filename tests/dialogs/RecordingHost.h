@@ -1,0 +1,29 @@
+// A main window stand-in that records what the options dialog asks of it.
+#pragma once
+
+#include "observation/Observation.h"
+#include "settings/qt/OptionsDialog.h"
+
+#include <string>
+#include <vector>
+
+namespace stormbell::testing {
+
+class RecordingHost final : public OptionsHost {
+public:
+    explicit RecordingHost(const Observation& observation) : observation_(observation) {}
+    void SetUpdateInterval(int milliseconds) override { intervals.push_back(milliseconds); }
+    void ApplyDisplayMode() override { appliedModes.push_back(observation_.DisplayMode); }
+    void ShowFtpSettings() override { ++ftpShown; }
+    void ShowError(const std::string& message) override { errors.push_back(message); }
+
+    std::vector<int> intervals;            ///< every interval asked for, in order
+    std::vector<std::string> appliedModes; ///< DisplayMode at each redraw request
+    int ftpShown = 0;
+    std::vector<std::string> errors;
+
+private:
+    const Observation& observation_;
+};
+
+} // namespace stormbell::testing
