@@ -32,8 +32,8 @@ struct Observation {
     void SetTargetsToShown();
 };
 
-/// The shown values of a settings store that was never written (-30 °F, 0 %, "28.00" inHg,
-/// "000", "00", English), with every target equal to its shown value.
+/// The shown values of a settings store that was never written, from the settings table
+/// (-30 °F, 0 %, "28.00" inHg, "000", "00", English), with every target equal to its shown value.
 Observation FreshStoreObservation();
 
 } // namespace stormbell
