@@ -1,6 +1,8 @@
 // Where every needle sits and how a shown value becomes its angle: the one geometry table.
 #pragma once
 
+#include "gauges/WindowLayout.h"
+
 namespace stormbell {
 
 /// A pixel position on the skin, x to the right, y downward.
@@ -55,12 +57,15 @@ inline constexpr int kNeedleWidth = 2; ///< every needle and the reference hand
 inline constexpr int kTailWidth = 3;   ///< the counter-tails of the three large dials
 inline constexpr int kHubPenWidth = 0; ///< thinnest pen round the hub discs
 
-inline constexpr Rect kHubOuter{227, 70, 244, 87};       ///< 17-pixel altimeter hub disc
+inline constexpr Rect kHubOuter{layout::kShape5.Left, layout::kShape5.Top,
+                                layout::kShape5.Left + layout::kShape5.Width,
+                                layout::kShape5.Top + layout::kShape5.Height}; ///< the hub disc
 inline constexpr Rect kHubInner{230, 73, 241, 84};       ///< 11-pixel disc on top of it
 inline constexpr Rect kVariableWind{168, 185, 188, 205}; ///< disc shown for "VRB"
 
-inline constexpr int kSkinWidth = 475;
-inline constexpr int kSkinHeight = 257;
+// The skin is painted over the whole client width; the window shows the images' width of it.
+inline constexpr int kSkinWidth = layout::kClientWidth;
+inline constexpr int kSkinHeight = layout::kImage.Height;
 } // namespace gauge
 
 } // namespace stormbell

@@ -1,6 +1,7 @@
 #include "gauges/qt/SkinArt.h"
 
 #include "gauges/Colors.h"
+#include "gauges/WindowLayout.h"
 #include "gauges/qt/QtCanvas.h"
 #include "gauges/qt/SkinPalette.h"
 
@@ -37,8 +38,12 @@ constexpr int kBandSegments = 96;
 
 // The window lays its two lamps (17-pixel circles) and its button panel over the skin; the art
 // gives them sockets and a mounting plate.
-constexpr QRectF kLampBodies[] = {{230, 171, 17, 17}, {230, 203, 17, 17}};
-constexpr QRectF kButtonPanel{361, 183, 58, 22};
+constexpr QRectF Rect(layout::Bounds b) {
+    return {static_cast<double>(b.Left), static_cast<double>(b.Top), static_cast<double>(b.Width),
+            static_cast<double>(b.Height)};
+}
+constexpr QRectF kLampBodies[] = {Rect(layout::kShape1), Rect(layout::kShape2)};
+constexpr QRectF kButtonPanel = Rect(layout::kPanel5);
 constexpr double kSocketRadius = 12;
 constexpr double kPlateMargin = 6;
 constexpr QPointF kNameplate{390.5, 162};

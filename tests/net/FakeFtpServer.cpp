@@ -39,6 +39,7 @@ int ListenOnLoopback(std::uint16_t& port) {
     sockaddr_in address{};
     address.sin_family = AF_INET;
     address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    address.sin_port = htons(port);
     socklen_t length = sizeof address;
     if (s < 0 || ::bind(s, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
         ::listen(s, 4) != 0 ||
@@ -181,7 +182,8 @@ void FakeFtpSession::SendRepeatedly(const std::string& unit, int gapMs, Channel 
     throw std::runtime_error("fake server: client never gave up");
 }
 
-FakeFtpServer::FakeFtpServer(Script script) : FListener(ListenOnLoopback(FPort)) {
+FakeFtpServer::FakeFtpServer(Script script, std::uint16_t port)
+    : FPort(port), FListener(ListenOnLoopback(FPort)) {
     FThread = std::thread([this, script = std::move(script)] { Run(script); });
 }
 

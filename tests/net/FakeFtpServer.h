@@ -64,11 +64,12 @@ private:
     std::mutex& FLock;
 };
 
-/// Listens on 127.0.0.1 at a free port and runs the script for the first client.
+/// Listens on 127.0.0.1 and runs the script for the first client.
 class FakeFtpServer {
 public:
     using Script = std::function<void(FakeFtpSession&)>;
-    explicit FakeFtpServer(Script script);
+    /// Listens at `port`, or at a free one for 0; throws std::runtime_error when it cannot.
+    explicit FakeFtpServer(Script script, std::uint16_t port = 0);
     /// Waits for the script (see Join).
     ~FakeFtpServer();
     FakeFtpServer(const FakeFtpServer&) = delete;

@@ -36,7 +36,7 @@ std::uint16_t PortFromLog(const std::filesystem::path& log) {
 
 } // namespace
 
-PyFtpServer::PyFtpServer(bool writable) {
+PyFtpServer::PyFtpServer(bool writable, std::uint16_t port) {
     std::string pattern = (std::filesystem::temp_directory_path() / "stormbell-ftp-XXXXXX");
     if (::mkdtemp(pattern.data()) == nullptr)
         throw std::runtime_error("cannot make a temporary directory");
@@ -50,8 +50,8 @@ PyFtpServer::PyFtpServer(bool writable) {
 
     const std::string log = (FRoot / "server.log").string();
     const std::string root = FRoot.string();
-    std::vector<std::string> args = {Python, "-m", "pyftpdlib", "-i", "127.0.0.1",
-                                     "-p",   "0",  "-d",        root};
+    std::vector<std::string> args = {
+        Python, "-m", "pyftpdlib", "-i", "127.0.0.1", "-p", std::to_string(port), "-d", root};
     if (writable)
         args.push_back("-w");
     std::vector<char*> argv;

@@ -15,8 +15,9 @@ inline constexpr const char* ReportDirectory = "data/observations/metar/decoded"
 class PyFtpServer {
 public:
     /// Copies the sample reports into a new temporary tree and starts the server on it (with
-    /// write permission when `writable`); throws std::runtime_error when it does not start.
-    explicit PyFtpServer(bool writable);
+    /// write permission when `writable`) at `port`, or at a free one for 0; throws
+    /// std::runtime_error when it does not start.
+    explicit PyFtpServer(bool writable, std::uint16_t port = 0);
     /// Kills the server and removes the tree.
     ~PyFtpServer();
     PyFtpServer(const PyFtpServer&) = delete;

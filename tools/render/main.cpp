@@ -3,7 +3,7 @@
 #include "RenderOptions.h"
 
 #include "gauges/Colors.h"
-#include "gauges/GaugeGeometry.h"
+#include "gauges/WindowLayout.h"
 #include "gauges/qt/GaugeFace.h"
 #include "gauges/qt/QtCanvas.h"
 #include "observation/Observation.h"
@@ -21,12 +21,11 @@
 
 namespace {
 
-// The window: client area, the width of the visible part of the skin images and the corner
-// ellipse of its rounded region.
-constexpr int kWindowWidth = 475;
-constexpr int kWindowHeight = 256;
-constexpr int kImageWidth = 473;
-constexpr double kCornerRadius = 65;
+namespace layout = stormbell::layout;
+constexpr int kWindowWidth = layout::kClientWidth;
+constexpr int kWindowHeight = layout::kClientHeight;
+constexpr int kImageWidth = layout::kImage.Width;
+constexpr double kCornerRadius = layout::kCornerEllipse / 2.0;
 
 QImage WindowPicture(const QImage& skin, double scale) {
     QImage out(static_cast<int>(kWindowWidth * scale), static_cast<int>(kWindowHeight * scale),

@@ -1,0 +1,28 @@
+#include "app/BarButton.h"
+
+#include "app/BarGlyph.h"
+
+#include <QPainter>
+
+#include <utility>
+
+namespace stormbell {
+
+BarButton::BarButton(QImage strip, QWidget* parent)
+    : QAbstractButton(parent), strip_(std::move(strip)) {
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void BarButton::paintEvent(QPaintEvent*) {
+    GlyphState state = GlyphState::Up;
+    if (!isEnabled())
+        state = GlyphState::Disabled;
+    else if (isDown())
+        state = GlyphState::Pressed;
+    else if (isChecked())
+        state = GlyphState::HeldDown;
+    QPainter p(this);
+    p.drawImage(rect(), strip_, GlyphRect(state));
+}
+
+} // namespace stormbell

@@ -1,0 +1,27 @@
+// The running gauge as a whole: the program-wide variables, then the main window, the options
+// dialog and the FTP settings dialog, created in that order and wired together.
+#pragma once
+
+#include "app/GaugeWindow.h"
+#include "observation/Observation.h"
+#include "settings/Settings.h"
+#include "settings/SettingsStore.h"
+#include "settings/qt/FtpSettingsDialog.h"
+#include "settings/qt/OptionsDialog.h"
+
+namespace stormbell {
+
+struct GaugeProgram {
+    /// The settings come from `store`, which must outlive the program; `end` ends it.
+    GaugeProgram(SettingsStore& store, ProgramEnd end);
+    GaugeProgram(const GaugeProgram&) = delete;
+    GaugeProgram& operator=(const GaugeProgram&) = delete;
+
+    Settings settings;
+    Observation observation;
+    GaugeWindow window;            ///< TForm1
+    OptionsDialog options;         ///< TForm2
+    FtpSettingsDialog ftpSettings; ///< TForm3
+};
+
+} // namespace stormbell

@@ -1,0 +1,150 @@
+// TForm1, the gauge window: the skin with its needles, the lamps, the altimeter hub, the bar
+// buttons, the update timer and the FTP client; borderless, rounded, dragged by its skin.
+#pragma once
+
+#include "app/EventLoopPause.h"
+#include "app/Lamp.h"
+#include "app/QtMessageSink.h"
+#include "app/QtStatusLine.h"
+#include "app/ThreadRunner.h"
+#include "net/Ftp.h"
+#include "observation/FramePresenter.h"
+#include "observation/Observation.h"
+#include "observation/ReportDecoder.h"
+#include "observation/UpdateCycle.h"
+#include "settings/Settings.h"
+#include "settings/SettingsStore.h"
+#include "settings/qt/OptionsDialog.h"
+
+#include <QPoint>
+#include <QRegion>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+
+class QTimer;
+
+namespace stormbell {
+
+class BarButton;
+class CircleShape;
+class FtpSettingsDialog;
+class GaugeFace;
+class Gauges;
+class SkinView;
+class SunkenPanel;
+
+/// Ends the program with an exit code: leaves the event loop in the program, records in tests.
+using ProgramEnd = std::function<void(int exitCode)>;
+
+class GaugeWindow final : public QWidget, public OptionsHost, public FramePresenter {
+    Q_OBJECT
+public:
+    /// FormCreate: builds every component, loads FLeft and FTop from `store` and places the
+    /// window there. Ending the program (exit button, close) goes through `end`.
+    GaugeWindow(SettingsStore& store, Settings& settings, Observation& observation, ProgramEnd end);
+    ~GaugeWindow() override;
+
+    /// Connects the dialogs, which are created after the window: the report box, the proxy port.
+    void AttachDialogs(OptionsDialog& options, FtpSettingsDialog& ftpSettings);
+
+    /// The start-up on the first activation (later ones do nothing): the rest of the settings,
+    /// skin, region, lamps, the first drawing, the timer and, with RunOnStart, one cycle.
+    void FormActivate();
+    /// The update cycle, unless one is running already (then nothing happens). Errors are shown
+    /// as messages; the window stays open.
+    void Button1Click();
+    /// Saves every setting and ends the program with code 0; during a cycle, first ends the
+    /// cycle. A failed save is shown and the program goes on.
+    void Button3Click();
+    /// Shows the options dialog without waiting for it.
+    void Panel3Clic();
+    /// Minimises the gauge.
+    void Panel4Click();
+    /// A press on the hub turns the reference hand (left on, right back, middle redraws).
+    void Shape5MouseDown(Qt::MouseButton button);
+    /// Dragging by the left button; x and y are client coordinates.
+    void FormMouseDown(Qt::MouseButton button, int x, int y);
+    void FormMouseMove(int x, int y);
+    void FormMouseUp(Qt::MouseButton button, int x, int y);
+    /// Shapes the window as `rect` with corners rounded by the 130 × 130 ellipse.
+    void DrawRndRectRegion(const QRect& rect);
+
+    /// True from the start of a cycle until its error message, if any, is dismissed.
+    bool CycleRunning() const { return cycleRunning_; }
+    /// The region the window was given, empty before the first activation.
+    const QRegion& WindowRegion() const { return windowRegion_; }
+    /// The needles and the reference hand on the current face.
+    Gauges& GetGauges();
+
+    // OptionsHost
+    void SetUpdateInterval(int milliseconds) override;
+    void ApplyDisplayMode() override;
+    void ShowFtpSettings() override;
+    void ShowError(const std::string& message) override;
+    // FramePresenter: one sweep frame on the current face, painted at once.
+    void PresentFrame() override;
+
+    SkinView* Image1 = nullptr;
+    SkinView* Image3 = nullptr;
+    CircleShape* Shape1 = nullptr;
+    CircleShape* Shape2 = nullptr;
+    CircleShape* Shape3 = nullptr;
+    CircleShape* Shape4 = nullptr;
+    CircleShape* Shape5 = nullptr;
+    SunkenPanel* Panel5 = nullptr;
+    BarButton* SpeedButton1 = nullptr;
+    BarButton* SpeedButton2 = nullptr;
+    BarButton* SpeedButton5 = nullptr;
+    BarButton* SpeedButton3 = nullptr;
+    QTimer* Timer1 = nullptr;
+    /// The client; gone once the window has closed.
+    std::unique_ptr<TFTP> FTP1;
+
+protected:
+    bool event(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    void Guarded(const std::function<void()>& handler);
+    void Timer1Timer();
+    void FormCloseQuery();
+    void FormClose();
+    void AbortCycle();
+    void FinishDeferredEnd();
+    void ShowSkin();
+    void RepaintSkin();
+    void RebuildFace();
+    CycleSettings CurrentCycleSettings() const;
+
+    SettingsStore& store_;
+    Settings& settings_;
+    Observation& observation_;
+    ProgramEnd end_;
+    OptionsDialog* options_ = nullptr;
+    FtpSettingsDialog* ftpSettings_ = nullptr;
+    std::unique_ptr<GaugeFace> face_;
+    std::unique_ptr<WindowLamps> lamps_;
+    QtStatusLine status_;
+    QtMessageSink messages_;
+    EventLoopPause pause_;
+    ThreadRunner runner_;
+    ReportDecoder decoder_;
+    std::unique_ptr<UpdateCycle> cycle_;
+    QRegion windowRegion_;
+    bool firstActivation_ = true;
+    bool dragging_ = false;
+    QPoint dragPoint_;
+    bool movesItself_ = true;
+    bool cycleRunning_ = false;
+    bool closeRequested_ = false;
+    bool exitRequested_ = false;
+    bool faceRebuildPending_ = false;
+};
+
+} // namespace stormbell

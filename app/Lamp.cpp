@@ -1,0 +1,39 @@
+#include "app/Lamp.h"
+
+#include "app/CircleShape.h"
+
+namespace stormbell {
+
+namespace {
+
+struct LampColors {
+    Color Body;
+    Color Dot;
+};
+
+constexpr LampColors kGreenDark{0x4000, 0x6600};
+constexpr LampColors kGreenLit{0x8800, 0xCC00};
+constexpr LampColors kRedDark{0x40, 0x66};
+constexpr LampColors kRedLit{0x88, 0xCC};
+constexpr Color kBodyPen = 0;
+constexpr int kBodyPenWidth = 4;
+constexpr int kDotPenWidth = 0;
+
+void Light(CircleShape& body, CircleShape& dot, const LampColors& colors) {
+    body.SetPen(kBodyPen, kBodyPenWidth);
+    body.SetBrush(colors.Body);
+    dot.SetPen(colors.Dot, kDotPenWidth);
+    dot.SetBrush(colors.Dot);
+}
+
+} // namespace
+
+void WindowLamps::SetLampState(LampState state) {
+    const bool greenLit = state == LampState::Busy;
+    Light(shapes_.Shape1, shapes_.Shape4, greenLit ? kGreenLit : kGreenDark);
+    // Fetched leaves the red lamp as the cycle found it.
+    if (state != LampState::Fetched)
+        Light(shapes_.Shape2, shapes_.Shape3, state == LampState::Failed ? kRedLit : kRedDark);
+}
+
+} // namespace stormbell

@@ -1,0 +1,15 @@
+// stormbell: the desktop weather gauge.
+#include "app/GaugeProgram.h"
+#include "settings/qt/QtSettingsStore.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    // The task bar shows the window's title (the status line) followed by this name.
+    QGuiApplication::setApplicationDisplayName("Stormbell");
+    stormbell::QtSettingsStore store;
+    stormbell::GaugeProgram program(store, [](int exitCode) { QCoreApplication::exit(exitCode); });
+    program.window.show();
+    return QApplication::exec();
+}

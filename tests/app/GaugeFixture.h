@@ -1,0 +1,90 @@
+// A whole gauge program on an in-memory store, with its messages, its end and its title changes
+// recorded, started as the user starts it.
+#pragma once
+
+#include "app/BarButton.h"
+#include "app/CircleShape.h"
+#include "app/GaugeProgram.h"
+#include "app/QtMessageSink.h"
+#include "app/SkinView.h"
+#include "gauges/Gauges.h"
+#include "tests/support/MemorySettingsStore.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace stormbell::testing {
+
+/// Records the window's titles and the green and red lamp bodies' fills as they are painted.
+class Watcher final : public QObject {
+public:
+    explicit Watcher(GaugeWindow& window) : window_(window) {
+        window.installEventFilter(this);
+        window.Shape1->installEventFilter(this);
+        window.Shape2->installEventFilter(this);
+        window.Image1->installEventFilter(this);
+    }
+    std::vector<std::string> titles;
+    std::vector<Color> green;
+    std::vector<Color> red;
+    int skinPaints = 0;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == &window_ && event->type() == QEvent::WindowTitleChange)
+            titles.push_back(window_.windowTitle().toStdString());
+        if (event->type() == QEvent::Paint) {
+            if (watched == window_.Shape1)
+                green.push_back(window_.Shape1->Brush());
+            if (watched == window_.Shape2)
+                red.push_back(window_.Shape2->Brush());
+            if (watched == window_.Image1)
+                ++skinPaints;
+        }
+        return false;
+    }
+
+private:
+    GaugeWindow& window_;
+};
+
+class GaugeFixture : public ::testing::Test {
+protected:
+    GaugeFixture() {
+        QtMessageSink::SetTestHook([this](const std::string& text) { messages.push_back(text); });
+    }
+    ~GaugeFixture() override { QtMessageSink::SetTestHook({}); }
+
+    /// Creates the program on `store` as it stands, shows the window and waits for the start-up.
+    GaugeWindow& Start() {
+        program.emplace(store, [this](int code) { endCode = code; });
+        program->window.show();
+        EXPECT_TRUE(QTest::qWaitFor([this] { return program->window.Timer1->isActive(); }));
+        return program->window;
+    }
+
+    /// Milliseconds `action` took.
+    template <typename Action> static long long Timed(Action&& action) {
+        const auto start = std::chrono::steady_clock::now();
+        action();
+        return std::chrono::duration_cast<std::chrono::milliseconds>(
+                   std::chrono::steady_clock::now() - start)
+            .count();
+    }
+
+    MemorySettingsStore store;
+    std::vector<std::string> messages;
+    std::optional<int> endCode;
+    std::optional<GaugeProgram> program;
+};
+
+} // namespace stormbell::testing

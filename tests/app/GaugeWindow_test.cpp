@@ -1,0 +1,189 @@
+#include "GaugeFixture.h"
+
+#include "app/WindowRegion.h"
+#include "gauges/WindowLayout.h"
+#include "gauges/qt/QtCanvas.h"
+
+#include <QAbstractButton>
+#include <QTimer>
+
+namespace stormbell::testing {
+namespace {
+
+using GaugeWindowTest = GaugeFixture;
+
+QRect InWindow(const QWidget& w) {
+    return QRect(w.mapTo(w.window(), QPoint(0, 0)), w.size());
+}
+
+TEST_F(GaugeWindowTest, ComponentsAtTheirBoundsInZOrder) {
+    GaugeWindow& w = Start();
+    const struct {
+        const char* name;
+        QRect bounds;
+    } components[] = {
+        {"Image1", {0, 0, 473, 257}},        {"Image3", {0, 0, 473, 257}},
+        {"Shape1", {230, 171, 17, 17}},      {"Shape2", {230, 203, 17, 17}},
+        {"Shape3", {236, 210, 4, 4}},        {"Shape4", {236, 177, 4, 4}},
+        {"Shape5", {227, 70, 17, 17}},       {"Panel5", {361, 183, 58, 22}},
+        {"SpeedButton1", {365, 187, 24, 6}}, {"SpeedButton2", {391, 187, 24, 6}},
+        {"SpeedButton5", {365, 195, 24, 6}}, {"SpeedButton3", {391, 195, 24, 6}},
+    };
+    QStringList zOrder;
+    for (QObject* child : w.children())
+        if (child->isWidgetType())
+            zOrder << child->objectName();
+    EXPECT_EQ(zOrder, QStringList({"Image1", "Image3", "Shape1", "Shape2", "Shape3", "Shape4",
+                                   "Shape5", "Panel5"}));
+    for (const auto& c : components) {
+        const auto* widget = w.findChild<QWidget*>(c.name);
+        ASSERT_NE(widget, nullptr) << c.name;
+        EXPECT_EQ(InWindow(*widget), c.bounds) << c.name;
+    }
+    EXPECT_EQ(w.size(), QSize(475, 256));
+    EXPECT_TRUE(w.windowFlags() & Qt::FramelessWindowHint);
+}
+
+TEST_F(GaugeWindowTest, StartUpShapesColoursAndTimesTheWindow) {
+    GaugeWindow& w = Start();
+    EXPECT_EQ(w.pos(), QPoint(213, 102));
+    EXPECT_EQ(w.WindowRegion(), RoundRectRegion(QRect(0, 0, 475, 256), 130, 130));
+    EXPECT_FALSE(w.Image1->isHidden());
+    EXPECT_TRUE(w.Image3->isHidden());
+    EXPECT_EQ(w.Shape1->Brush(), 0x4000u);
+    EXPECT_EQ(w.Shape2->Brush(), 0x40u);
+    EXPECT_EQ(w.Shape5->Pen(), 0x4466u);
+    EXPECT_EQ(w.Shape5->PenWidth(), 3);
+    EXPECT_EQ(w.Shape5->Brush(), 0x6688u);
+    EXPECT_EQ(w.Timer1->interval(), 60 * 60000);
+    // The column right of the skin shows the window's background.
+    const QImage picture = w.grab().toImage();
+    for (int x : {473, 474})
+        EXPECT_EQ(picture.pixelColor(x, 128), ToQColor(colors::kSkinBackground)) << x;
+}
+
+TEST_F(GaugeWindowTest, StoredMetricModeShowsImage3) {
+    store.Values["DisplayMode"] = "1";
+    GaugeWindow& w = Start();
+    EXPECT_TRUE(w.Image1->isHidden());
+    EXPECT_FALSE(w.Image3->isHidden());
+}
+
+struct DragCase {
+    const char* what;
+    const char* mode;
+    Qt::MouseButton press;
+    QPoint at;
+    Qt::MouseButton release; // Qt::NoButton: none before the move
+    QPoint moveTo;
+    QPoint expected;
+};
+
+void PrintTo(const DragCase& c, std::ostream* out) {
+    *out << c.what;
+}
+
+class DragTest : public GaugeFixture, public ::testing::WithParamInterface<DragCase> {};
+
+TEST_P(DragTest, MovesByThePointersTravel) {
+    const DragCase& c = GetParam();
+    store.Values["DisplayMode"] = c.mode;
+    GaugeWindow& w = Start();
+    QWindow* handle = w.windowHandle();
+    QTest::mousePress(handle, c.press, {}, c.at);
+    if (c.release != Qt::NoButton)
+        QTest::mouseRelease(handle, c.release, {}, c.at);
+    QTest::mouseMove(handle, c.moveTo);
+    EXPECT_EQ(w.pos(), c.expected) << c.what;
+    // QTest remembers held buttons across tests.
+    QTest::mouseRelease(handle, c.press, {}, c.moveTo);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, DragTest,
+    ::testing::Values(
+        DragCase{
+            "left on the skin", "0", Qt::LeftButton, {100, 50}, Qt::NoButton, {110, 45}, {223, 97}},
+        DragCase{"left on the metric skin",
+                 "1",
+                 Qt::LeftButton,
+                 {100, 50},
+                 Qt::NoButton,
+                 {110, 45},
+                 {223, 97}},
+        DragCase{"right on the skin",
+                 "0",
+                 Qt::RightButton,
+                 {100, 50},
+                 Qt::NoButton,
+                 {110, 45},
+                 {213, 102}},
+        DragCase{"right released while left held",
+                 "0",
+                 Qt::LeftButton,
+                 {100, 50},
+                 Qt::RightButton,
+                 {110, 45},
+                 {223, 97}},
+        DragCase{
+            "left on the hub", "0", Qt::LeftButton, {235, 78}, Qt::NoButton, {245, 88}, {213, 102}},
+        DragCase{"left on a lamp",
+                 "0",
+                 Qt::LeftButton,
+                 {238, 179},
+                 Qt::NoButton,
+                 {248, 189},
+                 {213, 102}},
+        DragCase{"left on the panel",
+                 "0",
+                 Qt::LeftButton,
+                 {362, 184},
+                 Qt::NoButton,
+                 {372, 194},
+                 {213, 102}}));
+
+TEST_F(GaugeWindowTest, HubClicksTurnTheReferenceHand) {
+    GaugeWindow& w = Start();
+    const QImage before = w.Image1->grab().toImage();
+    QTest::mouseClick(w.Shape5, Qt::LeftButton);
+    QTest::mouseClick(w.Shape5, Qt::LeftButton);
+    QTest::mouseClick(w.Shape5, Qt::RightButton);
+    EXPECT_EQ(w.GetGauges().PressSet, 51);
+    EXPECT_NE(w.Image1->grab().toImage(), before);
+}
+
+TEST_F(GaugeWindowTest, ExitSavesThePositionAndEndsWithZero) {
+    GaugeWindow& w = Start();
+    w.move(300, 40);
+    QTest::mouseClick(w.SpeedButton3, Qt::LeftButton);
+    EXPECT_EQ(endCode, 0);
+    EXPECT_EQ(store.Values["FLeft"], "300");
+    EXPECT_EQ(store.Values["FTop"], "40");
+}
+
+TEST_F(GaugeWindowTest, FailedSaveIsShownAndTheProgramGoesOn) {
+    GaugeWindow& w = Start();
+    store.FailCommit = true;
+    QTest::mouseClick(w.SpeedButton3, Qt::LeftButton);
+    EXPECT_EQ(endCode, std::nullopt);
+    EXPECT_EQ(messages, std::vector<std::string>{"Failed to set data for 'LIndex'"});
+}
+
+TEST_F(GaugeWindowTest, CloseEndsWithoutSaving) {
+    GaugeWindow& w = Start();
+    w.close();
+    EXPECT_EQ(endCode, 0);
+    EXPECT_TRUE(store.Written.empty());
+    EXPECT_EQ(w.FTP1, nullptr);
+    EXPECT_FALSE(w.isVisible());
+}
+
+TEST_F(GaugeWindowTest, OptionsButtonShowsTheDialogWithoutWaiting) {
+    GaugeWindow& w = Start();
+    QTest::mouseClick(w.SpeedButton2, Qt::LeftButton);
+    EXPECT_TRUE(program->options.isVisible());
+    EXPECT_FALSE(program->options.isModal());
+}
+
+} // namespace
+} // namespace stormbell::testing

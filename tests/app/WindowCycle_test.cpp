@@ -1,0 +1,171 @@
+#include "GaugeFixture.h"
+
+#include "tests/net/FakeFtpServer.h"
+#include "tests/net/PyFtpServer.h"
+#include "tests/observation/TempDir.h"
+#include "tests/support/ProxyPort.h"
+
+#include "gauges/qt/GaugeFace.h"
+
+#include <QPlainTextEdit>
+#include <QTimer>
+
+#include <algorithm>
+#include <filesystem>
+
+namespace stormbell::testing {
+namespace {
+
+constexpr const char* kStation = "EGLC.TXT";
+
+// Runs the test in an empty current directory, where the log goes.
+class InTempDirectory {
+public:
+    InTempDirectory() : previous_(std::filesystem::current_path()) {
+        std::filesystem::current_path(dir_.Path());
+    }
+    ~InTempDirectory() { std::filesystem::current_path(previous_); }
+    const std::filesystem::path& Path() const { return dir_.Path(); }
+
+private:
+    TempDir dir_;
+    std::filesystem::path previous_;
+};
+
+class WindowCycleTest : public GaugeFixture {
+protected:
+    // The program's client holds its connection until the program goes, and a server waits
+    // for that before it ends.
+    ~WindowCycleTest() override { program.reset(); }
+
+    void PointAt(std::uint16_t port) {
+        store.Values["Host"] = "127.0.0.1";
+        store.Values["UseProxy"] = "true";
+        store.Values["FTPPortNum"] = std::to_string(port);
+        store.Values["OCityStr"] = kStation;
+    }
+    InTempDirectory cwd;
+    std::optional<PyFtpServer> pyftpd;
+    std::optional<FakeFtpServer> silent;
+};
+
+TEST_F(WindowCycleTest, FetchShowsDecodesLogsAndSweeps) {
+    const PyFtpServer& server = pyftpd.emplace(false, FreeProxyPort());
+    PointAt(server.Port());
+    store.Values["LogIt"] = "true";
+    GaugeWindow& w = Start();
+    Watcher watch(w);
+    const QImage before = w.Image1->grab().toImage();
+
+    QTest::mouseClick(w.SpeedButton1, Qt::LeftButton);
+
+    EXPECT_TRUE(messages.empty()) << messages.front();
+    EXPECT_EQ(watch.titles, (std::vector<std::string>{"Accessing data", "Completed"}));
+    ASSERT_FALSE(watch.green.empty());
+    EXPECT_NE(std::find(watch.green.begin(), watch.green.end(), 0x8800u), watch.green.end());
+    EXPECT_EQ(watch.green.back(), 0x4000u);
+    EXPECT_EQ(w.Shape2->Brush(), 0x40u);
+    const std::string report = ReadFile(server.Root() / ReportDirectory / kStation);
+    EXPECT_EQ(program->options.Memo1->toPlainText().toStdString() + "\n", report);
+    const Observation& o = program->observation;
+    EXPECT_EQ(o.OTemp, 51);
+    EXPECT_EQ(o.OHumd, 53);
+    EXPECT_EQ(o.OPresInfo, "30.12");
+    EXPECT_EQ(o.OWDInfo, "250");
+    EXPECT_EQ(o.OWSInfo, "14");
+    EXPECT_GT(watch.skinPaints, 50); // one per sweep frame
+    EXPECT_NE(w.Image1->grab().toImage(), before);
+    EXPECT_NE(ReadFile(cwd.Path() / "METAR.LOG").find("(EGLC)"), std::string::npos);
+}
+
+TEST_F(WindowCycleTest, RefusedStationFileIsShownAndKeepsTheReport) {
+    const PyFtpServer& server = pyftpd.emplace(false, FreeProxyPort());
+    PointAt(server.Port());
+    GaugeWindow& w = Start();
+    QTest::mouseClick(w.SpeedButton1, Qt::LeftButton);
+    const QString kept = program->options.Memo1->toPlainText();
+    program->settings.OCityStr = "ZZZZ.TXT";
+
+    QTest::mouseClick(w.SpeedButton1, Qt::LeftButton);
+
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0], "No such file or directory.");
+    EXPECT_EQ(program->options.Memo1->toPlainText(), kept);
+    EXPECT_EQ(w.windowTitle(), "Accessing data");
+    EXPECT_EQ(w.Shape1->Brush(), 0x8800u);
+    EXPECT_FALSE(std::filesystem::exists(cwd.Path() / "METAR.LOG"));
+}
+
+TEST_F(WindowCycleTest, StalledServerEndsInTheRedLamp) {
+    FakeFtpServer& server =
+        silent.emplace([](FakeFtpSession& s) { s.WaitForClose(); }, FreeProxyPort());
+    PointAt(server.Port());
+    GaugeWindow& w = Start();
+    w.FTP1->IdleTimeout = 200;
+    QTest::mouseClick(w.SpeedButton1, Qt::LeftButton);
+    EXPECT_EQ(w.Shape2->Brush(), 0x88u);
+    EXPECT_EQ(w.Shape1->Brush(), 0x4000u);
+    EXPECT_TRUE(messages.empty());
+}
+
+// Against a server that accepts and never answers, `during` runs while the cycle waits; the
+// client's time-outs are far beyond what the test allows.
+class WaitingCycleTest : public WindowCycleTest {
+protected:
+    long long RunCycleWhile(const std::function<void(GaugeWindow&)>& during) {
+        FakeFtpServer& server =
+            silent.emplace([](FakeFtpSession& s) { s.WaitForClose(); }, FreeProxyPort());
+        PointAt(server.Port());
+        GaugeWindow& w = Start();
+        QTimer::singleShot(100, &w, [&] {
+            EXPECT_TRUE(w.CycleRunning());
+            during(w);
+        });
+        return Timed([&] { QTest::mouseClick(w.SpeedButton1, Qt::LeftButton); });
+    }
+    static constexpr long long kPrompt = 3000;
+};
+
+TEST_F(WaitingCycleTest, WindowStaysLiveAndIgnoresASecondStart) {
+    int paints = 0;
+    int titles = 0;
+    QPoint moved;
+    RunCycleWhile([&](GaugeWindow& w) {
+        Watcher watch(w);
+        w.Image1->update();
+        QTest::mousePress(w.windowHandle(), Qt::LeftButton, {}, {100, 50});
+        QTest::mouseMove(w.windowHandle(), {130, 60});
+        QTest::mouseRelease(w.windowHandle(), Qt::LeftButton, {}, {100, 50}); // where it moved
+        moved = w.pos();
+        QTest::mouseClick(w.SpeedButton1, Qt::LeftButton);
+        QTest::qWait(50);
+        paints = watch.skinPaints;
+        titles = static_cast<int>(watch.titles.size());
+        w.close();
+    });
+    EXPECT_EQ(moved, QPoint(243, 112));
+    EXPECT_GT(paints, 0);
+    EXPECT_EQ(titles, 0); // the second start did not begin a cycle
+}
+
+TEST_F(WaitingCycleTest, CloseEndsTheTransferAndClosesPromptly) {
+    const long long took = RunCycleWhile([](GaugeWindow& w) { w.close(); });
+    EXPECT_LT(took, kPrompt);
+    EXPECT_EQ(endCode, 0);
+    EXPECT_EQ(program->window.FTP1, nullptr);
+    EXPECT_FALSE(program->window.isVisible());
+    EXPECT_TRUE(messages.empty());
+    EXPECT_TRUE(store.Written.empty());
+}
+
+TEST_F(WaitingCycleTest, ExitEndsTheTransferThenSavesAndEndsWithZero) {
+    const long long took =
+        RunCycleWhile([](GaugeWindow& w) { QTest::mouseClick(w.SpeedButton3, Qt::LeftButton); });
+    EXPECT_LT(took, kPrompt);
+    EXPECT_EQ(endCode, 0);
+    EXPECT_EQ(store.Values["FLeft"], "213");
+    EXPECT_TRUE(messages.empty());
+}
+
+} // namespace
+} // namespace stormbell::testing

@@ -1,0 +1,79 @@
+#include "app/BarGlyph.h"
+#include "app/CircleShape.h"
+#include "app/Lamp.h"
+#include "app/WindowRegion.h"
+#include "gauges/WindowLayout.h"
+#include "gauges/qt/QtCanvas.h"
+
+#include <gtest/gtest.h>
+
+namespace stormbell {
+namespace {
+
+TEST(WindowRegion, CornersRoundedByTheEllipse) {
+    const QRegion region =
+        RoundRectRegion(QRect(0, 0, layout::kClientWidth, layout::kClientHeight), 130, 130);
+    const struct {
+        QPoint pixel;
+        bool inside;
+    } cases[] = {
+        {{0, 0}, false},     {{474, 0}, false}, {{0, 255}, false},  {{474, 255}, false},
+        {{18, 18}, false},   {{19, 19}, true},  {{455, 236}, true}, {{456, 237}, false},
+        {{237, 0}, true},    {{0, 128}, true},  {{474, 128}, true}, {{475, 128}, false},
+        {{237, 256}, false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(region.contains(c.pixel), c.inside) << c.pixel.x() << "," << c.pixel.y();
+}
+
+TEST(BarGlyph, FourStatesOfBarAndBevel) {
+    const QImage strip = BarGlyphStrip(0x00FF00, 0x00BF00);
+    ASSERT_EQ(strip.size(), QSize(96, 6));
+    const QRgb white = qRgb(255, 255, 255), grey = qRgb(128, 128, 128);
+    const struct {
+        GlyphState state;
+        QRgb bar, topLeft, bottomRight;
+    } cases[] = {
+        {GlyphState::Up, qRgb(0, 255, 0), white, grey},
+        {GlyphState::Disabled, qRgb(0, 255, 0), white, grey},
+        {GlyphState::Pressed, qRgb(0, 191, 0), grey, white},
+        {GlyphState::HeldDown, qRgb(0, 191, 0), grey, white},
+    };
+    for (const auto& c : cases) {
+        const QRect r = GlyphRect(c.state);
+        EXPECT_EQ(strip.pixel(r.center()), c.bar);
+        EXPECT_EQ(strip.pixel(r.left() + 1, r.top()), c.topLeft);
+        EXPECT_EQ(strip.pixel(r.right() - 1, r.bottom()), c.bottomRight);
+        EXPECT_EQ(strip.pixel(r.topRight()), qRgb(192, 192, 192));
+    }
+}
+
+TEST(WindowLamps, EachStateColoursBodiesAndDots) {
+    QWidget parent;
+    CircleShape s1(&parent), s2(&parent), s3(&parent), s4(&parent);
+    WindowLamps lamps({s1, s2, s3, s4});
+    // Each step starts where the one before left the lamps.
+    const struct {
+        LampState state;
+        Color body1, dot4, body2, dot3;
+    } steps[] = {
+        {LampState::Idle, 0x4000, 0x6600, 0x40, 0x66},
+        {LampState::Busy, 0x8800, 0xCC00, 0x40, 0x66},
+        {LampState::Failed, 0x4000, 0x6600, 0x88, 0xCC},
+        {LampState::Fetched, 0x4000, 0x6600, 0x88, 0xCC},
+        {LampState::Busy, 0x8800, 0xCC00, 0x40, 0x66},
+        {LampState::Fetched, 0x4000, 0x6600, 0x40, 0x66},
+    };
+    for (const auto& s : steps) {
+        lamps.SetLampState(s.state);
+        EXPECT_EQ(s1.Brush(), s.body1);
+        EXPECT_EQ(s4.Brush(), s.dot4);
+        EXPECT_EQ(s2.Brush(), s.body2);
+        EXPECT_EQ(s3.Brush(), s.dot3);
+        EXPECT_EQ(s1.PenWidth(), 4);
+        EXPECT_EQ(s2.Pen(), 0u);
+    }
+}
+
+} // namespace
+} // namespace stormbell
