@@ -1,5 +1,6 @@
 #include "settings/qt/OptionsDialog.h"
 
+#include "generated/Version.h"
 #include "observation/ReportLines.h"
 #include "settings/qt/FormPlacement.h"
 #include "settings/qt/ReportPrinter.h"
@@ -107,7 +108,7 @@ OptionsDialog::OptionsDialog(Settings& settings, Observation& observation, Optio
     Edit1 = Place(new QLineEdit(this), "Edit1", kEdit1);
     Button2 = Place(new QPushButton("Print Metar", this), "Button2", kButton2);
 
-    Panel1 = Place(new QLabel("V1.3", this), "Panel1", kPanel1);
+    Panel1 = Place(new QLabel(kVersionLabel, this), "Panel1", kPanel1);
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Panel1->setLineWidth(2);
     Panel1->setAlignment(Qt::AlignCenter);

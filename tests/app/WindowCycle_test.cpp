@@ -2,8 +2,8 @@
 
 #include "tests/net/FakeFtpServer.h"
 #include "tests/net/PyFtpServer.h"
-#include "tests/observation/TempDir.h"
 #include "tests/support/ProxyPort.h"
+#include "tests/support/TempDir.h"
 
 #include "gauges/qt/GaugeFace.h"
 
