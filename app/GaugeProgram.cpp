@@ -4,8 +4,9 @@
 
 namespace stormbell {
 
-GaugeProgram::GaugeProgram(SettingsStore& store, ProgramEnd end)
-    : observation(FreshStoreObservation()), window(store, settings, observation, std::move(end)),
+GaugeProgram::GaugeProgram(SettingsStore& store, const Clock& clock, ProgramEnd end)
+    : observation(FreshStoreObservation()),
+      window(store, settings, observation, clock, std::move(end)),
       options(settings, observation, window), ftpSettings(settings) {
     window.AttachDialogs(options, ftpSettings);
 }

@@ -12,8 +12,9 @@
 namespace stormbell {
 
 struct GaugeProgram {
-    /// The settings come from `store`, which must outlive the program; `end` ends it.
-    GaugeProgram(SettingsStore& store, ProgramEnd end);
+    /// The settings come from `store` and the time from `clock`, which must outlive the program;
+    /// `end` ends it.
+    GaugeProgram(SettingsStore& store, const Clock& clock, ProgramEnd end);
     GaugeProgram(const GaugeProgram&) = delete;
     GaugeProgram& operator=(const GaugeProgram&) = delete;
 

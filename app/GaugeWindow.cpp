@@ -16,8 +16,10 @@
 
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QHelpEvent>
 #include <QMouseEvent>
 #include <QTimer>
+#include <QToolTip>
 #include <QWindow>
 
 #include <utility>
@@ -28,6 +30,7 @@ namespace {
 
 constexpr int kMillisecondsPerMinute = 60000;
 constexpr const char* kUnknownError = "An unknown error occurred";
+constexpr const char* kWindowName = "Stormbell weather gauge";
 
 // The hub's starting look matches the discs the altimeter draws under it.
 constexpr Color kHubPen = colors::kHubOuter;
@@ -37,6 +40,7 @@ constexpr Color kHubBrush = colors::kReference;
 struct ButtonSpec {
     BarButton* GaugeWindow::*Member;
     const char* Name;
+    const char* Says; ///< what a screen reader and the button's tooltip call it
     layout::Bounds Bounds;
     Color Bright;
     Color Dark;
@@ -44,15 +48,34 @@ struct ButtonSpec {
 };
 
 const ButtonSpec kButtons[] = {
-    {&GaugeWindow::SpeedButton1, "SpeedButton1", layout::kSpeedButton1, 0x00FF00, 0x00BF00,
-     &GaugeWindow::Button1Click},
-    {&GaugeWindow::SpeedButton2, "SpeedButton2", layout::kSpeedButton2, 0xFF0000, 0xBF0000,
-     &GaugeWindow::Panel3Clic},
-    {&GaugeWindow::SpeedButton5, "SpeedButton5", layout::kSpeedButton5, 0xFFFF00, 0xBFBF00,
-     &GaugeWindow::Panel4Click},
-    {&GaugeWindow::SpeedButton3, "SpeedButton3", layout::kSpeedButton3, 0x0000FF, 0x0000BF,
-     &GaugeWindow::Button3Click},
+    {&GaugeWindow::SpeedButton1, "SpeedButton1", "update now", layout::kSpeedButton1, 0x00FF00,
+     0x00BF00, &GaugeWindow::Button1Click},
+    {&GaugeWindow::SpeedButton2, "SpeedButton2", "options", layout::kSpeedButton2, 0xFF0000,
+     0xBF0000, &GaugeWindow::Panel3Clic},
+    {&GaugeWindow::SpeedButton5, "SpeedButton5", "minimise", layout::kSpeedButton5, 0xFFFF00,
+     0xBFBF00, &GaugeWindow::Panel4Click},
+    {&GaugeWindow::SpeedButton3, "SpeedButton3", "save and exit", layout::kSpeedButton3, 0x0000FF,
+     0x0000BF, &GaugeWindow::Button3Click},
 };
+
+// Each lamp's highlight dot is named as its lamp: hovering it is hovering the lamp.
+struct ShapeName {
+    CircleShape* GaugeWindow::*Member;
+    const char* Says;
+};
+
+const ShapeName kShapeNames[] = {
+    {&GaugeWindow::Shape1, "fetching"},
+    {&GaugeWindow::Shape4, "fetching"},
+    {&GaugeWindow::Shape2, "fetch failed"},
+    {&GaugeWindow::Shape3, "fetch failed"},
+    {&GaugeWindow::Shape5, "reference hand: left click turns on, right click turns back"},
+};
+
+void Name(QWidget& widget, const char* says) {
+    widget.setAccessibleName(says);
+    widget.setToolTip(says);
+}
 
 QRect ToQRect(layout::Bounds b) {
     return {b.Left, b.Top, b.Width, b.Height};
@@ -69,12 +92,13 @@ Widget* Place(const char* name, layout::Bounds bounds, Args&&... args) {
 } // namespace
 
 GaugeWindow::GaugeWindow(SettingsStore& store, Settings& settings, Observation& observation,
-                         ProgramEnd end)
+                         const Clock& clock, ProgramEnd end)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), FTP1(std::make_unique<TFTP>()),
-      store_(store), settings_(settings), observation_(observation), end_(std::move(end)),
-      status_(*this), messages_(this),
-      decoder_(observation, *this, pause_, status_, messages_, ".") {
+      store_(store), settings_(settings), observation_(observation), clock_(clock),
+      end_(std::move(end)), status_(*this), messages_(this),
+      decoder_(observation, *this, pause_, status_, messages_, "."), reading_(clock) {
     setObjectName("Form1");
+    setAccessibleName(kWindowName);
     setFixedSize(layout::kClientWidth, layout::kClientHeight);
     QPalette background = palette();
     background.setColor(QPalette::Window, ToQColor(colors::kSkinBackground));
@@ -98,8 +122,11 @@ GaugeWindow::GaugeWindow(SettingsStore& store, Settings& settings, Observation& 
         BarButton* button =
             Place<BarButton>(spec.Name, spec.Bounds, BarGlyphStrip(spec.Bright, spec.Dark), Panel5);
         connect(button, &QAbstractButton::clicked, this, spec.Click);
+        Name(*button, spec.Says);
         this->*spec.Member = button;
     }
+    for (const ShapeName& shape : kShapeNames)
+        Name(*(this->*shape.Member), shape.Says);
     lamps_ = std::make_unique<WindowLamps>(LampShapes{*Shape1, *Shape2, *Shape3, *Shape4});
     ShowSkin();
 
@@ -148,6 +175,7 @@ void GaugeWindow::FormActivate() {
     gauges.DrawNeedles();
     RepaintSkin();
     SetUpdateInterval(settings_.TValue * kMillisecondsPerMinute);
+    RefreshDescription();
     firstActivation_ = false;
     if (settings_.RunOnStart)
         Button1Click();
@@ -157,8 +185,12 @@ void GaugeWindow::Button1Click() {
     if (cycleRunning_ || !cycle_)
         return;
     cycleRunning_ = true;
-    Guarded([this] { cycle_->Button1Click(CurrentCycleSettings()); });
+    Guarded([this] {
+        reading_.RecordCycle([this] { return cycle_->Button1Click(CurrentCycleSettings()); },
+                             *options_);
+    });
     cycleRunning_ = false;
+    RefreshDescription();
     if (faceRebuildPending_)
         Guarded([this] { RebuildFace(); });
     FinishDeferredEnd();
@@ -204,6 +236,7 @@ void GaugeWindow::Shape5MouseDown(Qt::MouseButton button) {
     Guarded([&] {
         GetGauges().Shape5MouseDown(hub);
         RepaintSkin();
+        RefreshDescription();
     });
 }
 
@@ -249,6 +282,7 @@ void GaugeWindow::ApplyDisplayMode() {
         GetGauges().UpdatePressSet();
         GetGauges().DrawNeedles();
         RepaintSkin();
+        RefreshDescription();
     });
 }
 
@@ -271,6 +305,19 @@ bool GaugeWindow::event(QEvent* event) {
     if (event->type() == QEvent::ScreenChangeInternal &&
         face_->Visible().devicePixelRatio() != devicePixelRatioF())
         Guarded([this] { RebuildFace(); });
+    if (event->type() == QEvent::ToolTip) {
+        // Reaches the window from the skin and the gaps between the controls, which have no
+        // tooltip of their own; computed now, so the age is current. Escaped: the station's
+        // name comes from the server and must never be taken for markup.
+        const QPoint at = static_cast<QHelpEvent*>(event)->globalPos();
+        Guarded([&] {
+            QToolTip::showText(at,
+                               "<p style='white-space:pre'>" +
+                                   QString::fromStdString(Description()).toHtmlEscaped() + "</p>",
+                               this);
+        });
+        return true;
+    }
     return QWidget::event(event);
 }
 
@@ -389,6 +436,14 @@ void GaugeWindow::RebuildFace() {
         gauges.DrawNeedles();
     }
     RepaintSkin();
+}
+
+std::string GaugeWindow::Description() const {
+    return DescribeGauge(observation_, face_->GetGauges().PressSet, reading_.Context(), clock_);
+}
+
+void GaugeWindow::RefreshDescription() {
+    setAccessibleDescription(QString::fromStdString(Description()));
 }
 
 CycleSettings GaugeWindow::CurrentCycleSettings() const {

@@ -1,5 +1,6 @@
 // TForm1, the gauge window: the skin with its needles, the lamps, the altimeter hub, the bar
-// buttons, the update timer and the FTP client; borderless, rounded, dragged by its skin.
+// buttons, the update timer and the FTP client; borderless, rounded, dragged by its skin. Hovering
+// the skin, and a screen reader, tell the reading in words with its age.
 #pragma once
 
 #include "app/EventLoopPause.h"
@@ -9,7 +10,9 @@
 #include "app/ThreadRunner.h"
 #include "net/Ftp.h"
 #include "observation/FramePresenter.h"
+#include "observation/GaugeDescription.h"
 #include "observation/Observation.h"
+#include "observation/ReadingTracker.h"
 #include "observation/ReportDecoder.h"
 #include "observation/UpdateCycle.h"
 #include "settings/Settings.h"
@@ -42,8 +45,10 @@ class GaugeWindow final : public QWidget, public OptionsHost, public FramePresen
     Q_OBJECT
 public:
     /// FormCreate: builds every component, loads FLeft and FTop from `store` and places the
-    /// window there. Ending the program (exit button, close) goes through `end`.
-    GaugeWindow(SettingsStore& store, Settings& settings, Observation& observation, ProgramEnd end);
+    /// window there. Ending the program (exit button, close) goes through `end`. The reading's
+    /// age and fetch times come from `clock`, which must outlive the window.
+    GaugeWindow(SettingsStore& store, Settings& settings, Observation& observation,
+                const Clock& clock, ProgramEnd end);
     ~GaugeWindow() override;
 
     /// Connects the dialogs, which are created after the window: the report box, the proxy port.
@@ -121,10 +126,13 @@ private:
     void RepaintSkin();
     void RebuildFace();
     CycleSettings CurrentCycleSettings() const;
+    std::string Description() const;
+    void RefreshDescription();
 
     SettingsStore& store_;
     Settings& settings_;
     Observation& observation_;
+    const Clock& clock_;
     ProgramEnd end_;
     OptionsDialog* options_ = nullptr;
     FtpSettingsDialog* ftpSettings_ = nullptr;
@@ -135,6 +143,7 @@ private:
     EventLoopPause pause_;
     ThreadRunner runner_;
     ReportDecoder decoder_;
+    ReadingTracker reading_;
     std::unique_ptr<UpdateCycle> cycle_;
     QRegion windowRegion_;
     bool firstActivation_ = true;

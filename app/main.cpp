@@ -11,7 +11,9 @@ int main(int argc, char** argv) {
     // The task bar shows the window's title (the status line) followed by this name.
     QGuiApplication::setApplicationDisplayName("Stormbell");
     stormbell::QtSettingsStore store;
-    stormbell::GaugeProgram program(store, [](int exitCode) { QCoreApplication::exit(exitCode); });
+    const stormbell::SystemClock clock;
+    stormbell::GaugeProgram program(store, clock,
+                                    [](int exitCode) { QCoreApplication::exit(exitCode); });
     program.window.show();
     return QApplication::exec();
 }

@@ -1,5 +1,5 @@
-// A whole gauge program on an in-memory store, with its messages, its end and its title changes
-// recorded, started as the user starts it.
+// A whole gauge program on an in-memory store and a fixed clock, with its messages, its end and
+// its title changes recorded, started as the user starts it.
 #pragma once
 
 #include "app/BarButton.h"
@@ -8,12 +8,15 @@
 #include "app/QtMessageSink.h"
 #include "app/SkinView.h"
 #include "gauges/Gauges.h"
+#include "tests/support/FixedClock.h"
 #include "tests/support/MemorySettingsStore.h"
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QHelpEvent>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
 
 #include <gtest/gtest.h>
 
@@ -66,10 +69,24 @@ protected:
 
     /// Creates the program on `store` as it stands, shows the window and waits for the start-up.
     GaugeWindow& Start() {
-        program.emplace(store, [this](int code) { endCode = code; });
+        program.emplace(store, clock, [this](int code) { endCode = code; });
         program->window.show();
         EXPECT_TRUE(QTest::qWaitFor([this] { return program->window.Timer1->isActive(); }));
         return program->window;
+    }
+
+    /// The tooltip a hover over the middle of `widget` shows; empty when none shows.
+    static std::string Hover(QWidget& widget) {
+        QToolTip::hideText();
+        const QPoint middle = widget.rect().center();
+        QHelpEvent help(QEvent::ToolTip, middle, widget.mapToGlobal(middle));
+        QCoreApplication::sendEvent(&widget, &help);
+        return QToolTip::isVisible() ? QToolTip::text().toStdString() : std::string();
+    }
+
+    /// The window's description for a screen reader.
+    static std::string Described(const GaugeWindow& window) {
+        return window.accessibleDescription().toStdString();
     }
 
     /// Milliseconds `action` took.
@@ -82,6 +99,9 @@ protected:
     }
 
     MemorySettingsStore store;
+    /// 23 minutes after the test reports' observation time (2024-04-18 19:20 UTC).
+    FixedClock clock{std::chrono::sys_days{std::chrono::April / 18 / 2024} +
+                     std::chrono::hours(19) + std::chrono::minutes(43)};
     std::vector<std::string> messages;
     std::optional<int> endCode;
     std::optional<GaugeProgram> program;

@@ -142,14 +142,51 @@ INSTANTIATE_TEST_SUITE_P(
                  {372, 194},
                  {213, 102}}));
 
+TEST_F(GaugeWindowTest, ControlsSayWhatTheyAre) {
+    GaugeWindow& w = Start();
+    EXPECT_EQ(w.accessibleName(), "Stormbell weather gauge");
+    const struct {
+        const char* object;
+        const char* says;
+    } cases[] = {
+        {"SpeedButton1", "update now"},
+        {"SpeedButton2", "options"},
+        {"SpeedButton5", "minimise"},
+        {"SpeedButton3", "save and exit"},
+        {"Shape1", "fetching"},
+        {"Shape4", "fetching"},
+        {"Shape2", "fetch failed"},
+        {"Shape3", "fetch failed"},
+        {"Shape5", "reference hand: left click turns on, right click turns back"},
+    };
+    for (const auto& c : cases) {
+        QWidget* control = w.findChild<QWidget*>(c.object);
+        ASSERT_NE(control, nullptr) << c.object;
+        EXPECT_EQ(control->accessibleName(), c.says);
+        EXPECT_EQ(Hover(*control), c.says);
+    }
+}
+
+TEST_F(GaugeWindowTest, HoveringTheSkinTellsTheStoredReadingNotFetchedSinceStart) {
+    store.Values["OTemp"] = "50";
+    GaugeWindow& w = Start();
+    const std::string hovered = Hover(*w.Image1);
+    EXPECT_NE(hovered.find("Not fetched since start\n"), std::string::npos) << hovered;
+    EXPECT_NE(hovered.find("Temperature 50 °F (10.0 °C)"), std::string::npos) << hovered;
+    EXPECT_EQ(Described(w).rfind("Observation time unknown\nNot fetched since start\n", 0), 0u)
+        << Described(w);
+}
+
 TEST_F(GaugeWindowTest, HubClicksTurnTheReferenceHand) {
     GaugeWindow& w = Start();
+    const std::string described = Described(w);
     const QImage before = w.Image1->grab().toImage();
     QTest::mouseClick(w.Shape5, Qt::LeftButton);
     QTest::mouseClick(w.Shape5, Qt::LeftButton);
     QTest::mouseClick(w.Shape5, Qt::RightButton);
     EXPECT_EQ(w.GetGauges().PressSet, 51);
     EXPECT_NE(w.Image1->grab().toImage(), before);
+    EXPECT_NE(Described(w), described); // the hand's difference to the pressure
 }
 
 TEST_F(GaugeWindowTest, ExitSavesThePositionAndEndsWithZero) {

@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
 
 namespace stormbell::testing {
 namespace {
@@ -78,6 +79,50 @@ TEST_F(WindowCycleTest, FetchShowsDecodesLogsAndSweeps) {
     EXPECT_NE(ReadFile(cwd.Path() / "METAR.LOG").find("(EGLC)"), std::string::npos);
 }
 
+TEST_F(WindowCycleTest, HoverTellsStationObservationAndFetchWithTheAgeOfTheMoment) {
+    const PyFtpServer& server = pyftpd.emplace(false, FreeProxyPort());
+    PointAt(server.Port());
+    GaugeWindow& w = Start();
+    QTest::mouseClick(w.SpeedButton1, Qt::LeftButton);
+    const std::string fetched = "London City Airport, United Kingdom (EGLC)\n"
+                                "Observed 19:20, 23 minutes ago\n"
+                                "Fetched 19:43\n"
+                                "Temperature 51 °F (10.6 °C)\n";
+    EXPECT_EQ(Described(w).rfind(fetched, 0), 0u) << Described(w);
+    EXPECT_NE(Hover(*w.Image1).find(fetched), std::string::npos);
+
+    clock.Set(clock.Now() + std::chrono::hours(3));
+    EXPECT_NE(Hover(*w.Image1).find("Outdated: this observation is 3 hours 23 minutes old.\n"
+                                    "London City"),
+              std::string::npos);
+}
+
+TEST_F(WindowCycleTest, MarkupInTheReportShowsAsText) {
+    const PyFtpServer& server = pyftpd.emplace(false, FreeProxyPort());
+    const std::filesystem::path report = server.Root() / ReportDirectory / kStation;
+    const std::string text = ReadFile(report);
+    std::ofstream(report, std::ios::binary)
+        << "<b>Bold</b> Town (EGLC)" << text.substr(text.find('\n'));
+    PointAt(server.Port());
+    GaugeWindow& w = Start();
+    QTest::mouseClick(w.SpeedButton1, Qt::LeftButton);
+    EXPECT_NE(Hover(*w.Image1).find("&lt;b&gt;Bold&lt;/b&gt; Town (EGLC)\n"), std::string::npos);
+}
+
+TEST_F(WindowCycleTest, FailedCycleIsToldFirstAndKeepsTheEarlierReading) {
+    const PyFtpServer& server = pyftpd.emplace(false, FreeProxyPort());
+    PointAt(server.Port());
+    GaugeWindow& w = Start();
+    QTest::mouseClick(w.SpeedButton1, Qt::LeftButton);
+    program->settings.OCityStr = "ZZZZ.TXT";
+    QTest::mouseClick(w.SpeedButton1, Qt::LeftButton);
+    EXPECT_EQ(Described(w).rfind("The last update failed; these values are from an earlier "
+                                 "reading.\nLondon City Airport, United Kingdom (EGLC)\n",
+                                 0),
+              0u)
+        << Described(w);
+}
+
 TEST_F(WindowCycleTest, RefusedStationFileIsShownAndKeepsTheReport) {
     const PyFtpServer& server = pyftpd.emplace(false, FreeProxyPort());
     PointAt(server.Port());
@@ -106,6 +151,20 @@ TEST_F(WindowCycleTest, StalledServerEndsInTheRedLamp) {
     EXPECT_EQ(w.Shape2->Brush(), 0x88u);
     EXPECT_EQ(w.Shape1->Brush(), 0x4000u);
     EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(WindowCycleTest, RedLampIsToldFirst) {
+    FakeFtpServer& server =
+        silent.emplace([](FakeFtpSession& s) { s.WaitForClose(); }, FreeProxyPort());
+    PointAt(server.Port());
+    GaugeWindow& w = Start();
+    w.FTP1->IdleTimeout = 200;
+    QTest::mouseClick(w.SpeedButton1, Qt::LeftButton);
+    EXPECT_EQ(Described(w).rfind("The last update failed; these values are from an earlier "
+                                 "reading.\nObservation time unknown\nNot fetched since start\n",
+                                 0),
+              0u)
+        << Described(w);
 }
 
 // Against a server that accepts and never answers, `during` runs while the cycle waits; the

@@ -2,28 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/FixedClock.h"
+
 namespace stormbell {
 namespace {
 
 using namespace std::chrono;
+using testing::FixedClock;
 
 // 2013-04-25 05:00:00 UTC; the local zone of these tests is UTC.
 constexpr sys_seconds kObserved{seconds{1366866000}};
-
-class FixedClock final : public Clock {
-public:
-    explicit FixedClock(sys_seconds now) : now_(now) {}
-    sys_seconds Now() const override { return now_; }
-    std::tm Local(sys_seconds when) const override {
-        const std::time_t time = system_clock::to_time_t(when);
-        std::tm utc{};
-        gmtime_r(&time, &utc);
-        return utc;
-    }
-
-private:
-    sys_seconds now_;
-};
 
 Observation Shown() {
     Observation o = FreshStoreObservation();

@@ -1,0 +1,27 @@
+// A clock that reads what the test set and keeps the user's local time zone at UTC.
+#pragma once
+
+#include <chrono>
+#include <ctime>
+
+#include "observation/GaugeDescription.h"
+
+namespace stormbell::testing {
+
+class FixedClock final : public Clock {
+public:
+    explicit FixedClock(std::chrono::sys_seconds now) : now_(now) {}
+    void Set(std::chrono::sys_seconds now) { now_ = now; }
+    std::chrono::sys_seconds Now() const override { return now_; }
+    std::tm Local(std::chrono::sys_seconds when) const override {
+        const std::time_t time = std::chrono::system_clock::to_time_t(when);
+        std::tm utc{};
+        gmtime_r(&time, &utc);
+        return utc;
+    }
+
+private:
+    std::chrono::sys_seconds now_;
+};
+
+} // namespace stormbell::testing
