@@ -99,6 +99,8 @@ GaugeWindow::GaugeWindow(SettingsStore& store, Settings& settings, Observation& 
       decoder_(observation, *this, pause_, status_, messages_, "."), reading_(clock) {
     setObjectName("Form1");
     setAccessibleName(kWindowName);
+    // A gauge on the desktop is rarely the active window, and hovering it should still tell.
+    setAttribute(Qt::WA_AlwaysShowToolTips);
     setFixedSize(layout::kClientWidth, layout::kClientHeight);
     QPalette background = palette();
     background.setColor(QPalette::Window, ToQColor(colors::kSkinBackground));

@@ -8,7 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fontconfig fonts-dejavu-core fonts-dejavu-extra locales-all clang-format
   python3 python3-pyftpdlib curl
-  xvfb xauth x11-apps imagemagick poppler-utils
+  xvfb xauth x11-apps imagemagick poppler-utils xdotool
   appstream desktop-file-utils dpkg-dev lintian man-db
 )
 
