@@ -192,7 +192,7 @@ void GaugeWindow::Button1Click() {
                              *options_);
     });
     cycleRunning_ = false;
-    RefreshDescription();
+    Guarded([this] { RefreshDescription(); });
     if (faceRebuildPending_)
         Guarded([this] { RebuildFace(); });
     FinishDeferredEnd();
