@@ -153,20 +153,6 @@ TEST_F(WindowCycleTest, StalledServerEndsInTheRedLamp) {
     EXPECT_TRUE(messages.empty());
 }
 
-TEST_F(WindowCycleTest, RedLampIsToldFirst) {
-    FakeFtpServer& server =
-        silent.emplace([](FakeFtpSession& s) { s.WaitForClose(); }, FreeProxyPort());
-    PointAt(server.Port());
-    GaugeWindow& w = Start();
-    w.FTP1->IdleTimeout = 200;
-    QTest::mouseClick(w.SpeedButton1, Qt::LeftButton);
-    EXPECT_EQ(Described(w).rfind("The last update failed; these values are from an earlier "
-                                 "reading.\nObservation time unknown\nNot fetched since start\n",
-                                 0),
-              0u)
-        << Described(w);
-}
-
 // Against a server that accepts and never answers, `during` runs while the cycle waits; the
 // client's time-outs are far beyond what the test allows.
 class WaitingCycleTest : public WindowCycleTest {
