@@ -1,9 +1,22 @@
 #!/usr/bin/env bash
-# Builds the gauge and starts it.
+# Builds the gauge and starts it; with --demo, against a local server of sample reports and with
+# settings of its own (tools/demo.sh), for a machine without internet.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
+case "${1:-}" in
+--demo) targets=(stormbell stormbell-cli) ;;
+"") targets=(stormbell) ;;
+*)
+    echo "usage: tools/run.sh [--demo]" >&2
+    exit 2
+    ;;
+esac
+
 bash tools/setup.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build -j "$(nproc)" --target stormbell
+cmake --build build -j "$(nproc)" --target "${targets[@]}"
+if [ "${1:-}" = --demo ]; then
+    exec tools/demo.sh
+fi
 exec build/app/stormbell

@@ -1,0 +1,173 @@
+// The gauge over the user's real settings file, run twice: what the dialogs changed, where the
+// window was dragged and what the gauges showed come back after the exit button; a close by the
+// system leaves the file as it was.
+#include "app/BarButton.h"
+#include "app/CircleShape.h"
+#include "app/GaugeProgram.h"
+#include "app/QtMessageSink.h"
+#include "app/SkinView.h"
+#include "gauges/Gauges.h"
+#include "settings/qt/QtSettingsStore.h"
+#include "settings/qt/SpinEdit.h"
+#include "settings/stations/StationDirectory.h"
+#include "tests/net/PyFtpServer.h"
+#include "tests/support/ProxyPort.h"
+#include "tests/support/TempDir.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <tuple>
+#include <vector>
+
+namespace stormbell::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr const char* kStation = "EGLC";
+
+int StationRowOf(const std::string& identifier) {
+    const auto& rows = StationDirectory();
+    const auto found = std::find_if(rows.begin(), rows.end(), [&](const StationRow& row) {
+        return row.Identifier == identifier;
+    });
+    return static_cast<int>(found - rows.begin());
+}
+
+void Retype(QLineEdit* field, const std::string& text) {
+    field->selectAll();
+    QTest::keyClick(field, Qt::Key_Backspace);
+    QTest::keyClicks(field, QString::fromStdString(text));
+}
+
+// Everything a run keeps for the next one, as the running program holds it.
+auto Kept(GaugeProgram& p) {
+    const Settings& s = p.settings;
+    const Observation& o = p.observation;
+    return std::make_tuple(s.LIndex, s.TValue, s.FTPPortNum, s.OCityStr, s.LogIt, s.RunOnStart,
+                           s.UseProxy, s.Host, s.Direct1, o.OTemp, o.OHumd, o.OHeatIndex, o.OChill,
+                           o.OPresInfo, o.OWDInfo, o.OWSInfo, o.DisplayMode,
+                           p.window.GetGauges().PressSet, p.window.x(), p.window.y());
+}
+
+class RestartTest : public ::testing::Test {
+protected:
+    // main() gave the run an XDG_CONFIG_HOME of its own; every test starts without a file.
+    RestartTest() {
+        fs::remove_all(file_.parent_path());
+        QtMessageSink::SetTestHook([this](const std::string& text) { messages_.push_back(text); });
+    }
+    ~RestartTest() override {
+        program_.reset();
+        QtMessageSink::SetTestHook({});
+    }
+
+    /// A new run of the program on the settings file as it stands, started up.
+    GaugeProgram& Run() {
+        program_.reset();
+        endCode_.reset();
+        store_.emplace();
+        program_.emplace(*store_, [this](int code) { endCode_ = code; });
+        program_->window.show();
+        EXPECT_TRUE(QTest::qWaitFor([this] { return program_->window.Timer1->isActive(); }));
+        return *program_;
+    }
+
+    /// What a user changes by hand: station, interval and scales in the options, host, port
+    /// and "Use Proxy" in the FTP settings, the window's place and the reference hand.
+    void ChangeEverything(GaugeProgram& p, std::uint16_t port) {
+        GaugeWindow& w = p.window;
+        QTest::mouseClick(w.SpeedButton2, Qt::LeftButton);
+        OptionsDialog& options = p.options;
+        // Each dialog fills its fields from the settings when it becomes active.
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&options));
+        const QModelIndex row = options.ListBox1->model()->index(StationRowOf(kStation), 0);
+        options.ListBox1->scrollTo(row);
+        QTest::mouseClick(options.ListBox1->viewport(), Qt::LeftButton, {},
+                          options.ListBox1->visualRect(row).center());
+        Retype(options.SpinEdit1->lineEdit(), "15");
+        QTest::mouseClick(options.RadioMetric, Qt::LeftButton);
+
+        QTest::mouseClick(options.Button1, Qt::LeftButton);
+        FtpSettingsDialog& ftp = p.ftpSettings;
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&ftp));
+        Retype(ftp.Edit1, "127.0.0.1");
+        QTest::mouseClick(ftp.Button1, Qt::LeftButton);
+        Retype(ftp.SpinEdit1->lineEdit(), std::to_string(port));
+        QTest::mouseClick(ftp.CheckBox1, Qt::LeftButton);
+
+        w.FormMouseDown(Qt::LeftButton, 100, 50);
+        w.FormMouseMove(130, 20);
+        w.FormMouseUp(Qt::LeftButton, 130, 20);
+        QTest::mouseClick(w.Shape5, Qt::LeftButton);
+        QTest::mouseClick(w.Shape5, Qt::LeftButton);
+    }
+
+    std::string FileBytes() const { return ReadFile(file_); }
+
+    const fs::path file_ = fs::path(qEnvironmentVariable("XDG_CONFIG_HOME").toStdString()) /
+                           "Brightmoor" / "Stormbell.conf";
+    std::optional<PyFtpServer> server_;
+    std::vector<std::string> messages_;
+    std::optional<int> endCode_;
+    std::optional<QtSettingsStore> store_;
+    std::optional<GaugeProgram> program_;
+};
+
+TEST_F(RestartTest, ExitKeepsEverythingForTheNextRun) {
+    const PyFtpServer& server = server_.emplace(false, FreeProxyPort());
+    GaugeProgram& first = Run();
+    ASSERT_NO_FATAL_FAILURE(ChangeEverything(first, server.Port()));
+    QTest::mouseClick(first.window.SpeedButton1, Qt::LeftButton);
+    ASSERT_TRUE(messages_.empty()) << messages_.front();
+    ASSERT_EQ(first.window.windowTitle().toStdString(), "Completed");
+    const auto kept = Kept(first);
+    // The changes took, and the fetch moved the gauges off a fresh store's values.
+    EXPECT_EQ(std::make_tuple(first.settings.OCityStr, first.settings.TValue,
+                              first.observation.DisplayMode, first.settings.Host,
+                              first.settings.FTPPortNum, first.settings.UseProxy,
+                              first.window.pos(), first.window.GetGauges().PressSet),
+              std::make_tuple(std::string("EGLC.TXT"), 15, std::string("1"),
+                              std::string("127.0.0.1"), int{server.Port()}, true, QPoint(243, 72),
+                              std::uint16_t{52}));
+    EXPECT_NE(first.observation.OTemp, FreshStoreObservation().OTemp);
+    QTest::mouseClick(first.window.SpeedButton3, Qt::LeftButton);
+    ASSERT_EQ(endCode_, 0);
+
+    GaugeProgram& second = Run();
+    EXPECT_EQ(Kept(second), kept);
+    EXPECT_TRUE(second.window.Image1->isHidden());
+    EXPECT_FALSE(second.window.Image3->isHidden());
+    EXPECT_EQ(second.window.Timer1->interval(), 15 * 60000);
+    EXPECT_EQ(second.ftpSettings.ProxyPort(), server.Port());
+    EXPECT_TRUE(second.ftpSettings.CheckBox1->isChecked());
+    EXPECT_EQ(second.observation.NewTemp, second.observation.OTemp);
+}
+
+TEST_F(RestartTest, CloseLeavesTheFileAsItWas) {
+    QTest::mouseClick(Run().window.SpeedButton3, Qt::LeftButton);
+    ASSERT_EQ(endCode_, 0);
+    const std::string saved = FileBytes();
+    ASSERT_FALSE(saved.empty());
+
+    GaugeProgram& p = Run();
+    ASSERT_NO_FATAL_FAILURE(ChangeEverything(p, FreeProxyPort()));
+    p.window.close();
+    EXPECT_EQ(endCode_, 0);
+    EXPECT_EQ(FileBytes(), saved);
+}
+
+} // namespace
+} // namespace stormbell::testing

@@ -1,0 +1,80 @@
+#!/usr/bin/env bash
+# The offline demo on the offscreen platform: it reaches "Completed"; and whether the demo stops
+# the gauge, the gauge is killed or the demo is stopped, no server or gauge stays behind, no
+# temporary folder either, and the user's settings stay as they were.
+# usage: demo_test.sh STORMBELL STORMBELL_CLI
+set -euo pipefail
+export STORMBELL_BIN=$1 STORMBELL_CLI=$2
+here=$(cd "$(dirname "$0")" && pwd)
+demo="$here/../../tools/demo.sh"
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" TMPDIR="$work/tmp"
+export QT_QPA_PLATFORM=offscreen
+mkdir -p "$XDG_CONFIG_HOME/Brightmoor" "$TMPDIR"
+printf '[General]\nHost=example.invalid\nRunOnStart=false\n' \
+    >"$XDG_CONFIG_HOME/Brightmoor/Stormbell.conf"
+user_files() { (cd "$HOME" && find . -type f -exec sha256sum {} + | sort); }
+before=$(user_files)
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+# Waits up to 30 s for the command to succeed.
+await() {
+    for _ in $(seq 300); do
+        "$@" && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+server_pid() { sed -n 's/.*(server pid \([0-9]*\)).*/\1/p' "$work/out"; }
+port() { sed -n 's|.*ftp://127\.0\.0\.1:\([0-9]*\)/.*|\1|p' "$work/out"; }
+listening() { (exec 3<>"/dev/tcp/127.0.0.1/$1") 2>/dev/null; }
+alive() { kill -0 "$1" 2>/dev/null; }
+
+# After each way of ending: nothing of the demo left running or on disk, the user's files as they were.
+expect_all_gone() {
+    local what=$1 pid
+    pid=$(server_pid)
+    [ -n "$pid" ] || fail "$what: no server announced: $(cat "$work/out")"
+    if alive "$pid"; then
+        kill "$pid"
+        fail "$what: the server $pid still ran"
+    fi
+    ! listening "$(port)" || fail "$what: port $(port) still answers"
+    ! compgen -G "$TMPDIR/stormbell-demo-*" >/dev/null || fail "$what: left $(ls "$TMPDIR")"
+    [ "$(user_files)" = "$before" ] || fail "$what: the user's files changed"
+}
+
+# The demo stops the gauge itself once the title reads "Completed".
+timeout 60 "$demo" --check >"$work/out" || fail "--check: $(cat "$work/out")"
+grep -q 'reached "Completed"' "$work/out" || fail "--check said: $(cat "$work/out")"
+expect_all_gone "--check"
+
+# The gauge is killed, or the demo is stopped, while both run.
+# The gauge under the demo under timeout.
+gauge_of() { pgrep -x stormbell -P "$(pgrep -P "$1" | head -n1)"; }
+for stop in gauge demo; do
+    timeout 60 "$demo" >"$work/out" 2>/dev/null &
+    timeout_pid=$!
+    await gauge_of "$timeout_pid" >/dev/null || fail "$stop: the gauge did not start"
+    await listening "$(port)" || fail "$stop: the server did not start"
+    gauge=$(gauge_of "$timeout_pid")
+    if [ "$stop" = gauge ]; then
+        kill -KILL "$gauge"
+    else
+        kill -TERM "$timeout_pid" # passed on to the demo
+    fi
+    wait "$timeout_pid" || true
+    if alive "$gauge"; then
+        kill "$gauge"
+        fail "$stop: the gauge $gauge still ran"
+    fi
+    expect_all_gone "$stop stopped"
+done
+echo "demo: all checks passed"
