@@ -10,6 +10,7 @@
 #include "gauges/WindowLayout.h"
 #include "gauges/qt/GaugeFace.h"
 #include "gauges/qt/QtCanvas.h"
+#include "observation/ReportLines.h"
 #include "settings/SettingsPersistence.h"
 #include "settings/SettingsTable.h"
 #include "settings/qt/FtpSettingsDialog.h"
@@ -98,6 +99,9 @@ GaugeWindow::GaugeWindow(SettingsStore& store, Settings& settings, Observation& 
       end_(std::move(end)), status_(*this), messages_(this),
       decoder_(observation, *this, pause_, status_, messages_, "."), reading_(clock) {
     setObjectName("Form1");
+    // A report is about a kilobyte and the decoder refuses more than kMaxReportBytes; a cap just
+    // above that also bounds how long a server trickling at the low-speed limit can hold a cycle.
+    FTP1->MaxDownloadSize = kMaxReportBytes + 1;
     setAccessibleName(kWindowName);
     // A gauge on the desktop is rarely the active window, and hovering it should still tell.
     setAttribute(Qt::WA_AlwaysShowToolTips);

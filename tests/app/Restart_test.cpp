@@ -11,6 +11,7 @@
 #include "settings/qt/SpinEdit.h"
 #include "settings/stations/StationDirectory.h"
 #include "tests/net/PyFtpServer.h"
+#include "tests/support/FixedClock.h"
 #include "tests/support/ProxyPort.h"
 #include "tests/support/TempDir.h"
 
@@ -79,7 +80,7 @@ protected:
         program_.reset();
         endCode_.reset();
         store_.emplace();
-        program_.emplace(*store_, [this](int code) { endCode_ = code; });
+        program_.emplace(*store_, clock_, [this](int code) { endCode_ = code; });
         program_->window.show();
         EXPECT_TRUE(QTest::qWaitFor([this] { return program_->window.Timer1->isActive(); }));
         return *program_;
@@ -122,6 +123,7 @@ protected:
     std::optional<PyFtpServer> server_;
     std::vector<std::string> messages_;
     std::optional<int> endCode_;
+    FixedClock clock_{std::chrono::sys_days{std::chrono::April / 18 / 2024}};
     std::optional<QtSettingsStore> store_;
     std::optional<GaugeProgram> program_;
 };

@@ -6,6 +6,7 @@
 #include "tests/support/TempDir.h"
 
 #include "gauges/qt/GaugeFace.h"
+#include "observation/ReportLines.h"
 
 #include <QPlainTextEdit>
 #include <QTimer>
@@ -139,6 +140,18 @@ TEST_F(WindowCycleTest, RefusedStationFileIsShownAndKeepsTheReport) {
     EXPECT_EQ(w.windowTitle(), "Accessing data");
     EXPECT_EQ(w.Shape1->Brush(), 0x8800u);
     EXPECT_FALSE(std::filesystem::exists(cwd.Path() / "METAR.LOG"));
+}
+
+TEST_F(WindowCycleTest, OversizedReportIsRefusedWhileItDownloads) {
+    const PyFtpServer& server = pyftpd.emplace(false, FreeProxyPort());
+    std::ofstream(server.Root() / ReportDirectory / kStation, std::ios::binary)
+        << std::string(2 * kMaxReportBytes, '\n');
+    PointAt(server.Port());
+    GaugeWindow& w = Start();
+    QTest::mouseClick(w.SpeedButton1, Qt::LeftButton);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_NE(messages[0].find("Download larger than the limit"), std::string::npos) << messages[0];
+    EXPECT_TRUE(program->options.Memo1->toPlainText().isEmpty());
 }
 
 TEST_F(WindowCycleTest, StalledServerEndsInTheRedLamp) {
