@@ -124,12 +124,12 @@ GaugeWindow::GaugeWindow(SettingsStore& store, Settings& settings, Observation& 
     Shape5 = Place<CircleShape>("Shape5", layout::kShape5, this);
     Shape5->OnMouseDown = [this](Qt::MouseButton button) { Shape5MouseDown(button); };
     Panel5 = Place<SunkenPanel>("Panel5", layout::kPanel5, this);
-    for (const ButtonSpec& spec : kButtons) {
+    for (const ButtonSpec& bar : kButtons) {
         BarButton* button =
-            Place<BarButton>(spec.Name, spec.Bounds, BarGlyphStrip(spec.Bright, spec.Dark), Panel5);
-        connect(button, &QAbstractButton::clicked, this, spec.Click);
-        Name(*button, spec.Says);
-        this->*spec.Member = button;
+            Place<BarButton>(bar.Name, bar.Bounds, BarGlyphStrip(bar.Bright, bar.Dark), Panel5);
+        connect(button, &QAbstractButton::clicked, this, bar.Click);
+        Name(*button, bar.Says);
+        this->*bar.Member = button;
     }
     for (const ShapeName& shape : kShapeNames)
         Name(*(this->*shape.Member), shape.Says);

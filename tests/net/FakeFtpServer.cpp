@@ -95,6 +95,18 @@ void FakeFtpSession::Login() {
     Answer("200 Type set to I");
 }
 
+void FakeFtpSession::ServeReport(const std::string& report) {
+    Login();
+    Answer("250 CWD command successful");
+    AnswerPasv();
+    AcceptData();
+    Answer("150 Opening BINARY mode data connection");
+    SendData(report);
+    CloseData();
+    Reply("226 Transfer complete");
+    Answer("221 Goodbye");
+}
+
 void FakeFtpSession::AnswerPasv(const std::string& address) {
     std::uint16_t port = 0;
     CloseIfOpen(FListener);

@@ -31,6 +31,8 @@ public:
     void Answer(const std::string& reply);
     /// The usual greeting and login: 220, then 331, 230 and 200 for USER, PASS and TYPE I.
     void Login();
+    /// The whole dialogue of one gauge cycle: login, CWD, a passive download of `report`, QUIT.
+    void ServeReport(const std::string& report);
     /// Opens a data listener and answers a PASV command with 227 and its port; `address` is
     /// the text for h1..h4.
     void AnswerPasv(const std::string& address = "127,0,0,1");

@@ -77,17 +77,7 @@ TEST(FtpTest, StartsWithTheDefaults) {
 
 TEST(FtpTest, CompleteFetchSpeaksTheExactDialogue) {
     const std::string report = "KJLN line one\r\nline two\r\n";
-    FakeFtpServer server([&](FakeFtpSession& s) {
-        s.Login();
-        s.Answer("250 CWD command successful");
-        s.AnswerPasv();
-        s.AcceptData();
-        s.Answer("150 Opening BINARY mode data connection");
-        s.SendData(report);
-        s.CloseData();
-        s.Reply("226 Transfer complete");
-        s.Answer("221 Goodbye");
-    });
+    FakeFtpServer server([&](FakeFtpSession& s) { s.ServeReport(report); });
     TFTP ftp;
     LoginTo(ftp, server);
     ftp.ChangeDir("data/observations/metar/decoded");

@@ -212,17 +212,7 @@ TEST(UpdateCycleTest, FetchHandsOnTheBytesWithoutShowingOrDecodingThem) {
 // The real client against a scripted server: the dialogue one cycle speaks.
 TEST(UpdateCycleTest, SpeaksTheGaugesDialogueWithTheServer) {
     const std::string report = "Station (KJLN)\r\nWind: Calm:0\r\n";
-    testing::FakeFtpServer server([&](testing::FakeFtpSession& s) {
-        s.Login();
-        s.Answer("250 CWD command successful");
-        s.AnswerPasv();
-        s.AcceptData();
-        s.Answer("150 Opening BINARY mode data connection");
-        s.SendData(report);
-        s.CloseData();
-        s.Reply("226 Transfer complete");
-        s.Answer("221 Goodbye");
-    });
+    testing::FakeFtpServer server([&](testing::FakeFtpSession& s) { s.ServeReport(report); });
     Rig rig;
     rig.runOperations = true;
     rig.client.IdleTimeout = 5000;

@@ -60,17 +60,7 @@ TEST(FetchCommandTest, OnlyDecodingIsBoundedByTheReportLimit) {
          "decoded\n"},
     };
     for (const auto& c : cases) {
-        FakeFtpServer server([&](FakeFtpSession& s) {
-            s.Login();
-            s.Answer("250 CWD command successful");
-            s.AnswerPasv();
-            s.AcceptData();
-            s.Answer("150 Opening BINARY mode data connection");
-            s.SendData(report);
-            s.CloseData();
-            s.Reply("226 Transfer complete");
-            s.Answer("221 Goodbye");
-        });
+        FakeFtpServer server([&](FakeFtpSession& s) { s.ServeReport(report); });
         const Outcome run = Fetch(server, c.decode ? std::vector<std::string>{"--decode", "KJLN"}
                                                    : std::vector<std::string>{"KJLN"});
         EXPECT_EQ(run.status, c.status);
