@@ -248,7 +248,9 @@ void OptionsDialog::Button2Click() {
 }
 
 bool OptionsDialog::event(QEvent* event) {
-    if (event->type() == QEvent::WindowActivate)
+    // Showing runs it too: without a window manager a shown dialog may never become active,
+    // and a second run on activation finds nothing left to change.
+    if (event->type() == QEvent::WindowActivate || event->type() == QEvent::Show)
         FormActivate();
     return QWidget::event(event);
 }

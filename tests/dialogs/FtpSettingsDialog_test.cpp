@@ -41,13 +41,16 @@ TEST_F(FtpSettingsDialogTest, RegisterTakesBothFieldsAsTheyStand) {
 TEST_F(FtpSettingsDialogTest, ActivationDiscardsUnregisteredEdits) {
     const std::string host = settings.Host;
     dialog.FormActivate();
-    QTest::keyClicks(dialog.Edit1, "x");
-    QTest::keyClicks(dialog.Edit2, "y");
-    QEvent activate(QEvent::WindowActivate);
-    QCoreApplication::sendEvent(&dialog, &activate);
-    EXPECT_EQ(dialog.Edit1->text().toStdString(), host);
-    EXPECT_EQ(dialog.Edit2->text().toStdString(), settings.Direct1);
-    EXPECT_EQ(settings.Host, host);
+    // Becoming active, or being shown again (without a window manager it may never be active).
+    for (const QEvent::Type type : {QEvent::WindowActivate, QEvent::Show}) {
+        QTest::keyClicks(dialog.Edit1, "x");
+        QTest::keyClicks(dialog.Edit2, "y");
+        QEvent activate(type);
+        QCoreApplication::sendEvent(&dialog, &activate);
+        EXPECT_EQ(dialog.Edit1->text().toStdString(), host) << type;
+        EXPECT_EQ(dialog.Edit2->text().toStdString(), settings.Direct1) << type;
+        EXPECT_EQ(settings.Host, host) << type;
+    }
 }
 
 TEST_F(FtpSettingsDialogTest, PortIsStoredWhileTypedAndLimitedOnLeaving) {

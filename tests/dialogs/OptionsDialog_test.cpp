@@ -66,6 +66,19 @@ TEST_F(OptionsDialogTest, ActivationShowsTheFirstFourCharactersOfTheFileName) {
     }
 }
 
+// Without a window manager a shown dialog may never become active: showing fills it as well.
+TEST_F(OptionsDialogTest, ShowingFillsTheFieldsFromTheSettings) {
+    settings.OCityStr = "EGLC.TXT";
+    settings.LIndex = 1987;
+    settings.TValue = 15;
+    settings.LogIt = true;
+    dialog.show();
+    EXPECT_EQ(dialog.Edit1->text(), "EGLC");
+    EXPECT_EQ(dialog.Edit2->text(), "US,MO,Joplin, Joplin Regional Airport");
+    EXPECT_EQ(dialog.SpinEdit1->value(), 15);
+    EXPECT_TRUE(dialog.CheckBox1->isChecked());
+}
+
 TEST_F(OptionsDialogTest, TimerFieldLimitsTheMinutesAndSetsTheInterval) {
     const struct {
         const char* typed;
