@@ -15,6 +15,8 @@ public:
     void Sleep(int milliseconds) override;
     /// Ends a running pause at once; every later Sleep throws CycleAborted.
     void Abort();
+    /// Forgets an abort, for a cycle after one that was aborted without the program ending.
+    void Reset() { aborted_ = false; }
 
 private:
     QEventLoop* loop_ = nullptr;

@@ -191,6 +191,8 @@ void GaugeWindow::Button1Click() {
     if (cycleRunning_ || !cycle_)
         return;
     cycleRunning_ = true;
+    pause_.Reset();
+    runner_.Reset();
     Guarded([this] {
         reading_.RecordCycle([this] { return cycle_->Button1Click(CurrentCycleSettings()); },
                              *options_);
@@ -212,6 +214,10 @@ void GaugeWindow::Button3Click() {
         AbortCycle();
         return;
     }
+    SaveAndEnd();
+}
+
+bool GaugeWindow::SaveAndEnd() {
     bool saved = false;
     Guarded([&] {
         SaveSettings(store_, settings_, observation_, GetGauges().OHumidLoc, x(), y());
@@ -219,6 +225,7 @@ void GaugeWindow::Button3Click() {
     });
     if (saved)
         end_(0);
+    return saved;
 }
 
 void GaugeWindow::Panel3Clic() {
@@ -402,13 +409,17 @@ void GaugeWindow::AbortCycle() {
 }
 
 void GaugeWindow::FinishDeferredEnd() {
-    if (exitRequested_) {
-        exitRequested_ = false;
-        Button3Click();
-    } else if (closeRequested_) {
-        closeRequested_ = false;
-        close();
-    }
+    const bool exit = std::exchange(exitRequested_, false);
+    const bool close = std::exchange(closeRequested_, false);
+    if (!exit && !close)
+        return;
+    // The cycle was cut short: its lamps mean nothing any more.
+    lamps_->SetLampState(LampState::Idle);
+    if (exit && SaveAndEnd())
+        return;
+    // A close asked for as well still ends the program when the save failed.
+    if (close)
+        this->close();
 }
 
 void GaugeWindow::ShowSkin() {

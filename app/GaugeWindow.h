@@ -122,6 +122,8 @@ private:
     void FormClose();
     void AbortCycle();
     void FinishDeferredEnd();
+    /// The exit button's save, then the end; a failed save is shown and gives false.
+    bool SaveAndEnd();
     void ShowSkin();
     void RepaintSkin();
     void RebuildFace();

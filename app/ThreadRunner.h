@@ -14,6 +14,8 @@ public:
     void Run(const std::function<void()>& operation) override;
     /// Marks the cycle as aborted; the caller ends the blocked operation itself (TTcpIp::Abort).
     void Abort() { aborted_ = true; }
+    /// Forgets an abort, for a cycle after one that was aborted without the program ending.
+    void Reset() { aborted_ = false; }
 
 private:
     bool aborted_ = false;

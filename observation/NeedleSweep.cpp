@@ -159,7 +159,14 @@ long NeedleSweep::Run(Observation& o, PressurePlan plan) {
         }
         presenter_.PresentFrame();
         Step(o, plan);
-        pause_.Sleep(SweepFramePause);
+        try {
+            pause_.Sleep(SweepFramePause);
+        } catch (...) {
+            // A sweep cut short (the program ending) still leaves a reading that was observed,
+            // never values halfway between two reports, for the save to keep.
+            JumpToTargets(o);
+            throw;
+        }
         NormaliseTexts(o);
         ++frames;
     }

@@ -31,7 +31,8 @@ public:
     /// until all have arrived; then draws a last frame and sets the status "Completed".
     /// Returns the number of stepping frames. A direction or speed target that is not a whole
     /// number, or a direction outside 0..kMaxDirection, throws EConvertError before any frame,
-    /// leaving the shown values and the status as they were.
+    /// leaving the shown values and the status as they were. When the pause throws, the shown
+    /// values jump to their targets and the exception goes on.
     long Run(Observation& observation, PressurePlan plan);
 
 private:

@@ -7,6 +7,7 @@
 
 #include "gauges/qt/GaugeFace.h"
 #include "observation/ReportLines.h"
+#include "settings/qt/SpinEdit.h"
 
 #include <QPlainTextEdit>
 #include <QTimer>
@@ -223,6 +224,39 @@ TEST_F(WaitingCycleTest, ExitEndsTheTransferThenSavesAndEndsWithZero) {
     EXPECT_EQ(endCode, 0);
     EXPECT_EQ(store.Values["FLeft"], "213");
     EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(WaitingCycleTest, FailedSaveAfterAnAbortedCycleLeavesTheGaugeWorking) {
+    store.FailCommit = true;
+    RunCycleWhile([](GaugeWindow& w) { QTest::mouseClick(w.SpeedButton3, Qt::LeftButton); });
+    EXPECT_EQ(endCode, std::nullopt);
+    EXPECT_EQ(messages, std::vector<std::string>{"Failed to set data for 'LIndex'"});
+    GaugeWindow& w = program->window;
+    EXPECT_EQ(w.Shape1->Brush(), 0x4000u); // the aborted cycle's lamp is out
+
+    const PyFtpServer& server = pyftpd.emplace(false, FreeProxyPort());
+    program->ftpSettings.SpinEdit1->setValue(server.Port());
+    QTest::mouseClick(w.SpeedButton1, Qt::LeftButton);
+    EXPECT_EQ(w.windowTitle(), "Completed");
+    EXPECT_EQ(program->observation.OTemp, 51);
+}
+
+// Exit while the needles glide: what is saved is the report's reading, not a frame between.
+TEST_F(WindowCycleTest, ExitDuringTheSweepSavesTheDecodedReading) {
+    const PyFtpServer& server = pyftpd.emplace(false, FreeProxyPort());
+    PointAt(server.Port());
+    GaugeWindow& w = Start();
+    QTimer::singleShot(500, &w, [&] {
+        EXPECT_TRUE(w.CycleRunning());
+        QTest::mouseClick(w.SpeedButton3, Qt::LeftButton);
+    });
+    QTest::mouseClick(w.SpeedButton1, Qt::LeftButton);
+    EXPECT_EQ(endCode, 0);
+    EXPECT_EQ(store.Values["OTemp"], "51");
+    EXPECT_EQ(store.Values["OHumd"], "53");
+    EXPECT_EQ(store.Values["OPresInfo"], "30.12");
+    EXPECT_EQ(store.Values["OWDInfo"], "250");
+    EXPECT_EQ(store.Values["OWSInfo"], "14");
 }
 
 } // namespace

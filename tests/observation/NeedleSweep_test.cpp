@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <functional>
 #include <limits>
+#include <stdexcept>
 
 #include <gtest/gtest.h>
 
@@ -238,6 +239,28 @@ TEST_F(NeedleSweepTest, FrameBoundJumpsToTheTargetsAndCompletes) {
         EXPECT_EQ(presenter.frames.back().OWSInfo, o.NewWSInfo) << c.what;
         EXPECT_EQ(status.texts, std::vector<std::string>{"Completed"}) << c.what;
     }
+}
+
+// The pause throws when the program ends during a sweep; what is left must be a real reading.
+TEST_F(NeedleSweepTest, InterruptedSweepLeavesTheTargetsShown) {
+    class ThrowingPause final : public Pause {
+    public:
+        void Sleep(int) override {
+            if (++count == 3)
+                throw std::runtime_error("ended");
+        }
+        int count = 0;
+    } throwing;
+    o.NewTemp = 80;
+    o.NewPresInfo = "30.12";
+    o.NewWDInfo = "90";
+    o.NewWSInfo = "14";
+    PressurePlan plan = StartPressurePlan(o);
+    FinishPressurePlan(plan);
+    EXPECT_THROW(NeedleSweep(presenter, throwing, status).Run(o, plan), std::runtime_error);
+    ExpectArrived();
+    EXPECT_EQ(o.OWDInfo, "090");
+    EXPECT_TRUE(status.texts.empty());
 }
 
 } // namespace
