@@ -44,10 +44,11 @@ std::string QtSettingsStore::ReadSetting(const std::string& name, const std::str
     if (!value.isValid())
         return defaultText;
     if (value.typeId() == QMetaType::QStringList)
-        return value.toStringList().join(QStringLiteral(", ")).toStdString();
+        return value.toStringList().join(QStringLiteral(", ")).toLatin1().toStdString();
     if (!value.canConvert<QString>())
         return defaultText;
-    return value.toString().toStdString();
+    // The program's texts are single bytes, as the dialogs show them; the file holds UTF-8.
+    return value.toString().toLatin1().toStdString();
 }
 
 void QtSettingsStore::WriteSetting(const std::string& name, const std::string& text) {
@@ -62,7 +63,7 @@ void QtSettingsStore::Commit() {
     UserStore store;
     // QString values only: a number or boolean would be stored with a type of its own.
     for (const auto& [name, text] : pending)
-        store.setValue(QString::fromStdString(name), QString::fromStdString(text));
+        store.setValue(QString::fromStdString(name), QString::fromLatin1(text));
     store.sync();
     // Qt writes the whole file or nothing, so the first value names the failure.
     if (store.status() != QSettings::NoError)

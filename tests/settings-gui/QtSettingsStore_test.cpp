@@ -48,9 +48,9 @@ TEST_F(QtSettingsStoreTest, StoreIsTheIniFileUnderXdgConfigHome) {
 
 TEST_F(QtSettingsStoreTest, TextsRoundTripUnchanged) {
     // Texts Qt's file format would otherwise read as lists, escapes, comments or other types.
-    const std::string texts[] = {"a, b",        "x;y",     " padded ", "@at",
-                                 "back\\slash", "",        "k=v",      "\"q\"",
-                                 "caf\xc3\xa9", "F#Fhost", "#h",       "dir/a/b/"};
+    const std::string texts[] = {"a, b", "x;y",      " padded ", "@at",         "back\\slash",
+                                 "",     "k=v",      "\"q\"",    "caf\xc3\xa9", "F#Fhost",
+                                 "#h",   "dir/a/b/", "caf\xe9"};
     for (const std::string& text : texts) {
         QtSettingsStore writer;
         writer.WriteSetting("Host", text);
@@ -80,16 +80,15 @@ TEST_F(QtSettingsStoreTest, EveryValueIsTextUnderGeneral) {
 }
 
 TEST_F(QtSettingsStoreTest, HandWrittenValuesReadAsText) {
-    WriteBytes(file, "[General]\nOCityStr=\nHost=a, b\nOWDInfo=@Rect(1 2 3 4)\nFLeft=7\n");
+    WriteBytes(file, "[General]\nOCityStr=\nHost=a, b\nOWDInfo=@Rect(1 2 3 4)\nFLeft=7\n"
+                     "Direct1=caf\xc3\xa9\n");
     QtSettingsStore store;
     const struct {
         const char* name;
         std::string read;
-    } cases[] = {{"OCityStr", ""},
-                 {"Host", "a, b"},
-                 {"OWDInfo", "default"},
-                 {"FLeft", "7"},
-                 {"FTop", "default"}};
+    } cases[] = {{"OCityStr", ""},    {"Host", "a, b"},      {"OWDInfo", "default"}, {"FLeft", "7"},
+                 {"FTop", "default"}, {"Direct1", "caf\xe9"}}; // UTF-8 in the file, one byte a
+                                                               // character in the program
     for (const auto& c : cases)
         EXPECT_EQ(store.ReadSetting(c.name, "default"), c.read) << c.name;
 }
