@@ -3,6 +3,7 @@
 #include <array>
 #include <cmath>
 #include <cstdio>
+#include <string_view>
 
 #include "platform/TextConvert.h"
 
@@ -25,6 +26,23 @@ std::string Fixed(double value, int decimals) {
     if (result == "-0" || result == "-0.0" || result == "-0.00")
         result.erase(0, 1);
     return result;
+}
+
+// Report and setting texts are single bytes a character (as the report box shows them); the
+// description, with its degree signs, is UTF-8.
+std::string Utf8(std::string_view bytes) {
+    std::string text;
+    text.reserve(bytes.size());
+    for (const char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x80) {
+            text += c;
+        } else {
+            text += static_cast<char>(0xC0 | (byte >> 6));
+            text += static_cast<char>(0x80 | (byte & 0x3F));
+        }
+    }
+    return text;
 }
 
 std::string Fahrenheit(double f) {
@@ -63,7 +81,7 @@ std::string DurationText(std::chrono::seconds age) {
 std::string PressureLine(const std::string& text, std::uint16_t pressSet) {
     const auto inches = TryStrToFloat(text);
     if (!inches || !std::isfinite(*inches))
-        return "Pressure unreadable (\"" + text + "\")";
+        return "Pressure unreadable (\"" + Utf8(text) + "\")";
     std::string line = "Pressure " + Fixed(*inches, 2) + " inHg (" +
                        Fixed(*inches * kHectopascalsPerInch, 0) + " hPa)";
     const double reference = kReferenceBase + kReferenceStep * (pressSet % 100);
@@ -78,14 +96,14 @@ std::string PressureLine(const std::string& text, std::uint16_t pressSet) {
 std::string WindLine(const std::string& direction, const std::string& speedText) {
     const auto knots = TryStrToInt(speedText);
     if (!knots)
-        return "Wind speed unreadable (\"" + speedText + "\")";
+        return "Wind speed unreadable (\"" + Utf8(speedText) + "\")";
     const std::string speed =
         Plural(*knots, "knot") + " (" + Fixed(*knots * kKilometresPerKnot, 0) + " km/h)";
     if (direction == VariableWind)
         return "Wind variable at " + speed;
     const auto degrees = TryStrToInt(direction);
     if (!degrees)
-        return "Wind direction unreadable (\"" + direction + "\")";
+        return "Wind direction unreadable (\"" + Utf8(direction) + "\")";
     if (*knots == 0 && *degrees == 0)
         return "Wind calm";
     return "Wind from " + CompassPoint(*degrees) + " (" + std::to_string(*degrees) + "°) at " +
@@ -137,8 +155,8 @@ std::string DescribeGauge(const Observation& shown, std::uint16_t pressSet,
 
     if (!context.StationName.empty() || !context.StationIdentifier.empty())
         line(context.StationIdentifier.empty()
-                 ? context.StationName
-                 : context.StationName + " (" + context.StationIdentifier + ")");
+                 ? Utf8(context.StationName)
+                 : Utf8(context.StationName) + " (" + Utf8(context.StationIdentifier) + ")");
     if (context.Observed)
         line("Observed " + ClockText(clock.Local(*context.Observed), today) + ", " +
              AgeText(now - *context.Observed));

@@ -123,6 +123,16 @@ TEST(GaugeDescription, ValuesInWords) {
     }
 }
 
+TEST(GaugeDescription, ReportBytesBecomeUtf8) {
+    ReadingContext context = Fetched();
+    context.StationName = "Z\xfcrich";
+    Observation shown = Shown();
+    shown.OWSInfo = "\xb0";
+    const std::string text = DescribeGauge(shown, 100, context, FixedClock(kObserved));
+    EXPECT_EQ(text.rfind("Z\xc3\xbcrich (CYVR)\n", 0), 0u) << text;
+    EXPECT_NE(text.find("Wind speed unreadable (\"\xc2\xb0\")"), std::string::npos) << text;
+}
+
 TEST(GaugeDescription, HeatIndexOnlyWhenItDiffers) {
     Observation shown = Shown();
     shown.OTemp = 89;
