@@ -78,6 +78,16 @@ void Name(QWidget& widget, const char* says) {
     widget.setToolTip(says);
 }
 
+std::string WhatOf(const std::exception_ptr& error) {
+    try {
+        std::rethrow_exception(error);
+    } catch (const std::exception& e) {
+        return e.what();
+    } catch (...) {
+        return kUnknownError;
+    }
+}
+
 QRect ToQRect(layout::Bounds b) {
     return {b.Left, b.Top, b.Width, b.Height};
 }
@@ -196,6 +206,9 @@ void GaugeWindow::Button1Click() {
     Guarded([this] {
         reading_.RecordCycle([this] { return cycle_->Button1Click(CurrentCycleSettings()); },
                              *options_);
+        // The lamp and the title say that it failed; the description says why.
+        if (const std::exception_ptr failure = cycle_->FetchError())
+            reading_.RecordFailure(WhatOf(failure));
     });
     cycleRunning_ = false;
     Guarded([this] { RefreshDescription(); });

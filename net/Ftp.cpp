@@ -4,6 +4,7 @@
 #include <limits>
 #include <memory>
 
+#include "net/FtpArguments.h"
 #include "platform/TextConvert.h"
 
 namespace stormbell {
@@ -14,7 +15,6 @@ namespace {
 
 constexpr long long ToEnd = std::numeric_limits<long long>::max();
 constexpr std::uint16_t UnreadableReply = 999;
-constexpr std::uint16_t SyntaxErrorInArguments = 501;
 
 // Makes another socket the current one for one call and puts the previous one back.
 class CurrentSocket {
@@ -38,13 +38,6 @@ private:
                          static_cast<std::uint16_t>(code));
 }
 
-// An argument with CR or LF would smuggle a second command onto the control connection.
-void RefuseLineBreaks(const std::string& argument, const char* what) {
-    if (argument.find_first_of("\r\n") != std::string::npos)
-        throw EProtocolError(ProtocolFtp, ErrorLineBreakIn + std::string(what),
-                             SyntaxErrorInArguments);
-}
-
 } // namespace
 
 TFTP::TFTP() {
@@ -59,6 +52,16 @@ TFTP::~TFTP() {
     ControlSocket = NoSocketHandle;
 }
 
+void TFTP::CloseSession() {
+    const SocketHandle control = ControlSocket;
+    CloseSocket(ControlSocket);
+    if (Socket == control)
+        Socket = NoSocketHandle;
+    else
+        CloseSocket(Socket);
+    replyOutstanding_ = false;
+}
+
 void TFTP::Action() {
     Login();
     if (Mode == tftp_download) {
@@ -71,10 +74,13 @@ void TFTP::Action() {
 }
 
 void TFTP::Login() {
-    RefuseLineBreaks(Username, "user name");
-    RefuseLineBreaks(Password, "password");
+    CheckFtpArgument(Username, "user name", false);
+    CheckFtpArgument(Password, "password", false);
+    // A session an earlier failure left open would otherwise lose its handle here.
+    CloseSession();
     TTcpIp::Login();
     ControlSocket = Socket;
+    replyOutstanding_ = true; // the greeting
     ReadReply();
     SendCommand("USER " + Username + "\r\n");
     ReadReply();
@@ -85,22 +91,23 @@ void TFTP::Login() {
 }
 
 void TFTP::Logout() {
-    // After an abort nothing may wait for the server, but the connections are still released.
-    if (ControlSocket != NoSocketHandle && !Aborted()) {
-        SendCommand("QUIT\r\n");
-        ReadReply();
+    // After an abort nothing may wait for the server, and while a reply is still owed the
+    // server would read QUIT out of step; either way the connections are still released.
+    if (ControlSocket != NoSocketHandle && !Aborted() && !replyOutstanding_) {
+        try {
+            SendCommand("QUIT\r\n");
+            ReadReply();
+        } catch (...) {
+            CloseSession();
+            throw;
+        }
     }
-    const SocketHandle control = ControlSocket;
-    CloseSocket(ControlSocket);
-    if (Socket == control)
-        Socket = NoSocketHandle;
-    else
-        CloseSocket(Socket);
+    CloseSession();
     ThrowIfAborted();
 }
 
 void TFTP::ChangeDir(const std::string& directory) {
-    RefuseLineBreaks(directory, "directory");
+    CheckFtpArgument(directory, "directory");
     SendCommand("CWD " + directory + "\r\n");
     ReadReply();
 }
@@ -108,18 +115,15 @@ void TFTP::ChangeDir(const std::string& directory) {
 void TFTP::Download() {
     if (URI.empty())
         return;
-    RefuseLineBreaks(URI, "file name");
+    CheckFtpArgument(URI, "file name");
     OpenDataConnection();
     SendCommand("RETR " + URI + "\r\n");
     ReadReply();
+    replyOutstanding_ = true; // the completion reply
     AcceptDataConnection();
     Stream().Clear();
     try {
-        {
-            const MeasuredTransfer measured(*this);
-            while (!Eof())
-                ReceiveIntoStream();
-        }
+        ReceiveWholeFile();
         EndOfData = false;
         ReadReply();
         CloseDataConnection();
@@ -133,10 +137,11 @@ void TFTP::Download() {
 void TFTP::Upload() {
     if (URI.empty())
         return;
-    RefuseLineBreaks(URI, "file name");
+    CheckFtpArgument(URI, "file name");
     OpenDataConnection();
     SendCommand("STOR " + URI + "\r\n");
     ReadReply();
+    replyOutstanding_ = true; // the completion reply
     AcceptDataConnection();
     const std::size_t blockSize = TransferBlockSize();
     const auto buffer = std::make_unique<char[]>(blockSize);
@@ -156,7 +161,23 @@ void TFTP::Upload() {
 
 void TFTP::SendCommand(const std::string& text) {
     const CurrentSocket control(*this, ControlSocket);
-    SendText(text);
+    replyOutstanding_ = true;
+    SendText(EscapeTelnet(text));
+}
+
+// Until the server ends the data connection; a receive error there is a damaged file, never
+// its end. Without a data connection there is nothing to read, and the completion reply tells.
+void TFTP::ReceiveWholeFile() {
+    if (Socket == NoSocketHandle)
+        return;
+    const MeasuredTransfer measured(*this);
+    for (;;) {
+        const long count = ReceiveIntoStream();
+        if (count == 0)
+            return;
+        if (count < 0)
+            throw ETcpIpError(ErrorDataReceive + IntToStr(LastSocketError()));
+    }
 }
 
 void TFTP::ReadReply() {
@@ -167,14 +188,18 @@ void TFTP::ReadReply() {
     const auto code = TryStrToInt(Cut(line, 1, 3));
     ReplyCode = code ? *code : UnreadableReply;
     ReplyText = Cut(line, 5, ToEnd);
-    if (ReplyCode >= 400)
+    // Only a reply read whole leaves the connection fit for the next command.
+    if (ReplyCode >= 400) {
+        replyOutstanding_ = !open;
         ThrowReplyError(ReplyText, ReplyCode, open);
+    }
     // "220-Welcome" or " continued" ask for one more line; anything else ends the reply.
     while (open && (Find("-", line) == 4 || Find(" ", line) == 1)) {
         std::string next;
         open = ReadControlLine(next, budget);
         line = std::move(next);
     }
+    replyOutstanding_ = !open;
 }
 
 bool TFTP::ReadControlLine(std::string& line, std::size_t& replyBudget) {
@@ -213,11 +238,10 @@ void TFTP::OpenPassiveConnection() {
     const long long comma = Find(",", rest);
     const auto p1 = TryStrToInt(Cut(rest, 1, comma - 1));
     const auto p2 = TryStrToInt(Cut(rest, comma + 1, ToEnd));
-    if (!p1 || !p2)
-        return;
-    const long long port = static_cast<long long>(*p1) * 256 + *p2;
+    const long long port = p1 && p2 ? static_cast<long long>(*p1) * 256 + *p2 : -1;
+    // Without a data connection the transfer would read nothing and could pass for an empty file.
     if (port < 0 || port > 65535)
-        return;
+        throw ETcpIpError(ErrorPasvUnparsable + IntToStr(ReplyCode) + " " + ReplyText);
     // The address in the reply is not trusted: a hostile server could steer the data
     // connection to another host. The server is where the control connection goes.
     SocketEndpoint server;

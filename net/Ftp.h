@@ -30,25 +30,29 @@ public:
 
     /// Login, then Download or Upload by Mode, then Logout; stops at the first exception.
     void Action() override;
-    /// Connects and logs in (greeting, USER, PASS, TYPE I). Throws as TTcpIp::Login, and
-    /// EProtocolError for a reply of 400 or above or a user name or password holding CR or LF.
+    /// Connects and logs in (greeting, USER, PASS, TYPE I), first closing a session an earlier
+    /// failure left open. Throws as TTcpIp::Login, and EProtocolError for a reply of 400 or
+    /// above or a user name or password holding a control character (CheckFtpArgument).
     void Login() override;
-    /// Sends QUIT when a session is open, then closes the control and current connections.
-    /// Throws EProtocolError when the QUIT reply is 400 or above or missing. After Abort it
-    /// sends nothing, closes both and throws ETcpIpError "Transfer aborted".
+    /// Sends QUIT when a session is open and owes no reply, then closes the control and current
+    /// connections, also when QUIT fails. Throws EProtocolError when the QUIT reply is 400 or
+    /// above or missing. After Abort it sends nothing, closes both and throws ETcpIpError
+    /// "Transfer aborted".
     void Logout() override;
 
-    /// CWD `directory`; throws EProtocolError on refusal or when it holds CR or LF.
+    /// CWD `directory`; throws EProtocolError on refusal or when CheckFtpArgument refuses it.
     void ChangeDir(const std::string& directory);
     /// Retrieves URI into Stream and rewinds it; nothing happens for an empty URI. In active mode
     /// only a data connection from the server's address is taken. Throws EProtocolError on
-    /// refusal (Stream unchanged), ETcpIpError past MaxDownloadSize, on a time-out or below the
-    /// low-speed limit, ESocketError when active mode cannot listen.
+    /// refusal (Stream unchanged) or when CheckFtpArgument refuses URI; ETcpIpError for a PASV
+    /// reply without a usable address and port, a receive error on the data connection, past
+    /// MaxDownloadSize, on a time-out or below the low-speed limit; ESocketError when active
+    /// mode cannot listen.
     void Download();
     /// Stores Stream from its position to its end as URI; nothing happens for an empty URI.
     /// Throws as Download.
     void Upload();
-    /// Sends `text` unchanged on the control connection (the caller adds CR LF).
+    /// Sends `text` on the control connection with 0xFF doubled (the caller adds CR LF).
     void SendCommand(const std::string& text);
     /// Reads one reply into ReplyCode and ReplyText; throws EProtocolError for 400 and above
     /// (999 when the reply is unreadable or missing; never with an empty message), and
@@ -81,6 +85,12 @@ private:
     void AcceptDataConnection();
     void CloseDataConnection();
     void DropStaleDataConnection();
+    void ReceiveWholeFile();
+    /// Closes the control and the current connection, without a word to the server.
+    void CloseSession();
+
+    /// A command sent or a connection made whose reply has not been read whole yet.
+    bool replyOutstanding_ = false;
 };
 
 /// The PORT command (with CR LF) announcing `address` (network order) and `port`.

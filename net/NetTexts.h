@@ -41,6 +41,13 @@ inline constexpr const char* ErrorLineTooLong = "Line longer than the limit (byt
 inline constexpr const char* ErrorNulInLine = "NUL byte in a received line on socket ID ";
 inline constexpr const char* ErrorDownloadTooLarge = "Download larger than the limit (bytes) of ";
 inline constexpr const char* ErrorLineBreakIn = "CR or LF refused in the ";
+inline constexpr const char* ErrorControlByteIn = "Control character refused in the ";
+inline constexpr const char* ErrorTooLongPrefix = "The ";
+inline constexpr const char* ErrorTooLongSuffix = " is longer than 255 bytes";
+inline constexpr const char* ErrorPasvUnparsable =
+    "The passive mode reply gave no address and port: ";
+inline constexpr const char* ErrorDataReceive =
+    "The data connection failed before the end of the file; socket error ";
 inline constexpr const char* ErrorListen = "Couldn't listen for the data connection";
 inline constexpr const char* ErrorAborted = "Transfer aborted";
 inline constexpr const char* ErrorTooSlow = "Transfer below the limit (bytes per second) of ";
@@ -68,5 +75,8 @@ inline constexpr const char* FtpUsername = "ftp";
 inline constexpr const char* FtpPassword = "stormbell@home";
 inline constexpr std::size_t DefaultBlockSize = 4096;
 inline constexpr int ListenBacklog = 2;
+/// Longest directory or file name sent: real ones are far shorter, and a stored value of
+/// megabytes must not become one command.
+inline constexpr std::size_t MaxArgumentLength = 255;
 
 } // namespace stormbell::nettexts

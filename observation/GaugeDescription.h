@@ -35,6 +35,7 @@ struct ReadingContext {
     std::optional<std::chrono::sys_seconds> Observed;  ///< the report's UTC time
     std::optional<std::chrono::sys_seconds> LastFetch; ///< end of the last successful fetch
     bool LastCycleFailed = false;                      ///< the most recent cycle did not decode
+    std::string LastFailure; ///< why it did not, when known; single-byte text
 };
 
 /// An observation older than this is called outdated.

@@ -98,13 +98,22 @@ void NormaliseTexts(Observation& o) {
 }
 
 // The stepping reads the direction and speed targets as whole numbers. Checked before anything
-// moves, a text it cannot read, or a direction off the compass, is an error of this report
-// alone and leaves every shown value readable for the next report and the next redraw.
+// moves, a text it cannot read, or a direction the three-digit shown text cannot hold, is an
+// error of this report alone and leaves every shown value readable for the next report and the
+// next redraw.
 void CheckTargets(const Observation& o) {
     if (o.NewWDInfo != VariableWind) {
-        const std::int32_t degrees = StrToInt(o.NewWDInfo);
-        if (degrees < 0 || degrees > kMaxDirection)
-            throw NotAnInteger(o.NewWDInfo);
+        const std::string& text = o.NewWDInfo;
+        const std::string quoted = "The wind direction '" + text + "' ";
+        const bool digits = text.find_first_not_of("0123456789", text.starts_with('-') ? 1 : 0) ==
+                            std::string::npos;
+        const auto degrees = TryStrToInt(text);
+        if (!degrees && !(digits && text.size() > 1))
+            throw EConvertError(quoted + "is not a whole number of degrees");
+        if (text.starts_with('-') && (!degrees || *degrees < 0))
+            throw EConvertError(quoted + "is negative");
+        if (!degrees || *degrees > kMaxDirection)
+            throw EConvertError(quoted + "has more than three digits");
     }
     StrToInt(o.NewWSInfo);
 }

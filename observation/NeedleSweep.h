@@ -19,8 +19,10 @@ inline constexpr int SweepFramePause = 25;
 /// values jump to their targets. Far beyond any real change (a 100-degree swing takes 100).
 inline constexpr long MaxSweepFrames = 10000;
 
-/// The largest wind direction in degrees; a target must lie in 0..kMaxDirection.
-inline constexpr std::int32_t kMaxDirection = 360;
+/// The largest wind direction in degrees, the most the shown value's three digits hold; a
+/// target must lie in 0..kMaxDirection. Reports use 999 for an unknown direction, and values
+/// just above 360 occur; the needle is drawn where its geometry puts them.
+inline constexpr std::int32_t kMaxDirection = 999;
 
 class NeedleSweep {
 public:
@@ -30,7 +32,8 @@ public:
     /// Steps every shown value toward its target, one presented frame and one pause per step,
     /// until all have arrived; then draws a last frame and sets the status "Completed".
     /// Returns the number of stepping frames. A direction or speed target that is not a whole
-    /// number, or a direction outside 0..kMaxDirection, throws EConvertError before any frame,
+    /// number, or a direction outside 0..kMaxDirection (said in words), throws EConvertError
+    /// before any frame,
     /// leaving the shown values and the status as they were. When the pause throws, the shown
     /// values jump to their targets and the exception goes on.
     long Run(Observation& observation, PressurePlan plan);

@@ -1,5 +1,8 @@
 #include "observation/ReadingTracker.h"
 
+#include <exception>
+#include <utility>
+
 #include "observation/ObservationTime.h"
 #include "observation/ReportHeader.h"
 
@@ -15,20 +18,29 @@ void ReadingTracker::Decoded(const std::vector<std::string>& reportLines) {
         reportLines.size() < 2 ? std::nullopt : ParseObservationTime(reportLines[1]);
     context_.LastFetch = clock_.Now();
     context_.LastCycleFailed = false;
+    context_.LastFailure.clear();
 }
 
 void ReadingTracker::RecordCycle(const std::function<bool()>& cycle, const ReportBox& reportBox) {
     bool decoded = false;
     try {
         decoded = cycle();
+    } catch (const std::exception& error) {
+        RecordFailure(error.what());
+        throw;
     } catch (...) {
-        context_.LastCycleFailed = true;
+        RecordFailure({});
         throw;
     }
     if (decoded)
         Decoded(reportBox.Lines());
     else
-        context_.LastCycleFailed = true;
+        RecordFailure({});
+}
+
+void ReadingTracker::RecordFailure(std::string reason) {
+    context_.LastCycleFailed = true;
+    context_.LastFailure = std::move(reason);
 }
 
 } // namespace stormbell

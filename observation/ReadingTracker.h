@@ -22,6 +22,8 @@ public:
     /// exception: a failure, with the earlier station and times kept, since they still describe
     /// the values shown. Rethrows what `cycle` threw.
     void RecordCycle(const std::function<bool()>& cycle, const ReportBox& reportBox);
+    /// After a failed cycle: why it failed, for the description.
+    void RecordFailure(std::string reason);
 
     /// The run's context; before the first decoded cycle it knows no station and no times.
     const ReadingContext& Context() const { return context_; }

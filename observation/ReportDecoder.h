@@ -24,8 +24,10 @@ public:
     /// Appends the report to METAR.LOG when `logIt`, cuts and derives the targets from
     /// `reportLines`, then sweeps the needles to them. Log problems with a message of their
     /// own are shown and decoding goes on; other log file errors throw ELogFileError before
-    /// anything is decoded; a wind speed text that is not a number, or a direction or speed
-    /// target the needles cannot step to, throws EConvertError before any needle moves.
+    /// anything is decoded; a report without any of the four observation lines is logged and
+    /// then throws ENotAReading, changing nothing; a wind speed text that is not a number, or a
+    /// direction or speed target the needles cannot step to, throws EConvertError before any
+    /// needle moves.
     void BreakOut(const std::vector<std::string>& reportLines, bool logIt);
 
     /// Stepping frames of the last sweep that completed; 0 when the last BreakOut failed.

@@ -20,6 +20,22 @@ std::string KnotsText(const std::string& line) {
     return Cut(line, m + 5, t - m - 6);
 }
 
+bool IsWindLine(const std::string& line) {
+    return Cut(line, 1, 5) == "Wind:";
+}
+
+bool IsTemperatureLine(const std::string& line) {
+    return Cut(line, 1, 11) == "Temperature";
+}
+
+bool IsDewPointLine(const std::string& line) {
+    return Cut(line, 1, 9) == "Dew Point";
+}
+
+bool IsPressureLine(const std::string& line) {
+    return Cut(line, 1, 13) == "Pressure (alt";
+}
+
 void ScanWind(const std::string& line, Observation& o) {
     if (Cut(line, 7, 4) == "Calm") {
         o.NewWDInfo = "000";
@@ -40,13 +56,13 @@ void ScanWind(const std::string& line, Observation& o) {
 
 void ScanReportLines(const std::vector<std::string>& lines, Observation& o) {
     for (const auto& line : lines) {
-        if (Cut(line, 1, 5) == "Wind:")
+        if (IsWindLine(line))
             ScanWind(line, o);
-        if (Cut(line, 1, 11) == "Temperature")
+        if (IsTemperatureLine(line))
             o.TempCText = CelsiusText(line);
-        if (Cut(line, 1, 9) == "Dew Point")
+        if (IsDewPointLine(line))
             o.DewCText = CelsiusText(line);
-        if (Cut(line, 1, 13) == "Pressure (alt") {
+        if (IsPressureLine(line)) {
             // "Pressure (altimeter): 30.09 in. Hg (1018 hPa)"
             const long long k = Find(":", line);
             const long long i = Find("in.", line);
@@ -54,5 +70,17 @@ void ScanReportLines(const std::vector<std::string>& lines, Observation& o) {
         }
     }
 }
+
+bool HoldsObservation(const std::vector<std::string>& lines) {
+    for (const auto& line : lines)
+        if (IsWindLine(line) || IsTemperatureLine(line) || IsDewPointLine(line) ||
+            IsPressureLine(line))
+            return true;
+    return false;
+}
+
+ENotAReading::ENotAReading()
+    : std::runtime_error(
+          "The report holds none of the Wind, Temperature, Dew Point and Pressure lines") {}
 
 } // namespace stormbell

@@ -1,6 +1,7 @@
 // Cuts wind, temperature, dew point and pressure texts out of the captioned report lines.
 #pragma once
 
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -13,5 +14,15 @@ namespace stormbell {
 /// one, texts not found keep their values. Never fails: odd lines give odd texts, which the
 /// number conversions later reject.
 void ScanReportLines(const std::vector<std::string>& lines, Observation& observation);
+
+/// True when a line carries one of the four captions ScanReportLines reads. A report of a
+/// station whose sensors are out of service has none: it is no reading.
+bool HoldsObservation(const std::vector<std::string>& lines);
+
+/// A report without any of the four observation lines, refused before it changes anything.
+class ENotAReading : public std::runtime_error {
+public:
+    ENotAReading();
+};
 
 } // namespace stormbell

@@ -2,14 +2,15 @@
 
 #include <utility>
 
+#include "net/FtpArguments.h"
 #include "net/NetTexts.h"
-#include "net/TcpIpErrors.h"
 
 namespace stormbell {
 
 namespace {
 
 constexpr const char* kAccessingData = "Accessing data";
+constexpr const char* kUpdateFailed = "Update failed";
 
 } // namespace
 
@@ -25,9 +26,15 @@ bool UpdateCycle::Button1Click(const CycleSettings& settings) {
         CheckReportSize(report.Size());
         reportBox_.LoadReport(std::string(report.Data(), report.Size()));
     });
-    if (fetched)
+    if (!fetched)
+        return false;
+    try {
         breakOut_(reportBox_.Lines(), settings.LogIt);
-    return fetched;
+    } catch (const std::exception& error) {
+        Fail(CycleStep::Decode, settings, error);
+        return false;
+    }
+    return true;
 }
 
 bool UpdateCycle::Fetch(const CycleSettings& settings,
@@ -38,20 +45,46 @@ bool UpdateCycle::Fetch(const CycleSettings& settings,
     client_.NewFTPPort = settings.UseProxy ? settings.ProxyPort : nettexts::FtpPort;
     // The marker goes on the client's copy only, so the setting never collects a second one.
     client_.Hostname = nettexts::PortMarker + settings.Host;
+    CycleStep step = CycleStep::Check;
     try {
+        CheckFtpArgument(settings.Direct1, "directory");
+        CheckFtpArgument(settings.OCityStr, "file name");
+        step = CycleStep::Login;
         runner_.Run([this] { client_.Login(); });
+        step = CycleStep::ChangeDir;
         runner_.Run([this, &settings] { client_.ChangeDir(settings.Direct1); });
-    } catch (const ETcpIpError&) {
-        fetchError_ = std::current_exception();
-        lamps_.SetLampState(LampState::Failed);
+        step = CycleStep::Download;
+        client_.URI = settings.OCityStr;
+        runner_.Run([this] { client_.Download(); });
+        if (client_.Stream().Size() == 0)
+            throw EEmptyReport();
+        deliver(client_.Stream());
+        step = CycleStep::Logout;
+        runner_.Run([this] { client_.Logout(); });
+    } catch (const std::exception& error) {
+        if (step != CycleStep::Logout)
+            EndSession();
+        Fail(step, settings, error);
         return false;
     }
-    client_.URI = settings.OCityStr;
-    runner_.Run([this] { client_.Download(); });
-    deliver(client_.Stream());
-    runner_.Run([this] { client_.Logout(); });
     lamps_.SetLampState(LampState::Fetched);
     return true;
+}
+
+void UpdateCycle::Fail(CycleStep step, const CycleSettings& settings, const std::exception& error) {
+    const CyclePlace place{settings.Host, settings.Direct1, settings.OCityStr};
+    fetchError_ = std::make_exception_ptr(
+        EUpdateFailed(CycleFailureMessage(step, place, error), std::current_exception()));
+    lamps_.SetLampState(LampState::Failed);
+    status_.SetStatus(kUpdateFailed);
+}
+
+void UpdateCycle::EndSession() {
+    try {
+        runner_.Run([this] { client_.Logout(); });
+    } catch (const std::exception&) {
+        // The step that failed first is the one to tell; the connections are closed either way.
+    }
 }
 
 } // namespace stormbell

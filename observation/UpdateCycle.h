@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "net/Ftp.h"
+#include "observation/CycleFailure.h"
 #include "observation/ReportLines.h"
 #include "platform/StatusLine.h"
 
@@ -65,10 +66,12 @@ public:
                 BlockingRunner& runner,
                 std::function<void(const std::vector<std::string>& lines, bool logIt)> breakOut);
 
-    /// One cycle. A failed Login or ChangeDir (the ETcpIpError family) lights the red lamp and
-    /// returns false; any other error leaves through here, with the lamps still Busy when it
-    /// comes before the decoder. A download above kMaxReportBytes throws EReportTooLarge and
-    /// leaves the report box as it was. True when the report was fetched and decoded.
+    /// One cycle. True when the report was fetched and decoded. Any error (a refused setting,
+    /// the network, an empty download, a report above kMaxReportBytes, the decoder) ends the
+    /// session (QUIT when the connection can carry it, else a close), lights the red lamp with
+    /// the title "Update failed" and returns false, FetchError telling why; the report box then
+    /// changes only when the decoder failed. Errors outside std::exception (an aborted cycle)
+    /// leave through here untouched.
     bool Button1Click(const CycleSettings& settings);
 
     /// The cycle up to the green lamp going dark, handing the downloaded bytes to `deliver`
@@ -77,10 +80,15 @@ public:
     bool Fetch(const CycleSettings& settings,
                const std::function<void(const MemoryStream& report)>& deliver);
 
-    /// The error that made the last cycle return false; null after any other cycle.
+    /// An EUpdateFailed for the last cycle's failure; null after a cycle that succeeded.
     std::exception_ptr FetchError() const { return fetchError_; }
 
 private:
+    /// Records the failure being handled; call from its catch block.
+    void Fail(CycleStep step, const CycleSettings& settings, const std::exception& error);
+    /// Ends whatever session is open without letting its errors hide the first one.
+    void EndSession();
+
     TFTP& client_;
     Lamps& lamps_;
     StatusLine& status_;

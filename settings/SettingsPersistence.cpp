@@ -15,7 +15,7 @@ using namespace settingstable;
 
 constexpr std::string_view kMetricStartPressure = "100.0";
 constexpr std::int16_t kMetricStartTemp = 0;
-constexpr std::int32_t kHighestDirection = 360;
+constexpr std::int32_t kHighestDirection = 999;
 
 std::string BoolText(bool value) {
     return value ? "true" : "false";

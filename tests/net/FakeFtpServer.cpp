@@ -107,6 +107,50 @@ void FakeFtpSession::ServeReport(const std::string& report) {
     Answer("221 Goodbye");
 }
 
+void FakeFtpSession::ServeBroken(Fault fault, const std::string& report) {
+    Login();
+    Answer("250 CWD command successful");
+    if (fault == Fault::NoPasvAddress) {
+        AnswerPasvWithoutAddress();
+        Answer("226 Transfer complete");
+    } else if (fault == Fault::Refused) {
+        Answer("550 No such file or directory.");
+    } else {
+        AnswerPasv();
+        AcceptData();
+        Answer("150 Opening BINARY mode data connection");
+        if (fault == Fault::ResetMidway) {
+            SendData(report.substr(0, report.size() / 2));
+            ResetData();
+        } else {
+            CloseData();
+        }
+        Reply("226 Transfer complete");
+    }
+    AnswerUntilClose();
+}
+
+void FakeFtpSession::AnswerPasvWithoutAddress() {
+    ReadCommand();
+    Reply("227 Entering Passive Mode");
+}
+
+void FakeFtpSession::ResetData() {
+    // A zero linger time makes the close send a reset and drop what is still unsent.
+    const linger abortive{1, 0};
+    ::setsockopt(FData, SOL_SOCKET, SO_LINGER, &abortive, sizeof abortive);
+    CloseIfOpen(FData);
+}
+
+void FakeFtpSession::AnswerUntilClose() {
+    for (;;) {
+        const std::string command = ReadCommand();
+        if (command.empty())
+            return;
+        Reply(command.starts_with("QUIT") ? "221 Goodbye" : "500 Unexpected");
+    }
+}
+
 void FakeFtpSession::AnswerPasv(const std::string& address) {
     std::uint16_t port = 0;
     CloseIfOpen(FListener);

@@ -33,6 +33,23 @@ public:
     void Login();
     /// The whole dialogue of one gauge cycle: login, CWD, a passive download of `report`, QUIT.
     void ServeReport(const std::string& report);
+
+    /// How ServeBroken spoils a download.
+    enum class Fault {
+        NoPasvAddress, ///< 227 without address and port, then 226 for the RETR
+        Refused,       ///< RETR answered 550
+        EmptyFile,     ///< a file of 0 bytes, then 226
+        ResetMidway,   ///< half of `report`, a reset of the data connection, then 226
+    };
+    /// Login, CWD and a download of `report` spoilt by `fault`; then answers QUIT, if it comes,
+    /// and waits for the client to close.
+    void ServeBroken(Fault fault, const std::string& report);
+    /// Answers a PASV command with 227 but no address and port.
+    void AnswerPasvWithoutAddress();
+    /// Ends the data connection with a reset instead of an orderly close.
+    void ResetData();
+    /// Answers QUIT with 221 and any other command with 500 until the client closes.
+    void AnswerUntilClose();
     /// Opens a data listener and answers a PASV command with 227 and its port; `address` is
     /// the text for h1..h4.
     void AnswerPasv(const std::string& address = "127,0,0,1");

@@ -202,10 +202,12 @@ TEST(FtpTest, UnreadableOrMissingRepliesAreCode999AndNeverWithoutAMessage) {
     }
 }
 
+// A reply without a usable port would leave no data connection, and the transfer could pass for
+// an empty file: it is an error before RETR.
 TEST(FtpTest, PasvRepliesGiveOnlyThePort) {
     struct Case {
         const char* numbers;
-        int port; // 0: no data connection
+        int port; // 0: refused
     } cases[] = {
         {"(192,0,2,10,19,137)", 5001},
         {"(192,0,2,10,200,10)", 51210},
@@ -218,24 +220,37 @@ TEST(FtpTest, PasvRepliesGiveOnlyThePort) {
         FakeFtpServer server([&](FakeFtpSession& s) {
             s.Login();
             s.Answer(std::string("227 Entering Passive Mode ") + c.numbers);
-            s.Answer("425 Can't open data connection");
-            s.WaitForClose();
+            if (c.port != 0)
+                s.Answer("425 Can't open data connection");
+            s.AnswerUntilClose();
         });
         TFTP ftp;
         LoginTo(ftp, server);
         ftp.Stream().Write("old", 3);
         ftp.URI = "KJLN.TXT";
-        const auto error = Thrown<EProtocolError>([&] { ftp.Download(); });
-        ASSERT_TRUE(error) << c.numbers;
-        EXPECT_EQ(error->ErrorCode, 425) << c.numbers;
         if (c.port != 0) {
+            const auto error = Thrown<EProtocolError>([&] { ftp.Download(); });
+            ASSERT_TRUE(error) << c.numbers;
+            EXPECT_EQ(error->ErrorCode, 425) << c.numbers;
             EXPECT_EQ(ftp.RemotePort, c.port) << c.numbers;
             EXPECT_EQ(ftp.RemoteAddress, inet_addr("127.0.0.1")) << c.numbers;
         } else {
-            EXPECT_EQ(ftp.RemotePort, server.Port()) << c.numbers;
+            const auto error = Thrown<ETcpIpError>([&] { ftp.Download(); });
+            ASSERT_TRUE(error) << c.numbers;
+            EXPECT_EQ(error->what(), "The passive mode reply gave no address and port: 227 "
+                                     "Entering Passive Mode " +
+                                         std::string(c.numbers))
+                << c.numbers;
             EXPECT_EQ(ftp.Socket, NoSocketHandle) << c.numbers;
         }
         EXPECT_EQ(StreamText(ftp), "old") << c.numbers;
+        ftp.Logout(); // every reply was read whole: QUIT can still go
+        server.Join();
+        std::vector<std::string> sent = LoginAnd({"PASV\r\n"});
+        if (c.port != 0)
+            sent.push_back("RETR KJLN.TXT\r\n");
+        sent.push_back("QUIT\r\n");
+        EXPECT_EQ(server.Commands(), sent) << c.numbers;
     }
 }
 
@@ -463,6 +478,77 @@ TEST(FtpTest, LineBreaksInArgumentsAreRefusedBeforeSending) {
     }
     unused.Join();
     EXPECT_FALSE(unused.Connected());
+}
+
+TEST(FtpTest, ControlBytesAndOverlongNamesNeverReachTheWire) {
+    FakeFtpServer server([](FakeFtpSession& s) {
+        s.Login();
+        s.Answer("250 CWD ok");
+        s.Answer("250 CWD ok");
+        s.WaitForClose();
+    });
+    {
+        TFTP ftp;
+        LoginTo(ftp, server);
+        const struct {
+            std::string argument;
+            const char* message; // nullptr: sent
+        } cases[] = {
+            {std::string("A\0B", 3), "Control character refused in the directory"},
+            {"A\x01Z", "Control character refused in the directory"},
+            {"A\x7f", "Control character refused in the directory"},
+            {std::string(256, 'd'), "The directory is longer than 255 bytes"},
+            {std::string(255, 'd'), nullptr},
+            {"caf\xE9\xFF", nullptr},
+        };
+        for (const auto& c : cases) {
+            const auto error = Thrown<EProtocolError>([&] { ftp.ChangeDir(c.argument); });
+            if (c.message == nullptr) {
+                EXPECT_FALSE(error) << error->what();
+                continue;
+            }
+            ASSERT_TRUE(error) << c.message;
+            EXPECT_STREQ(error->what(), c.message);
+            EXPECT_EQ(error->ErrorCode, 501);
+        }
+    }
+    server.Join();
+    // 0xFF is the Telnet escape: the control connection carries it doubled.
+    EXPECT_THAT(server.Commands(),
+                ElementsAreArray(LoginAnd(
+                    {"CWD " + std::string(255, 'd') + "\r\n", "CWD caf\xE9\xFF\xFF\r\n"})));
+}
+
+// Whatever spoilt the transfer, Logout releases both connections; QUIT goes only where the
+// server is not still owed a reply.
+TEST(FtpTest, ASpoiltDownloadIsAnErrorAndLogoutStillEndsTheSession) {
+    using Fault = FakeFtpSession::Fault;
+    const std::string report = Pattern(200000);
+    const struct {
+        Fault fault;
+        const char* error;
+        bool quit;
+    } cases[] = {
+        {Fault::NoPasvAddress, "The passive mode reply gave no address and port", true},
+        {Fault::Refused, "No such file or directory.", true},
+        {Fault::ResetMidway, "The data connection failed before the end of the file", false},
+    };
+    for (const auto& c : cases) {
+        FakeFtpServer server([&](FakeFtpSession& s) { s.ServeBroken(c.fault, report); });
+        TFTP ftp;
+        LoginTo(ftp, server);
+        ftp.ChangeDir("reports");
+        ftp.URI = "KJLN.TXT";
+        const auto error = Thrown<ETcpIpError>([&] { ftp.Download(); });
+        ASSERT_TRUE(error) << c.error;
+        EXPECT_THAT(error->what(), HasSubstr(c.error));
+        ftp.Logout();
+        EXPECT_EQ(ftp.ControlSocket, NoSocketHandle);
+        EXPECT_EQ(ftp.Socket, NoSocketHandle);
+        server.Join();
+        EXPECT_EQ(server.Error(), "") << c.error;
+        EXPECT_EQ(server.Commands().back() == "QUIT\r\n", c.quit) << c.error;
+    }
 }
 
 TEST(FtpTest, BrokenServersEndInErrorsNotHangs) {

@@ -34,7 +34,8 @@ grep -q '"OChill": 12, ' "$work/out" || fail "fetch --decode output: $(cat "$wor
 status=0
 "$cli" fetch --host 127.0.0.1 --port "$PYFTPD_PORT" XXXX >"$work/out" 2>"$work/err" || status=$?
 [ "$status" -eq 1 ] || fail "missing station gave status $status"
-grep -q '(code 550)' "$work/err" || fail "missing station message: $(cat "$work/err")"
+grep -q "^stormbell-cli fetch: XXXX.TXT was not found in $dir on 127.0.0.1: \"550 " "$work/err" ||
+    fail "missing station message: $(cat "$work/err")"
 [ ! -s "$work/out" ] || fail "missing station wrote to standard output"
 
 status=0

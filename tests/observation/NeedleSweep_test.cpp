@@ -173,10 +173,12 @@ TEST_F(NeedleSweepTest, TargetsTheNeedlesCannotReachFailBeforeAnythingMoves) {
         const char *direction, *speed, *message;
     } cases[] = {
         {"180", "9.5", "'9.5' is not a valid integer value"},
-        {"abc", "5", "'abc' is not a valid integer value"},
+        {"abc", "5", "The wind direction 'abc' is not a whole number of degrees"},
         {"180", "99999999999", "'99999999999' is not a valid integer value"},
-        {"-5", "5", "'-5' is not a valid integer value"},
-        {"361", "5", "'361' is not a valid integer value"},
+        {"-5", "5", "The wind direction '-5' is negative"},
+        {"-99999999999", "5", "The wind direction '-99999999999' is negative"},
+        {"1000", "5", "The wind direction '1000' has more than three digits"},
+        {"99999999999", "5", "The wind direction '99999999999' has more than three digits"},
     };
     for (const auto& c : cases) {
         o = Settled();
@@ -200,7 +202,7 @@ TEST_F(NeedleSweepTest, TargetsTheNeedlesCannotReachFailBeforeAnythingMoves) {
 TEST_F(NeedleSweepTest, ShownDirectionOffTheCompassStartsFromItsNearerEnd) {
     const struct {
         const char *shown, *first;
-    } cases[] = {{"-5", "001"}, {"-2147483648", "001"}, {"999", "354"}};
+    } cases[] = {{"-5", "001"}, {"-2147483648", "001"}, {"1200", "993"}};
     for (const auto& c : cases) {
         o = Settled();
         presenter.frames.clear();
@@ -211,6 +213,17 @@ TEST_F(NeedleSweepTest, ShownDirectionOffTheCompassStartsFromItsNearerEnd) {
         ASSERT_GE(presenter.frames.size(), 2u);
         EXPECT_EQ(presenter.frames[1].OWDInfo, c.first) << c.shown;
         EXPECT_EQ(o.OWDInfo, "010");
+    }
+}
+
+// 999 is the code for an unknown direction, and a few stations report just above 360.
+TEST_F(NeedleSweepTest, EveryThreeDigitDirectionIsSweptTo) {
+    for (const char* direction : {"0", "360", "370", "999"}) {
+        o = Settled();
+        o.NewWDInfo = direction;
+        Sweep();
+        ExpectArrived();
+        EXPECT_EQ(o.OWDInfo, PadDirection(direction));
     }
 }
 

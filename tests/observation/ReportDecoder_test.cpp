@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "observation/ReportLines.h"
+#include "observation/ReportScan.h"
 #include "platform/TextConvert.h"
 #include "tests/observation/Fakes.h"
 #include "tests/support/SmallFilesystem.h"
@@ -96,6 +97,40 @@ TEST_F(ReportDecoderTest, VariableShownDirectionStartsFromNorth) {
     ASSERT_FALSE(presenter.frames.empty());
     EXPECT_EQ(presenter.frames[0].OWDInfo, "000");
     EXPECT_EQ(o.OWDInfo, "210");
+}
+
+// Goa reports 999 for an unknown direction, Ifrane 370; the rest of either report counts.
+TEST_F(ReportDecoderTest, DirectionsAboveTheCompassAreTakenAsTheyCome) {
+    const struct {
+        const char *file, *direction;
+        std::int16_t temp;
+    } cases[] = {{"edge/DIR999.TXT", "999", 87}, {"edge/DIR370.TXT", "370", 50}};
+    for (const auto& c : cases) {
+        o = FreshStoreObservation();
+        BreakOut(Report(c.file));
+        EXPECT_EQ(o.OWDInfo, c.direction) << c.file;
+        EXPECT_EQ(o.OTemp, c.temp) << c.file;
+        EXPECT_EQ(status.texts.back(), "Completed") << c.file;
+    }
+}
+
+// A station whose sensors are out of service: header, time and "ob:" line only. Decoding it
+// would show 32 F and 100 %; it is logged, and nothing else changes, not even a VRB needle.
+TEST_F(ReportDecoderTest, AReportWithoutObservationLinesIsNoReading) {
+    BreakOut(Report("KBFI.TXT"));
+    const Observation before = o;
+    presenter.frames.clear();
+    status.texts.clear();
+    EXPECT_THROW(BreakOut(Report("edge/NOSENSORS.TXT"), true), ENotAReading);
+    EXPECT_EQ(o.OWDInfo, "VRB");
+    EXPECT_EQ(o.OTemp, before.OTemp);
+    EXPECT_EQ(o.OHumd, before.OHumd);
+    EXPECT_EQ(o.NewTemp, before.NewTemp);
+    EXPECT_EQ(o.TempCText, before.TempCText);
+    EXPECT_EQ(o.OPresInfo, before.OPresInfo);
+    EXPECT_TRUE(presenter.frames.empty());
+    EXPECT_TRUE(status.texts.empty());
+    EXPECT_NE(testing::ReadFile(dir.Path() / "METAR.LOG").find("(KXXB)"), std::string::npos);
 }
 
 TEST_F(ReportDecoderTest, SameReportTwiceTakesNoSteppingFrame) {
@@ -202,6 +237,7 @@ TEST_F(ReportDecoderTest, ArbitraryReportsNeverMisbehave) {
             EXPECT_EQ(o.OWDInfo, o.NewWDInfo);
             EXPECT_LE(decoder.LastSweepFrames(), MaxSweepFrames);
         } catch (const EConvertError&) {
+        } catch (const ENotAReading&) {
         }
         // Whatever the report, the next report and the next redraw can read every shown value.
         EXPECT_TRUE(TryStrToFloat(o.OPresInfo)) << o.OPresInfo;

@@ -1,5 +1,6 @@
 #include "observation/UpdateCycle.h"
 
+#include <filesystem>
 #include <functional>
 #include <stdexcept>
 #include <string>
@@ -10,8 +11,12 @@
 #include <gtest/gtest.h>
 
 #include "net/TcpIpErrors.h"
+#include "observation/ReportDecoder.h"
 #include "observation/ReportLines.h"
 #include "tests/net/FakeFtpServer.h"
+#include "tests/observation/Fakes.h"
+#include "tests/support/OpenDescriptors.h"
+#include "tests/support/TempDir.h"
 #include "tests/support/Thrown.h"
 
 namespace stormbell {
@@ -32,6 +37,8 @@ struct Rig final : Lamps, StatusLine, ReportBox, BlockingRunner {
                 [this](const std::vector<std::string>& lines, bool logIt) {
                     journal.push_back(logIt ? "breakOut logging" : "breakOut");
                     decoded = lines;
+                    if (decodeWith)
+                        decodeWith(lines);
                     if (breakOutFails)
                         throw std::runtime_error("'five' is not a valid floating point value");
                 }) {}
@@ -65,6 +72,7 @@ struct Rig final : Lamps, StatusLine, ReportBox, BlockingRunner {
     std::function<void()> fail;
     bool runOperations = false;
     bool breakOutFails = false;
+    std::function<void(const std::vector<std::string>&)> decodeWith;
     TFTP client;
     UpdateCycle cycle;
 };
@@ -118,80 +126,97 @@ TEST(UpdateCycleTest, PortAndMarkedHostNameComeFromTheSettings) {
     }
 }
 
-TEST(UpdateCycleTest, AFailedLoginOrChangeDirLightsTheRedLampAndEndsTheCycle) {
-    const Journal afterLogin = {"Busy", "title Accessing data", "run", "Failed"};
-    const Journal afterChangeDir = {"Busy", "title Accessing data", "run", "run", "Failed"};
+// Journal of a cycle that ran `runs` blocking operations and failed: the session is ended
+// (one more run) unless the failing step was Logout itself, then red lamp and title.
+Journal FailedAfter(int runs, bool boxLoaded = false, bool endsSession = true) {
+    Journal journal = {"Busy", "title Accessing data"};
+    for (int i = 0; i < runs; ++i) {
+        journal.push_back("run");
+        if (boxLoaded && i == 2)
+            journal.push_back("box");
+    }
+    if (endsSession)
+        journal.push_back("run");
+    journal.push_back("Failed");
+    journal.push_back("title Update failed");
+    return journal;
+}
+
+TEST(UpdateCycleTest, AnyFailureLightsTheRedLampTellsWhereAndEndsTheSession) {
+    const std::string in = " in data/observations/metar/decoded on reports.example";
+    Journal decoderFailed = kFetched;
+    decoderFailed.insert(decoderFailed.end(), {"Failed", "title Update failed"});
     struct Case {
-        const char* name;
         int failAt;
         std::function<void()> fail;
         Journal journal;
+        std::string message;
+        std::function<void(Rig&, CycleSettings&)> change = {};
     } cases[] = {
-        {"host not resolved", 1, [] { throw ETcpIpError("Couldn't resolve hostname x"); },
-         afterLogin},
-        {"connection refused", 1, [] { throw ESocketError(111); }, afterLogin},
-        {"login refused", 1, [] { throw EProtocolError("FTP", "Login incorrect.", 530); },
-         afterLogin},
-        {"no such directory", 2, [] { throw EProtocolError("FTP", "No such directory", 550); },
-         afterChangeDir},
+        {1, [] { throw ETcpIpError("Couldn't resolve hostname x"); }, FailedAfter(1),
+         "Could not log in to reports.example: Couldn't resolve hostname x"},
+        {1, [] { throw ESocketError(111); }, FailedAfter(1),
+         "Could not log in to reports.example: Error creating socket (socket error 111)"},
+        {1, [] { throw EProtocolError("FTP", "Login incorrect.", 530); }, FailedAfter(1),
+         "Could not log in to reports.example: \"530 Login incorrect.\""},
+        {1, [] { throw std::out_of_range("Port out of range 0..65535: 70000"); }, FailedAfter(1),
+         "Could not log in to reports.example: Port out of range 0..65535: 70000"},
+        {2, [] { throw EProtocolError("FTP", "No such directory", 550); }, FailedAfter(2),
+         "The directory data/observations/metar/decoded was not found on reports.example: \"550 "
+         "No such directory\""},
+        {3, [] { throw EProtocolError("FTP", "No such file or directory.", 550); }, FailedAfter(3),
+         "KJLN.TXT was not found" + in + ": \"550 No such file or directory.\""},
+        {3, [] { throw ETcpIpError("No data within the time-out (ms) of 30000"); }, FailedAfter(3),
+         "KJLN.TXT could not be fetched from data/observations/metar/decoded on reports.example: "
+         "No data within the time-out (ms) of 30000"},
+        {4, [] { throw EProtocolError("FTP", "Bye failed", 421); }, FailedAfter(4, true, false),
+         "Logging out of reports.example failed after KJLN.TXT was fetched: \"421 Bye failed\""},
+        {0,
+         {},
+         decoderFailed,
+         "KJLN.TXT from data/observations/metar/decoded on reports.example was not decoded: "
+         "'five' is not a valid floating point value",
+         [](Rig& rig, CycleSettings&) { rig.breakOutFails = true; }},
+        {0,
+         {},
+         FailedAfter(3),
+         "reports.example, asked for KJLN.TXT in data/observations/metar/decoded, sent an empty "
+         "report",
+         [](Rig& rig, CycleSettings&) { rig.client.Stream().Clear(); }},
+        {0,
+         {},
+         FailedAfter(3),
+         "KJLN.TXT could not be fetched from data/observations/metar/decoded on reports.example: "
+         "The report is larger than 1 MiB (1048577 bytes); it was not decoded",
+         [](Rig& rig, CycleSettings&) { rig.Serve(std::string(kMaxReportBytes + 1, '\n')); }},
+        {0,
+         {},
+         FailedAfter(0),
+         "Nothing was sent to reports.example: Control character refused in the directory",
+         [](Rig&, CycleSettings& settings) { settings.Direct1 = std::string("a\0b", 3); }},
     };
     for (const auto& c : cases) {
         Rig rig(c.failAt, c.fail);
         rig.Serve("report\r\n");
-        EXPECT_FALSE(rig.cycle.Button1Click(Kjln())) << c.name;
-        EXPECT_EQ(rig.journal, c.journal) << c.name;
-        EXPECT_THAT(rig.lines, ElementsAre("previous report")) << c.name;
-        EXPECT_THROW(std::rethrow_exception(rig.cycle.FetchError()), ETcpIpError) << c.name;
+        CycleSettings settings = Kjln();
+        if (c.change)
+            c.change(rig, settings);
+        EXPECT_FALSE(rig.cycle.Button1Click(settings)) << c.message;
+        EXPECT_EQ(rig.journal, c.journal) << c.message;
+        const auto error =
+            Thrown<EUpdateFailed>([&] { std::rethrow_exception(rig.cycle.FetchError()); });
+        ASSERT_TRUE(error) << c.message;
+        EXPECT_EQ(error->what(), c.message);
+        const bool boxLoaded = c.failAt == 4 || rig.breakOutFails;
+        EXPECT_EQ(rig.lines.front(), boxLoaded ? "report" : "previous report") << c.message;
     }
 }
 
-TEST(UpdateCycleTest, OtherErrorsLeaveTheCycleWithTheGreenLampLit) {
-    const Journal start = {"Busy", "title Accessing data"};
-    auto plus = [&](Journal more) {
-        Journal journal = start;
-        journal.insert(journal.end(), more.begin(), more.end());
-        return journal;
-    };
-    struct Case {
-        const char* name;
-        int failAt;
-        std::function<void()> fail;
-        bool breakOutFails;
-        Journal journal;
-        bool boxLoaded;
-    } cases[] = {
-        {"bad port at login", 1, [] { throw std::out_of_range("Port out of range"); }, false,
-         plus({"run"}), false},
-        {"other error at ChangeDir", 2, [] { throw std::runtime_error("out of memory"); }, false,
-         plus({"run", "run"}), false},
-        {"file refused", 3, [] { throw EProtocolError("FTP", "KJLN.TXT: not found", 550); }, false,
-         plus({"run", "run", "run"}), false},
-        {"logout refused", 4, [] { throw EProtocolError("FTP", "Bye failed", 421); }, false,
-         plus({"run", "run", "run", "box", "run"}), true},
-        {"decoder error", 0, {}, true, kFetched, true},
-    };
-    for (const auto& c : cases) {
-        Rig rig(c.failAt, c.fail);
-        rig.breakOutFails = c.breakOutFails;
-        rig.Serve("report\r\n");
-        EXPECT_ANY_THROW(rig.cycle.Button1Click(Kjln())) << c.name;
-        EXPECT_EQ(rig.journal, c.journal) << c.name;
-        EXPECT_EQ(rig.lines.front(), c.boxLoaded ? "report" : "previous report") << c.name;
-    }
-}
-
-TEST(UpdateCycleTest, AReportOverTheLimitIsNeitherShownNorDecoded) {
+TEST(UpdateCycleTest, AReportAtTheLimitIsShownAndDecoded) {
     Rig atLimit;
     atLimit.Serve(std::string(kMaxReportBytes, '\n'));
     EXPECT_TRUE(atLimit.cycle.Button1Click(Kjln()));
-    Rig over;
-    over.Serve(std::string(kMaxReportBytes + 1, '\n'));
-    const auto error = Thrown<EReportTooLarge>([&] { over.cycle.Button1Click(Kjln()); });
-    ASSERT_TRUE(error) << "accepted";
-    EXPECT_STREQ(error->what(),
-                 "The report is larger than 1 MiB (1048577 bytes); it was not decoded");
-    EXPECT_EQ(over.journal, Journal({"Busy", "title Accessing data", "run", "run", "run"}));
-    EXPECT_THAT(over.lines, ElementsAre("previous report"));
+    EXPECT_EQ(atLimit.journal, kFetched);
 }
 
 TEST(UpdateCycleTest, FetchHandsOnTheBytesWithoutShowingOrDecodingThem) {
@@ -228,6 +253,96 @@ TEST(UpdateCycleTest, SpeaksTheGaugesDialogueWithTheServer) {
                                   "CWD data/observations/metar/decoded\r\n", "PASV\r\n",
                                   "RETR KJLN.TXT\r\n", "QUIT\r\n"}));
     EXPECT_THAT(rig.decoded, ElementsAre("Station (KJLN)", "Wind: Calm:0"));
+}
+
+// Download outcomes through the whole cycle, the real client and decoder against a scripted
+// server: only a report with observation lines is a reading; every other outcome is told with
+// the red lamp, the title and where it failed, and leaves the shown values as they were.
+TEST(UpdateCycleTest, DownloadOutcomesAgainstAServer) {
+    using Fault = testing::FakeFtpSession::Fault;
+    const std::string report =
+        testing::ReadFile(std::filesystem::path(STORMBELL_TEST_DATA_DIR) / "reports" / "EGLC.TXT");
+    const std::string noSensors = testing::ReadFile(std::filesystem::path(STORMBELL_TEST_DATA_DIR) /
+                                                    "reports" / "edge" / "NOSENSORS.TXT");
+    const std::string where = " data/observations/metar/decoded on 127.0.0.1";
+    struct Case {
+        const char* name;
+        std::function<void(testing::FakeFtpSession&)> script;
+        std::string message; // empty: a reading
+    } cases[] = {
+        {"good", [&](testing::FakeFtpSession& s) { s.ServeReport(report); }, ""},
+        {"550", [&](testing::FakeFtpSession& s) { s.ServeBroken(Fault::Refused, report); },
+         "KJLN.TXT was not found in" + where + ": \"550 No such file or directory.\""},
+        {"0 bytes", [&](testing::FakeFtpSession& s) { s.ServeBroken(Fault::EmptyFile, report); },
+         "127.0.0.1, asked for KJLN.TXT in data/observations/metar/decoded, sent an empty "
+         "report"},
+        {"reset", [&](testing::FakeFtpSession& s) { s.ServeBroken(Fault::ResetMidway, report); },
+         "KJLN.TXT could not be fetched from" + where +
+             ": The data connection failed before the end of the file; socket error"},
+        {"227 without address",
+         [&](testing::FakeFtpSession& s) { s.ServeBroken(Fault::NoPasvAddress, report); },
+         "KJLN.TXT could not be fetched from" + where +
+             ": The passive mode reply gave no address and port: 227 Entering Passive Mode"},
+        {"no observation lines", [&](testing::FakeFtpSession& s) { s.ServeReport(noSensors); },
+         "KJLN.TXT from" + where +
+             " was not decoded: The report holds none of the Wind, Temperature, Dew Point and "
+             "Pressure lines"},
+    };
+    for (const auto& c : cases) {
+        testing::FakeFtpServer server(c.script);
+        Observation shown = FreshStoreObservation();
+        testing::RecordingPresenter presenter{shown};
+        testing::CountingPause pause;
+        testing::RecordingStatus status;
+        testing::RecordingMessages messages;
+        ReportDecoder decoder{shown, presenter, pause, status, messages, "."};
+        Rig rig;
+        rig.runOperations = true;
+        rig.client.IdleTimeout = 5000;
+        rig.decodeWith = [&](const std::vector<std::string>& lines) {
+            decoder.BreakOut(lines, false);
+        };
+        CycleSettings settings = Kjln();
+        settings.Host = "127.0.0.1";
+        settings.UseProxy = true;
+        settings.ProxyPort = server.Port();
+        const bool reading = c.message.empty();
+        EXPECT_EQ(rig.cycle.Button1Click(settings), reading) << c.name;
+        server.Join();
+        EXPECT_EQ(server.Error(), "") << c.name; // the client closed: the script saw its end
+        EXPECT_EQ(rig.client.ControlSocket, NoSocketHandle) << c.name;
+        EXPECT_EQ(rig.journal.back(), reading ? "breakOut" : "title Update failed") << c.name;
+        EXPECT_EQ(shown.OTemp, reading ? 51 : FreshStoreObservation().OTemp) << c.name;
+        if (!reading) {
+            const auto error =
+                Thrown<EUpdateFailed>([&] { std::rethrow_exception(rig.cycle.FetchError()); });
+            ASSERT_TRUE(error) << c.name;
+            // The system's error number ends a receive error's message.
+            EXPECT_EQ(std::string(error->what()).substr(0, c.message.size()), c.message) << c.name;
+        }
+    }
+}
+
+// One client for a run of failed downloads, as a gauge on a one-minute timer: not one
+// connection is left open.
+TEST(UpdateCycleTest, FailedDownloadsLeaveNoConnectionOpen) {
+    Rig rig;
+    rig.runOperations = true;
+    rig.client.IdleTimeout = 5000;
+    const long before = testing::OpenDescriptors();
+    for (int i = 0; i < 20; ++i) {
+        testing::FakeFtpServer server([](testing::FakeFtpSession& s) {
+            s.ServeBroken(testing::FakeFtpSession::Fault::Refused, "");
+        });
+        CycleSettings settings = Kjln();
+        settings.Host = "127.0.0.1";
+        settings.UseProxy = true;
+        settings.ProxyPort = server.Port();
+        EXPECT_FALSE(rig.cycle.Button1Click(settings));
+        server.Join();
+        EXPECT_EQ(server.Error(), "");
+    }
+    EXPECT_EQ(testing::OpenDescriptors(), before);
 }
 
 } // namespace

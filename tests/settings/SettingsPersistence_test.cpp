@@ -153,7 +153,8 @@ TEST(SettingsLoadTest, RealsLoadAsWholeNumbersAndBadTextAsMinusThirty) {
 TEST(SettingsLoadTest, ShownTextsTheGaugesCannotDrawLoadAsDefaults) {
     ExpectResaved({{"OWDInfo", "VRB", "VRB"},
                    {"OWDInfo", "360", "360"},
-                   {"OWDInfo", "361", "000"},
+                   {"OWDInfo", "999", "999"},
+                   {"OWDInfo", "1000", "000"},
                    {"OWDInfo", "-1", "000"},
                    {"OWDInfo", "vrb", "000"},
                    {"OWSInfo", "12", "12"},

@@ -92,6 +92,19 @@ TEST(DecodeCommandTest, LogAppendsEachReportToTheLogInTheCurrentDirectory) {
     EXPECT_EQ(log, report + "\r\n" + report + "\r\n");
 }
 
+// The reading stands, but a log that was asked for and not written is a failure of the run.
+TEST(DecodeCommandTest, ALogThatWasNotWrittenGivesStatus1) {
+    const auto before = std::filesystem::current_path();
+    testing::TempDir dir;
+    std::filesystem::current_path(dir.Path());
+    std::filesystem::create_directory("METAR.LOG");
+    const Outcome logged = Decode({"--log", Reports + "CYVR.TXT"});
+    std::filesystem::current_path(before);
+    EXPECT_EQ(logged.status, 1);
+    ASSERT_EQ(logged.lines.size(), 1u);
+    EXPECT_TRUE(Has(logged.lines[0], "\"OTemp\": 55")) << logged.lines[0];
+}
+
 TEST(DecodeCommandTest, AFailedWriteOfTheOutputEndsWithAMessageAndStatus1) {
     std::istringstream in;
     std::ostream out(nullptr);

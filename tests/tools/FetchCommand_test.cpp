@@ -31,18 +31,20 @@ TEST(FetchCommandTest, ServerTextInAnErrorReachesTheTerminalEscaped) {
     struct Case {
         std::string reply, printed;
     } cases[] = {
-        {"550 \x1b[2J\x1b]0;owned\x07gone", "\\x1b[2J\\x1b]0;owned\\x07gone (code 550)\n"},
-        {"550", "The server's reply had no text (code 550)\n"},
+        {"550 \x1b[2J\x1b]0;owned\x07gone", "550 \\x1b[2J\\x1b]0;owned\\x07gone"},
+        {"550", "550 The server's reply had no text"},
     };
     for (const auto& c : cases) {
         FakeFtpServer server([&](FakeFtpSession& s) {
             s.Login();
             s.Answer(c.reply);
-            s.WaitForClose();
+            s.AnswerUntilClose();
         });
         const Outcome run = Fetch(server, {"KJLN"});
         EXPECT_EQ(run.status, 1);
-        EXPECT_EQ(run.err, "stormbell-cli fetch: " + c.printed);
+        EXPECT_EQ(run.err, "stormbell-cli fetch: The directory data/observations/metar/decoded "
+                           "was not found on 127.0.0.1: \"" +
+                               c.printed + "\"\n");
     }
 }
 
@@ -56,8 +58,8 @@ TEST(FetchCommandTest, OnlyDecodingIsBoundedByTheReportLimit) {
     } cases[] = {
         {false, 0, ""},
         {true, 1,
-         "stormbell-cli fetch: The report is larger than 1 MiB (1048577 bytes); it was not "
-         "decoded\n"},
+         "stormbell-cli fetch: KJLN.TXT could not be fetched from data/observations/metar/decoded "
+         "on 127.0.0.1: The report is larger than 1 MiB (1048577 bytes); it was not decoded\n"},
     };
     for (const auto& c : cases) {
         FakeFtpServer server([&](FakeFtpSession& s) { s.ServeReport(report); });

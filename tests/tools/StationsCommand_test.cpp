@@ -26,6 +26,13 @@ TEST(StationsCommandTest, WritesEveryRowNumberedAndTabSeparated) {
     EXPECT_EQ(err.str(), "");
 }
 
+TEST(StationsCommandTest, AFailedWriteEndsWithAMessageAndStatus1) {
+    std::ostream out(nullptr);
+    std::ostringstream err;
+    EXPECT_EQ(RunStations({}, out, err), 1);
+    EXPECT_EQ(err.str(), "stormbell-cli stations: the output could not be written\n");
+}
+
 TEST(StationsCommandTest, ArgumentIsAUsageError) {
     std::ostringstream out, err;
     EXPECT_EQ(RunStations({"KJLN"}, out, err), 2);

@@ -18,7 +18,8 @@ int RunDecode(const std::vector<std::string>& args, std::istream& in, std::ostre
 
 /// `fetch [--host H] [--port N] [--dir D] [--active] [--decode] STATION`: runs the gauge's
 /// update cycle for STATION.TXT and writes the report (or with --decode its JSON) to `out`.
-/// Network errors and a report too large to decode go to `err` and give 1; a usage error 2.
+/// A failed cycle (network, empty or oversized report, no reading) is told on `err` and gives
+/// 1; a usage error 2.
 int RunFetch(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 /// `stations`: writes every row of the station directory as "row TAB display text TAB
@@ -28,7 +29,8 @@ int RunStations(const std::vector<std::string>& args, std::ostream& out, std::os
 /// Decodes one report's lines into `observation` and sweeps without pauses, logging when
 /// `logIt`, then writes one JSON line: the record with the station, the time observed and
 /// "frames", or {"error": ...} for a conversion or log file error (the state the report left
-/// carries on). Returns whether the report decoded.
+/// carries on). Returns whether the report decoded and, with `logIt`, the log took it without a
+/// message.
 bool DecodeAndPrint(const std::vector<std::string>& lines, Observation& observation, bool logIt,
                     std::ostream& out);
 

@@ -6,6 +6,7 @@
 #include "observation/ReportDecoder.h"
 #include "observation/ReportHeader.h"
 #include "observation/ReportLines.h"
+#include "observation/ReportScan.h"
 #include "platform/TextConvert.h"
 #include "tools/cli/Commands.h"
 #include "tools/cli/Headless.h"
@@ -36,11 +37,16 @@ bool DecodeAndPrint(const std::vector<std::string>& lines, Observation& observat
     } catch (const ELogFileError& error) {
         WriteErrorJson(out, error.what());
         return false;
+    } catch (const ENotAReading& error) {
+        WriteErrorJson(out, error.what());
+        return false;
     }
     const auto header = lines.empty() ? std::nullopt : ParseReportHeader(lines[0]);
     const auto observed = lines.size() < 2 ? std::nullopt : ParseObservationTime(lines[1]);
     WriteObservationJson(out, observation, header, observed, decoder.LastSweepFrames());
-    return true;
+    // The log tells of a report it could not take only through its messages; the reading still
+    // stands, but the run did not do all it was asked.
+    return messages.Count() == 0;
 }
 
 int EndOutput(std::ostream& out, std::ostream& err, const char* command, int status) {

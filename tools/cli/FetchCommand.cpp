@@ -75,8 +75,8 @@ private:
     std::string text_;
 };
 
-// Without --decode the report is passed on as it came; a failed Login or ChangeDir is raised
-// again so that its reason is told.
+// Without --decode the report is passed on as it came; a failed cycle's error is raised again
+// so that its reason is told.
 void RunCycle(UpdateCycle& cycle, const FetchOptions& options, std::ostream& out) {
     const bool fetched = options.Decode
                              ? cycle.Button1Click(options.cycle)
@@ -112,17 +112,8 @@ int RunFetch(const std::vector<std::string>& args, std::ostream& out, std::ostre
                       });
     try {
         RunCycle(cycle, *options, out);
-    } catch (const EProtocolError& error) {
-        err << kPrefix << ErrorText(error.what()) << " (code " << error.ErrorCode << ")\n";
-        return 1;
-    } catch (const ESocketError& error) {
-        err << kPrefix << ErrorText(error.what()) << " (code " << error.ErrorCode << ")\n";
-        return 1;
-    } catch (const ETcpIpError& error) {
+    } catch (const EUpdateFailed& error) {
         err << kPrefix << ErrorText(error.what()) << '\n';
-        return 1;
-    } catch (const EReportTooLarge& error) {
-        err << kPrefix << error.what() << '\n';
         return 1;
     }
     return EndOutput(out, err, "fetch", decoded ? 0 : 1);

@@ -36,10 +36,18 @@ public:
     void SetStatus(const std::string&) override {}
 };
 
-/// Writes each message to standard error, so nothing the user should see is lost.
+/// Writes each message to standard error, so nothing the user should see is lost, and counts
+/// them: a message means something the command was asked to do was left undone.
 class StderrMessages final : public MessageSink {
 public:
-    void ShowMessage(const std::string& text) override { std::cerr << text << '\n'; }
+    void ShowMessage(const std::string& text) override {
+        std::cerr << text << '\n';
+        ++count_;
+    }
+    int Count() const { return count_; }
+
+private:
+    int count_ = 0;
 };
 
 } // namespace stormbell

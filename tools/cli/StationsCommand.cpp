@@ -12,7 +12,7 @@ int RunStations(const std::vector<std::string>& args, std::ostream& out, std::os
     const auto& rows = StationDirectory();
     for (std::size_t row = 0; row < rows.size(); ++row)
         out << row << '\t' << rows[row].DisplayText << '\t' << rows[row].Identifier << '\n';
-    return 0;
+    return EndOutput(out, err, "stations", 0);
 }
 
 } // namespace stormbell

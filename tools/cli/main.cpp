@@ -24,7 +24,7 @@ int main(int argc, char** argv) {
     const std::string command = argv[1];
     if (command == "--version") {
         std::cout << "stormbell-cli " << stormbell::kVersion << '\n';
-        return 0;
+        return stormbell::EndOutput(std::cout, std::cerr, "--version", 0);
     }
     const std::vector<std::string> args(argv + 2, argv + argc);
     try {

@@ -1,0 +1,63 @@
+#include "observation/CycleFailure.h"
+
+#include "net/TcpIpErrors.h"
+#include "platform/TextConvert.h"
+
+namespace stormbell {
+
+namespace {
+
+constexpr std::uint16_t kNotFound = 550;
+
+// The server's refusal quoted with its code; any other error by its text.
+std::string Reason(const std::exception& error) {
+    if (const auto* refusal = dynamic_cast<const EProtocolError*>(&error))
+        return "\"" + IntToStr(refusal->ErrorCode) + " " + refusal->what() + "\"";
+    if (const auto* socket = dynamic_cast<const ESocketError*>(&error))
+        return std::string(socket->what()) + " (socket error " + IntToStr(socket->ErrorCode) + ")";
+    return error.what();
+}
+
+bool IsNotFound(const std::exception& error) {
+    const auto* refusal = dynamic_cast<const EProtocolError*>(&error);
+    return refusal != nullptr && refusal->ErrorCode == kNotFound;
+}
+
+} // namespace
+
+EEmptyReport::EEmptyReport() : std::runtime_error("The server sent an empty report") {}
+
+std::string CycleFailureMessage(CycleStep step, const CyclePlace& place,
+                                const std::exception& error) {
+    const std::string in = " in " + place.Directory + " on " + place.Host;
+    switch (step) {
+    case CycleStep::Check:
+        // Refused here, not by the server: nothing to quote.
+        return "Nothing was sent to " + place.Host + ": " + error.what();
+    case CycleStep::Login:
+        return "Could not log in to " + place.Host + ": " + Reason(error);
+    case CycleStep::ChangeDir:
+        if (IsNotFound(error))
+            return "The directory " + place.Directory + " was not found on " + place.Host + ": " +
+                   Reason(error);
+        return "Could not change to the directory " + place.Directory + " on " + place.Host + ": " +
+               Reason(error);
+    case CycleStep::Download:
+        if (dynamic_cast<const EEmptyReport*>(&error) != nullptr)
+            return place.Host + ", asked for " + place.File + " in " + place.Directory +
+                   ", sent an empty report";
+        if (IsNotFound(error))
+            return place.File + " was not found" + in + ": " + Reason(error);
+        return place.File + " could not be fetched from " + place.Directory + " on " + place.Host +
+               ": " + Reason(error);
+    case CycleStep::Logout:
+        return "Logging out of " + place.Host + " failed after " + place.File +
+               " was fetched: " + Reason(error);
+    case CycleStep::Decode:
+        break;
+    }
+    return place.File + " from " + place.Directory + " on " + place.Host +
+           " was not decoded: " + Reason(error);
+}
+
+} // namespace stormbell
