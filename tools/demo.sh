@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # The gauge without internet: a local FTP server serves the sample reports and the gauge, on a
 # settings file of its own that points at it, fetches one at start. The user's settings are never
-# read or written; the server stops when the gauge ends, however it ends.
+# read or written; the server stops when the gauge ends, however it ends, and gauge, server and
+# folder go when the demo itself is killed. A folder that outlived its demo all the same is
+# removed at the next start.
 #
 # usage: tools/demo.sh [--check]
 #   --check  stops the gauge once its title reads "Completed" and succeeds; fails when that does
@@ -33,9 +35,24 @@ case "${1:-}" in
     ;;
 esac
 
+# Folders of demos that are gone: each names its demo's process in demo.pid.
+for stale in "${TMPDIR:-/tmp}"/stormbell-demo-*; do
+    [ -d "$stale" ] || continue
+    owner=$(cat "$stale/demo.pid" 2>/dev/null || true)
+    if [ -z "$owner" ] || ! kill -0 "$owner" 2>/dev/null; then
+        rm -rf "$stale"
+    fi
+done
+
 gauge_pid=
+watchdog_pid=
 work=$(mktemp -d "${TMPDIR:-/tmp}/stormbell-demo-XXXXXX")
+echo $$ >"$work/demo.pid"
 cleanup() {
+    if [ -n "$watchdog_pid" ]; then
+        kill "$watchdog_pid" 2>/dev/null || true
+        wait "$watchdog_pid" 2>/dev/null || true
+    fi
     if [ -n "$gauge_pid" ]; then
         kill "$gauge_pid" 2>/dev/null || true
         wait "$gauge_pid" 2>/dev/null || true
@@ -75,6 +92,24 @@ $started || {
     cat "$work/pyftpd.err" >&2
     exit 1
 }
+# A kill -9 of this script runs no trap: a watchdog of its own then ends what it started.
+watch_over_demo() {
+    trap '' HUP INT
+    while kill -0 $$ 2>/dev/null; do
+        sleep 0.5
+    done
+    local gauge
+    gauge=$(cat "$work/gauge.pid" 2>/dev/null || true)
+    kill "$PYFTPD_PID" $gauge 2>/dev/null || true
+    for _ in $(seq 50); do
+        kill -0 "$PYFTPD_PID" $gauge 2>/dev/null || break
+        sleep 0.1
+    done
+    rm -rf "$work"
+}
+watch_over_demo </dev/null >/dev/null 2>&1 &
+watchdog_pid=$!
+
 echo "demo: serving the sample reports at ftp://127.0.0.1:$PYFTPD_PORT/$served" \
     "(server pid $PYFTPD_PID)"
 
@@ -95,6 +130,7 @@ cd "$work"
 if ! $check; then
     XDG_CONFIG_HOME="$work/config" "$gauge" &
     gauge_pid=$!
+    echo "$gauge_pid" >"$work/gauge.pid"
     status=0
     wait "$gauge_pid" || status=$?
     gauge_pid=
@@ -104,6 +140,7 @@ fi
 XDG_CONFIG_HOME="$work/config" QT_LOGGING_RULES="stormbell.status.debug=true" \
     QT_MESSAGE_PATTERN="%{message}" "$gauge" 2>"$work/gauge.err" &
 gauge_pid=$!
+echo "$gauge_pid" >"$work/gauge.pid"
 for _ in $(seq $((check_seconds * 10))); do
     # -s: the gauge may not have opened its output yet.
     if grep -qsx "status Completed" "$work/gauge.err"; then

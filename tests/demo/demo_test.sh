@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The offline demo on the offscreen platform: it reaches "Completed"; and whether the demo stops
-# the gauge, the gauge is killed or the demo is stopped, no server or gauge stays behind, no
-# temporary folder either, and the user's settings stay as they were.
+# the gauge, the gauge is killed or the demo is stopped or killed, no server or gauge stays
+# behind, no temporary folder either, and the user's settings stay as they were. A folder an
+# earlier demo left goes at the next start.
 # usage: demo_test.sh STORMBELL STORMBELL_CLI
 set -euo pipefail
 export STORMBELL_BIN=$1 STORMBELL_CLI=$2
@@ -51,6 +52,13 @@ expect_all_gone() {
     [ "$(user_files)" = "$before" ] || fail "$what: the user's files changed"
 }
 
+# A folder whose demo is gone, as a kill of the demo and its watchdog together leaves it.
+true &
+dead=$!
+wait "$dead"
+mkdir -p "$TMPDIR/stormbell-demo-left"
+echo "$dead" >"$TMPDIR/stormbell-demo-left/demo.pid"
+
 # The demo stops the gauge itself once the title reads "Completed".
 timeout 60 "$demo" --check >"$work/out" || fail "--check: $(cat "$work/out")"
 grep -q 'reached "Completed"' "$work/out" || fail "--check said: $(cat "$work/out")"
@@ -59,18 +67,23 @@ expect_all_gone "--check"
 # The gauge is killed, or the demo is stopped, while both run.
 # The gauge under the demo under timeout.
 gauge_of() { pgrep -x stormbell -P "$(pgrep -P "$1" | head -n1)"; }
-for stop in gauge demo; do
+gone() { ! alive "$1"; }
+no_folder() { ! compgen -G "$TMPDIR/stormbell-demo-*" >/dev/null; }
+for stop in gauge demo demo-kill; do
     timeout 60 "$demo" >"$work/out" 2>/dev/null &
     timeout_pid=$!
     await gauge_of "$timeout_pid" >/dev/null || fail "$stop: the gauge did not start"
     await listening "$(port)" || fail "$stop: the server did not start"
     gauge=$(gauge_of "$timeout_pid")
-    if [ "$stop" = gauge ]; then
-        kill -KILL "$gauge"
-    else
-        kill -TERM "$timeout_pid" # passed on to the demo
-    fi
+    case $stop in
+    gauge) kill -KILL "$gauge" ;;
+    demo) kill -TERM "$timeout_pid" ;; # passed on to the demo
+    demo-kill) kill -KILL "$(pgrep -P "$timeout_pid" | head -n1)" ;; # no trap runs
+    esac
     wait "$timeout_pid" || true
+    # Without its trap the demo's watchdog does the ending, a moment later.
+    await gone "$gauge" && await gone "$(server_pid)" && await no_folder ||
+        fail "$stop: something outlived the demo"
     if alive "$gauge"; then
         kill "$gauge"
         fail "$stop: the gauge $gauge still ran"
