@@ -13,6 +13,9 @@ for bench in build-bench/bench/*_bench; do
     "$bench" "$@"
 done
 
+echo "== day_bench (1,440 update cycles against six local servers, about 3 minutes)"
+python3 bench/day_bench.py build-bench/bench/day_cycles
+
 echo "== fetch_bench (stormbell-cli fetch against curl)"
 bash bench/fetch_bench.sh build-bench/tools/cli/stormbell-cli
 
