@@ -35,7 +35,10 @@ std::string CycleFailureMessage(CycleStep step, const CyclePlace& place,
         // Refused here, not by the server: nothing to quote.
         return "Nothing was sent to " + place.Host + ": " + error.what();
     case CycleStep::Login:
-        return "Could not log in to " + place.Host + ": " + Reason(error);
+        // Only a reply of the server's means it was reached.
+        if (dynamic_cast<const EProtocolError*>(&error) != nullptr)
+            return "Could not log in to " + place.Host + ": " + Reason(error);
+        return "Could not connect to " + place.Host + ": " + Reason(error);
     case CycleStep::ChangeDir:
         if (IsNotFound(error))
             return "The directory " + place.Directory + " was not found on " + place.Host + ": " +
