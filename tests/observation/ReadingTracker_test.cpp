@@ -70,13 +70,17 @@ TEST_F(ReadingTrackerTest, RefusedOrThrowingCycleIsAFailureThatKeepsTheReading) 
     Decode(kReport);
     clock.Set(kNow + 1h);
     tracker.RecordCycle([] { return false; }, box);
+    tracker.RecordFailure("KXYZ.TXT was not found");
     EXPECT_TRUE(tracker.Context().LastCycleFailed);
+    EXPECT_EQ(tracker.Context().LastFailure, "KXYZ.TXT was not found");
 
     Decode(kReport);
+    EXPECT_EQ(tracker.Context().LastFailure, "");
     EXPECT_THROW(tracker.RecordCycle([]() -> bool { throw std::runtime_error("550"); }, box),
                  std::runtime_error);
     const ReadingContext& c = tracker.Context();
     EXPECT_TRUE(c.LastCycleFailed);
+    EXPECT_EQ(c.LastFailure, "550");
     EXPECT_EQ(c.StationIdentifier, "EGLC");
     EXPECT_EQ(c.Observed, kObserved);
     EXPECT_EQ(c.LastFetch, kNow + 1h);
