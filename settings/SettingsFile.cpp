@@ -46,7 +46,9 @@ void AppendUtf8(std::string& out, std::string_view bytes) {
         while (length > 1 && taken < length && i + taken < bytes.size() &&
                (static_cast<unsigned char>(bytes[i + taken]) & 0xC0) == 0x80)
             codePoint = codePoint << 6 | (static_cast<unsigned char>(bytes[i + taken++]) & 0x3F);
-        AppendCodePoint(out, length != 0 && taken == length ? codePoint : kUnshown);
+        const bool whole = length != 0 && taken == length;
+        // An overlong form of a single-byte character is malformed as well.
+        AppendCodePoint(out, whole && (length <= 2 || codePoint > 0xFF) ? codePoint : kUnshown);
         i += static_cast<std::size_t>(taken);
     }
 }
@@ -181,7 +183,8 @@ bool SettingsFile::Scan() {
             continue;
         if (text.starts_with('[')) {
             const std::size_t close = text.find(']');
-            // A damaged header of some other section leaves [General] as it was.
+            // A damaged header that may be [General]'s leaves its values in doubt; one of
+            // another section leaves them as they were.
             if (close == std::string_view::npos && text.find(kGeneral) != std::string_view::npos)
                 return false;
             inGeneral =

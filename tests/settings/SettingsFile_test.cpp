@@ -35,6 +35,7 @@ TEST(SettingsFileTest, ReadsEachStoredFormAsTheProgramsText) {
          "??"
          "/decoded"},
         {General("Direct1=caf\xe9\n"), "Direct1", "caf?"},
+        {General("Host=\xe0\x81\x81\n"), "Host", "?"},
         {General("Host=@@at\n"), "Host", "@at"},
         {General("Host=@at\n"), "Host", "@at"},
         {General("OWDInfo=@Rect(1 2 3 4)\n"), "OWDInfo", std::nullopt},
