@@ -193,6 +193,8 @@ void GaugeWindow::FormActivate() {
     SetUpdateInterval(settings_.TValue * kMillisecondsPerMinute);
     RefreshDescription();
     firstActivation_ = false;
+    if (const std::string notice = store_.StartupNotice(); !notice.empty())
+        messages_.ShowMessage(notice);
     if (settings_.RunOnStart)
         Button1Click();
 }

@@ -1,6 +1,9 @@
 #include "settings/SettingsPersistence.h"
 
 #include <algorithm>
+#include <array>
+#include <cctype>
+#include <optional>
 #include <utility>
 
 #include "net/NetTexts.h"
@@ -17,8 +20,26 @@ constexpr std::string_view kMetricStartPressure = "100.0";
 constexpr std::int16_t kMetricStartTemp = 0;
 constexpr std::int32_t kHighestDirection = 999;
 
+// What the dials can show: a stored shown value outside these would stall the next sweep for
+// minutes or, for the pressure, leave the sweep unable to count its steps.
+constexpr std::int32_t kColdestShown = -150; // °F: below the coldest air ever measured
+constexpr std::int32_t kHottestShown = 250;  // °F: above the heat index of the hottest wet air
+constexpr std::int32_t kMostHumidity = 100;
+constexpr double kHighestPressure = 9999.99; // the two-decimal text form holds four digits
+constexpr std::int32_t kFastestWind = 999;   // knots, as the three-digit text form holds
+
+constexpr std::array<std::string_view, 4> kTrueTexts = {"true", "1", "yes", "on"};
+constexpr std::array<std::string_view, 4> kFalseTexts = {"false", "0", "no", "off"};
+
 std::string BoolText(bool value) {
     return value ? "true" : "false";
+}
+
+// A store written under a comma locale, by another program or by hand holds "72,5".
+std::string WithDecimalPoint(std::string text) {
+    if (std::ranges::count(text, ',') == 1 && text.find('.') == std::string::npos)
+        text[text.find(',')] = '.';
+    return text;
 }
 
 template <typename T> T ReadWhole(SettingsStore& store, const Setting<T>& setting) {
@@ -27,6 +48,13 @@ template <typename T> T ReadWhole(SettingsStore& store, const Setting<T>& settin
     if (!value || !std::in_range<T>(*value))
         return setting.Default;
     return static_cast<T>(*value);
+}
+
+template <typename T>
+T ReadShownWhole(SettingsStore& store, const Setting<T>& setting, std::int32_t lowest,
+                 std::int32_t highest) {
+    const T value = ReadWhole(store, setting);
+    return value >= lowest && value <= highest ? value : setting.Default;
 }
 
 std::int16_t Read(SettingsStore& store, const Setting<std::int16_t>& setting) {
@@ -42,14 +70,23 @@ std::uint16_t Read(SettingsStore& store, const Setting<std::uint16_t>& setting) 
 }
 
 double Read(SettingsStore& store, const Setting<double>& setting) {
-    const auto value =
-        TryStrToFloat(store.ReadSetting(setting.Name, FloatToStrGeneral(setting.Default)));
+    const auto value = TryStrToFloat(
+        WithDecimalPoint(store.ReadSetting(setting.Name, FloatToStrGeneral(setting.Default))));
+    if (!value || *value < kColdestShown || *value > kHottestShown)
+        return setting.Default;
     // The sweep steps these by whole degrees, so a fraction could never arrive at its target.
-    return RoundHalfEven(value.value_or(setting.Default));
+    return RoundHalfEven(*value);
 }
 
 bool Read(SettingsStore& store, const Setting<bool>& setting) {
-    return store.ReadSetting(setting.Name, BoolText(setting.Default)) != "false";
+    std::string text = store.ReadSetting(setting.Name, BoolText(setting.Default));
+    std::ranges::transform(text, text.begin(),
+                           [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    if (std::ranges::find(kTrueTexts, text) != kTrueTexts.end())
+        return true;
+    if (std::ranges::find(kFalseTexts, text) != kFalseTexts.end())
+        return false;
+    return setting.Default;
 }
 
 std::string Read(SettingsStore& store, const Setting<std::string_view>& setting) {
@@ -64,8 +101,11 @@ std::string ReadShown(SettingsStore& store, const Setting<std::string_view>& set
     return usable(text) ? text : std::string(setting.Default);
 }
 
-bool IsPressure(const std::string& text) {
-    return TryStrToFloat(text).has_value();
+std::string ReadPressure(SettingsStore& store) {
+    std::string text = WithDecimalPoint(Read(store, kOPresInfo));
+    const auto value = TryStrToFloat(text);
+    return value && *value >= 0 && *value <= kHighestPressure ? text
+                                                              : std::string(kOPresInfo.Default);
 }
 
 bool IsDirection(const std::string& text) {
@@ -74,7 +114,8 @@ bool IsDirection(const std::string& text) {
 }
 
 bool IsSpeed(const std::string& text) {
-    return TryStrToInt(text).has_value();
+    const auto knots = TryStrToInt(text);
+    return knots && *knots >= 0 && *knots <= kFastestWind;
 }
 
 std::string WithoutPortMarker(const std::string& host) {
@@ -95,14 +136,14 @@ void LoadSettings(SettingsStore& store, Settings& settings, Observation& observa
     settings.LIndex = Read(store, kLIndex);
     // The options dialog keeps the interval within these limits; a hand-edited store may not.
     settings.TValue = std::clamp(Read(store, kTValue), kFewestMinutes, kMostMinutes);
-    o.OTemp = Read(store, kOTemp);
-    o.OHumd = Read(store, kOHumd);
+    o.OTemp = ReadShownWhole(store, kOTemp, kColdestShown, kHottestShown);
+    o.OHumd = ReadShownWhole(store, kOHumd, 0, kMostHumidity);
     ohumidLoc = Read(store, kOHumidLoc);
     settings.FTPPortNum = Read(store, kFTPPortNum);
     o.OHeatIndex = Read(store, kOHeatIndex);
     o.OChill = Read(store, kOChill);
     o.DisplayMode = Read(store, kDisplayMode);
-    o.OPresInfo = ReadShown(store, kOPresInfo, IsPressure);
+    o.OPresInfo = ReadPressure(store);
     o.OWDInfo = ReadShown(store, kOWDInfo, IsDirection);
     o.OWSInfo = ReadShown(store, kOWSInfo, IsSpeed);
     settings.OCityStr = Read(store, kOCityStr);

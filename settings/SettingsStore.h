@@ -29,6 +29,9 @@ public:
     /// Stores every value written since the last Commit, all of them or none. On failure throws
     /// ESettingsWriteError naming the first of them and forgets them; the store keeps its values.
     virtual void Commit() = 0;
+    /// What the user is told once at start about the store: a file that could not be read, and
+    /// where it was set aside. Empty when there is nothing to tell.
+    virtual std::string StartupNotice() const { return {}; }
 };
 
 } // namespace stormbell

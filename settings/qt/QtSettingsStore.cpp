@@ -1,54 +1,83 @@
 #include "settings/qt/QtSettingsStore.h"
 
+#include <QDir>
 #include <QFile>
-#include <QSettings>
-#include <QStringList>
-#include <QVariant>
+#include <QFileInfo>
+#include <QLockFile>
+#include <QSaveFile>
+#include <QStandardPaths>
 
 namespace stormbell {
 
 namespace {
 
-constexpr const char* kOrganisation = "Brightmoor";
-constexpr const char* kApplication = "Stormbell";
+constexpr const char* kStoreFile = "/Brightmoor/Stormbell.conf";
 constexpr const char* kSetAsideSuffix = ".bad";
+constexpr const char* kLockSuffix = ".lock";
+constexpr const char* kDefaultsFollow = "; the gauge starts with its default settings";
 
-// Only the user's own file or key: Qt would otherwise also read the organisation's and the
-// system's stores, which this program never writes.
-class UserStore : public QSettings {
-public:
-    UserStore()
-        : QSettings(QSettings::NativeFormat, QSettings::UserScope, kOrganisation, kApplication) {
-        setFallbacksEnabled(false);
-    }
-};
+// Only a regular file is opened or replaced: a FIFO would block the open, a device would be
+// read or replaced by the save. A link is followed to what it names.
+bool IsRegularOrAbsent(const QFileInfo& info) {
+    return info.exists() ? info.isFile() : !info.isSymLink();
+}
 
 } // namespace
 
-QtSettingsStore::QtSettingsStore() {
-    UserStore store;
-    if (store.status() != QSettings::FormatError)
+QtSettingsStore::QtSettingsStore(std::chrono::milliseconds lockWait)
+    : lockWait_(lockWait),
+      path_((QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + kStoreFile)
+                .toStdString()) {
+    Load();
+}
+
+void QtSettingsStore::Load() {
+    const QString path = QString::fromStdString(path_);
+    const QFileInfo info(path);
+    if (!info.exists() && !info.isSymLink())
         return;
-    unreadable_ = true;
-    const QString path = store.fileName();
-    const QString aside = path + kSetAsideSuffix;
-    // An older damaged copy gives way to this one.
-    QFile::remove(aside);
-    QFile::rename(path, aside);
+    if (!IsRegularOrAbsent(info))
+        return Refuse("is not a regular file");
+    QFile in(path);
+    QByteArray bytes;
+    if (in.open(QIODevice::ReadOnly))
+        bytes = in.read(SettingsFile::kMostBytes + 1);
+    if (in.error() != QFileDevice::NoError)
+        return Refuse("cannot be read (" + in.errorString().toStdString() + ")");
+    if (auto file = SettingsFile::Parse(bytes.toStdString()))
+        file_ = std::move(*file);
+    else
+        SetAside();
+}
+
+void QtSettingsStore::Refuse(const std::string& why) {
+    saveAllowed_ = false;
+    notice_ = "The settings file " + path_ + " " + why + kDefaultsFollow +
+              " and does not save over the file.";
+}
+
+void QtSettingsStore::SetAside() {
+    const QString path = QString::fromStdString(path_);
+    // Every earlier copy is kept: it may hold the user's real values.
+    for (int number = 0;; ++number) {
+        QString aside = path + kSetAsideSuffix;
+        if (number > 0)
+            aside += "." + QString::number(number);
+        const QFileInfo taken(aside);
+        if (taken.exists() || taken.isSymLink())
+            continue;
+        QFile file(path);
+        if (!file.rename(aside))
+            return Refuse("cannot be read, nor set aside (" + file.errorString().toStdString() +
+                          ")");
+        notice_ = "The settings file " + path_ + " could not be read and was set aside as " +
+                  aside.toStdString() + kDefaultsFollow + ".";
+        return;
+    }
 }
 
 std::string QtSettingsStore::ReadSetting(const std::string& name, const std::string& defaultText) {
-    if (unreadable_)
-        return defaultText;
-    const QVariant value = UserStore().value(QString::fromStdString(name));
-    if (!value.isValid())
-        return defaultText;
-    if (value.typeId() == QMetaType::QStringList)
-        return value.toStringList().join(QStringLiteral(", ")).toLatin1().toStdString();
-    if (!value.canConvert<QString>())
-        return defaultText;
-    // The program's texts are single bytes, as the dialogs show them; the file holds UTF-8.
-    return value.toString().toLatin1().toStdString();
+    return file_.Text(name).value_or(defaultText);
 }
 
 void QtSettingsStore::WriteSetting(const std::string& name, const std::string& text) {
@@ -60,18 +89,28 @@ void QtSettingsStore::Commit() {
         return;
     const auto pending = std::move(pending_);
     pending_.clear();
-    UserStore store;
-    // QString values only: a number or boolean would be stored with a type of its own.
+    // The whole file is written or nothing, so the first value names the failure.
+    const ESettingsWriteError failed(pending.front().first);
+    SettingsFile edited = file_;
     for (const auto& [name, text] : pending)
-        store.setValue(QString::fromStdString(name), QString::fromLatin1(text));
-    store.sync();
-    // Qt writes the whole file or nothing, so the first value names the failure.
-    if (store.status() != QSettings::NoError)
-        throw ESettingsWriteError(pending.front().first);
-}
+        edited.Set(name, text);
 
-std::string QtSettingsStore::Location() const {
-    return UserStore().fileName().toStdString();
+    const QString path = QString::fromStdString(path_);
+    const QString lockPath = path + kLockSuffix;
+    if (!saveAllowed_ || !QDir().mkpath(QFileInfo(path).path()))
+        throw failed;
+    // Qt's lock code blocks on a FIFO and loops on a directory, so only a file goes to it.
+    const QFileInfo lockInfo(lockPath);
+    if (lockInfo.isSymLink() || !IsRegularOrAbsent(lockInfo))
+        throw failed;
+    QLockFile lock(lockPath);
+    if (!lock.tryLock(static_cast<int>(lockWait_.count())) || !IsRegularOrAbsent(QFileInfo(path)))
+        throw failed;
+    QSaveFile out(path);
+    const QByteArray bytes = QByteArray::fromStdString(edited.Bytes());
+    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit())
+        throw failed;
+    file_ = std::move(edited);
 }
 
 } // namespace stormbell

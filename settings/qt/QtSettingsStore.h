@@ -1,35 +1,53 @@
-// The settings store on Qt's per-user settings of "Brightmoor"/"Stormbell" in the native format:
-// the registry key HKEY_CURRENT_USER\Software\Brightmoor\Stormbell on Windows, the INI file
-// $XDG_CONFIG_HOME/Brightmoor/Stormbell.conf (values under [General]) on Linux.
+// The settings store on the current user's INI file $XDG_CONFIG_HOME/Brightmoor/Stormbell.conf
+// (values under [General]), where Qt's settings of "Brightmoor"/"Stormbell" keep it, read and
+// written here so that nothing but a regular file is ever opened or replaced.
 #pragma once
 
+#include <chrono>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "settings/SettingsFile.h"
 #include "settings/SettingsStore.h"
 
 namespace stormbell {
 
 class QtSettingsStore final : public SettingsStore {
 public:
-    /// Opens the current user's store. A file Qt cannot parse is renamed aside with the suffix
-    /// ".bad", so no save overwrites it, and every read then gives its default.
-    QtSettingsStore();
+    /// How long a save waits for the lock of another program saving the same file.
+    static constexpr std::chrono::milliseconds kLockWait{3000};
 
-    /// Every value is read as text; a value Qt reads as a list ("a, b" written by hand) gives
-    /// its items joined by ", ", any other value that is not text gives `defaultText`.
+    /// Reads the current user's file once. A file whose [General] values cannot be read is
+    /// renamed to the first free name of "<file>.bad", "<file>.bad.1", ... (older ones are
+    /// kept); something that is not a regular file, or cannot be read or set aside, is left
+    /// alone and no save replaces it. Either way every read gives its default and
+    /// StartupNotice says what happened and where. A save waits at most `lockWait` for the lock.
+    explicit QtSettingsStore(std::chrono::milliseconds lockWait = kLockWait);
+
     std::string ReadSetting(const std::string& name, const std::string& defaultText) override;
     void WriteSetting(const std::string& name, const std::string& text) override;
-    /// Writes the recorded values as text values and syncs; the file is replaced atomically,
-    /// so a failure leaves the old one whole.
+    /// Writes the recorded values into the text read at start, each value that reads as before
+    /// keeping its bytes, and replaces the file atomically under Qt's lock file "<file>.lock".
+    /// The old file stays, and ESettingsWriteError is thrown, when the file or its lock is not
+    /// a regular file, the lock stays taken for the whole wait, or the file cannot be written.
     void Commit() override;
+    std::string StartupNotice() const override { return notice_; }
 
-    /// The INI file's path or the registry key's name.
-    std::string Location() const;
+    /// The INI file's path.
+    std::string Location() const { return path_; }
 
 private:
-    bool unreadable_ = false;
+    void Load();
+    // Defaults for every read, a notice, and no save over what is there.
+    void Refuse(const std::string& why);
+    void SetAside();
+
+    std::chrono::milliseconds lockWait_;
+    std::string path_;
+    SettingsFile file_;
+    bool saveAllowed_ = true;
+    std::string notice_;
     std::vector<std::pair<std::string, std::string>> pending_;
 };
 

@@ -171,5 +171,18 @@ TEST_F(RestartTest, CloseLeavesTheFileAsItWas) {
     EXPECT_EQ(FileBytes(), saved);
 }
 
+TEST_F(RestartTest, ASetAsideFileIsAnnouncedOnceAtStart) {
+    fs::create_directories(file_.parent_path());
+    WriteFile(file_, "[General\nFLeft=5\n");
+    GaugeProgram& p = Run();
+    ASSERT_EQ(messages_.size(), 1u);
+    EXPECT_NE(messages_[0].find(file_.string() + ".bad"), std::string::npos) << messages_[0];
+    p.window.hide();
+    p.window.show();
+    QTest::mouseClick(p.window.SpeedButton3, Qt::LeftButton);
+    EXPECT_EQ(messages_.size(), 1u);
+    EXPECT_EQ(endCode_, 0);
+}
+
 } // namespace
 } // namespace stormbell::testing

@@ -8,11 +8,18 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <QLockFile>
+
+#include <sys/stat.h>
+
+#include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <set>
 #include <string>
+#include <tuple>
 
 namespace stormbell {
 namespace {
@@ -38,6 +45,24 @@ struct QtSettingsStoreTest : ::testing::Test {
         SaveSettings(store, settings, observation, 50, settings.FLeft, settings.FTop);
     }
 
+    struct Loaded {
+        Settings settings;
+        Observation observation;
+        std::string notice;
+    };
+
+    // Both parts of the load from the file as it stands.
+    Loaded Load() {
+        Loaded loaded;
+        QtSettingsStore store;
+        std::uint16_t ohumidLoc = 0;
+        LoadWindowPosition(store, loaded.settings);
+        LoadSettings(store, loaded.settings, loaded.observation, ohumidLoc);
+        loaded.notice = store.StartupNotice();
+        return loaded;
+    }
+
+    std::optional<QLockFile> held;
     const fs::path folder = fs::path(std::getenv("XDG_CONFIG_HOME")) / "Brightmoor";
     const fs::path file = folder / "Stormbell.conf";
 };
@@ -110,25 +135,114 @@ TEST_F(QtSettingsStoreTest, FailedSaveNamesTheFirstValueAndKeepsTheOldFile) {
     EXPECT_EQ(ReadBytes(file), before);
 }
 
-TEST_F(QtSettingsStoreTest, UnparsableFileGivesDefaultsAndIsSetAside) {
-    const std::string damaged = "[General\nFLeft=5\nnot a setting\n";
-    WriteBytes(file, damaged);
-    Settings loaded;
-    Observation observation;
-    std::uint16_t ohumidLoc = 0;
-    {
-        QtSettingsStore store;
-        LoadWindowPosition(store, loaded);
-        LoadSettings(store, loaded, observation, ohumidLoc);
+TEST_F(QtSettingsStoreTest, FilesWhoseGeneralCannotBeReadAreSetAsideBesideEarlierCopies) {
+    const std::string damaged[] = {"[General\nFLeft=5\nnot a setting\n",
+                                   "[General]\nHost=" + std::string(SettingsFile::kMostBytes, 'h')};
+    for (const std::string& bytes : damaged) {
+        fs::remove_all(folder);
+        WriteBytes(folder / "Stormbell.conf.bad", "oldest");
+        WriteBytes(folder / "Stormbell.conf.bad.1", "older");
+        WriteBytes(file, bytes);
+        Loaded loaded = Load();
+        EXPECT_EQ(loaded.settings.FLeft, 213);
+        EXPECT_EQ(loaded.notice, "The settings file " + file.string() +
+                                     " could not be read and was set aside as " +
+                                     (folder / "Stormbell.conf.bad.2").string() +
+                                     "; the gauge starts with its default settings.");
+        Save(loaded.settings, loaded.observation);
+        EXPECT_EQ(QtSettingsStore().ReadSetting("FLeft", ""), "213");
+        EXPECT_EQ(std::make_tuple(ReadBytes(folder / "Stormbell.conf.bad"),
+                                  ReadBytes(folder / "Stormbell.conf.bad.1"),
+                                  ReadBytes(folder / "Stormbell.conf.bad.2")),
+                  std::make_tuple("oldest", "older", bytes));
     }
-    EXPECT_EQ(loaded.FLeft, 213);
-    EXPECT_EQ(observation.OPresInfo, "28.00");
-    EXPECT_FALSE(fs::exists(file));
-    EXPECT_EQ(ReadBytes(folder / "Stormbell.conf.bad"), damaged);
+}
 
-    Save(loaded, observation);
-    EXPECT_EQ(QtSettingsStore().ReadSetting("FLeft", ""), "213");
-    EXPECT_EQ(ReadBytes(folder / "Stormbell.conf.bad"), damaged);
+TEST_F(QtSettingsStoreTest, HandWrittenValuesLoadAndUnchangedOnesSaveBackByteForByte) {
+    const std::string stored = "; kept\n[General]\nLogIt=False\nRunOnStart=no\nUseProxy=ON\n"
+                               "OHeatIndex=72,5\nOPresInfo=29,92\nOHumd=2147483647\n"
+                               "Direct1=\xe6\x95\xb0\xe6\x8d\xae/decoded\nHost=a,b,c\n"
+                               "[Other\nnot a setting\n";
+    WriteBytes(file, stored);
+    Loaded loaded = Load();
+    const Settings& s = loaded.settings;
+    const Observation& o = loaded.observation;
+    EXPECT_EQ(std::make_tuple(s.LogIt, s.RunOnStart, s.UseProxy, s.Host, o.OHeatIndex, o.OPresInfo,
+                              o.OHumd, loaded.notice),
+              std::make_tuple(false, false, true, "a,b,c", 72.0, "29.92", 0, ""));
+    Save(loaded.settings, loaded.observation);
+    const std::string saved = ReadBytes(file);
+    for (const std::string kept :
+         {"; kept\n[General]\n", "\nDirect1=\xe6\x95\xb0\xe6\x8d\xae/decoded\nHost=a,b,c\n",
+          "\nLogIt=false\nRunOnStart=false\nUseProxy=true\nOHeatIndex=72\nOPresInfo=29.92\n",
+          "\n[Other\nnot a setting\n"})
+        EXPECT_NE(saved.find(kept), std::string::npos) << kept << " not in\n" << saved;
+}
+
+TEST_F(QtSettingsStoreTest, SpecialFilesAreNeitherOpenedNorReplaced) {
+    const struct {
+        const char* what;
+        std::function<void()> make;
+    } cases[] = {
+        {"FIFO", [&] { ASSERT_EQ(::mkfifo(file.c_str(), 0600), 0); }},
+        {"link to a device", [&] { fs::create_symlink("/dev/null", file); }},
+        {"link loop", [&] { fs::create_symlink(file, file); }},
+        {"directory", [&] { fs::create_directory(file); }},
+    };
+    for (const auto& c : cases) {
+        fs::remove_all(folder);
+        fs::create_directories(folder);
+        c.make();
+        const auto before = fs::symlink_status(file).type();
+        Loaded loaded = Load();
+        EXPECT_EQ(loaded.notice, "The settings file " + file.string() +
+                                     " is not a regular file; the gauge starts with its default "
+                                     "settings and does not save over the file.")
+            << c.what;
+        EXPECT_EQ(loaded.settings.Host, "tgftp.nws.noaa.gov") << c.what;
+        EXPECT_TRUE(Thrown<ESettingsWriteError>([&] { Save(loaded.settings, loaded.observation); }))
+            << c.what;
+        EXPECT_EQ(fs::symlink_status(file).type(), before) << c.what;
+    }
+}
+
+TEST_F(QtSettingsStoreTest, SaveThatCannotLockFailsAndKeepsTheOldFile) {
+    const fs::path lock = folder / "Stormbell.conf.lock";
+    const struct {
+        const char* what;
+        std::function<void()> make;
+    } cases[] = {
+        {"FIFO", [&] { ASSERT_EQ(::mkfifo(lock.c_str(), 0600), 0); }},
+        {"directory", [&] { fs::create_directory(lock); }},
+        {"link", [&] { fs::create_symlink(folder / "elsewhere", lock); }},
+        {"held", [&] { ASSERT_TRUE(held.emplace(QString::fromStdString(lock)).tryLock(0)); }},
+    };
+    for (const auto& c : cases) {
+        fs::remove_all(folder);
+        Save(Settings{}, FreshStoreObservation());
+        const std::string before = ReadBytes(file);
+        c.make();
+        Settings changed;
+        changed.Host = "changed.example.org";
+        QtSettingsStore store(std::chrono::milliseconds(0));
+        const auto error = Thrown<ESettingsWriteError>(
+            [&] { SaveSettings(store, changed, FreshStoreObservation(), 50, 0, 0); });
+        ASSERT_TRUE(error) << c.what;
+        EXPECT_STREQ(error->what(), "Failed to set data for 'LIndex'") << c.what;
+        EXPECT_EQ(ReadBytes(file), before) << c.what;
+        held.reset();
+    }
+}
+
+TEST_F(QtSettingsStoreTest, LinkToTheFileStaysALinkAndTheFileGetsTheSave) {
+    WriteBytes(folder / "real.conf", "[General]\nFLeft=5\n");
+    fs::create_symlink("real.conf", file);
+    Loaded loaded = Load();
+    EXPECT_EQ(loaded.settings.FLeft, 5);
+    loaded.settings.FLeft = 6;
+    Save(loaded.settings, loaded.observation);
+    EXPECT_TRUE(fs::is_symlink(file));
+    EXPECT_EQ(QtSettingsStore().ReadSetting("FLeft", ""), "6");
 }
 
 } // namespace

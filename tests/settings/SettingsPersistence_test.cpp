@@ -90,12 +90,19 @@ TEST(SettingsLoadTest, EmptyStoreGivesEveryDefault) {
               std::tie(o.OTemp, o.OPresInfo, o.OWDInfo));
 }
 
-TEST(SettingsLoadTest, OnlyTheExactTextFalseIsFalse) {
+TEST(SettingsLoadTest, BooleansReadTheUsualSpellingsAndAnythingElseAsTheDefault) {
     ExpectResaved({{"LogIt", "false", "false"},
-                   {"LogIt", "False", "true"},
-                   {"RunOnStart", "0", "true"},
-                   {"UseProxy", "", "true"},
-                   {"UseProxy", "FALSE", "true"}});
+                   {"LogIt", "False", "false"},
+                   {"RunOnStart", "0", "false"},
+                   {"UseProxy", "no", "false"},
+                   {"UseProxy", "OFF", "false"},
+                   {"LogIt", "TRUE", "true"},
+                   {"RunOnStart", "1", "true"},
+                   {"UseProxy", "Yes", "true"},
+                   {"LogIt", "on", "true"},
+                   {"UseProxy", "", "false"},
+                   {"RunOnStart", "nein", "false"},
+                   {"LogIt", "truth", "false"}});
 }
 
 TEST(SettingsLoadTest, DisplayModeOtherThanZeroOrOneIsEnglish) {
@@ -147,7 +154,30 @@ TEST(SettingsLoadTest, RealsLoadAsWholeNumbersAndBadTextAsMinusThirty) {
                    {"OHeatIndex", "72.5", "72"},
                    {"OChill", "73.5", "74"},
                    {"OChill", "-4.6", "-5"},
-                   {"OHeatIndex", "1e3", "1000"}});
+                   {"OHeatIndex", "72,5", "72"},
+                   {"OChill", "-4,6", "-5"},
+                   {"OChill", "1,5,0", "-30"}});
+}
+
+TEST(SettingsLoadTest, ShownValuesTheDialsCannotShowLoadAsDefaults) {
+    ExpectResaved({{"OHumd", "100", "100"},
+                   {"OHumd", "101", "0"},
+                   {"OHumd", "2147483647", "0"},
+                   {"OHumd", "-1", "0"},
+                   {"OTemp", "250", "250"},
+                   {"OTemp", "251", "-30"},
+                   {"OTemp", "-151", "-30"},
+                   {"OHeatIndex", "-150", "-150"},
+                   {"OHeatIndex", "1e3", "-30"},
+                   {"OChill", "-151", "-30"},
+                   {"OPresInfo", "29,92", "29.92"},
+                   {"OPresInfo", "9999.99", "9999.99"},
+                   {"OPresInfo", "1e300", "28.00"},
+                   {"OPresInfo", "10000", "28.00"},
+                   {"OPresInfo", "-0.5", "28.00"},
+                   {"OWSInfo", "999", "999"},
+                   {"OWSInfo", "1000", "00"},
+                   {"OWSInfo", "-5", "00"}});
 }
 
 TEST(SettingsLoadTest, ShownTextsTheGaugesCannotDrawLoadAsDefaults) {
