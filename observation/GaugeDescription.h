@@ -35,6 +35,7 @@ struct ReadingContext {
     std::optional<std::chrono::sys_seconds> Observed;  ///< the report's UTC time
     std::optional<std::chrono::sys_seconds> LastFetch; ///< end of the last successful fetch
     bool LastCycleFailed = false;                      ///< the most recent cycle did not decode
+    bool FtpBlocked = false; ///< its FTP login could not connect to the service's server
 };
 
 /// An observation older than this is called outdated.

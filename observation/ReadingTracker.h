@@ -23,6 +23,9 @@ public:
     /// the values shown. Rethrows what `cycle` threw.
     void RecordCycle(const std::function<bool()>& cycle, const ReportBox& reportBox);
 
+    /// Whether the latest cycle's FTP login could not even connect to the service's server.
+    void SetFtpBlocked(bool blocked) { context_.FtpBlocked = blocked; }
+
     /// The run's context; before the first decoded cycle it knows no station and no times.
     const ReadingContext& Context() const { return context_; }
 

@@ -1,8 +1,8 @@
 #include "observation/UpdateCycle.h"
 
+#include <optional>
 #include <utility>
 
-#include "net/NetTexts.h"
 #include "net/TcpIpErrors.h"
 
 namespace stormbell {
@@ -14,7 +14,8 @@ constexpr const char* kAccessingData = "Accessing data";
 } // namespace
 
 UpdateCycle::UpdateCycle(
-    TFTP& client, Lamps& lamps, StatusLine& status, ReportBox& reportBox, BlockingRunner& runner,
+    ReportClient& client, Lamps& lamps, StatusLine& status, ReportBox& reportBox,
+    BlockingRunner& runner,
     std::function<void(const std::vector<std::string>& lines, bool logIt)> breakOut)
     : client_(client), lamps_(lamps), status_(status), reportBox_(reportBox), runner_(runner),
       breakOut_(std::move(breakOut)) {}
@@ -35,20 +36,20 @@ bool UpdateCycle::Fetch(const CycleSettings& settings,
     fetchError_ = nullptr;
     lamps_.SetLampState(LampState::Busy);
     status_.SetStatus(kAccessingData);
-    client_.NewFTPPort = settings.UseProxy ? settings.ProxyPort : nettexts::FtpPort;
-    // The marker goes on the client's copy only, so the setting never collects a second one.
-    client_.Hostname = nettexts::PortMarker + settings.Host;
     try {
+        client_.SetRequest(
+            {settings.Host,
+             settings.UseProxy ? std::optional<int>(settings.ProxyPort) : std::nullopt,
+             settings.Direct1, settings.OCityStr});
         runner_.Run([this] { client_.Login(); });
-        runner_.Run([this, &settings] { client_.ChangeDir(settings.Direct1); });
+        runner_.Run([this] { client_.ChangeDir(); });
     } catch (const ETcpIpError&) {
         fetchError_ = std::current_exception();
         lamps_.SetLampState(LampState::Failed);
         return false;
     }
-    client_.URI = settings.OCityStr;
     runner_.Run([this] { client_.Download(); });
-    deliver(client_.Stream());
+    deliver(client_.Report());
     runner_.Run([this] { client_.Logout(); });
     lamps_.SetLampState(LampState::Fetched);
     return true;

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "net/Ftp.h"
+#include "net/ReportClient.h"
 #include "observation/ReportLines.h"
 #include "platform/StatusLine.h"
 
@@ -61,7 +61,7 @@ struct CycleSettings {
 class UpdateCycle {
 public:
     /// `breakOut` decodes the report box's lines (the window's BreakOut, logging by the flag).
-    UpdateCycle(TFTP& client, Lamps& lamps, StatusLine& status, ReportBox& reportBox,
+    UpdateCycle(ReportClient& client, Lamps& lamps, StatusLine& status, ReportBox& reportBox,
                 BlockingRunner& runner,
                 std::function<void(const std::vector<std::string>& lines, bool logIt)> breakOut);
 
@@ -73,7 +73,7 @@ public:
 
     /// The cycle up to the green lamp going dark, handing the downloaded bytes to `deliver`
     /// (before Logout, where the cycle loads the report box) instead of showing and decoding
-    /// them; only the client's MaxDownloadSize bounds their size. Fails as Button1Click.
+    /// them; only the client's own limit bounds their size. Fails as Button1Click.
     bool Fetch(const CycleSettings& settings,
                const std::function<void(const MemoryStream& report)>& deliver);
 
@@ -81,7 +81,7 @@ public:
     std::exception_ptr FetchError() const { return fetchError_; }
 
 private:
-    TFTP& client_;
+    ReportClient& client_;
     Lamps& lamps_;
     StatusLine& status_;
     ReportBox& reportBox_;
