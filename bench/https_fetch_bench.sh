@@ -6,7 +6,7 @@
 set -euo pipefail
 root_dir=$(cd "$(dirname "$0")/.." && pwd)
 cli=${1:-$root_dir/build/tools/cli/stormbell-cli}
-gauge=${2:-$root_dir/build/app/stormbell}
+gauge=$(realpath -m "${2:-$root_dir/build/app/stormbell}")
 source "$root_dir/tests/net/https_server.sh"
 source "$root_dir/tests/net/pyftpd.sh"
 

@@ -10,6 +10,7 @@ start_https_server() {
     local log="$certs.https.log"
     bash "$https_helpers_dir/make_test_ca.sh" "$certs" || return 1
     HTTPS_CA="$certs/ca.pem"
+    : >"$log"
     /usr/bin/python3 "$https_helpers_dir/https_server.py" "$root" "$certs/server.pem" \
         "$certs/server.key" >/dev/null 2>"$log" &
     HTTPS_PID=$!
