@@ -203,13 +203,16 @@ void HttpsClient::SetRequest(const ReportRequest& request) {
     const ReportHost host = ParseReportHost(request.Host);
     if (host.Protocol != ReportProtocol::Https)
         throw ETcpIpError(kNotHttps + request.Host);
+    // Cleared here, on the cycle's thread before the transfer starts, so that an abort racing
+    // with the start of Login is never lost.
+    aborted_ = false;
     request_ = request;
     hostName_ = host.Name;
     port_ = request.Port.value_or(host.Port.value_or(kHttpsPort));
 }
 
 void HttpsClient::Login() {
-    aborted_ = false;
+    ThrowIfAborted();
     kept_ = nullptr;
     Session& s = *session_;
     s.Reset(MaxDownloadSize);

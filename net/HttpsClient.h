@@ -27,7 +27,8 @@ public:
     HttpsClient(const HttpsClient&) = delete;
     HttpsClient& operator=(const HttpsClient&) = delete;
 
-    /// Takes the request; throws ETcpIpError when its Host is not https://name[:port].
+    /// Takes the request and clears an earlier Abort; throws ETcpIpError when its Host is not
+    /// https://name[:port].
     void SetRequest(const ReportRequest& request) override;
     /// GETs the request's file (nothing for an empty file name; Report is then empty). Throws
     /// ETcpIpError when the host cannot be resolved or reached, TLS fails, a redirect goes

@@ -25,6 +25,7 @@ void HttpsClient::ThrowIfAborted() const {
 }
 
 void HttpsClient::SetRequest(const ReportRequest& request) {
+    aborted_ = false;
     throw ETcpIpError(kNoHttps + request.Host);
 }
 

@@ -38,7 +38,7 @@ public:
     /// Ends the session; throws when the server refuses to end it or after Abort.
     virtual void Logout() = 0;
     /// From any thread: the running step ends promptly with ETcpIpError "Transfer aborted", as
-    /// does every later step until the next Login. Never throws.
+    /// does every later step until the next request (FTP: the next Login). Never throws.
     virtual void Abort() = 0;
 };
 

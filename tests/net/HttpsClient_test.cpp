@@ -173,7 +173,7 @@ TEST(HttpsClientTest, ASilentServerIsGivenUpAfterTheIdleTimeout) {
         << outcome.message;
 }
 
-TEST(HttpsClientTest, AbortEndsAWaitingRequestAndTheStepsAfterItUntilTheNextLogin) {
+TEST(HttpsClientTest, AbortEndsAWaitingRequestAndTheStepsAfterItUntilTheNextRequest) {
     HttpsTestServer server;
     HttpsClient client;
     client.CaFile = server.CaFile();
@@ -189,7 +189,8 @@ TEST(HttpsClientTest, AbortEndsAWaitingRequestAndTheStepsAfterItUntilTheNextLogi
     ASSERT_TRUE(error);
     EXPECT_STREQ(error->what(), "Transfer aborted");
     for (const auto& step : std::initializer_list<std::function<void()>>{
-             [&] { client.ChangeDir(); }, [&] { client.Download(); }, [&] { client.Logout(); }}) {
+             [&] { client.Login(); }, [&] { client.ChangeDir(); }, [&] { client.Download(); },
+             [&] { client.Logout(); }}) {
         const auto thrown = Thrown<ETcpIpError>(step);
         ASSERT_TRUE(thrown);
         EXPECT_STREQ(thrown->what(), "Transfer aborted");
