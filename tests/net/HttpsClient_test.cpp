@@ -141,6 +141,8 @@ TEST(HttpsClientTest, FailuresShowAtTheStepTheCycleMapsThemTo) {
          "Download larger than the limit (bytes) of 1048577", 0},
         {"over the cap, unsized", ServerCertificate::Trusted, std::string("unsized/") + kDir,
          "BIG.TXT", "Download", "Download larger than the limit (bytes) of 1048577", 0},
+        {"silent", ServerCertificate::Trusted, "silent", "F.TXT", "Login",
+         "No data within the time-out (ms) of 300", 0},
         {"trickling", ServerCertificate::Trusted, std::string("trickle/") + kDir, "KARB.TXT",
          "Download", "Transfer below the limit (bytes per second) of 1024", 0},
     };
@@ -160,17 +162,6 @@ TEST(HttpsClientTest, FailuresShowAtTheStepTheCycleMapsThemTo) {
         EXPECT_EQ(outcome.code, c.code) << c.name;
         EXPECT_EQ(client.Report().Size(), 0u) << c.name;
     }
-}
-
-TEST(HttpsClientTest, ASilentServerIsGivenUpAfterTheIdleTimeout) {
-    HttpsTestServer server;
-    HttpsClient client;
-    client.CaFile = server.CaFile();
-    client.IdleTimeout = 200;
-    const Outcome outcome = FetchWith(client, {server.Host(), std::nullopt, "silent", "F.TXT"});
-    EXPECT_EQ(outcome.step, "Login");
-    EXPECT_NE(outcome.message.find("No data within the time-out (ms) of 200"), std::string::npos)
-        << outcome.message;
 }
 
 TEST(HttpsClientTest, AbortEndsAWaitingRequestAndTheStepsAfterItUntilTheNextRequest) {
