@@ -44,7 +44,7 @@ void StartCurl() {
         throw ETcpIpError(kCurlFailed);
 }
 
-bool IsUnreserved(unsigned char c) {
+bool IsPathCharacter(unsigned char c) {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' ||
            c == '.' || c == '_' || c == '~' || c == '/';
 }
@@ -61,7 +61,7 @@ std::string EncodedPath(std::string_view directory, const std::string& fileName)
     std::string encoded;
     for (const char ch : path) {
         const auto c = static_cast<unsigned char>(ch);
-        if (IsUnreserved(c)) {
+        if (IsPathCharacter(c)) {
             encoded += ch;
         } else {
             encoded += '%';
@@ -163,6 +163,8 @@ struct HttpsClient::Session {
         s.received += n;
         const std::string_view line(data, n);
         if (line.starts_with("HTTP/")) {
+            // The body that counts is the one of the response that begins here.
+            s.report.Clear();
             s.statusLine = Trimmed(line);
             s.location = false;
             s.status = StatusCode(s.statusLine);
@@ -254,8 +256,15 @@ void HttpsClient::Login() {
     // low-speed limit are ours, measured as the FTP client measures them.
     std::exception_ptr limitBroken;
     CURLcode code = CURLE_OK;
-    curl_multi_add_handle(s.multi, easy);
+    if (curl_multi_add_handle(s.multi, easy) != CURLM_OK)
+        throw ETcpIpError(kCurlFailed);
     {
+        // Detached however the wait ends, so the next request can attach it again.
+        struct Attached {
+            CURLM* multi;
+            CURL* easy;
+            ~Attached() { curl_multi_remove_handle(multi, easy); }
+        } attached{s.multi, easy};
         const Clock::time_point start = Clock::now();
         bool connected = false;
         Clock::time_point lastByte;
@@ -307,7 +316,6 @@ void HttpsClient::Login() {
             if (message->msg == CURLMSG_DONE)
                 code = message->data.result;
     }
-    curl_multi_remove_handle(s.multi, easy);
     ThrowIfAborted();
 
     if (code == CURLE_FILESIZE_EXCEEDED)
