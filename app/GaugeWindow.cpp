@@ -10,6 +10,7 @@
 #include "gauges/WindowLayout.h"
 #include "gauges/qt/GaugeFace.h"
 #include "gauges/qt/QtCanvas.h"
+#include "net/ReportHost.h"
 #include "observation/ReportLines.h"
 #include "settings/SettingsPersistence.h"
 #include "settings/SettingsTable.h"
@@ -112,6 +113,10 @@ GaugeWindow::GaugeWindow(SettingsStore& store, Settings& settings, Observation& 
     // A report is about a kilobyte and the decoder refuses more than kMaxReportBytes; a cap just
     // above that also bounds how long a server trickling at the low-speed limit can hold a cycle.
     FTP1->MaxDownloadSize = kMaxReportBytes + 1;
+    https_ = std::make_unique<HttpsClient>();
+    https_->MaxDownloadSize = kMaxReportBytes + 1;
+    ftpClient_ = std::make_unique<FtpReportClient>(*FTP1);
+    client_ = std::make_unique<RoutingClient>(*ftpClient_, *https_);
     setAccessibleName(kWindowName);
     // A gauge on the desktop is rarely the active window, and hovering it should still tell.
     setAttribute(Qt::WA_AlwaysShowToolTips);
@@ -159,7 +164,7 @@ GaugeWindow::~GaugeWindow() = default;
 void GaugeWindow::AttachDialogs(OptionsDialog& options, FtpSettingsDialog& ftpSettings) {
     options_ = &options;
     ftpSettings_ = &ftpSettings;
-    cycle_ = std::make_unique<UpdateCycle>(*FTP1, *lamps_, status_, options, runner_,
+    cycle_ = std::make_unique<UpdateCycle>(*client_, *lamps_, status_, options, runner_,
                                            [this](const std::vector<std::string>& lines,
                                                   bool logIt) { decoder_.BreakOut(lines, logIt); });
 }
@@ -212,6 +217,8 @@ void GaugeWindow::Button1Click() {
         if (const std::exception_ptr failure = cycle_->FetchError())
             reading_.RecordFailure(WhatOf(failure));
     });
+    reading_.SetFtpBlocked(
+        FtpConnectionFailed(settings_.Host, cycle_->FetchError(), settingstable::kHost.Default));
     cycleRunning_ = false;
     Guarded([this] { RefreshDescription(); });
     if (faceRebuildPending_)
@@ -405,6 +412,9 @@ void GaugeWindow::Guarded(const std::function<void()>& handler) {
 
 void GaugeWindow::FormCloseQuery() {
     cycle_.reset();
+    client_.reset();
+    ftpClient_.reset();
+    https_.reset();
     FTP1.reset();
 }
 
@@ -419,8 +429,8 @@ void GaugeWindow::FormClose() {
 void GaugeWindow::AbortCycle() {
     pause_.Abort();
     runner_.Abort();
-    if (FTP1)
-        FTP1->Abort();
+    if (client_)
+        client_->Abort();
 }
 
 void GaugeWindow::FinishDeferredEnd() {

@@ -9,6 +9,9 @@
 #include "app/QtStatusLine.h"
 #include "app/ThreadRunner.h"
 #include "net/Ftp.h"
+#include "net/FtpReportClient.h"
+#include "net/HttpsClient.h"
+#include "net/RoutingClient.h"
 #include "observation/FramePresenter.h"
 #include "observation/GaugeDescription.h"
 #include "observation/Observation.h"
@@ -146,6 +149,10 @@ private:
     ThreadRunner runner_;
     ReportDecoder decoder_;
     ReadingTracker reading_;
+    // The cycle's client: FTP1 or the HTTPS client, as the Host text names the server.
+    std::unique_ptr<HttpsClient> https_;
+    std::unique_ptr<FtpReportClient> ftpClient_;
+    std::unique_ptr<RoutingClient> client_;
     std::unique_ptr<UpdateCycle> cycle_;
     QRegion windowRegion_;
     bool firstActivation_ = true;

@@ -152,6 +152,8 @@ std::string DescribeGauge(const Observation& shown, std::uint16_t pressSet,
         line("The last update failed; these values are from an earlier reading.");
     if (context.LastCycleFailed && !context.LastFailure.empty())
         line(Utf8(context.LastFailure));
+    if (context.FtpBlocked)
+        line("A network that blocks FTP can use https://tgftp.nws.noaa.gov in the FTP settings.");
     if (context.Observed && now - *context.Observed > kStaleAfter)
         line("Outdated: this observation is " + DurationText(now - *context.Observed) + " old.");
 

@@ -36,6 +36,7 @@ struct ReadingContext {
     std::optional<std::chrono::sys_seconds> LastFetch; ///< end of the last successful fetch
     bool LastCycleFailed = false;                      ///< the most recent cycle did not decode
     std::string LastFailure; ///< why it did not, when known; single-byte text
+    bool FtpBlocked = false; ///< its FTP login could not connect to the service's server
 };
 
 /// An observation older than this is called outdated.

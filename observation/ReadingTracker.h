@@ -25,6 +25,9 @@ public:
     /// After a failed cycle: why it failed, for the description.
     void RecordFailure(std::string reason);
 
+    /// Whether the latest cycle's FTP login could not even connect to the service's server.
+    void SetFtpBlocked(bool blocked) { context_.FtpBlocked = blocked; }
+
     /// The run's context; before the first decoded cycle it knows no station and no times.
     const ReadingContext& Context() const { return context_; }
 

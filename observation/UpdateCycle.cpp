@@ -1,9 +1,9 @@
 #include "observation/UpdateCycle.h"
 
+#include <optional>
 #include <utility>
 
 #include "net/FtpArguments.h"
-#include "net/NetTexts.h"
 
 namespace stormbell {
 
@@ -15,7 +15,8 @@ constexpr const char* kUpdateFailed = "Update failed";
 } // namespace
 
 UpdateCycle::UpdateCycle(
-    TFTP& client, Lamps& lamps, StatusLine& status, ReportBox& reportBox, BlockingRunner& runner,
+    ReportClient& client, Lamps& lamps, StatusLine& status, ReportBox& reportBox,
+    BlockingRunner& runner,
     std::function<void(const std::vector<std::string>& lines, bool logIt)> breakOut)
     : client_(client), lamps_(lamps), status_(status), reportBox_(reportBox), runner_(runner),
       breakOut_(std::move(breakOut)) {}
@@ -42,23 +43,23 @@ bool UpdateCycle::Fetch(const CycleSettings& settings,
     fetchError_ = nullptr;
     lamps_.SetLampState(LampState::Busy);
     status_.SetStatus(kAccessingData);
-    client_.NewFTPPort = settings.UseProxy ? settings.ProxyPort : nettexts::FtpPort;
-    // The marker goes on the client's copy only, so the setting never collects a second one.
-    client_.Hostname = nettexts::PortMarker + settings.Host;
     CycleStep step = CycleStep::Check;
     try {
         CheckFtpArgument(settings.Direct1, "directory");
         CheckFtpArgument(settings.OCityStr, "file name");
+        client_.SetRequest(
+            {settings.Host,
+             settings.UseProxy ? std::optional<int>(settings.ProxyPort) : std::nullopt,
+             settings.Direct1, settings.OCityStr});
         step = CycleStep::Login;
         runner_.Run([this] { client_.Login(); });
         step = CycleStep::ChangeDir;
-        runner_.Run([this, &settings] { client_.ChangeDir(settings.Direct1); });
+        runner_.Run([this] { client_.ChangeDir(); });
         step = CycleStep::Download;
-        client_.URI = settings.OCityStr;
         runner_.Run([this] { client_.Download(); });
-        if (client_.Stream().Size() == 0)
+        if (client_.Report().Size() == 0)
             throw EEmptyReport();
-        deliver(client_.Stream());
+        deliver(client_.Report());
         step = CycleStep::Logout;
         runner_.Run([this] { client_.Logout(); });
     } catch (const std::exception& error) {

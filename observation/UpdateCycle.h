@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "net/Ftp.h"
 #include "observation/CycleFailure.h"
+#include "net/ReportClient.h"
 #include "observation/ReportLines.h"
 #include "platform/StatusLine.h"
 
@@ -62,7 +62,7 @@ struct CycleSettings {
 class UpdateCycle {
 public:
     /// `breakOut` decodes the report box's lines (the window's BreakOut, logging by the flag).
-    UpdateCycle(TFTP& client, Lamps& lamps, StatusLine& status, ReportBox& reportBox,
+    UpdateCycle(ReportClient& client, Lamps& lamps, StatusLine& status, ReportBox& reportBox,
                 BlockingRunner& runner,
                 std::function<void(const std::vector<std::string>& lines, bool logIt)> breakOut);
 
@@ -76,7 +76,7 @@ public:
 
     /// The cycle up to the green lamp going dark, handing the downloaded bytes to `deliver`
     /// (before Logout, where the cycle loads the report box) instead of showing and decoding
-    /// them; only the client's MaxDownloadSize bounds their size. Fails as Button1Click.
+    /// them; only the client's own limit bounds their size. Fails as Button1Click.
     bool Fetch(const CycleSettings& settings,
                const std::function<void(const MemoryStream& report)>& deliver);
 
@@ -89,7 +89,7 @@ private:
     /// Ends whatever session is open without letting its errors hide the first one.
     void EndSession();
 
-    TFTP& client_;
+    ReportClient& client_;
     Lamps& lamps_;
     StatusLine& status_;
     ReportBox& reportBox_;

@@ -19,6 +19,9 @@ python3 bench/day_bench.py build-bench/bench/day_cycles
 echo "== fetch_bench (stormbell-cli fetch against curl)"
 bash bench/fetch_bench.sh build-bench/tools/cli/stormbell-cli
 
+echo "== https_fetch_bench (stormbell-cli fetch over HTTPS against curl; the gauge's memory)"
+bash bench/https_fetch_bench.sh build-bench/tools/cli/stormbell-cli build-bench/app/stormbell
+
 echo "== window_bench (the real window under Xvfb, about 70 s)"
 xvfb-run -a -s "-screen 0 800x500x24" python3 bench/window_bench.py build-bench/app/stormbell \
     build-bench/window-after-fetch.png

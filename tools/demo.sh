@@ -5,13 +5,16 @@
 # folder go when the demo itself is killed. A folder that outlived its demo all the same is
 # removed at the next start.
 #
-# usage: tools/demo.sh [--check]
+# usage: tools/demo.sh [--https] [--check]
+#   --https  serves them over HTTPS instead, with a throwaway CA made now; the gauge trusts that
+#            CA only (SSL_CERT_FILE)
 #   --check  stops the gauge once its title reads "Completed" and succeeds; fails when that does
 #            not happen within 30 seconds (run it with QT_QPA_PLATFORM=offscreen without a display)
 # STORMBELL_BIN and STORMBELL_CLI name the built gauge and stormbell-cli (default: under build/).
 set -euo pipefail
 root_dir=$(cd "$(dirname "$0")/.." && pwd)
 source "$root_dir/tests/net/pyftpd.sh"
+source "$root_dir/tests/net/https_server.sh"
 
 readonly station=KBFI # Seattle's Boeing Field: the longest sweep of the samples
 readonly served=data/observations/metar/decoded
@@ -26,14 +29,17 @@ for program in "$gauge" "$cli"; do
 done
 
 check=false
-case "${1:-}" in
---check) check=true ;;
-"") ;;
-*)
-    echo "usage: tools/demo.sh [--check]" >&2
-    exit 2
-    ;;
-esac
+https=false
+for arg in "$@"; do
+    case "$arg" in
+    --check) check=true ;;
+    --https) https=true ;;
+    *)
+        echo "usage: tools/demo.sh [--https] [--check]" >&2
+        exit 2
+        ;;
+    esac
+done
 
 # Folders of demos that are gone: each names its demo's process in demo.pid.
 for stale in "${TMPDIR:-/tmp}"/stormbell-demo-*; do
@@ -58,6 +64,7 @@ cleanup() {
         wait "$gauge_pid" 2>/dev/null || true
     fi
     stop_pyftpd
+    stop_https_server
     rm -rf "$work"
 }
 # Bash would clean up on these signals by itself, but end with status 0 on an interrupt; and a
@@ -79,19 +86,36 @@ row=$("$cli" stations | grep $'\t'"$station"'$' | cut -f1)
 
 mkdir -p "$work/root/$served"
 cp "$root_dir"/tests/data/reports/*.TXT "$work/root/$served/"
-# The gauge's proxy port field holds 0..32766, and the system's own choice of a free port lies
-# above that: try random ports below it until one is free.
-started=false
-for _ in $(seq 20); do
-    if start_pyftpd_on $((20000 + RANDOM % 12767)) "$work/root" 2>"$work/pyftpd.err"; then
-        started=true
-        break
-    fi
-done
-$started || {
-    cat "$work/pyftpd.err" >&2
-    exit 1
-}
+mkdir -p "$work/config/Brightmoor"
+gauge_env=(XDG_CONFIG_HOME="$work/config")
+if $https; then
+    start_https_server "$work/root" "$work/certs"
+    echo "demo: serving the sample reports at https://127.0.0.1:$HTTPS_PORT/$served" \
+        "(server pid $HTTPS_PID)"
+    server_pid=$HTTPS_PID
+    gauge_env+=(SSL_CERT_FILE="$HTTPS_CA")
+    server_settings="Host=https://127.0.0.1:$HTTPS_PORT"
+else
+    # The gauge's proxy port field holds 0..32766, and the system's own choice of a free port lies
+    # above that: try random ports below it until one is free.
+    started=false
+    for _ in $(seq 20); do
+        if start_pyftpd_on $((20000 + RANDOM % 12767)) "$work/root" 2>"$work/pyftpd.err"; then
+            started=true
+            break
+        fi
+    done
+    $started || {
+        cat "$work/pyftpd.err" >&2
+        exit 1
+    }
+    echo "demo: serving the sample reports at ftp://127.0.0.1:$PYFTPD_PORT/$served" \
+        "(server pid $PYFTPD_PID)"
+    server_pid=$PYFTPD_PID
+    server_settings="Host=127.0.0.1
+UseProxy=true
+FTPPortNum=$PYFTPD_PORT"
+fi
 # A kill -9 of this script runs no trap: a watchdog of its own then ends what it started.
 watch_over_demo() {
     trap '' HUP INT
@@ -100,9 +124,9 @@ watch_over_demo() {
     done
     local gauge
     gauge=$(cat "$work/gauge.pid" 2>/dev/null || true)
-    kill "$PYFTPD_PID" $gauge 2>/dev/null || true
+    kill $server_pid $gauge 2>/dev/null || true
     for _ in $(seq 50); do
-        kill -0 "$PYFTPD_PID" $gauge 2>/dev/null || break
+        kill -0 $server_pid $gauge 2>/dev/null || break
         sleep 0.1
     done
     rm -rf "$work"
@@ -110,16 +134,10 @@ watch_over_demo() {
 watch_over_demo </dev/null >/dev/null 2>&1 &
 watchdog_pid=$!
 
-echo "demo: serving the sample reports at ftp://127.0.0.1:$PYFTPD_PORT/$served" \
-    "(server pid $PYFTPD_PID)"
-
 # Qt's INI file under [General]; no value here holds a comma, which Qt would read as a list.
-mkdir -p "$work/config/Brightmoor"
 cat >"$work/config/Brightmoor/Stormbell.conf" <<EOF
 [General]
-Host=127.0.0.1
-UseProxy=true
-FTPPortNum=$PYFTPD_PORT
+$server_settings
 LIndex=$row
 OCityStr=$station.TXT
 RunOnStart=true
@@ -128,7 +146,7 @@ EOF
 # From the demo's own folder, so a log the user turns on goes with the demo.
 cd "$work"
 if ! $check; then
-    XDG_CONFIG_HOME="$work/config" "$gauge" &
+    env "${gauge_env[@]}" "$gauge" &
     gauge_pid=$!
     echo "$gauge_pid" >"$work/gauge.pid"
     status=0
@@ -137,7 +155,7 @@ if ! $check; then
     exit "$status"
 fi
 
-XDG_CONFIG_HOME="$work/config" QT_LOGGING_RULES="stormbell.status.debug=true" \
+env "${gauge_env[@]}" QT_LOGGING_RULES="stormbell.status.debug=true" \
     QT_MESSAGE_PATTERN="%{message}" "$gauge" 2>"$work/gauge.err" &
 gauge_pid=$!
 echo "$gauge_pid" >"$work/gauge.pid"

@@ -34,7 +34,7 @@ await() {
 }
 
 server_pid() { sed -n 's/.*(server pid \([0-9]*\)).*/\1/p' "$work/out"; }
-port() { sed -n 's|.*ftp://127\.0\.0\.1:\([0-9]*\)/.*|\1|p' "$work/out"; }
+port() { sed -n 's|.*://127\.0\.0\.1:\([0-9]*\)/.*|\1|p' "$work/out"; }
 listening() { (exec 3<>"/dev/tcp/127.0.0.1/$1") 2>/dev/null; }
 alive() { kill -0 "$1" 2>/dev/null; }
 
@@ -63,6 +63,11 @@ echo "$dead" >"$TMPDIR/stormbell-demo-left/demo.pid"
 timeout 60 "$demo" --check >"$work/out" || fail "--check: $(cat "$work/out")"
 grep -q 'reached "Completed"' "$work/out" || fail "--check said: $(cat "$work/out")"
 expect_all_gone "--check"
+
+# The same over HTTPS, the gauge trusting only the demo's throwaway CA.
+timeout 60 "$demo" --https --check >"$work/out" || fail "--https --check: $(cat "$work/out")"
+grep -q 'reached "Completed"' "$work/out" || fail "--https --check said: $(cat "$work/out")"
+expect_all_gone "--https --check"
 
 # The gauge is killed, or the demo is stopped, while both run.
 # The gauge under the demo under timeout.

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the Debian package and checks it: the expected files, run-time dependencies computed
-# from the libraries (Qt among them) plus the art's font, none of the test tools, and no
-# lintian errors (its warnings are printed).
+# from the libraries (Qt and libcurl among them) plus the art's font, none of the test tools, and
+# no lintian errors (its warnings are printed).
 # usage: check-package.sh WORK_DIR VERSION WITH_WINDOW(0|1)
 set -euo pipefail
 work=$1 version=$2 with_window=$3
@@ -26,7 +26,7 @@ done
 
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
-for needed in libqt6core6 libqt6gui6 fonts-dejavu-extra libc6; do
+for needed in libqt6core6 libqt6gui6 fonts-dejavu-extra libc6 libcurl4; do
     grep -qw "$needed" <<<"$depends" || fail "Depends lacks $needed"
 done
 for unwanted in python3 pyftpdlib libgtest; do

@@ -10,6 +10,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "net/FtpReportClient.h"
 #include "net/TcpIpErrors.h"
 #include "observation/ReportDecoder.h"
 #include "observation/ReportLines.h"
@@ -33,7 +34,7 @@ using Journal = std::vector<std::string>;
 struct Rig final : Lamps, StatusLine, ReportBox, BlockingRunner {
     explicit Rig(int failAt = 0, std::function<void()> fail = {})
         : failAt(failAt), fail(std::move(fail)),
-          cycle(client, *this, *this, *this, *this,
+          cycle(ftp, *this, *this, *this, *this,
                 [this](const std::vector<std::string>& lines, bool logIt) {
                     journal.push_back(logIt ? "breakOut logging" : "breakOut");
                     decoded = lines;
@@ -74,6 +75,7 @@ struct Rig final : Lamps, StatusLine, ReportBox, BlockingRunner {
     bool breakOutFails = false;
     std::function<void(const std::vector<std::string>&)> decodeWith;
     TFTP client;
+    FtpReportClient ftp{client};
     UpdateCycle cycle;
 };
 

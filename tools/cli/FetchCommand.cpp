@@ -2,6 +2,9 @@
 #include <optional>
 
 #include "net/Ftp.h"
+#include "net/FtpReportClient.h"
+#include "net/HttpsClient.h"
+#include "net/RoutingClient.h"
 #include "observation/ReportLines.h"
 #include "observation/UpdateCycle.h"
 #include "platform/TextConvert.h"
@@ -100,12 +103,15 @@ int RunFetch(const std::vector<std::string>& args, std::ostream& out, std::ostre
     ftp.Password = settingstable::kAnonymousPassword;
     ftp.Passive = !options->Active;
     ftp.BlockSize = kBulkBlockSize;
+    FtpReportClient ftpClient(ftp);
+    HttpsClient https;
+    RoutingClient client(ftpClient, https);
     NoLamps lamps;
     NoStatus status;
     TextReportBox box;
     DirectRunner runner;
     bool decoded = true;
-    UpdateCycle cycle(ftp, lamps, status, box, runner,
+    UpdateCycle cycle(client, lamps, status, box, runner,
                       [&](const std::vector<std::string>& lines, bool) {
                           Observation observation = FreshStoreObservation();
                           decoded = DecodeAndPrint(lines, observation, false, out);

@@ -1,0 +1,14 @@
+#include "net/FtpReportClient.h"
+
+#include "net/ReportHost.h"
+
+namespace stormbell {
+
+void FtpReportClient::SetRequest(const ReportRequest& request) {
+    ftp_.NewFTPPort = request.Port.value_or(nettexts::FtpPort);
+    ftp_.Hostname = nettexts::PortMarker + ParseReportHost(request.Host).Name;
+    ftp_.URI = request.FileName;
+    directory_ = request.Directory;
+}
+
+} // namespace stormbell

@@ -1,0 +1,75 @@
+// The report over HTTPS (libcurl): one GET of https://name[:port]/<directory>/<file>, with the
+// certificate and the host name always verified and the same bounds as the FTP client.
+//
+// Login makes the whole request, so that what the design counts as a failed login shows there:
+// a host that cannot be resolved or reached, TLS refused (certificate, name, redirect), HTTP 401
+// or 403, or a server that sends no answer. The file's own outcome (404, any other status, a
+// body too large or too slow) is kept for Download. Builds without libcurl refuse at Login.
+#pragma once
+
+#include <atomic>
+#include <cstddef>
+#include <exception>
+#include <memory>
+#include <string>
+
+#include "net/MemoryStream.h"
+#include "net/NetTexts.h"
+#include "net/ReportClient.h"
+
+namespace stormbell {
+
+class HttpsClient final : public ReportClient {
+public:
+    /// CaFile from the environment's SSL_CERT_FILE, as other programs take it.
+    HttpsClient();
+    ~HttpsClient() override;
+    HttpsClient(const HttpsClient&) = delete;
+    HttpsClient& operator=(const HttpsClient&) = delete;
+
+    /// Takes the request and clears an earlier Abort; throws ETcpIpError when its Host is not
+    /// https://name[:port].
+    void SetRequest(const ReportRequest& request) override;
+    /// GETs the request's file (nothing for an empty file name; Report is then empty). Throws
+    /// ETcpIpError when the host cannot be resolved or reached, TLS fails, a redirect goes
+    /// elsewhere than https or too far, the server stays silent, or on an abort; EProtocolError
+    /// ("HTTP", the status line, the status) for 401 and 403.
+    void Login() override;
+    /// Nothing to do: the directory is part of the address. Throws after Abort.
+    void ChangeDir() override;
+    /// Throws what Login kept: EProtocolError for 404 naming the file, directory and host, and
+    /// with the status line for any other status but 2xx; ETcpIpError past MaxDownloadSize, on a
+    /// time-out or below the low-speed limit; after Abort.
+    void Download() override;
+    const MemoryStream& Report() override;
+    /// Nothing to end (the connection is kept for the next cycle). Throws after Abort.
+    void Logout() override;
+    void Abort() override;
+
+    /// The CA bundle to verify against; empty: the system's trust store. Given, it is the only
+    /// trust: the system's store is not consulted.
+    std::string CaFile;
+    /// Milliseconds allowed to connect and finish the TLS handshake; 0: curl's default.
+    int ConnectTimeout = nettexts::DefaultConnectTimeoutMs;
+    /// Milliseconds the server may stay silent once connected, and the low-speed window.
+    int IdleTimeout = nettexts::DefaultIdleTimeoutMs;
+    /// Fewest bytes a second the answer must move, measured over IdleTimeout; 0: no limit.
+    std::size_t LowSpeedLimit = nettexts::DefaultLowSpeedLimit;
+    /// Largest body taken into Report.
+    std::size_t MaxDownloadSize = nettexts::DefaultMaxDownloadSize;
+    /// Most redirects followed, each only to https.
+    long MaxRedirects = 3;
+
+private:
+    struct Session;
+    void ThrowIfAborted() const;
+
+    std::unique_ptr<Session> session_;
+    ReportRequest request_;
+    std::string hostName_;
+    int port_ = 0;
+    std::atomic<bool> aborted_{false};
+    std::exception_ptr kept_;
+};
+
+} // namespace stormbell

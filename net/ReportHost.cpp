@@ -1,0 +1,91 @@
+#include "net/ReportHost.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "net/TcpIpErrors.h"
+
+namespace stormbell {
+
+namespace {
+
+constexpr std::string_view kFtpScheme = "ftp://";
+constexpr std::string_view kHttpsScheme = "https://";
+constexpr const char* kBadHttpsHost = "Not an HTTPS server of the form https://name[:port]: ";
+
+bool EqualIgnoringCase(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) ==
+                      std::tolower(static_cast<unsigned char>(y));
+           });
+}
+
+bool StartsWithScheme(std::string_view text, std::string_view scheme) {
+    return text.size() >= scheme.size() && EqualIgnoringCase(text.substr(0, scheme.size()), scheme);
+}
+
+// Only what a host name can hold: no user, path, query or space can ride into the address.
+bool IsHostName(std::string_view name) {
+    return !name.empty() && std::all_of(name.begin(), name.end(), [](char c) {
+        return std::isalnum(static_cast<unsigned char>(c)) || c == '.' || c == '-' || c == '_';
+    });
+}
+
+std::optional<int> PortNumber(std::string_view digits) {
+    if (digits.empty() || digits.size() > 5 ||
+        !std::all_of(digits.begin(), digits.end(),
+                     [](char c) { return std::isdigit(static_cast<unsigned char>(c)); }))
+        return std::nullopt;
+    const int port = std::stoi(std::string(digits));
+    if (port < 1 || port > 65535)
+        return std::nullopt;
+    return port;
+}
+
+ReportHost HttpsHost(const std::string& host) {
+    std::string_view authority = std::string_view(host).substr(kHttpsScheme.size());
+    if (authority.ends_with('/'))
+        authority.remove_suffix(1);
+    ReportHost parsed{ReportProtocol::Https, std::string(authority), std::nullopt};
+    const auto colon = authority.find(':');
+    if (colon != std::string_view::npos) {
+        parsed.Name = std::string(authority.substr(0, colon));
+        parsed.Port = PortNumber(authority.substr(colon + 1));
+        if (!parsed.Port)
+            throw ETcpIpError(kBadHttpsHost + host);
+    }
+    if (!IsHostName(parsed.Name))
+        throw ETcpIpError(kBadHttpsHost + host);
+    return parsed;
+}
+
+} // namespace
+
+ReportHost ParseReportHost(const std::string& host) {
+    if (StartsWithScheme(host, kHttpsScheme))
+        return HttpsHost(host);
+    if (!StartsWithScheme(host, kFtpScheme))
+        return {ReportProtocol::Ftp, host, std::nullopt};
+    std::string name = host.substr(kFtpScheme.size());
+    if (name.ends_with('/'))
+        name.pop_back();
+    return {ReportProtocol::Ftp, name, std::nullopt};
+}
+
+bool FtpConnectionFailed(const std::string& host, const std::exception_ptr& error,
+                         std::string_view serviceHost) {
+    if (!error || StartsWithScheme(host, kHttpsScheme))
+        return false;
+    const ReportHost parsed = ParseReportHost(host);
+    if (parsed.Protocol != ReportProtocol::Ftp || !EqualIgnoringCase(parsed.Name, serviceHost))
+        return false;
+    try {
+        std::rethrow_exception(error);
+    } catch (const ESocketError&) {
+        return true;
+    } catch (...) {
+        return false;
+    }
+}
+
+} // namespace stormbell

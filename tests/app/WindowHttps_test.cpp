@@ -1,0 +1,51 @@
+// The window's cycle over HTTPS: the Host text alone switches it, and closing the window ends a
+// request that waits.
+#include "GaugeFixture.h"
+
+#include "tests/support/HttpsTestServer.h"
+
+#include <QPlainTextEdit>
+#include <QTimer>
+
+#include <cstdlib>
+
+namespace stormbell::testing {
+namespace {
+
+class WindowHttpsTest : public GaugeFixture {
+protected:
+    // The window trusts the server's CA the way a user would point it at one.
+    WindowHttpsTest() {
+        ::setenv("SSL_CERT_FILE", server.CaFile().c_str(), 1);
+        store.Values["Host"] = server.Host();
+        store.Values["OCityStr"] = "EGLC.TXT";
+    }
+    ~WindowHttpsTest() override { program.reset(); }
+
+    HttpsTestServer server;
+};
+
+TEST_F(WindowHttpsTest, FetchesShowsAndDecodesTheReport) {
+    GaugeWindow& w = Start();
+    QTest::mouseClick(w.SpeedButton1, Qt::LeftButton);
+    EXPECT_EQ(w.windowTitle(), "Completed");
+    EXPECT_TRUE(program->options.Memo1->toPlainText().startsWith("London City Airport"));
+    EXPECT_EQ(w.Shape2->Brush(), 0x40u); // the red lamp stays dark
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(WindowHttpsTest, CloseEndsAWaitingRequestPromptly) {
+    store.Values["Direct1"] = "silent";
+    GaugeWindow& w = Start();
+    QTimer::singleShot(100, &w, [&] {
+        EXPECT_TRUE(w.CycleRunning());
+        w.close();
+    });
+    const long long took = Timed([&] { QTest::mouseClick(w.SpeedButton1, Qt::LeftButton); });
+    EXPECT_LT(took, 3000);
+    EXPECT_EQ(endCode, 0);
+    EXPECT_TRUE(messages.empty());
+}
+
+} // namespace
+} // namespace stormbell::testing

@@ -1,0 +1,203 @@
+#include "net/HttpsClient.h"
+
+#include <chrono>
+#include <cstdlib>
+#include <fstream>
+#include <functional>
+#include <initializer_list>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <thread>
+
+#include <gtest/gtest.h>
+
+#include "net/TcpIpErrors.h"
+#include "tests/support/HttpsTestServer.h"
+#include "tests/support/ProxyPort.h"
+#include "tests/support/TempDir.h"
+#include "tests/support/Thrown.h"
+
+namespace stormbell {
+namespace {
+
+using testing::HttpsTestServer;
+using testing::ServerCertificate;
+
+constexpr const char* kDir = "data/observations/metar/decoded";
+// What the window allows: one byte past the largest report the decoder takes.
+constexpr std::size_t kWindowCap = 1024 * 1024 + 1;
+
+// Where a fetch ended: "fetched", or the step that threw, with the error's text and HTTP code.
+struct Outcome {
+    std::string step;
+    std::string message;
+    int code = 0;
+    std::string report;
+};
+
+Outcome FetchWith(HttpsClient& client, const ReportRequest& request) {
+    Outcome outcome;
+    const char* step = "SetRequest";
+    try {
+        client.SetRequest(request);
+        step = "Login";
+        client.Login();
+        step = "ChangeDir";
+        client.ChangeDir();
+        step = "Download";
+        client.Download();
+        outcome.report.assign(client.Report().Data(), client.Report().Size());
+        step = "Logout";
+        client.Logout();
+        step = "fetched";
+    } catch (const EProtocolError& error) {
+        outcome.message = error.what();
+        outcome.code = error.ErrorCode;
+    } catch (const ETcpIpError& error) {
+        outcome.message = error.what();
+    }
+    outcome.step = step;
+    return outcome;
+}
+
+// The servers a test needs, each started at its first use.
+class Servers {
+public:
+    HttpsTestServer& operator[](ServerCertificate certificate) {
+        auto& server = servers_[certificate];
+        if (!server)
+            server = std::make_unique<HttpsTestServer>(certificate);
+        return *server;
+    }
+
+private:
+    std::map<ServerCertificate, std::unique_ptr<HttpsTestServer>> servers_;
+};
+
+TEST(HttpsClientTest, FetchesTheReportByteForByte) {
+    HttpsTestServer server;
+    // The CA bundle comes from the environment, as other programs take it.
+    ::setenv("SSL_CERT_FILE", server.CaFile().c_str(), 1);
+    HttpsClient client;
+    EXPECT_EQ(client.CaFile, server.CaFile().string());
+    const std::string expected = testing::ReadFile(server.Root() / kDir / "KARB.TXT");
+    const std::string port = std::to_string(server.Port());
+    struct Case {
+        std::string host;
+        std::optional<int> port;
+        std::string directory;
+    } cases[] = {
+        {"https://127.0.0.1:" + port, std::nullopt, kDir},
+        {"HTTPS://127.0.0.1:" + port + "/", std::nullopt, std::string("/") + kDir + "/"},
+        {"https://127.0.0.1", server.Port(), kDir},   // Use Proxy's port
+        {"https://127.0.0.1:1", server.Port(), kDir}, // ... even over the address's
+        {"https://127.0.0.1:" + port, std::nullopt, std::string("redirect-https/") + kDir},
+    };
+    for (const auto& c : cases) {
+        const Outcome outcome = FetchWith(client, {c.host, c.port, c.directory, "KARB.TXT"});
+        EXPECT_EQ(outcome.step, "fetched") << c.host << " " << c.directory << outcome.message;
+        EXPECT_TRUE(outcome.report == expected) << c.host << " " << c.directory;
+    }
+}
+
+TEST(HttpsClientTest, FailuresShowAtTheStepTheCycleMapsThemTo) {
+    Servers servers;
+    const auto big = servers[ServerCertificate::Trusted].Root() / kDir / "BIG.TXT";
+    std::ofstream(big, std::ios::binary) << std::string(kWindowCap + 1, 'x');
+    // An empty directory goes to a port where nobody listens.
+    const std::string nobody = "https://127.0.0.1:" + std::to_string(testing::FreeProxyPort());
+    struct Case {
+        const char* name;
+        ServerCertificate certificate;
+        std::string directory;
+        const char* file;
+        const char* step;
+        const char* message; // a part of it
+        int code;
+    } cases[] = {
+        {"connection refused", ServerCertificate::Trusted, "", "KARB.TXT", "Login",
+         "HTTPS to 127.0.0.1:", 0},
+        {"certificate for another name", ServerCertificate::WrongName, kDir, "KARB.TXT", "Login",
+         "subject name", 0},
+        {"untrusted certificate", ServerCertificate::Stranger, kDir, "KARB.TXT", "Login",
+         "local issuer certificate", 0},
+        {"redirect to http", ServerCertificate::Trusted, std::string("redirect-http/") + kDir,
+         "KARB.TXT", "Login", "a redirect to other than https was refused", 0},
+        {"endless redirects", ServerCertificate::Trusted, "redirect-loop", "KARB.TXT", "Login",
+         "redirects", 0},
+        {"401", ServerCertificate::Trusted, "status/401", "KARB.TXT", "Login", "401 Unauthorized",
+         401},
+        {"403", ServerCertificate::Trusted, "status/403", "KARB.TXT", "Login", "403 Forbidden",
+         403},
+        {"404", ServerCertificate::Trusted, kDir, "XXXX.TXT", "Download",
+         "The server has no XXXX.TXT in the directory data/observations/metar/decoded on "
+         "127.0.0.1:",
+         404},
+        {"500", ServerCertificate::Trusted, "status/500", "KARB.TXT", "Download",
+         "HTTP/1.0 500 Internal Server Error", 500},
+        {"over the cap, sized", ServerCertificate::Trusted, kDir, "BIG.TXT", "Download",
+         "Download larger than the limit (bytes) of 1048577", 0},
+        {"over the cap, unsized", ServerCertificate::Trusted, std::string("unsized/") + kDir,
+         "BIG.TXT", "Download", "Download larger than the limit (bytes) of 1048577", 0},
+        {"silent", ServerCertificate::Trusted, "silent", "F.TXT", "Login",
+         "No data within the time-out (ms) of 300", 0},
+        {"trickling", ServerCertificate::Trusted, std::string("trickle/") + kDir, "KARB.TXT",
+         "Download", "Transfer below the limit (bytes per second) of 1024", 0},
+    };
+    for (const auto& c : cases) {
+        HttpsTestServer& server = servers[c.certificate];
+        HttpsClient client;
+        client.CaFile = server.CaFile(); // the CA of the server's own certificates
+        client.MaxDownloadSize = kWindowCap;
+        client.IdleTimeout = 300;
+        const std::string host = c.certificate == ServerCertificate::Trusted && c.directory.empty()
+                                     ? nobody
+                                     : server.Host();
+        const Outcome outcome = FetchWith(client, {host, std::nullopt, c.directory, c.file});
+        EXPECT_EQ(outcome.step, c.step) << c.name;
+        EXPECT_NE(outcome.message.find(c.message), std::string::npos)
+            << c.name << ": " << outcome.message;
+        EXPECT_EQ(outcome.code, c.code) << c.name;
+        EXPECT_EQ(client.Report().Size(), 0u) << c.name;
+    }
+}
+
+TEST(HttpsClientTest, AbortEndsAWaitingRequestAndTheStepsAfterItUntilTheNextRequest) {
+    HttpsTestServer server;
+    HttpsClient client;
+    client.CaFile = server.CaFile();
+    client.IdleTimeout = 60000;
+    client.SetRequest({server.Host(), std::nullopt, "silent", "F.TXT"});
+    std::optional<ETcpIpError> error;
+    std::thread worker([&] { error = Thrown<ETcpIpError>([&] { client.Login(); }); });
+    server.AwaitSilentRequest();
+    const auto start = std::chrono::steady_clock::now();
+    client.Abort();
+    worker.join();
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(500));
+    ASSERT_TRUE(error);
+    EXPECT_STREQ(error->what(), "Transfer aborted");
+    for (const auto& step : std::initializer_list<std::function<void()>>{
+             [&] { client.Login(); }, [&] { client.ChangeDir(); }, [&] { client.Download(); },
+             [&] { client.Logout(); }}) {
+        const auto thrown = Thrown<ETcpIpError>(step);
+        ASSERT_TRUE(thrown);
+        EXPECT_STREQ(thrown->what(), "Transfer aborted");
+    }
+    EXPECT_EQ(FetchWith(client, {server.Host(), std::nullopt, kDir, "KARB.TXT"}).step, "fetched");
+}
+
+TEST(HttpsClientTest, RefusesAHostThatIsNoHttpsServer) {
+    HttpsClient client;
+    for (const char* host : {"tgftp.nws.noaa.gov", "https://user@host", "https://host:0",
+                             "https://host/path", "https://"}) {
+        const Outcome outcome = FetchWith(client, {host, std::nullopt, kDir, "KARB.TXT"});
+        EXPECT_EQ(outcome.step, "SetRequest") << host;
+        EXPECT_NE(outcome.message.find(host), std::string::npos) << outcome.message;
+    }
+}
+
+} // namespace
+} // namespace stormbell

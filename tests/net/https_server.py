@@ -1,0 +1,81 @@
+#!/usr/bin/python3
+"""A local HTTPS server of the sample reports for the tests, the benchmark and the demo.
+
+usage: https_server.py ROOT CERT KEY [PORT]
+Serves ROOT on 127.0.0.1 (PORT, or one the system picks) and writes
+"serving HTTPS on 127.0.0.1:PORT" to standard error once it listens. Besides the files, paths
+that begin with these names behave as a hostile or unusual server would:
+  /status/CODE/...     answers CODE
+  /redirect-http/P     redirects to http://127.0.0.1:PORT/P
+  /redirect-https/P    redirects to https://127.0.0.1:PORT/P
+  /redirect-loop/      redirects to itself
+  /trickle/P           sends P one byte every 50 ms
+  /unsized/P           sends P without a Content-Length
+  /silent/             never answers, and says "request /silent/" on standard error
+"""
+import http.server
+import os
+import ssl
+import sys
+import time
+
+
+class Handler(http.server.SimpleHTTPRequestHandler):
+    def __init__(self, *args, **kwargs):
+        super().__init__(*args, directory=ROOT, **kwargs)
+
+    def log_message(self, format, *args):
+        pass
+
+    def redirect(self, scheme, rest):
+        self.send_response(302)
+        self.send_header("Location", f"{scheme}://127.0.0.1:{PORT}/{rest}")
+        self.send_header("Content-Length", "0")
+        self.end_headers()
+
+    def file_bytes(self, rest):
+        with open(os.path.join(ROOT, rest), "rb") as f:
+            return f.read()
+
+    def do_GET(self):
+        parts = self.path.split("/", 2)
+        kind = parts[1]
+        rest = parts[2] if len(parts) > 2 else ""
+        try:
+            if kind == "status":
+                self.send_error(int(rest.split("/")[0]))
+            elif kind in ("redirect-http", "redirect-https"):
+                self.redirect(kind.split("-")[1], rest)
+            elif kind == "redirect-loop":
+                self.redirect("https", "redirect-loop/")
+            elif kind in ("trickle", "unsized"):
+                body = self.file_bytes(rest)
+                self.send_response(200)
+                if kind == "trickle":
+                    self.send_header("Content-Length", str(len(body)))
+                self.end_headers()
+                step = 1 if kind == "trickle" else 65536
+                for at in range(0, len(body), step):
+                    self.wfile.write(body[at:at + step])
+                    self.wfile.flush()
+                    if kind == "trickle":
+                        time.sleep(0.05)
+            elif kind == "silent":
+                print("request /silent/", file=sys.stderr, flush=True)
+                time.sleep(600)
+            else:
+                super().do_GET()
+        except (BrokenPipeError, ConnectionResetError, ssl.SSLError):
+            pass
+
+
+ROOT = sys.argv[1]
+context = ssl.SSLContext(ssl.PROTOCOL_TLS_SERVER)
+context.load_cert_chain(sys.argv[2], sys.argv[3])
+server = http.server.ThreadingHTTPServer(
+    ("127.0.0.1", int(sys.argv[4]) if len(sys.argv) > 4 else 0), Handler)
+server.daemon_threads = True
+server.socket = context.wrap_socket(server.socket, server_side=True)
+PORT = server.server_address[1]
+print(f"serving HTTPS on 127.0.0.1:{PORT}", file=sys.stderr, flush=True)
+server.serve_forever()
