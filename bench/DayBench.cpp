@@ -14,6 +14,8 @@
 #include <string>
 #include <vector>
 
+#include "net/Ftp.h"
+#include "net/FtpReportClient.h"
 #include "observation/ReportDecoder.h"
 #include "observation/ReportLines.h"
 #include "observation/UpdateCycle.h"
@@ -100,8 +102,9 @@ int main(int argc, char** argv) {
     Quiet quiet;
     Observation observation = FreshStoreObservation();
     ReportDecoder decoder(observation, quiet, quiet, quiet, quiet, ".");
-    TFTP client;
-    client.IdleTimeout = kIdleTimeoutMs;
+    TFTP ftp;
+    ftp.IdleTimeout = kIdleTimeoutMs;
+    FtpReportClient client(ftp);
     DirectRunner runner;
     UpdateCycle cycle(
         client, quiet, quiet, quiet, runner,

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "observation/CycleFailure.h"
 #include "net/ReportClient.h"
+#include "observation/CycleFailure.h"
 #include "observation/ReportLines.h"
 #include "platform/StatusLine.h"
 

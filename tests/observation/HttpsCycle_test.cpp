@@ -47,6 +47,7 @@ TEST(HttpsCycleTest, LampsBoxAndErrorsAsForFtp) {
         journal.insert(journal.end(), more.begin(), more.end());
         return journal;
     };
+    const Journal failed = plus({"Failed", "title Update failed"});
     enum class End { Decoded, Failed, Thrown };
     struct Case {
         const char* name;
@@ -59,15 +60,15 @@ TEST(HttpsCycleTest, LampsBoxAndErrorsAsForFtp) {
     } cases[] = {
         {"fetched", trusted.Host(), dir, "KARB.TXT", End::Decoded,
          plus({"box", "Fetched", "breakOut"}), ""},
-        {"untrusted certificate", stranger.Host(), dir, "KARB.TXT", End::Failed, plus({"Failed"}),
+        {"untrusted certificate", stranger.Host(), dir, "KARB.TXT", End::Failed, failed,
          "certificate"},
-        {"forbidden", trusted.Host(), "status/403", "KARB.TXT", End::Failed, plus({"Failed"}),
+        {"forbidden", trusted.Host(), "status/403", "KARB.TXT", End::Failed, failed,
          "403 Forbidden"},
-        {"no such station", trusted.Host(), dir, "XXXX.TXT", End::Thrown, start,
+        {"no such station", trusted.Host(), dir, "XXXX.TXT", End::Failed, failed,
          "The server has no XXXX.TXT in the directory " + dir + " on 127.0.0.1:"},
-        {"server error", trusted.Host(), "status/503", "KARB.TXT", End::Thrown, start,
+        {"server error", trusted.Host(), "status/503", "KARB.TXT", End::Failed, failed,
          "HTTP/1.0 503 Service Unavailable"},
-        {"too large to decode", trusted.Host(), dir, "HUGE.TXT", End::Thrown, start,
+        {"too large to decode", trusted.Host(), dir, "HUGE.TXT", End::Failed, failed,
          "larger than 1 MiB"},
     };
     for (const auto& c : cases) {
