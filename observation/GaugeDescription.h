@@ -9,6 +9,7 @@
 #include <string>
 
 #include "observation/Observation.h"
+#include "observation/ServiceFigures.h"
 
 namespace stormbell {
 
@@ -35,6 +36,7 @@ struct ReadingContext {
     std::optional<std::chrono::sys_seconds> Observed;  ///< the report's UTC time
     std::optional<std::chrono::sys_seconds> LastFetch; ///< end of the last successful fetch
     bool LastCycleFailed = false;                      ///< the most recent cycle did not decode
+    ServiceFigures Service; ///< the report's own wind chill and heat index, when it gives them
 };
 
 /// An observation older than this is called outdated.
@@ -42,8 +44,10 @@ inline constexpr std::chrono::hours kStaleAfter{2};
 
 /// Several lines: a warning first when the reading is outdated or the last cycle failed, then the
 /// station, the observation time with its age, the last fetch, and each shown value in words in
-/// both unit systems. `pressSet` is the reference hand's position. Never throws for damaged
-/// shown values; such a value is named unreadable.
+/// both unit systems, those of the skin in use first. Until a report is decoded (no LastFetch)
+/// it says there is no reading yet, with the values only when they are not the fresh store's rest
+/// positions. `pressSet` is the reference hand's position. Never throws for damaged shown values;
+/// such a value is named unreadable.
 std::string DescribeGauge(const Observation& shown, std::uint16_t pressSet,
                           const ReadingContext& context, const Clock& clock);
 
