@@ -33,6 +33,8 @@ namespace {
 constexpr int kMillisecondsPerMinute = 60000;
 constexpr const char* kUnknownError = "An unknown error occurred";
 constexpr const char* kWindowName = "Stormbell weather gauge";
+constexpr const char* kSaveOnlyHere =
+    "save and exit (closing the gauge any other way does not save the settings)";
 
 // The hub's starting look matches the discs the altimeter draws under it.
 constexpr Color kHubPen = colors::kHubOuter;
@@ -146,6 +148,8 @@ GaugeWindow::GaugeWindow(SettingsStore& store, Settings& settings, Observation& 
         Name(*button, bar.Says);
         this->*bar.Member = button;
     }
+    // Only this bar saves: a close by the system quits as it stands.
+    SpeedButton3->setToolTip(kSaveOnlyHere);
     for (const ShapeName& shape : kShapeNames)
         Name(*(this->*shape.Member), shape.Says);
     lamps_ = std::make_unique<WindowLamps>(LampShapes{*Shape1, *Shape2, *Shape3, *Shape4});

@@ -1,7 +1,9 @@
 #include "app/QtStatusLine.h"
 
+#include <QGuiApplication>
 #include <QLoggingCategory>
 #include <QWidget>
+#include <QWindow>
 
 namespace stormbell {
 
@@ -13,7 +15,17 @@ Q_LOGGING_CATEGORY(lcStatus, "stormbell.status", QtWarningMsg)
 
 void QtStatusLine::SetStatus(const std::string& text) {
     qCDebug(lcStatus, "status %s", text.c_str());
-    window_.setWindowTitle(QString::fromStdString(text));
+    const QString status = QString::fromStdString(text);
+    window_.setWindowTitle(status);
+    // The program's name follows the status on the native window only. An application display
+    // name would do the same for every window, and the dialogs' captions are to stay as they are.
+    if (QWindow* native = window_.windowHandle())
+        native->setTitle(TaskBarTitle(status));
+}
+
+QString QtStatusLine::TaskBarTitle(const QString& status) {
+    const QString name = QGuiApplication::applicationName();
+    return status.isEmpty() ? name : status + QStringLiteral(" \u2014 ") + name;
 }
 
 } // namespace stormbell

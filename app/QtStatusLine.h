@@ -3,6 +3,8 @@
 
 #include "platform/StatusLine.h"
 
+#include <QString>
+
 class QWidget;
 
 namespace stormbell {
@@ -11,8 +13,13 @@ class QtStatusLine final : public StatusLine {
 public:
     /// Titles `window`, which must outlive the status line.
     explicit QtStatusLine(QWidget& window) : window_(window) {}
-    /// The window's title becomes `text`; the task bar adds the program's name after it.
+    /// The window's title becomes `text`; its native window, which the task bar shows, is titled
+    /// TaskBarTitle(text).
     void SetStatus(const std::string& text) override;
+
+    /// "Completed — Stormbell": the status, then the application's name; the name alone for an
+    /// empty status.
+    static QString TaskBarTitle(const QString& status);
 
 private:
     QWidget& window_;

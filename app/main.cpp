@@ -1,15 +1,20 @@
 // stormbell: the desktop weather gauge.
+#include "app/CommandLine.h"
 #include "app/GaugeProgram.h"
 #include "app/qt/AppIdentity.h"
 #include "settings/qt/QtSettingsStore.h"
 
 #include <QApplication>
 
+#include <iostream>
+
 int main(int argc, char** argv) {
+    // Answered before the toolkit starts, which would need a display.
+    if (const auto code = stormbell::AnswerWithoutWindow(
+            std::vector<std::string>(argv + 1, argv + argc), std::cout))
+        return *code;
     QApplication app(argc, argv);
     stormbell::ApplyAppIdentity();
-    // The task bar shows the window's title (the status line) followed by this name.
-    QGuiApplication::setApplicationDisplayName("Stormbell");
     stormbell::QtSettingsStore store;
     const stormbell::SystemClock clock;
     stormbell::GaugeProgram program(store, clock,

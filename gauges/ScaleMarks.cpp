@@ -8,6 +8,12 @@ namespace stormbell {
 
 namespace {
 
+constexpr double kFahrenheitPerCelsius = 1.8;
+
+constexpr double CelsiusToFahrenheit(double c) {
+    return kFahrenheitPerCelsius * c + 32;
+}
+
 // Needle values from `first` to `last` every `step`, skipping those that carry a label.
 std::vector<double> Minor(double first, double last, double step,
                           const std::vector<ScaleLabel>& labels) {
@@ -26,11 +32,12 @@ std::vector<double> Minor(double first, double last, double step,
 
 DialScale Thermometer(bool metric) {
     DialScale d{gauge::kTemperature, {}, {}, metric ? "°C" : "°F"};
-    // A mark of t °C stands where the needle shows 2t + 30 °F.
+    // The needle is driven in °F, so a mark of t °C stands where it shows the same heat.
     if (metric) {
         for (int c = -30; c <= 50; c += 10)
-            d.Labels.push_back({2.0 * c + 30, IntToStr(c)});
-        d.MinorTicks = Minor(-30, 130, 4, d.Labels);
+            d.Labels.push_back({CelsiusToFahrenheit(c), IntToStr(c)});
+        d.MinorTicks = Minor(CelsiusToFahrenheit(-30), CelsiusToFahrenheit(50),
+                             2 * kFahrenheitPerCelsius, d.Labels);
     } else {
         for (int f = -30; f <= 130; f += 20)
             d.Labels.push_back({static_cast<double>(f), IntToStr(f)});

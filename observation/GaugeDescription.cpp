@@ -3,6 +3,7 @@
 #include <array>
 #include <cmath>
 #include <cstdio>
+#include <optional>
 #include <string_view>
 
 #include "platform/TextConvert.h"
@@ -12,6 +13,7 @@ namespace stormbell {
 namespace {
 
 constexpr double kHectopascalsPerInch = 33.8639;
+constexpr double kKilopascalsPerInch = kHectopascalsPerInch / 10;
 constexpr double kKilometresPerKnot = 1.852;
 // The reference hand at position p points where the pressure needle points for 30.00 + 0.04·p,
 // modulo the dial's 4 inHg.
@@ -45,8 +47,35 @@ std::string Utf8(std::string_view bytes) {
     return text;
 }
 
-std::string Fahrenheit(double f) {
-    return Fixed(f, 0) + " °F (" + Fixed((f - 32) * 5 / 9, 1) + " °C)";
+// The units of the skin in use lead; the other system's follow in parentheses.
+std::string InUnits(bool metric, const std::string& english, const std::string& metricText) {
+    return metric ? metricText + " (" + english + ")" : english + " (" + metricText + ")";
+}
+
+std::string Temperature(double f, bool metric) {
+    return InUnits(metric, Fixed(f, 0) + " °F", Fixed((f - 32) * 5 / 9, 1) + " °C");
+}
+
+// The gauge's own felt temperature, when it differs from the air's, and the weather service's
+// figure beside it whenever the report gives one: the two formulas can differ by many degrees.
+std::optional<std::string> FeltLine(const char* name, double gauge, bool gaugeDiffers,
+                                    const std::optional<ServiceFigure>& service, bool metric) {
+    if (!service && !gaugeDiffers)
+        return std::nullopt;
+    std::string text = std::string(name) + " " + Temperature(gauge, metric);
+    if (service)
+        text += "; the weather service gives " +
+                InUnits(metric, service->Fahrenheit + " °F", service->Celsius + " °C");
+    return text;
+}
+
+// Values a never-written store gives: they show where the needles rest, not a reading.
+bool AtRest(const Observation& shown) {
+    const Observation rest = FreshStoreObservation();
+    return shown.OTemp == rest.OTemp && shown.OHumd == rest.OHumd &&
+           shown.OHeatIndex == rest.OHeatIndex && shown.OChill == rest.OChill &&
+           shown.OPresInfo == rest.OPresInfo && shown.OWDInfo == rest.OWDInfo &&
+           shown.OWSInfo == rest.OWSInfo;
 }
 
 std::string ClockText(const std::tm& local, const std::tm& today) {
@@ -55,9 +84,12 @@ std::string ClockText(const std::tm& local, const std::tm& today) {
     char text[32];
     if (local.tm_year == today.tm_year && local.tm_yday == today.tm_yday)
         std::snprintf(text, sizeof text, "%02d:%02d", local.tm_hour, local.tm_min);
-    else
+    else if (local.tm_year == today.tm_year)
         std::snprintf(text, sizeof text, "%s %d %02d:%02d", kMonths[local.tm_mon % 12],
                       local.tm_mday, local.tm_hour, local.tm_min);
+    else
+        std::snprintf(text, sizeof text, "%s %d, %d %02d:%02d", kMonths[local.tm_mon % 12],
+                      local.tm_mday, local.tm_year + 1900, local.tm_hour, local.tm_min);
     return text;
 }
 
@@ -78,27 +110,38 @@ std::string DurationText(std::chrono::seconds age) {
     return Plural(duration_cast<hours>(age).count() / 24, "day");
 }
 
-std::string PressureLine(const std::string& text, std::uint16_t pressSet) {
+std::string PressureLine(const std::string& text, std::uint16_t pressSet, bool metric) {
     const auto inches = TryStrToFloat(text);
     if (!inches || !std::isfinite(*inches))
         return "Pressure unreadable (\"" + Utf8(text) + "\")";
-    std::string line = "Pressure " + Fixed(*inches, 2) + " inHg (" +
-                       Fixed(*inches * kHectopascalsPerInch, 0) + " hPa)";
+    const std::string hectopascals = Fixed(*inches * kHectopascalsPerInch, 0) + " hPa";
+    const std::string line =
+        "Pressure " + (metric ? Fixed(*inches * kKilopascalsPerInch, 1) + " kPa / " + hectopascals +
+                                    " (" + Fixed(*inches, 2) + " inHg)"
+                              : Fixed(*inches, 2) + " inHg (" + hectopascals + ")");
     const double reference = kReferenceBase + kReferenceStep * (pressSet % 100);
+    // The shorter way round the dial from the hand to the needle. The hand is then read on that
+    // side of the dial, so the bottom is 28.00 for a needle to its left and 32.00 to its right,
+    // and naming that value makes the sign the one a reader of the dial gives.
     const double difference = std::remainder(*inches - reference, kDialSpan);
-    const std::string amount = Fixed(std::fabs(difference), 2);
-    if (amount == "0.00")
+    if (Fixed(std::fabs(difference), 2) == "0.00")
         return line + ", at the reference hand";
-    return line + ", " + amount + " inHg " + (difference > 0 ? "above" : "below") +
-           " the reference hand";
+    const double hand = *inches - difference;
+    const std::string amount = metric
+                                   ? Fixed(std::fabs(difference) * kHectopascalsPerInch, 1) + " hPa"
+                                   : Fixed(std::fabs(difference), 2) + " inHg";
+    const std::string handReads =
+        metric ? Fixed(hand * kKilopascalsPerInch, 1) + " kPa" : Fixed(hand, 2) + " inHg";
+    return line + ", " + amount + (difference > 0 ? " above" : " below") +
+           " the reference hand at " + handReads;
 }
 
-std::string WindLine(const std::string& direction, const std::string& speedText) {
+std::string WindLine(const std::string& direction, const std::string& speedText, bool metric) {
     const auto knots = TryStrToInt(speedText);
     if (!knots)
         return "Wind speed unreadable (\"" + Utf8(speedText) + "\")";
     const std::string speed =
-        Plural(*knots, "knot") + " (" + Fixed(*knots * kKilometresPerKnot, 0) + " km/h)";
+        InUnits(metric, Plural(*knots, "knot"), Fixed(*knots * kKilometresPerKnot, 0) + " km/h");
     if (direction == VariableWind)
         return "Wind variable at " + speed;
     const auto degrees = TryStrToInt(direction);
@@ -157,28 +200,39 @@ std::string DescribeGauge(const Observation& shown, std::uint16_t pressSet,
     if (context.Observed && now - *context.Observed > kStaleAfter)
         line("Outdated: this observation is " + DurationText(now - *context.Observed) + " old.");
 
-    if (!context.StationName.empty() || !context.StationIdentifier.empty())
-        line(context.StationIdentifier.empty()
-                 ? Utf8(context.StationName)
-                 : Utf8(context.StationName) + " (" + Utf8(context.StationIdentifier) + ")");
-    if (context.Observed)
-        line("Observed " + ClockText(clock.Local(*context.Observed), today) + ", " +
-             AgeText(now - *context.Observed));
-    else
-        line("Observation time unknown");
-    if (context.LastFetch)
+    if (!context.LastFetch) {
+        // Nothing decoded in this run: the needles stand where the last save left them, or at
+        // rest on a store that was never written.
+        if (AtRest(shown)) {
+            line("No reading yet: the needles rest until the first update.");
+            return text;
+        }
+        line("No reading yet in this run; these are the values shown when the gauge was last "
+             "saved.");
+    } else {
+        if (!context.StationName.empty() || !context.StationIdentifier.empty())
+            line(context.StationIdentifier.empty()
+                     ? Utf8(context.StationName)
+                     : Utf8(context.StationName) + " (" + Utf8(context.StationIdentifier) + ")");
+        if (context.Observed)
+            line("Observed " + ClockText(clock.Local(*context.Observed), today) + ", " +
+                 AgeText(now - *context.Observed));
+        else
+            line("Observation time unknown");
         line("Fetched " + ClockText(clock.Local(*context.LastFetch), today));
-    else
-        line("Not fetched since start");
+    }
 
-    line("Temperature " + Fahrenheit(shown.OTemp));
-    if (shown.OHeatIndex != shown.OTemp && shown.OHeatIndex > shown.OTemp)
-        line("Heat index " + Fahrenheit(shown.OHeatIndex));
-    if (shown.OChill != shown.OTemp && shown.OChill < shown.OTemp)
-        line("Wind chill " + Fahrenheit(shown.OChill));
+    const bool metric = shown.DisplayMode != "0";
+    line("Temperature " + Temperature(shown.OTemp, metric));
+    if (const auto heat = FeltLine("Heat index", shown.OHeatIndex, shown.OHeatIndex > shown.OTemp,
+                                   context.Service.HeatIndex, metric))
+        line(*heat);
+    if (const auto chill = FeltLine("Wind chill", shown.OChill, shown.OChill < shown.OTemp,
+                                    context.Service.WindChill, metric))
+        line(*chill);
     line("Humidity " + std::to_string(shown.OHumd) + " %");
-    line(PressureLine(shown.OPresInfo, pressSet));
-    line(WindLine(shown.OWDInfo, shown.OWSInfo));
+    line(PressureLine(shown.OPresInfo, pressSet, metric));
+    line(WindLine(shown.OWDInfo, shown.OWSInfo, metric));
     return text;
 }
 

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "observation/Observation.h"
+#include "observation/ServiceFigures.h"
 
 namespace stormbell {
 
@@ -37,6 +38,7 @@ struct ReadingContext {
     bool LastCycleFailed = false;                      ///< the most recent cycle did not decode
     std::string LastFailure; ///< why it did not, when known; single-byte text
     bool FtpBlocked = false; ///< its FTP login could not connect to the service's server
+    ServiceFigures Service; ///< the report's own wind chill and heat index, when it gives them
 };
 
 /// An observation older than this is called outdated.
@@ -44,8 +46,10 @@ inline constexpr std::chrono::hours kStaleAfter{2};
 
 /// Several lines: a warning first when the reading is outdated or the last cycle failed, then the
 /// station, the observation time with its age, the last fetch, and each shown value in words in
-/// both unit systems. `pressSet` is the reference hand's position. Never throws for damaged
-/// shown values; such a value is named unreadable.
+/// both unit systems, those of the skin in use first. Until a report is decoded (no LastFetch)
+/// it says there is no reading yet, with the values only when they are not the fresh store's rest
+/// positions. `pressSet` is the reference hand's position. Never throws for damaged shown values;
+/// such a value is named unreadable.
 std::string DescribeGauge(const Observation& shown, std::uint16_t pressSet,
                           const ReadingContext& context, const Clock& clock);
 

@@ -30,8 +30,9 @@ constexpr double kMinorWidth = 0.8;
 constexpr double kArcWidth = 0.8;
 constexpr double kZoneWidth = 3.0;
 constexpr double kHubRadius = 3.5;
-// Dial name between the hub and the unit caption, where the scales leave the face free.
-constexpr double kTitleDrop = 14.5;
+// Dial name below the unit caption, where no scale reaches; nearer the hub it would run into
+// the lowest numerals of the Celsius scale.
+constexpr double kTitleDrop = 34;
 constexpr double kTitlePixels = 7;
 constexpr QSizeF kTextBox{120, 40}; // room for any label, centred on its point
 constexpr int kBandSegments = 96;

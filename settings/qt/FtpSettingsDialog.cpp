@@ -5,6 +5,7 @@
 
 #include <QCheckBox>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -84,6 +85,13 @@ void FtpSettingsDialog::SpinEdit1Change() {
 
 void FtpSettingsDialog::CheckBox1Click() {
     settings_.UseProxy = CheckBox1->isChecked();
+}
+
+void FtpSettingsDialog::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Cancel))
+        close();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 bool FtpSettingsDialog::event(QEvent* event) {

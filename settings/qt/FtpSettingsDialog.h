@@ -47,6 +47,8 @@ public:
 
 protected:
     bool event(QEvent* event) override;
+    /// Escape closes the dialog, which hides it as the close box does.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     Settings& settings_;

@@ -11,6 +11,7 @@
 #include <QCheckBox>
 #include <QEvent>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -22,6 +23,7 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <string_view>
 
 namespace stormbell {
 namespace {
@@ -51,7 +53,7 @@ constexpr int kListRowHeight = 13;
 constexpr int kMinutesMin = 1;
 constexpr int kMinutesMax = 1440;
 constexpr int kMillisecondsPerMinute = 60000;
-constexpr const char* kExtension = ".TXT";
+constexpr std::string_view kExtension = ".TXT";
 
 // The version label's colours: olive face, lime text.
 const QColor kPanelFace(0x80, 0x80, 0x00);
@@ -189,7 +191,9 @@ void OptionsDialog::SetPrinterChooser(std::unique_ptr<PrinterChooser> chooser) {
 
 void OptionsDialog::FormActivate() {
     Edit1->setText(QString::fromLatin1(settings_.OCityStr.substr(0, 4)));
-    SelectStationRow(settings_.LIndex);
+    // The list and the station field agree: LIndex only says which row was picked last, and the
+    // station may have been typed since.
+    SelectStationRow(CurrentStationRow().value_or(settings_.LIndex));
     SpinEdit1->setValue(settings_.TValue);
     CheckBox1->setChecked(settings_.LogIt);
     CheckBox2->setChecked(settings_.RunOnStart);
@@ -201,11 +205,23 @@ void OptionsDialog::SelectStationRow(int row) {
     selectingRow_ = true;
     ListBox1->setCurrentIndex(index);
     selectingRow_ = wasSelecting;
+    if (index.isValid())
+        ListBox1->scrollTo(index, QAbstractItemView::PositionAtCenter);
     Edit2->setText(index.data().toString());
+}
+
+std::optional<int> OptionsDialog::CurrentStationRow() const {
+    const std::string& file = settings_.OCityStr;
+    if (!file.ends_with(kExtension))
+        return std::nullopt;
+    return StationRowOf(std::string_view(file).substr(0, file.size() - kExtension.size()));
 }
 
 void OptionsDialog::Edit1Change() {
     settings_.OCityStr = StationFileName(Edit1->text().toLatin1().toStdString());
+    // A row picked in the list is already selected and in view: the list stays where it is.
+    if (const auto row = CurrentStationRow(); row && *row != ListBox1->currentIndex().row())
+        SelectStationRow(*row);
 }
 
 void OptionsDialog::SpinEdit1Change() {
@@ -245,6 +261,13 @@ void OptionsDialog::Button2Click() {
     } catch (const std::exception& error) {
         host_.ShowError(error.what());
     }
+}
+
+void OptionsDialog::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Cancel))
+        close();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 bool OptionsDialog::event(QEvent* event) {

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -59,10 +60,12 @@ public:
     /// Replaces the printer dialog that Button2Click shows (tests print to a file).
     void SetPrinterChooser(std::unique_ptr<PrinterChooser> chooser);
 
-    /// Every activation: shows OCityStr's first four characters, LIndex's row, TValue, LogIt
-    /// and RunOnStart; a row outside the list leaves no selection and Edit2 empty.
+    /// Every activation: shows OCityStr's first four characters, the row of the station it names
+    /// (LIndex's row when the directory has no such station), TValue, LogIt and RunOnStart; a
+    /// row outside the list leaves no selection and Edit2 empty. LIndex does not change.
     void FormActivate();
     /// OCityStr := Edit1 with ".TXT" appended unless it ends so (case counts), then upper-cased.
+    /// A station the directory holds gets its row selected and shown; LIndex does not change.
     void Edit1Change();
     /// TValue := the spin's value limited to 1..1440; the update timer takes it in milliseconds.
     void SpinEdit1Change();
@@ -99,11 +102,15 @@ public:
 
 protected:
     bool event(QEvent* event) override;
+    /// Escape closes the dialog, which hides it as the close box does.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    /// Selects `row` without running ListBox1Click and shows its text in Edit2; a row outside
-    /// the list leaves no selection and Edit2 empty.
+    /// Selects `row` without running ListBox1Click, scrolls to it and shows its text in Edit2; a
+    /// row outside the list leaves no selection and Edit2 empty.
     void SelectStationRow(int row);
+    /// The directory's row of the station OCityStr names, if it holds that station.
+    std::optional<int> CurrentStationRow() const;
 
     Settings& settings_;
     Observation& observation_;

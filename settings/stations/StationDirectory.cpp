@@ -79,4 +79,12 @@ std::optional<std::string> StationIdentifier(long long row) {
     return rows[static_cast<std::size_t>(row)].Identifier;
 }
 
+std::optional<int> StationRowOf(std::string_view identifier) {
+    const auto& rows = StationDirectory();
+    for (std::size_t row = 0; row < rows.size(); ++row)
+        if (rows[row].Identifier == identifier)
+            return static_cast<int>(row);
+    return std::nullopt;
+}
+
 } // namespace stormbell

@@ -26,4 +26,7 @@ const std::vector<StationRow>& StationDirectory();
 /// Identifier of row n; nothing outside 0..2852.
 std::optional<std::string> StationIdentifier(long long row);
 
+/// The row whose identifier is `identifier` exactly (case counts); nothing when no row has it.
+std::optional<int> StationRowOf(std::string_view identifier);
+
 } // namespace stormbell

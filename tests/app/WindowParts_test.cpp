@@ -1,11 +1,20 @@
 #include "app/BarGlyph.h"
 #include "app/CircleShape.h"
+#include "app/CommandLine.h"
 #include "app/Lamp.h"
+#include "app/QtStatusLine.h"
 #include "app/WindowRegion.h"
 #include "gauges/WindowLayout.h"
 #include "gauges/qt/QtCanvas.h"
+#include "generated/Version.h"
+
+#include <QGuiApplication>
+#include <QWidget>
+#include <QWindow>
 
 #include <gtest/gtest.h>
+
+#include <sstream>
 
 namespace stormbell {
 namespace {
@@ -72,6 +81,41 @@ TEST(WindowLamps, EachStateColoursBodiesAndDots) {
         EXPECT_EQ(s3.Brush(), s.dot3);
         EXPECT_EQ(s1.PenWidth(), 4);
         EXPECT_EQ(s2.Pen(), 0u);
+    }
+}
+
+// The task bar reads the status and the program's name; the widget's own title stays the status.
+TEST(QtStatusLine, NativeTitleAddsTheProgramsName) {
+    QWidget window;
+    window.show();
+    QtStatusLine status(window);
+    const QString name = QGuiApplication::applicationName();
+    const std::pair<const char*, QString> cases[] = {{"Accessing data", "Accessing data — " + name},
+                                                     {"Completed", "Completed — " + name},
+                                                     {"", name}};
+    for (const auto& [text, native] : cases) {
+        status.SetStatus(text);
+        EXPECT_EQ(window.windowTitle(), text);
+        ASSERT_NE(window.windowHandle(), nullptr);
+        EXPECT_EQ(window.windowHandle()->title(), native) << text;
+    }
+}
+
+TEST(CommandLine, VersionAndHelpAnsweredWithoutAWindow) {
+    const std::string version = std::string("stormbell ") + kVersion + "\n";
+    const struct {
+        std::vector<std::string> args;
+        std::optional<int> code;
+        std::string printed;
+    } cases[] = {
+        {{"--version"}, 0, version}, {{"--help"}, 0, kGaugeUsage},
+        {{"-h"}, 0, kGaugeUsage},    {{"-platform", "offscreen", "--version"}, 0, version},
+        {{}, std::nullopt, ""},      {{"-platform", "xcb"}, std::nullopt, ""},
+    };
+    for (const auto& c : cases) {
+        std::ostringstream out;
+        EXPECT_EQ(AnswerWithoutWindow(c.args, out), c.code);
+        EXPECT_EQ(out.str(), c.printed);
     }
 }
 

@@ -84,6 +84,16 @@ TEST_F(FtpSettingsDialogTest, StartupClampsTheStoredPortAndSetsTheCheckBox) {
     EXPECT_FALSE(settings.UseProxy);
 }
 
+TEST_F(FtpSettingsDialogTest, EscapeHidesTheDialogAsItsCloseBoxDoes) {
+    QWidget* const focused[] = {dialog.Edit1, dialog.Edit2, dialog.SpinEdit1->lineEdit(),
+                                dialog.Button1};
+    for (QWidget* focus : focused) {
+        dialog.show();
+        QTest::keyClick(focus, Qt::Key_Escape);
+        EXPECT_FALSE(dialog.isVisible()) << focus->objectName().toStdString();
+    }
+}
+
 TEST_F(FtpSettingsDialogTest, TabVisitsTheControlsInTheFormsOrder) {
     EXPECT_EQ(
         testing::TabWalk(dialog, dialog.Edit1, 6),

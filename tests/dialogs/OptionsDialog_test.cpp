@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QListView>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -74,7 +75,7 @@ TEST_F(OptionsDialogTest, ShowingFillsTheFieldsFromTheSettings) {
     settings.LogIt = true;
     dialog.show();
     EXPECT_EQ(dialog.Edit1->text(), "EGLC");
-    EXPECT_EQ(dialog.Edit2->text(), "US,MO,Joplin, Joplin Regional Airport");
+    EXPECT_EQ(dialog.Edit2->text(), "United Kingdom ,London City Airport");
     EXPECT_EQ(dialog.SpinEdit1->value(), 15);
     EXPECT_TRUE(dialog.CheckBox1->isChecked());
 }
@@ -152,6 +153,7 @@ TEST_F(OptionsDialogTest, ActivationSelectsTheStoredRowWithoutPickingIt) {
                  {2852, 2852, "Zimbabwe ,Victoria Falls"},
                  {-1, -1, ""},
                  {2853, -1, ""}};
+    settings.OCityStr = "ZZZZ.TXT"; // a station the directory does not hold
     for (const auto& c : cases) {
         settings.LIndex = c.stored;
         dialog.FormActivate();
@@ -159,7 +161,62 @@ TEST_F(OptionsDialogTest, ActivationSelectsTheStoredRowWithoutPickingIt) {
         EXPECT_EQ(dialog.ListBox1->selectionModel()->hasSelection(), c.selected >= 0);
         EXPECT_EQ(dialog.Edit2->text().toStdString(), c.text) << c.stored;
         EXPECT_EQ(settings.LIndex, c.stored);
-        EXPECT_EQ(settings.OCityStr, "KJLN.TXT");
+        EXPECT_EQ(settings.OCityStr, "ZZZZ.TXT");
+    }
+}
+
+// The list shows the station the Station box names, in view, and LIndex stays as stored.
+TEST_F(OptionsDialogTest, ShowingSelectsTheCurrentStationsRow) {
+    const struct {
+        const char* file;
+        int stored;
+        int selected;
+        const char* text;
+    } cases[] = {{"KJLN.TXT", 0, 1987, "US,MO,Joplin, Joplin Regional Airport"},
+                 {"KARB.TXT", 0, 1883, "US,MI,Ann Arbor Municipal Airport"},
+                 {"FVFA.TXT", 1987, 2852, "Zimbabwe ,Victoria Falls"},
+                 {"ZZZZ.TXT", 42, 42, "Aruba ,Queen Beatrix Airport, Aruba"}};
+    for (const auto& c : cases) {
+        settings.OCityStr = c.file;
+        settings.LIndex = c.stored;
+        dialog.show();
+        const QModelIndex current = dialog.ListBox1->currentIndex();
+        EXPECT_EQ(current.row(), c.selected) << c.file;
+        EXPECT_EQ(dialog.Edit2->text().toStdString(), c.text) << c.file;
+        EXPECT_TRUE(
+            dialog.ListBox1->viewport()->rect().contains(dialog.ListBox1->visualRect(current)))
+            << c.file;
+        EXPECT_EQ(settings.LIndex, c.stored);
+        dialog.hide();
+    }
+}
+
+TEST_F(OptionsDialogTest, TypingAStationOfTheDirectorySelectsItsRow) {
+    settings.LIndex = 0;
+    dialog.show();
+    const struct {
+        const char* typed;
+        int selected;
+        const char* text;
+    } cases[] = {{"karb", 1883, "US,MI,Ann Arbor Municipal Airport"},
+                 {"ZZZZ", 1883, "US,MI,Ann Arbor Municipal Airport"},
+                 {"KWEY", 2041, "US,MT,West Yellowstone"},
+                 {"LATI.TXT", 0, "Albania ,Tirana"}};
+    for (const auto& c : cases) {
+        Retype(dialog.Edit1, c.typed);
+        EXPECT_EQ(dialog.ListBox1->currentIndex().row(), c.selected) << c.typed;
+        EXPECT_EQ(dialog.Edit2->text().toStdString(), c.text) << c.typed;
+    }
+    EXPECT_EQ(settings.LIndex, 0);
+}
+
+TEST_F(OptionsDialogTest, EscapeHidesTheDialogAsItsCloseBoxDoes) {
+    QWidget* const focused[] = {dialog.Edit1, dialog.ListBox1, dialog.SpinEdit1->lineEdit(),
+                                dialog.Memo1, dialog.CheckBox1};
+    for (QWidget* focus : focused) {
+        dialog.show();
+        QTest::keyClick(focus, Qt::Key_Escape);
+        EXPECT_FALSE(dialog.isVisible()) << focus->objectName().toStdString();
     }
 }
 

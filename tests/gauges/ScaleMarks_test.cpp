@@ -54,7 +54,8 @@ TEST(ScaleMarksTest, MarksSitWhereTheNeedlesPointForTheirValues) {
         Point tip;
     } cases[] = {
         {false, 0, "50", {84, 33}},     {false, 0, "-30", {48, 105}},
-        {true, 0, "10", {84, 33}},      {true, 0, "-30", {48, 105}}, // t °C at 2t + 30 °F
+        {true, 0, "10", {84, 33}},      {true, 0, "-30", {43, 96}}, // t °C at 1.8t + 32 °F
+        {true, 0, "0", {63, 38}},       {true, 0, "50", {125, 96}},
         {false, 1, "30.00", {236, 33}}, {false, 1, "29.00", {191, 78}},
         {false, 1, "31.00", {281, 78}}, {true, 1, "101.6", {236, 33}},
         {true, 1, "98.19", {191, 78}},  {true, 1, "104.9", {281, 78}},

@@ -43,8 +43,24 @@ TEST(GaugeDescription, FreshReadingInBothUnitSystems) {
               "Temperature 55 °F (12.8 °C)\n"
               "Wind chill 48 °F (8.9 °C)\n"
               "Humidity 58 %\n"
-              "Pressure 30.09 inHg (1019 hPa), 0.09 inHg above the reference hand\n"
+              "Pressure 30.09 inHg (1019 hPa), 0.09 inHg above the reference hand at 30.00 inHg\n"
               "Wind from WSW (250°) at 13 knots (24 km/h)");
+}
+
+TEST(GaugeDescription, MetricSkinLeadsWithMetricUnits) {
+    Observation shown = Shown();
+    shown.DisplayMode = "1";
+    const FixedClock clock(kObserved + minutes(23));
+    EXPECT_EQ(DescribeGauge(shown, 100, Fetched(), clock),
+              "Vancouver International Air-Port, B. C., Canada (CYVR)\n"
+              "Observed 05:00, 23 minutes ago\n"
+              "Fetched 05:20\n"
+              "Temperature 12.8 °C (55 °F)\n"
+              "Wind chill 8.9 °C (48 °F)\n"
+              "Humidity 58 %\n"
+              "Pressure 101.9 kPa / 1019 hPa (30.09 inHg), 3.0 hPa above the reference hand at "
+              "101.6 kPa\n"
+              "Wind from WSW (250°) at 24 km/h (13 knots)");
 }
 
 TEST(GaugeDescription, WarningsComeFirst) {
@@ -73,23 +89,45 @@ TEST(GaugeDescription, WarningsComeFirst) {
     }
 }
 
-TEST(GaugeDescription, AfterStartWithoutFetch) {
-    ReadingContext context;
-    const std::string text =
-        DescribeGauge(FreshStoreObservation(), 50, context, FixedClock(kObserved));
-    EXPECT_EQ(text, "Observation time unknown\n"
-                    "Not fetched since start\n"
-                    "Temperature -30 °F (-34.4 °C)\n"
-                    "Humidity 0 %\n"
-                    "Pressure 28.00 inHg (948 hPa), at the reference hand\n"
-                    "Wind calm");
+// Before a report is decoded in the run, the needles' positions are not passed off as a reading.
+TEST(GaugeDescription, NoReadingYetSinceStart) {
+    Observation fresh = FreshStoreObservation();
+    Observation freshMetric = fresh;
+    freshMetric.DisplayMode = "1";
+    Observation saved = Shown();
+    saved.NewTemp = 70;
+    struct Case {
+        const char* name;
+        Observation shown;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {"rest positions", fresh, "No reading yet: the needles rest until the first update."},
+        {"rest positions on the metric skin", freshMetric,
+         "No reading yet: the needles rest until the first update."},
+        {"values of the last save", saved,
+         "No reading yet in this run; these are the values shown when the gauge was last saved.\n"
+         "Temperature 55 °F (12.8 °C)\n"
+         "Wind chill 48 °F (8.9 °C)\n"
+         "Humidity 58 %\n"
+         "Pressure 30.09 inHg (1019 hPa), 0.09 inHg above the reference hand at 30.00 inHg\n"
+         "Wind from WSW (250°) at 13 knots (24 km/h)"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(DescribeGauge(c.shown, 100, ReadingContext{}, FixedClock(kObserved)), c.expected)
+            << c.name;
 }
 
-TEST(GaugeDescription, DayShownWhenNotToday) {
-    ReadingContext context = Fetched();
-    const std::string text =
-        DescribeGauge(Shown(), 100, context, FixedClock(kObserved + hours(30)));
-    EXPECT_NE(text.find("Observed Apr 25 05:00, 1 day ago"), std::string::npos) << text;
+TEST(GaugeDescription, DayAndYearShownWhenNotTodayOrThisYear) {
+    const std::pair<seconds, const char*> cases[] = {
+        {hours(30), "Observed Apr 25 05:00, 1 day ago"},
+        {days(252), "Observed Apr 25, 2013 05:00, 252 days ago"},
+    };
+    for (const auto& [age, expected] : cases) {
+        const std::string text =
+            DescribeGauge(Shown(), 100, Fetched(), FixedClock(kObserved + age));
+        EXPECT_NE(text.find(expected), std::string::npos) << text;
+    }
 }
 
 TEST(GaugeDescription, ValuesInWords) {
@@ -108,9 +146,13 @@ TEST(GaugeDescription, ValuesInWords) {
         {"090", "x", "30.00", 100, "Wind speed unreadable (\"x\")"},
         {"090", "4", "abc", 100, "Pressure unreadable (\"abc\")"},
         {"090", "4", "29.90", 100,
-         "Pressure 29.90 inHg (1013 hPa), 0.10 inHg below the reference hand"},
-        // Position 50 lies on 28.00 and 32.00 alike: 31.90 is read against 32.00.
-        {"090", "4", "31.90", 50, "0.10 inHg below the reference hand"},
+         "Pressure 29.90 inHg (1013 hPa), 0.10 inHg below the reference hand at 30.00 inHg"},
+        // Position 50 lies on 28.00 and 32.00 alike: the needle is read the shorter way round,
+        // against the value the hand has on the needle's side of the dial.
+        {"090", "4", "31.90", 50, "0.10 inHg below the reference hand at 32.00 inHg"},
+        {"090", "4", "29.94", 50, "1.94 inHg above the reference hand at 28.00 inHg"},
+        {"090", "4", "30.09", 50, "1.91 inHg below the reference hand at 32.00 inHg"},
+        {"090", "4", "30.12", 97, "0.24 inHg above the reference hand at 29.88 inHg"},
         {"090", "4", "30.04", 1, "at the reference hand"},
     };
     for (const auto& c : cases) {
@@ -141,6 +183,62 @@ TEST(GaugeDescription, HeatIndexOnlyWhenItDiffers) {
     const std::string text = DescribeGauge(shown, 100, Fetched(), FixedClock(kObserved));
     EXPECT_NE(text.find("Heat index 95 °F (35.0 °C)"), std::string::npos) << text;
     EXPECT_EQ(text.find("Wind chill"), std::string::npos) << text;
+}
+
+// The report's own figure stands beside the gauge's, which keeps the design's formulas.
+TEST(GaugeDescription, ServiceFiguresBesideTheGauges) {
+    struct Case {
+        const char* name;
+        double chill;
+        double heat;
+        const char* mode;
+        ServiceFigures service;
+        const char* expected;
+        const char* absent;
+    };
+    const ServiceFigure cold{"26", "-3"};
+    const ServiceFigure hot{"96.1", "35.6"};
+    const Case cases[] = {
+        {"wind chill of both",
+         48,
+         55,
+         "0",
+         {cold, {}},
+         "\nWind chill 48 °F (8.9 °C); the weather service gives 26 °F (-3 °C)\n",
+         "Heat index"},
+        {"metric",
+         48,
+         55,
+         "1",
+         {cold, {}},
+         "\nWind chill 8.9 °C (48 °F); the weather service gives -3 °C (26 °F)\n",
+         "Heat index"},
+        {"the gauge's equals the air's",
+         55,
+         55,
+         "0",
+         {cold, {}},
+         "\nWind chill 55 °F (12.8 °C); the weather service gives 26 °F (-3 °C)\n",
+         "Heat index"},
+        {"heat index",
+         55,
+         97,
+         "0",
+         {{}, hot},
+         "\nHeat index 97 °F (36.1 °C); the weather service gives 96.1 °F (35.6 °C)\n",
+         "Wind chill"},
+    };
+    for (const Case& c : cases) {
+        Observation shown = Shown();
+        shown.OChill = c.chill;
+        shown.OHeatIndex = c.heat;
+        shown.DisplayMode = c.mode;
+        ReadingContext context = Fetched();
+        context.Service = c.service;
+        const std::string text = DescribeGauge(shown, 100, context, FixedClock(kObserved));
+        EXPECT_NE(text.find(c.expected), std::string::npos) << c.name << ":\n" << text;
+        EXPECT_EQ(text.find(c.absent), std::string::npos) << c.name << ":\n" << text;
+    }
 }
 
 TEST(GaugeDescription, AgesAndCompassPoints) {

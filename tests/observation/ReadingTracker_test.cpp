@@ -25,6 +25,7 @@ const std::vector<std::string> kReport = {
     "London City Airport, United Kingdom (EGLC) 51-30N 000-30W",
     "Apr 18, 2024 - 03:20 PM EDT / 2024.04.18 1920 UTC",
     "Temperature: 51 F (11 C)",
+    "Windchill: 45 F (7 C):1",
 };
 
 class ReadingTrackerTest : public ::testing::Test {
@@ -48,6 +49,9 @@ TEST_F(ReadingTrackerTest, DecodedCycleNamesStationAndTimes) {
     EXPECT_EQ(c.Observed, kObserved);
     EXPECT_EQ(c.LastFetch, kNow);
     EXPECT_FALSE(c.LastCycleFailed);
+    ASSERT_TRUE(c.Service.WindChill);
+    EXPECT_EQ(c.Service.WindChill->Fahrenheit, "45");
+    EXPECT_FALSE(c.Service.HeatIndex);
 }
 
 TEST_F(ReadingTrackerTest, ReportThatDoesNotSayLeavesStationAndTimeUnknown) {
@@ -62,6 +66,7 @@ TEST_F(ReadingTrackerTest, ReportThatDoesNotSayLeavesStationAndTimeUnknown) {
         const ReadingContext& c = tracker.Context();
         EXPECT_EQ(c.StationIdentifier.empty(), report.empty() || report[0] != kReport[0]);
         EXPECT_EQ(c.Observed, std::nullopt) << report.size();
+        EXPECT_FALSE(c.Service.WindChill) << report.size();
         EXPECT_EQ(c.LastFetch, kNow);
     }
 }

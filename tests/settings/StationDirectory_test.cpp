@@ -65,6 +65,21 @@ TEST(StationDirectoryTest, IdentifierOnlyForRowsInRange) {
     EXPECT_EQ(StationIdentifier(1LL << 40), std::nullopt);
 }
 
+TEST(StationDirectoryTest, RowOfAnIdentifier) {
+    const std::pair<const char*, std::optional<int>> cases[] = {
+        {"LATI", 0},
+        {"KJLN", 1987},
+        {"KWEY", 2041},
+        {"FVFA", 2852},
+        {"kjln", std::nullopt},
+        {"KJL", std::nullopt},
+        {"", std::nullopt},
+        {"KJLN.TXT", std::nullopt},
+    };
+    for (const auto& [identifier, row] : cases)
+        EXPECT_EQ(StationRowOf(identifier), row) << identifier;
+}
+
 TEST(StationDirectoryTest, HoldsTheFixedRowsAtTheirNumbers) {
     struct Case {
         int row;

@@ -1,0 +1,26 @@
+#include "app/CommandLine.h"
+
+#include "generated/Version.h"
+
+namespace stormbell {
+
+const char* const kGaugeUsage =
+    "usage: stormbell [--version | --help]\n"
+    "Opens the weather gauge. The red bar saves the settings and the window's place and quits;\n"
+    "closing the window any other way quits without saving.\n";
+
+std::optional<int> AnswerWithoutWindow(const std::vector<std::string>& args, std::ostream& out) {
+    for (const std::string& arg : args) {
+        if (arg == "--version") {
+            out << "stormbell " << kVersion << '\n';
+            return 0;
+        }
+        if (arg == "--help" || arg == "-h") {
+            out << kGaugeUsage;
+            return 0;
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace stormbell
