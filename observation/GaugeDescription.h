@@ -38,7 +38,7 @@ struct ReadingContext {
     bool LastCycleFailed = false;                      ///< the most recent cycle did not decode
     std::string LastFailure; ///< why it did not, when known; single-byte text
     bool FtpBlocked = false; ///< its FTP login could not connect to the service's server
-    ServiceFigures Service; ///< the report's own wind chill and heat index, when it gives them
+    ServiceFigures Service;  ///< the report's own wind chill and heat index, when it gives them
 };
 
 /// An observation older than this is called outdated.
