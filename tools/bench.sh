@@ -18,4 +18,4 @@ bash bench/fetch_bench.sh build-bench/tools/cli/stormbell-cli
 
 echo "== window_bench (the real window under Xvfb, about 70 s)"
 xvfb-run -a -s "-screen 0 800x500x24" python3 bench/window_bench.py build-bench/app/stormbell \
-    build-bench/window-after-fetch.png
+    build-bench/bench/minimal_window build-bench/window-after-fetch.png
