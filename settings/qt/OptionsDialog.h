@@ -20,6 +20,7 @@ class QPlainTextEdit;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class QTextDocument;
 
 namespace stormbell {
 
@@ -49,7 +50,12 @@ public:
                   QWidget* parent = nullptr);
     ~OptionsDialog() override;
 
-    // ReportBox: Memo1.
+    /// Builds the controls below; the first show does it, so a dialog never opened costs none of
+    /// them. Later calls do nothing.
+    void BuildContents();
+    void setVisible(bool visible) override;
+
+    // ReportBox: Memo1's text, kept while Memo1 is not yet built.
     void LoadReport(const std::string& bytes) override;
     std::vector<std::string> Lines() const override;
 
@@ -72,7 +78,8 @@ public:
     void CheckBox1Click();
     /// RunOnStart := the check state.
     void CheckBox2Click();
-    /// DisplayMode := the selected row as text; the window switches skins and redraws at once.
+    /// DisplayMode := the selected row ("1" for Metric, else "0"); the window switches skins and
+    /// redraws at once.
     void RadioGroup1Click();
     /// Shows the FTP settings dialog.
     void Button1Click();
@@ -109,6 +116,8 @@ private:
     Observation& observation_;
     OptionsHost& host_;
     std::unique_ptr<ReportPrinter> printer_;
+    QTextDocument* report_;     ///< Memo1's text; the dialog's until Memo1 is built, then Memo1's
+    int displayRow_ = -1;       ///< the selected Display mode row, none at first
     bool selectingRow_ = false; ///< the program, not the user, moves the list's selection
 };
 

@@ -69,7 +69,7 @@ TEST_F(WindowCycleTest, FetchShowsDecodesLogsAndSweeps) {
     EXPECT_EQ(watch.green.back(), 0x4000u);
     EXPECT_EQ(w.Shape2->Brush(), 0x40u);
     const std::string report = ReadFile(server.Root() / ReportDirectory / kStation);
-    EXPECT_EQ(program->options.Memo1->toPlainText().toStdString() + "\n", report);
+    EXPECT_EQ(ReportBoxText().toStdString() + "\n", report);
     const Observation& o = program->observation;
     EXPECT_EQ(o.OTemp, 51);
     EXPECT_EQ(o.OHumd, 53);
@@ -130,14 +130,14 @@ TEST_F(WindowCycleTest, RefusedStationFileIsShownAndKeepsTheReport) {
     PointAt(server.Port());
     GaugeWindow& w = Start();
     QTest::mouseClick(w.SpeedButton1, Qt::LeftButton);
-    const QString kept = program->options.Memo1->toPlainText();
+    const QString kept = ReportBoxText();
     program->settings.OCityStr = "ZZZZ.TXT";
 
     QTest::mouseClick(w.SpeedButton1, Qt::LeftButton);
 
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0], "No such file or directory.");
-    EXPECT_EQ(program->options.Memo1->toPlainText(), kept);
+    EXPECT_EQ(ReportBoxText(), kept);
     EXPECT_EQ(w.windowTitle(), "Accessing data");
     EXPECT_EQ(w.Shape1->Brush(), 0x8800u);
     EXPECT_FALSE(std::filesystem::exists(cwd.Path() / "METAR.LOG"));
@@ -152,7 +152,7 @@ TEST_F(WindowCycleTest, OversizedReportIsRefusedWhileItDownloads) {
     QTest::mouseClick(w.SpeedButton1, Qt::LeftButton);
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_NE(messages[0].find("Download larger than the limit"), std::string::npos) << messages[0];
-    EXPECT_TRUE(program->options.Memo1->toPlainText().isEmpty());
+    EXPECT_TRUE(ReportBoxText().isEmpty());
 }
 
 TEST_F(WindowCycleTest, StalledServerEndsInTheRedLamp) {

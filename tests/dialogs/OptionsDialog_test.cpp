@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QListView>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -21,6 +22,7 @@ namespace {
 
 class OptionsDialogTest : public ::testing::Test {
 protected:
+    OptionsDialogTest() { dialog.BuildContents(); }
     void Retype(QLineEdit* field, const char* text) {
         field->selectAll();
         QTest::keyClick(field, Qt::Key_Backspace);
@@ -121,6 +123,26 @@ TEST_F(OptionsDialogTest, DisplayModeRowSwitchesTheSkinAndRedrawsAtOnce) {
     dialog.SetDisplayModeRow(0);
     EXPECT_EQ(observation.DisplayMode, "0");
     EXPECT_EQ(host.appliedModes, (std::vector<std::string>{"0", "1", "0"}));
+}
+
+// The controls are built on the first show; what the program did before then is what they show.
+TEST_F(OptionsDialogTest, FirstShowBuildsTheControlsFromWhatCameBefore) {
+    OptionsDialog unseen{settings, observation, host};
+    EXPECT_EQ(unseen.Memo1, nullptr);
+    unseen.SetDisplayModeRow(1);
+    unseen.SetDisplayModeRow(1);
+    unseen.SetDisplayModeRow(0);
+    unseen.LoadReport("KJLN\r\nWind: calm\r\n");
+    EXPECT_EQ(unseen.Lines(), (std::vector<std::string>{"KJLN", "Wind: calm"}));
+    EXPECT_EQ(host.appliedModes, (std::vector<std::string>{"1", "0"}));
+
+    unseen.show();
+    EXPECT_TRUE(unseen.RadioEnglish->isChecked());
+    EXPECT_EQ(unseen.Memo1->toPlainText(), "KJLN\nWind: calm");
+    EXPECT_EQ(host.appliedModes, (std::vector<std::string>{"1", "0"}));
+    unseen.LoadReport("KBFI");
+    EXPECT_EQ(unseen.Memo1->toPlainText(), "KBFI");
+    EXPECT_EQ(unseen.Lines(), std::vector<std::string>{"KBFI"});
 }
 
 TEST_F(OptionsDialogTest, PickingARowChoosesItsStation) {
