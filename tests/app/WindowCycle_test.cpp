@@ -235,6 +235,7 @@ TEST_F(WaitingCycleTest, FailedSaveAfterAnAbortedCycleLeavesTheGaugeWorking) {
     EXPECT_EQ(w.Shape1->Brush(), 0x4000u); // the aborted cycle's lamp is out
 
     const PyFtpServer& server = pyftpd.emplace(false, FreeProxyPort());
+    program->ftpSettings.BuildContents();
     program->ftpSettings.SpinEdit1->setValue(server.Port());
     QTest::mouseClick(w.SpeedButton1, Qt::LeftButton);
     EXPECT_EQ(w.windowTitle(), "Completed");
