@@ -3,7 +3,7 @@
 #include "generated/Version.h"
 #include "observation/ReportLines.h"
 #include "settings/qt/FormPlacement.h"
-#include "settings/qt/ReportPrinter.h"
+#include "settings/qt/ReportPrinting.h"
 #include "settings/qt/SpinEdit.h"
 #include "settings/qt/StationListModel.h"
 #include "settings/stations/StationDirectory.h"
@@ -84,7 +84,7 @@ public:
 OptionsDialog::OptionsDialog(Settings& settings, Observation& observation, OptionsHost& host,
                              QWidget* parent)
     : QWidget(parent, Qt::Tool), settings_(settings), observation_(observation), host_(host),
-      printer_(std::make_unique<ReportPrinter>(std::make_unique<DialogPrinterChooser>(this))),
+      printer_(std::make_unique<ModulePrinting>(PrintModuleFolders())),
       report_(new QTextDocument(this)) {
     setWindowTitle("Stormbell Options");
     setFont(DialogFont());
@@ -206,8 +206,8 @@ void OptionsDialog::SetDisplayModeRow(int row) {
     }
 }
 
-void OptionsDialog::SetPrinterChooser(std::unique_ptr<PrinterChooser> chooser) {
-    printer_ = std::make_unique<ReportPrinter>(std::move(chooser));
+void OptionsDialog::SetPrinting(std::unique_ptr<ReportPrinting> printing) {
+    printer_ = std::move(printing);
 }
 
 void OptionsDialog::FormActivate() {
@@ -264,7 +264,7 @@ void OptionsDialog::Button1Click() {
 
 void OptionsDialog::Button2Click() {
     try {
-        printer_->Print(Lines());
+        printer_->Print(this, Lines());
     } catch (const std::exception& error) {
         host_.ShowError(error.what());
     }

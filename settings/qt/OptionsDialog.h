@@ -24,8 +24,7 @@ class QTextDocument;
 
 namespace stormbell {
 
-class PrinterChooser;
-class ReportPrinter;
+class ReportPrinting;
 class SpinEdit;
 
 /// What the options dialog asks of the main window.
@@ -62,8 +61,8 @@ public:
     /// Start-up: selects the Display mode row (0 English, 1 Metric); RadioGroup1Click runs when
     /// the selection changes. Any other row changes nothing.
     void SetDisplayModeRow(int row);
-    /// Replaces the printer dialog that Button2Click shows (tests print to a file).
-    void SetPrinterChooser(std::unique_ptr<PrinterChooser> chooser);
+    /// Replaces the printing that Button2Click uses (tests print to a file).
+    void SetPrinting(std::unique_ptr<ReportPrinting> printing);
 
     /// Every activation: shows OCityStr's first four characters, LIndex's row, TValue, LogIt
     /// and RunOnStart; a row outside the list leaves no selection and Edit2 empty.
@@ -115,7 +114,7 @@ private:
     Settings& settings_;
     Observation& observation_;
     OptionsHost& host_;
-    std::unique_ptr<ReportPrinter> printer_;
+    std::unique_ptr<ReportPrinting> printer_;
     QTextDocument* report_;     ///< Memo1's text; the dialog's until Memo1 is built, then Memo1's
     int displayRow_ = -1;       ///< the selected Display mode row, none at first
     bool selectingRow_ = false; ///< the program, not the user, moves the list's selection

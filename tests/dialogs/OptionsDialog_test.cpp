@@ -205,14 +205,14 @@ TEST_F(OptionsDialogTest, ReportBoxSplitsLinesAndKeepsBytes) {
 
 TEST_F(OptionsDialogTest, ButtonsOpenTheFtpSettingsAndPrintTheReport) {
     QTemporaryDir dir;
-    dialog.SetPrinterChooser(std::make_unique<testing::PdfChooser>(dir.filePath("r.pdf")));
+    dialog.SetPrinting(std::make_unique<testing::PdfPrinting>(dir.filePath("r.pdf")));
     dialog.LoadReport("KJLN\r\nWind: calm\r\n");
     dialog.Button1->click();
     dialog.Button2->click();
     EXPECT_EQ(host.ftpShown, 1);
     EXPECT_EQ(testing::PdfText(dir.filePath("r.pdf")), "KJLN\nWind: calm\n\f");
 
-    dialog.SetPrinterChooser(std::make_unique<testing::PdfChooser>("/nonexistent/r.pdf"));
+    dialog.SetPrinting(std::make_unique<testing::PdfPrinting>("/nonexistent/r.pdf"));
     dialog.Button2->click();
     EXPECT_EQ(host.errors, (std::vector<std::string>{"Cannot start the print job"}));
 }
