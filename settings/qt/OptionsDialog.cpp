@@ -90,7 +90,6 @@ OptionsDialog::OptionsDialog(Settings& settings, Observation& observation, Optio
     setFont(DialogFont());
     setFixedSize(kClientSize);
     move(kFirstPlace);
-    report_->setDocumentLayout(new QPlainTextDocumentLayout(report_));
 }
 
 void OptionsDialog::BuildContents() {
@@ -98,7 +97,9 @@ void OptionsDialog::BuildContents() {
         return;
     GroupBox1 = Place(new QGroupBox(" METAR report ", this), "GroupBox1", kGroupBox1);
     Memo1 = Place(new QPlainTextEdit(GroupBox1), "Memo1", kMemo1);
-    // The report loaded so far becomes Memo1's, and goes with it.
+    // The report loaded so far becomes Memo1's, and goes with it. Laid out only from now on:
+    // laying it out loads the fonts.
+    report_->setDocumentLayout(new QPlainTextDocumentLayout(report_));
     Memo1->setDocument(report_);
     report_->setParent(Memo1);
     report_->setDefaultFont(Memo1->font());

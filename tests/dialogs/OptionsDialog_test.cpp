@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <QTextDocument>
 #include <QTest>
 #include <QToolButton>
 
@@ -139,6 +140,7 @@ TEST_F(OptionsDialogTest, FirstShowBuildsTheControlsFromWhatCameBefore) {
     unseen.show();
     EXPECT_TRUE(unseen.RadioEnglish->isChecked());
     EXPECT_EQ(unseen.Memo1->toPlainText(), "KJLN\nWind: calm");
+    EXPECT_EQ(unseen.Memo1->document()->defaultFont(), unseen.Memo1->font());
     EXPECT_EQ(host.appliedModes, (std::vector<std::string>{"1", "0"}));
     unseen.LoadReport("KBFI");
     EXPECT_EQ(unseen.Memo1->toPlainText(), "KBFI");
