@@ -13,7 +13,7 @@ cmake --build build -j "$jobs"
 ctest --test-dir build --output-on-failure -j "$jobs" -LE package
 # The drawing tests again on Qt's plainest drawing code, as a processor without these features
 # runs it: a picture that depends on the processor fails here, not on a user's machine. (Qt 6.4
-# ignores the variable, matching each name against " name"; later versions honour it.)
+# does not act on the variable: it matches each name against " name", with a leading blank.)
 QT_NO_CPU_FEATURE="avx512f avx2 avx sse4.2 sse4.1 ssse3" \
     ctest --test-dir build --output-on-failure -j "$jobs" -L rendering
 # The Debian package, from its own clean Release build.
