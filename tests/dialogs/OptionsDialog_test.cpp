@@ -12,8 +12,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
-#include <QTextDocument>
 #include <QTest>
+#include <QTextDocument>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
