@@ -23,9 +23,10 @@ TEST_P(IconsCurrent, CommittedPngMatchesTheArt) {
     const QImage committed(QString(STORMBELL_ICON_DIR "/") + name);
     ASSERT_FALSE(committed.isNull()) << "cannot read " << name.toStdString();
     const std::string difference = ImageDifference(PaintIcon(GetParam()), committed);
-    EXPECT_EQ(difference, "") << name.toStdString()
-                              << " differs from the art; if the art was changed on purpose, build "
-                                 "the target stormbell_icons and commit data/icons/";
+    EXPECT_TRUE(difference.empty())
+        << name.toStdString() << " differs from the art: " << difference
+        << "\nIf the art was changed on purpose, build the target stormbell_icons and commit "
+           "data/icons/.";
 }
 
 INSTANTIATE_TEST_SUITE_P(Sizes, IconsCurrent, ::testing::ValuesIn(kSizes));
