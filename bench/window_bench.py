@@ -1,9 +1,11 @@
 #!/usr/bin/env python3
 """Measures the real gauge window under an X server (run it through xvfb-run): start-up to the
 first painted frame, the rhythm of the frames during a sweep, CPU time while idle and peak
-memory; leaves a screenshot of the window after a fetch from a local FTP server.
+memory, the last beside that of the smallest comparable Qt program (bench/MinimalWindow.cpp) on
+the same display; leaves a screenshot of the window after a fetch from a local FTP server.
 
-usage: xvfb-run -a -s "-screen 0 800x500x24" bench/window_bench.py STORMBELL SCREENSHOT.png
+usage: xvfb-run -a -s "-screen 0 800x500x24" bench/window_bench.py STORMBELL MINIMAL_WINDOW \
+           SCREENSHOT.png
 """
 import os
 import random
@@ -48,10 +50,26 @@ def peak_memory_kib(pid):
         return int(re.search(r"VmHWM:\s+(\d+)", f.read()).group(1))
 
 
+def minimal_window_peak_kib(program):
+    """Peak memory of the yardstick once it has painted and settled for a second."""
+    window = subprocess.Popen([program], stderr=subprocess.PIPE, text=True)
+    try:
+        deadline = time.monotonic() + 60
+        while not FRAME.search(window.stderr.readline()):
+            if time.monotonic() > deadline or window.poll() is not None:
+                sys.exit("the minimal window painted nothing")
+        time.sleep(1.0)
+        return peak_memory_kib(window.pid)
+    finally:
+        window.kill()
+        window.wait()
+
+
 def main():
-    if len(sys.argv) != 3:
+    if len(sys.argv) != 4:
         sys.exit(__doc__)
-    program, screenshot = os.path.abspath(sys.argv[1]), os.path.abspath(sys.argv[2])
+    program, minimal, screenshot = (os.path.abspath(a) for a in sys.argv[1:])
+    minimal_peak = minimal_window_peak_kib(minimal)
     work = tempfile.mkdtemp(prefix="stormbell-bench-")
     server = gauge = None
     try:
@@ -111,7 +129,9 @@ def main():
         print(f"interval between sweep frames (pause 25 ms): median "
               f"{statistics.median(sweep) * 1000:.1f} ms, worst {max(sweep) * 1000:.1f} ms")
         print(f"CPU time while idle for {IDLE_SECONDS} s: {idle_cpu:.2f} s")
-        print(f"peak memory (VmHWM): {peak_memory_kib(gauge.pid) / 1024:.1f} MiB")
+        peak = peak_memory_kib(gauge.pid)
+        print(f"peak memory (VmHWM): {peak / 1024:.1f} MiB; the minimal window "
+              f"{minimal_peak / 1024:.1f} MiB; ratio {peak / minimal_peak:.2f}")
     finally:
         for process in (gauge, server):
             if process is not None:

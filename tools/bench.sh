@@ -24,4 +24,4 @@ bash bench/https_fetch_bench.sh build-bench/tools/cli/stormbell-cli build-bench/
 
 echo "== window_bench (the real window under Xvfb, about 70 s)"
 xvfb-run -a -s "-screen 0 800x500x24" python3 bench/window_bench.py build-bench/app/stormbell \
-    build-bench/window-after-fetch.png
+    build-bench/bench/minimal_window build-bench/window-after-fetch.png

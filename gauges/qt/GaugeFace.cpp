@@ -7,11 +7,21 @@
 namespace stormbell {
 
 GaugeFace::GaugeFace(Observation& observation, qreal devicePixelRatio,
-                     std::function<void()> repaint)
-    : observation_(observation), image1_(PaintSkin(SkinKind::English, devicePixelRatio)),
-      image2_(image1_.Image().copy()), image3_(PaintSkin(SkinKind::Metric, devicePixelRatio)),
-      image4_(image3_.Image().copy()), skins_{image1_, image2_, image3_, image4_},
+                     std::function<void()> repaint, SkinPainter paint)
+    : observation_(observation), paint_(std::move(paint)), devicePixelRatio_(devicePixelRatio),
+      image1_([this] { return Skin(SkinKind::English); }),
+      image2_([this] { return Skin(SkinKind::English); }),
+      image3_([this] { return Skin(SkinKind::Metric); }),
+      image4_([this] { return Skin(SkinKind::Metric); }), skins_{image1_, image2_, image3_,
+                                                                 image4_},
       gauges_(observation, skins_, std::move(repaint)) {}
+
+QImage GaugeFace::Skin(SkinKind kind) {
+    QImage& skin = kind == SkinKind::English ? english_ : metric_;
+    if (skin.isNull())
+        skin = paint_(kind, devicePixelRatio_);
+    return skin;
+}
 
 const QImage& GaugeFace::Visible() const {
     // Every skin of this face is a QtSkinImage.

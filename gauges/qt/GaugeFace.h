@@ -1,8 +1,10 @@
-// The four skin images painted at one device pixel ratio, with the needles that draw on them.
+// The four skin images at one device pixel ratio, painted when first shown, with the needles
+// that draw on them.
 #pragma once
 
 #include "gauges/Gauges.h"
 #include "gauges/qt/QtCanvas.h"
+#include "gauges/qt/SkinArt.h"
 
 #include <QImage>
 
@@ -10,11 +12,16 @@
 
 namespace stormbell {
 
+/// Paints one skin at a device pixel ratio.
+using SkinPainter = std::function<QImage(SkinKind, qreal)>;
+
 class GaugeFace {
 public:
-    /// Paints both skins once at `devicePixelRatio` (clean copies included) and binds the
-    /// needles to `observation`; `repaint` runs after every PresentFrame.
-    GaugeFace(Observation& observation, qreal devicePixelRatio, std::function<void()> repaint = {});
+    /// Binds the needles to `observation`; `repaint` runs after every PresentFrame. Each skin is
+    /// painted by `paint` at `devicePixelRatio` when its display mode first needs it, and its
+    /// clean copy shares the picture until the needles first draw on it.
+    GaugeFace(Observation& observation, qreal devicePixelRatio, std::function<void()> repaint = {},
+              SkinPainter paint = PaintSkin);
     GaugeFace(const GaugeFace&) = delete;
     GaugeFace& operator=(const GaugeFace&) = delete;
 
@@ -24,7 +31,14 @@ public:
     const QImage& Visible() const;
 
 private:
+    /// The clean picture of `kind`, painted on the first call.
+    QImage Skin(SkinKind kind);
+
     Observation& observation_;
+    SkinPainter paint_;
+    qreal devicePixelRatio_;
+    QImage english_;
+    QImage metric_;
     QtSkinImage image1_;
     QtSkinImage image2_;
     QtSkinImage image3_;

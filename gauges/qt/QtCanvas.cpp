@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <stdexcept>
+#include <utility>
 
 namespace stormbell {
 
@@ -73,15 +74,27 @@ void QtCanvas::Draw(int x, int y, const Bitmap& bitmap) {
 
 QtSkinImage::QtSkinImage(QImage image) : image_(std::move(image)), canvas_(image_) {}
 
+QtSkinImage::QtSkinImage(std::function<QImage()> paint)
+    : paint_(std::move(paint)), canvas_(image_) {}
+
+const QImage& QtSkinImage::Image() const {
+    if (paint_) {
+        image_ = paint_();
+        paint_ = nullptr;
+    }
+    return image_;
+}
+
 int QtSkinImage::Width() const {
-    return static_cast<int>(std::lround(image_.width() / image_.devicePixelRatio()));
+    return static_cast<int>(std::lround(Image().width() / Image().devicePixelRatio()));
 }
 
 int QtSkinImage::Height() const {
-    return static_cast<int>(std::lround(image_.height() / image_.devicePixelRatio()));
+    return static_cast<int>(std::lround(Image().height() / Image().devicePixelRatio()));
 }
 
 Canvas& QtSkinImage::GetCanvas() {
+    Image();
     return canvas_;
 }
 

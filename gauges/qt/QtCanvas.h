@@ -8,6 +8,8 @@
 #include <QImage>
 #include <QPoint>
 
+#include <functional>
+
 namespace stormbell {
 
 /// Qt colour of a 0x00BBGGRR value.
@@ -41,6 +43,8 @@ class QtSkinImage final : public SkinImage {
 public:
     /// Takes the picture; its devicePixelRatio sets the logical size.
     explicit QtSkinImage(QImage image);
+    /// Gets the picture from `paint` on first use, so a skin never shown is never painted.
+    explicit QtSkinImage(std::function<QImage()> paint);
     QtSkinImage(const QtSkinImage&) = delete;
     QtSkinImage& operator=(const QtSkinImage&) = delete;
 
@@ -48,10 +52,11 @@ public:
     int Height() const override;
     Canvas& GetCanvas() override;
     /// The picture as it stands now.
-    const QImage& Image() const { return image_; }
+    const QImage& Image() const;
 
 private:
-    QImage image_;
+    mutable std::function<QImage()> paint_;
+    mutable QImage image_;
     QtCanvas canvas_;
 };
 

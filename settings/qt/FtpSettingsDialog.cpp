@@ -10,6 +10,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace stormbell {
 namespace {
 
@@ -32,20 +34,24 @@ constexpr int kPortBeforeStartup = 21;
 } // namespace
 
 FtpSettingsDialog::FtpSettingsDialog(Settings& settings, QWidget* parent)
-    : QWidget(parent, Qt::Tool), settings_(settings) {
+    : QWidget(parent, Qt::Tool), settings_(settings), port_(kPortBeforeStartup) {
     setWindowTitle("FTP directories DO NOT CHANGE UNLESS YOU ARE CERTAIN!!!");
     setFont(DialogFont());
     setFixedSize(kClientSize);
     move(kFirstPlace);
+}
 
+void FtpSettingsDialog::BuildContents() {
+    if (Label1 != nullptr)
+        return;
     Label1 = PlaceLabel(new QLabel("FTP for NWS", this), "Label1", kLabel1);
     Edit1 = Place(new QLineEdit(this), "Edit1", kEdit1);
     Label2 = PlaceLabel(new QLabel("Subdirectory", this), "Label2", kLabel2);
     Edit2 = Place(new QLineEdit(this), "Edit2", kEdit2);
     CheckBox1 = Place(new QCheckBox("Use Proxy", this), "CheckBox1", kCheckBox1);
     Label4 = PlaceLabel(new QLabel("Proxy Port", this), "Label4", kLabel4);
-    SpinEdit1 =
-        Place(new SpinEdit(kPortMin, kPortMax, kPortBeforeStartup, this), "SpinEdit1", kSpinEdit1);
+    SpinEdit1 = Place(new SpinEdit(kPortMin, kPortMax, port_, this), "SpinEdit1", kSpinEdit1);
+    CheckBox1->setChecked(useProxy_);
     Button1 = Place(new QPushButton("register new directories", this), "Button1", kButton1);
 
     setTabOrder(Edit1, Edit2);
@@ -61,12 +67,20 @@ FtpSettingsDialog::FtpSettingsDialog(Settings& settings, QWidget* parent)
 FtpSettingsDialog::~FtpSettingsDialog() = default;
 
 void FtpSettingsDialog::ApplyStartupSettings() {
-    SpinEdit1->setValue(settings_.FTPPortNum);
-    CheckBox1->setChecked(settings_.UseProxy);
+    if (SpinEdit1 != nullptr) {
+        SpinEdit1->setValue(settings_.FTPPortNum);
+        CheckBox1->setChecked(settings_.UseProxy);
+        return;
+    }
+    // Before the first show the values wait for the controls; the spin's change handler would
+    // have stored the clamped port, and the check box's stores what it was given.
+    port_ = std::clamp(settings_.FTPPortNum, kPortMin, kPortMax);
+    settings_.FTPPortNum = port_;
+    useProxy_ = settings_.UseProxy;
 }
 
 int FtpSettingsDialog::ProxyPort() const {
-    return SpinEdit1->value();
+    return SpinEdit1 != nullptr ? SpinEdit1->value() : port_;
 }
 
 void FtpSettingsDialog::FormActivate() {
@@ -92,6 +106,12 @@ void FtpSettingsDialog::keyPressEvent(QKeyEvent* event) {
         close();
     else
         QWidget::keyPressEvent(event);
+}
+
+void FtpSettingsDialog::setVisible(bool visible) {
+    if (visible)
+        BuildContents();
+    QWidget::setVisible(visible);
 }
 
 bool FtpSettingsDialog::event(QEvent* event) {

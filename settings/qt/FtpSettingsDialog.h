@@ -21,6 +21,11 @@ public:
     explicit FtpSettingsDialog(Settings& settings, QWidget* parent = nullptr);
     ~FtpSettingsDialog() override;
 
+    /// Builds the controls below; the first show does it, so a dialog never opened costs none of
+    /// them. Later calls do nothing.
+    void BuildContents();
+    void setVisible(bool visible) override;
+
     /// Start-up: the port spin := FTPPortNum (clamped to 0..32766, its change handler stores the
     /// clamped value) and the check box := UseProxy.
     void ApplyStartupSettings();
@@ -52,6 +57,8 @@ protected:
 
 private:
     Settings& settings_;
+    int port_;              ///< the port spin's value until the spin is built
+    bool useProxy_ = false; ///< the check box's state until it is built
 };
 
 } // namespace stormbell

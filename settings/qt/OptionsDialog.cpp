@@ -3,7 +3,7 @@
 #include "generated/Version.h"
 #include "observation/ReportLines.h"
 #include "settings/qt/FormPlacement.h"
-#include "settings/qt/ReportPrinter.h"
+#include "settings/qt/ReportPrinting.h"
 #include "settings/qt/SpinEdit.h"
 #include "settings/qt/StationListModel.h"
 #include "settings/stations/StationDirectory.h"
@@ -15,11 +15,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QPlainTextDocumentLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyledItemDelegate>
 #include <QTextBlock>
+#include <QTextDocument>
 
 #include <algorithm>
 #include <stdexcept>
@@ -84,14 +86,25 @@ public:
 OptionsDialog::OptionsDialog(Settings& settings, Observation& observation, OptionsHost& host,
                              QWidget* parent)
     : QWidget(parent, Qt::Tool), settings_(settings), observation_(observation), host_(host),
-      printer_(std::make_unique<ReportPrinter>(std::make_unique<DialogPrinterChooser>(this))) {
+      printer_(std::make_unique<ModulePrinting>(PrintModuleFolders())),
+      report_(new QTextDocument(this)) {
     setWindowTitle("Stormbell Options");
     setFont(DialogFont());
     setFixedSize(kClientSize);
     move(kFirstPlace);
+}
 
+void OptionsDialog::BuildContents() {
+    if (GroupBox1 != nullptr)
+        return;
     GroupBox1 = Place(new QGroupBox(" METAR report ", this), "GroupBox1", kGroupBox1);
     Memo1 = Place(new QPlainTextEdit(GroupBox1), "Memo1", kMemo1);
+    // The report loaded so far becomes Memo1's, and goes with it. Laid out only from now on:
+    // laying it out loads the fonts.
+    report_->setDocumentLayout(new QPlainTextDocumentLayout(report_));
+    Memo1->setDocument(report_);
+    report_->setParent(Memo1);
+    report_->setDefaultFont(Memo1->font());
     Memo1->setReadOnly(true);
     Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -138,15 +151,19 @@ OptionsDialog::OptionsDialog(Settings& settings, Observation& observation, Optio
                            Button2,   RadioEnglish, RadioMetric, CheckBox2, ListBox1};
     for (std::size_t i = 1; i < std::size(tabOrder); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
+    if (displayRow_ >= 0)
+        (displayRow_ == 1 ? RadioMetric : RadioEnglish)->setChecked(true);
 
     connect(Edit1, &QLineEdit::textChanged, this, &OptionsDialog::Edit1Change);
     connect(SpinEdit1, &SpinEdit::changed, this, &OptionsDialog::SpinEdit1Change);
     connect(CheckBox1, &QCheckBox::toggled, this, &OptionsDialog::CheckBox1Click);
     connect(CheckBox2, &QCheckBox::toggled, this, &OptionsDialog::CheckBox2Click);
     for (QRadioButton* row : {RadioEnglish, RadioMetric})
-        connect(row, &QRadioButton::toggled, this, [this](bool checked) {
-            if (checked)
+        connect(row, &QRadioButton::toggled, this, [this, row](bool checked) {
+            if (checked) {
+                displayRow_ = row == RadioMetric ? 1 : 0;
                 RadioGroup1Click();
+            }
         });
     // Keys and clicks move the current row; a click on the row already current picks it again.
     connect(ListBox1->selectionModel(), &QItemSelectionModel::currentChanged, this, [this] {
@@ -165,28 +182,35 @@ void OptionsDialog::LoadReport(const std::string& bytes) {
     QStringList texts;
     for (const std::string& line : lines)
         texts << QString::fromLatin1(line);
-    Memo1->setPlainText(texts.join('\n'));
+    if (Memo1 != nullptr)
+        Memo1->setPlainText(texts.join('\n'));
+    else
+        report_->setPlainText(texts.join('\n'));
 }
 
 std::vector<std::string> OptionsDialog::Lines() const {
     std::vector<std::string> lines;
-    const QTextDocument* document = Memo1->document();
-    if (document->isEmpty())
+    if (report_->isEmpty())
         return lines;
-    for (QTextBlock block = document->begin(); block.isValid(); block = block.next())
+    for (QTextBlock block = report_->begin(); block.isValid(); block = block.next())
         lines.push_back(block.text().toLatin1().toStdString());
     return lines;
 }
 
 void OptionsDialog::SetDisplayModeRow(int row) {
-    if (row == 0)
-        RadioEnglish->setChecked(true);
-    else if (row == 1)
-        RadioMetric->setChecked(true);
+    if (row != 0 && row != 1)
+        return;
+    if (RadioEnglish != nullptr)
+        (row == 1 ? RadioMetric : RadioEnglish)->setChecked(true);
+    else if (row != displayRow_) {
+        // Before the first show the row waits for the buttons, changing what they would.
+        displayRow_ = row;
+        RadioGroup1Click();
+    }
 }
 
-void OptionsDialog::SetPrinterChooser(std::unique_ptr<PrinterChooser> chooser) {
-    printer_ = std::make_unique<ReportPrinter>(std::move(chooser));
+void OptionsDialog::SetPrinting(std::unique_ptr<ReportPrinting> printing) {
+    printer_ = std::move(printing);
 }
 
 void OptionsDialog::FormActivate() {
@@ -247,7 +271,7 @@ void OptionsDialog::CheckBox2Click() {
 }
 
 void OptionsDialog::RadioGroup1Click() {
-    observation_.DisplayMode = RadioMetric->isChecked() ? "1" : "0";
+    observation_.DisplayMode = displayRow_ == 1 ? "1" : "0";
     host_.ApplyDisplayMode();
 }
 
@@ -257,7 +281,7 @@ void OptionsDialog::Button1Click() {
 
 void OptionsDialog::Button2Click() {
     try {
-        printer_->Print(Lines());
+        printer_->Print(this, Lines());
     } catch (const std::exception& error) {
         host_.ShowError(error.what());
     }
@@ -268,6 +292,12 @@ void OptionsDialog::keyPressEvent(QKeyEvent* event) {
         close();
     else
         QWidget::keyPressEvent(event);
+}
+
+void OptionsDialog::setVisible(bool visible) {
+    if (visible)
+        BuildContents();
+    QWidget::setVisible(visible);
 }
 
 bool OptionsDialog::event(QEvent* event) {

@@ -21,11 +21,11 @@ class QPlainTextEdit;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class QTextDocument;
 
 namespace stormbell {
 
-class PrinterChooser;
-class ReportPrinter;
+class ReportPrinting;
 class SpinEdit;
 
 /// What the options dialog asks of the main window.
@@ -50,15 +50,20 @@ public:
                   QWidget* parent = nullptr);
     ~OptionsDialog() override;
 
-    // ReportBox: Memo1.
+    /// Builds the controls below; the first show does it, so a dialog never opened costs none of
+    /// them. Later calls do nothing.
+    void BuildContents();
+    void setVisible(bool visible) override;
+
+    // ReportBox: Memo1's text, kept while Memo1 is not yet built.
     void LoadReport(const std::string& bytes) override;
     std::vector<std::string> Lines() const override;
 
     /// Start-up: selects the Display mode row (0 English, 1 Metric); RadioGroup1Click runs when
     /// the selection changes. Any other row changes nothing.
     void SetDisplayModeRow(int row);
-    /// Replaces the printer dialog that Button2Click shows (tests print to a file).
-    void SetPrinterChooser(std::unique_ptr<PrinterChooser> chooser);
+    /// Replaces the printing that Button2Click uses (tests print to a file).
+    void SetPrinting(std::unique_ptr<ReportPrinting> printing);
 
     /// Every activation: shows OCityStr's first four characters, the row of the station it names
     /// (LIndex's row when the directory has no such station), TValue, LogIt and RunOnStart; a
@@ -75,7 +80,8 @@ public:
     void CheckBox1Click();
     /// RunOnStart := the check state.
     void CheckBox2Click();
-    /// DisplayMode := the selected row as text; the window switches skins and redraws at once.
+    /// DisplayMode := the selected row ("1" for Metric, else "0"); the window switches skins and
+    /// redraws at once.
     void RadioGroup1Click();
     /// Shows the FTP settings dialog.
     void Button1Click();
@@ -115,7 +121,9 @@ private:
     Settings& settings_;
     Observation& observation_;
     OptionsHost& host_;
-    std::unique_ptr<ReportPrinter> printer_;
+    std::unique_ptr<ReportPrinting> printer_;
+    QTextDocument* report_;     ///< Memo1's text; the dialog's until Memo1 is built, then Memo1's
+    int displayRow_ = -1;       ///< the selected Display mode row, none at first
     bool selectingRow_ = false; ///< the program, not the user, moves the list's selection
 };
 

@@ -14,6 +14,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QHelpEvent>
+#include <QPlainTextEdit>
 #include <QTest>
 #include <QTimer>
 #include <QToolTip>
@@ -73,6 +74,12 @@ protected:
         program->window.show();
         EXPECT_TRUE(QTest::qWaitFor([this] { return program->window.Timer1->isActive(); }));
         return program->window;
+    }
+
+    /// Memo1's text once the options dialog's controls exist, as its first show builds them.
+    QString ReportBoxText() {
+        program->options.BuildContents();
+        return program->options.Memo1->toPlainText();
     }
 
     /// The tooltip a hover over the middle of `widget` shows; empty when none shows.

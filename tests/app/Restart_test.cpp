@@ -154,6 +154,7 @@ TEST_F(RestartTest, ExitKeepsEverythingForTheNextRun) {
     EXPECT_FALSE(second.window.Image3->isHidden());
     EXPECT_EQ(second.window.Timer1->interval(), 15 * 60000);
     EXPECT_EQ(second.ftpSettings.ProxyPort(), server.Port());
+    second.ftpSettings.BuildContents();
     EXPECT_TRUE(second.ftpSettings.CheckBox1->isChecked());
     EXPECT_EQ(second.observation.NewTemp, second.observation.OTemp);
 }

@@ -69,7 +69,7 @@ TEST_F(WindowCycleTest, FetchShowsDecodesLogsAndSweeps) {
     EXPECT_EQ(watch.green.back(), 0x4000u);
     EXPECT_EQ(w.Shape2->Brush(), 0x40u);
     const std::string report = ReadFile(server.Root() / ReportDirectory / kStation);
-    EXPECT_EQ(program->options.Memo1->toPlainText().toStdString() + "\n", report);
+    EXPECT_EQ(ReportBoxText().toStdString() + "\n", report);
     const Observation& o = program->observation;
     EXPECT_EQ(o.OTemp, 51);
     EXPECT_EQ(o.OHumd, 53);
@@ -135,13 +135,13 @@ TEST_F(WindowCycleTest, RefusedStationFileLightsTheRedLampAndKeepsTheReport) {
     PointAt(server.Port());
     GaugeWindow& w = Start();
     QTest::mouseClick(w.SpeedButton1, Qt::LeftButton);
-    const QString kept = program->options.Memo1->toPlainText();
+    const QString kept = ReportBoxText();
     program->settings.OCityStr = "ZZZZ.TXT";
 
     QTest::mouseClick(w.SpeedButton1, Qt::LeftButton);
 
     EXPECT_TRUE(messages.empty()) << messages.front();
-    EXPECT_EQ(program->options.Memo1->toPlainText(), kept);
+    EXPECT_EQ(ReportBoxText(), kept);
     EXPECT_EQ(w.windowTitle(), "Update failed");
     EXPECT_EQ(w.Shape1->Brush(), 0x4000u);
     EXPECT_EQ(w.Shape2->Brush(), 0x88u);
@@ -164,7 +164,7 @@ TEST_F(WindowCycleTest, OversizedReportIsRefusedWhileItDownloads) {
     EXPECT_NE(Described(w).find("Download larger than the limit"), std::string::npos)
         << Described(w);
     EXPECT_EQ(w.windowTitle(), "Update failed");
-    EXPECT_TRUE(program->options.Memo1->toPlainText().isEmpty());
+    EXPECT_TRUE(ReportBoxText().isEmpty());
 }
 
 TEST_F(WindowCycleTest, StalledServerEndsInTheRedLamp) {
@@ -248,6 +248,7 @@ TEST_F(WaitingCycleTest, FailedSaveAfterAnAbortedCycleLeavesTheGaugeWorking) {
     EXPECT_EQ(w.Shape1->Brush(), 0x4000u); // the aborted cycle's lamp is out
 
     const PyFtpServer& server = pyftpd.emplace(false, FreeProxyPort());
+    program->ftpSettings.BuildContents();
     program->ftpSettings.SpinEdit1->setValue(server.Port());
     QTest::mouseClick(w.SpeedButton1, Qt::LeftButton);
     EXPECT_EQ(w.windowTitle(), "Completed");

@@ -29,7 +29,7 @@ TEST_F(WindowHttpsTest, FetchesShowsAndDecodesTheReport) {
     GaugeWindow& w = Start();
     QTest::mouseClick(w.SpeedButton1, Qt::LeftButton);
     EXPECT_EQ(w.windowTitle(), "Completed");
-    EXPECT_TRUE(program->options.Memo1->toPlainText().startsWith("London City Airport"));
+    EXPECT_TRUE(ReportBoxText().startsWith("London City Airport"));
     EXPECT_EQ(w.Shape2->Brush(), 0x40u); // the red lamp stays dark
     EXPECT_TRUE(messages.empty());
 }

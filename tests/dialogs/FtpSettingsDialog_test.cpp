@@ -16,6 +16,7 @@ namespace {
 
 class FtpSettingsDialogTest : public ::testing::Test {
 protected:
+    FtpSettingsDialogTest() { dialog.BuildContents(); }
     void TypePort(const char* text) {
         dialog.SpinEdit1->lineEdit()->selectAll();
         QTest::keyClicks(dialog.SpinEdit1->lineEdit(), text);
@@ -73,15 +74,24 @@ TEST_F(FtpSettingsDialogTest, PortIsStoredWhileTypedAndLimitedOnLeaving) {
     }
 }
 
+// The same whether the controls exist at start-up or the first show builds them afterwards.
 TEST_F(FtpSettingsDialogTest, StartupClampsTheStoredPortAndSetsTheCheckBox) {
-    settings.FTPPortNum = 40000;
-    settings.UseProxy = true;
-    dialog.ApplyStartupSettings();
-    EXPECT_EQ(settings.FTPPortNum, 32766);
-    EXPECT_EQ(dialog.ProxyPort(), 32766);
-    EXPECT_TRUE(dialog.CheckBox1->isChecked());
-    dialog.CheckBox1->click();
-    EXPECT_FALSE(settings.UseProxy);
+    for (const bool builtFirst : {true, false}) {
+        Settings stored;
+        stored.FTPPortNum = 40000;
+        stored.UseProxy = true;
+        FtpSettingsDialog ftp{stored};
+        if (builtFirst)
+            ftp.BuildContents();
+        ftp.ApplyStartupSettings();
+        EXPECT_EQ(stored.FTPPortNum, 32766) << builtFirst;
+        EXPECT_EQ(ftp.ProxyPort(), 32766) << builtFirst;
+        ftp.show();
+        EXPECT_EQ(ftp.SpinEdit1->value(), 32766) << builtFirst;
+        EXPECT_TRUE(ftp.CheckBox1->isChecked()) << builtFirst;
+        ftp.CheckBox1->click();
+        EXPECT_FALSE(stored.UseProxy) << builtFirst;
+    }
 }
 
 TEST_F(FtpSettingsDialogTest, EscapeHidesTheDialogAsItsCloseBoxDoes) {

@@ -13,6 +13,7 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextDocument>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
@@ -22,6 +23,7 @@ namespace {
 
 class OptionsDialogTest : public ::testing::Test {
 protected:
+    OptionsDialogTest() { dialog.BuildContents(); }
     void Retype(QLineEdit* field, const char* text) {
         field->selectAll();
         QTest::keyClick(field, Qt::Key_Backspace);
@@ -122,6 +124,27 @@ TEST_F(OptionsDialogTest, DisplayModeRowSwitchesTheSkinAndRedrawsAtOnce) {
     dialog.SetDisplayModeRow(0);
     EXPECT_EQ(observation.DisplayMode, "0");
     EXPECT_EQ(host.appliedModes, (std::vector<std::string>{"0", "1", "0"}));
+}
+
+// The controls are built on the first show; what the program did before then is what they show.
+TEST_F(OptionsDialogTest, FirstShowBuildsTheControlsFromWhatCameBefore) {
+    OptionsDialog unseen{settings, observation, host};
+    EXPECT_EQ(unseen.Memo1, nullptr);
+    unseen.SetDisplayModeRow(1);
+    unseen.SetDisplayModeRow(1);
+    unseen.SetDisplayModeRow(0);
+    unseen.LoadReport("KJLN\r\nWind: calm\r\n");
+    EXPECT_EQ(unseen.Lines(), (std::vector<std::string>{"KJLN", "Wind: calm"}));
+    EXPECT_EQ(host.appliedModes, (std::vector<std::string>{"1", "0"}));
+
+    unseen.show();
+    EXPECT_TRUE(unseen.RadioEnglish->isChecked());
+    EXPECT_EQ(unseen.Memo1->toPlainText(), "KJLN\nWind: calm");
+    EXPECT_EQ(unseen.Memo1->document()->defaultFont(), unseen.Memo1->font());
+    EXPECT_EQ(host.appliedModes, (std::vector<std::string>{"1", "0"}));
+    unseen.LoadReport("KBFI");
+    EXPECT_EQ(unseen.Memo1->toPlainText(), "KBFI");
+    EXPECT_EQ(unseen.Lines(), std::vector<std::string>{"KBFI"});
 }
 
 TEST_F(OptionsDialogTest, PickingARowChoosesItsStation) {
@@ -240,14 +263,14 @@ TEST_F(OptionsDialogTest, ReportBoxSplitsLinesAndKeepsBytes) {
 
 TEST_F(OptionsDialogTest, ButtonsOpenTheFtpSettingsAndPrintTheReport) {
     QTemporaryDir dir;
-    dialog.SetPrinterChooser(std::make_unique<testing::PdfChooser>(dir.filePath("r.pdf")));
+    dialog.SetPrinting(std::make_unique<testing::PdfPrinting>(dir.filePath("r.pdf")));
     dialog.LoadReport("KJLN\r\nWind: calm\r\n");
     dialog.Button1->click();
     dialog.Button2->click();
     EXPECT_EQ(host.ftpShown, 1);
     EXPECT_EQ(testing::PdfText(dir.filePath("r.pdf")), "KJLN\nWind: calm\n\f");
 
-    dialog.SetPrinterChooser(std::make_unique<testing::PdfChooser>("/nonexistent/r.pdf"));
+    dialog.SetPrinting(std::make_unique<testing::PdfPrinting>("/nonexistent/r.pdf"));
     dialog.Button2->click();
     EXPECT_EQ(host.errors, (std::vector<std::string>{"Cannot start the print job"}));
 }

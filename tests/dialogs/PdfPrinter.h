@@ -2,6 +2,7 @@
 #pragma once
 
 #include "settings/qt/ReportPrinter.h"
+#include "settings/qt/ReportPrinting.h"
 
 #include <QPrinter>
 #include <QProcess>
@@ -26,6 +27,18 @@ public:
 private:
     QString path_;
     bool cancel_;
+};
+
+/// The options dialog's printing, to a PDF file instead of through the print module.
+class PdfPrinting final : public ReportPrinting {
+public:
+    explicit PdfPrinting(QString path) : path_(std::move(path)) {}
+    bool Print(QWidget*, const std::vector<std::string>& lines) override {
+        return ReportPrinter(std::make_unique<PdfChooser>(path_)).Print(lines);
+    }
+
+private:
+    QString path_;
 };
 
 /// What pdftotext prints for the file; "" when it cannot run.

@@ -2,7 +2,10 @@
 
 #include "tests/dialogs/PdfPrinter.h"
 
+#include <QApplication>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <QWidget>
 
 #include <gtest/gtest.h>
 
@@ -52,6 +55,31 @@ TEST(ReportPrinterCancelTest, CancellingTheChoicePrintsNothing) {
     ReportPrinter printer(std::make_unique<PdfChooser>(dir.filePath("report.pdf"), true));
     EXPECT_FALSE(printer.Print(Report(3)));
     EXPECT_FALSE(QFile::exists(dir.filePath("report.pdf")));
+}
+
+// The program's printing comes from the module beside it, loaded on the first print; the printer
+// dialog it shows is cancelled here.
+TEST(ModulePrintingTest, LoadsTheModuleOnTheFirstPrintOrSaysWhyNot) {
+    const QTemporaryDir empty;
+    const struct {
+        QStringList folders;
+        const char* error;
+    } cases[] = {{{empty.path(), STORMBELL_BINARY_DIR "/app"}, ""},
+                 {{empty.path()}, "Cannot load the print support:"}};
+    for (const auto& c : cases) {
+        ModulePrinting printing(c.folders);
+        std::string error;
+        QTimer::singleShot(0, [] {
+            if (QWidget* dialog = QApplication::activeModalWidget())
+                dialog->close();
+        });
+        try {
+            EXPECT_FALSE(printing.Print(nullptr, Report(1)));
+        } catch (const std::runtime_error& failure) {
+            error = failure.what();
+        }
+        EXPECT_EQ(error.substr(0, std::string(c.error).size()), c.error) << error;
+    }
 }
 
 } // namespace

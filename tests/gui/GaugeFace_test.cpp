@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <stdexcept>
+#include <vector>
 
 namespace stormbell {
 namespace {
@@ -142,6 +143,29 @@ INSTANTIATE_TEST_SUITE_P(ModesAndScales, GaugeFaceTest,
                                                                                     : "Metric") +
                                     "x" + std::to_string(info.param.scale);
                          });
+
+// A skin costs its painting time and memory only once its display mode shows it, and then once.
+TEST(GaugeFaceLazinessTest, PaintsEachSkinWhenItsModeFirstShowsIt) {
+    std::vector<SkinKind> painted;
+    const auto paint = [&](SkinKind kind, qreal scale) {
+        painted.push_back(kind);
+        return PaintSkin(kind, scale);
+    };
+    Observation obs;
+    obs.DisplayMode = "0";
+    GaugeFace face(obs, 1, {}, paint);
+    EXPECT_TRUE(painted.empty());
+    Apply(kShown[1], obs);
+    face.GetGauges().FullRedraw();
+    face.GetGauges().RestoreSkin();
+    EXPECT_EQ(face.Visible(), PaintSkin(SkinKind::English, 1));
+    EXPECT_EQ(painted, std::vector<SkinKind>{SkinKind::English});
+    obs.DisplayMode = "1";
+    face.GetGauges().FullRedraw();
+    obs.DisplayMode = "0";
+    face.GetGauges().FullRedraw();
+    EXPECT_EQ(painted, (std::vector<SkinKind>{SkinKind::English, SkinKind::Metric}));
+}
 
 TEST(SkinArtTest, RefusesADensityBelowOne) {
     EXPECT_THROW(PaintSkin(SkinKind::English, 0.5), std::invalid_argument);

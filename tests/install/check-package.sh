@@ -19,7 +19,7 @@ expected=(./usr/bin/stormbell-cli ./usr/bin/stormbell-render
           ./usr/share/icons/hicolor/16x16/apps/com.brightmoor.Stormbell.png
           ./usr/share/icons/hicolor/256x256/apps/com.brightmoor.Stormbell.png
           ./usr/share/man/man1/stormbell-cli.1.gz ./usr/share/doc/stormbell/copyright)
-[ "$with_window" = 1 ] && expected+=(./usr/bin/stormbell)
+[ "$with_window" = 1 ] && expected+=(./usr/bin/stormbell ./usr/lib/stormbell/stormbell-print.so)
 for file in "${expected[@]}"; do
     grep -qxF "$file" <<<"$contents" || fail "package lacks $file"
 done
