@@ -10,10 +10,4 @@ public:
     virtual void Sleep(int milliseconds) = 0;
 };
 
-/// Sleeps the calling thread.
-class ThreadPause final : public Pause {
-public:
-    void Sleep(int milliseconds) override;
-};
-
 } // namespace stormbell

@@ -487,6 +487,16 @@ def notice(copyright_path):
         return [("# " + to_ascii(line)).rstrip() for line in text.read().splitlines()]
 
 
+class TableError(Exception):
+    """The built table breaks one of the directory's fixed rules."""
+
+
+def check(holds, message):
+    # Not assert: python -O would drop the table's rules without a word.
+    if not holds:
+        raise TableError(message)
+
+
 def main():
     repo = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
     parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
@@ -499,14 +509,16 @@ def main():
     airports = read_sections(os.path.join(args.data, "airports.gz"))
     coded = {fields["station"].upper() for fields in airports.values() if "station" in fields}
     rows = build_rows(stations, coded)
-    assert len(rows) == STATION_COUNT
-    assert [r.text for r in rows] == sorted(r.text for r in rows)
-    assert len({r.ident for r in rows}) == STATION_COUNT
+    check(len(rows) == STATION_COUNT, "%d rows, not %d" % (len(rows), STATION_COUNT))
+    check([r.text for r in rows] == sorted(r.text for r in rows),
+          "rows are not in ascending order of their texts")
+    check(len({r.ident for r in rows}) == STATION_COUNT, "identifiers are not unique")
     kept = {r.ident for r in rows}
     lost = sorted(i for i in MAIN_AIRPORTS if i.lower() in stations and i not in kept)
-    assert not lost, "main airports left out: %s" % lost
+    check(not lost, "main airports left out: %s" % lost)
     for number, text, ident in FIXED_ROWS:
-        assert rows[number][:2] == (text, ident), number
+        check(rows[number][:2] == (text, ident),
+              "row %d is %r, not %r" % (number, rows[number][:2], (text, ident)))
     with open(args.output, "w", encoding="ascii", newline="\n") as out:
         out.write("# Station directory: display text TAB identifier, one row a line, in row\n"
                   "# order. Made by tools/make-station-table.py from the station list of\n"
