@@ -9,4 +9,9 @@ void ThreadPause::Sleep(int milliseconds) {
     std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
 }
 
+ThreadPause& SharedThreadPause() {
+    static ThreadPause pause;
+    return pause;
+}
+
 } // namespace stormbell

@@ -151,12 +151,65 @@ TEST_F(ReportLogTest, ProblemsWithAMessageLeaveTheLogAsItWas) {
     ::alarm(0);
 }
 
+// Another gauge holds the lock; the pause lets it go after `releaseAfter` tries, or throws.
+class HolderPause final : public Pause {
+public:
+    HolderPause(const fs::path& lock, int releaseAfter, bool abort)
+        : holder_(lock, OpenMode::ReadWrite), releaseAfter_(releaseAfter), abort_(abort) {
+        EXPECT_EQ(holder_.TryLock(), LockResult::Held);
+    }
+    void Sleep(int milliseconds) override {
+        waited += milliseconds;
+        if (abort_)
+            throw std::runtime_error("aborted");
+        if (++tries == releaseAfter_)
+            holder_.Close();
+    }
+    int waited = 0;
+    int tries = 0;
+
+private:
+    NativeFile holder_;
+    int releaseAfter_;
+    bool abort_;
+};
+
+TEST_F(ReportLogTest, WaitsForAHeldLockABoundedTime) {
+    const struct {
+        const char* what;
+        int releaseAfter;
+        bool abort;
+        int waited;
+        std::vector<std::string> messages;
+        std::string log;
+    } cases[] = {
+        {"released", 3, false, 3 * kLogLockPoll, {}, "old\r\nKARB report\r\n\r\n"},
+        {"held", 0, false, kLogLockWait, {"Cannot LOCK METAR.LOG."}, "old\r\n"},
+        {"aborted", 0, true, kLogLockPoll, {}, "old\r\n"},
+    };
+    for (const auto& c : cases) {
+        WriteFile(LogPath(), "old\r\n");
+        messages.texts.clear();
+        HolderPause pause(dir.Path() / "METAR.LCK", c.releaseAfter, c.abort);
+        try {
+            ReportLog(dir.Path(), messages, pause).Append(Second);
+            EXPECT_FALSE(c.abort) << c.what;
+        } catch (const std::runtime_error&) {
+            EXPECT_TRUE(c.abort) << c.what;
+        }
+        EXPECT_EQ(pause.waited, c.waited) << c.what;
+        EXPECT_EQ(messages.texts, c.messages) << c.what;
+        EXPECT_EQ(ReadFile(LogPath()), c.log) << c.what;
+        EXPECT_FALSE(fs::exists(TmpPath())) << c.what;
+    }
+}
+
 TEST_F(ReportLogTest, FailedRenameShowsTheReasonAndKeepsBothFiles) {
     WriteFile(LogPath(), "old\r\n\r\n");
     const auto refuse = [](const fs::path&, const fs::path&) {
         return std::make_error_code(std::errc::device_or_resource_busy);
     };
-    ReportLog(dir.Path(), messages, refuse).Append(Second);
+    ReportLog(dir.Path(), messages, SharedThreadPause(), refuse).Append(Second);
     ASSERT_EQ(messages.texts.size(), 1u);
     EXPECT_EQ(messages.texts[0],
               "Cannot replace METAR.LOG with METAR.TMP; both files were left "
