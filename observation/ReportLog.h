@@ -36,7 +36,7 @@ public:
     /// Logs into `directory`; a relative directory is resolved at each append. Waits for the
     /// lock on `lockPause`, which must outlive the log.
     ReportLog(std::filesystem::path directory, MessageSink& messages,
-              Pause& lockPause = SharedThreadPause(), RenameFunction rename = ReplaceFile);
+              Pause& lockPause = SharedThreadPause(), RenameFunction rename = ReplaceByRename);
 
     /// Appends the lines and one empty line, CR LF each, waiting up to kLogLockWait for any
     /// other process that is rebuilding the same log; what the pause throws meanwhile leaves

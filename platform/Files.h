@@ -70,10 +70,10 @@ std::error_code RemoveFile(const std::filesystem::path& path);
 
 /// Puts `from` in the place of `to` in one atomic step, replacing `to` and writing the change
 /// through to the disk; the error, or none.
-std::error_code ReplaceFile(const std::filesystem::path& from, const std::filesystem::path& to);
+std::error_code ReplaceByRename(const std::filesystem::path& from, const std::filesystem::path& to);
 
 /// Gives `from` the name `to` only when `to` is free; where the file system cannot refuse to
-/// replace, as ReplaceFile.
+/// replace, as ReplaceByRename.
 std::error_code PublishNewFile(const std::filesystem::path& from, const std::filesystem::path& to);
 
 } // namespace stormbell

@@ -162,7 +162,8 @@ void FlushFolderOf(const std::filesystem::path& path) {
 
 } // namespace
 
-std::error_code ReplaceFile(const std::filesystem::path& from, const std::filesystem::path& to) {
+std::error_code ReplaceByRename(const std::filesystem::path& from,
+                                const std::filesystem::path& to) {
     if (std::rename(from.c_str(), to.c_str()) != 0)
         return LastError();
     FlushFolderOf(to);
@@ -176,7 +177,7 @@ std::error_code PublishNewFile(const std::filesystem::path& from, const std::fil
     }
     if (errno != EINVAL && errno != ENOSYS)
         return LastError();
-    return ReplaceFile(from, to);
+    return ReplaceByRename(from, to);
 }
 
 } // namespace stormbell

@@ -51,7 +51,10 @@ HANDLE Open(const std::filesystem::path& path, OpenMode mode, bool followLinks) 
     }
     // Shared for deleting too, so another gauge can still replace the log while we read it.
     const DWORD sharing = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
-    const DWORD flags = FILE_ATTRIBUTE_NORMAL | (followLinks ? 0 : FILE_FLAG_OPEN_REPARSE_POINT);
+    // A folder opens too (for reading only), so that it can be told apart and refused.
+    DWORD flags = FILE_ATTRIBUTE_NORMAL | (followLinks ? 0 : FILE_FLAG_OPEN_REPARSE_POINT);
+    if (mode == OpenMode::Read)
+        flags |= FILE_FLAG_BACKUP_SEMANTICS;
     return ::CreateFileW(path.c_str(), access, sharing, nullptr, disposition, flags, nullptr);
 }
 
@@ -172,7 +175,8 @@ std::error_code RemoveFile(const std::filesystem::path& path) {
     return ::DeleteFileW(path.c_str()) ? std::error_code() : LastError();
 }
 
-std::error_code ReplaceFile(const std::filesystem::path& from, const std::filesystem::path& to) {
+std::error_code ReplaceByRename(const std::filesystem::path& from,
+                                const std::filesystem::path& to) {
     return ::MoveFileExW(from.c_str(), to.c_str(),
                          MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)
                ? std::error_code()
