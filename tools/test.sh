@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds and runs every test: the full build, the Debian package, then everything again under
-# ASan and UBSan, then the decoder's fuzz target for a while (STORMBELL_FUZZ_SECONDS, 60 unless set).
+# Builds and runs every test: the full build, the Debian package, the Windows build under wine,
+# then everything again under ASan and UBSan, then the decoder's fuzz target for a while
+# (STORMBELL_FUZZ_SECONDS, 60 unless set).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -12,6 +13,10 @@ cmake --build build -j "$jobs"
 ctest --test-dir build --output-on-failure -j "$jobs" -LE package
 # The Debian package, from its own clean Release build.
 ctest --test-dir build --output-on-failure -L package
+
+# The core, the cli and the core's tests built for Windows and run under wine; the cli's output
+# is compared with the Linux build's above.
+bash tools/test-windows.sh
 
 # With the Qt layer, so the renderer and the gauge face run under the sanitizers as well.
 cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug \
