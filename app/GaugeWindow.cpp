@@ -110,7 +110,9 @@ GaugeWindow::GaugeWindow(SettingsStore& store, Settings& settings, Observation& 
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), FTP1(std::make_unique<TFTP>()),
       store_(store), settings_(settings), observation_(observation), clock_(clock),
       end_(std::move(end)), status_(*this), messages_(this),
-      decoder_(observation, *this, pause_, status_, messages_, "."), reading_(clock) {
+      // The log's lock is waited for on the sweep's pause: the window stays live, and close
+      // and exit end the wait.
+      decoder_(observation, *this, pause_, status_, messages_, ".", pause_), reading_(clock) {
     setObjectName("Form1");
     // A report is about a kilobyte and the decoder refuses more than kMaxReportBytes; a cap just
     // above that also bounds how long a server trickling at the low-speed limit can hold a cycle.

@@ -1,6 +1,5 @@
 #include "net/Ftp.h"
 
-#include <arpa/inet.h>
 #include <limits>
 #include <memory>
 
@@ -294,7 +293,7 @@ void TFTP::DropStaleDataConnection() {
 }
 
 std::string PortCommand(std::uint32_t address, std::uint16_t port) {
-    const std::uint32_t host = ntohl(address);
+    const std::uint32_t host = HostOrder(address);
     return "PORT " + IntToStr(host >> 24) + "," + IntToStr((host >> 16) & 0xFF) + "," +
            IntToStr((host >> 8) & 0xFF) + "," + IntToStr(host & 0xFF) + "," + IntToStr(port / 256) +
            "," + IntToStr(port % 256) + "\r\n";

@@ -1,7 +1,6 @@
 #include "net/TcpIp.h"
 
 #include <algorithm>
-#include <arpa/inet.h>
 #include <chrono>
 #include <cstring>
 #include <memory>
@@ -364,7 +363,7 @@ std::uint32_t LocalAddress() {
 }
 
 std::string AddressToText(std::uint32_t address) {
-    const std::uint32_t host = ntohl(address);
+    const std::uint32_t host = HostOrder(address);
     return IntToStr(host >> 24) + "." + IntToStr((host >> 16) & 0xFF) + "." +
            IntToStr((host >> 8) & 0xFF) + "." + IntToStr(host & 0xFF);
 }

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string_view>
 
+#include "platform/LocalTime.h"
 #include "platform/TextConvert.h"
 
 namespace stormbell {
@@ -160,10 +161,7 @@ std::chrono::sys_seconds SystemClock::Now() const {
 }
 
 std::tm SystemClock::Local(std::chrono::sys_seconds when) const {
-    const std::time_t time = std::chrono::system_clock::to_time_t(when);
-    std::tm local{};
-    localtime_r(&time, &local);
-    return local;
+    return LocalTime(std::chrono::system_clock::to_time_t(when));
 }
 
 std::string AgeText(std::chrono::seconds age) {

@@ -7,8 +7,8 @@ namespace stormbell {
 
 ReportDecoder::ReportDecoder(Observation& observation, FramePresenter& presenter, Pause& pause,
                              StatusLine& status, MessageSink& messages,
-                             std::filesystem::path logDirectory)
-    : observation_(observation), log_(std::move(logDirectory), messages),
+                             std::filesystem::path logDirectory, Pause& lockPause)
+    : observation_(observation), log_(std::move(logDirectory), messages, lockPause),
       sweep_(presenter, pause, status) {}
 
 void ReportDecoder::BreakOut(const std::vector<std::string>& reportLines, bool logIt) {

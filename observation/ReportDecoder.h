@@ -17,9 +17,11 @@ namespace stormbell {
 
 class ReportDecoder {
 public:
-    /// Decodes into `observation`; logs into `logDirectory` (the program passes ".").
+    /// Decodes into `observation`; logs into `logDirectory` (the program passes "."), waiting
+    /// for another process's log lock on `lockPause`.
     ReportDecoder(Observation& observation, FramePresenter& presenter, Pause& pause,
-                  StatusLine& status, MessageSink& messages, std::filesystem::path logDirectory);
+                  StatusLine& status, MessageSink& messages, std::filesystem::path logDirectory,
+                  Pause& lockPause = SharedThreadPause());
 
     /// Appends the report to METAR.LOG when `logIt`, cuts and derives the targets from
     /// `reportLines`, then sweeps the needles to them. Log problems with a message of their

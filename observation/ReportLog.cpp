@@ -1,15 +1,8 @@
 #include "observation/ReportLog.h"
 
-#include <cerrno>
-#include <cstdio>
 #include <optional>
 #include <string_view>
 #include <utility>
-
-#include <fcntl.h>
-#include <sys/file.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include "observation/ObservationTexts.h"
 
@@ -25,12 +18,8 @@ constexpr const char* kLockName = "METAR.LCK";
 constexpr std::string_view kLineEnd = "\r\n";
 constexpr std::size_t kBlockSize = 1 << 16;
 
-// Every open refuses a link as the last step and never waits for the other end of a FIFO.
-constexpr int kOpenFlags = O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK;
-
-[[noreturn]] void Fail(const char* what, const fs::path& file, int error) {
-    throw ELogFileError(std::string(what) + file.filename().string() + ": " +
-                        std::generic_category().message(error));
+[[noreturn]] void Fail(const char* what, const fs::path& file, std::error_code error) {
+    throw ELogFileError(std::string(what) + file.filename().string() + ": " + error.message());
 }
 
 // Binding a name resolves it against the current directory, which fails when that directory
@@ -43,42 +32,15 @@ std::optional<fs::path> Bind(const fs::path& directory, const char* name) {
     return path;
 }
 
-// Owns one open descriptor; Close() reports the result, the destructor only cleans up.
-class File {
-public:
-    File(const fs::path& path, int flags)
-        : fd_(::open(path.c_str(), flags | kOpenFlags, 0666)), error_(fd_ < 0 ? errno : 0) {}
-    File(File&& other) noexcept
-        : fd_(std::exchange(other.fd_, -1)), error_(std::exchange(other.error_, 0)) {}
-    File& operator=(File&&) = delete;
-    ~File() {
-        if (fd_ >= 0)
-            ::close(fd_);
-    }
-    bool IsOpen() const { return fd_ >= 0; }
-    /// errno of the failed open.
-    int Error() const { return error_; }
-    int Descriptor() const { return fd_; }
-    /// Whether the descriptor is a regular file; fills `info` when it can be examined.
-    bool IsRegular(struct stat& info) const {
-        return ::fstat(fd_, &info) == 0 && S_ISREG(info.st_mode);
-    }
-    int Close() {
-        const int result = ::close(fd_);
-        fd_ = -1;
-        return result;
-    }
-
-private:
-    int fd_;
-    int error_;
-};
+bool IsMissing(std::error_code error) {
+    return error == std::errc::no_such_file_or_directory;
+}
 
 // Writes in blocks; Finish() forces everything to the disk and closes: only then may a rename
 // publish the file.
 class Writer {
 public:
-    Writer(File& file, const fs::path& path) : file_(file), path_(path) {}
+    Writer(NativeFile& file, const fs::path& path) : file_(file), path_(path) {}
     void Put(std::string_view data) {
         buffer_.append(data);
         if (buffer_.size() >= kBlockSize)
@@ -86,97 +48,93 @@ public:
     }
     void Finish() {
         Flush();
-        if (::fsync(file_.Descriptor()) != 0)
-            Fail(texts::CannotWriteLog, path_, errno);
-        if (file_.Close() != 0)
-            Fail(texts::CannotWriteLog, path_, errno);
+        if (!file_.Flush())
+            Fail(texts::CannotWriteLog, path_, file_.Error());
+        if (const auto error = file_.Close())
+            Fail(texts::CannotWriteLog, path_, error);
     }
 
 private:
     void Flush() {
-        std::string_view data = buffer_;
-        while (!data.empty()) {
-            const ssize_t count = ::write(file_.Descriptor(), data.data(), data.size());
-            if (count < 0) {
-                if (errno == EINTR)
-                    continue;
-                Fail(texts::CannotWriteLog, path_, errno);
-            }
-            data.remove_prefix(static_cast<std::size_t>(count));
-        }
+        if (!file_.Write(buffer_))
+            Fail(texts::CannotWriteLog, path_, file_.Error());
         buffer_.clear();
     }
 
-    File& file_;
+    NativeFile& file_;
     const fs::path& path_;
     std::string buffer_;
 };
 
-// Removes METAR.TMP unless dismissed, so a failed write leaves nothing half written behind.
+// Closes METAR.TMP if still open, then removes it unless dismissed, so a failed write leaves
+// nothing half written behind. Closing first: Windows refuses to remove an open file.
 class TmpRemover {
 public:
-    explicit TmpRemover(const fs::path& path) : path_(path) {}
+    TmpRemover(NativeFile& file, const fs::path& path) : file_(file), path_(path) {}
     TmpRemover(const TmpRemover&) = delete;
     TmpRemover& operator=(const TmpRemover&) = delete;
     ~TmpRemover() {
-        if (!dismissed_)
-            ::unlink(path_.c_str());
+        if (dismissed_)
+            return;
+        if (file_.IsOpen())
+            file_.Close();
+        RemoveFile(path_);
     }
     void Dismiss() { dismissed_ = true; }
 
 private:
+    NativeFile& file_;
     const fs::path& path_;
     bool dismissed_ = false;
 };
 
-// Waits until no other process is rebuilding the log; nothing once the lock is held, else the
-// message to show. The lock is released when `lock` is closed.
-const char* TakeLock(const File& lock) {
+// Waits until no other process is rebuilding the log, trying every kLogLockPoll for at most
+// kLogLockWait; nothing once the lock is held, else the message to show. The lock is released
+// when `lock` is closed.
+const char* TakeLock(NativeFile& lock, Pause& pause) {
     if (!lock.IsOpen()) {
         // A folder that is missing, or is no folder, cannot hold a log either.
-        const bool noFolder = lock.Error() == ENOENT || lock.Error() == ENOTDIR;
+        const bool noFolder = IsMissing(lock.Error()) || lock.Error() == std::errc::not_a_directory;
         return noFolder ? texts::CannotCreateLog : texts::CannotLockLog;
     }
-    struct stat info {};
-    if (!lock.IsRegular(info))
+    if (lock.Kind() != FileKind::Regular)
         return texts::CannotLockLog;
-    while (::flock(lock.Descriptor(), LOCK_EX) != 0) {
-        if (errno != EINTR)
+    for (int waited = 0;; waited += kLogLockPoll) {
+        const LockResult result = lock.TryLock();
+        if (result == LockResult::Held)
+            return nullptr;
+        if (result == LockResult::Failed || waited >= kLogLockWait)
             return texts::CannotLockLog;
+        pause.Sleep(kLogLockPoll);
     }
-    return nullptr;
 }
 
-// A fresh, empty METAR.TMP. One of our own left by a crash is removed first; anything else of
-// that name (a link, a FIFO, a directory, a file with other names or another owner) stays and
-// the returned file is not open.
-File CreateTmp(const fs::path& path) {
-    File fresh(path, O_WRONLY | O_CREAT | O_EXCL);
-    if (fresh.IsOpen() || fresh.Error() != EEXIST)
+// A fresh, empty METAR.TMP. One of our own left by a crash is removed first, after it is
+// closed; anything else of that name (a link, a FIFO, a directory, a file with other names or
+// another owner) stays and the returned file is not open.
+NativeFile CreateTmp(const fs::path& path) {
+    NativeFile fresh(path, OpenMode::CreateNew);
+    if (fresh.IsOpen() || fresh.Error() != std::errc::file_exists)
         return fresh;
-    {
-        File stale(path, O_RDONLY);
-        struct stat info {};
-        if (!stale.IsOpen() || !stale.IsRegular(info) || info.st_uid != ::geteuid() ||
-            info.st_nlink != 1 || ::unlink(path.c_str()) != 0)
-            return fresh;
-    }
-    return File(path, O_WRONLY | O_CREAT | O_EXCL);
+    NativeFile stale(path, OpenMode::Read);
+    const bool ours = stale.IsOpen() && stale.IsOwnSingleName();
+    if (stale.IsOpen())
+        stale.Close();
+    if (!ours || RemoveFile(path))
+        return fresh;
+    return NativeFile(path, OpenMode::CreateNew);
 }
 
 // Copies the old log block by block, ending every line with CR LF whatever it ended with (CR LF,
 // LF or a lone CR) and ending an unfinished last line.
-void CopyLines(File& from, const fs::path& fromPath, Writer& to) {
+void CopyLines(NativeFile& from, const fs::path& fromPath, Writer& to) {
     std::string block(kBlockSize, '\0');
     bool afterCr = false; // an LF right after a CR belongs to the same line end
     bool lineOpen = false;
     for (;;) {
-        const ssize_t count = ::read(from.Descriptor(), block.data(), block.size());
-        if (count < 0) {
-            if (errno == EINTR)
-                continue;
-            Fail(texts::CannotReadLog, fromPath, errno);
-        }
+        const long count = from.Read(block.data(), block.size());
+        if (count < 0)
+            Fail(texts::CannotReadLog, fromPath, from.Error());
         if (count == 0)
             break;
         std::string_view rest(block.data(), static_cast<std::size_t>(count));
@@ -209,27 +167,12 @@ void PutReport(Writer& to, const std::vector<std::string>& lines) {
     to.Put(kLineEnd);
 }
 
-// Gives the first log its name without replacing anything that took the name meanwhile (a
-// program that ignores the lock). Where the file system cannot refuse to replace, a plain
-// rename serves: the lock already keeps our own processes out.
-std::error_code PublishFirst(const fs::path& from, const fs::path& to) {
-    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0)
-        return {};
-    if (errno != EINVAL && errno != ENOSYS)
-        return {errno, std::generic_category()};
-    return RenameOver(from, to);
-}
-
 } // namespace
 
-std::error_code RenameOver(const fs::path& from, const fs::path& to) {
-    std::error_code error;
-    fs::rename(from, to, error);
-    return error;
-}
-
-ReportLog::ReportLog(fs::path directory, MessageSink& messages, RenameFunction rename)
-    : directory_(std::move(directory)), messages_(messages), rename_(std::move(rename)) {}
+ReportLog::ReportLog(fs::path directory, MessageSink& messages, Pause& lockPause,
+                     RenameFunction rename)
+    : directory_(std::move(directory)), messages_(messages), lockPause_(lockPause),
+      rename_(std::move(rename)) {}
 
 void ReportLog::Append(const std::vector<std::string>& lines) {
     const auto logPath = Bind(directory_, kLogName);
@@ -238,15 +181,14 @@ void ReportLog::Append(const std::vector<std::string>& lines) {
         return;
     }
     // Held until the new log has its name, so that no other process reads the old one meanwhile.
-    const File lock(logPath->parent_path() / kLockName, O_RDWR | O_CREAT);
-    if (const char* problem = TakeLock(lock)) {
+    NativeFile lock(logPath->parent_path() / kLockName, OpenMode::ReadWrite);
+    if (const char* problem = TakeLock(lock, lockPause_)) {
         messages_.ShowMessage(problem);
         return;
     }
-    File log(*logPath, O_RDONLY);
-    struct stat logInfo {};
-    const bool firstLog = !log.IsOpen() && log.Error() == ENOENT;
-    if (!firstLog && (!log.IsOpen() || !log.IsRegular(logInfo))) {
+    NativeFile log(*logPath, OpenMode::Read);
+    const bool firstLog = !log.IsOpen() && IsMissing(log.Error());
+    if (!firstLog && (!log.IsOpen() || log.Kind() != FileKind::Regular)) {
         // A log that exists but is no regular file we can read is never replaced.
         messages_.ShowMessage(texts::CannotCreateLog);
         return;
@@ -256,24 +198,26 @@ void ReportLog::Append(const std::vector<std::string>& lines) {
         messages_.ShowMessage(texts::CannotAssignTmp);
         return;
     }
-    File tmp = CreateTmp(*tmpPath);
+    NativeFile tmp = CreateTmp(*tmpPath);
     if (!tmp.IsOpen()) {
         messages_.ShowMessage(texts::CannotCreateTmp);
         return;
     }
-    TmpRemover remover(*tmpPath);
+    TmpRemover remover(tmp, *tmpPath);
     Writer out(tmp, *tmpPath);
     if (!firstLog) {
-        if (::fchmod(tmp.Descriptor(), logInfo.st_mode & 07777) != 0)
-            Fail(texts::CannotWriteLog, *tmpPath, errno);
+        if (!tmp.CopyPermissions(log))
+            Fail(texts::CannotWriteLog, *tmpPath, tmp.Error());
         CopyLines(log, *logPath, out);
-        if (log.Close() != 0)
-            Fail(texts::CannotReadLog, *logPath, errno);
+        if (const auto error = log.Close())
+            Fail(texts::CannotReadLog, *logPath, error);
     }
     PutReport(out, lines);
     out.Finish();
     if (firstLog) {
-        if (PublishFirst(*tmpPath, *logPath)) {
+        // Gives the first log its name without replacing anything that took the name meanwhile
+        // (a program that ignores the lock).
+        if (PublishNewFile(*tmpPath, *logPath)) {
             messages_.ShowMessage(texts::CannotCreateLog);
             return;
         }

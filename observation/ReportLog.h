@@ -1,6 +1,6 @@
 // Appends each fetched report to METAR.LOG, rebuilding the log through METAR.TMP so that a
 // crash at any instant leaves either the old or the new log complete. Gauges sharing a folder
-// take turns through an advisory lock on METAR.LCK beside the log.
+// take turns through an advisory lock on METAR.LCK beside the log, each waiting a bounded time.
 #pragma once
 
 #include <filesystem>
@@ -10,7 +10,9 @@
 #include <system_error>
 #include <vector>
 
+#include "platform/Files.h"
 #include "platform/MessageSink.h"
+#include "platform/Pause.h"
 
 namespace stormbell {
 
@@ -24,26 +26,31 @@ public:
 using RenameFunction = std::function<std::error_code(const std::filesystem::path& from,
                                                      const std::filesystem::path& to)>;
 
-/// The system's rename: atomic, replaces an existing file, never deletes it first.
-std::error_code RenameOver(const std::filesystem::path& from, const std::filesystem::path& to);
+/// How long Append waits for another process's lock before it gives up, in milliseconds.
+inline constexpr int kLogLockWait = 5000;
+/// The pause between two tries for the lock, in milliseconds.
+inline constexpr int kLogLockPoll = 50;
 
 class ReportLog {
 public:
-    /// Logs into `directory`; a relative directory is resolved at each append.
+    /// Logs into `directory`; a relative directory is resolved at each append. Waits for the
+    /// lock on `lockPause`, which must outlive the log.
     ReportLog(std::filesystem::path directory, MessageSink& messages,
-              RenameFunction rename = RenameOver);
+              Pause& lockPause = SharedThreadPause(), RenameFunction rename = ReplaceByRename);
 
-    /// Appends the lines and one empty line, CR LF each, waiting for any other process that is
-    /// rebuilding the same log. When a file name cannot be resolved, a file cannot be created or
-    /// locked, a name is taken by anything but a regular file of our own (a link, a FIFO, a
-    /// directory) or the rebuilt log cannot replace the old one, shows a message and leaves the
-    /// log as it was; a read, write or close failure removes METAR.TMP, leaves the log as it
-    /// was and throws ELogFileError.
+    /// Appends the lines and one empty line, CR LF each, waiting up to kLogLockWait for any
+    /// other process that is rebuilding the same log; what the pause throws meanwhile leaves
+    /// here with the log as it was. When a file name cannot be resolved, a file cannot be
+    /// created or locked in time, a name is taken by anything but a regular file of our own (a
+    /// link, a FIFO, a directory) or the rebuilt log cannot replace the old one, shows a message
+    /// and leaves the log as it was; a read, write or close failure removes METAR.TMP, leaves
+    /// the log as it was and throws ELogFileError.
     void Append(const std::vector<std::string>& lines);
 
 private:
     std::filesystem::path directory_;
     MessageSink& messages_;
+    Pause& lockPause_;
     RenameFunction rename_;
 };
 

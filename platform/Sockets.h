@@ -1,5 +1,6 @@
-// The few blocking IPv4 TCP socket operations the network component needs, over POSIX sockets.
-// Addresses are 32-bit IPv4 values in network byte order; no call ever raises SIGPIPE.
+// The few blocking IPv4 TCP socket operations the network component needs, over POSIX sockets or
+// Winsock. Addresses are 32-bit IPv4 values in network byte order; no call ever raises SIGPIPE;
+// error codes are errno values on both sides.
 #pragma once
 
 #include <atomic>
@@ -10,10 +11,15 @@
 
 namespace stormbell {
 
+#ifdef _WIN32
+using SocketHandle = std::uintptr_t;
+/// The handle value meaning "no socket" (Winsock's INVALID_SOCKET).
+inline constexpr SocketHandle NoSocketHandle = ~SocketHandle{0};
+#else
 using SocketHandle = int;
-
 /// The handle value meaning "no socket".
 inline constexpr SocketHandle NoSocketHandle = -1;
+#endif
 
 /// The all-ones address: "no address" / "unresolved".
 inline constexpr std::uint32_t NoAddress = 0xFFFFFFFFu;
@@ -40,19 +46,27 @@ public:
     void Clear();
     /// True between Raise and Clear.
     bool Raised() const { return raised_; }
-    /// The descriptor a wait polls; readable while the signal is raised.
-    int Handle() const { return handle_; }
+    /// The handle a wait polls; readable while the signal is raised.
+    SocketHandle Handle() const { return handle_; }
 
 private:
-    int handle_;
+    SocketHandle handle_;
     std::atomic<bool> raised_{false};
     std::mutex lock_; // keeps the flag and the descriptor's state in step
 };
 
+/// Starts the system's socket library for the whole process where it needs starting (Winsock);
+/// later calls do nothing. Every call below starts it as needed; the library stops at exit.
+void StartSocketLibrary();
+
+/// An address in network byte order as a number in host order (ntohl).
+std::uint32_t HostOrder(std::uint32_t address);
+
 /// How a wait for a socket ended.
 enum class WaitResult { Ready, TimedOut, Woken };
 
-/// The error code of the last failed socket call on this thread (an errno value).
+/// The error code of the last failed socket call on this thread (an errno value; Winsock's
+/// codes are turned into theirs).
 int LastSocketError();
 
 /// True for the codes meaning "the call would have blocked".

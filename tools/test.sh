@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds and runs every test: the full build, its drawing tests again without Qt's wider SIMD
-# paths, the Debian package, then everything again under ASan and UBSan, then the decoder's fuzz
-# target for a while (STORMBELL_FUZZ_SECONDS, 60 unless set).
+# paths, the Debian package, the Windows build under wine, then everything again under ASan and
+# UBSan, then the decoder's fuzz target for a while (STORMBELL_FUZZ_SECONDS, 60 unless set).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -18,6 +18,10 @@ QT_NO_CPU_FEATURE="avx512f avx2 avx sse4.2 sse4.1 ssse3" \
     ctest --test-dir build --output-on-failure -j "$jobs" -L rendering
 # The Debian package, from its own clean Release build.
 ctest --test-dir build --output-on-failure -L package
+
+# The core, the cli and the core's tests built for Windows and run under wine; the cli's output
+# is compared with the Linux build's above.
+bash tools/test-windows.sh
 
 # With the Qt layer, so the renderer and the gauge face run under the sanitizers as well.
 cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug \

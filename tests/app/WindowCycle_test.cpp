@@ -7,6 +7,7 @@
 
 #include "gauges/qt/GaugeFace.h"
 #include "observation/ReportLines.h"
+#include "platform/Files.h"
 #include "settings/qt/SpinEdit.h"
 
 #include <QPlainTextEdit>
@@ -253,6 +254,54 @@ TEST_F(WaitingCycleTest, FailedSaveAfterAnAbortedCycleLeavesTheGaugeWorking) {
     QTest::mouseClick(w.SpeedButton1, Qt::LeftButton);
     EXPECT_EQ(w.windowTitle(), "Completed");
     EXPECT_EQ(program->observation.OTemp, 51);
+}
+
+// Another gauge holds the log's lock: once the report is in the box, the decoder waits for it
+// and `during` runs while it does.
+class HeldLogLockTest : public WindowCycleTest {
+protected:
+    long long RunCycleWhile(const std::function<void(GaugeWindow&)>& during) {
+        const PyFtpServer& server = pyftpd.emplace(false, FreeProxyPort());
+        PointAt(server.Port());
+        store.Values["LogIt"] = "true";
+        EXPECT_EQ(otherGauge.TryLock(), LockResult::Held);
+        GaugeWindow& w = Start();
+        QTimer waiting;
+        QObject::connect(&waiting, &QTimer::timeout, &w, [&] {
+            if (program->options.Memo1->toPlainText().isEmpty())
+                return;
+            waiting.stop();
+            during(w);
+        });
+        waiting.start(10);
+        return Timed([&] { QTest::mouseClick(w.SpeedButton1, Qt::LeftButton); });
+    }
+    NativeFile otherGauge{cwd.Path() / "METAR.LCK", OpenMode::ReadWrite};
+};
+
+TEST_F(HeldLogLockTest, WindowHandlesEventsWhileItWaitsThenLogs) {
+    int paints = 0;
+    RunCycleWhile([&](GaugeWindow& w) {
+        Watcher watch(w);
+        w.Image1->update();
+        QTest::qWait(50);
+        paints = watch.skinPaints;
+        EXPECT_FALSE(std::filesystem::exists(cwd.Path() / "METAR.LOG"));
+        otherGauge.Close();
+    });
+    EXPECT_GT(paints, 0);
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(program->observation.OTemp, 51);
+    EXPECT_NE(ReadFile(cwd.Path() / "METAR.LOG").find("(EGLC)"), std::string::npos);
+}
+
+TEST_F(HeldLogLockTest, ExitEndsTheWaitPromptly) {
+    const long long took =
+        RunCycleWhile([](GaugeWindow& w) { QTest::mouseClick(w.SpeedButton3, Qt::LeftButton); });
+    EXPECT_LT(took, kLogLockWait);
+    EXPECT_EQ(endCode, 0);
+    EXPECT_TRUE(messages.empty());
+    EXPECT_FALSE(std::filesystem::exists(cwd.Path() / "METAR.LOG"));
 }
 
 // Exit while the needles glide: what is saved is the report's reading, not a frame between.

@@ -1,14 +1,9 @@
 #include "FakeFtpServer.h"
 
-#include <arpa/inet.h>
-#include <cerrno>
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <netinet/in.h>
-#include <poll.h>
 #include <stdexcept>
-#include <sys/socket.h>
-#include <unistd.h>
 
 namespace stormbell::testing {
 
@@ -17,47 +12,59 @@ namespace {
 // Long enough for any client step under the sanitizers, short enough that a broken test ends.
 constexpr int StepTimeoutMs = 10000;
 
-void WaitReadable(int s) {
-    pollfd entry{s, POLLIN, 0};
-    if (::poll(&entry, 1, StepTimeoutMs) <= 0)
+void WaitReadable(SocketHandle s) {
+    if (stormbell::WaitReadable(s, StepTimeoutMs) != WaitResult::Ready)
         throw std::runtime_error("fake server: client silent");
 }
 
-void SendAll(int s, const std::string& bytes, bool oneByteEach) {
+// One send without waiting; when there is no room, waits for some. False once the client is gone.
+bool SendSome(SocketHandle s, const char* data, std::size_t size, std::size_t& sent) {
+    const long n = SendOnSocket(s, data, size);
+    if (n >= 0) {
+        sent += static_cast<std::size_t>(n);
+        return true;
+    }
+    if (!IsWouldBlock(LastSocketError()))
+        return false;
+    if (WaitWritable(s, StepTimeoutMs) != WaitResult::Ready)
+        throw std::runtime_error("fake server: client stopped reading");
+    return true;
+}
+
+void SendAll(SocketHandle s, const std::string& bytes, bool oneByteEach) {
     std::size_t sent = 0;
     while (sent < bytes.size()) {
         const std::size_t chunk = oneByteEach ? 1 : bytes.size() - sent;
-        const ssize_t n = ::send(s, bytes.data() + sent, chunk, MSG_NOSIGNAL);
-        if (n < 0)
+        if (!SendSome(s, bytes.data() + sent, chunk, sent))
             throw std::runtime_error("fake server: send failed");
-        sent += static_cast<std::size_t>(n);
     }
 }
 
-int ListenOnLoopback(std::uint16_t& port) {
-    const int s = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    address.sin_port = htons(port);
-    socklen_t length = sizeof address;
-    if (s < 0 || ::bind(s, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
-        ::listen(s, 4) != 0 ||
-        ::getsockname(s, reinterpret_cast<sockaddr*>(&address), &length) != 0)
+long ReceiveAfterWait(SocketHandle s, char* buffer, std::size_t size) {
+    WaitReadable(s);
+    return ReceiveFromSocket(s, buffer, size);
+}
+
+SocketHandle ListenOnLoopback(std::uint16_t& port) {
+    const SocketHandle s = CreateTcpSocket();
+    SocketEndpoint local{ParseDottedAddress("127.0.0.1"), port};
+    if (s == NoSocketHandle || !BindSocket(s, local) || !ListenOnSocket(s, 4) ||
+        !LocalEndOfSocket(s, local))
         throw std::runtime_error("fake server: cannot listen");
-    port = ntohs(address.sin_port);
+    port = local.Port;
     return s;
 }
 
-void CloseIfOpen(int& s) {
-    if (s >= 0)
-        ::close(s);
-    s = -1;
+void CloseIfOpen(SocketHandle& s) {
+    if (s != NoSocketHandle)
+        CloseSocketHandle(s);
+    s = NoSocketHandle;
 }
 
 } // namespace
 
-FakeFtpSession::FakeFtpSession(int control, std::vector<std::string>& commands, std::mutex& lock)
+FakeFtpSession::FakeFtpSession(SocketHandle control, std::vector<std::string>& commands,
+                               std::mutex& lock)
     : FControl(control), FCommands(commands), FLock(lock) {}
 
 void FakeFtpSession::Send(const std::string& bytes) {
@@ -72,8 +79,7 @@ std::string FakeFtpSession::ReadCommand() {
     std::string command;
     char byte = 0;
     while (byte != '\n') {
-        WaitReadable(FControl);
-        if (::recv(FControl, &byte, 1, 0) <= 0)
+        if (ReceiveAfterWait(FControl, &byte, 1) <= 0)
             break;
         command += byte;
     }
@@ -162,8 +168,9 @@ void FakeFtpSession::AnswerPasv(const std::string& address) {
 
 void FakeFtpSession::AcceptData() {
     WaitReadable(FListener);
-    FData = ::accept(FListener, nullptr, nullptr);
-    if (FData < 0)
+    SocketEndpoint peer;
+    FData = AcceptOnSocket(FListener, peer);
+    if (FData == NoSocketHandle)
         throw std::runtime_error("fake server: accept failed");
 }
 
@@ -172,16 +179,13 @@ void FakeFtpSession::ConnectData(const std::string& portCommand, const char* fro
     if (std::sscanf(portCommand.c_str(), "PORT %d,%d,%d,%d,%d,%d", &h1, &h2, &h3, &h4, &p1, &p2) !=
         6)
         throw std::runtime_error("fake server: bad PORT " + portCommand);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_port = htons(static_cast<std::uint16_t>(p1 * 256 + p2));
-    address.sin_addr.s_addr = htonl(static_cast<std::uint32_t>(h1 << 24 | h2 << 16 | h3 << 8 | h4));
-    sockaddr_in source{};
-    source.sin_family = AF_INET;
-    source.sin_addr.s_addr = ::inet_addr(from);
-    FData = ::socket(AF_INET, SOCK_STREAM, 0);
-    if (::bind(FData, reinterpret_cast<sockaddr*>(&source), sizeof source) != 0 ||
-        ::connect(FData, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0)
+    const std::string host = std::to_string(h1) + "." + std::to_string(h2) + "." +
+                             std::to_string(h3) + "." + std::to_string(h4);
+    const SocketEndpoint address{ParseDottedAddress(host),
+                                 static_cast<std::uint16_t>(p1 * 256 + p2)};
+    FData = CreateTcpSocket();
+    if (FData == NoSocketHandle || !BindSocket(FData, {ParseDottedAddress(from), 0}) ||
+        !ConnectSocket(FData, address, StepTimeoutMs))
         throw std::runtime_error("fake server: cannot connect to " + portCommand);
 }
 
@@ -193,8 +197,7 @@ std::string FakeFtpSession::ReceiveData() {
     std::string data;
     char buffer[4096];
     for (;;) {
-        WaitReadable(FData);
-        const ssize_t n = ::recv(FData, buffer, sizeof buffer, 0);
+        const long n = ReceiveAfterWait(FData, buffer, sizeof buffer);
         if (n <= 0)
             return data;
         data.append(buffer, static_cast<std::size_t>(n));
@@ -208,31 +211,25 @@ void FakeFtpSession::CloseData() {
 void FakeFtpSession::WaitForClose() {
     char byte;
     for (;;) {
-        WaitReadable(FControl);
-        if (::recv(FControl, &byte, 1, 0) <= 0)
+        if (ReceiveAfterWait(FControl, &byte, 1) <= 0)
             return;
     }
 }
 
 void FakeFtpSession::SendRepeatedly(const std::string& unit, int gapMs, Channel channel) {
-    const int s = channel == Channel::Control ? FControl : FData;
+    const SocketHandle s = channel == Channel::Control ? FControl : FData;
     const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(StepTimeoutMs);
     while (std::chrono::steady_clock::now() < end) {
-        // The gap is spent watching for the client's close, which ends the script's part.
-        pollfd entry{s, POLLIN, 0};
+        // The gap is spent watching for the client's close, which ends the script's part; a
+        // wait of 0 would have no limit, so no gap still looks for a millisecond.
         char byte;
-        if (::poll(&entry, 1, gapMs) > 0 && ::recv(s, &byte, 1, MSG_DONTWAIT) <= 0)
+        if (stormbell::WaitReadable(s, std::max(gapMs, 1)) == WaitResult::Ready &&
+            ReceiveFromSocket(s, &byte, 1) <= 0)
             return;
         std::size_t sent = 0;
         while (sent < unit.size()) {
-            entry = {s, POLLOUT, 0};
-            if (::poll(&entry, 1, StepTimeoutMs) <= 0)
-                throw std::runtime_error("fake server: client stopped reading");
-            const ssize_t n =
-                ::send(s, unit.data() + sent, unit.size() - sent, MSG_NOSIGNAL | MSG_DONTWAIT);
-            if (n < 0 && errno != EAGAIN)
+            if (!SendSome(s, unit.data() + sent, unit.size() - sent, sent))
                 return; // the client has gone
-            sent += n > 0 ? static_cast<std::size_t>(n) : 0;
         }
     }
     throw std::runtime_error("fake server: client never gave up");
@@ -245,7 +242,7 @@ FakeFtpServer::FakeFtpServer(Script script, std::uint16_t port)
 
 FakeFtpServer::~FakeFtpServer() {
     Join();
-    ::close(FListener);
+    CloseSocketHandle(FListener);
 }
 
 void FakeFtpServer::Join() {
@@ -265,12 +262,12 @@ std::string FakeFtpServer::Error() {
 }
 
 void FakeFtpServer::Run(const Script& script) {
-    pollfd entry{FListener, POLLIN, 0};
-    while (::poll(&entry, 1, 20) == 0)
+    while (stormbell::WaitReadable(FListener, 20) == WaitResult::TimedOut)
         if (FStopWaiting)
             return;
-    int control = ::accept(FListener, nullptr, nullptr);
-    if (control < 0)
+    SocketEndpoint peer;
+    SocketHandle control = AcceptOnSocket(FListener, peer);
+    if (control == NoSocketHandle)
         return;
     FConnected = true;
     FakeFtpSession session(control, FCommands, FLock);
@@ -287,8 +284,7 @@ void FakeFtpServer::Run(const Script& script) {
 
 std::uint16_t UnusedPort() {
     std::uint16_t port = 0;
-    const int s = ListenOnLoopback(port);
-    ::close(s);
+    CloseSocketHandle(ListenOnLoopback(port));
     return port;
 }
 

@@ -11,6 +11,8 @@
 #include <thread>
 #include <vector>
 
+#include "platform/Sockets.h"
+
 namespace stormbell::testing {
 
 /// The server's end of one control connection and its data connections.
@@ -75,10 +77,10 @@ public:
 
 private:
     friend class FakeFtpServer;
-    FakeFtpSession(int control, std::vector<std::string>& commands, std::mutex& lock);
-    int FControl;
-    int FListener = -1;
-    int FData = -1;
+    FakeFtpSession(SocketHandle control, std::vector<std::string>& commands, std::mutex& lock);
+    SocketHandle FControl;
+    SocketHandle FListener = NoSocketHandle;
+    SocketHandle FData = NoSocketHandle;
     std::vector<std::string>& FCommands;
     std::mutex& FLock;
 };
@@ -108,7 +110,7 @@ public:
 private:
     void Run(const Script& script);
     std::uint16_t FPort = 0; // before FListener: its initialiser fills the port in
-    int FListener;
+    SocketHandle FListener;
     std::atomic<bool> FStopWaiting{false};
     std::atomic<bool> FConnected{false};
     std::vector<std::string> FCommands;

@@ -1,6 +1,5 @@
 #include "net/Ftp.h"
 
-#include <arpa/inet.h>
 #include <cerrno>
 #include <chrono>
 #include <functional>
@@ -126,7 +125,7 @@ TEST(FtpAbortTest, OperationsAfterAnAbortFailAtOnceUntilTheNextLogin) {
 TEST(FtpAbortTest, ARaisedSignalEndsAConnectAtOnce) {
     // A listener whose backlog is full never completes a further connection.
     const SocketHandle listener = CreateTcpSocket();
-    ASSERT_TRUE(BindSocket(listener, {inet_addr("127.0.0.1"), 0}));
+    ASSERT_TRUE(BindSocket(listener, {ParseDottedAddress("127.0.0.1"), 0}));
     ASSERT_TRUE(ListenOnSocket(listener, 0));
     SocketEndpoint local;
     ASSERT_TRUE(LocalEndOfSocket(listener, local));

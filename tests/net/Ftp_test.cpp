@@ -1,6 +1,5 @@
 #include "net/Ftp.h"
 
-#include <arpa/inet.h>
 #include <string>
 #include <vector>
 
@@ -233,7 +232,7 @@ TEST(FtpTest, PasvRepliesGiveOnlyThePort) {
             ASSERT_TRUE(error) << c.numbers;
             EXPECT_EQ(error->ErrorCode, 425) << c.numbers;
             EXPECT_EQ(ftp.RemotePort, c.port) << c.numbers;
-            EXPECT_EQ(ftp.RemoteAddress, inet_addr("127.0.0.1")) << c.numbers;
+            EXPECT_EQ(ftp.RemoteAddress, ParseDottedAddress("127.0.0.1")) << c.numbers;
         } else {
             const auto error = Thrown<ETcpIpError>([&] { ftp.Download(); });
             ASSERT_TRUE(error) << c.numbers;
@@ -270,7 +269,7 @@ TEST(FtpTest, SpoofedPasvAddressIsIgnored) {
     LoginTo(ftp, server);
     ftp.URI = "F.TXT";
     ftp.Download();
-    EXPECT_EQ(ftp.RemoteAddress, inet_addr("127.0.0.1"));
+    EXPECT_EQ(ftp.RemoteAddress, ParseDottedAddress("127.0.0.1"));
     EXPECT_EQ(StreamText(ftp), data);
 }
 
@@ -292,9 +291,9 @@ TEST(FtpTest, PasvAnsweredOtherThan227IsAnError) {
 }
 
 TEST(FtpTest, PortCommandNamesAddressAndPort) {
-    EXPECT_EQ(PortCommand(inet_addr("10.0.0.5"), 21), "PORT 10,0,0,5,0,21\r\n");
-    EXPECT_EQ(PortCommand(inet_addr("10.0.0.5"), 5001), "PORT 10,0,0,5,19,137\r\n");
-    EXPECT_EQ(PortCommand(inet_addr("127.0.0.1"), 65535), "PORT 127,0,0,1,255,255\r\n");
+    EXPECT_EQ(PortCommand(ParseDottedAddress("10.0.0.5"), 21), "PORT 10,0,0,5,0,21\r\n");
+    EXPECT_EQ(PortCommand(ParseDottedAddress("10.0.0.5"), 5001), "PORT 10,0,0,5,19,137\r\n");
+    EXPECT_EQ(PortCommand(ParseDottedAddress("127.0.0.1"), 65535), "PORT 127,0,0,1,255,255\r\n");
 }
 
 TEST(FtpTest, ActiveModeAnnouncesItsListenerAndAcceptsTheServer) {

@@ -1,6 +1,5 @@
 #include "net/TcpIp.h"
 
-#include <arpa/inet.h>
 #include <cerrno>
 #include <stdexcept>
 #include <string>
@@ -26,7 +25,7 @@ using ::testing::StartsWith;
 const std::string UnresolvableName = std::string(70, 'x') + ".example";
 
 std::uint32_t Address(const char* dotted) {
-    return inet_addr(dotted);
+    return ParseDottedAddress(dotted);
 }
 
 struct TraceLog {

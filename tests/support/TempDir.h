@@ -4,21 +4,25 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <stdexcept>
 #include <string>
-
-#include <stdlib.h>
 
 namespace stormbell::testing {
 
 class TempDir {
 public:
     TempDir() {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "stormbell-XXXXXX").string();
-        if (!::mkdtemp(pattern.data()))
-            throw std::runtime_error("cannot create a temporary directory");
-        path_ = pattern;
+        // A random name that nobody else took: creating the directory is the test.
+        std::random_device random;
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            path_ =
+                std::filesystem::temp_directory_path() / ("stormbell-" + std::to_string(random()));
+            std::error_code error;
+            if (std::filesystem::create_directory(path_, error))
+                return;
+        }
+        throw std::runtime_error("cannot create a temporary directory");
     }
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;

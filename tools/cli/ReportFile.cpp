@@ -1,14 +1,10 @@
 #include "tools/cli/ReportFile.h"
 
-#include <cerrno>
-#include <cstring>
+#include <filesystem>
 #include <optional>
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include "observation/ReportLines.h"
+#include "platform/Files.h"
 
 namespace stormbell {
 
@@ -16,56 +12,39 @@ namespace {
 
 constexpr std::size_t kChunk = 64 * 1024;
 
-EReportFileError Failure(const char* what, const std::string& name, int error) {
-    return EReportFileError(what + name + ": " + std::strerror(error));
+EReportFileError Failure(const char* what, const std::string& name, std::error_code error) {
+    return EReportFileError(what + name + ": " + error.message());
 }
 
 EReportFileError TooLarge(const std::string& name, std::optional<std::size_t> size) {
     return EReportFileError(name + ": " + EReportTooLarge(size).what());
 }
 
-class Descriptor {
-public:
-    explicit Descriptor(int fd) : fd_(fd) {}
-    ~Descriptor() { ::close(fd_); }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    int fd() const { return fd_; }
-
-private:
-    int fd_;
-};
-
 } // namespace
 
 std::string ReadReportFile(const std::string& name) {
-    // Non-blocking, so that opening a FIFO without a writer returns at once and can be refused.
-    const int fd = ::open(name.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        throw Failure("Cannot open ", name, errno);
-    const Descriptor file(fd);
-    struct stat status {};
-    if (::fstat(fd, &status) != 0)
-        throw Failure("Cannot read ", name, errno);
-    if (S_ISDIR(status.st_mode))
-        throw Failure("Cannot read ", name, EISDIR);
-    if (!S_ISREG(status.st_mode) && !S_ISCHR(status.st_mode))
+    // The name is UTF-8 on every system; opening never waits, so that a FIFO without a writer
+    // is refused at once.
+    NativeFile file(std::filesystem::path(std::u8string(name.begin(), name.end())), OpenMode::Read,
+                    true);
+    if (!file.IsOpen())
+        throw Failure("Cannot open ", name, file.Error());
+    const FileKind kind = file.Kind();
+    if (kind == FileKind::Directory)
+        throw Failure("Cannot read ", name, std::make_error_code(std::errc::is_a_directory));
+    if (kind == FileKind::Other)
         throw EReportFileError("Cannot read " + name + ": not a regular file or character device");
-    if (S_ISREG(status.st_mode) && static_cast<std::size_t>(status.st_size) > kMaxReportBytes)
-        throw TooLarge(name, static_cast<std::size_t>(status.st_size));
+    if (kind == FileKind::Regular && file.Size() > kMaxReportBytes)
+        throw TooLarge(name, static_cast<std::size_t>(file.Size()));
     // A character device such as a terminal is then read as standard input would be.
-    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    file.WaitOnRead();
     std::string text;
     while (text.size() <= kMaxReportBytes) {
         const std::size_t start = text.size();
         text.resize(start + kChunk);
-        const ssize_t count = ::read(fd, text.data() + start, kChunk);
-        if (count < 0 && errno == EINTR) {
-            text.resize(start);
-            continue;
-        }
+        const long count = file.Read(text.data() + start, kChunk);
         if (count < 0)
-            throw Failure("Cannot read ", name, errno);
+            throw Failure("Cannot read ", name, file.Error());
         text.resize(start + static_cast<std::size_t>(count));
         if (count == 0)
             return text;

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "generated/Version.h"
+#include "platform/CommandLine.h"
 #include "tools/cli/Commands.h"
 #include "tools/cli/TextEscapes.h"
 
@@ -17,16 +18,19 @@ constexpr const char* Usage =
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 2) {
+    // The JSON and the reports are bytes: the same on every system.
+    stormbell::UseBinaryStandardStreams();
+    std::vector<std::string> args = stormbell::Utf8Arguments(argc, argv);
+    if (args.empty()) {
         std::cerr << Usage;
         return 2;
     }
-    const std::string command = argv[1];
+    const std::string command = args.front();
     if (command == "--version") {
         std::cout << "stormbell-cli " << stormbell::kVersion << '\n';
         return stormbell::EndOutput(std::cout, std::cerr, "--version", 0);
     }
-    const std::vector<std::string> args(argv + 2, argv + argc);
+    args.erase(args.begin());
     try {
         if (command == "decode")
             return stormbell::RunDecode(args, std::cin, std::cout, std::cerr);

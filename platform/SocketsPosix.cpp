@@ -89,6 +89,12 @@ void WakeSignal::Clear() {
     raised_ = false;
 }
 
+void StartSocketLibrary() {}
+
+std::uint32_t HostOrder(std::uint32_t address) {
+    return ntohl(address);
+}
+
 int LastSocketError() {
     return errno;
 }
