@@ -114,6 +114,9 @@ bool ShutdownSending(SocketHandle s);
 /// Closes `s`; failures are of no interest to any caller.
 void CloseSocketHandle(SocketHandle s);
 
+/// Closes `s` with a reset instead of an orderly end, dropping what is still unsent.
+void ResetSocketHandle(SocketHandle s);
+
 /// The connected peer of `s`; false (see LastSocketError) when there is none.
 bool PeerOfSocket(SocketHandle s, SocketEndpoint& peer);
 

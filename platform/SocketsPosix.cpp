@@ -187,6 +187,13 @@ void CloseSocketHandle(SocketHandle s) {
     ::close(s);
 }
 
+void ResetSocketHandle(SocketHandle s) {
+    // A zero linger time makes the close send a reset.
+    const linger abortive{1, 0};
+    ::setsockopt(s, SOL_SOCKET, SO_LINGER, &abortive, sizeof abortive);
+    ::close(s);
+}
+
 bool PeerOfSocket(SocketHandle s, SocketEndpoint& peer) {
     sockaddr_in address{};
     socklen_t length = sizeof address;

@@ -278,6 +278,14 @@ void CloseSocketHandle(SocketHandle s) {
     ::closesocket(s);
 }
 
+void ResetSocketHandle(SocketHandle s) {
+    // A zero linger time makes the close send a reset.
+    const linger abortive{1, 0};
+    ::setsockopt(s, SOL_SOCKET, SO_LINGER, reinterpret_cast<const char*>(&abortive),
+                 sizeof abortive);
+    ::closesocket(s);
+}
+
 bool PeerOfSocket(SocketHandle s, SocketEndpoint& peer) {
     sockaddr_in address{};
     int length = sizeof address;

@@ -268,7 +268,7 @@ protected:
         GaugeWindow& w = Start();
         QTimer waiting;
         QObject::connect(&waiting, &QTimer::timeout, &w, [&] {
-            if (program->options.Memo1->toPlainText().isEmpty())
+            if (ReportBoxText().isEmpty())
                 return;
             waiting.stop();
             during(w);

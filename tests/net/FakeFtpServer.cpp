@@ -142,10 +142,9 @@ void FakeFtpSession::AnswerPasvWithoutAddress() {
 }
 
 void FakeFtpSession::ResetData() {
-    // A zero linger time makes the close send a reset and drop what is still unsent.
-    const linger abortive{1, 0};
-    ::setsockopt(FData, SOL_SOCKET, SO_LINGER, &abortive, sizeof abortive);
-    CloseIfOpen(FData);
+    if (FData != NoSocketHandle)
+        ResetSocketHandle(FData);
+    FData = NoSocketHandle;
 }
 
 void FakeFtpSession::AnswerUntilClose() {
