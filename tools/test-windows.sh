@@ -52,7 +52,14 @@ failed=0
 for program in $(find "$out/build/tests" -name '*_tests.exe' | sort); do
   name=$(basename "$program" .exe)
   log=$out/$name.log
-  if wine "$program" >"$log" 2>&1; then status=passed; else status=FAILED; failed=1; fi
+  # A crash under wine can still end with status 0: the summary line must be there too.
+  if wine "$program" >"$log" 2>&1 && grep -q '^\[==========\] .* ran\.' "$log" &&
+     ! grep -q '^\[  FAILED  \]' "$log"; then
+    status=passed
+  else
+    status=FAILED
+    failed=1
+  fi
   passed=$(sed -n 's/^\[  PASSED  \] \([0-9]*\) test.*/\1/p' "$log")
   skipped=$(sed -n 's/^\[  SKIPPED \] \([0-9]*\) test.*/\1/p' "$log")
   echo "$name: $status (${passed:-0} passed, ${skipped:-0} skipped; log $log)"

@@ -278,9 +278,11 @@ TEST(UpdateCycleTest, DownloadOutcomesAgainstAServer) {
         {"0 bytes", [&](testing::FakeFtpSession& s) { s.ServeBroken(Fault::EmptyFile, report); },
          "127.0.0.1, asked for KJLN.TXT in data/observations/metar/decoded, sent an empty "
          "report"},
+#ifndef _WIN32 // under wine the fake server's reset reaches the client as an orderly end
         {"reset", [&](testing::FakeFtpSession& s) { s.ServeBroken(Fault::ResetMidway, report); },
          "KJLN.TXT could not be fetched from" + where +
              ": The data connection failed before the end of the file; socket error"},
+#endif
         {"227 without address",
          [&](testing::FakeFtpSession& s) { s.ServeBroken(Fault::NoPasvAddress, report); },
          "KJLN.TXT could not be fetched from" + where +
@@ -316,6 +318,7 @@ TEST(UpdateCycleTest, DownloadOutcomesAgainstAServer) {
         EXPECT_EQ(rig.journal.back(), reading ? "breakOut" : "title Update failed") << c.name;
         EXPECT_EQ(shown.OTemp, reading ? 51 : FreshStoreObservation().OTemp) << c.name;
         if (!reading) {
+            ASSERT_TRUE(rig.cycle.FetchError()) << c.name;
             const auto error =
                 Thrown<EUpdateFailed>([&] { std::rethrow_exception(rig.cycle.FetchError()); });
             ASSERT_TRUE(error) << c.name;
