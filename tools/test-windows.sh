@@ -66,13 +66,35 @@ for program in $(find "$out/build/tests" -name '*_tests.exe' | sort); do
   [ "$status" = passed ] || grep -E '^\[  FAILED  \]' "$log" || true
 done
 
+cli=$out/build/tools/cli/stormbell-cli.exe
+
+# Three cli processes logging into one folder at once take turns through the log's lock
+# (LockFileEx here): every report arrives, none twice.
+logdir=$out/contention
+rm -rf "$logdir" && mkdir -p "$logdir"
+batch=()
+for i in $(seq 20); do batch+=("Z:$root/tests/data/reports/KARB.TXT"); done
+pids=()
+for writer in 1 2 3; do
+  (cd "$logdir" && exec wine "$cli" decode --log "${batch[@]}" >/dev/null) &
+  pids+=($!)
+done
+for pid in "${pids[@]}"; do wait "$pid" || failed=1; done
+logged=$(grep -c '^ANN ARBOR' "$logdir/METAR.LOG" || true)
+if [ "$logged" -eq 60 ] && [ ! -e "$logdir/METAR.TMP" ]; then
+  echo "three processes sharing METAR.LOG: all 60 reports logged"
+else
+  echo "three processes sharing METAR.LOG: $logged of 60 reports logged"
+  failed=1
+fi
+
 # Each sample report from a fresh store, on both systems: the same output and exit status.
 linux_cli=${STORMBELL_LINUX_CLI:-$root/build/tools/cli/stormbell-cli}
 if [ -x "$linux_cli" ]; then
   differ=0
   for report in $(find tests/data/reports -name '*.TXT' | sort); do
     { "$linux_cli" decode "$report" && echo "status 0" || echo "status $?"; } >"$out/linux.json"
-    { wine "$out/build/tools/cli/stormbell-cli.exe" decode "Z:$root/$report" && echo "status 0" ||
+    { wine "$cli" decode "Z:$root/$report" && echo "status 0" ||
       echo "status $?"; } >"$out/windows.json"
     cmp -s "$out/linux.json" "$out/windows.json" || { echo "differs: $report"; differ=1; }
   done
