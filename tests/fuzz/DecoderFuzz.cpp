@@ -12,6 +12,7 @@
 #include "gauges/Gauges.h"
 #include "observation/ReportDecoder.h"
 #include "observation/ReportLines.h"
+#include "observation/ReportScan.h"
 #include "platform/TextConvert.h"
 
 namespace stormbell {
@@ -80,6 +81,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             decoder.BreakOut(SplitReportLines(text), false);
         } catch (const EConvertError&) {
             // A bad report fails alone; what it leaves is checked below.
+        } catch (const ENotAReading&) {
+            // So does one without any of the observation lines.
         }
         try {
             gauges.FullRedraw();
