@@ -331,6 +331,10 @@ TEST(UpdateCycleTest, DownloadOutcomesAgainstAServer) {
 // One client for a run of failed downloads, as a gauge on a one-minute timer: not one
 // connection is left open.
 TEST(UpdateCycleTest, FailedDownloadsLeaveNoConnectionOpen) {
+#ifdef _WIN32
+    GTEST_SKIP() << "under wine, /proc/self/fd lists the host process's descriptors, which wine "
+                    "opens and closes by itself, not this program's sockets";
+#endif
     Rig rig;
     rig.runOperations = true;
     rig.client.IdleTimeout = 5000;
