@@ -13,27 +13,14 @@
 #include "observation/ReportLines.h"
 #include "observation/UpdateCycle.h"
 #include "tests/support/HttpsTestServer.h"
+#include "tests/support/RecordingWindow.h"
 
 namespace stormbell {
 namespace {
 
 using Journal = std::vector<std::string>;
 
-struct Window final : Lamps, StatusLine, ReportBox {
-    void SetLampState(LampState state) override {
-        static const char* const names[] = {"Idle", "Busy", "Failed", "Fetched"};
-        journal.push_back(names[static_cast<int>(state)]);
-    }
-    void SetStatus(const std::string& text) override { journal.push_back("title " + text); }
-    void LoadReport(const std::string& bytes) override {
-        journal.push_back("box");
-        lines = SplitReportLines(bytes);
-    }
-    std::vector<std::string> Lines() const override { return lines; }
-
-    Journal journal;
-    std::vector<std::string> lines = {"previous report"};
-};
+using Window = testing::RecordingWindow;
 
 TEST(HttpsCycleTest, LampsBoxAndErrorsAsForFtp) {
     testing::HttpsTestServer trusted;

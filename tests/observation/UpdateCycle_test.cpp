@@ -17,6 +17,7 @@
 #include "tests/net/FakeFtpServer.h"
 #include "tests/observation/Fakes.h"
 #include "tests/support/OpenDescriptors.h"
+#include "tests/support/RecordingWindow.h"
 #include "tests/support/TempDir.h"
 #include "tests/support/Thrown.h"
 
@@ -31,7 +32,7 @@ using Journal = std::vector<std::string>;
 // call goes into one journal, so the order is checked too. Blocking operation N (1-based)
 // throws what `fail` throws; the others are skipped unless `runOperations`, so that the client
 // reaches no server and Download leaves what Serve put into its stream.
-struct Rig final : Lamps, StatusLine, ReportBox, BlockingRunner {
+struct Rig final : testing::RecordingWindow, BlockingRunner {
     explicit Rig(int failAt = 0, std::function<void()> fail = {})
         : failAt(failAt), fail(std::move(fail)),
           cycle(ftp, *this, *this, *this, *this,
@@ -43,16 +44,6 @@ struct Rig final : Lamps, StatusLine, ReportBox, BlockingRunner {
                     if (breakOutFails)
                         throw std::runtime_error("'five' is not a valid floating point value");
                 }) {}
-    void SetLampState(LampState state) override {
-        static const char* const names[] = {"Idle", "Busy", "Failed", "Fetched"};
-        journal.push_back(names[static_cast<int>(state)]);
-    }
-    void SetStatus(const std::string& text) override { journal.push_back("title " + text); }
-    void LoadReport(const std::string& bytes) override {
-        journal.push_back("box");
-        lines = SplitReportLines(bytes);
-    }
-    std::vector<std::string> Lines() const override { return lines; }
     void Run(const std::function<void()>& operation) override {
         journal.push_back("run");
         if (++runs == failAt)
@@ -65,8 +56,6 @@ struct Rig final : Lamps, StatusLine, ReportBox, BlockingRunner {
         client.Stream().Seek(0);
     }
 
-    Journal journal;
-    std::vector<std::string> lines = {"previous report"};
     std::vector<std::string> decoded;
     int runs = 0;
     int failAt;
