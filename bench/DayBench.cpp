@@ -14,11 +14,11 @@
 #include <string>
 #include <vector>
 
+#include "app/UpdateCycle.h"
 #include "net/Ftp.h"
 #include "net/FtpReportClient.h"
 #include "observation/ReportDecoder.h"
 #include "observation/ReportLines.h"
-#include "observation/UpdateCycle.h"
 
 namespace {
 

@@ -25,6 +25,27 @@ double GaugeGeometry::Angle(double value) const {
     return std::abs(angle) <= 2 * std::numbers::pi * kMaxTurns ? angle : 0;
 }
 
+namespace {
+
+// A bottom-zero dial's zero sits half a turn from the top.
+double ZeroFromTop(Orientation zero) {
+    return zero == Orientation::BottomZero ? 0.5 : 0.0;
+}
+
+double FractionOfTurn(double turns) {
+    return turns - std::floor(turns);
+}
+
+} // namespace
+
+double GaugeGeometry::TurnsFromTop(double value) const {
+    return FractionOfTurn((value + Offset) / UnitsPerTurn + ZeroFromTop(Zero));
+}
+
+double GaugeGeometry::ValueAt(double turnsFromTop) const {
+    return FractionOfTurn(turnsFromTop - ZeroFromTop(Zero)) * UnitsPerTurn - Offset;
+}
+
 void GaugeGeometry::Direction(double angle, double& dx, double& dy) const {
     const double s = std::sin(angle);
     const double c = std::cos(angle);

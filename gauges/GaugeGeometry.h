@@ -36,6 +36,11 @@ struct GaugeGeometry {
     /// The needle's angle in radians for a shown value; several turns simply wrap. A value a
     /// billion turns or more from zero (or no number at all) gives 0, the dial's zero.
     double Angle(double value) const;
+    /// Where the needle points for a shown value, in turns clockwise from the top, in [0, 1).
+    double TurnsFromTop(double value) const;
+    /// The value of the dial's first turn (from -Offset up) whose needle points `turns` from the
+    /// top: how one needle reads where another points.
+    double ValueAt(double turnsFromTop) const;
     /// Unit vector along the needle for an angle, in skin coordinates.
     void Direction(double angle, double& dx, double& dy) const;
     /// Tip at the needle's length; each coordinate rounded half to even.

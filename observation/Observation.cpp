@@ -1,7 +1,5 @@
 #include "observation/Observation.h"
 
-#include "settings/SettingsTable.h"
-
 namespace stormbell {
 
 void Observation::SetTargetsToShown() {
@@ -15,16 +13,15 @@ void Observation::SetTargetsToShown() {
 }
 
 Observation FreshStoreObservation() {
-    using namespace settingstable;
     Observation o;
-    o.OTemp = kOTemp.Default;
-    o.OHumd = kOHumd.Default;
-    o.OHeatIndex = kOHeatIndex.Default;
-    o.OChill = kOChill.Default;
-    o.OPresInfo = kOPresInfo.Default;
-    o.OWDInfo = kOWDInfo.Default;
-    o.OWSInfo = kOWSInfo.Default;
-    o.DisplayMode = kDisplayMode.Default;
+    o.OTemp = rest::kTemp;
+    o.OHumd = rest::kHumd;
+    o.OHeatIndex = rest::kHeatIndex;
+    o.OChill = rest::kChill;
+    o.OPresInfo = rest::kPresInfo;
+    o.OWDInfo = rest::kWDInfo;
+    o.OWSInfo = rest::kWSInfo;
+    o.DisplayMode = rest::kDisplayMode;
     o.SetTargetsToShown();
     return o;
 }

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace stormbell {
 
@@ -32,8 +33,20 @@ struct Observation {
     void SetTargetsToShown();
 };
 
-/// The shown values of a settings store that was never written, from the settings table
-/// (-30 °F, 0 %, "28.00" inHg, "000", "00", English), with every target equal to its shown value.
+/// The needles' rest positions: what a settings store that was never written shows, and the
+/// defaults the settings table stores them under.
+namespace rest {
+inline constexpr std::int16_t kTemp = -30;
+inline constexpr std::int32_t kHumd = 0;
+inline constexpr double kHeatIndex = -30.0;
+inline constexpr double kChill = -30.0;
+inline constexpr std::string_view kPresInfo = "28.00";
+inline constexpr std::string_view kWDInfo = "000";
+inline constexpr std::string_view kWSInfo = "00";
+inline constexpr std::string_view kDisplayMode = "0";
+} // namespace rest
+
+/// The rest positions as shown values, with every target equal to its shown value.
 Observation FreshStoreObservation();
 
 } // namespace stormbell

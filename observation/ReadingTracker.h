@@ -6,8 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "observation/GaugeDescription.h"
-#include "observation/UpdateCycle.h"
+#include "observation/ReadingContext.h"
+#include "observation/ReportBox.h"
+#include "platform/Clock.h"
 
 namespace stormbell {
 

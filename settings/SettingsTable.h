@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "net/NetTexts.h"
+#include "observation/Observation.h"
 
 namespace stormbell::settingstable {
 
@@ -23,17 +24,17 @@ inline constexpr Setting<std::int16_t> kFLeft{"FLeft", 213};
 inline constexpr Setting<std::int16_t> kFTop{"FTop", 102};
 inline constexpr Setting<std::int32_t> kLIndex{"LIndex", 0};
 inline constexpr Setting<std::int32_t> kTValue{"TValue", 60};
-inline constexpr Setting<std::int16_t> kOTemp{"OTemp", -30};
-inline constexpr Setting<std::int32_t> kOHumd{"OHumd", 0};
+inline constexpr Setting<std::int16_t> kOTemp{"OTemp", rest::kTemp};
+inline constexpr Setting<std::int32_t> kOHumd{"OHumd", rest::kHumd};
 inline constexpr Setting<std::uint16_t> kOHumidLoc{"OHumidLoc", 50};
 // The proxy port starts as the standard one, so ticking "Use Proxy" alone changes nothing.
 inline constexpr Setting<std::int32_t> kFTPPortNum{"FTPPortNum", nettexts::FtpPort};
-inline constexpr Setting<double> kOHeatIndex{"OHeatIndex", -30.0};
-inline constexpr Setting<double> kOChill{"OChill", -30.0};
-inline constexpr Setting<std::string_view> kDisplayMode{"DisplayMode", "0"};
-inline constexpr Setting<std::string_view> kOPresInfo{"OPresInfo", "28.00"};
-inline constexpr Setting<std::string_view> kOWDInfo{"OWDInfo", "000"};
-inline constexpr Setting<std::string_view> kOWSInfo{"OWSInfo", "00"};
+inline constexpr Setting<double> kOHeatIndex{"OHeatIndex", rest::kHeatIndex};
+inline constexpr Setting<double> kOChill{"OChill", rest::kChill};
+inline constexpr Setting<std::string_view> kDisplayMode{"DisplayMode", rest::kDisplayMode};
+inline constexpr Setting<std::string_view> kOPresInfo{"OPresInfo", rest::kPresInfo};
+inline constexpr Setting<std::string_view> kOWDInfo{"OWDInfo", rest::kWDInfo};
+inline constexpr Setting<std::string_view> kOWSInfo{"OWSInfo", rest::kWSInfo};
 inline constexpr Setting<std::string_view> kOCityStr{"OCityStr", "KJLN.TXT"};
 inline constexpr Setting<bool> kLogIt{"LogIt", false};
 inline constexpr Setting<bool> kRunOnStart{"RunOnStart", false};

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "observation/Observation.h"
-#include "observation/UpdateCycle.h"
+#include "observation/ReportBox.h"
 #include "settings/Settings.h"
 
 class QCheckBox;

@@ -2,11 +2,11 @@
 // its title changes recorded, started as the user starts it.
 #pragma once
 
-#include "app/BarButton.h"
-#include "app/CircleShape.h"
-#include "app/GaugeProgram.h"
-#include "app/QtMessageSink.h"
-#include "app/SkinView.h"
+#include "app/qt/BarButton.h"
+#include "app/qt/CircleShape.h"
+#include "app/qt/GaugeProgram.h"
+#include "app/qt/QtMessageSink.h"
+#include "app/qt/SkinView.h"
 #include "gauges/Gauges.h"
 #include "tests/support/FixedClock.h"
 #include "tests/support/MemorySettingsStore.h"

@@ -1,6 +1,6 @@
 #include "GaugeFixture.h"
 
-#include "app/WindowRegion.h"
+#include "app/qt/WindowRegion.h"
 #include "gauges/WindowLayout.h"
 #include "gauges/qt/QtCanvas.h"
 

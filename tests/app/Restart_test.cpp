@@ -1,11 +1,11 @@
 // The gauge over the user's real settings file, run twice: what the dialogs changed, where the
 // window was dragged and what the gauges showed come back after the exit button; a close by the
 // system leaves the file as it was.
-#include "app/BarButton.h"
-#include "app/CircleShape.h"
-#include "app/GaugeProgram.h"
-#include "app/QtMessageSink.h"
-#include "app/SkinView.h"
+#include "app/qt/BarButton.h"
+#include "app/qt/CircleShape.h"
+#include "app/qt/GaugeProgram.h"
+#include "app/qt/QtMessageSink.h"
+#include "app/qt/SkinView.h"
 #include "gauges/Gauges.h"
 #include "settings/qt/QtSettingsStore.h"
 #include "settings/qt/SpinEdit.h"

@@ -1,7 +1,7 @@
 // The tooltip's way out for a network that blocks FTP.
 #include <gtest/gtest.h>
 
-#include "observation/GaugeDescription.h"
+#include "gauges/GaugeDescription.h"
 #include "tests/support/FixedClock.h"
 
 namespace stormbell {

@@ -1,4 +1,4 @@
-#include "observation/GaugeDescription.h"
+#include "gauges/GaugeDescription.h"
 
 #include <gtest/gtest.h>
 

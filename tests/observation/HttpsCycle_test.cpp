@@ -6,12 +6,12 @@
 
 #include <gtest/gtest.h>
 
+#include "app/UpdateCycle.h"
 #include "net/FtpReportClient.h"
 #include "net/HttpsClient.h"
 #include "net/RoutingClient.h"
 #include "net/TcpIpErrors.h"
 #include "observation/ReportLines.h"
-#include "observation/UpdateCycle.h"
 #include "tests/support/HttpsTestServer.h"
 #include "tests/support/RecordingWindow.h"
 

@@ -1,4 +1,4 @@
-#include "observation/UpdateCycle.h"
+#include "app/UpdateCycle.h"
 
 #include <filesystem>
 #include <functional>

@@ -4,7 +4,7 @@
 #include <chrono>
 #include <ctime>
 
-#include "observation/GaugeDescription.h"
+#include "gauges/GaugeDescription.h"
 
 namespace stormbell::testing {
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "app/UpdateCycle.h"
 #include "observation/ReportLines.h"
-#include "observation/UpdateCycle.h"
 
 namespace stormbell::testing {
 

@@ -1,12 +1,12 @@
 // `stormbell-cli fetch`: one station's report through the gauge's own update cycle.
 #include <optional>
 
+#include "app/UpdateCycle.h"
 #include "net/Ftp.h"
 #include "net/FtpReportClient.h"
 #include "net/HttpsClient.h"
 #include "net/RoutingClient.h"
 #include "observation/ReportLines.h"
-#include "observation/UpdateCycle.h"
 #include "platform/TextConvert.h"
 #include "settings/Settings.h"
 #include "settings/SettingsTable.h"

@@ -4,8 +4,8 @@
 #include <iostream>
 #include <string>
 
+#include "app/UpdateCycle.h"
 #include "observation/FramePresenter.h"
-#include "observation/UpdateCycle.h"
 #include "platform/MessageSink.h"
 #include "platform/Pause.h"
 #include "platform/StatusLine.h"

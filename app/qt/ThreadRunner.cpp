@@ -1,6 +1,6 @@
-#include "app/ThreadRunner.h"
+#include "app/qt/ThreadRunner.h"
 
-#include "app/CycleAborted.h"
+#include "app/qt/CycleAborted.h"
 
 #include <QEventLoop>
 

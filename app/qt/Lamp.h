@@ -2,7 +2,7 @@
 // circles (a body and a highlight dot per lamp).
 #pragma once
 
-#include "observation/UpdateCycle.h"
+#include "app/Lamps.h"
 
 namespace stormbell {
 

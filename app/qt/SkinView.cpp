@@ -1,4 +1,4 @@
-#include "app/SkinView.h"
+#include "app/qt/SkinView.h"
 
 #include <QLoggingCategory>
 #include <QPaintEvent>

@@ -1,6 +1,6 @@
-#include "app/EventLoopPause.h"
+#include "app/qt/EventLoopPause.h"
 
-#include "app/CycleAborted.h"
+#include "app/qt/CycleAborted.h"
 
 #include <QEventLoop>
 #include <QTimer>

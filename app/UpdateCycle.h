@@ -7,46 +7,15 @@
 #include <string>
 #include <vector>
 
+#include "app/CycleFailure.h"
+#include "app/Lamps.h"
 #include "net/ReportClient.h"
-#include "observation/CycleFailure.h"
+#include "observation/ReportBox.h"
 #include "observation/ReportLines.h"
+#include "platform/BlockingRunner.h"
 #include "platform/StatusLine.h"
 
 namespace stormbell {
-
-/// The two lamps' states during a cycle.
-enum class LampState { Idle, Busy, Failed, Fetched };
-
-/// The green and red lamps on the skin; each change shows at once.
-class Lamps {
-public:
-    virtual ~Lamps() = default;
-    virtual void SetLampState(LampState state) = 0;
-};
-
-/// The options dialog's report box (Memo1): the decoder reads its lines.
-class ReportBox {
-public:
-    virtual ~ReportBox() = default;
-    /// Replaces the box's text by `bytes`, split into lines at CR LF, LF or CR.
-    virtual void LoadReport(const std::string& bytes) = 0;
-    /// The box's lines, as the decoder reads them.
-    virtual std::vector<std::string> Lines() const = 0;
-};
-
-/// Runs one blocking client operation: at once in tests and the cli; on another thread while
-/// the window keeps processing events. Rethrows what the operation threw.
-class BlockingRunner {
-public:
-    virtual ~BlockingRunner() = default;
-    virtual void Run(const std::function<void()>& operation) = 0;
-};
-
-/// Runs the operation on the calling thread.
-class DirectRunner final : public BlockingRunner {
-public:
-    void Run(const std::function<void()>& operation) override { operation(); }
-};
 
 /// Where and what a cycle fetches; taken from the settings at the start of each cycle.
 struct CycleSettings {

@@ -2,7 +2,7 @@
 // dialog and the FTP settings dialog, created in that order and wired together.
 #pragma once
 
-#include "app/GaugeWindow.h"
+#include "app/qt/GaugeWindow.h"
 #include "observation/Observation.h"
 #include "settings/Settings.h"
 #include "settings/SettingsStore.h"

@@ -2,7 +2,7 @@
 // window live; the cycle, the decoder and the gauges stay on the window's thread.
 #pragma once
 
-#include "observation/UpdateCycle.h"
+#include "platform/BlockingRunner.h"
 
 namespace stormbell {
 

@@ -1,4 +1,4 @@
-#include "app/QtMessageSink.h"
+#include "app/qt/QtMessageSink.h"
 
 #include <QGuiApplication>
 #include <QMessageBox>

@@ -1,6 +1,6 @@
-#include "app/Lamp.h"
+#include "app/qt/Lamp.h"
 
-#include "app/CircleShape.h"
+#include "app/qt/CircleShape.h"
 
 namespace stormbell {
 

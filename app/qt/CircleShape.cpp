@@ -1,4 +1,4 @@
-#include "app/CircleShape.h"
+#include "app/qt/CircleShape.h"
 
 #include "gauges/qt/QtCanvas.h"
 

@@ -1,6 +1,6 @@
-#include "app/BarButton.h"
+#include "app/qt/BarButton.h"
 
-#include "app/BarGlyph.h"
+#include "app/qt/BarGlyph.h"
 
 #include <QPainter>
 

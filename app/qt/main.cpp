@@ -1,7 +1,7 @@
 // stormbell: the desktop weather gauge.
-#include "app/CommandLine.h"
-#include "app/GaugeProgram.h"
 #include "app/qt/AppIdentity.h"
+#include "app/qt/CommandLine.h"
+#include "app/qt/GaugeProgram.h"
 #include "settings/qt/QtSettingsStore.h"
 
 #include <QApplication>

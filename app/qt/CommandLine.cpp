@@ -1,4 +1,4 @@
-#include "app/CommandLine.h"
+#include "app/qt/CommandLine.h"
 
 #include "generated/Version.h"
 

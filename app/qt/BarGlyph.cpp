@@ -1,4 +1,4 @@
-#include "app/BarGlyph.h"
+#include "app/qt/BarGlyph.h"
 
 #include "gauges/WindowLayout.h"
 #include "gauges/qt/QtCanvas.h"

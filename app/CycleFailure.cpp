@@ -1,4 +1,4 @@
-#include "observation/CycleFailure.h"
+#include "app/CycleFailure.h"
 
 #include "net/TcpIpErrors.h"
 #include "platform/TextConvert.h"

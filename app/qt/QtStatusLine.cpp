@@ -1,4 +1,4 @@
-#include "app/QtStatusLine.h"
+#include "app/qt/QtStatusLine.h"
 
 #include <QGuiApplication>
 #include <QLoggingCategory>

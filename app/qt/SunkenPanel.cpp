@@ -1,4 +1,4 @@
-#include "app/SunkenPanel.h"
+#include "app/qt/SunkenPanel.h"
 
 #include "gauges/WindowLayout.h"
 #include "gauges/qt/QtCanvas.h"

@@ -1,4 +1,4 @@
-#include "app/GaugeProgram.h"
+#include "app/qt/GaugeProgram.h"
 
 #include <utility>
 

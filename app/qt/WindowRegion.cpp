@@ -1,4 +1,4 @@
-#include "app/WindowRegion.h"
+#include "app/qt/WindowRegion.h"
 
 #include <algorithm>
 #include <cmath>

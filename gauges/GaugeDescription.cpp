@@ -1,4 +1,4 @@
-#include "observation/GaugeDescription.h"
+#include "gauges/GaugeDescription.h"
 
 #include <array>
 #include <cmath>
@@ -6,7 +6,7 @@
 #include <optional>
 #include <string_view>
 
-#include "platform/LocalTime.h"
+#include "gauges/GaugeGeometry.h"
 #include "platform/TextConvert.h"
 
 namespace stormbell {
@@ -16,11 +16,6 @@ namespace {
 constexpr double kHectopascalsPerInch = 33.8639;
 constexpr double kKilopascalsPerInch = kHectopascalsPerInch / 10;
 constexpr double kKilometresPerKnot = 1.852;
-// The reference hand at position p points where the pressure needle points for 30.00 + 0.04·p,
-// modulo the dial's 4 inHg.
-constexpr double kReferenceBase = 30.0;
-constexpr double kReferenceStep = 0.04;
-constexpr double kDialSpan = 4.0;
 
 std::string Fixed(double value, int decimals) {
     char text[64];
@@ -120,11 +115,12 @@ std::string PressureLine(const std::string& text, std::uint16_t pressSet, bool m
         "Pressure " + (metric ? Fixed(*inches * kKilopascalsPerInch, 1) + " kPa / " + hectopascals +
                                     " (" + Fixed(*inches, 2) + " inHg)"
                               : Fixed(*inches, 2) + " inHg (" + hectopascals + ")");
-    const double reference = kReferenceBase + kReferenceStep * (pressSet % 100);
+    // The pressure the needle would show pointing where the reference hand points.
+    const double reference = gauge::kPressure.ValueAt(gauge::kReference.TurnsFromTop(pressSet));
     // The shorter way round the dial from the hand to the needle. The hand is then read on that
     // side of the dial, so the bottom is 28.00 for a needle to its left and 32.00 to its right,
     // and naming that value makes the sign the one a reader of the dial gives.
-    const double difference = std::remainder(*inches - reference, kDialSpan);
+    const double difference = std::remainder(*inches - reference, gauge::kPressure.UnitsPerTurn);
     if (Fixed(std::fabs(difference), 2) == "0.00")
         return line + ", at the reference hand";
     const double hand = *inches - difference;
@@ -155,14 +151,6 @@ std::string WindLine(const std::string& direction, const std::string& speedText,
 }
 
 } // namespace
-
-std::chrono::sys_seconds SystemClock::Now() const {
-    return std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now());
-}
-
-std::tm SystemClock::Local(std::chrono::sys_seconds when) const {
-    return LocalTime(std::chrono::system_clock::to_time_t(when));
-}
 
 std::string AgeText(std::chrono::seconds age) {
     if (age < std::chrono::minutes(1))

@@ -1,0 +1,33 @@
+// The gauge in words: what the tooltip and a screen reader say about the reading, its age and the
+// last fetch, in both unit systems.
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <string>
+
+#include "observation/Observation.h"
+#include "observation/ReadingContext.h"
+#include "platform/Clock.h"
+
+namespace stormbell {
+
+/// An observation older than this is called outdated.
+inline constexpr std::chrono::hours kStaleAfter{2};
+
+/// Several lines: a warning first when the reading is outdated or the last cycle failed, then the
+/// station, the observation time with its age, the last fetch, and each shown value in words in
+/// both unit systems, those of the skin in use first. Until a report is decoded (no LastFetch)
+/// it says there is no reading yet, with the values only when they are not the fresh store's rest
+/// positions. `pressSet` is the reference hand's position. Never throws for damaged shown values;
+/// such a value is named unreadable.
+std::string DescribeGauge(const Observation& shown, std::uint16_t pressSet,
+                          const ReadingContext& context, const Clock& clock);
+
+/// "23 minutes ago", "2 hours 5 minutes ago", "3 days ago", "just now" (also for a future time).
+std::string AgeText(std::chrono::seconds age);
+
+/// One of the sixteen compass points for a direction in degrees ("N", "NNE", ... "NNW").
+std::string CompassPoint(int degrees);
+
+} // namespace stormbell
