@@ -4,9 +4,10 @@
 
 namespace stormbell {
 
-GaugeProgram::GaugeProgram(SettingsStore& store, const Clock& clock, ProgramEnd end)
+GaugeProgram::GaugeProgram(SettingsStore& store, const Clock& clock, ProgramEnd end,
+                           const ClientLimits& limits)
     : observation(FreshStoreObservation()),
-      window(store, settings, observation, clock, std::move(end)),
+      window(store, settings, observation, clock, std::move(end), limits),
       options(settings, observation, window), ftpSettings(settings) {
     window.AttachDialogs(options, ftpSettings);
 }

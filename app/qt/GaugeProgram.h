@@ -13,8 +13,9 @@ namespace stormbell {
 
 struct GaugeProgram {
     /// The settings come from `store` and the time from `clock`, which must outlive the program;
-    /// `end` ends it.
-    GaugeProgram(SettingsStore& store, const Clock& clock, ProgramEnd end);
+    /// `end` ends it. The cycle's clients keep to `limits`.
+    GaugeProgram(SettingsStore& store, const Clock& clock, ProgramEnd end,
+                 const ClientLimits& limits = {});
     GaugeProgram(const GaugeProgram&) = delete;
     GaugeProgram& operator=(const GaugeProgram&) = delete;
 

@@ -1,28 +1,22 @@
 #include "app/qt/GaugeWindow.h"
 
-#include "app/qt/BarButton.h"
-#include "app/qt/BarGlyph.h"
 #include "app/qt/CircleShape.h"
 #include "app/qt/CycleAborted.h"
 #include "app/qt/SkinView.h"
-#include "app/qt/SunkenPanel.h"
 #include "app/qt/WindowRegion.h"
 #include "gauges/WindowLayout.h"
 #include "gauges/qt/GaugeFace.h"
 #include "gauges/qt/QtCanvas.h"
 #include "net/ReportHost.h"
-#include "observation/ReportLines.h"
 #include "settings/SettingsPersistence.h"
 #include "settings/SettingsTable.h"
 #include "settings/qt/FtpSettingsDialog.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QHelpEvent>
 #include <QMouseEvent>
 #include <QTimer>
 #include <QToolTip>
-#include <QWindow>
 
 #include <utility>
 
@@ -33,53 +27,11 @@ namespace {
 constexpr int kMillisecondsPerMinute = 60000;
 constexpr const char* kUnknownError = "An unknown error occurred";
 constexpr const char* kWindowName = "Stormbell weather gauge";
-constexpr const char* kSaveOnlyHere =
-    "save and exit (closing the gauge any other way does not save the settings)";
 
 // The hub's starting look matches the discs the altimeter draws under it.
 constexpr Color kHubPen = colors::kHubOuter;
 constexpr int kHubPenWidth = 3;
 constexpr Color kHubBrush = colors::kReference;
-
-struct ButtonSpec {
-    BarButton* GaugeWindow::*Member;
-    const char* Name;
-    const char* Says; ///< what a screen reader and the button's tooltip call it
-    layout::Bounds Bounds;
-    Color Bright;
-    Color Dark;
-    void (GaugeWindow::*Click)();
-};
-
-const ButtonSpec kButtons[] = {
-    {&GaugeWindow::SpeedButton1, "SpeedButton1", "update now", layout::kSpeedButton1, 0x00FF00,
-     0x00BF00, &GaugeWindow::Button1Click},
-    {&GaugeWindow::SpeedButton2, "SpeedButton2", "options", layout::kSpeedButton2, 0xFF0000,
-     0xBF0000, &GaugeWindow::Panel3Clic},
-    {&GaugeWindow::SpeedButton5, "SpeedButton5", "minimise", layout::kSpeedButton5, 0xFFFF00,
-     0xBFBF00, &GaugeWindow::Panel4Click},
-    {&GaugeWindow::SpeedButton3, "SpeedButton3", "save and exit", layout::kSpeedButton3, 0x0000FF,
-     0x0000BF, &GaugeWindow::Button3Click},
-};
-
-// Each lamp's highlight dot is named as its lamp: hovering it is hovering the lamp.
-struct ShapeName {
-    CircleShape* GaugeWindow::*Member;
-    const char* Says;
-};
-
-const ShapeName kShapeNames[] = {
-    {&GaugeWindow::Shape1, "fetching"},
-    {&GaugeWindow::Shape4, "fetching"},
-    {&GaugeWindow::Shape2, "fetch failed"},
-    {&GaugeWindow::Shape3, "fetch failed"},
-    {&GaugeWindow::Shape5, "reference hand: left click turns on, right click turns back"},
-};
-
-void Name(QWidget& widget, const char* says) {
-    widget.setAccessibleName(says);
-    widget.setToolTip(says);
-}
 
 std::string WhatOf(const std::exception_ptr& error) {
     try {
@@ -91,36 +43,32 @@ std::string WhatOf(const std::exception_ptr& error) {
     }
 }
 
-QRect ToQRect(layout::Bounds b) {
-    return {b.Left, b.Top, b.Width, b.Height};
-}
-
-template <typename Widget, typename... Args>
-Widget* Place(const char* name, layout::Bounds bounds, Args&&... args) {
-    auto* widget = new Widget(std::forward<Args>(args)...);
-    widget->setObjectName(name);
-    widget->setGeometry(ToQRect(bounds));
-    return widget;
+QPoint ClientPoint(const QWidget& window, const QMouseEvent& event) {
+    // From the pointer's screen position: while a move is on its way to the window system, the
+    // event's own client position still refers to the old place.
+    return window.mapFromGlobal(event.globalPosition().toPoint());
 }
 
 } // namespace
 
 GaugeWindow::GaugeWindow(SettingsStore& store, Settings& settings, Observation& observation,
-                         const Clock& clock, ProgramEnd end)
-    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), FTP1(std::make_unique<TFTP>()),
-      store_(store), settings_(settings), observation_(observation), clock_(clock),
-      end_(std::move(end)), status_(*this), messages_(this),
+                         const Clock& clock, ProgramEnd end, const ClientLimits& limits)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), store_(store), settings_(settings),
+      observation_(observation), clock_(clock), end_(std::move(end)),
+      face_(std::make_unique<GaugeFace>(observation_, devicePixelRatioF(),
+                                        [this] { RepaintSkin(); })),
+      parts_(BuildWindowParts(*this, [this]() -> const QImage& { return face_->Visible(); },
+                              {[this] { Button1Click(); }, [this] { Panel3Clic(); },
+                               [this] { Panel4Click(); }, [this] { Button3Click(); }})),
+      lamps_(std::make_unique<WindowLamps>(
+          LampShapes{*parts_.Shape1, *parts_.Shape2, *parts_.Shape3, *parts_.Shape4})),
+      status_(*this), messages_(this),
       // The log's lock is waited for on the sweep's pause: the window stays live, and close
       // and exit end the wait.
-      decoder_(observation, *this, pause_, status_, messages_, ".", pause_), reading_(clock) {
+      decoder_(observation, *this, pause_, status_, messages_, ".", pause_), reading_(clock),
+      session_(std::make_unique<CycleSession>(*lamps_, status_, pause_, runner_, limits)),
+      drag_(*this) {
     setObjectName("Form1");
-    // A report is about a kilobyte and the decoder refuses more than kMaxReportBytes; a cap just
-    // above that also bounds how long a server trickling at the low-speed limit can hold a cycle.
-    FTP1->MaxDownloadSize = kMaxReportBytes + 1;
-    https_ = std::make_unique<HttpsClient>();
-    https_->MaxDownloadSize = kMaxReportBytes + 1;
-    ftpClient_ = std::make_unique<FtpReportClient>(*FTP1);
-    client_ = std::make_unique<RoutingClient>(*ftpClient_, *https_);
     setAccessibleName(kWindowName);
     // A gauge on the desktop is rarely the active window, and hovering it should still tell.
     setAttribute(Qt::WA_AlwaysShowToolTips);
@@ -129,32 +77,7 @@ GaugeWindow::GaugeWindow(SettingsStore& store, Settings& settings, Observation& 
     background.setColor(QPalette::Window, ToQColor(colors::kSkinBackground));
     setPalette(background);
     setAutoFillBackground(true);
-    movesItself_ = !QGuiApplication::platformName().startsWith("wayland");
-
-    face_ =
-        std::make_unique<GaugeFace>(observation_, devicePixelRatioF(), [this] { RepaintSkin(); });
-    const auto visible = [this]() -> const QImage& { return face_->Visible(); };
-    Image1 = Place<SkinView>("Image1", layout::kImage, visible, this);
-    Image3 = Place<SkinView>("Image3", layout::kImage, visible, this);
-    Shape1 = Place<CircleShape>("Shape1", layout::kShape1, this);
-    Shape2 = Place<CircleShape>("Shape2", layout::kShape2, this);
-    Shape3 = Place<CircleShape>("Shape3", layout::kShape3, this);
-    Shape4 = Place<CircleShape>("Shape4", layout::kShape4, this);
-    Shape5 = Place<CircleShape>("Shape5", layout::kShape5, this);
-    Shape5->OnMouseDown = [this](Qt::MouseButton button) { Shape5MouseDown(button); };
-    Panel5 = Place<SunkenPanel>("Panel5", layout::kPanel5, this);
-    for (const ButtonSpec& bar : kButtons) {
-        BarButton* button =
-            Place<BarButton>(bar.Name, bar.Bounds, BarGlyphStrip(bar.Bright, bar.Dark), Panel5);
-        connect(button, &QAbstractButton::clicked, this, bar.Click);
-        Name(*button, bar.Says);
-        this->*bar.Member = button;
-    }
-    // Only this bar saves: a close by the system quits as it stands.
-    SpeedButton3->setToolTip(kSaveOnlyHere);
-    for (const ShapeName& shape : kShapeNames)
-        Name(*(this->*shape.Member), shape.Says);
-    lamps_ = std::make_unique<WindowLamps>(LampShapes{*Shape1, *Shape2, *Shape3, *Shape4});
+    parts_.Shape5->OnMouseDown = [this](Qt::MouseButton button) { Shape5MouseDown(button); };
     ShowSkin();
 
     Timer1 = new QTimer(this);
@@ -170,9 +93,9 @@ GaugeWindow::~GaugeWindow() = default;
 void GaugeWindow::AttachDialogs(OptionsDialog& options, FtpSettingsDialog& ftpSettings) {
     options_ = &options;
     ftpSettings_ = &ftpSettings;
-    cycle_ = std::make_unique<UpdateCycle>(*client_, *lamps_, status_, options, runner_,
-                                           [this](const std::vector<std::string>& lines,
-                                                  bool logIt) { decoder_.BreakOut(lines, logIt); });
+    session_->Attach(options, [this](const std::vector<std::string>& lines, bool logIt) {
+        decoder_.BreakOut(lines, logIt);
+    });
 }
 
 Gauges& GaugeWindow::GetGauges() {
@@ -188,16 +111,12 @@ void GaugeWindow::FormActivate() {
     ftpSettings_->ApplyStartupSettings();
     options_->SetDisplayModeRow(observation_.DisplayMode == "1" ? 1 : 0);
     ShowSkin();
-    FTP1->Username = settingstable::kAnonymousUser;
-    FTP1->Password = settingstable::kAnonymousPassword;
-    FTP1->Hostname = settings_.Host;
-    FTP1->URI = settings_.OCityStr;
     move(settings_.FLeft, settings_.FTop);
     DrawRndRectRegion(rect());
     gauges.NeedleColor = colors::kNeedle;
     lamps_->SetLampState(LampState::Idle);
-    Shape5->SetPen(kHubPen, kHubPenWidth);
-    Shape5->SetBrush(kHubBrush);
+    parts_.Shape5->SetPen(kHubPen, kHubPenWidth);
+    parts_.Shape5->SetBrush(kHubBrush);
     gauges.UpdatePressSet();
     gauges.DrawNeedles();
     RepaintSkin();
@@ -211,25 +130,19 @@ void GaugeWindow::FormActivate() {
 }
 
 void GaugeWindow::Button1Click() {
-    if (cycleRunning_ || !cycle_)
+    if (!session_->Begin())
         return;
-    cycleRunning_ = true;
-    pause_.Reset();
-    runner_.Reset();
-    Guarded([this] {
-        reading_.RecordCycle([this] { return cycle_->Button1Click(CurrentCycleSettings()); },
-                             *options_);
+    UpdateCycle& cycle = session_->Cycle();
+    Guarded([&] {
+        reading_.RecordCycle([&] { return cycle.Button1Click(CurrentCycleSettings()); }, *options_);
         // The lamp and the title say that it failed; the description says why.
-        if (const std::exception_ptr failure = cycle_->FetchError())
+        if (const std::exception_ptr failure = cycle.FetchError())
             reading_.RecordFailure(WhatOf(failure));
     });
     reading_.SetFtpBlocked(
-        FtpConnectionFailed(settings_.Host, cycle_->FetchError(), settingstable::kHost.Default));
-    cycleRunning_ = false;
+        FtpConnectionFailed(settings_.Host, cycle.FetchError(), settingstable::kHost.Default));
     Guarded([this] { RefreshDescription(); });
-    if (faceRebuildPending_)
-        Guarded([this] { RebuildFace(); });
-    FinishDeferredEnd();
+    EndAfterCycle(session_->Finish());
 }
 
 void GaugeWindow::Timer1Timer() {
@@ -237,12 +150,8 @@ void GaugeWindow::Timer1Timer() {
 }
 
 void GaugeWindow::Button3Click() {
-    if (cycleRunning_) {
-        exitRequested_ = true;
-        AbortCycle();
-        return;
-    }
-    SaveAndEnd();
+    if (session_->RequestExit())
+        SaveAndEnd();
 }
 
 bool GaugeWindow::SaveAndEnd() {
@@ -282,28 +191,15 @@ void GaugeWindow::Shape5MouseDown(Qt::MouseButton button) {
 }
 
 void GaugeWindow::FormMouseDown(Qt::MouseButton button, int x, int y) {
-    if (button == Qt::LeftButton) {
-        // Some platforms (Wayland) refuse to let a window place itself; the system moves it.
-        if (!movesItself_ && windowHandle() != nullptr && windowHandle()->startSystemMove())
-            return;
-        dragging_ = true;
-    }
-    if (dragging_)
-        dragPoint_ = mapToGlobal(QPoint(x, y));
+    drag_.Press(button, QPoint(x, y));
 }
 
 void GaugeWindow::FormMouseMove(int x, int y) {
-    if (!dragging_)
-        return;
-    const QPoint p = mapToGlobal(QPoint(x, y));
-    if (p != dragPoint_)
-        move(pos() + (p - dragPoint_));
-    dragPoint_ = p;
+    drag_.Move(QPoint(x, y));
 }
 
 void GaugeWindow::FormMouseUp(Qt::MouseButton button, int, int) {
-    if (button == Qt::LeftButton)
-        dragging_ = false;
+    drag_.Release(button);
 }
 
 void GaugeWindow::DrawRndRectRegion(const QRect& rect) {
@@ -343,9 +239,10 @@ void GaugeWindow::PresentFrame() {
 bool GaugeWindow::event(QEvent* event) {
     if (event->type() == QEvent::WindowActivate)
         Guarded([this] { FormActivate(); });
+    // A cycle's sweep draws on the skins: they change scale once it has ended.
     if (event->type() == QEvent::ScreenChangeInternal &&
         face_->Visible().devicePixelRatio() != devicePixelRatioF())
-        Guarded([this] { RebuildFace(); });
+        session_->WhenIdle([this] { Guarded([this] { Rescale(); }); });
     if (event->type() == QEvent::ToolTip) {
         // Reaches the window from the skin and the gaps between the controls, which have no
         // tooltip of their own; computed now, so the age is current. Escaped: the station's
@@ -372,32 +269,28 @@ void GaugeWindow::showEvent(QShowEvent* event) {
 }
 
 void GaugeWindow::closeEvent(QCloseEvent* event) {
-    if (cycleRunning_) {
-        // The cycle's frames are still on the stack: end it first, close when it has unwound.
-        closeRequested_ = true;
-        AbortCycle();
+    // FormCloseQuery: the client goes, unless a cycle still runs on it; then the close comes
+    // again once the cycle has unwound.
+    if (!session_->RequestClose()) {
         event->ignore();
         return;
     }
-    FormCloseQuery();
     FormClose();
     event->accept();
 }
 
 void GaugeWindow::mousePressEvent(QMouseEvent* event) {
-    const QPoint p = mapFromGlobal(event->globalPosition().toPoint());
+    const QPoint p = ClientPoint(*this, *event);
     FormMouseDown(event->button(), p.x(), p.y());
 }
 
 void GaugeWindow::mouseMoveEvent(QMouseEvent* event) {
-    // Client coordinates from the pointer's screen position: while a move is on its way to the
-    // window system, the event's own client position still refers to the old place.
-    const QPoint p = mapFromGlobal(event->globalPosition().toPoint());
+    const QPoint p = ClientPoint(*this, *event);
     FormMouseMove(p.x(), p.y());
 }
 
 void GaugeWindow::mouseReleaseEvent(QMouseEvent* event) {
-    const QPoint p = mapFromGlobal(event->globalPosition().toPoint());
+    const QPoint p = ClientPoint(*this, *event);
     FormMouseUp(event->button(), p.x(), p.y());
 }
 
@@ -408,20 +301,12 @@ void GaugeWindow::Guarded(const std::function<void()>& handler) {
         handler();
     } catch (const CycleAborted&) {
     } catch (const std::exception& error) {
-        if (!closeRequested_ && !exitRequested_)
+        if (!session_->Ending())
             messages_.ShowMessage(error.what());
     } catch (...) {
-        if (!closeRequested_ && !exitRequested_)
+        if (!session_->Ending())
             messages_.ShowMessage(kUnknownError);
     }
-}
-
-void GaugeWindow::FormCloseQuery() {
-    cycle_.reset();
-    client_.reset();
-    ftpClient_.reset();
-    https_.reset();
-    FTP1.reset();
 }
 
 void GaugeWindow::FormClose() {
@@ -432,56 +317,31 @@ void GaugeWindow::FormClose() {
     end_(0);
 }
 
-void GaugeWindow::AbortCycle() {
-    pause_.Abort();
-    runner_.Abort();
-    if (client_)
-        client_->Abort();
-}
-
-void GaugeWindow::FinishDeferredEnd() {
-    const bool exit = std::exchange(exitRequested_, false);
-    const bool close = std::exchange(closeRequested_, false);
-    if (!exit && !close)
-        return;
-    // The cycle was cut short: its lamps mean nothing any more.
-    lamps_->SetLampState(LampState::Idle);
+void GaugeWindow::EndAfterCycle(SessionState ended) {
+    const bool exit =
+        ended == SessionState::EndingByExit || ended == SessionState::EndingByExitThenClose;
     if (exit && SaveAndEnd())
         return;
     // A close asked for as well still ends the program when the save failed.
-    if (close)
-        this->close();
+    if (ended == SessionState::EndingByClose || ended == SessionState::EndingByExitThenClose)
+        close();
 }
 
 void GaugeWindow::ShowSkin() {
     const bool english = observation_.DisplayMode == "0";
-    Image1->setVisible(english);
-    Image3->setVisible(!english);
+    parts_.Image1->setVisible(english);
+    parts_.Image3->setVisible(!english);
 }
 
 void GaugeWindow::RepaintSkin() {
-    (Image1->isHidden() ? Image3 : Image1)->repaint();
+    (parts_.Image1->isHidden() ? parts_.Image3 : parts_.Image1)->repaint();
 }
 
-void GaugeWindow::RebuildFace() {
-    if (cycleRunning_) {
-        faceRebuildPending_ = true;
-        return;
-    }
-    faceRebuildPending_ = false;
-    const Gauges& old = GetGauges();
-    const std::uint16_t pressSet = old.PressSet;
-    const std::uint16_t ohumidLoc = old.OHumidLoc;
-    const Color needleColor = old.NeedleColor;
-    face_ =
-        std::make_unique<GaugeFace>(observation_, devicePixelRatioF(), [this] { RepaintSkin(); });
-    Gauges& gauges = GetGauges();
-    gauges.PressSet = pressSet;
-    gauges.OHumidLoc = ohumidLoc;
-    gauges.NeedleColor = needleColor;
+void GaugeWindow::Rescale() {
+    face_->Rescale(devicePixelRatioF());
     if (!firstActivation_) {
-        gauges.UpdatePressSet();
-        gauges.DrawNeedles();
+        GetGauges().UpdatePressSet();
+        GetGauges().DrawNeedles();
     }
     RepaintSkin();
 }

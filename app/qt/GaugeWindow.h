@@ -1,19 +1,17 @@
 // TForm1, the gauge window: the skin with its needles, the lamps, the altimeter hub, the bar
-// buttons, the update timer and the FTP client; borderless, rounded, dragged by its skin. Hovering
-// the skin, and a screen reader, tell the reading in words with its age.
+// buttons, the update timer and the cycle's session; borderless, rounded, dragged by its skin.
+// Hovering the skin, and a screen reader, tell the reading in words with its age.
 #pragma once
 
-#include "app/UpdateCycle.h"
+#include "app/CycleSession.h"
 #include "app/qt/EventLoopPause.h"
 #include "app/qt/Lamp.h"
 #include "app/qt/QtMessageSink.h"
 #include "app/qt/QtStatusLine.h"
 #include "app/qt/ThreadRunner.h"
+#include "app/qt/WindowDrag.h"
+#include "app/qt/WindowParts.h"
 #include "gauges/GaugeDescription.h"
-#include "net/Ftp.h"
-#include "net/FtpReportClient.h"
-#include "net/HttpsClient.h"
-#include "net/RoutingClient.h"
 #include "observation/FramePresenter.h"
 #include "observation/Observation.h"
 #include "observation/ReadingTracker.h"
@@ -22,7 +20,6 @@
 #include "settings/SettingsStore.h"
 #include "settings/qt/OptionsDialog.h"
 
-#include <QPoint>
 #include <QRegion>
 #include <QWidget>
 
@@ -33,13 +30,9 @@ class QTimer;
 
 namespace stormbell {
 
-class BarButton;
-class CircleShape;
 class FtpSettingsDialog;
 class GaugeFace;
 class Gauges;
-class SkinView;
-class SunkenPanel;
 
 /// Ends the program with an exit code: leaves the event loop in the program, records in tests.
 using ProgramEnd = std::function<void(int exitCode)>;
@@ -49,9 +42,10 @@ class GaugeWindow final : public QWidget, public OptionsHost, public FramePresen
 public:
     /// FormCreate: builds every component, loads FLeft and FTop from `store` and places the
     /// window there. Ending the program (exit button, close) goes through `end`. The reading's
-    /// age and fetch times come from `clock`, which must outlive the window.
+    /// age and fetch times come from `clock`, which must outlive the window. The cycle's
+    /// clients keep to `limits`.
     GaugeWindow(SettingsStore& store, Settings& settings, Observation& observation,
-                const Clock& clock, ProgramEnd end);
+                const Clock& clock, ProgramEnd end, const ClientLimits& limits = {});
     ~GaugeWindow() override;
 
     /// Connects the dialogs, which are created after the window: the report box, the proxy port.
@@ -79,8 +73,9 @@ public:
     /// Shapes the window as `rect` with corners rounded by the 130 × 130 ellipse.
     void DrawRndRectRegion(const QRect& rect);
 
-    /// True from the start of a cycle until its error message, if any, is dismissed.
-    bool CycleRunning() const { return cycleRunning_; }
+    /// Running from the start of a cycle until its error message, if any, is dismissed; Closed
+    /// once the window has closed and the cycle's clients are gone.
+    SessionState CycleState() const { return session_->State(); }
     /// The region the window was given, empty before the first activation.
     const QRegion& WindowRegion() const { return windowRegion_; }
     /// The needles and the reference hand on the current face.
@@ -94,22 +89,6 @@ public:
     // FramePresenter: one sweep frame on the current face, painted at once.
     void PresentFrame() override;
 
-    SkinView* Image1 = nullptr;
-    SkinView* Image3 = nullptr;
-    CircleShape* Shape1 = nullptr;
-    CircleShape* Shape2 = nullptr;
-    CircleShape* Shape3 = nullptr;
-    CircleShape* Shape4 = nullptr;
-    CircleShape* Shape5 = nullptr;
-    SunkenPanel* Panel5 = nullptr;
-    BarButton* SpeedButton1 = nullptr;
-    BarButton* SpeedButton2 = nullptr;
-    BarButton* SpeedButton5 = nullptr;
-    BarButton* SpeedButton3 = nullptr;
-    QTimer* Timer1 = nullptr;
-    /// The client; gone once the window has closed.
-    std::unique_ptr<TFTP> FTP1;
-
 protected:
     bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -121,15 +100,15 @@ protected:
 private:
     void Guarded(const std::function<void()>& handler);
     void Timer1Timer();
-    void FormCloseQuery();
     void FormClose();
-    void AbortCycle();
-    void FinishDeferredEnd();
+    /// Finishes the exit or close asked for while the cycle that ended in `ended` ran.
+    void EndAfterCycle(SessionState ended);
     /// The exit button's save, then the end; a failed save is shown and gives false.
     bool SaveAndEnd();
     void ShowSkin();
     void RepaintSkin();
-    void RebuildFace();
+    /// The skins at the screen's scale, the needles redrawn on them.
+    void Rescale();
     CycleSettings CurrentCycleSettings() const;
     std::string Description() const;
     void RefreshDescription();
@@ -142,6 +121,8 @@ private:
     OptionsDialog* options_ = nullptr;
     FtpSettingsDialog* ftpSettings_ = nullptr;
     std::unique_ptr<GaugeFace> face_;
+    WindowParts parts_;
+    QTimer* Timer1 = nullptr;
     std::unique_ptr<WindowLamps> lamps_;
     QtStatusLine status_;
     QtMessageSink messages_;
@@ -149,20 +130,10 @@ private:
     ThreadRunner runner_;
     ReportDecoder decoder_;
     ReadingTracker reading_;
-    // The cycle's client: FTP1 or the HTTPS client, as the Host text names the server.
-    std::unique_ptr<HttpsClient> https_;
-    std::unique_ptr<FtpReportClient> ftpClient_;
-    std::unique_ptr<RoutingClient> client_;
-    std::unique_ptr<UpdateCycle> cycle_;
+    std::unique_ptr<CycleSession> session_;
+    WindowDrag drag_;
     QRegion windowRegion_;
     bool firstActivation_ = true;
-    bool dragging_ = false;
-    QPoint dragPoint_;
-    bool movesItself_ = true;
-    bool cycleRunning_ = false;
-    bool closeRequested_ = false;
-    bool exitRequested_ = false;
-    bool faceRebuildPending_ = false;
 };
 
 } // namespace stormbell

@@ -2,20 +2,19 @@
 // window live; the cycle, the decoder and the gauges stay on the window's thread.
 #pragma once
 
-#include "platform/BlockingRunner.h"
+#include "app/CycleWait.h"
 
 namespace stormbell {
 
-class ThreadRunner final : public BlockingRunner {
+class ThreadRunner final : public AbortableRunner {
 public:
     /// Runs `operation` on a new thread and processes events until it has ended; rethrows what
     /// it threw here. Throws CycleAborted instead when Abort came meanwhile, and at once after.
     /// Never returns while the thread still runs.
     void Run(const std::function<void()>& operation) override;
     /// Marks the cycle as aborted; the caller ends the blocked operation itself (TTcpIp::Abort).
-    void Abort() { aborted_ = true; }
-    /// Forgets an abort, for a cycle after one that was aborted without the program ending.
-    void Reset() { aborted_ = false; }
+    void Abort() override { aborted_ = true; }
+    void Reset() override { aborted_ = false; }
 
 private:
     bool aborted_ = false;

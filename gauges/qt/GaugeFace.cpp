@@ -23,6 +23,14 @@ QImage GaugeFace::Skin(SkinKind kind) {
     return skin;
 }
 
+void GaugeFace::Rescale(qreal devicePixelRatio) {
+    devicePixelRatio_ = devicePixelRatio;
+    english_ = QImage();
+    metric_ = QImage();
+    for (QtSkinImage* image : {&image1_, &image2_, &image3_, &image4_})
+        image->Unpaint();
+}
+
 const QImage& GaugeFace::Visible() const {
     // Every skin of this face is a QtSkinImage.
     return static_cast<const QtSkinImage&>(ChooseSkin(skins_, observation_.DisplayMode).Drawn)

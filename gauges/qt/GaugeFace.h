@@ -27,6 +27,9 @@ public:
 
     /// The needle procedures, reference hand and hub clicks.
     Gauges& GetGauges() { return gauges_; }
+    /// Paints the skins again at `devicePixelRatio` when they next show, keeping the needles'
+    /// state whole; the caller redraws the needles on them.
+    void Rescale(qreal devicePixelRatio);
     /// The skin the display mode shows now (Image1 for "0", else Image3), needles included.
     const QImage& Visible() const;
 

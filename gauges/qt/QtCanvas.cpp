@@ -78,11 +78,14 @@ QtSkinImage::QtSkinImage(std::function<QImage()> paint)
     : paint_(std::move(paint)), canvas_(image_) {}
 
 const QImage& QtSkinImage::Image() const {
-    if (paint_) {
+    if (paint_ && image_.isNull())
         image_ = paint_();
-        paint_ = nullptr;
-    }
     return image_;
+}
+
+void QtSkinImage::Unpaint() {
+    if (paint_)
+        image_ = QImage();
 }
 
 int QtSkinImage::Width() const {

@@ -53,9 +53,11 @@ public:
     Canvas& GetCanvas() override;
     /// The picture as it stands now.
     const QImage& Image() const;
+    /// Drops the picture of a lazily painted image: the next use paints it again.
+    void Unpaint();
 
 private:
-    mutable std::function<QImage()> paint_;
+    std::function<QImage()> paint_;
     mutable QImage image_;
     QtCanvas canvas_;
 };

@@ -2,11 +2,9 @@
 // its title changes recorded, started as the user starts it.
 #pragma once
 
-#include "app/qt/BarButton.h"
 #include "app/qt/CircleShape.h"
 #include "app/qt/GaugeProgram.h"
 #include "app/qt/QtMessageSink.h"
-#include "app/qt/SkinView.h"
 #include "gauges/Gauges.h"
 #include "tests/support/FixedClock.h"
 #include "tests/support/MemorySettingsStore.h"
@@ -22,20 +20,35 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <initializer_list>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 namespace stormbell::testing {
 
+/// The child of `window` named `name`; the test fails when there is none.
+template <typename Part = QWidget> Part& Child(const QObject& window, const char* name) {
+    Part* part = window.findChild<Part*>(name);
+    if (part == nullptr)
+        throw std::logic_error(std::string("no child named ") + name);
+    return *part;
+}
+
+/// A left click on the window's child `name`, a bar button or a shape.
+inline void Click(const QObject& window, const char* name) {
+    QTest::mouseClick(&Child(window, name), Qt::LeftButton);
+}
+
 /// Records the window's titles and the green and red lamp bodies' fills as they are painted.
 class Watcher final : public QObject {
 public:
-    explicit Watcher(GaugeWindow& window) : window_(window) {
-        window.installEventFilter(this);
-        window.Shape1->installEventFilter(this);
-        window.Shape2->installEventFilter(this);
-        window.Image1->installEventFilter(this);
+    explicit Watcher(GaugeWindow& window)
+        : window_(window), green_(Child<CircleShape>(window, "Shape1")),
+          red_(Child<CircleShape>(window, "Shape2")), skin_(Child(window, "Image1")) {
+        for (QObject* watched : std::initializer_list<QObject*>{&window, &green_, &red_, &skin_})
+            watched->installEventFilter(this);
     }
     std::vector<std::string> titles;
     std::vector<Color> green;
@@ -47,11 +60,11 @@ protected:
         if (watched == &window_ && event->type() == QEvent::WindowTitleChange)
             titles.push_back(window_.windowTitle().toStdString());
         if (event->type() == QEvent::Paint) {
-            if (watched == window_.Shape1)
-                green.push_back(window_.Shape1->Brush());
-            if (watched == window_.Shape2)
-                red.push_back(window_.Shape2->Brush());
-            if (watched == window_.Image1)
+            if (watched == &green_)
+                green.push_back(green_.Brush());
+            if (watched == &red_)
+                red.push_back(red_.Brush());
+            if (watched == &skin_)
                 ++skinPaints;
         }
         return false;
@@ -59,6 +72,9 @@ protected:
 
 private:
     GaugeWindow& window_;
+    CircleShape& green_;
+    CircleShape& red_;
+    QWidget& skin_;
 };
 
 class GaugeFixture : public ::testing::Test {
@@ -70,10 +86,17 @@ protected:
 
     /// Creates the program on `store` as it stands, shows the window and waits for the start-up.
     GaugeWindow& Start() {
-        program.emplace(store, clock, [this](int code) { endCode = code; });
+        program.emplace(
+            store, clock, [this](int code) { endCode = code; }, limits);
         program->window.show();
-        EXPECT_TRUE(QTest::qWaitFor([this] { return program->window.Timer1->isActive(); }));
+        const QTimer& timer = Child<QTimer>(program->window, "Timer1");
+        EXPECT_TRUE(QTest::qWaitFor([&timer] { return timer.isActive(); }));
         return program->window;
+    }
+
+    /// The brush of the lamp body or dot `name`.
+    static Color Brush(const GaugeWindow& window, const char* name) {
+        return Child<CircleShape>(window, name).Brush();
     }
 
     /// Memo1's text once the options dialog's controls exist, as its first show builds them.
@@ -106,6 +129,7 @@ protected:
     }
 
     MemorySettingsStore store;
+    ClientLimits limits;
     /// 23 minutes after the test reports' observation time (2024-04-18 19:20 UTC).
     FixedClock clock{std::chrono::sys_days{std::chrono::April / 18 / 2024} +
                      std::chrono::hours(19) + std::chrono::minutes(43)};

@@ -4,8 +4,9 @@
 #include "gauges/WindowLayout.h"
 #include "gauges/qt/QtCanvas.h"
 
-#include <QAbstractButton>
 #include <QTimer>
+
+#include <tuple>
 
 namespace stormbell::testing {
 namespace {
@@ -48,99 +49,70 @@ TEST_F(GaugeWindowTest, StartUpShapesColoursAndTimesTheWindow) {
     GaugeWindow& w = Start();
     EXPECT_EQ(w.pos(), QPoint(213, 102));
     EXPECT_EQ(w.WindowRegion(), RoundRectRegion(QRect(0, 0, 475, 256), 130, 130));
-    EXPECT_FALSE(w.Image1->isHidden());
-    EXPECT_TRUE(w.Image3->isHidden());
-    EXPECT_EQ(w.Shape1->Brush(), 0x4000u);
-    EXPECT_EQ(w.Shape2->Brush(), 0x40u);
-    EXPECT_EQ(w.Shape5->Pen(), 0x4466u);
-    EXPECT_EQ(w.Shape5->PenWidth(), 3);
-    EXPECT_EQ(w.Shape5->Brush(), 0x6688u);
-    EXPECT_EQ(w.Timer1->interval(), 60 * 60000);
+    const auto& hub = Child<CircleShape>(w, "Shape5");
+    EXPECT_EQ(std::make_tuple(Brush(w, "Shape1"), Brush(w, "Shape2"), hub.Pen(), hub.PenWidth(),
+                              hub.Brush()),
+              std::make_tuple(0x4000u, 0x40u, 0x4466u, 3, 0x6688u));
+    EXPECT_EQ(Child<QTimer>(w, "Timer1").interval(), 60 * 60000);
     // The column right of the skin shows the window's background.
     const QImage picture = w.grab().toImage();
     for (int x : {473, 474})
         EXPECT_EQ(picture.pixelColor(x, 128), ToQColor(colors::kSkinBackground)) << x;
 }
 
-TEST_F(GaugeWindowTest, StoredMetricModeShowsImage3) {
-    store.Values["DisplayMode"] = "1";
-    GaugeWindow& w = Start();
-    EXPECT_TRUE(w.Image1->isHidden());
-    EXPECT_FALSE(w.Image3->isHidden());
+// Each case starts a new program with the window at (213, 102).
+TEST_F(GaugeWindowTest, DragMovesByThePointersTravelOnTheShownSkinOnly) {
+    const struct {
+        const char* what;
+        const char* mode;
+        Qt::MouseButton press;
+        QPoint at;
+        Qt::MouseButton release; // Qt::NoButton: none before the move
+        QPoint moveTo;
+        QPoint expected;
+    } cases[] = {
+        {"left on the skin", "0", Qt::LeftButton, {100, 50}, Qt::NoButton, {110, 45}, {223, 97}},
+        {"left on the metric skin",
+         "1",
+         Qt::LeftButton,
+         {100, 50},
+         Qt::NoButton,
+         {110, 45},
+         {223, 97}},
+        {"right on the skin", "0", Qt::RightButton, {100, 50}, Qt::NoButton, {110, 45}, {213, 102}},
+        {"right released while left held",
+         "0",
+         Qt::LeftButton,
+         {100, 50},
+         Qt::RightButton,
+         {110, 45},
+         {223, 97}},
+        {"left on the hub", "0", Qt::LeftButton, {235, 78}, Qt::NoButton, {245, 88}, {213, 102}},
+        {"left on a lamp", "0", Qt::LeftButton, {238, 179}, Qt::NoButton, {248, 189}, {213, 102}},
+        {"left on the panel",
+         "0",
+         Qt::LeftButton,
+         {362, 184},
+         Qt::NoButton,
+         {372, 194},
+         {213, 102}},
+    };
+    for (const auto& c : cases) {
+        store.Values["DisplayMode"] = c.mode;
+        GaugeWindow& w = Start();
+        const bool english = std::string(c.mode) == "0";
+        EXPECT_EQ(Child(w, "Image1").isHidden(), !english) << c.what;
+        EXPECT_EQ(Child(w, "Image3").isHidden(), english) << c.what;
+        QWindow* handle = w.windowHandle();
+        QTest::mousePress(handle, c.press, {}, c.at);
+        if (c.release != Qt::NoButton)
+            QTest::mouseRelease(handle, c.release, {}, c.at);
+        QTest::mouseMove(handle, c.moveTo);
+        EXPECT_EQ(w.pos(), c.expected) << c.what;
+        // QTest remembers held buttons across windows.
+        QTest::mouseRelease(handle, c.press, {}, c.moveTo);
+    }
 }
-
-struct DragCase {
-    const char* what;
-    const char* mode;
-    Qt::MouseButton press;
-    QPoint at;
-    Qt::MouseButton release; // Qt::NoButton: none before the move
-    QPoint moveTo;
-    QPoint expected;
-};
-
-void PrintTo(const DragCase& c, std::ostream* out) {
-    *out << c.what;
-}
-
-class DragTest : public GaugeFixture, public ::testing::WithParamInterface<DragCase> {};
-
-TEST_P(DragTest, MovesByThePointersTravel) {
-    const DragCase& c = GetParam();
-    store.Values["DisplayMode"] = c.mode;
-    GaugeWindow& w = Start();
-    QWindow* handle = w.windowHandle();
-    QTest::mousePress(handle, c.press, {}, c.at);
-    if (c.release != Qt::NoButton)
-        QTest::mouseRelease(handle, c.release, {}, c.at);
-    QTest::mouseMove(handle, c.moveTo);
-    EXPECT_EQ(w.pos(), c.expected) << c.what;
-    // QTest remembers held buttons across tests.
-    QTest::mouseRelease(handle, c.press, {}, c.moveTo);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, DragTest,
-    ::testing::Values(
-        DragCase{
-            "left on the skin", "0", Qt::LeftButton, {100, 50}, Qt::NoButton, {110, 45}, {223, 97}},
-        DragCase{"left on the metric skin",
-                 "1",
-                 Qt::LeftButton,
-                 {100, 50},
-                 Qt::NoButton,
-                 {110, 45},
-                 {223, 97}},
-        DragCase{"right on the skin",
-                 "0",
-                 Qt::RightButton,
-                 {100, 50},
-                 Qt::NoButton,
-                 {110, 45},
-                 {213, 102}},
-        DragCase{"right released while left held",
-                 "0",
-                 Qt::LeftButton,
-                 {100, 50},
-                 Qt::RightButton,
-                 {110, 45},
-                 {223, 97}},
-        DragCase{
-            "left on the hub", "0", Qt::LeftButton, {235, 78}, Qt::NoButton, {245, 88}, {213, 102}},
-        DragCase{"left on a lamp",
-                 "0",
-                 Qt::LeftButton,
-                 {238, 179},
-                 Qt::NoButton,
-                 {248, 189},
-                 {213, 102}},
-        DragCase{"left on the panel",
-                 "0",
-                 Qt::LeftButton,
-                 {362, 184},
-                 Qt::NoButton,
-                 {372, 194},
-                 {213, 102}}));
 
 TEST_F(GaugeWindowTest, ControlsSayWhatTheyAre) {
     GaugeWindow& w = Start();
@@ -167,14 +139,14 @@ TEST_F(GaugeWindowTest, ControlsSayWhatTheyAre) {
             EXPECT_EQ(Hover(*control), c.says);
         }
     }
-    EXPECT_EQ(Hover(*w.SpeedButton3),
+    EXPECT_EQ(Hover(Child(w, "SpeedButton3")),
               "save and exit (closing the gauge any other way does not save the settings)");
 }
 
 TEST_F(GaugeWindowTest, HoveringTheSkinTellsTheStoredReadingNotFetchedSinceStart) {
     store.Values["OTemp"] = "50";
     GaugeWindow& w = Start();
-    const std::string hovered = Hover(*w.Image1);
+    const std::string hovered = Hover(Child(w, "Image1"));
     const std::string saved =
         "No reading yet in this run; these are the values shown when the gauge was last saved.\n";
     EXPECT_NE(hovered.find(saved), std::string::npos) << hovered;
@@ -186,19 +158,20 @@ TEST_F(GaugeWindowTest, HubClicksTurnTheReferenceHand) {
     store.Values["OPresInfo"] = "30.00";
     GaugeWindow& w = Start();
     const std::string described = Described(w);
-    const QImage before = w.Image1->grab().toImage();
-    QTest::mouseClick(w.Shape5, Qt::LeftButton);
-    QTest::mouseClick(w.Shape5, Qt::LeftButton);
-    QTest::mouseClick(w.Shape5, Qt::RightButton);
+    QWidget& skin = Child(w, "Image1");
+    const QImage before = skin.grab().toImage();
+    Click(w, "Shape5");
+    Click(w, "Shape5");
+    QTest::mouseClick(&Child(w, "Shape5"), Qt::RightButton);
     EXPECT_EQ(w.GetGauges().PressSet, 51);
-    EXPECT_NE(w.Image1->grab().toImage(), before);
+    EXPECT_NE(skin.grab().toImage(), before);
     EXPECT_NE(Described(w), described); // the hand's difference to the pressure
 }
 
 TEST_F(GaugeWindowTest, ExitSavesThePositionAndEndsWithZero) {
     GaugeWindow& w = Start();
     w.move(300, 40);
-    QTest::mouseClick(w.SpeedButton3, Qt::LeftButton);
+    Click(w, "SpeedButton3");
     EXPECT_EQ(endCode, 0);
     EXPECT_EQ(store.Values["FLeft"], "300");
     EXPECT_EQ(store.Values["FTop"], "40");
@@ -207,7 +180,7 @@ TEST_F(GaugeWindowTest, ExitSavesThePositionAndEndsWithZero) {
 TEST_F(GaugeWindowTest, FailedSaveIsShownAndTheProgramGoesOn) {
     GaugeWindow& w = Start();
     store.FailCommit = true;
-    QTest::mouseClick(w.SpeedButton3, Qt::LeftButton);
+    Click(w, "SpeedButton3");
     EXPECT_EQ(endCode, std::nullopt);
     EXPECT_EQ(messages, std::vector<std::string>{"Failed to set data for 'LIndex'"});
 }
@@ -217,13 +190,13 @@ TEST_F(GaugeWindowTest, CloseEndsWithoutSaving) {
     w.close();
     EXPECT_EQ(endCode, 0);
     EXPECT_TRUE(store.Written.empty());
-    EXPECT_EQ(w.FTP1, nullptr);
+    EXPECT_EQ(w.CycleState(), SessionState::Closed); // the client is gone
     EXPECT_FALSE(w.isVisible());
 }
 
 TEST_F(GaugeWindowTest, OptionsButtonShowsTheDialogWithoutWaiting) {
     GaugeWindow& w = Start();
-    QTest::mouseClick(w.SpeedButton2, Qt::LeftButton);
+    Click(w, "SpeedButton2");
     EXPECT_TRUE(program->options.isVisible());
     EXPECT_FALSE(program->options.isModal());
 }

@@ -1,17 +1,12 @@
 // The gauge over the user's real settings file, run twice: what the dialogs changed, where the
 // window was dragged and what the gauges showed come back after the exit button; a close by the
 // system leaves the file as it was.
-#include "app/qt/BarButton.h"
-#include "app/qt/CircleShape.h"
-#include "app/qt/GaugeProgram.h"
-#include "app/qt/QtMessageSink.h"
-#include "app/qt/SkinView.h"
-#include "gauges/Gauges.h"
+#include "GaugeFixture.h"
+
 #include "settings/qt/QtSettingsStore.h"
 #include "settings/qt/SpinEdit.h"
 #include "settings/stations/StationDirectory.h"
 #include "tests/net/PyFtpServer.h"
-#include "tests/support/FixedClock.h"
 #include "tests/support/ProxyPort.h"
 #include "tests/support/TempDir.h"
 
@@ -20,17 +15,10 @@
 #include <QListView>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTest>
-#include <QTimer>
-
-#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <filesystem>
-#include <optional>
-#include <string>
 #include <tuple>
-#include <vector>
 
 namespace stormbell::testing {
 namespace {
@@ -82,7 +70,8 @@ protected:
         store_.emplace();
         program_.emplace(*store_, clock_, [this](int code) { endCode_ = code; });
         program_->window.show();
-        EXPECT_TRUE(QTest::qWaitFor([this] { return program_->window.Timer1->isActive(); }));
+        const QTimer& timer = Child<QTimer>(program_->window, "Timer1");
+        EXPECT_TRUE(QTest::qWaitFor([&timer] { return timer.isActive(); }));
         return *program_;
     }
 
@@ -90,7 +79,7 @@ protected:
     /// and "Use Proxy" in the FTP settings, the window's place and the reference hand.
     void ChangeEverything(GaugeProgram& p, std::uint16_t port) {
         GaugeWindow& w = p.window;
-        QTest::mouseClick(w.SpeedButton2, Qt::LeftButton);
+        Click(w, "SpeedButton2");
         OptionsDialog& options = p.options;
         // Each dialog fills its fields from the settings when it becomes active.
         ASSERT_TRUE(QTest::qWaitForWindowActive(&options));
@@ -112,8 +101,8 @@ protected:
         w.FormMouseDown(Qt::LeftButton, 100, 50);
         w.FormMouseMove(130, 20);
         w.FormMouseUp(Qt::LeftButton, 130, 20);
-        QTest::mouseClick(w.Shape5, Qt::LeftButton);
-        QTest::mouseClick(w.Shape5, Qt::LeftButton);
+        Click(w, "Shape5");
+        Click(w, "Shape5");
     }
 
     std::string FileBytes() const { return ReadFile(file_); }
@@ -132,7 +121,7 @@ TEST_F(RestartTest, ExitKeepsEverythingForTheNextRun) {
     const PyFtpServer& server = server_.emplace(false, FreeProxyPort());
     GaugeProgram& first = Run();
     ASSERT_NO_FATAL_FAILURE(ChangeEverything(first, server.Port()));
-    QTest::mouseClick(first.window.SpeedButton1, Qt::LeftButton);
+    Click(first.window, "SpeedButton1");
     ASSERT_TRUE(messages_.empty()) << messages_.front();
     ASSERT_EQ(first.window.windowTitle().toStdString(), "Completed");
     const auto kept = Kept(first);
@@ -145,14 +134,14 @@ TEST_F(RestartTest, ExitKeepsEverythingForTheNextRun) {
                               std::string("127.0.0.1"), int{server.Port()}, true, QPoint(243, 72),
                               std::uint16_t{52}));
     EXPECT_NE(first.observation.OTemp, FreshStoreObservation().OTemp);
-    QTest::mouseClick(first.window.SpeedButton3, Qt::LeftButton);
+    Click(first.window, "SpeedButton3");
     ASSERT_EQ(endCode_, 0);
 
     GaugeProgram& second = Run();
     EXPECT_EQ(Kept(second), kept);
-    EXPECT_TRUE(second.window.Image1->isHidden());
-    EXPECT_FALSE(second.window.Image3->isHidden());
-    EXPECT_EQ(second.window.Timer1->interval(), 15 * 60000);
+    EXPECT_TRUE(Child(second.window, "Image1").isHidden());
+    EXPECT_FALSE(Child(second.window, "Image3").isHidden());
+    EXPECT_EQ(Child<QTimer>(second.window, "Timer1").interval(), 15 * 60000);
     EXPECT_EQ(second.ftpSettings.ProxyPort(), server.Port());
     second.ftpSettings.BuildContents();
     EXPECT_TRUE(second.ftpSettings.CheckBox1->isChecked());
@@ -160,7 +149,7 @@ TEST_F(RestartTest, ExitKeepsEverythingForTheNextRun) {
 }
 
 TEST_F(RestartTest, CloseLeavesTheFileAsItWas) {
-    QTest::mouseClick(Run().window.SpeedButton3, Qt::LeftButton);
+    Click(Run().window, "SpeedButton3");
     ASSERT_EQ(endCode_, 0);
     const std::string saved = FileBytes();
     ASSERT_FALSE(saved.empty());
@@ -180,7 +169,7 @@ TEST_F(RestartTest, ASetAsideFileIsAnnouncedOnceAtStart) {
     EXPECT_NE(messages_[0].find(file_.string() + ".bad"), std::string::npos) << messages_[0];
     p.window.hide();
     p.window.show();
-    QTest::mouseClick(p.window.SpeedButton3, Qt::LeftButton);
+    Click(p.window, "SpeedButton3");
     EXPECT_EQ(messages_.size(), 1u);
     EXPECT_EQ(endCode_, 0);
 }

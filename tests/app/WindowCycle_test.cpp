@@ -48,6 +48,11 @@ protected:
         store.Values["FTPPortNum"] = std::to_string(port);
         store.Values["OCityStr"] = kStation;
     }
+    /// Starts the program pointed at a new pyftpdlib server.
+    GaugeWindow& StartOnServer() {
+        PointAt(pyftpd.emplace(false, FreeProxyPort()).Port());
+        return Start();
+    }
     InTempDirectory cwd;
     std::optional<PyFtpServer> pyftpd;
     std::optional<FakeFtpServer> silent;
@@ -59,16 +64,16 @@ TEST_F(WindowCycleTest, FetchShowsDecodesLogsAndSweeps) {
     store.Values["LogIt"] = "true";
     GaugeWindow& w = Start();
     Watcher watch(w);
-    const QImage before = w.Image1->grab().toImage();
+    const QImage before = Child(w, "Image1").grab().toImage();
 
-    QTest::mouseClick(w.SpeedButton1, Qt::LeftButton);
+    Click(w, "SpeedButton1");
 
     EXPECT_TRUE(messages.empty()) << messages.front();
     EXPECT_EQ(watch.titles, (std::vector<std::string>{"Accessing data", "Completed"}));
     ASSERT_FALSE(watch.green.empty());
     EXPECT_NE(std::find(watch.green.begin(), watch.green.end(), 0x8800u), watch.green.end());
     EXPECT_EQ(watch.green.back(), 0x4000u);
-    EXPECT_EQ(w.Shape2->Brush(), 0x40u);
+    EXPECT_EQ(Brush(w, "Shape2"), 0x40u);
     const std::string report = ReadFile(server.Root() / ReportDirectory / kStation);
     EXPECT_EQ(ReportBoxText().toStdString() + "\n", report);
     const Observation& o = program->observation;
@@ -78,25 +83,24 @@ TEST_F(WindowCycleTest, FetchShowsDecodesLogsAndSweeps) {
     EXPECT_EQ(o.OWDInfo, "250");
     EXPECT_EQ(o.OWSInfo, "14");
     EXPECT_GT(watch.skinPaints, 50); // one per sweep frame
-    EXPECT_NE(w.Image1->grab().toImage(), before);
+    EXPECT_NE(Child(w, "Image1").grab().toImage(), before);
     EXPECT_NE(ReadFile(cwd.Path() / "METAR.LOG").find("(EGLC)"), std::string::npos);
 }
 
 TEST_F(WindowCycleTest, HoverTellsStationObservationAndFetchWithTheAgeOfTheMoment) {
-    const PyFtpServer& server = pyftpd.emplace(false, FreeProxyPort());
-    PointAt(server.Port());
-    GaugeWindow& w = Start();
-    QTest::mouseClick(w.SpeedButton1, Qt::LeftButton);
+    GaugeWindow& w = StartOnServer();
+    Click(w, "SpeedButton1");
     const std::string fetched = "London City Airport, United Kingdom (EGLC)\n"
                                 "Observed 19:20, 23 minutes ago\n"
                                 "Fetched 19:43\n"
                                 "Temperature 51 °F (10.6 °C)\n";
     EXPECT_EQ(Described(w).rfind(fetched, 0), 0u) << Described(w);
-    EXPECT_NE(Hover(*w.Image1).find(fetched), std::string::npos);
+    EXPECT_NE(Hover(Child(w, "Image1")).find(fetched), std::string::npos);
 
     clock.Set(clock.Now() + std::chrono::hours(3));
-    EXPECT_NE(Hover(*w.Image1).find("Outdated: this observation is 3 hours 23 minutes old.\n"
-                                    "London City"),
+    EXPECT_NE(Hover(Child(w, "Image1"))
+                  .find("Outdated: this observation is 3 hours 23 minutes old.\n"
+                        "London City"),
               std::string::npos);
 }
 
@@ -108,17 +112,27 @@ TEST_F(WindowCycleTest, MarkupInTheReportShowsAsText) {
         << "<b>Bold</b> Town (EGLC)" << text.substr(text.find('\n'));
     PointAt(server.Port());
     GaugeWindow& w = Start();
-    QTest::mouseClick(w.SpeedButton1, Qt::LeftButton);
-    EXPECT_NE(Hover(*w.Image1).find("&lt;b&gt;Bold&lt;/b&gt; Town (EGLC)\n"), std::string::npos);
+    Click(w, "SpeedButton1");
+    EXPECT_NE(Hover(Child(w, "Image1")).find("&lt;b&gt;Bold&lt;/b&gt; Town (EGLC)\n"),
+              std::string::npos);
 }
 
-TEST_F(WindowCycleTest, FailedCycleIsToldFirstAndKeepsTheEarlierReading) {
-    const PyFtpServer& server = pyftpd.emplace(false, FreeProxyPort());
-    PointAt(server.Port());
-    GaugeWindow& w = Start();
-    QTest::mouseClick(w.SpeedButton1, Qt::LeftButton);
+// A failed cycle shows no box: a timer would stack one a minute. The red lamp and the title
+// tell that it failed, the description why, first, until the next cycle.
+TEST_F(WindowCycleTest, RefusedStationFileLightsTheRedLampAndKeepsTheReading) {
+    GaugeWindow& w = StartOnServer();
+    Click(w, "SpeedButton1");
+    const QString kept = ReportBoxText();
     program->settings.OCityStr = "ZZZZ.TXT";
-    QTest::mouseClick(w.SpeedButton1, Qt::LeftButton);
+
+    Click(w, "SpeedButton1");
+
+    EXPECT_TRUE(messages.empty()) << messages.front();
+    EXPECT_EQ(ReportBoxText(), kept);
+    EXPECT_EQ(w.windowTitle(), "Update failed");
+    EXPECT_EQ(Brush(w, "Shape1"), 0x4000u);
+    EXPECT_EQ(Brush(w, "Shape2"), 0x88u);
+    EXPECT_FALSE(std::filesystem::exists(cwd.Path() / "METAR.LOG"));
     EXPECT_EQ(Described(w).rfind("The last update failed; these values are from an earlier "
                                  "reading.\nZZZZ.TXT was not found in "
                                  "data/observations/metar/decoded on 127.0.0.1: \"550 No such "
@@ -127,29 +141,9 @@ TEST_F(WindowCycleTest, FailedCycleIsToldFirstAndKeepsTheEarlierReading) {
                                  0),
               0u)
         << Described(w);
-}
-
-// A failed cycle shows no box: a timer would stack one a minute. The red lamp and the title
-// tell that it failed, the description why, until the next cycle.
-TEST_F(WindowCycleTest, RefusedStationFileLightsTheRedLampAndKeepsTheReport) {
-    const PyFtpServer& server = pyftpd.emplace(false, FreeProxyPort());
-    PointAt(server.Port());
-    GaugeWindow& w = Start();
-    QTest::mouseClick(w.SpeedButton1, Qt::LeftButton);
-    const QString kept = ReportBoxText();
-    program->settings.OCityStr = "ZZZZ.TXT";
-
-    QTest::mouseClick(w.SpeedButton1, Qt::LeftButton);
-
-    EXPECT_TRUE(messages.empty()) << messages.front();
-    EXPECT_EQ(ReportBoxText(), kept);
-    EXPECT_EQ(w.windowTitle(), "Update failed");
-    EXPECT_EQ(w.Shape1->Brush(), 0x4000u);
-    EXPECT_EQ(w.Shape2->Brush(), 0x88u);
-    EXPECT_FALSE(std::filesystem::exists(cwd.Path() / "METAR.LOG"));
 
     program->settings.OCityStr = kStation;
-    QTest::mouseClick(w.SpeedButton1, Qt::LeftButton);
+    Click(w, "SpeedButton1");
     EXPECT_EQ(w.windowTitle(), "Completed");
     EXPECT_EQ(Described(w).rfind("London City", 0), 0u) << Described(w);
 }
@@ -160,7 +154,7 @@ TEST_F(WindowCycleTest, OversizedReportIsRefusedWhileItDownloads) {
         << std::string(2 * kMaxReportBytes, '\n');
     PointAt(server.Port());
     GaugeWindow& w = Start();
-    QTest::mouseClick(w.SpeedButton1, Qt::LeftButton);
+    Click(w, "SpeedButton1");
     EXPECT_TRUE(messages.empty()) << messages.front();
     EXPECT_NE(Described(w).find("Download larger than the limit"), std::string::npos)
         << Described(w);
@@ -172,11 +166,11 @@ TEST_F(WindowCycleTest, StalledServerEndsInTheRedLamp) {
     FakeFtpServer& server =
         silent.emplace([](FakeFtpSession& s) { s.WaitForClose(); }, FreeProxyPort());
     PointAt(server.Port());
+    limits.IdleTimeout = 200;
     GaugeWindow& w = Start();
-    w.FTP1->IdleTimeout = 200;
-    QTest::mouseClick(w.SpeedButton1, Qt::LeftButton);
-    EXPECT_EQ(w.Shape2->Brush(), 0x88u);
-    EXPECT_EQ(w.Shape1->Brush(), 0x4000u);
+    Click(w, "SpeedButton1");
+    EXPECT_EQ(Brush(w, "Shape2"), 0x88u);
+    EXPECT_EQ(Brush(w, "Shape1"), 0x4000u);
     EXPECT_EQ(w.windowTitle(), "Update failed");
     EXPECT_TRUE(messages.empty());
 }
@@ -191,10 +185,10 @@ protected:
         PointAt(server.Port());
         GaugeWindow& w = Start();
         QTimer::singleShot(100, &w, [&] {
-            EXPECT_TRUE(w.CycleRunning());
+            EXPECT_TRUE(w.CycleState() == SessionState::Running);
             during(w);
         });
-        return Timed([&] { QTest::mouseClick(w.SpeedButton1, Qt::LeftButton); });
+        return Timed([&] { Click(w, "SpeedButton1"); });
     }
     static constexpr long long kPrompt = 3000;
 };
@@ -205,12 +199,12 @@ TEST_F(WaitingCycleTest, WindowStaysLiveAndIgnoresASecondStart) {
     QPoint moved;
     RunCycleWhile([&](GaugeWindow& w) {
         Watcher watch(w);
-        w.Image1->update();
+        Child(w, "Image1").update();
         QTest::mousePress(w.windowHandle(), Qt::LeftButton, {}, {100, 50});
         QTest::mouseMove(w.windowHandle(), {130, 60});
         QTest::mouseRelease(w.windowHandle(), Qt::LeftButton, {}, {100, 50}); // where it moved
         moved = w.pos();
-        QTest::mouseClick(w.SpeedButton1, Qt::LeftButton);
+        Click(w, "SpeedButton1");
         QTest::qWait(50);
         paints = watch.skinPaints;
         titles = static_cast<int>(watch.titles.size());
@@ -225,15 +219,14 @@ TEST_F(WaitingCycleTest, CloseEndsTheTransferAndClosesPromptly) {
     const long long took = RunCycleWhile([](GaugeWindow& w) { w.close(); });
     EXPECT_LT(took, kPrompt);
     EXPECT_EQ(endCode, 0);
-    EXPECT_EQ(program->window.FTP1, nullptr);
+    EXPECT_EQ(program->window.CycleState(), SessionState::Closed); // the client is gone
     EXPECT_FALSE(program->window.isVisible());
     EXPECT_TRUE(messages.empty());
     EXPECT_TRUE(store.Written.empty());
 }
 
 TEST_F(WaitingCycleTest, ExitEndsTheTransferThenSavesAndEndsWithZero) {
-    const long long took =
-        RunCycleWhile([](GaugeWindow& w) { QTest::mouseClick(w.SpeedButton3, Qt::LeftButton); });
+    const long long took = RunCycleWhile([](GaugeWindow& w) { Click(w, "SpeedButton3"); });
     EXPECT_LT(took, kPrompt);
     EXPECT_EQ(endCode, 0);
     EXPECT_EQ(store.Values["FLeft"], "213");
@@ -242,16 +235,16 @@ TEST_F(WaitingCycleTest, ExitEndsTheTransferThenSavesAndEndsWithZero) {
 
 TEST_F(WaitingCycleTest, FailedSaveAfterAnAbortedCycleLeavesTheGaugeWorking) {
     store.FailCommit = true;
-    RunCycleWhile([](GaugeWindow& w) { QTest::mouseClick(w.SpeedButton3, Qt::LeftButton); });
+    RunCycleWhile([](GaugeWindow& w) { Click(w, "SpeedButton3"); });
     EXPECT_EQ(endCode, std::nullopt);
     EXPECT_EQ(messages, std::vector<std::string>{"Failed to set data for 'LIndex'"});
     GaugeWindow& w = program->window;
-    EXPECT_EQ(w.Shape1->Brush(), 0x4000u); // the aborted cycle's lamp is out
+    EXPECT_EQ(Brush(w, "Shape1"), 0x4000u); // the aborted cycle's lamp is out
 
     const PyFtpServer& server = pyftpd.emplace(false, FreeProxyPort());
     program->ftpSettings.BuildContents();
     program->ftpSettings.SpinEdit1->setValue(server.Port());
-    QTest::mouseClick(w.SpeedButton1, Qt::LeftButton);
+    Click(w, "SpeedButton1");
     EXPECT_EQ(w.windowTitle(), "Completed");
     EXPECT_EQ(program->observation.OTemp, 51);
 }
@@ -274,7 +267,7 @@ protected:
             during(w);
         });
         waiting.start(10);
-        return Timed([&] { QTest::mouseClick(w.SpeedButton1, Qt::LeftButton); });
+        return Timed([&] { Click(w, "SpeedButton1"); });
     }
     NativeFile otherGauge{cwd.Path() / "METAR.LCK", OpenMode::ReadWrite};
 };
@@ -283,7 +276,7 @@ TEST_F(HeldLogLockTest, WindowHandlesEventsWhileItWaitsThenLogs) {
     int paints = 0;
     RunCycleWhile([&](GaugeWindow& w) {
         Watcher watch(w);
-        w.Image1->update();
+        Child(w, "Image1").update();
         QTest::qWait(50);
         paints = watch.skinPaints;
         EXPECT_FALSE(std::filesystem::exists(cwd.Path() / "METAR.LOG"));
@@ -296,8 +289,7 @@ TEST_F(HeldLogLockTest, WindowHandlesEventsWhileItWaitsThenLogs) {
 }
 
 TEST_F(HeldLogLockTest, ExitEndsTheWaitPromptly) {
-    const long long took =
-        RunCycleWhile([](GaugeWindow& w) { QTest::mouseClick(w.SpeedButton3, Qt::LeftButton); });
+    const long long took = RunCycleWhile([](GaugeWindow& w) { Click(w, "SpeedButton3"); });
     EXPECT_LT(took, kLogLockWait);
     EXPECT_EQ(endCode, 0);
     EXPECT_TRUE(messages.empty());
@@ -306,14 +298,12 @@ TEST_F(HeldLogLockTest, ExitEndsTheWaitPromptly) {
 
 // Exit while the needles glide: what is saved is the report's reading, not a frame between.
 TEST_F(WindowCycleTest, ExitDuringTheSweepSavesTheDecodedReading) {
-    const PyFtpServer& server = pyftpd.emplace(false, FreeProxyPort());
-    PointAt(server.Port());
-    GaugeWindow& w = Start();
+    GaugeWindow& w = StartOnServer();
     QTimer::singleShot(500, &w, [&] {
-        EXPECT_TRUE(w.CycleRunning());
-        QTest::mouseClick(w.SpeedButton3, Qt::LeftButton);
+        EXPECT_TRUE(w.CycleState() == SessionState::Running);
+        Click(w, "SpeedButton3");
     });
-    QTest::mouseClick(w.SpeedButton1, Qt::LeftButton);
+    Click(w, "SpeedButton1");
     EXPECT_EQ(endCode, 0);
     EXPECT_EQ(store.Values["OTemp"], "51");
     EXPECT_EQ(store.Values["OHumd"], "53");

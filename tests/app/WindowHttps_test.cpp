@@ -27,10 +27,10 @@ protected:
 
 TEST_F(WindowHttpsTest, FetchesShowsAndDecodesTheReport) {
     GaugeWindow& w = Start();
-    QTest::mouseClick(w.SpeedButton1, Qt::LeftButton);
+    Click(w, "SpeedButton1");
     EXPECT_EQ(w.windowTitle(), "Completed");
     EXPECT_TRUE(ReportBoxText().startsWith("London City Airport"));
-    EXPECT_EQ(w.Shape2->Brush(), 0x40u); // the red lamp stays dark
+    EXPECT_EQ(Brush(w, "Shape2"), 0x40u); // the red lamp stays dark
     EXPECT_TRUE(messages.empty());
 }
 
@@ -38,10 +38,10 @@ TEST_F(WindowHttpsTest, CloseEndsAWaitingRequestPromptly) {
     store.Values["Direct1"] = "silent";
     GaugeWindow& w = Start();
     QTimer::singleShot(100, &w, [&] {
-        EXPECT_TRUE(w.CycleRunning());
+        EXPECT_TRUE(w.CycleState() == SessionState::Running);
         w.close();
     });
-    const long long took = Timed([&] { QTest::mouseClick(w.SpeedButton1, Qt::LeftButton); });
+    const long long took = Timed([&] { Click(w, "SpeedButton1"); });
     EXPECT_LT(took, 3000);
     EXPECT_EQ(endCode, 0);
     EXPECT_TRUE(messages.empty());

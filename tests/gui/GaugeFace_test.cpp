@@ -145,7 +145,7 @@ INSTANTIATE_TEST_SUITE_P(ModesAndScales, GaugeFaceTest,
                          });
 
 // A skin costs its painting time and memory only once its display mode shows it, and then once.
-TEST(GaugeFaceLazinessTest, PaintsEachSkinWhenItsModeFirstShowsIt) {
+TEST(GaugeFaceLazinessTest, PaintsEachSkinWhenItsModeFirstShowsItAtTheScreensScale) {
     std::vector<SkinKind> painted;
     const auto paint = [&](SkinKind kind, qreal scale) {
         painted.push_back(kind);
@@ -165,6 +165,23 @@ TEST(GaugeFaceLazinessTest, PaintsEachSkinWhenItsModeFirstShowsIt) {
     obs.DisplayMode = "0";
     face.GetGauges().FullRedraw();
     EXPECT_EQ(painted, (std::vector<SkinKind>{SkinKind::English, SkinKind::Metric}));
+
+    // On a screen of another scale the same needles draw on skins painted again there, once shown.
+    Gauges& gauges = face.GetGauges();
+    gauges.PressSet = 62;
+    gauges.NeedleColor = 0xFF0000;
+    face.Rescale(2);
+    EXPECT_EQ(painted.size(), 2u);
+    GaugeFace fresh(obs, 2);
+    fresh.GetGauges().PressSet = 62;
+    fresh.GetGauges().NeedleColor = 0xFF0000;
+    for (Gauges* drawn : {&gauges, &fresh.GetGauges()}) {
+        drawn->UpdatePressSet();
+        drawn->DrawNeedles();
+    }
+    EXPECT_EQ(&face.GetGauges(), &gauges);
+    EXPECT_EQ(face.Visible(), fresh.Visible());
+    EXPECT_EQ(painted.back(), SkinKind::English);
 }
 
 TEST(SkinArtTest, RefusesADensityBelowOne) {

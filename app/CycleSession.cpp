@@ -1,0 +1,123 @@
+#include "app/CycleSession.h"
+
+#include "net/Ftp.h"
+#include "net/FtpReportClient.h"
+#include "net/HttpsClient.h"
+#include "net/RoutingClient.h"
+#include "observation/ReportLines.h"
+#include "settings/SettingsTable.h"
+
+#include <utility>
+
+namespace stormbell {
+
+struct CycleSession::Clients {
+    explicit Clients(const ClientLimits& limits) {
+        // A report is about a kilobyte and the decoder refuses more than kMaxReportBytes; a cap
+        // just above that also bounds how long a server trickling at the low-speed limit can
+        // hold a cycle.
+        ftp.MaxDownloadSize = kMaxReportBytes + 1;
+        https.MaxDownloadSize = kMaxReportBytes + 1;
+        ftp.IdleTimeout = limits.IdleTimeout;
+        https.IdleTimeout = limits.IdleTimeout;
+        ftp.Username = settingstable::kAnonymousUser;
+        ftp.Password = settingstable::kAnonymousPassword;
+    }
+    TFTP ftp;
+    HttpsClient https;
+    FtpReportClient ftpClient{ftp};
+    // The cycle's client: the FTP or the HTTPS client, as the Host text names the server.
+    RoutingClient routing{ftpClient, https};
+};
+
+CycleSession::CycleSession(Lamps& lamps, StatusLine& status, CycleWait& pause,
+                           AbortableRunner& runner, const ClientLimits& limits)
+    : lamps_(lamps), status_(status), pause_(pause), runner_(runner),
+      clients_(std::make_unique<Clients>(limits)) {}
+
+CycleSession::~CycleSession() = default;
+
+void CycleSession::Attach(ReportBox& reportBox, BreakOut breakOut) {
+    cycle_ = std::make_unique<UpdateCycle>(clients_->routing, lamps_, status_, reportBox, runner_,
+                                           std::move(breakOut));
+}
+
+bool CycleSession::Ending() const {
+    return state_ == SessionState::EndingByExit || state_ == SessionState::EndingByClose ||
+           state_ == SessionState::EndingByExitThenClose;
+}
+
+bool CycleSession::Begin() {
+    if (state_ != SessionState::Idle || !cycle_)
+        return false;
+    state_ = SessionState::Running;
+    pause_.Reset();
+    runner_.Reset();
+    return true;
+}
+
+SessionState CycleSession::Finish() {
+    const SessionState ended = std::exchange(state_, SessionState::Idle);
+    // The cycle was cut short: its lamps mean nothing any more.
+    if (ended != SessionState::Running)
+        lamps_.SetLampState(LampState::Idle);
+    if (whenIdle_)
+        std::exchange(whenIdle_, nullptr)();
+    return ended;
+}
+
+bool CycleSession::RequestExit() {
+    switch (state_) {
+    case SessionState::Idle:
+    case SessionState::Closed:
+        return true;
+    case SessionState::EndingByClose:
+        state_ = SessionState::EndingByExitThenClose;
+        break;
+    case SessionState::Running:
+        state_ = SessionState::EndingByExit;
+        break;
+    default:
+        break;
+    }
+    Abort();
+    return false;
+}
+
+bool CycleSession::RequestClose() {
+    switch (state_) {
+    case SessionState::Idle:
+    case SessionState::Closed:
+        // The clients go with the window; destroying them closes their connections.
+        state_ = SessionState::Closed;
+        cycle_.reset();
+        clients_.reset();
+        return true;
+    case SessionState::EndingByExit:
+        state_ = SessionState::EndingByExitThenClose;
+        break;
+    case SessionState::Running:
+        state_ = SessionState::EndingByClose;
+        break;
+    default:
+        break;
+    }
+    // The cycle's frames are still on the stack: end it first, close when it has unwound.
+    Abort();
+    return false;
+}
+
+void CycleSession::WhenIdle(std::function<void()> work) {
+    if (state_ == SessionState::Idle || state_ == SessionState::Closed)
+        work();
+    else
+        whenIdle_ = std::move(work);
+}
+
+void CycleSession::Abort() {
+    pause_.Abort();
+    runner_.Abort();
+    clients_->routing.Abort();
+}
+
+} // namespace stormbell

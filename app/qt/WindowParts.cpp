@@ -1,0 +1,86 @@
+#include "app/qt/WindowParts.h"
+
+#include "app/qt/BarButton.h"
+#include "app/qt/BarGlyph.h"
+#include "app/qt/CircleShape.h"
+#include "app/qt/SkinView.h"
+#include "app/qt/SunkenPanel.h"
+#include "gauges/WindowLayout.h"
+
+#include <utility>
+
+namespace stormbell {
+
+namespace {
+
+constexpr const char* kFetching = "fetching";
+constexpr const char* kFetchFailed = "fetch failed";
+constexpr const char* kHub = "reference hand: left click turns on, right click turns back";
+constexpr const char* kSaveOnlyHere =
+    "save and exit (closing the gauge any other way does not save the settings)";
+
+struct ButtonSpec {
+    const char* Name;
+    const char* Says; ///< what a screen reader calls it
+    const char* Tip;  ///< what hovering it shows
+    layout::Bounds Bounds;
+    Color Bright;
+    Color Dark;
+    std::function<void()> BarClicks::*Click;
+};
+
+const ButtonSpec kButtons[] = {
+    {"SpeedButton1", "update now", "update now", layout::kSpeedButton1, 0x00FF00, 0x00BF00,
+     &BarClicks::Update},
+    {"SpeedButton2", "options", "options", layout::kSpeedButton2, 0xFF0000, 0xBF0000,
+     &BarClicks::Options},
+    {"SpeedButton5", "minimise", "minimise", layout::kSpeedButton5, 0xFFFF00, 0xBFBF00,
+     &BarClicks::Minimise},
+    // Only this bar saves: a close by the system quits as it stands.
+    {"SpeedButton3", "save and exit", kSaveOnlyHere, layout::kSpeedButton3, 0x0000FF, 0x0000BF,
+     &BarClicks::Exit},
+};
+
+template <typename Widget, typename... Args>
+Widget* Place(const char* name, layout::Bounds bounds, Args&&... args) {
+    auto* widget = new Widget(std::forward<Args>(args)...);
+    widget->setObjectName(name);
+    widget->setGeometry(bounds.Left, bounds.Top, bounds.Width, bounds.Height);
+    return widget;
+}
+
+void Name(QWidget& widget, const char* says, const char* tip) {
+    widget.setAccessibleName(says);
+    widget.setToolTip(tip);
+}
+
+// Each lamp's highlight dot is named as its lamp: hovering it is hovering the lamp.
+CircleShape* Shape(const char* name, layout::Bounds bounds, const char* says, QWidget& window) {
+    auto* shape = Place<CircleShape>(name, bounds, &window);
+    Name(*shape, says, says);
+    return shape;
+}
+
+} // namespace
+
+WindowParts BuildWindowParts(QWidget& window, const std::function<const QImage&()>& visible,
+                             const BarClicks& clicks) {
+    WindowParts parts{};
+    parts.Image1 = Place<SkinView>("Image1", layout::kImage, visible, &window);
+    parts.Image3 = Place<SkinView>("Image3", layout::kImage, visible, &window);
+    parts.Shape1 = Shape("Shape1", layout::kShape1, kFetching, window);
+    parts.Shape2 = Shape("Shape2", layout::kShape2, kFetchFailed, window);
+    parts.Shape3 = Shape("Shape3", layout::kShape3, kFetchFailed, window);
+    parts.Shape4 = Shape("Shape4", layout::kShape4, kFetching, window);
+    parts.Shape5 = Shape("Shape5", layout::kShape5, kHub, window);
+    parts.Panel5 = Place<SunkenPanel>("Panel5", layout::kPanel5, &window);
+    for (const ButtonSpec& bar : kButtons) {
+        BarButton* button = Place<BarButton>(bar.Name, bar.Bounds,
+                                             BarGlyphStrip(bar.Bright, bar.Dark), parts.Panel5);
+        QObject::connect(button, &QAbstractButton::clicked, &window, clicks.*bar.Click);
+        Name(*button, bar.Says, bar.Tip);
+    }
+    return parts;
+}
+
+} // namespace stormbell
