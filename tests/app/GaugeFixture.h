@@ -84,15 +84,16 @@ protected:
     }
     ~GaugeFixture() override { QtMessageSink::SetTestHook({}); }
 
-    /// Creates the program on `store` as it stands, shows the window and waits for the start-up.
-    GaugeWindow& Start() {
+    /// Creates the program on `on` as it stands, shows the window and waits for the start-up.
+    GaugeWindow& Start(SettingsStore& on) {
         program.emplace(
-            store, clock, [this](int code) { endCode = code; }, limits);
+            on, clock, [this](int code) { endCode = code; }, limits);
         program->window.show();
         const QTimer& timer = Child<QTimer>(program->window, "Timer1");
         EXPECT_TRUE(QTest::qWaitFor([&timer] { return timer.isActive(); }));
         return program->window;
     }
+    GaugeWindow& Start() { return Start(store); }
 
     /// The brush of the lamp body or dot `name`.
     static Color Brush(const GaugeWindow& window, const char* name) {

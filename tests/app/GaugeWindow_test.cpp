@@ -17,18 +17,26 @@ QRect InWindow(const QWidget& w) {
     return QRect(w.mapTo(w.window(), QPoint(0, 0)), w.size());
 }
 
-TEST_F(GaugeWindowTest, ComponentsAtTheirBoundsInZOrder) {
+TEST_F(GaugeWindowTest, ComponentsAtTheirBoundsInZOrderSayWhatTheyAre) {
     GaugeWindow& w = Start();
+    const char* const hub = "reference hand: left click turns on, right click turns back";
     const struct {
         const char* name;
         QRect bounds;
+        const char* says; // to a screen reader and on hovering; nullptr: nothing
     } components[] = {
-        {"Image1", {0, 0, 473, 257}},        {"Image3", {0, 0, 473, 257}},
-        {"Shape1", {230, 171, 17, 17}},      {"Shape2", {230, 203, 17, 17}},
-        {"Shape3", {236, 210, 4, 4}},        {"Shape4", {236, 177, 4, 4}},
-        {"Shape5", {227, 70, 17, 17}},       {"Panel5", {361, 183, 58, 22}},
-        {"SpeedButton1", {365, 187, 24, 6}}, {"SpeedButton2", {391, 187, 24, 6}},
-        {"SpeedButton5", {365, 195, 24, 6}}, {"SpeedButton3", {391, 195, 24, 6}},
+        {"Image1", {0, 0, 473, 257}, nullptr},
+        {"Image3", {0, 0, 473, 257}, nullptr},
+        {"Shape1", {230, 171, 17, 17}, "fetching"},
+        {"Shape2", {230, 203, 17, 17}, "fetch failed"},
+        {"Shape3", {236, 210, 4, 4}, "fetch failed"},
+        {"Shape4", {236, 177, 4, 4}, "fetching"},
+        {"Shape5", {227, 70, 17, 17}, hub},
+        {"Panel5", {361, 183, 58, 22}, nullptr},
+        {"SpeedButton1", {365, 187, 24, 6}, "update now"},
+        {"SpeedButton2", {391, 187, 24, 6}, "options"},
+        {"SpeedButton5", {365, 195, 24, 6}, "minimise"},
+        {"SpeedButton3", {391, 195, 24, 6}, "save and exit"},
     };
     QStringList zOrder;
     for (QObject* child : w.children())
@@ -37,10 +45,18 @@ TEST_F(GaugeWindowTest, ComponentsAtTheirBoundsInZOrder) {
     EXPECT_EQ(zOrder, QStringList({"Image1", "Image3", "Shape1", "Shape2", "Shape3", "Shape4",
                                    "Shape5", "Panel5"}));
     for (const auto& c : components) {
-        const auto* widget = w.findChild<QWidget*>(c.name);
-        ASSERT_NE(widget, nullptr) << c.name;
-        EXPECT_EQ(InWindow(*widget), c.bounds) << c.name;
+        QWidget& widget = Child(w, c.name);
+        EXPECT_EQ(InWindow(widget), c.bounds) << c.name;
+        if (c.says == nullptr)
+            continue;
+        EXPECT_EQ(widget.accessibleName(), c.says);
+        if (std::string(c.name) != "SpeedButton3") {
+            EXPECT_EQ(Hover(widget), c.says);
+        }
     }
+    EXPECT_EQ(Hover(Child(w, "SpeedButton3")),
+              "save and exit (closing the gauge any other way does not save the settings)");
+    EXPECT_EQ(w.accessibleName(), "Stormbell weather gauge");
     EXPECT_EQ(w.size(), QSize(475, 256));
     EXPECT_TRUE(w.windowFlags() & Qt::FramelessWindowHint);
 }
@@ -62,40 +78,23 @@ TEST_F(GaugeWindowTest, StartUpShapesColoursAndTimesTheWindow) {
 
 // Each case starts a new program with the window at (213, 102).
 TEST_F(GaugeWindowTest, DragMovesByThePointersTravelOnTheShownSkinOnly) {
+    constexpr Qt::MouseButton L = Qt::LeftButton, R = Qt::RightButton, none = Qt::NoButton;
     const struct {
         const char* what;
         const char* mode;
         Qt::MouseButton press;
         QPoint at;
-        Qt::MouseButton release; // Qt::NoButton: none before the move
+        Qt::MouseButton release; // none: no release before the move
         QPoint moveTo;
         QPoint expected;
     } cases[] = {
-        {"left on the skin", "0", Qt::LeftButton, {100, 50}, Qt::NoButton, {110, 45}, {223, 97}},
-        {"left on the metric skin",
-         "1",
-         Qt::LeftButton,
-         {100, 50},
-         Qt::NoButton,
-         {110, 45},
-         {223, 97}},
-        {"right on the skin", "0", Qt::RightButton, {100, 50}, Qt::NoButton, {110, 45}, {213, 102}},
-        {"right released while left held",
-         "0",
-         Qt::LeftButton,
-         {100, 50},
-         Qt::RightButton,
-         {110, 45},
-         {223, 97}},
-        {"left on the hub", "0", Qt::LeftButton, {235, 78}, Qt::NoButton, {245, 88}, {213, 102}},
-        {"left on a lamp", "0", Qt::LeftButton, {238, 179}, Qt::NoButton, {248, 189}, {213, 102}},
-        {"left on the panel",
-         "0",
-         Qt::LeftButton,
-         {362, 184},
-         Qt::NoButton,
-         {372, 194},
-         {213, 102}},
+        {"left on the skin", "0", L, {100, 50}, none, {110, 45}, {223, 97}},
+        {"left on the metric skin", "1", L, {100, 50}, none, {110, 45}, {223, 97}},
+        {"right on the skin", "0", R, {100, 50}, none, {110, 45}, {213, 102}},
+        {"right released while left held", "0", L, {100, 50}, R, {110, 45}, {223, 97}},
+        {"left on the hub", "0", L, {235, 78}, none, {245, 88}, {213, 102}},
+        {"left on a lamp", "0", L, {238, 179}, none, {248, 189}, {213, 102}},
+        {"left on the panel", "0", L, {362, 184}, none, {372, 194}, {213, 102}},
     };
     for (const auto& c : cases) {
         store.Values["DisplayMode"] = c.mode;
@@ -105,42 +104,13 @@ TEST_F(GaugeWindowTest, DragMovesByThePointersTravelOnTheShownSkinOnly) {
         EXPECT_EQ(Child(w, "Image3").isHidden(), english) << c.what;
         QWindow* handle = w.windowHandle();
         QTest::mousePress(handle, c.press, {}, c.at);
-        if (c.release != Qt::NoButton)
+        if (c.release != none)
             QTest::mouseRelease(handle, c.release, {}, c.at);
         QTest::mouseMove(handle, c.moveTo);
         EXPECT_EQ(w.pos(), c.expected) << c.what;
         // QTest remembers held buttons across windows.
         QTest::mouseRelease(handle, c.press, {}, c.moveTo);
     }
-}
-
-TEST_F(GaugeWindowTest, ControlsSayWhatTheyAre) {
-    GaugeWindow& w = Start();
-    EXPECT_EQ(w.accessibleName(), "Stormbell weather gauge");
-    const struct {
-        const char* object;
-        const char* says;
-    } cases[] = {
-        {"SpeedButton1", "update now"},
-        {"SpeedButton2", "options"},
-        {"SpeedButton5", "minimise"},
-        {"SpeedButton3", "save and exit"},
-        {"Shape1", "fetching"},
-        {"Shape4", "fetching"},
-        {"Shape2", "fetch failed"},
-        {"Shape3", "fetch failed"},
-        {"Shape5", "reference hand: left click turns on, right click turns back"},
-    };
-    for (const auto& c : cases) {
-        QWidget* control = w.findChild<QWidget*>(c.object);
-        ASSERT_NE(control, nullptr) << c.object;
-        EXPECT_EQ(control->accessibleName(), c.says);
-        if (std::string(c.object) != "SpeedButton3") {
-            EXPECT_EQ(Hover(*control), c.says);
-        }
-    }
-    EXPECT_EQ(Hover(Child(w, "SpeedButton3")),
-              "save and exit (closing the gauge any other way does not save the settings)");
 }
 
 TEST_F(GaugeWindowTest, HoveringTheSkinTellsTheStoredReadingNotFetchedSinceStart) {

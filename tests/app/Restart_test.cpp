@@ -51,28 +51,18 @@ auto Kept(GaugeProgram& p) {
                            p.window.GetGauges().PressSet, p.window.x(), p.window.y());
 }
 
-class RestartTest : public ::testing::Test {
+class RestartTest : public GaugeFixture {
 protected:
     // main() gave the run an XDG_CONFIG_HOME of its own; every test starts without a file.
-    RestartTest() {
-        fs::remove_all(file_.parent_path());
-        QtMessageSink::SetTestHook([this](const std::string& text) { messages_.push_back(text); });
-    }
-    ~RestartTest() override {
-        program_.reset();
-        QtMessageSink::SetTestHook({});
-    }
+    RestartTest() { fs::remove_all(file_.parent_path()); }
+    ~RestartTest() override { program.reset(); }
 
     /// A new run of the program on the settings file as it stands, started up.
     GaugeProgram& Run() {
-        program_.reset();
-        endCode_.reset();
-        store_.emplace();
-        program_.emplace(*store_, clock_, [this](int code) { endCode_ = code; });
-        program_->window.show();
-        const QTimer& timer = Child<QTimer>(program_->window, "Timer1");
-        EXPECT_TRUE(QTest::qWaitFor([&timer] { return timer.isActive(); }));
-        return *program_;
+        program.reset();
+        endCode.reset();
+        Start(fileStore_.emplace());
+        return *program;
     }
 
     /// What a user changes by hand: station, interval and scales in the options, host, port
@@ -110,11 +100,7 @@ protected:
     const fs::path file_ = fs::path(qEnvironmentVariable("XDG_CONFIG_HOME").toStdString()) /
                            "Brightmoor" / "Stormbell.conf";
     std::optional<PyFtpServer> server_;
-    std::vector<std::string> messages_;
-    std::optional<int> endCode_;
-    FixedClock clock_{std::chrono::sys_days{std::chrono::April / 18 / 2024}};
-    std::optional<QtSettingsStore> store_;
-    std::optional<GaugeProgram> program_;
+    std::optional<QtSettingsStore> fileStore_;
 };
 
 TEST_F(RestartTest, ExitKeepsEverythingForTheNextRun) {
@@ -122,7 +108,7 @@ TEST_F(RestartTest, ExitKeepsEverythingForTheNextRun) {
     GaugeProgram& first = Run();
     ASSERT_NO_FATAL_FAILURE(ChangeEverything(first, server.Port()));
     Click(first.window, "SpeedButton1");
-    ASSERT_TRUE(messages_.empty()) << messages_.front();
+    ASSERT_TRUE(messages.empty()) << messages.front();
     ASSERT_EQ(first.window.windowTitle().toStdString(), "Completed");
     const auto kept = Kept(first);
     // The changes took, and the fetch moved the gauges off a fresh store's values.
@@ -135,7 +121,7 @@ TEST_F(RestartTest, ExitKeepsEverythingForTheNextRun) {
                               std::uint16_t{52}));
     EXPECT_NE(first.observation.OTemp, FreshStoreObservation().OTemp);
     Click(first.window, "SpeedButton3");
-    ASSERT_EQ(endCode_, 0);
+    ASSERT_EQ(endCode, 0);
 
     GaugeProgram& second = Run();
     EXPECT_EQ(Kept(second), kept);
@@ -150,14 +136,14 @@ TEST_F(RestartTest, ExitKeepsEverythingForTheNextRun) {
 
 TEST_F(RestartTest, CloseLeavesTheFileAsItWas) {
     Click(Run().window, "SpeedButton3");
-    ASSERT_EQ(endCode_, 0);
+    ASSERT_EQ(endCode, 0);
     const std::string saved = FileBytes();
     ASSERT_FALSE(saved.empty());
 
     GaugeProgram& p = Run();
     ASSERT_NO_FATAL_FAILURE(ChangeEverything(p, FreeProxyPort()));
     p.window.close();
-    EXPECT_EQ(endCode_, 0);
+    EXPECT_EQ(endCode, 0);
     EXPECT_EQ(FileBytes(), saved);
 }
 
@@ -165,13 +151,13 @@ TEST_F(RestartTest, ASetAsideFileIsAnnouncedOnceAtStart) {
     fs::create_directories(file_.parent_path());
     WriteFile(file_, "[General\nFLeft=5\n");
     GaugeProgram& p = Run();
-    ASSERT_EQ(messages_.size(), 1u);
-    EXPECT_NE(messages_[0].find(file_.string() + ".bad"), std::string::npos) << messages_[0];
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_NE(messages[0].find(file_.string() + ".bad"), std::string::npos) << messages[0];
     p.window.hide();
     p.window.show();
     Click(p.window, "SpeedButton3");
-    EXPECT_EQ(messages_.size(), 1u);
-    EXPECT_EQ(endCode_, 0);
+    EXPECT_EQ(messages.size(), 1u);
+    EXPECT_EQ(endCode, 0);
 }
 
 } // namespace

@@ -38,7 +38,7 @@ TEST_F(WindowHttpsTest, CloseEndsAWaitingRequestPromptly) {
     store.Values["Direct1"] = "silent";
     GaugeWindow& w = Start();
     QTimer::singleShot(100, &w, [&] {
-        EXPECT_TRUE(w.CycleState() == SessionState::Running);
+        EXPECT_EQ(w.CycleState(), SessionState::Running);
         w.close();
     });
     const long long took = Timed([&] { Click(w, "SpeedButton1"); });
