@@ -5,87 +5,71 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 namespace stormbell::testing {
 namespace {
 
-// Records its aborts and resets in the window's journal; runs operations at once.
-class RecordingWait final : public AbortableRunner {
-public:
-    RecordingWait(std::vector<std::string>& journal, std::string name)
-        : journal_(journal), name_(std::move(name)) {}
+// Runs operations at once; its aborts and resets go to the window's journal.
+struct RecordingWait final : AbortableRunner {
+    RecordingWait(std::vector<std::string>& journal, const char* name)
+        : journal(journal), name(name) {}
     void Run(const std::function<void()>& operation) override { operation(); }
-    void Abort() override { journal_.push_back(name_ + " abort"); }
-    void Reset() override { journal_.push_back(name_ + " reset"); }
-
-private:
-    std::vector<std::string>& journal_;
-    std::string name_;
+    void Abort() override { journal.push_back(name + " abort"); }
+    void Reset() override { journal.push_back(name + " reset"); }
+    std::vector<std::string>& journal;
+    std::string name;
 };
 
-const char* Name(SessionState state) {
-    static const char* const names[] = {
-        "Idle", "Running", "EndingByExit", "EndingByClose", "EndingByExitThenClose", "Closed"};
-    return names[static_cast<int>(state)];
-}
-
-// Steps: b Begin, x RequestExit, c RequestClose, f Finish, w WhenIdle, s the state. The
-// lamps going out show as "Idle".
+// Steps: a Attach, b Begin, x RequestExit, c RequestClose, f Finish, w WhenIdle, s the state.
+// The lamps going out show as "Idle".
 TEST(CycleSession, EachRequestInEachState) {
-    const std::string begun = "pause reset, runner reset, begun";
+    const char* const states[] = {
+        "Idle", "Running", "EndingByExit", "EndingByClose", "EndingByExitThenClose", "Closed"};
+    const std::string begun = "pause reset, runner reset, begun, ";
     const std::string cut = "pause abort, runner abort, ";
-    const struct {
-        const char* steps;
-        bool attached;
-        std::string journal;
-    } cases[] = {
-        {"bbs", true, begun + ", refused, Running"},
-        {"bs", false, "refused, Idle"},
-        {"xs", true, "exit now, Idle"},
-        {"bxsfs", true,
-         begun + ", " + cut + "exit later, EndingByExit, Idle, ended EndingByExit, Idle"},
-        {"bxxs", true, begun + ", " + cut + "exit later, " + cut + "exit later, EndingByExit"},
-        {"cbxs", true, "close now, refused, exit now, Closed"},
-        {"bcsfcs", true,
-         begun + ", " + cut +
-             "close later, EndingByClose, Idle, ended EndingByClose, close now, "
-             "Closed"},
-        {"bxcf", true,
-         begun + ", " + cut + "exit later, " + cut +
-             "close later, Idle, ended EndingByExitThenClose"},
-        {"bcxf", true,
-         begun + ", " + cut + "close later, " + cut +
-             "exit later, Idle, ended EndingByExitThenClose"},
-        {"bfb", true, begun + ", ended Running, " + begun},
-        {"wbwwfw", true, "work, " + begun + ", work, ended Running, work"},
+    const std::pair<const char*, std::string> cases[] = {
+        {"abbs", begun + "refused, Running"},
+        {"bs", "refused, Idle"},
+        {"axs", "exit now, Idle"},
+        {"abxsfs", begun + cut + "exit later, EndingByExit, Idle, ended EndingByExit, Idle"},
+        {"abxxs", begun + cut + "exit later, " + cut + "exit later, EndingByExit"},
+        {"acbxs", "close now, refused, exit now, Closed"},
+        {"abcsfcs",
+         begun + cut + "close later, EndingByClose, Idle, ended EndingByClose, close now, Closed"},
+        {"abxcf",
+         begun + cut + "exit later, " + cut + "close later, Idle, ended EndingByExitThenClose"},
+        {"abcxf",
+         begun + cut + "close later, " + cut + "exit later, Idle, ended EndingByExitThenClose"},
+        {"abfbs", begun + "ended Running, " + begun + "Running"},
+        {"awbwwfw", "work, " + begun + "work, ended Running, work"},
     };
-    for (const auto& c : cases) {
+    for (const auto& [steps, expected] : cases) {
         RecordingWindow window;
-        RecordingWait pause(window.journal, "pause");
-        RecordingWait runner(window.journal, "runner");
-        CycleSession session(window, window, pause, runner, {});
-        if (c.attached)
-            session.Attach(window, [](const std::vector<std::string>&, bool) {});
         std::vector<std::string>& journal = window.journal;
-        for (const char step : std::string(c.steps)) {
+        RecordingWait pause(journal, "pause"), runner(journal, "runner");
+        CycleSession session(window, window, pause, runner, {});
+        const auto said = [&](bool now, const char* yes, const char* no) {
+            journal.push_back(now ? yes : no);
+        };
+        for (const char step : std::string(steps)) {
+            if (step == 'a')
+                session.Attach(window, [](const std::vector<std::string>&, bool) {});
             if (step == 'b')
-                journal.push_back(session.Begin() ? "begun" : "refused");
+                said(session.Begin(), "begun", "refused");
             if (step == 'x')
-                journal.push_back(session.RequestExit() ? "exit now" : "exit later");
+                said(session.RequestExit(), "exit now", "exit later");
             if (step == 'c')
-                journal.push_back(session.RequestClose() ? "close now" : "close later");
+                said(session.RequestClose(), "close now", "close later");
             if (step == 'f')
-                journal.push_back(std::string("ended ") + Name(session.Finish()));
+                journal.push_back(std::string("ended ") + states[int(session.Finish())]);
             if (step == 'w')
                 session.WhenIdle([&journal] { journal.push_back("work"); });
             if (step == 's')
-                journal.push_back(Name(session.State()));
+                journal.push_back(states[int(session.State())]);
         }
-        std::ostringstream told;
-        for (std::size_t i = 0; i < journal.size(); ++i)
-            told << (i == 0 ? "" : ", ") << journal[i];
-        EXPECT_EQ(told.str(), c.journal) << c.steps;
+        std::string told;
+        for (const std::string& entry : journal)
+            told += (told.empty() ? "" : ", ") + entry;
+        EXPECT_EQ(told, expected) << steps;
     }
 }
 

@@ -20,7 +20,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <initializer_list>
+#include <functional>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -41,39 +41,35 @@ inline void Click(const QObject& window, const char* name) {
     QTest::mouseClick(&Child(window, name), Qt::LeftButton);
 }
 
-/// Records the window's titles and the green and red lamp bodies' fills as they are painted.
+/// Records the window's titles, the green lamp body's fills as it is painted and the skin's
+/// paints.
 class Watcher final : public QObject {
 public:
     explicit Watcher(GaugeWindow& window)
         : window_(window), green_(Child<CircleShape>(window, "Shape1")),
-          red_(Child<CircleShape>(window, "Shape2")), skin_(Child(window, "Image1")) {
-        for (QObject* watched : std::initializer_list<QObject*>{&window, &green_, &red_, &skin_})
-            watched->installEventFilter(this);
+          skin_(Child(window, "Image1")) {
+        window.installEventFilter(this);
+        green_.installEventFilter(this);
+        skin_.installEventFilter(this);
     }
     std::vector<std::string> titles;
     std::vector<Color> green;
-    std::vector<Color> red;
     int skinPaints = 0;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (watched == &window_ && event->type() == QEvent::WindowTitleChange)
             titles.push_back(window_.windowTitle().toStdString());
-        if (event->type() == QEvent::Paint) {
-            if (watched == &green_)
-                green.push_back(green_.Brush());
-            if (watched == &red_)
-                red.push_back(red_.Brush());
-            if (watched == &skin_)
-                ++skinPaints;
-        }
+        if (watched == &green_ && event->type() == QEvent::Paint)
+            green.push_back(green_.Brush());
+        if (watched == &skin_ && event->type() == QEvent::Paint)
+            ++skinPaints;
         return false;
     }
 
 private:
     GaugeWindow& window_;
     CircleShape& green_;
-    CircleShape& red_;
     QWidget& skin_;
 };
 
@@ -118,6 +114,24 @@ protected:
     /// The window's description for a screen reader.
     static std::string Described(const GaugeWindow& window) {
         return window.accessibleDescription().toStdString();
+    }
+
+    /// Milliseconds a cycle of `w` took, with `during` run once `ready` holds, checked every 10 ms
+    /// while the cycle keeps the window live; by default once the cycle has run for about 100 ms.
+    static long long RunCycleWhile(GaugeWindow& w, const std::function<void(GaugeWindow&)>& during,
+                                   std::function<bool()> ready = {}) {
+        int polls = 0;
+        if (!ready)
+            ready = [&] { return w.CycleState() == SessionState::Running && ++polls >= 10; };
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, &w, [&] {
+            if (!ready())
+                return;
+            poll.stop();
+            during(w);
+        });
+        poll.start(10);
+        return Timed([&] { Click(w, "SpeedButton1"); });
     }
 
     /// Milliseconds `action` took.

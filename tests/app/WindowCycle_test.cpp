@@ -163,26 +163,14 @@ TEST_F(WindowCycleTest, StalledServerEndsInTheRedLamp) {
     EXPECT_TRUE(messages.empty());
 }
 
-// Against a server that accepts and never answers, `during` runs while the cycle waits; the
-// client's time-outs are far beyond what the test allows.
-class WaitingCycleTest : public WindowCycleTest {
-protected:
-    long long RunCycleWhile(const std::function<void(GaugeWindow&)>& during) {
-        GaugeWindow& w = StartOnSilentServer();
-        QTimer::singleShot(100, &w, [&] {
-            EXPECT_EQ(w.CycleState(), SessionState::Running);
-            during(w);
-        });
-        return Timed([&] { Click(w, "SpeedButton1"); });
-    }
-    static constexpr long long kPrompt = 3000;
-};
+// Against a server that accepts and never answers, the client's time-outs are far beyond this.
+constexpr long long kPrompt = 3000;
 
-TEST_F(WaitingCycleTest, WindowStaysLiveAndIgnoresASecondStart) {
+TEST_F(WindowCycleTest, WindowStaysLiveAndIgnoresASecondStart) {
     int paints = 0;
     int titles = 0;
     QPoint moved;
-    RunCycleWhile([&](GaugeWindow& w) {
+    RunCycleWhile(StartOnSilentServer(), [&](GaugeWindow& w) {
         Watcher watch(w);
         Child(w, "Image1").update();
         QTest::mousePress(w.windowHandle(), Qt::LeftButton, {}, {100, 50});
@@ -200,27 +188,26 @@ TEST_F(WaitingCycleTest, WindowStaysLiveAndIgnoresASecondStart) {
     EXPECT_EQ(titles, 0); // the second start did not begin a cycle
 }
 
-TEST_F(WaitingCycleTest, CloseEndsTheTransferAndClosesPromptly) {
-    const long long took = RunCycleWhile([](GaugeWindow& w) { w.close(); });
-    EXPECT_LT(took, kPrompt);
-    EXPECT_EQ(endCode, 0);
-    EXPECT_EQ(program->window.CycleState(), SessionState::Closed); // the client is gone
-    EXPECT_FALSE(program->window.isVisible());
-    EXPECT_TRUE(messages.empty());
-    EXPECT_TRUE(store.Written.empty());
+// Only the exit saves; the close lets the client go.
+TEST_F(WindowCycleTest, CloseAndExitEndTheTransferPromptlyAndEndWithZero) {
+    for (const bool exit : {false, true}) {
+        program.reset();
+        const long long took = RunCycleWhile(StartOnSilentServer(), [exit](GaugeWindow& w) {
+            exit ? Click(w, "SpeedButton3") : void(w.close());
+        });
+        EXPECT_LT(took, kPrompt) << exit;
+        EXPECT_EQ(endCode, 0) << exit;
+        EXPECT_TRUE(messages.empty()) << exit;
+        EXPECT_EQ(program->window.CycleState(), exit ? SessionState::Idle : SessionState::Closed);
+        EXPECT_EQ(program->window.isVisible(), exit);
+        EXPECT_EQ(store.Written.empty(), !exit);
+        EXPECT_EQ(store.Values["FLeft"], exit ? "213" : "");
+    }
 }
 
-TEST_F(WaitingCycleTest, ExitEndsTheTransferThenSavesAndEndsWithZero) {
-    const long long took = RunCycleWhile([](GaugeWindow& w) { Click(w, "SpeedButton3"); });
-    EXPECT_LT(took, kPrompt);
-    EXPECT_EQ(endCode, 0);
-    EXPECT_EQ(store.Values["FLeft"], "213");
-    EXPECT_TRUE(messages.empty());
-}
-
-TEST_F(WaitingCycleTest, FailedSaveAfterAnAbortedCycleLeavesTheGaugeWorking) {
+TEST_F(WindowCycleTest, FailedSaveAfterAnAbortedCycleLeavesTheGaugeWorking) {
     store.FailCommit = true;
-    RunCycleWhile([](GaugeWindow& w) { Click(w, "SpeedButton3"); });
+    RunCycleWhile(StartOnSilentServer(), [](GaugeWindow& w) { Click(w, "SpeedButton3"); });
     EXPECT_EQ(endCode, std::nullopt);
     EXPECT_EQ(messages, std::vector<std::string>{"Failed to set data for 'LIndex'"});
     GaugeWindow& w = program->window;
@@ -241,16 +228,8 @@ protected:
     long long RunCycleWhile(const std::function<void(GaugeWindow&)>& during) {
         store.Values["LogIt"] = "true";
         EXPECT_EQ(otherGauge.TryLock(), LockResult::Held);
-        GaugeWindow& w = StartOnServer();
-        QTimer waiting;
-        QObject::connect(&waiting, &QTimer::timeout, &w, [&] {
-            if (ReportBoxText().isEmpty())
-                return;
-            waiting.stop();
-            during(w);
-        });
-        waiting.start(10);
-        return Timed([&] { Click(w, "SpeedButton1"); });
+        return GaugeFixture::RunCycleWhile(StartOnServer(), during,
+                                           [this] { return !ReportBoxText().isEmpty(); });
     }
     NativeFile otherGauge{cwd.Path() / "METAR.LCK", OpenMode::ReadWrite};
 };
