@@ -14,7 +14,6 @@
 
 #include <QCloseEvent>
 #include <QHelpEvent>
-#include <QMouseEvent>
 #include <QTimer>
 #include <QToolTip>
 
@@ -43,12 +42,6 @@ std::string WhatOf(const std::exception_ptr& error) {
     }
 }
 
-QPoint ClientPoint(const QWidget& window, const QMouseEvent& event) {
-    // From the pointer's screen position: while a move is on its way to the window system, the
-    // event's own client position still refers to the old place.
-    return window.mapFromGlobal(event.globalPosition().toPoint());
-}
-
 } // namespace
 
 GaugeWindow::GaugeWindow(SettingsStore& store, Settings& settings, Observation& observation,
@@ -66,8 +59,7 @@ GaugeWindow::GaugeWindow(SettingsStore& store, Settings& settings, Observation& 
       // The log's lock is waited for on the sweep's pause: the window stays live, and close
       // and exit end the wait.
       decoder_(observation, *this, pause_, status_, messages_, ".", pause_), reading_(clock),
-      session_(std::make_unique<CycleSession>(*lamps_, status_, pause_, runner_, limits)),
-      drag_(*this) {
+      session_(std::make_unique<CycleSession>(*lamps_, status_, pause_, runner_, limits)) {
     setObjectName("Form1");
     setAccessibleName(kWindowName);
     // A gauge on the desktop is rarely the active window, and hovering it should still tell.
@@ -78,6 +70,7 @@ GaugeWindow::GaugeWindow(SettingsStore& store, Settings& settings, Observation& 
     setPalette(background);
     setAutoFillBackground(true);
     parts_.Shape5->OnMouseDown = [this](Qt::MouseButton button) { Shape5MouseDown(button); };
+    new WindowDrag(*this); // a child of the window, which it follows
     ShowSkin();
 
     Timer1 = new QTimer(this);
@@ -190,18 +183,6 @@ void GaugeWindow::Shape5MouseDown(Qt::MouseButton button) {
     });
 }
 
-void GaugeWindow::FormMouseDown(Qt::MouseButton button, int x, int y) {
-    drag_.Press(button, QPoint(x, y));
-}
-
-void GaugeWindow::FormMouseMove(int x, int y) {
-    drag_.Move(QPoint(x, y));
-}
-
-void GaugeWindow::FormMouseUp(Qt::MouseButton button, int, int) {
-    drag_.Release(button);
-}
-
 void GaugeWindow::DrawRndRectRegion(const QRect& rect) {
     windowRegion_ = RoundRectRegion(rect, layout::kCornerEllipse, layout::kCornerEllipse);
     setMask(windowRegion_);
@@ -277,21 +258,6 @@ void GaugeWindow::closeEvent(QCloseEvent* event) {
     }
     FormClose();
     event->accept();
-}
-
-void GaugeWindow::mousePressEvent(QMouseEvent* event) {
-    const QPoint p = ClientPoint(*this, *event);
-    FormMouseDown(event->button(), p.x(), p.y());
-}
-
-void GaugeWindow::mouseMoveEvent(QMouseEvent* event) {
-    const QPoint p = ClientPoint(*this, *event);
-    FormMouseMove(p.x(), p.y());
-}
-
-void GaugeWindow::mouseReleaseEvent(QMouseEvent* event) {
-    const QPoint p = ClientPoint(*this, *event);
-    FormMouseUp(event->button(), p.x(), p.y());
 }
 
 void GaugeWindow::Guarded(const std::function<void()>& handler) {

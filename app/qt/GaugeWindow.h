@@ -66,10 +66,6 @@ public:
     void Panel4Click();
     /// A press on the hub turns the reference hand (left on, right back, middle redraws).
     void Shape5MouseDown(Qt::MouseButton button);
-    /// Dragging by the left button; x and y are client coordinates.
-    void FormMouseDown(Qt::MouseButton button, int x, int y);
-    void FormMouseMove(int x, int y);
-    void FormMouseUp(Qt::MouseButton button, int x, int y);
     /// Shapes the window as `rect` with corners rounded by the 130 × 130 ellipse.
     void DrawRndRectRegion(const QRect& rect);
 
@@ -93,9 +89,6 @@ protected:
     bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     void Guarded(const std::function<void()>& handler);
@@ -131,7 +124,6 @@ private:
     ReportDecoder decoder_;
     ReadingTracker reading_;
     std::unique_ptr<CycleSession> session_;
-    WindowDrag drag_;
     QRegion windowRegion_;
     bool firstActivation_ = true;
 };

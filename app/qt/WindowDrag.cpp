@@ -1,15 +1,19 @@
 #include "app/qt/WindowDrag.h"
 
 #include <QGuiApplication>
+#include <QMouseEvent>
 #include <QWidget>
 #include <QWindow>
 
 namespace stormbell {
 
 WindowDrag::WindowDrag(QWidget& window)
-    : window_(window), movesItself_(!QGuiApplication::platformName().startsWith("wayland")) {}
+    : QObject(&window), window_(window),
+      movesItself_(!QGuiApplication::platformName().startsWith("wayland")) {
+    window.installEventFilter(this);
+}
 
-void WindowDrag::Press(Qt::MouseButton button, QPoint client) {
+void WindowDrag::FormMouseDown(Qt::MouseButton button, QPoint client) {
     if (button == Qt::LeftButton) {
         // Some platforms (Wayland) refuse to let a window place itself; the system moves it.
         QWindow* handle = window_.windowHandle();
@@ -21,7 +25,7 @@ void WindowDrag::Press(Qt::MouseButton button, QPoint client) {
         dragPoint_ = window_.mapToGlobal(client);
 }
 
-void WindowDrag::Move(QPoint client) {
+void WindowDrag::FormMouseMove(QPoint client) {
     if (!dragging_)
         return;
     const QPoint p = window_.mapToGlobal(client);
@@ -30,9 +34,27 @@ void WindowDrag::Move(QPoint client) {
     dragPoint_ = p;
 }
 
-void WindowDrag::Release(Qt::MouseButton button) {
+void WindowDrag::FormMouseUp(Qt::MouseButton button) {
     if (button == Qt::LeftButton)
         dragging_ = false;
+}
+
+bool WindowDrag::eventFilter(QObject* watched, QEvent* event) {
+    const auto type = event->type();
+    if (watched != &window_ || (type != QEvent::MouseButtonPress && type != QEvent::MouseMove &&
+                                type != QEvent::MouseButtonRelease))
+        return false;
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    // From the pointer's screen position: while a move is on its way to the window system, the
+    // event's own client position still refers to the old place.
+    const QPoint client = window_.mapFromGlobal(mouse->globalPosition().toPoint());
+    if (type == QEvent::MouseButtonPress)
+        FormMouseDown(mouse->button(), client);
+    else if (type == QEvent::MouseMove)
+        FormMouseMove(client);
+    else
+        FormMouseUp(mouse->button());
+    return false;
 }
 
 } // namespace stormbell

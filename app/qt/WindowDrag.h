@@ -2,24 +2,28 @@
 // screen coordinates, so the grab point stays under the pointer; the other buttons do nothing.
 #pragma once
 
+#include <QObject>
 #include <QPoint>
-#include <Qt>
 
 class QWidget;
 
 namespace stormbell {
 
-class WindowDrag {
+class WindowDrag final : public QObject {
 public:
-    /// Moves `window`, which must outlive the drag.
+    /// Follows the mouse events that reach `window` (its own and those its skin passes on);
+    /// `window` must outlive the drag.
     explicit WindowDrag(QWidget& window);
 
-    /// FormMouseDown: a left press starts a drag; `client` in the window's client coordinates.
-    void Press(Qt::MouseButton button, QPoint client);
-    /// FormMouseMove: during a drag, moves the window by the pointer's travel since the last one.
-    void Move(QPoint client);
-    /// FormMouseUp: a left release ends the drag.
-    void Release(Qt::MouseButton button);
+    /// A left press starts a drag; `client` in the window's client coordinates.
+    void FormMouseDown(Qt::MouseButton button, QPoint client);
+    /// During a drag, moves the window by the pointer's travel since the last position.
+    void FormMouseMove(QPoint client);
+    /// A left release ends the drag.
+    void FormMouseUp(Qt::MouseButton button);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QWidget& window_;

@@ -88,9 +88,9 @@ protected:
         Retype(ftp.SpinEdit1->lineEdit(), std::to_string(port));
         QTest::mouseClick(ftp.CheckBox1, Qt::LeftButton);
 
-        w.FormMouseDown(Qt::LeftButton, 100, 50);
-        w.FormMouseMove(130, 20);
-        w.FormMouseUp(Qt::LeftButton, 130, 20);
+        QTest::mousePress(w.windowHandle(), Qt::LeftButton, {}, {100, 50});
+        QTest::mouseMove(w.windowHandle(), {130, 20});
+        QTest::mouseRelease(w.windowHandle(), Qt::LeftButton, {}, {100, 50}); // where it moved
         Click(w, "Shape5");
         Click(w, "Shape5");
     }
