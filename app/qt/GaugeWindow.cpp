@@ -6,7 +6,6 @@
 #include "app/qt/WindowRegion.h"
 #include "gauges/WindowLayout.h"
 #include "gauges/qt/GaugeFace.h"
-#include "gauges/qt/QtCanvas.h"
 #include "net/ReportHost.h"
 #include "settings/SettingsPersistence.h"
 #include "settings/SettingsTable.h"
@@ -25,7 +24,6 @@ namespace {
 
 constexpr int kMillisecondsPerMinute = 60000;
 constexpr const char* kUnknownError = "An unknown error occurred";
-constexpr const char* kWindowName = "Stormbell weather gauge";
 
 // The hub's starting look matches the discs the altimeter draws under it.
 constexpr Color kHubPen = colors::kHubOuter;
@@ -60,15 +58,6 @@ GaugeWindow::GaugeWindow(SettingsStore& store, Settings& settings, Observation& 
       // and exit end the wait.
       decoder_(observation, *this, pause_, status_, messages_, ".", pause_), reading_(clock),
       session_(std::make_unique<CycleSession>(*lamps_, status_, pause_, runner_, limits)) {
-    setObjectName("Form1");
-    setAccessibleName(kWindowName);
-    // A gauge on the desktop is rarely the active window, and hovering it should still tell.
-    setAttribute(Qt::WA_AlwaysShowToolTips);
-    setFixedSize(layout::kClientWidth, layout::kClientHeight);
-    QPalette background = palette();
-    background.setColor(QPalette::Window, ToQColor(colors::kSkinBackground));
-    setPalette(background);
-    setAutoFillBackground(true);
     parts_.Shape5->OnMouseDown = [this](Qt::MouseButton button) { Shape5MouseDown(button); };
     new WindowDrag(*this); // a child of the window, which it follows
     ShowSkin();

@@ -6,6 +6,7 @@
 #include "app/qt/SkinView.h"
 #include "app/qt/SunkenPanel.h"
 #include "gauges/WindowLayout.h"
+#include "gauges/qt/QtCanvas.h"
 
 #include <utility>
 
@@ -13,6 +14,7 @@ namespace stormbell {
 
 namespace {
 
+constexpr const char* kWindowName = "Stormbell weather gauge";
 constexpr const char* kFetching = "fetching";
 constexpr const char* kFetchFailed = "fetch failed";
 constexpr const char* kHub = "reference hand: left click turns on, right click turns back";
@@ -65,6 +67,16 @@ CircleShape* Shape(const char* name, layout::Bounds bounds, const char* says, QW
 
 WindowParts BuildWindowParts(QWidget& window, const std::function<const QImage&()>& visible,
                              const BarClicks& clicks) {
+    window.setObjectName("Form1");
+    window.setAccessibleName(kWindowName);
+    // A gauge on the desktop is rarely the active window, and hovering it should still tell.
+    window.setAttribute(Qt::WA_AlwaysShowToolTips);
+    window.setFixedSize(layout::kClientWidth, layout::kClientHeight);
+    QPalette background = window.palette();
+    background.setColor(QPalette::Window, ToQColor(colors::kSkinBackground));
+    window.setPalette(background);
+    window.setAutoFillBackground(true);
+
     WindowParts parts{};
     parts.Image1 = Place<SkinView>("Image1", layout::kImage, visible, &window);
     parts.Image3 = Place<SkinView>("Image3", layout::kImage, visible, &window);

@@ -1,5 +1,5 @@
-// The gauge window's children in z-order, named and placed as the window layout table says, each
-// telling a screen reader and a hover what it is.
+// The gauge window's look and its children in z-order, named and placed as the window layout
+// table says, each telling a screen reader and a hover what it is.
 #pragma once
 
 #include <QImage>
@@ -33,7 +33,8 @@ struct BarClicks {
     std::function<void()> Exit;     ///< SpeedButton3
 };
 
-/// Creates the children of `window`; both skin views paint what `visible` returns.
+/// Dresses `window` (its names, size and background) and creates its children; both skin views
+/// paint what `visible` returns.
 WindowParts BuildWindowParts(QWidget& window, const std::function<const QImage&()>& visible,
                              const BarClicks& clicks);
 
