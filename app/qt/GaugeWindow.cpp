@@ -3,6 +3,7 @@
 #include "app/qt/CircleShape.h"
 #include "app/qt/CycleAborted.h"
 #include "app/qt/SkinView.h"
+#include "app/qt/WindowDrag.h"
 #include "app/qt/WindowRegion.h"
 #include "gauges/WindowLayout.h"
 #include "gauges/qt/GaugeFace.h"
@@ -57,7 +58,7 @@ GaugeWindow::GaugeWindow(SettingsStore& store, Settings& settings, Observation& 
       // The log's lock is waited for on the sweep's pause: the window stays live, and close
       // and exit end the wait.
       decoder_(observation, *this, pause_, status_, messages_, ".", pause_), reading_(clock),
-      session_(std::make_unique<CycleSession>(*lamps_, status_, pause_, runner_, limits)) {
+      session_(*lamps_, status_, pause_, runner_, limits) {
     parts_.Shape5->OnMouseDown = [this](Qt::MouseButton button) { Shape5MouseDown(button); };
     new WindowDrag(*this); // a child of the window, which it follows
     ShowSkin();
@@ -75,7 +76,7 @@ GaugeWindow::~GaugeWindow() = default;
 void GaugeWindow::AttachDialogs(OptionsDialog& options, FtpSettingsDialog& ftpSettings) {
     options_ = &options;
     ftpSettings_ = &ftpSettings;
-    session_->Attach(options, [this](const std::vector<std::string>& lines, bool logIt) {
+    session_.Attach(options, [this](const std::vector<std::string>& lines, bool logIt) {
         decoder_.BreakOut(lines, logIt);
     });
 }
@@ -112,9 +113,9 @@ void GaugeWindow::FormActivate() {
 }
 
 void GaugeWindow::Button1Click() {
-    if (!session_->Begin())
+    if (!session_.Begin())
         return;
-    UpdateCycle& cycle = session_->Cycle();
+    UpdateCycle& cycle = session_.Cycle();
     Guarded([&] {
         reading_.RecordCycle([&] { return cycle.Button1Click(CurrentCycleSettings()); }, *options_);
         // The lamp and the title say that it failed; the description says why.
@@ -124,7 +125,7 @@ void GaugeWindow::Button1Click() {
     reading_.SetFtpBlocked(
         FtpConnectionFailed(settings_.Host, cycle.FetchError(), settingstable::kHost.Default));
     Guarded([this] { RefreshDescription(); });
-    EndAfterCycle(session_->Finish());
+    EndAfterCycle(session_.Finish());
 }
 
 void GaugeWindow::Timer1Timer() {
@@ -132,7 +133,7 @@ void GaugeWindow::Timer1Timer() {
 }
 
 void GaugeWindow::Button3Click() {
-    if (session_->RequestExit())
+    if (session_.RequestExit())
         SaveAndEnd();
 }
 
@@ -212,7 +213,7 @@ bool GaugeWindow::event(QEvent* event) {
     // A cycle's sweep draws on the skins: they change scale once it has ended.
     if (event->type() == QEvent::ScreenChangeInternal &&
         face_->Visible().devicePixelRatio() != devicePixelRatioF())
-        session_->WhenIdle([this] { Guarded([this] { Rescale(); }); });
+        session_.WhenIdle([this] { Guarded([this] { Rescale(); }); });
     if (event->type() == QEvent::ToolTip) {
         // Reaches the window from the skin and the gaps between the controls, which have no
         // tooltip of their own; computed now, so the age is current. Escaped: the station's
@@ -241,7 +242,7 @@ void GaugeWindow::showEvent(QShowEvent* event) {
 void GaugeWindow::closeEvent(QCloseEvent* event) {
     // FormCloseQuery: the client goes, unless a cycle still runs on it; then the close comes
     // again once the cycle has unwound.
-    if (!session_->RequestClose()) {
+    if (!session_.RequestClose()) {
         event->ignore();
         return;
     }
@@ -256,10 +257,10 @@ void GaugeWindow::Guarded(const std::function<void()>& handler) {
         handler();
     } catch (const CycleAborted&) {
     } catch (const std::exception& error) {
-        if (!session_->Ending())
+        if (!session_.Ending())
             messages_.ShowMessage(error.what());
     } catch (...) {
-        if (!session_->Ending())
+        if (!session_.Ending())
             messages_.ShowMessage(kUnknownError);
     }
 }

@@ -9,7 +9,6 @@
 #include "app/qt/QtMessageSink.h"
 #include "app/qt/QtStatusLine.h"
 #include "app/qt/ThreadRunner.h"
-#include "app/qt/WindowDrag.h"
 #include "app/qt/WindowParts.h"
 #include "gauges/GaugeDescription.h"
 #include "observation/FramePresenter.h"
@@ -71,7 +70,7 @@ public:
 
     /// Running from the start of a cycle until its error message, if any, is dismissed; Closed
     /// once the window has closed and the cycle's clients are gone.
-    SessionState CycleState() const { return session_->State(); }
+    SessionState CycleState() const { return session_.State(); }
     /// The region the window was given, empty before the first activation.
     const QRegion& WindowRegion() const { return windowRegion_; }
     /// The needles and the reference hand on the current face.
@@ -123,7 +122,7 @@ private:
     ThreadRunner runner_;
     ReportDecoder decoder_;
     ReadingTracker reading_;
-    std::unique_ptr<CycleSession> session_;
+    CycleSession session_;
     QRegion windowRegion_;
     bool firstActivation_ = true;
 };
