@@ -27,8 +27,10 @@ bool IsNotFound(const std::exception& error) {
 
 EEmptyReport::EEmptyReport() : std::runtime_error("The server sent an empty report") {}
 
-std::string CycleFailureMessage(CycleStep step, const CyclePlace& place,
-                                const std::exception& error) {
+namespace {
+
+std::string SingleByteMessage(CycleStep step, const CyclePlace& place,
+                              const std::exception& error) {
     const std::string in = " in " + place.Directory + " on " + place.Host;
     switch (step) {
     case CycleStep::Check:
@@ -61,6 +63,13 @@ std::string CycleFailureMessage(CycleStep step, const CyclePlace& place,
     }
     return place.File + " from " + place.Directory + " on " + place.Host +
            " was not decoded: " + Reason(error);
+}
+
+} // namespace
+
+std::string CycleFailureMessage(CycleStep step, const CyclePlace& place,
+                                const std::exception& error) {
+    return Latin1ToUtf8(SingleByteMessage(step, place, error));
 }
 
 } // namespace stormbell

@@ -118,6 +118,21 @@ TEST(TextConvertTest, TextForms) {
     EXPECT_EQ(FloatToStrFixed(-largest).substr(0, 4), "-179");
 }
 
+// Report text is Latin-1 whatever the machine's locale; C1 controls stay controls, for the
+// escaping of the output to find.
+TEST(TextConvertTest, Latin1BecomesUtf8) {
+    struct Case {
+        std::string bytes, utf8;
+    } cases[] = {
+        {"", ""},
+        {"KJLN \x01\x7f", "KJLN \x01\x7f"},
+        {"Z\xfcrich", "Z\xc3\xbcrich"},
+        {"\x80\x9b\xa0\xb0\xff", "\xc2\x80\xc2\x9b\xc2\xa0\xc2\xb0\xc3\xbf"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Latin1ToUtf8(c.bytes), c.utf8) << c.bytes;
+}
+
 TEST(TextConvertTest, RoundingHalvesToEvenAndTruncationTowardZero) {
     struct Case {
         double value, rounded, truncated;
