@@ -203,7 +203,7 @@ std::string DescribeGauge(const Observation& shown, std::uint16_t pressSet,
         line("Fetched " + ClockText(clock.Local(*context.LastFetch), today));
     }
 
-    const bool metric = shown.DisplayMode != "0";
+    const bool metric = shown.DisplayMode == DisplayMode::Metric;
     line("Temperature " + Temperature(shown.OTemp, metric));
     if (const auto heat = FeltLine("Heat index", shown.OHeatIndex, shown.OHeatIndex > shown.OTemp,
                                    context.Service.HeatIndex, metric))

@@ -4,6 +4,14 @@
 
 namespace stormbell {
 
+DisplayMode DisplayModeFromText(std::string_view text) {
+    return text == "1" ? DisplayMode::Metric : DisplayMode::English;
+}
+
+std::string DisplayModeText(DisplayMode mode) {
+    return mode == DisplayMode::Metric ? "1" : "0";
+}
+
 void Observation::SetTargetsToShown() {
     NewTemp = OTemp;
     NewHumd = OHumd;
@@ -24,7 +32,7 @@ Observation FreshStoreObservation() {
     o.OPresInfo = kOPresInfo.Default;
     o.OWDInfo = kOWDInfo.Default;
     o.OWSInfo = kOWSInfo.Default;
-    o.DisplayMode = kDisplayMode.Default;
+    o.DisplayMode = DisplayModeFromText(kDisplayMode.Default);
     o.SetTargetsToShown();
     return o;
 }

@@ -3,11 +3,21 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace stormbell {
 
 /// The wind direction text of a report whose wind is variable.
 inline constexpr const char* VariableWind = "VRB";
+
+/// The skin and scales in use.
+enum class DisplayMode { English, Metric };
+
+/// The stored text "1" is Metric; any other text English.
+DisplayMode DisplayModeFromText(std::string_view text);
+
+/// The stored text: "0" English, "1" Metric.
+std::string DisplayModeText(DisplayMode mode);
 
 struct Observation {
     std::int16_t OTemp = 0;   ///< shown temperature, whole °F
@@ -26,7 +36,7 @@ struct Observation {
     std::string NewWSInfo;    ///< target wind speed, knots text, "00" calm
     std::string TempCText;    ///< Celsius temperature text last cut from a report
     std::string DewCText;     ///< Celsius dew point text last cut from a report
-    std::string DisplayMode;  ///< "0" English skin, anything else Metric
+    stormbell::DisplayMode DisplayMode = stormbell::DisplayMode::English; ///< skin in use
 
     /// Start-up rule: every target takes its shown value, so nothing moves before a report.
     void SetTargetsToShown();

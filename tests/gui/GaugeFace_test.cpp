@@ -48,7 +48,7 @@ QRgb At(const QImage& image, QPointF logical) {
 }
 
 struct FaceCase {
-    const char* mode;
+    DisplayMode mode;
     int scale;
 };
 
@@ -56,7 +56,7 @@ class GaugeFaceTest : public ::testing::TestWithParam<FaceCase> {
 protected:
     GaugeFaceTest() { obs.DisplayMode = GetParam().mode; }
     SkinKind Kind() const {
-        return std::string(GetParam().mode) == "0" ? SkinKind::English : SkinKind::Metric;
+        return GetParam().mode == DisplayMode::English ? SkinKind::English : SkinKind::Metric;
     }
     Observation obs;
 };
@@ -104,7 +104,8 @@ TEST_P(GaugeFaceTest, NeedlePixelsCarryTheirColours) {
 
 TEST_P(GaugeFaceTest, OnlyTheChosenSkinIsDrawnOn) {
     Observation other;
-    other.DisplayMode = std::string(GetParam().mode) == "0" ? "1" : "0";
+    other.DisplayMode =
+        GetParam().mode == DisplayMode::English ? DisplayMode::Metric : DisplayMode::English;
     GaugeFace face(obs, GetParam().scale);
     Apply(kShown[1], obs);
     obs.DisplayMode = other.DisplayMode;
@@ -135,14 +136,14 @@ TEST_P(GaugeFaceTest, PrintedMarksLieAtTheNeedleAngles) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(ModesAndScales, GaugeFaceTest,
-                         ::testing::Values(FaceCase{"0", 1}, FaceCase{"0", 2}, FaceCase{"1", 1},
-                                           FaceCase{"1", 2}),
-                         [](const ::testing::TestParamInfo<FaceCase>& info) {
-                             return std::string(info.param.mode == std::string("0") ? "English"
-                                                                                    : "Metric") +
-                                    "x" + std::to_string(info.param.scale);
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    ModesAndScales, GaugeFaceTest,
+    ::testing::Values(FaceCase{DisplayMode::English, 1}, FaceCase{DisplayMode::English, 2},
+                      FaceCase{DisplayMode::Metric, 1}, FaceCase{DisplayMode::Metric, 2}),
+    [](const ::testing::TestParamInfo<FaceCase>& info) {
+        return std::string(info.param.mode == DisplayMode::English ? "English" : "Metric") + "x" +
+               std::to_string(info.param.scale);
+    });
 
 // A skin costs its painting time and memory only once its display mode shows it, and then once.
 TEST(GaugeFaceLazinessTest, PaintsEachSkinWhenItsModeFirstShowsIt) {
@@ -152,7 +153,7 @@ TEST(GaugeFaceLazinessTest, PaintsEachSkinWhenItsModeFirstShowsIt) {
         return PaintSkin(kind, scale);
     };
     Observation obs;
-    obs.DisplayMode = "0";
+    obs.DisplayMode = DisplayMode::English;
     GaugeFace face(obs, 1, {}, paint);
     EXPECT_TRUE(painted.empty());
     Apply(kShown[1], obs);
@@ -160,9 +161,9 @@ TEST(GaugeFaceLazinessTest, PaintsEachSkinWhenItsModeFirstShowsIt) {
     face.GetGauges().RestoreSkin();
     EXPECT_EQ(face.Visible(), PaintSkin(SkinKind::English, 1));
     EXPECT_EQ(painted, std::vector<SkinKind>{SkinKind::English});
-    obs.DisplayMode = "1";
+    obs.DisplayMode = DisplayMode::Metric;
     face.GetGauges().FullRedraw();
-    obs.DisplayMode = "0";
+    obs.DisplayMode = DisplayMode::English;
     face.GetGauges().FullRedraw();
     EXPECT_EQ(painted, (std::vector<SkinKind>{SkinKind::English, SkinKind::Metric}));
 }

@@ -104,7 +104,7 @@ void WriteObservationJson(std::ostream& out, const Observation& o,
     TextField(out, "NewWSInfo", o.NewWSInfo);
     TextField(out, "TempCText", o.TempCText);
     TextField(out, "DewCText", o.DewCText);
-    Field(out, "DisplayMode", o.DisplayMode);
+    Field(out, "DisplayMode", DisplayModeText(o.DisplayMode));
     Field(out, "station", header ? std::optional(header->Station) : std::nullopt);
     Field(out, "station_name", header ? std::optional(header->StationName) : std::nullopt);
     Field(out, "observed", observed ? std::optional(Iso8601(*observed)) : std::nullopt);
