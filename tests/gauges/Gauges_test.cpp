@@ -28,7 +28,6 @@ struct GaugesFixture : ::testing::Test {
         obs.OWDInfo = "000";
         obs.NewWDInfo = "000";
         obs.OWSInfo = "00";
-        obs.DisplayMode = DisplayMode::English;
     }
 
     Ops& English() { return image1.Recorder.Ops; }

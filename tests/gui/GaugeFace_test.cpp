@@ -47,6 +47,8 @@ QRgb At(const QImage& image, QPointF logical) {
     return image.pixel(static_cast<int>(logical.x() * dpr), static_cast<int>(logical.y() * dpr));
 }
 
+using enum DisplayMode;
+
 struct FaceCase {
     DisplayMode mode;
     int scale;
@@ -56,7 +58,7 @@ class GaugeFaceTest : public ::testing::TestWithParam<FaceCase> {
 protected:
     GaugeFaceTest() { obs.DisplayMode = GetParam().mode; }
     SkinKind Kind() const {
-        return GetParam().mode == DisplayMode::English ? SkinKind::English : SkinKind::Metric;
+        return GetParam().mode == English ? SkinKind::English : SkinKind::Metric;
     }
     Observation obs;
 };
@@ -104,8 +106,7 @@ TEST_P(GaugeFaceTest, NeedlePixelsCarryTheirColours) {
 
 TEST_P(GaugeFaceTest, OnlyTheChosenSkinIsDrawnOn) {
     Observation other;
-    other.DisplayMode =
-        GetParam().mode == DisplayMode::English ? DisplayMode::Metric : DisplayMode::English;
+    other.DisplayMode = GetParam().mode == English ? Metric : English;
     GaugeFace face(obs, GetParam().scale);
     Apply(kShown[1], obs);
     obs.DisplayMode = other.DisplayMode;
@@ -136,14 +137,13 @@ TEST_P(GaugeFaceTest, PrintedMarksLieAtTheNeedleAngles) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    ModesAndScales, GaugeFaceTest,
-    ::testing::Values(FaceCase{DisplayMode::English, 1}, FaceCase{DisplayMode::English, 2},
-                      FaceCase{DisplayMode::Metric, 1}, FaceCase{DisplayMode::Metric, 2}),
-    [](const ::testing::TestParamInfo<FaceCase>& info) {
-        return std::string(info.param.mode == DisplayMode::English ? "English" : "Metric") + "x" +
-               std::to_string(info.param.scale);
-    });
+INSTANTIATE_TEST_SUITE_P(ModesAndScales, GaugeFaceTest,
+                         ::testing::Values(FaceCase{English, 1}, FaceCase{English, 2},
+                                           FaceCase{Metric, 1}, FaceCase{Metric, 2}),
+                         [](const ::testing::TestParamInfo<FaceCase>& info) {
+                             return std::string(info.param.mode == English ? "English" : "Metric") +
+                                    "x" + std::to_string(info.param.scale);
+                         });
 
 // A skin costs its painting time and memory only once its display mode shows it, and then once.
 TEST(GaugeFaceLazinessTest, PaintsEachSkinWhenItsModeFirstShowsIt) {
@@ -153,7 +153,6 @@ TEST(GaugeFaceLazinessTest, PaintsEachSkinWhenItsModeFirstShowsIt) {
         return PaintSkin(kind, scale);
     };
     Observation obs;
-    obs.DisplayMode = DisplayMode::English;
     GaugeFace face(obs, 1, {}, paint);
     EXPECT_TRUE(painted.empty());
     Apply(kShown[1], obs);
@@ -161,9 +160,9 @@ TEST(GaugeFaceLazinessTest, PaintsEachSkinWhenItsModeFirstShowsIt) {
     face.GetGauges().RestoreSkin();
     EXPECT_EQ(face.Visible(), PaintSkin(SkinKind::English, 1));
     EXPECT_EQ(painted, std::vector<SkinKind>{SkinKind::English});
-    obs.DisplayMode = DisplayMode::Metric;
+    obs.DisplayMode = Metric;
     face.GetGauges().FullRedraw();
-    obs.DisplayMode = DisplayMode::English;
+    obs.DisplayMode = English;
     face.GetGauges().FullRedraw();
     EXPECT_EQ(painted, (std::vector<SkinKind>{SkinKind::English, SkinKind::Metric}));
 }
