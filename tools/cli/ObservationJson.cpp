@@ -9,8 +9,8 @@ namespace stormbell {
 
 namespace {
 
-// JSON has no escape for a byte. Report text arrives as UTF-8; a byte that is not UTF-8 can still
-// come from elsewhere (a file name is bytes on POSIX) and is shown as U+FFFD.
+// JSON has no escape for a byte. Report text is UTF-8 by the time it is written; a byte that is
+// not UTF-8 can still come from elsewhere (a file name is bytes on POSIX) and is shown as U+FFFD.
 constexpr const char* kReplacementCharacter = "\\ufffd";
 
 std::string Iso8601(std::chrono::sys_seconds time) {
