@@ -5,6 +5,8 @@
 
 namespace stormbell {
 
+EEmptyReport::EEmptyReport() : std::runtime_error("The server sent an empty report") {}
+
 namespace {
 
 constexpr std::uint16_t kNotFound = 550;
@@ -22,12 +24,6 @@ bool IsNotFound(const std::exception& error) {
     const auto* refusal = dynamic_cast<const EProtocolError*>(&error);
     return refusal != nullptr && refusal->ErrorCode == kNotFound;
 }
-
-} // namespace
-
-EEmptyReport::EEmptyReport() : std::runtime_error("The server sent an empty report") {}
-
-namespace {
 
 std::string SingleByteMessage(CycleStep step, const CyclePlace& place,
                               const std::exception& error) {
