@@ -186,7 +186,7 @@ void GaugeWindow::FormActivate() {
     LoadSettings(store_, settings_, observation_, gauges.OHumidLoc);
     gauges.PressSet = gauges.OHumidLoc;
     ftpSettings_->ApplyStartupSettings();
-    options_->SetDisplayModeRow(observation_.DisplayMode == "1" ? 1 : 0);
+    options_->SetDisplayModeRow(observation_.DisplayMode == DisplayMode::Metric ? 1 : 0);
     ShowSkin();
     FTP1->Username = settingstable::kAnonymousUser;
     FTP1->Password = settingstable::kAnonymousPassword;
@@ -454,7 +454,7 @@ void GaugeWindow::FinishDeferredEnd() {
 }
 
 void GaugeWindow::ShowSkin() {
-    const bool english = observation_.DisplayMode == "0";
+    const bool english = observation_.DisplayMode == DisplayMode::English;
     Image1->setVisible(english);
     Image3->setVisible(!english);
 }
