@@ -5,6 +5,8 @@
 
 namespace stormbell {
 
+EEmptyReport::EEmptyReport() : std::runtime_error("The server sent an empty report") {}
+
 namespace {
 
 constexpr std::uint16_t kNotFound = 550;
@@ -23,12 +25,8 @@ bool IsNotFound(const std::exception& error) {
     return refusal != nullptr && refusal->ErrorCode == kNotFound;
 }
 
-} // namespace
-
-EEmptyReport::EEmptyReport() : std::runtime_error("The server sent an empty report") {}
-
-std::string CycleFailureMessage(CycleStep step, const CyclePlace& place,
-                                const std::exception& error) {
+std::string SingleByteMessage(CycleStep step, const CyclePlace& place,
+                              const std::exception& error) {
     const std::string in = " in " + place.Directory + " on " + place.Host;
     switch (step) {
     case CycleStep::Check:
@@ -61,6 +59,13 @@ std::string CycleFailureMessage(CycleStep step, const CyclePlace& place,
     }
     return place.File + " from " + place.Directory + " on " + place.Host +
            " was not decoded: " + Reason(error);
+}
+
+} // namespace
+
+std::string CycleFailureMessage(CycleStep step, const CyclePlace& place,
+                                const std::exception& error) {
+    return Latin1ToUtf8(SingleByteMessage(step, place, error));
 }
 
 } // namespace stormbell

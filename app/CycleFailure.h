@@ -38,7 +38,8 @@ private:
 
 /// The message for `error` at `step`, e.g. KXYZ.TXT was not found in data/observations/metar/
 /// decoded on tgftp.nws.noaa.gov: "550 No such file or directory." A refusal of the server is
-/// quoted with its code; other errors follow with their own text.
+/// quoted with its code; other errors follow with their own text. The settings and the server
+/// speak single-byte text; the message is UTF-8.
 std::string CycleFailureMessage(CycleStep step, const CyclePlace& place,
                                 const std::exception& error);
 

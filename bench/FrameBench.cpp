@@ -21,7 +21,6 @@ void BM_FullFrame(benchmark::State& state) {
     obs.OPresInfo = "30.12";
     obs.OWDInfo = "230";
     obs.OWSInfo = "14";
-    obs.DisplayMode = "0";
     stormbell::GaugeFace face(obs, static_cast<qreal>(state.range(0)));
     stormbell::Gauges& gauges = face.GetGauges();
 

@@ -4,7 +4,6 @@
 #include <cmath>
 #include <cstdio>
 #include <optional>
-#include <string_view>
 
 #include "gauges/GaugeGeometry.h"
 #include "platform/TextConvert.h"
@@ -24,23 +23,6 @@ std::string Fixed(double value, int decimals) {
     if (result == "-0" || result == "-0.0" || result == "-0.00")
         result.erase(0, 1);
     return result;
-}
-
-// Report and setting texts are single bytes a character (as the report box shows them); the
-// description, with its degree signs, is UTF-8.
-std::string Utf8(std::string_view bytes) {
-    std::string text;
-    text.reserve(bytes.size());
-    for (const char c : bytes) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x80) {
-            text += c;
-        } else {
-            text += static_cast<char>(0xC0 | (byte >> 6));
-            text += static_cast<char>(0x80 | (byte & 0x3F));
-        }
-    }
-    return text;
 }
 
 // The units of the skin in use lead; the other system's follow in parentheses.
@@ -106,10 +88,11 @@ std::string DurationText(std::chrono::seconds age) {
     return Plural(duration_cast<hours>(age).count() / 24, "day");
 }
 
+// Shown values are single-byte text, as the store and the report hold them.
 std::string PressureLine(const std::string& text, std::uint16_t pressSet, bool metric) {
     const auto inches = TryStrToFloat(text);
     if (!inches || !std::isfinite(*inches))
-        return "Pressure unreadable (\"" + Utf8(text) + "\")";
+        return "Pressure unreadable (\"" + Latin1ToUtf8(text) + "\")";
     const std::string hectopascals = Fixed(*inches * kHectopascalsPerInch, 0) + " hPa";
     const std::string line =
         "Pressure " + (metric ? Fixed(*inches * kKilopascalsPerInch, 1) + " kPa / " + hectopascals +
@@ -136,14 +119,14 @@ std::string PressureLine(const std::string& text, std::uint16_t pressSet, bool m
 std::string WindLine(const std::string& direction, const std::string& speedText, bool metric) {
     const auto knots = TryStrToInt(speedText);
     if (!knots)
-        return "Wind speed unreadable (\"" + Utf8(speedText) + "\")";
+        return "Wind speed unreadable (\"" + Latin1ToUtf8(speedText) + "\")";
     const std::string speed =
         InUnits(metric, Plural(*knots, "knot"), Fixed(*knots * kKilometresPerKnot, 0) + " km/h");
     if (direction == VariableWind)
         return "Wind variable at " + speed;
     const auto degrees = TryStrToInt(direction);
     if (!degrees)
-        return "Wind direction unreadable (\"" + Utf8(direction) + "\")";
+        return "Wind direction unreadable (\"" + Latin1ToUtf8(direction) + "\")";
     if (*knots == 0 && *degrees == 0)
         return "Wind calm";
     return "Wind from " + CompassPoint(*degrees) + " (" + std::to_string(*degrees) + "°) at " +
@@ -180,7 +163,7 @@ std::string DescribeGauge(const Observation& shown, std::uint16_t pressSet,
     if (context.LastCycleFailed)
         line("The last update failed; these values are from an earlier reading.");
     if (context.LastCycleFailed && !context.LastFailure.empty())
-        line(Utf8(context.LastFailure));
+        line(context.LastFailure);
     if (context.FtpBlocked)
         line("A network that blocks FTP can use https://tgftp.nws.noaa.gov in the FTP settings.");
     if (context.Observed && now - *context.Observed > kStaleAfter)
@@ -198,8 +181,8 @@ std::string DescribeGauge(const Observation& shown, std::uint16_t pressSet,
     } else {
         if (!context.StationName.empty() || !context.StationIdentifier.empty())
             line(context.StationIdentifier.empty()
-                     ? Utf8(context.StationName)
-                     : Utf8(context.StationName) + " (" + Utf8(context.StationIdentifier) + ")");
+                     ? context.StationName
+                     : context.StationName + " (" + context.StationIdentifier + ")");
         if (context.Observed)
             line("Observed " + ClockText(clock.Local(*context.Observed), today) + ", " +
                  AgeText(now - *context.Observed));
@@ -208,7 +191,7 @@ std::string DescribeGauge(const Observation& shown, std::uint16_t pressSet,
         line("Fetched " + ClockText(clock.Local(*context.LastFetch), today));
     }
 
-    const bool metric = shown.DisplayMode != "0";
+    const bool metric = shown.DisplayMode == DisplayMode::Metric;
     line("Temperature " + Temperature(shown.OTemp, metric));
     if (const auto heat = FeltLine("Heat index", shown.OHeatIndex, shown.OHeatIndex > shown.OTemp,
                                    context.Service.HeatIndex, metric))

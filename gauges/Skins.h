@@ -2,8 +2,7 @@
 #pragma once
 
 #include "gauges/Canvas.h"
-
-#include <string>
+#include "observation/Observation.h"
 
 namespace stormbell {
 
@@ -29,9 +28,9 @@ struct ActiveSkin {
     const SkinImage& Clean;
 };
 
-/// "0" gives the English pair (Image1, Image2); any other text the Metric pair.
-inline ActiveSkin ChooseSkin(const Skins& skins, const std::string& displayMode) {
-    if (displayMode == "0")
+/// The English pair (Image1, Image2) or the Metric pair (Image3, Image4).
+inline ActiveSkin ChooseSkin(const Skins& skins, DisplayMode displayMode) {
+    if (displayMode == DisplayMode::English)
         return {skins.Image1, skins.Image2};
     return {skins.Image3, skins.Image4};
 }

@@ -2,6 +2,10 @@
 
 namespace stormbell {
 
+DisplayMode DisplayModeFromText(std::string_view text) {
+    return text == "1" ? DisplayMode::Metric : DisplayMode::English;
+}
+
 void Observation::SetTargetsToShown() {
     NewTemp = OTemp;
     NewHumd = OHumd;

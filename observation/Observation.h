@@ -10,6 +10,17 @@ namespace stormbell {
 /// The wind direction text of a report whose wind is variable.
 inline constexpr const char* VariableWind = "VRB";
 
+/// The skin and scales in use.
+enum class DisplayMode { English, Metric };
+
+/// The stored text "1" is Metric; any other text English.
+DisplayMode DisplayModeFromText(std::string_view text);
+
+/// The stored text: "0" English, "1" Metric.
+constexpr std::string_view DisplayModeText(DisplayMode mode) {
+    return mode == DisplayMode::Metric ? "1" : "0";
+}
+
 struct Observation {
     std::int16_t OTemp = 0;   ///< shown temperature, whole °F
     std::int16_t NewTemp = 0; ///< target temperature, whole °F
@@ -27,7 +38,7 @@ struct Observation {
     std::string NewWSInfo;    ///< target wind speed, knots text, "00" calm
     std::string TempCText;    ///< Celsius temperature text last cut from a report
     std::string DewCText;     ///< Celsius dew point text last cut from a report
-    std::string DisplayMode;  ///< "0" English skin, anything else Metric
+    stormbell::DisplayMode DisplayMode = stormbell::DisplayMode::English; ///< skin in use
 
     /// Start-up rule: every target takes its shown value, so nothing moves before a report.
     void SetTargetsToShown();
@@ -43,7 +54,7 @@ inline constexpr double kChill = -30.0;
 inline constexpr std::string_view kPresInfo = "28.00";
 inline constexpr std::string_view kWDInfo = "000";
 inline constexpr std::string_view kWSInfo = "00";
-inline constexpr std::string_view kDisplayMode = "0";
+inline constexpr DisplayMode kDisplayMode = DisplayMode::English;
 } // namespace rest
 
 /// The rest positions as shown values, with every target equal to its shown value.

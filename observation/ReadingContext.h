@@ -10,12 +10,12 @@
 namespace stormbell {
 
 struct ReadingContext {
-    std::string StationName;       ///< from the report's first line; empty when unknown
+    std::string StationName;       ///< UTF-8, from the report's first line; empty when unknown
     std::string StationIdentifier; ///< "CYVR"; empty when unknown
     std::optional<std::chrono::sys_seconds> Observed;  ///< the report's UTC time
     std::optional<std::chrono::sys_seconds> LastFetch; ///< end of the last successful fetch
     bool LastCycleFailed = false;                      ///< the most recent cycle did not decode
-    std::string LastFailure; ///< why it did not, when known; single-byte text
+    std::string LastFailure;                           ///< why it did not, when known; UTF-8
     bool FtpBlocked = false; ///< its FTP login could not connect to the service's server
     ServiceFigures Service;  ///< the report's own wind chill and heat index, when it gives them
 };

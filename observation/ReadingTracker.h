@@ -23,7 +23,7 @@ public:
     /// exception: a failure, with the earlier station and times kept, since they still describe
     /// the values shown. Rethrows what `cycle` threw.
     void RecordCycle(const std::function<bool()>& cycle, const ReportBox& reportBox);
-    /// After a failed cycle: why it failed, for the description.
+    /// After a failed cycle: why it failed, in UTF-8, for the description.
     void RecordFailure(std::string reason);
 
     /// Whether the latest cycle's FTP login could not even connect to the service's server.

@@ -2,6 +2,8 @@
 
 #include <cstddef>
 
+#include "platform/TextConvert.h"
+
 namespace stormbell {
 
 namespace {
@@ -32,7 +34,7 @@ std::optional<ReportHeader> ParseReportHeader(std::string_view firstLine) {
         std::string_view name = firstLine.substr(0, open);
         while (!name.empty() && name.back() == ' ')
             name.remove_suffix(1);
-        return ReportHeader{std::string(name),
+        return ReportHeader{Latin1ToUtf8(name),
                             std::string(firstLine.substr(open + 1, kIdentifierLength))};
     }
     return std::nullopt;

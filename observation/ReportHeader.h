@@ -9,14 +9,14 @@ namespace stormbell {
 
 /// The station a report names.
 struct ReportHeader {
-    std::string StationName; ///< "Vancouver International Air-Port, B. C., Canada"
+    std::string StationName; ///< UTF-8: "Vancouver International Air-Port, B. C., Canada"
     std::string Station;     ///< the four-character identifier, "CYVR"
 };
 
 /// Reads "Vancouver International Air-Port, B. C., Canada (CYVR) 49-11N 123-10W 2M" (a
 /// report's first line): the identifier is the last parenthesised group of four capital
-/// letters or digits, the name everything before it without trailing blanks. Nothing when there
-/// is no such group; never throws.
+/// letters or digits, the name everything before it without trailing blanks, its single bytes
+/// turned into UTF-8. Nothing when there is no such group; never throws.
 std::optional<ReportHeader> ParseReportHeader(std::string_view firstLine);
 
 } // namespace stormbell

@@ -1,9 +1,7 @@
 #include "platform/Sockets.h"
 
-#include <arpa/inet.h>
 #include <cerrno>
 #include <fcntl.h>
-#include <netdb.h>
 #include <netinet/in.h>
 #include <poll.h>
 #include <sys/eventfd.h>
@@ -210,35 +208,6 @@ bool LocalEndOfSocket(SocketHandle s, SocketEndpoint& local) {
         return false;
     local = FromSockaddr(address);
     return true;
-}
-
-std::uint32_t ParseDottedAddress(const std::string& text) {
-    return ::inet_addr(text.c_str());
-}
-
-std::uint32_t LookupHostAddress(const std::string& name) {
-    addrinfo hints{};
-    hints.ai_family = AF_INET;
-    hints.ai_socktype = SOCK_STREAM;
-    addrinfo* found = nullptr;
-    if (::getaddrinfo(name.c_str(), nullptr, &hints, &found) != 0 || found == nullptr)
-        return NoAddress;
-    std::uint32_t address = NoAddress;
-    for (const addrinfo* entry = found; entry != nullptr; entry = entry->ai_next) {
-        if (entry->ai_family == AF_INET && entry->ai_addrlen >= sizeof(sockaddr_in)) {
-            address = reinterpret_cast<const sockaddr_in*>(entry->ai_addr)->sin_addr.s_addr;
-            break;
-        }
-    }
-    ::freeaddrinfo(found);
-    return address;
-}
-
-std::string LocalHostName() {
-    char name[256] = {};
-    if (::gethostname(name, sizeof name - 1) != 0)
-        return "";
-    return name;
 }
 
 } // namespace stormbell

@@ -169,4 +169,20 @@ double Truncate(double value) {
     return std::trunc(value);
 }
 
+std::string Latin1ToUtf8(std::string_view bytes) {
+    // Each Latin-1 byte is the code point of the same number, so no table or locale is needed.
+    std::string text;
+    text.reserve(bytes.size());
+    for (const char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x80) {
+            text += c;
+        } else {
+            text += static_cast<char>(0xC0 | (byte >> 6));
+            text += static_cast<char>(0x80 | (byte & 0x3F));
+        }
+    }
+    return text;
+}
+
 } // namespace stormbell

@@ -1,5 +1,6 @@
 // Text cutting and number <-> text conversion shared by the decoder, the sweep, the gauges and
 // the settings. Numbers are always read and written with a point, whatever the user's locale.
+// Reports and settings are single-byte text; what the gauge tells a person is UTF-8.
 #pragma once
 
 #include <cstdint>
@@ -58,5 +59,9 @@ double RoundHalfEven(double value);
 
 /// Whole number toward zero (-4.9 -> -4).
 double Truncate(double value);
+
+/// Single-byte (Latin-1) text as UTF-8: "Z\xfcrich" -> "Z\xc3\xbcrich". The same on every
+/// platform and in every locale; never throws.
+std::string Latin1ToUtf8(std::string_view bytes);
 
 } // namespace stormbell

@@ -142,7 +142,7 @@ void LoadSettings(SettingsStore& store, Settings& settings, Observation& observa
     settings.FTPPortNum = Read(store, kFTPPortNum);
     o.OHeatIndex = Read(store, kOHeatIndex);
     o.OChill = Read(store, kOChill);
-    o.DisplayMode = Read(store, kDisplayMode);
+    o.DisplayMode = DisplayModeFromText(Read(store, kDisplayMode));
     o.OPresInfo = ReadPressure(store);
     o.OWDInfo = ReadShown(store, kOWDInfo, IsDirection);
     o.OWSInfo = ReadShown(store, kOWSInfo, IsSpeed);
@@ -157,13 +157,11 @@ void LoadSettings(SettingsStore& store, Settings& settings, Observation& observa
 
     o.SetTargetsToShown();
 
-    if (o.DisplayMode != "0" && o.DisplayMode != "1")
-        o.DisplayMode = "0";
     // A store that never held a reading starts the metric skin at its own scales' low ends;
     // the targets keep the stored values.
-    if (o.DisplayMode == "1" && o.OPresInfo == kOPresInfo.Default)
+    if (o.DisplayMode == DisplayMode::Metric && o.OPresInfo == kOPresInfo.Default)
         o.OPresInfo = kMetricStartPressure;
-    if (o.DisplayMode == "1" && o.OTemp == kOTemp.Default)
+    if (o.DisplayMode == DisplayMode::Metric && o.OTemp == kOTemp.Default)
         o.OTemp = kMetricStartTemp;
 }
 
@@ -182,7 +180,7 @@ void SaveSettings(SettingsStore& store, const Settings& settings, const Observat
     store.WriteSetting(kOWDInfo.Name, o.OWDInfo);
     store.WriteSetting(kOWSInfo.Name, o.OWSInfo);
     store.WriteSetting(kOCityStr.Name, settings.OCityStr);
-    store.WriteSetting(kDisplayMode.Name, o.DisplayMode);
+    store.WriteSetting(kDisplayMode.Name, std::string(DisplayModeText(o.DisplayMode)));
     store.WriteSetting(kFLeft.Name, IntToStr(left));
     store.WriteSetting(kUseProxy.Name, BoolText(settings.UseProxy));
     store.WriteSetting(kFTop.Name, IntToStr(top));

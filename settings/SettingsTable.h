@@ -31,7 +31,8 @@ inline constexpr Setting<std::uint16_t> kOHumidLoc{"OHumidLoc", 50};
 inline constexpr Setting<std::int32_t> kFTPPortNum{"FTPPortNum", nettexts::FtpPort};
 inline constexpr Setting<double> kOHeatIndex{"OHeatIndex", rest::kHeatIndex};
 inline constexpr Setting<double> kOChill{"OChill", rest::kChill};
-inline constexpr Setting<std::string_view> kDisplayMode{"DisplayMode", rest::kDisplayMode};
+inline constexpr Setting<std::string_view> kDisplayMode{"DisplayMode",
+                                                        DisplayModeText(rest::kDisplayMode)};
 inline constexpr Setting<std::string_view> kOPresInfo{"OPresInfo", rest::kPresInfo};
 inline constexpr Setting<std::string_view> kOWDInfo{"OWDInfo", rest::kWDInfo};
 inline constexpr Setting<std::string_view> kOWSInfo{"OWSInfo", rest::kWSInfo};

@@ -92,7 +92,7 @@ void GaugeWindow::FormActivate() {
     LoadSettings(store_, settings_, observation_, gauges.OHumidLoc);
     gauges.PressSet = gauges.OHumidLoc;
     ftpSettings_->ApplyStartupSettings();
-    options_->SetDisplayModeRow(observation_.DisplayMode == "1" ? 1 : 0);
+    options_->SetDisplayModeRow(observation_.DisplayMode == DisplayMode::Metric ? 1 : 0);
     ShowSkin();
     move(settings_.FLeft, settings_.FTop);
     DrawRndRectRegion(rect());
@@ -284,7 +284,7 @@ void GaugeWindow::EndAfterCycle(SessionState ended) {
 }
 
 void GaugeWindow::ShowSkin() {
-    const bool english = observation_.DisplayMode == "0";
+    const bool english = observation_.DisplayMode == DisplayMode::English;
     parts_.Image1->setVisible(english);
     parts_.Image3->setVisible(!english);
 }

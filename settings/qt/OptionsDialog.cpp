@@ -271,7 +271,7 @@ void OptionsDialog::CheckBox2Click() {
 }
 
 void OptionsDialog::RadioGroup1Click() {
-    observation_.DisplayMode = displayRow_ == 1 ? "1" : "0";
+    observation_.DisplayMode = displayRow_ == 1 ? DisplayMode::Metric : DisplayMode::English;
     host_.ApplyDisplayMode();
 }
 

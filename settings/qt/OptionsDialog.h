@@ -80,8 +80,8 @@ public:
     void CheckBox1Click();
     /// RunOnStart := the check state.
     void CheckBox2Click();
-    /// DisplayMode := the selected row ("1" for Metric, else "0"); the window switches skins and
-    /// redraws at once.
+    /// DisplayMode := the selected row (Metric for row 1, else English); the window switches skins
+    /// and redraws at once.
     void RadioGroup1Click();
     /// Shows the FTP settings dialog.
     void Button1Click();

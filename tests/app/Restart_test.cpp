@@ -116,7 +116,7 @@ TEST_F(RestartTest, ExitKeepsEverythingForTheNextRun) {
                               first.observation.DisplayMode, first.settings.Host,
                               first.settings.FTPPortNum, first.settings.UseProxy,
                               first.window.pos(), first.window.GetGauges().PressSet),
-              std::make_tuple(std::string("EGLC.TXT"), 15, std::string("1"),
+              std::make_tuple(std::string("EGLC.TXT"), 15, DisplayMode::Metric,
                               std::string("127.0.0.1"), int{server.Port()}, true, QPoint(243, 72),
                               std::uint16_t{52}));
     EXPECT_NE(first.observation.OTemp, FreshStoreObservation().OTemp);

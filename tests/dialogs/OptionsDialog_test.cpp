@@ -122,8 +122,9 @@ TEST_F(OptionsDialogTest, DisplayModeRowSwitchesTheSkinAndRedrawsAtOnce) {
     dialog.RadioMetric->click();
     dialog.SetDisplayModeRow(1);
     dialog.SetDisplayModeRow(0);
-    EXPECT_EQ(observation.DisplayMode, "0");
-    EXPECT_EQ(host.appliedModes, (std::vector<std::string>{"0", "1", "0"}));
+    EXPECT_EQ(observation.DisplayMode, DisplayMode::English);
+    EXPECT_EQ(host.appliedModes,
+              (std::vector{DisplayMode::English, DisplayMode::Metric, DisplayMode::English}));
 }
 
 // The controls are built on the first show; what the program did before then is what they show.
@@ -135,13 +136,13 @@ TEST_F(OptionsDialogTest, FirstShowBuildsTheControlsFromWhatCameBefore) {
     unseen.SetDisplayModeRow(0);
     unseen.LoadReport("KJLN\r\nWind: calm\r\n");
     EXPECT_EQ(unseen.Lines(), (std::vector<std::string>{"KJLN", "Wind: calm"}));
-    EXPECT_EQ(host.appliedModes, (std::vector<std::string>{"1", "0"}));
+    EXPECT_EQ(host.appliedModes, (std::vector{DisplayMode::Metric, DisplayMode::English}));
 
     unseen.show();
     EXPECT_TRUE(unseen.RadioEnglish->isChecked());
     EXPECT_EQ(unseen.Memo1->toPlainText(), "KJLN\nWind: calm");
     EXPECT_EQ(unseen.Memo1->document()->defaultFont(), unseen.Memo1->font());
-    EXPECT_EQ(host.appliedModes, (std::vector<std::string>{"1", "0"}));
+    EXPECT_EQ(host.appliedModes, (std::vector{DisplayMode::Metric, DisplayMode::English}));
     unseen.LoadReport("KBFI");
     EXPECT_EQ(unseen.Memo1->toPlainText(), "KBFI");
     EXPECT_EQ(unseen.Lines(), std::vector<std::string>{"KBFI"});

@@ -18,7 +18,7 @@ public:
     void ShowError(const std::string& message) override { errors.push_back(message); }
 
     std::vector<int> intervals;            ///< every interval asked for, in order
-    std::vector<std::string> appliedModes; ///< DisplayMode at each redraw request
+    std::vector<DisplayMode> appliedModes; ///< DisplayMode at each redraw request
     int ftpShown = 0;
     std::vector<std::string> errors;
 

@@ -89,7 +89,6 @@ TEST(ScaleMarksTest, NeedleProceduresPointAtEveryMark) {
         for (std::size_t dial = 0; dial < scales.size(); ++dial) {
             for (const ScaleLabel& label : scales[dial].Labels) {
                 Observation obs;
-                obs.DisplayMode = "0";
                 obs.OPresInfo = "30.00";
                 obs.OWDInfo = "000";
                 obs.OWSInfo = "0";

@@ -47,8 +47,10 @@ QRgb At(const QImage& image, QPointF logical) {
     return image.pixel(static_cast<int>(logical.x() * dpr), static_cast<int>(logical.y() * dpr));
 }
 
+using enum DisplayMode;
+
 struct FaceCase {
-    const char* mode;
+    DisplayMode mode;
     int scale;
 };
 
@@ -56,7 +58,7 @@ class GaugeFaceTest : public ::testing::TestWithParam<FaceCase> {
 protected:
     GaugeFaceTest() { obs.DisplayMode = GetParam().mode; }
     SkinKind Kind() const {
-        return std::string(GetParam().mode) == "0" ? SkinKind::English : SkinKind::Metric;
+        return GetParam().mode == English ? SkinKind::English : SkinKind::Metric;
     }
     Observation obs;
 };
@@ -104,7 +106,7 @@ TEST_P(GaugeFaceTest, NeedlePixelsCarryTheirColours) {
 
 TEST_P(GaugeFaceTest, OnlyTheChosenSkinIsDrawnOn) {
     Observation other;
-    other.DisplayMode = std::string(GetParam().mode) == "0" ? "1" : "0";
+    other.DisplayMode = GetParam().mode == English ? Metric : English;
     GaugeFace face(obs, GetParam().scale);
     Apply(kShown[1], obs);
     obs.DisplayMode = other.DisplayMode;
@@ -136,11 +138,10 @@ TEST_P(GaugeFaceTest, PrintedMarksLieAtTheNeedleAngles) {
 }
 
 INSTANTIATE_TEST_SUITE_P(ModesAndScales, GaugeFaceTest,
-                         ::testing::Values(FaceCase{"0", 1}, FaceCase{"0", 2}, FaceCase{"1", 1},
-                                           FaceCase{"1", 2}),
+                         ::testing::Values(FaceCase{English, 1}, FaceCase{English, 2},
+                                           FaceCase{Metric, 1}, FaceCase{Metric, 2}),
                          [](const ::testing::TestParamInfo<FaceCase>& info) {
-                             return std::string(info.param.mode == std::string("0") ? "English"
-                                                                                    : "Metric") +
+                             return std::string(info.param.mode == English ? "English" : "Metric") +
                                     "x" + std::to_string(info.param.scale);
                          });
 
@@ -152,7 +153,6 @@ TEST(GaugeFaceLazinessTest, PaintsEachSkinWhenItsModeFirstShowsItAtTheScreensSca
         return PaintSkin(kind, scale);
     };
     Observation obs;
-    obs.DisplayMode = "0";
     GaugeFace face(obs, 1, {}, paint);
     EXPECT_TRUE(painted.empty());
     Apply(kShown[1], obs);
@@ -160,9 +160,9 @@ TEST(GaugeFaceLazinessTest, PaintsEachSkinWhenItsModeFirstShowsItAtTheScreensSca
     face.GetGauges().RestoreSkin();
     EXPECT_EQ(face.Visible(), PaintSkin(SkinKind::English, 1));
     EXPECT_EQ(painted, std::vector<SkinKind>{SkinKind::English});
-    obs.DisplayMode = "1";
+    obs.DisplayMode = Metric;
     face.GetGauges().FullRedraw();
-    obs.DisplayMode = "0";
+    obs.DisplayMode = English;
     face.GetGauges().FullRedraw();
     EXPECT_EQ(painted, (std::vector<SkinKind>{SkinKind::English, SkinKind::Metric}));
 

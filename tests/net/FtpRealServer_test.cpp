@@ -60,7 +60,7 @@ TEST(FtpRealServerTest, FetchesEveryReportPassivelyAndActively) {
             ++fetched;
         }
     }
-    EXPECT_EQ(fetched, 12);
+    EXPECT_EQ(fetched, 14);
 }
 
 TEST(FtpRealServerTest, MissingFileAndWrongDirectoryAreProtocolErrors) {

@@ -24,7 +24,6 @@ Observation Settled() {
     o.OPresInfo = "30";
     o.OWDInfo = "180";
     o.OWSInfo = "5";
-    o.DisplayMode = "0";
     o.SetTargetsToShown();
     return o;
 }

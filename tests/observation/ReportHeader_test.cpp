@@ -22,6 +22,7 @@ TEST(ReportHeaderTest, ReadsNameAndIdentifierOfEverySampleReport) {
         {"KBFI.TXT", "SEATTLE BOEING FIELD, WA, United States", "KBFI"},
         {"KFNT.TXT", "FLINT BISHOP INTERNATIONAL  AIRPORT, MI, United States", "KFNT"},
         {"KYIP.TXT", "WILLOW RUN AIRPORT, MI, United States", "KYIP"},
+        {"LSZH.TXT", "Z\xc3\xbcrich-Kloten, Switzerland", "LSZH"}, // Latin-1 in the report
         {"edge/BADWIND.TXT", "SOMEWHERE FIELD, XX, United States", "KXXC"},
     };
     for (const auto& c : cases) {

@@ -3,6 +3,8 @@
 #include <clocale>
 #include <cmath>
 #include <limits>
+#include <string>
+#include <utility>
 
 #include <gtest/gtest.h>
 
@@ -116,6 +118,18 @@ TEST(TextConvertTest, TextForms) {
     const double largest = std::numeric_limits<double>::max();
     EXPECT_EQ(FloatToStrFixed(largest).size(), 312u);
     EXPECT_EQ(FloatToStrFixed(-largest).substr(0, 4), "-179");
+}
+
+// Report text is Latin-1 whatever the locale; C1 controls stay controls for the escaping to find.
+TEST(TextConvertTest, Latin1BecomesUtf8) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"", ""},
+        {"KJLN \x01\x7f", "KJLN \x01\x7f"},
+        {"Z\xfcrich", "Z\xc3\xbcrich"},
+        {"\x80\x9b\xa0\xb0\xff", "\xc2\x80\xc2\x9b\xc2\xa0\xc2\xb0\xc3\xbf"},
+    };
+    for (const auto& [bytes, utf8] : cases)
+        EXPECT_EQ(Latin1ToUtf8(bytes), utf8) << bytes;
 }
 
 TEST(TextConvertTest, RoundingHalvesToEvenAndTruncationTowardZero) {

@@ -33,6 +33,7 @@ TEST(FetchCommandTest, ServerTextInAnErrorReachesTheTerminalEscaped) {
     } cases[] = {
         {"550 \x1b[2J\x1b]0;owned\x07gone", "550 \\x1b[2J\\x1b]0;owned\\x07gone"},
         {"550", "550 The server's reply had no text"},
+        {"550 gel\xf6scht", "550 gel\xc3\xb6scht"}, // Latin-1 from the server
     };
     for (const auto& c : cases) {
         FakeFtpServer server([&](FakeFtpSession& s) {

@@ -10,12 +10,6 @@
 namespace stormbell {
 namespace {
 
-std::string Json(const std::string& text) {
-    std::ostringstream out;
-    WriteJsonString(out, text);
-    return out.str();
-}
-
 TEST(TextEscapesTest, TerminalTextCarriesNoControlsAndNoStrayBytes) {
     struct Case {
         std::string text, printed;
@@ -47,8 +41,11 @@ TEST(TextEscapesTest, JsonStringsAreValidUtf8) {
         {"\xe2\x82", "\"\\ufffd\\ufffd\""},
         {"\"q\" \\ \x01\x7f", "\"\\\"q\\\" \\\\ \\u0001\\u007f\""},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(Json(c.text), c.json) << c.json;
+    for (const auto& c : cases) {
+        std::ostringstream out;
+        WriteJsonString(out, c.text);
+        EXPECT_EQ(out.str(), c.json);
+    }
 }
 
 } // namespace

@@ -32,7 +32,8 @@ bool DecodeAndPrint(const std::vector<std::string>& lines, Observation& observat
     try {
         decoder.BreakOut(lines, logIt);
     } catch (const EConvertError& error) {
-        WriteErrorJson(out, error.what());
+        // It quotes the report's single-byte text.
+        WriteErrorJson(out, Latin1ToUtf8(error.what()));
         return false;
     } catch (const ELogFileError& error) {
         WriteErrorJson(out, error.what());

@@ -9,7 +9,8 @@ namespace stormbell {
 
 namespace {
 
-// JSON has no escape for a byte; one that is not UTF-8 is shown as U+FFFD.
+// JSON has no escape for a byte. Report text is UTF-8 by the time it is written; a byte that is
+// not UTF-8 can still come from elsewhere (a file name is bytes on POSIX) and is shown as U+FFFD.
 constexpr const char* kReplacementCharacter = "\\ufffd";
 
 std::string Iso8601(std::chrono::sys_seconds time) {
@@ -69,6 +70,11 @@ void Field(std::ostream& out, const char* name, const std::string& value) {
     out << ", ";
 }
 
+// The observation's texts are single-byte, as the decoder cut them and the store keeps them.
+void TextField(std::ostream& out, const char* name, const std::string& singleByte) {
+    Field(out, name, Latin1ToUtf8(singleByte));
+}
+
 void Field(std::ostream& out, const char* name, const std::optional<std::string>& value) {
     if (value)
         Field(out, name, *value);
@@ -90,15 +96,15 @@ void WriteObservationJson(std::ostream& out, const Observation& o,
     Field(out, "NewHeatIndex", o.NewHeatIndex);
     Field(out, "OChill", o.OChill);
     Field(out, "NewChill", o.NewChill);
-    Field(out, "OPresInfo", o.OPresInfo);
-    Field(out, "NewPresInfo", o.NewPresInfo);
-    Field(out, "OWDInfo", o.OWDInfo);
-    Field(out, "NewWDInfo", o.NewWDInfo);
-    Field(out, "OWSInfo", o.OWSInfo);
-    Field(out, "NewWSInfo", o.NewWSInfo);
-    Field(out, "TempCText", o.TempCText);
-    Field(out, "DewCText", o.DewCText);
-    Field(out, "DisplayMode", o.DisplayMode);
+    TextField(out, "OPresInfo", o.OPresInfo);
+    TextField(out, "NewPresInfo", o.NewPresInfo);
+    TextField(out, "OWDInfo", o.OWDInfo);
+    TextField(out, "NewWDInfo", o.NewWDInfo);
+    TextField(out, "OWSInfo", o.OWSInfo);
+    TextField(out, "NewWSInfo", o.NewWSInfo);
+    TextField(out, "TempCText", o.TempCText);
+    TextField(out, "DewCText", o.DewCText);
+    Field(out, "DisplayMode", std::string(DisplayModeText(o.DisplayMode)));
     Field(out, "station", header ? std::optional(header->Station) : std::nullopt);
     Field(out, "station_name", header ? std::optional(header->StationName) : std::nullopt);
     Field(out, "observed", observed ? std::optional(Iso8601(*observed)) : std::nullopt);

@@ -12,8 +12,8 @@
 
 namespace stormbell {
 
-/// Writes `text` as a JSON string literal, escaping quotes, backslashes and control bytes and
-/// writing each byte that is not part of well-formed UTF-8 as U+FFFD.
+/// Writes UTF-8 `text` as a JSON string literal, escaping quotes, backslashes and control bytes
+/// and writing each byte that is not part of well-formed UTF-8 as U+FFFD.
 void WriteJsonString(std::ostream& out, std::string_view text);
 
 /// Writes {"OTemp": ..., ..., "DisplayMode": "...", "station": "CYVR", "station_name": "...",

@@ -81,7 +81,8 @@ int main(int argc, char** argv) {
     observation.OPresInfo = options.Pressure;
     observation.OWDInfo = options.Direction;
     observation.OWSInfo = options.Speed;
-    observation.DisplayMode = std::string(options.Metric ? "1" : "0");
+    observation.DisplayMode =
+        options.Metric ? stormbell::DisplayMode::Metric : stormbell::DisplayMode::English;
     observation.SetTargetsToShown();
     observation.NewTemp = options.TargetTemp;
 
