@@ -131,13 +131,8 @@ protected:
             during(w);
         });
         poll.start(10);
-        return Timed([&] { Click(w, "SpeedButton1"); });
-    }
-
-    /// Milliseconds `action` took.
-    template <typename Action> static long long Timed(Action&& action) {
         const auto start = std::chrono::steady_clock::now();
-        action();
+        Click(w, "SpeedButton1");
         return std::chrono::duration_cast<std::chrono::milliseconds>(
                    std::chrono::steady_clock::now() - start)
             .count();
