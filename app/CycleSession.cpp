@@ -67,41 +67,28 @@ SessionState CycleSession::Finish() {
 }
 
 bool CycleSession::RequestExit() {
-    switch (state_) {
-    case SessionState::Idle:
-    case SessionState::Closed:
+    if (state_ == SessionState::Idle || state_ == SessionState::Closed)
         return true;
-    case SessionState::EndingByClose:
-        state_ = SessionState::EndingByExitThenClose;
-        break;
-    case SessionState::Running:
+    if (state_ == SessionState::Running)
         state_ = SessionState::EndingByExit;
-        break;
-    default:
-        break;
-    }
+    else if (state_ == SessionState::EndingByClose)
+        state_ = SessionState::EndingByExitThenClose;
     Abort();
     return false;
 }
 
 bool CycleSession::RequestClose() {
-    switch (state_) {
-    case SessionState::Idle:
-    case SessionState::Closed:
+    if (state_ == SessionState::Idle || state_ == SessionState::Closed) {
         // The clients go with the window; destroying them closes their connections.
         state_ = SessionState::Closed;
         cycle_.reset();
         clients_.reset();
         return true;
-    case SessionState::EndingByExit:
-        state_ = SessionState::EndingByExitThenClose;
-        break;
-    case SessionState::Running:
-        state_ = SessionState::EndingByClose;
-        break;
-    default:
-        break;
     }
+    if (state_ == SessionState::Running)
+        state_ = SessionState::EndingByClose;
+    else if (state_ == SessionState::EndingByExit)
+        state_ = SessionState::EndingByExitThenClose;
     // The cycle's frames are still on the stack: end it first, close when it has unwound.
     Abort();
     return false;
