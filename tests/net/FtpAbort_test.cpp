@@ -47,9 +47,7 @@ TEST(FtpAbortTest, EveryBlockingWaitEndsPromptly) {
         {"passive data",
          [](FakeFtpSession& s) {
              s.Login();
-             s.AnswerPasv();
-             s.AcceptData();
-             s.Answer("150 Opening");
+             s.OpenData();
          },
          [](TFTP& ftp) { ftp.Download(); }},
         {"active accept",
