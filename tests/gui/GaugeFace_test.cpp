@@ -1,6 +1,7 @@
 #include "gauges/qt/GaugeFace.h"
 
 #include "gauges/qt/SkinArt.h"
+#include "tests/support/SampleObservation.h"
 
 #include <gtest/gtest.h>
 
@@ -58,7 +59,7 @@ protected:
     SkinKind Kind() const {
         return std::string(GetParam().mode) == "0" ? SkinKind::English : SkinKind::Metric;
     }
-    Observation obs;
+    Observation obs = testing::SampleObservation();
 };
 
 TEST_P(GaugeFaceTest, RestoringTheSkinWipesEveryNeedle) {
@@ -151,8 +152,7 @@ TEST(GaugeFaceLazinessTest, PaintsEachSkinWhenItsModeFirstShowsIt) {
         painted.push_back(kind);
         return PaintSkin(kind, scale);
     };
-    Observation obs;
-    obs.DisplayMode = "0";
+    Observation obs = testing::SampleObservation();
     GaugeFace face(obs, 1, {}, paint);
     EXPECT_TRUE(painted.empty());
     Apply(kShown[1], obs);
