@@ -1,8 +1,6 @@
 #include "PyFtpServer.h"
 
 #include <chrono>
-#include <cstdlib>
-#include <cstring>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
@@ -16,17 +14,11 @@ namespace {
 
 // The system's interpreter, which is the one that has Debian's pyftpdlib.
 constexpr const char* Python = "/usr/bin/python3";
-constexpr const char* PortMarker = "starting FTP server on 127.0.0.1:";
 
 std::uint16_t PortFromLog(const std::filesystem::path& log) {
-    std::ifstream in(log);
     std::stringstream text;
-    text << in.rdbuf();
-    const std::string all = text.str();
-    const auto at = all.find(PortMarker);
-    if (at == std::string::npos)
-        return 0;
-    return static_cast<std::uint16_t>(std::atoi(all.c_str() + at + std::strlen(PortMarker)));
+    text << std::ifstream(log).rdbuf();
+    return PortAfter(text.str(), "starting FTP server on 127.0.0.1:");
 }
 
 } // namespace

@@ -1,7 +1,5 @@
 #include "tests/support/HttpsTestServer.h"
 
-#include <cstdlib>
-#include <cstring>
 #include <stdexcept>
 
 #include <unistd.h>
@@ -11,7 +9,6 @@ namespace stormbell::testing {
 namespace {
 
 constexpr const char* kScripts = STORMBELL_SOURCE_DIR "/tests/net";
-constexpr const char* kListening = "serving HTTPS on 127.0.0.1:";
 
 const char* CertificateName(ServerCertificate certificate) {
     switch (certificate) {
@@ -50,10 +47,9 @@ HttpsTestServer::HttpsTestServer(ServerCertificate certificate) : ServerProcess(
         ::close(pipe[1]);
         // Blocks until the server says where it listens, or ends.
         const std::string line = NextLine();
-        const auto at = line.find(kListening);
-        if (at == std::string::npos)
+        port_ = PortAfter(line, "serving HTTPS on 127.0.0.1:");
+        if (port_ == 0)
             throw std::runtime_error("https_server.py did not start: " + line);
-        port_ = static_cast<std::uint16_t>(std::atoi(line.c_str() + at + std::strlen(kListening)));
     } catch (...) {
         ::close(output_);
         throw;

@@ -3,6 +3,8 @@
 #pragma once
 
 #include <csignal>
+#include <cstdint>
+#include <cstdlib>
 #include <filesystem>
 #include <functional>
 #include <stdexcept>
@@ -42,6 +44,14 @@ inline pid_t SpawnProcess(std::vector<std::string> args, const ErrorRedirect& re
     if (spawned != 0)
         throw std::runtime_error("cannot start " + args[0]);
     return pid;
+}
+
+/// The port that `text`, a server's log, names after `marker`; 0 when it holds no marker.
+inline std::uint16_t PortAfter(const std::string& text, const std::string& marker) {
+    const auto at = text.find(marker);
+    return at == std::string::npos
+               ? 0
+               : static_cast<std::uint16_t>(std::atoi(text.c_str() + at + marker.size()));
 }
 
 class ServerProcess {
