@@ -13,20 +13,15 @@ local_servers_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 # start_server NAME LOG PATTERN COMMAND...: runs COMMAND with its standard error in LOG until LOG
 # names the port (PATTERN, a sed expression whose \1 is the port); sets NAME_PID and NAME_PORT.
 start_server() {
-    local name=$1 log=$2 pattern=$3 port=
+    local name=$1 log=$2 pattern=$3 port
     shift 3
     "$@" >/dev/null 2>"$log" &
     printf -v "${name}_PID" %s $!
-    printf -v "${name}_PORT" %s ""
-    local pid_var="${name}_PID"
     for _ in $(seq 300); do
         port=$(sed -n "s/$pattern/\1/p" "$log")
-        if [ -n "$port" ]; then
-            printf -v "${name}_PORT" %s "$port"
-            return 0
-        fi
+        [ -n "$port" ] && printf -v "${name}_PORT" %s "$port" && return 0
         # A server gives up at once when its port is taken.
-        kill -0 "${!pid_var}" 2>/dev/null || break
+        kill -0 $! 2>/dev/null || break
         sleep 0.05
     done
     stop_server "$name"
@@ -37,26 +32,21 @@ start_server() {
 
 stop_server() { # NAME
     local pid_var="${1}_PID"
-    if [ -n "${!pid_var:-}" ]; then
-        kill "${!pid_var}" 2>/dev/null || true
-        wait "${!pid_var}" 2>/dev/null || true
-        printf -v "$pid_var" %s ""
-    fi
+    [ -n "${!pid_var:-}" ] || return 0
+    kill "${!pid_var}" 2>/dev/null || true
+    wait "${!pid_var}" 2>/dev/null || true
+    printf -v "$pid_var" %s ""
 }
 
-start_pyftpd() {
-    start_pyftpd_on 0 "$@"
-}
+start_pyftpd() { start_pyftpd_on 0 "$@"; }
+stop_pyftpd() { stop_server PYFTPD; }
+stop_https_server() { stop_server HTTPS; }
 
 start_pyftpd_on() {
     local port=$1 root=$2
     shift 2
     start_server PYFTPD "$root.pyftpd.log" '.*starting FTP server on 127\.0\.0\.1:\([0-9]*\).*' \
         /usr/bin/python3 -m pyftpdlib -i 127.0.0.1 -p "$port" -d "$root" "$@"
-}
-
-stop_pyftpd() {
-    stop_server PYFTPD
 }
 
 start_https_server() {
@@ -66,8 +56,4 @@ start_https_server() {
     start_server HTTPS "$certs.https.log" '^serving HTTPS on 127\.0\.0\.1:\([0-9]*\)$' \
         /usr/bin/python3 "$local_servers_dir/https_server.py" "$root" "$certs/server.pem" \
         "$certs/server.key"
-}
-
-stop_https_server() {
-    stop_server HTTPS
 }
