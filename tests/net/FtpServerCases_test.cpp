@@ -10,7 +10,6 @@
 #include <gtest/gtest.h>
 
 #include "FakeFtpServer.h"
-#include "platform/TextConvert.h"
 #include "tests/support/Thrown.h"
 
 namespace stormbell {
