@@ -2,8 +2,10 @@
 
 #include <chrono>
 #include <functional>
+#include <future>
 #include <optional>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include <gmock/gmock.h>
@@ -43,24 +45,52 @@ milliseconds TransferBound(const TFTP& ftp, std::size_t bytes) {
     return milliseconds(static_cast<long long>(ftp.IdleTimeout * (1 + bytes / perWindow)));
 }
 
-// What the client does once connected, the part of a case that is timed.
+// What the client does once connected; the step's last call is the part that is timed.
 enum class Step {
-    Login,    ///< the FTP login
-    Download, ///< login and CWD, then the download of F.TXT into a stream holding "previous"
-    ReadLine, ///< one line of the control connection, read without the FTP login
+    Login,          ///< the FTP login
+    Download,       ///< login and CWD, then the download of F.TXT into a stream holding "previous"
+    ActiveDownload, ///< the same in active mode
+    ReadLine,       ///< one line of the control connection, read without the FTP login
 };
+
+// Takes `step`, noting in `timedFrom` when its last call began.
+void Take(TFTP& ftp, Step step, Clock::time_point& timedFrom) {
+    std::string line;
+    if (step == Step::ReadLine) {
+        ftp.TTcpIp::Login();
+    } else if (step != Step::Login) {
+        ftp.Login();
+        ftp.ChangeDir("reports");
+        ftp.Stream().Write("previous", 8);
+        ftp.Passive = step == Step::Download;
+    }
+    timedFrom = Clock::now();
+    if (step == Step::ReadLine)
+        ftp.ReadLine(line);
+    else
+        step == Step::Login ? ftp.Login() : ftp.Download();
+}
+
+// What ends the client's wait: the error by itself, within the transfer bound of `boundBytes`
+// (0: no bound), or an Abort once the server has run its script and falls silent.
+struct Ending {
+    std::size_t boundBytes = 0;
+    bool abortAtSilence = false;
+};
+constexpr Ending kAborted{0, true};
+// Far beyond what any case takes: only the abort can end the waits of an aborted case.
+constexpr int kNeverMs = 60000;
 
 // One scripted server and what the client must make of it, as a curl test case is: the server's
 // script, the client's step, the error (its message; the reply code of an EProtocolError, or 0
-// for any other ETcpIpError), the bytes whose transfer bound the error must come within (0: no
-// bound), and any check of what the error left behind.
+// for any other ETcpIpError), what ends the wait, and any check of what the error left behind.
 struct ServerCase {
     const char* name;
     FakeFtpServer::Script script;
     Step step;
     Matcher<std::string> message;
     int code;
-    std::size_t withinBoundOf = 0;
+    Ending ends = {};
     std::function<void(TFTP&, FakeFtpServer&)> after = {};
 };
 
@@ -86,7 +116,7 @@ FakeFtpServer::Script Sends(const std::string& bytes, bool hangUp = false) {
     };
 }
 
-TEST(FtpServerCasesTest, EveryScriptedServerEndsInItsErrorWithinItsBound) {
+TEST(FtpServerCasesTest, EveryScriptedServerEndsInItsErrorWithinItsBoundOrAtAnAbort) {
     using Fault = FakeFtpSession::Fault;
     const std::string report(1000, 'r');
     const auto spoilt = [&](Fault fault) {
@@ -108,7 +138,10 @@ TEST(FtpServerCasesTest, EveryScriptedServerEndsInItsErrorWithinItsBound) {
              s.Answer("530 Login incorrect.");
              s.WaitForClose();
          },
-         Step::Login, "Login incorrect.", 530, 0,
+         Step::Login,
+         "Login incorrect.",
+         530,
+         {},
          [](TFTP& ftp, FakeFtpServer&) {
              EXPECT_EQ(ftp.ReplyCode, 530);
              EXPECT_NE(ftp.ControlSocket, NoSocketHandle); // connected, not logged in
@@ -135,7 +168,10 @@ TEST(FtpServerCasesTest, EveryScriptedServerEndsInItsErrorWithinItsBound) {
              s.Answer("550 No such file.");
              s.WaitForClose();
          },
-         Step::Download, "No such file.", 550, 0,
+         Step::Download,
+         "No such file.",
+         550,
+         {},
          [](TFTP& ftp, FakeFtpServer&) {
              EXPECT_EQ(std::string(ftp.Stream().Data(), ftp.Stream().Size()), "previous");
              EXPECT_EQ(ftp.SocketState(ftp.Socket), SocketState::Connected);
@@ -150,7 +186,10 @@ TEST(FtpServerCasesTest, EveryScriptedServerEndsInItsErrorWithinItsBound) {
              s.Reply("426 Connection closed; transfer aborted.");
              s.WaitForClose();
          },
-         Step::Download, "Connection closed; transfer aborted.", 426, 0,
+         Step::Download,
+         "Connection closed; transfer aborted.",
+         426,
+         {},
          [](TFTP& ftp, FakeFtpServer&) {
              EXPECT_EQ(ftp.Stream().Size(), 500u);
              EXPECT_EQ(ftp.Stream().Position(), 0u);
@@ -162,16 +201,32 @@ TEST(FtpServerCasesTest, EveryScriptedServerEndsInItsErrorWithinItsBound) {
              s.SendData(report + report);
              s.WaitForClose();
          },
-         Step::Download, HasSubstr("limit (bytes) of 1000"), 0, 0,
+         Step::Download,
+         HasSubstr("limit (bytes) of 1000"),
+         0,
+         {},
          [](TFTP& ftp, FakeFtpServer&) { EXPECT_LE(ftp.Stream().Size(), 1000u); }},
-        {"227 without address", spoilt(Fault::NoPasvAddress), Step::Download,
-         HasSubstr("The passive mode reply gave no address and port"), 0, 0,
+        {"227 without address",
+         spoilt(Fault::NoPasvAddress),
+         Step::Download,
+         HasSubstr("The passive mode reply gave no address and port"),
+         0,
+         {},
          LogoutEndsTheSession(true)},
-        {"file not found", spoilt(Fault::Refused), Step::Download, "No such file or directory.",
-         550, 0, LogoutEndsTheSession(true)},
+        {"file not found",
+         spoilt(Fault::Refused),
+         Step::Download,
+         "No such file or directory.",
+         550,
+         {},
+         LogoutEndsTheSession(true)},
 #ifndef _WIN32 // under wine the fake server's reset reaches the client as an orderly end
-        {"data connection reset", spoilt(Fault::ResetMidway), Step::Download,
-         HasSubstr("The data connection failed before the end of the file"), 0, 0,
+        {"data connection reset",
+         spoilt(Fault::ResetMidway),
+         Step::Download,
+         HasSubstr("The data connection failed before the end of the file"),
+         0,
+         {},
          LogoutEndsTheSession(false)},
 #endif
         // Broken line ends and bytes.
@@ -191,69 +246,129 @@ TEST(FtpServerCasesTest, EveryScriptedServerEndsInItsErrorWithinItsBound) {
         {"silent peer", [](FakeFtpSession& s) { s.WaitForClose(); }, Step::ReadLine,
          HasSubstr("time-out (ms) of 300"), 0},
         // Endless or trickling replies and data.
-        {"endless LF", [](FakeFtpSession& s) { s.SendRepeatedly(std::string(100, '\n'), 0); },
-         Step::Login, HasSubstr("Line longer than the limit (bytes) of 1000"), 0, 2000},
-        {"endless CR", [](FakeFtpSession& s) { s.SendRepeatedly(std::string(100, '\r'), 0); },
-         Step::Login, HasSubstr("Line longer than the limit (bytes) of 1000"), 0, 2000},
+        {"endless LF",
+         [](FakeFtpSession& s) { s.SendRepeatedly(std::string(100, '\n'), 0); },
+         Step::Login,
+         HasSubstr("Line longer than the limit (bytes) of 1000"),
+         0,
+         {2000}},
+        {"endless CR",
+         [](FakeFtpSession& s) { s.SendRepeatedly(std::string(100, '\r'), 0); },
+         Step::Login,
+         HasSubstr("Line longer than the limit (bytes) of 1000"),
+         0,
+         {2000}},
         {"endless continuation",
          [](FakeFtpSession& s) {
              s.Send("220-Welcome\r\n");
              s.SendRepeatedly("220-and more\r\n", 0);
          },
-         Step::Login, HasSubstr("Reply longer than the limit (bytes) of 2000"), 0, 2000},
-        {"one byte at a time", [](FakeFtpSession& s) { s.SendRepeatedly("2", 20); }, Step::Login,
-         HasSubstr("Transfer below the limit (bytes per second) of 1000"), 0, 2000},
+         Step::Login,
+         HasSubstr("Reply longer than the limit (bytes) of 2000"),
+         0,
+         {2000}},
+        {"one byte at a time",
+         [](FakeFtpSession& s) { s.SendRepeatedly("2", 20); },
+         Step::Login,
+         HasSubstr("Transfer below the limit (bytes per second) of 1000"),
+         0,
+         {2000}},
         {"one line at a time",
          [](FakeFtpSession& s) {
              s.Send("220-Welcome\r\n");
              s.SendRepeatedly(" still here\r\n", 40);
          },
-         Step::Login, HasSubstr("Transfer below the limit (bytes per second) of 1000"), 0, 2000},
+         Step::Login,
+         HasSubstr("Transfer below the limit (bytes per second) of 1000"),
+         0,
+         {2000}},
         {"trickling data",
          [](FakeFtpSession& s) {
              s.LoginAndCwd();
              s.OpenData();
              s.SendRepeatedly("x", 20, Channel::Data);
          },
-         Step::Download, HasSubstr("Transfer below the limit (bytes per second) of 1000"), 0, 1000},
+         Step::Download,
+         HasSubstr("Transfer below the limit (bytes per second) of 1000"),
+         0,
+         {1000}},
+        // Every blocking wait ends at an abort.
+        {"aborted awaiting the greeting", [](FakeFtpSession&) {}, Step::Login, "Transfer aborted",
+         0, kAborted},
+        {"aborted awaiting the CWD reply",
+         [](FakeFtpSession& s) {
+             s.Login();
+             s.ReadCommand();
+         },
+         Step::Download, "Transfer aborted", 0, kAborted},
+        {"aborted awaiting passive data",
+         [](FakeFtpSession& s) {
+             s.LoginAndCwd();
+             s.OpenData();
+         },
+         Step::Download, "Transfer aborted", 0, kAborted},
+        {"aborted awaiting the active accept",
+         [](FakeFtpSession& s) {
+             s.LoginAndCwd();
+             s.Answer("200 PORT command successful");
+             s.Answer("150 Opening");
+         },
+         Step::ActiveDownload, "Transfer aborted", 0, kAborted},
     };
     for (const auto& c : cases) {
-        FakeFtpServer server(c.script);
-        TFTP ftp;
-        UseSmallLimits(ftp, server);
-        ftp.URI = "F.TXT";
-        if (c.step == Step::Download) {
-            ftp.Login();
-            ftp.ChangeDir("reports");
-            ftp.Stream().Write("previous", 8);
-        } else if (c.step == Step::ReadLine) {
-            ftp.TTcpIp::Login();
+        const bool abort = c.ends.abortAtSilence;
+        std::promise<void> silent;
+        FakeFtpServer server([&](FakeFtpSession& s) {
+            c.script(s);
+            if (abort) {
+                silent.set_value();
+                s.WaitForClose();
+            }
+        });
+        {
+            TFTP ftp;
+            UseSmallLimits(ftp, server);
+            if (abort)
+                ftp.ConnectTimeout = ftp.IdleTimeout = kNeverMs;
+            ftp.URI = "F.TXT";
+            std::optional<std::string> message;
+            int code = 0;
+            Clock::time_point timedFrom;
+            const auto attempt = [&] {
+                try {
+                    Take(ftp, c.step, timedFrom);
+                } catch (const EProtocolError& error) {
+                    message = error.what();
+                    code = error.ErrorCode;
+                    EXPECT_EQ(error.Protocol, "FTP") << c.name;
+                } catch (const ETcpIpError& error) {
+                    message = error.what();
+                }
+            };
+            if (abort) {
+                std::thread worker(attempt);
+                silent.get_future().wait();
+                const auto abortedAt = Clock::now();
+                ftp.Abort();
+                worker.join();
+                EXPECT_LT(Clock::now() - abortedAt, milliseconds(500)) << c.name;
+            } else {
+                attempt();
+                if (c.ends.boundBytes != 0) {
+                    EXPECT_LT(Clock::now() - timedFrom, TransferBound(ftp, c.ends.boundBytes))
+                        << c.name;
+                }
+            }
+            ASSERT_TRUE(message) << c.name;
+            EXPECT_THAT(*message, c.message) << c.name;
+            EXPECT_EQ(code, c.code) << c.name;
+            if (c.after)
+                c.after(ftp, server);
+        } // an aborted client goes with its connections open
+        if (abort) {
+            server.Join();
+            EXPECT_EQ(server.Error(), "") << c.name;
         }
-        std::string line;
-        std::optional<std::string> message;
-        int code = 0;
-        const auto start = Clock::now();
-        try {
-            if (c.step == Step::ReadLine)
-                ftp.ReadLine(line);
-            else
-                c.step == Step::Login ? ftp.Login() : ftp.Download();
-        } catch (const EProtocolError& error) {
-            message = error.what();
-            code = error.ErrorCode;
-            EXPECT_EQ(error.Protocol, "FTP") << c.name;
-        } catch (const ETcpIpError& error) {
-            message = error.what();
-        }
-        const auto taken = Clock::now() - start;
-        ASSERT_TRUE(message) << c.name;
-        EXPECT_THAT(*message, c.message) << c.name;
-        EXPECT_EQ(code, c.code) << c.name;
-        if (c.withinBoundOf != 0) {
-            EXPECT_LT(taken, TransferBound(ftp, c.withinBoundOf)) << c.name;
-        }
-        if (c.after)
-            c.after(ftp, server);
     }
 }
 
