@@ -332,48 +332,70 @@ TEST(FtpServerCasesTest, EveryScriptedServerEndsInItsErrorWithinItsBoundOrAtAnAb
     }
 }
 
+// The client announces its listener on the control connection's address and takes the data
+// connection only from the server.
 TEST(FtpServerCasesTest, ActiveModeTakesTheDataConnectionOnlyFromTheServer) {
+    std::string data;
+    for (int i = 0; i < 10000; ++i)
+        data += static_cast<char>(i * 7 % 256);
     struct Case {
         const char* name;
-        bool serverConnects;
-    } cases[] = {{"stranger first", true}, {"stranger alone", false}};
+        bool strangerFirst, serverConnects;
+    } cases[] = {{"server alone", false, true},
+                 {"stranger first", true, true},
+                 {"stranger alone", true, false}};
     for (const auto& c : cases) {
+        std::string portCommand;
         FakeFtpServer server([&](FakeFtpSession& s) {
             s.Login();
-            const std::string portCommand = s.ReadCommand();
+            portCommand = s.ReadCommand();
             s.Reply("200 PORT command successful");
             s.Answer("150 Opening");
-            s.ConnectData(portCommand, "127.0.0.2");
-            s.SendData("forged report");
-            s.CloseData();
+            if (c.strangerFirst) {
+                s.ConnectData(portCommand, "127.0.0.2");
+                s.SendData("forged report");
+                s.CloseData();
+            }
             if (c.serverConnects) {
                 s.ConnectData(portCommand);
-                s.SendData("true report");
+                s.SendData(data);
                 s.CloseData();
                 s.Reply("226 Done");
             }
             s.WaitForClose();
         });
-        std::vector<std::string> traces;
-        TFTP ftp;
-        UseSmallLimits(ftp, server);
-        ftp.Login();
-        ftp.Passive = false;
-        ftp.URI = "F.TXT";
-        ftp.OnTrace = [&](const std::string& text, bool) { traces.push_back(text); };
-        const auto start = Clock::now();
-        const auto error = Thrown<ETcpIpError>([&] { ftp.Download(); });
-        const auto taken = Clock::now() - start;
-        EXPECT_THAT(traces, ::testing::Contains(HasSubstr("Refused a connection from 127.0.0.2")))
-            << c.name;
-        if (c.serverConnects) {
-            EXPECT_FALSE(error) << c.name;
-            EXPECT_EQ(std::string(ftp.Stream().Data(), ftp.Stream().Size()), "true report");
-        } else {
-            ASSERT_TRUE(error) << c.name;
-            EXPECT_THAT(error->what(), HasSubstr("refused a connection from 127.0.0.2"));
-            EXPECT_LT(taken, milliseconds(2 * ftp.ConnectTimeout));
+        {
+            std::vector<std::string> traces;
+            TFTP ftp;
+            UseSmallLimits(ftp, server);
+            ftp.MaxDownloadSize = data.size();
+            ftp.Login();
+            ftp.Passive = false;
+            ftp.URI = "F.TXT";
+            ftp.OnTrace = [&](const std::string& text, bool) { traces.push_back(text); };
+            const auto start = Clock::now();
+            const auto error = Thrown<ETcpIpError>([&] { ftp.Download(); });
+            const auto taken = Clock::now() - start;
+            const auto refused =
+                ::testing::Contains(HasSubstr("Refused a connection from 127.0.0.2"));
+            EXPECT_EQ(::testing::Value(traces, refused), c.strangerFirst) << c.name;
+            if (c.serverConnects) {
+                EXPECT_FALSE(error) << c.name;
+                EXPECT_TRUE(std::string(ftp.Stream().Data(), ftp.Stream().Size()) == data)
+                    << c.name;
+                EXPECT_EQ(ftp.Socket, NoSocketHandle) << c.name;
+            } else {
+                ASSERT_TRUE(error) << c.name;
+                EXPECT_THAT(error->what(), HasSubstr("refused a connection from 127.0.0.2"));
+                EXPECT_LT(taken, milliseconds(2 * ftp.ConnectTimeout));
+            }
         }
+        server.Join();
+        if (!c.strangerFirst) {
+            EXPECT_EQ(server.Error(), "");
+        }
+        EXPECT_THAT(portCommand, ::testing::StartsWith("PORT 127,0,0,1,")) << c.name;
+        EXPECT_THAT(portCommand, ::testing::EndsWith("\r\n")) << c.name;
     }
 }
 

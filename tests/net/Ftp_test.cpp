@@ -226,35 +226,6 @@ TEST(FtpTest, PortCommandNamesAddressAndPort) {
     EXPECT_EQ(PortCommand(ParseDottedAddress("127.0.0.1"), 65535), "PORT 127,0,0,1,255,255\r\n");
 }
 
-TEST(FtpTest, ActiveModeAnnouncesItsListenerAndAcceptsTheServer) {
-    const std::string data = Pattern(10000);
-    std::string portCommand;
-    FakeFtpServer server([&](FakeFtpSession& s) {
-        s.Login();
-        portCommand = s.ReadCommand();
-        s.Reply("200 PORT command successful");
-        s.Answer("150 Opening");
-        s.ConnectData(portCommand);
-        s.SendData(data);
-        s.CloseData();
-        s.Reply("226 Done");
-        s.WaitForClose();
-    });
-    {
-        TFTP ftp;
-        LoginTo(ftp, server);
-        ftp.Passive = false;
-        ftp.URI = "F.TXT";
-        ftp.Download();
-        EXPECT_EQ(StreamText(ftp), data);
-        EXPECT_EQ(ftp.Socket, NoSocketHandle);
-    }
-    server.Join();
-    EXPECT_EQ(server.Error(), "");
-    EXPECT_THAT(portCommand, ::testing::StartsWith("PORT 127,0,0,1,"));
-    EXPECT_THAT(portCommand, ::testing::EndsWith("\r\n"));
-}
-
 TEST(FtpTest, EmptyUriSendsNothing) {
     FakeFtpServer server([](FakeFtpSession& s) {
         s.Login();
