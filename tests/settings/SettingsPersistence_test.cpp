@@ -239,11 +239,11 @@ TEST(SettingsSaveTest, HostIsWrittenWithoutOnePortMarker) {
 
 TEST(SettingsSaveTest, ProxyPortLimitedByTheSpinIsWrittenLimited) {
     Loaded l = Load({{"FTPPortNum", "40000"}});
-    l.settings.FTPPortNum = settingstable::ClampProxyPort(l.settings.FTPPortNum);
+    l.settings.FTPPortNum = settingstable::kFTPPortNum.Rule.Clamped(l.settings.FTPPortNum);
     MemorySettingsStore store;
     SaveSettings(store, l.settings, l.observation, l.ohumidLoc, 0, 0);
     EXPECT_EQ(store.Values.at("FTPPortNum"), "32766");
-    EXPECT_EQ(settingstable::ClampProxyPort(-1), 0);
+    EXPECT_EQ(settingstable::kFTPPortNum.Rule.Clamped(-1), 0);
 }
 
 TEST(SettingsSaveTest, FailedCommitNamesTheFirstValueAndKeepsTheStore) {

@@ -1,0 +1,17 @@
+#include "settings/Settings.h"
+
+#include <type_traits>
+
+#include "settings/SettingsTable.h"
+
+namespace stormbell {
+
+Settings::Settings() {
+    settingstable::ForEachSetting([this](const auto& row) {
+        using Row = std::remove_cvref_t<decltype(row)>;
+        if constexpr (std::is_same_v<decltype(row.Of), typename Row::Value Settings::*>)
+            this->*row.Of = typename Row::Value(row.Default);
+    });
+}
+
+} // namespace stormbell

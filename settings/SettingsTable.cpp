@@ -1,0 +1,66 @@
+#include "settings/SettingsTable.h"
+
+#include "platform/TextConvert.h"
+
+namespace stormbell::settingstable {
+
+namespace {
+
+constexpr double kHighestPressure = 9999.99; // the two-decimal text form holds four digits
+constexpr std::int32_t kHighestDirection = 999;
+constexpr std::int32_t kFastestWind = 999; // knots, as the three-digit text form holds
+
+/// The directory's earlier name; a store still holding it loads the default instead.
+constexpr std::string_view kFormerDirect1 = "data/observations/metar/stations";
+
+bool IsWhole(const std::string& text, std::int32_t highest) {
+    const auto value = TryStrToInt(text);
+    return value && *value >= 0 && *value <= highest;
+}
+
+} // namespace
+
+std::string WithDecimalPoint(std::string text) {
+    if (std::ranges::count(text, ',') == 1 && text.find('.') == std::string::npos)
+        text[text.find(',')] = '.';
+    return text;
+}
+
+// A shown text the gauges cannot draw would make every redraw fail, so it loads as its default.
+
+std::optional<std::string> PressureText(std::string stored) {
+    std::string text = WithDecimalPoint(std::move(stored));
+    const auto value = TryStrToFloat(text);
+    if (!value || *value < 0 || *value > kHighestPressure)
+        return std::nullopt;
+    return text;
+}
+
+std::optional<std::string> DirectionText(std::string stored) {
+    if (stored != VariableWind && !IsWhole(stored, kHighestDirection))
+        return std::nullopt;
+    return stored;
+}
+
+std::optional<std::string> SpeedText(std::string stored) {
+    if (!IsWhole(stored, kFastestWind))
+        return std::nullopt;
+    return stored;
+}
+
+std::optional<std::string> LoadedHost(std::string stored) {
+    return WithoutPortMarker(std::move(stored));
+}
+
+std::string WithoutPortMarker(std::string host) {
+    const std::string_view marker = nettexts::PortMarker;
+    return host.starts_with(marker) ? host.substr(marker.size()) : host;
+}
+
+std::optional<std::string> CurrentDirectory(std::string stored) {
+    if (stored == kFormerDirect1)
+        return std::nullopt;
+    return stored;
+}
+
+} // namespace stormbell::settingstable
