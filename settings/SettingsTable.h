@@ -82,8 +82,8 @@ template <typename Home, typename T> struct Setting {
     ReadBy Reader;
 };
 
-// What the dials can show: a stored shown value outside these would stall the next sweep for
-// minutes or, for the pressure, leave the sweep unable to count its steps.
+// What the thermometer can show: a stored shown value outside these would stall the next sweep
+// for minutes.
 inline constexpr std::int16_t kColdestShown = -150; // °F: below the coldest air ever measured
 inline constexpr std::int16_t kHottestShown = 250;  // °F: above the heat index of the hottest air
 

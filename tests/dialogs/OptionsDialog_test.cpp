@@ -1,5 +1,6 @@
 #include "settings/qt/OptionsDialog.h"
 
+#include "settings/qt/FtpSettingsDialog.h"
 #include "settings/qt/SpinEdit.h"
 #include "tests/dialogs/PdfPrinter.h"
 #include "tests/dialogs/RecordingHost.h"
@@ -233,14 +234,20 @@ TEST_F(OptionsDialogTest, TypingAStationOfTheDirectorySelectsItsRow) {
     EXPECT_EQ(settings.LIndex, 0);
 }
 
-TEST_F(OptionsDialogTest, EscapeHidesTheDialogAsItsCloseBoxDoes) {
-    QWidget* const focused[] = {dialog.Edit1, dialog.ListBox1, dialog.SpinEdit1->lineEdit(),
-                                dialog.Memo1, dialog.CheckBox1};
-    for (QWidget* focus : focused) {
-        dialog.show();
-        QTest::keyClick(focus, Qt::Key_Escape);
-        EXPECT_FALSE(dialog.isVisible()) << focus->objectName().toStdString();
-    }
+TEST_F(OptionsDialogTest, EscapeHidesEitherDialogAsItsCloseBoxDoes) {
+    FtpSettingsDialog ftp{settings};
+    ftp.BuildContents();
+    const std::pair<QWidget*, std::vector<QWidget*>> dialogs[] = {
+        {&dialog,
+         {dialog.Edit1, dialog.ListBox1, dialog.SpinEdit1->lineEdit(), dialog.Memo1,
+          dialog.CheckBox1}},
+        {&ftp, {ftp.Edit1, ftp.Edit2, ftp.SpinEdit1->lineEdit(), ftp.Button1}}};
+    for (const auto& [window, focused] : dialogs)
+        for (QWidget* focus : focused) {
+            window->show();
+            QTest::keyClick(focus, Qt::Key_Escape);
+            EXPECT_FALSE(window->isVisible()) << focus->objectName().toStdString();
+        }
 }
 
 TEST_F(OptionsDialogTest, ReportBoxSplitsLinesAndKeepsBytes) {
@@ -275,12 +282,17 @@ TEST_F(OptionsDialogTest, ButtonsOpenTheFtpSettingsAndPrintTheReport) {
     EXPECT_EQ(host.errors, (std::vector<std::string>{"Cannot start the print job"}));
 }
 
-TEST_F(OptionsDialogTest, TabVisitsTheControlsInTheFormsOrder) {
+TEST_F(OptionsDialogTest, TabVisitsEitherDialogsControlsInTheFormsOrder) {
     dialog.SetDisplayModeRow(0);
     EXPECT_EQ(testing::TabWalk(dialog, dialog.CheckBox1, 11),
               (std::vector<std::string>{"CheckBox1", "Edit1", "SpinEdit1", "Edit2", "Memo1",
                                         "Button1", "Button2", "RadioEnglish", "CheckBox2",
                                         "ListBox1", "CheckBox1"}));
+    FtpSettingsDialog ftp{settings};
+    ftp.BuildContents();
+    EXPECT_EQ(
+        testing::TabWalk(ftp, ftp.Edit1, 6),
+        (std::vector<std::string>{"Edit1", "Edit2", "Button1", "SpinEdit1", "CheckBox1", "Edit1"}));
 }
 
 } // namespace
