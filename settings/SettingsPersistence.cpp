@@ -30,10 +30,6 @@ std::string TextOf(double value) {
     return FloatToStrGeneral(value);
 }
 
-std::string TextOf(std::string value) {
-    return value;
-}
-
 template <std::integral T> std::string TextOf(T value) {
     return IntToStr(value);
 }
@@ -73,13 +69,11 @@ std::optional<bool> Converted(std::string text, NoRule) {
 }
 
 std::optional<std::string> Converted(std::string text, const TextRule& rule) {
-    return rule.Loaded ? rule.Loaded(std::move(text)) : text;
-}
-
-template <typename Home, typename T> T Read(SettingsStore& store, const Setting<Home, T>& row) {
-    T fallback(row.Default);
-    auto value = Converted(store.ReadSetting(row.Name, TextOf(fallback)), row.Rule);
-    return value ? std::move(*value) : std::move(fallback);
+    if (rule.Loaded)
+        text = rule.Loaded(std::move(text));
+    if (rule.Usable && !rule.Usable(text))
+        return std::nullopt;
+    return text;
 }
 
 template <typename Home, typename T>
@@ -88,6 +82,12 @@ std::string Written(const Setting<Home, T>& row, const T& value) {
         return row.Rule.Saved ? row.Rule.Saved(value) : value;
     else
         return TextOf(value);
+}
+
+template <typename Home, typename T> T Read(SettingsStore& store, const Setting<Home, T>& row) {
+    T fallback(row.Default);
+    auto value = Converted(store.ReadSetting(row.Name, Written(row, fallback)), row.Rule);
+    return value ? std::move(*value) : std::move(fallback);
 }
 
 void Load(SettingsStore& store, Variables& variables, ReadBy reader) {

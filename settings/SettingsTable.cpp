@@ -10,7 +10,7 @@ constexpr double kHighestPressure = 9999.99; // the two-decimal text form holds 
 constexpr std::int32_t kHighestDirection = 999;
 constexpr std::int32_t kFastestWind = 999; // knots, as the three-digit text form holds
 
-/// The directory's earlier name; a store still holding it loads the default instead.
+// The directory's earlier name; a store still holding it loads the default instead.
 constexpr std::string_view kFormerDirect1 = "data/observations/metar/stations";
 
 bool IsWhole(const std::string& text, std::int32_t highest) {
@@ -27,40 +27,26 @@ std::string WithDecimalPoint(std::string text) {
 }
 
 // A shown text the gauges cannot draw would make every redraw fail, so it loads as its default.
-
-std::optional<std::string> PressureText(std::string stored) {
-    std::string text = WithDecimalPoint(std::move(stored));
+bool IsPressure(const std::string& text) {
     const auto value = TryStrToFloat(text);
-    if (!value || *value < 0 || *value > kHighestPressure)
-        return std::nullopt;
-    return text;
+    return value && *value >= 0 && *value <= kHighestPressure;
 }
 
-std::optional<std::string> DirectionText(std::string stored) {
-    if (stored != VariableWind && !IsWhole(stored, kHighestDirection))
-        return std::nullopt;
-    return stored;
+bool IsDirection(const std::string& text) {
+    return text == VariableWind || IsWhole(text, kHighestDirection);
 }
 
-std::optional<std::string> SpeedText(std::string stored) {
-    if (!IsWhole(stored, kFastestWind))
-        return std::nullopt;
-    return stored;
+bool IsSpeed(const std::string& text) {
+    return IsWhole(text, kFastestWind);
 }
 
-std::optional<std::string> LoadedHost(std::string stored) {
-    return WithoutPortMarker(std::move(stored));
+bool IsNotFormerDirectory(const std::string& text) {
+    return text != kFormerDirect1;
 }
 
 std::string WithoutPortMarker(std::string host) {
     const std::string_view marker = nettexts::PortMarker;
     return host.starts_with(marker) ? host.substr(marker.size()) : host;
-}
-
-std::optional<std::string> CurrentDirectory(std::string stored) {
-    if (stored == kFormerDirect1)
-        return std::nullopt;
-    return stored;
 }
 
 } // namespace stormbell::settingstable

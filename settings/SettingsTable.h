@@ -46,11 +46,12 @@ template <typename T> struct Limits {
     constexpr T Clamped(T value) const { return std::clamp(value, Lowest, Highest); }
 };
 
-/// How a text setting is loaded and saved: `Loaded` gives the text the load keeps, or nothing
-/// when the stored text loads as the default; `Saved` the text the save writes. A missing
-/// function leaves the text as it is.
+/// How a text setting is loaded and saved: the load applies `Loaded` and takes the default for
+/// a text that is not `Usable`; the save writes the text through `Saved`. A missing function
+/// leaves the text as it is.
 struct TextRule {
-    std::optional<std::string> (*Loaded)(std::string stored) = nullptr;
+    std::string (*Loaded)(std::string stored) = nullptr;
+    bool (*Usable)(const std::string& text) = nullptr;
     std::string (*Saved)(std::string value) = nullptr;
 };
 
@@ -90,18 +91,16 @@ inline constexpr std::int16_t kHottestShown = 250;  // °F: above the heat index
 /// A store written under a comma locale, by another program or by hand holds "72,5": a single
 /// comma in a text without a point is read as the point.
 std::string WithDecimalPoint(std::string text);
-/// OPresInfo: a decimal comma read as a point; a text that is no pressure of 0..9999.99 (what
-/// its two-decimal form holds) loads as the default.
-std::optional<std::string> PressureText(std::string stored);
-/// OWDInfo: "VRB" or whole degrees of 0..999 (three digits), else the default.
-std::optional<std::string> DirectionText(std::string stored);
-/// OWSInfo: whole knots of 0..999 (three digits), else the default.
-std::optional<std::string> SpeedText(std::string stored);
-/// Host without one "F#F" at its front, as loaded and as saved.
-std::optional<std::string> LoadedHost(std::string stored);
+/// A pressure of 0..9999.99, what its two-decimal text form holds.
+bool IsPressure(const std::string& text);
+/// "VRB" or whole degrees of 0..999, as three digits hold.
+bool IsDirection(const std::string& text);
+/// Whole knots of 0..999, as three digits hold.
+bool IsSpeed(const std::string& text);
+/// Any directory but the earlier name of the reports' one.
+bool IsNotFormerDirectory(const std::string& text);
+/// The host without one "F#F" at its front.
 std::string WithoutPortMarker(std::string host);
-/// Direct1: the directory's earlier name loads as the default.
-std::optional<std::string> CurrentDirectory(std::string stored);
 
 /// The window's place is held in 16 bits.
 inline constexpr Limits<int> kScreenPlace{std::numeric_limits<std::int16_t>::min(),
@@ -123,10 +122,14 @@ inline constexpr Setting kOHeatIndex{
     "OHeatIndex", &Observation::OHeatIndex, rest::kHeatIndex, {kColdestShown, kHottestShown}};
 inline constexpr Setting kOChill{
     "OChill", &Observation::OChill, rest::kChill, {kColdestShown, kHottestShown}};
-inline constexpr Setting kOPresInfo{
-    "OPresInfo", &Observation::OPresInfo, rest::kPresInfo, {PressureText}};
-inline constexpr Setting kOWDInfo{"OWDInfo", &Observation::OWDInfo, rest::kWDInfo, {DirectionText}};
-inline constexpr Setting kOWSInfo{"OWSInfo", &Observation::OWSInfo, rest::kWSInfo, {SpeedText}};
+inline constexpr Setting kOPresInfo{"OPresInfo",
+                                    &Observation::OPresInfo,
+                                    rest::kPresInfo,
+                                    {.Loaded = WithDecimalPoint, .Usable = IsPressure}};
+inline constexpr Setting kOWDInfo{
+    "OWDInfo", &Observation::OWDInfo, rest::kWDInfo, {.Usable = IsDirection}};
+inline constexpr Setting kOWSInfo{
+    "OWSInfo", &Observation::OWSInfo, rest::kWSInfo, {.Usable = IsSpeed}};
 inline constexpr Setting kOCityStr{"OCityStr", &Settings::OCityStr, "KJLN.TXT"};
 inline constexpr Setting kDisplayMode{"DisplayMode", &Observation::DisplayMode, rest::kDisplayMode};
 inline constexpr Setting kFLeft{"FLeft", &Settings::FLeft, 213, kScreenPlace, ReadBy::FormCreate};
@@ -134,10 +137,14 @@ inline constexpr Setting kUseProxy{"UseProxy", &Settings::UseProxy, false};
 inline constexpr Setting kFTop{"FTop", &Settings::FTop, 102, kScreenPlace, ReadBy::FormCreate};
 inline constexpr Setting kLogIt{"LogIt", &Settings::LogIt, false};
 inline constexpr Setting kRunOnStart{"RunOnStart", &Settings::RunOnStart, false};
-inline constexpr Setting kHost{
-    "Host", &Settings::Host, "tgftp.nws.noaa.gov", {LoadedHost, WithoutPortMarker}};
-inline constexpr Setting kDirect1{
-    "Direct1", &Settings::Direct1, "data/observations/metar/decoded", {CurrentDirectory}};
+inline constexpr Setting kHost{"Host",
+                               &Settings::Host,
+                               "tgftp.nws.noaa.gov",
+                               {.Loaded = WithoutPortMarker, .Saved = WithoutPortMarker}};
+inline constexpr Setting kDirect1{"Direct1",
+                                  &Settings::Direct1,
+                                  "data/observations/metar/decoded",
+                                  {.Usable = IsNotFormerDirectory}};
 
 inline constexpr auto kTable =
     std::tie(kLIndex, kTValue, kFTPPortNum, kOTemp, kOHumd, kOHumidLoc, kOHeatIndex, kOChill,
