@@ -6,10 +6,11 @@
 
 namespace stormbell {
 
+// Each value held here starts at its row's default.
 Settings::Settings() {
     settingstable::ForEachSetting([this](const auto& row) {
         using Row = std::remove_cvref_t<decltype(row)>;
-        if constexpr (std::is_same_v<decltype(row.Of), typename Row::Value Settings::*>)
+        if constexpr (std::is_same_v<typename Row::Owner, Settings>)
             this->*row.Of = typename Row::Value(row.Default);
     });
 }

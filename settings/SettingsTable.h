@@ -68,6 +68,7 @@ template <> struct RuleFor<std::string> { using type = TextRule; };
 /// as "true"/"false", texts unchanged. The default is taken when the value is missing or its
 /// text unusable, and is read from the store in the form the save writes.
 template <typename Home, typename T> struct Setting {
+    using Owner = Home;
     using Value = T;
     using DefaultType = std::conditional_t<std::is_same_v<T, std::string>, std::string_view, T>;
     using RuleType = typename RuleFor<T>::type;
