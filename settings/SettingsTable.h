@@ -147,6 +147,7 @@ inline constexpr Setting kDirect1{"Direct1",
                                   "data/observations/metar/decoded",
                                   {.Usable = IsNotFormerDirectory}};
 
+/// The rows above in the order of the save; a new setting is one row and its place here.
 inline constexpr auto kTable =
     std::tie(kLIndex, kTValue, kFTPPortNum, kOTemp, kOHumd, kOHumidLoc, kOHeatIndex, kOChill,
              kOPresInfo, kOWDInfo, kOWSInfo, kOCityStr, kDisplayMode, kFLeft, kUseProxy, kFTop,
