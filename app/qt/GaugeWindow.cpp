@@ -188,8 +188,8 @@ void GaugeWindow::FormActivate() {
     ftpSettings_->ApplyStartupSettings();
     options_->SetDisplayModeRow(observation_.DisplayMode == DisplayMode::Metric ? 1 : 0);
     ShowSkin();
-    FTP1->Username = settingstable::kAnonymousUser;
-    FTP1->Password = settingstable::kAnonymousPassword;
+    FTP1->Username = nettexts::AnonymousUsername;
+    FTP1->Password = nettexts::AnonymousPassword;
     FTP1->Hostname = settings_.Host;
     FTP1->URI = settings_.OCityStr;
     move(settings_.FLeft, settings_.FTop);
