@@ -122,7 +122,7 @@ inline constexpr Setting kFTPPortNum{
 inline constexpr Setting kOTemp{
     "OTemp", &Observation::OTemp, rest::kTemp, {kColdestShown, kHottestShown}};
 inline constexpr Setting kOHumd{"OHumd", &Observation::OHumd, rest::kHumd, {0, 100}};
-inline constexpr Setting kOHumidLoc{"OHumidLoc", &Variables::OHumidLoc, 50};
+inline constexpr Setting kOHumidLoc{"OHumidLoc", &Variables::OHumidLoc, rest::kPressSet};
 inline constexpr Setting kOHeatIndex{
     "OHeatIndex", &Observation::OHeatIndex, rest::kHeatIndex, {kColdestShown, kHottestShown}};
 inline constexpr Setting kOChill{
