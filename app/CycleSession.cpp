@@ -5,7 +5,6 @@
 #include "net/HttpsClient.h"
 #include "net/RoutingClient.h"
 #include "observation/ReportLines.h"
-#include "settings/SettingsTable.h"
 
 #include <utility>
 
@@ -20,8 +19,8 @@ struct CycleSession::Clients {
         https.MaxDownloadSize = kMaxReportBytes + 1;
         ftp.IdleTimeout = limits.IdleTimeout;
         https.IdleTimeout = limits.IdleTimeout;
-        ftp.Username = settingstable::kAnonymousUser;
-        ftp.Password = settingstable::kAnonymousPassword;
+        ftp.Username = nettexts::AnonymousUsername;
+        ftp.Password = nettexts::AnonymousPassword;
     }
     TFTP ftp;
     HttpsClient https;

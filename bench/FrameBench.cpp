@@ -1,6 +1,7 @@
 // How long one sweep frame (restore the skin, draw the six needles) takes on the Qt canvas,
 // set against the 25 ms pause that follows every frame.
 #include "gauges/qt/GaugeFace.h"
+#include "tests/support/SampleObservation.h"
 
 #include <QGuiApplication>
 
@@ -13,14 +14,7 @@ namespace {
 constexpr double kFramePauseMicroseconds = 25000;
 
 void BM_FullFrame(benchmark::State& state) {
-    stormbell::Observation obs;
-    obs.OTemp = 68;
-    obs.NewTemp = 75;
-    obs.OHeatIndex = 70;
-    obs.OHumd = 45;
-    obs.OPresInfo = "30.12";
-    obs.OWDInfo = "230";
-    obs.OWSInfo = "14";
+    stormbell::Observation obs = stormbell::testing::SampleObservation();
     stormbell::GaugeFace face(obs, static_cast<qreal>(state.range(0)));
     stormbell::Gauges& gauges = face.GetGauges();
 

@@ -3,39 +3,16 @@
 # pyftpdlib server, and our peak memory on a large file. Prints figures; never fails on them.
 # usage: fetch_bench.sh [STORMBELL_CLI]
 set -euo pipefail
-root_dir=$(cd "$(dirname "$0")/.." && pwd)
+source "$(dirname "$0")/fetch_common.sh"
+trap 'stop_pyftpd; rm -rf "$work"' EXIT
 cli=${1:-$root_dir/build/tools/cli/stormbell-cli}
-source "$root_dir/tests/net/pyftpd.sh"
 
 runs_small=20
 runs_big=7
 big_bytes=$((50 * 1024 * 1024))
-dir=data/observations/metar/decoded
-
-work=$(mktemp -d)
-trap 'stop_pyftpd; rm -rf "$work"' EXIT
-mkdir -p "$work/root/$dir"
-cp "$root_dir"/tests/data/reports/*.TXT "$work/root/$dir/"
 head -c "$big_bytes" /dev/urandom >"$work/root/$dir/BIG.TXT"
 start_pyftpd "$work/root"
 url="ftp://127.0.0.1:$PYFTPD_PORT/$dir"
-
-# Microseconds taken by one run of the command, output to /dev/null.
-elapsed_us() {
-    local start end
-    start=$(date +%s%N)
-    "$@" >/dev/null
-    end=$(date +%s%N)
-    echo $(((end - start) / 1000))
-}
-
-# Median (in microseconds) of N runs of the command.
-median_us() {
-    local n=$1
-    shift
-    for _ in $(seq "$n"); do elapsed_us "$@"; done | sort -n | awk '{a[NR]=$1} END {
-        if (NR % 2) print a[(NR + 1) / 2]; else print int((a[NR / 2] + a[NR / 2 + 1]) / 2) }'
-}
 
 ours_small=$(median_us "$runs_small" "$cli" fetch --host 127.0.0.1 --port "$PYFTPD_PORT" KARB)
 curl_small=$(median_us "$runs_small" curl -s "$url/KARB.TXT")

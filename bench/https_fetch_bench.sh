@@ -4,15 +4,7 @@
 # over HTTPS, beside the same over FTP. Prints figures; never fails on them.
 # usage: https_fetch_bench.sh [STORMBELL_CLI [STORMBELL]]
 set -euo pipefail
-root_dir=$(cd "$(dirname "$0")/.." && pwd)
-cli=${1:-$root_dir/build/tools/cli/stormbell-cli}
-gauge=$(realpath -m "${2:-$root_dir/build/app/stormbell}")
-source "$root_dir/tests/net/https_server.sh"
-source "$root_dir/tests/net/pyftpd.sh"
-
-runs=20
-dir=data/observations/metar/decoded
-work=$(mktemp -d)
+source "$(dirname "$0")/fetch_common.sh"
 gauge_pid=
 cleanup() {
     [ -z "$gauge_pid" ] || kill "$gauge_pid" 2>/dev/null || true
@@ -21,25 +13,12 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
-mkdir -p "$work/root/$dir"
-cp "$root_dir"/tests/data/reports/*.TXT "$work/root/$dir/"
+cli=${1:-$root_dir/build/tools/cli/stormbell-cli}
+gauge=$(realpath -m "${2:-$root_dir/build/app/stormbell}")
+
+runs=20
 start_https_server "$work/root" "$work/certs"
 host="https://127.0.0.1:$HTTPS_PORT"
-
-elapsed_us() {
-    local start end
-    start=$(date +%s%N)
-    "$@" >/dev/null
-    end=$(date +%s%N)
-    echo $(((end - start) / 1000))
-}
-
-median_us() {
-    local n=$1
-    shift
-    for _ in $(seq "$n"); do elapsed_us "$@"; done | sort -n | awk '{a[NR]=$1} END {
-        if (NR % 2) print a[(NR + 1) / 2]; else print int((a[NR / 2] + a[NR / 2 + 1]) / 2) }'
-}
 
 SSL_CERT_FILE=$HTTPS_CA "$cli" fetch --host "$host" KARB | cmp -s - "$work/root/$dir/KARB.TXT" ||
     echo "  WARNING: stormbell-cli delivered different bytes"

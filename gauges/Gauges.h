@@ -22,9 +22,10 @@ public:
     /// show at once (used by PresentFrame only).
     Gauges(Observation& observation, Skins skins, std::function<void()> repaint);
 
-    Color NeedleColor = colors::kNeedle; ///< pen of the ordinary needles
-    std::uint16_t PressSet = 50;         ///< reference hand position, hundredths of a turn
-    std::uint16_t OHumidLoc = 50;        ///< persisted copy of PressSet, follows it on every draw
+    Color NeedleColor = colors::kNeedle;      ///< pen of the ordinary needles
+    std::uint16_t PressSet = rest::kPressSet; ///< reference hand position, hundredths of a turn
+    std::uint16_t OHumidLoc =
+        rest::kPressSet; ///< persisted copy of PressSet, follows it on every draw
 
     /// Temperature needle and tail from OTemp.
     void UpdateTemperature();

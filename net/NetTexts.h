@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string_view>
 
 namespace stormbell::nettexts {
 
@@ -73,6 +74,11 @@ inline constexpr std::size_t DefaultMaxDownloadSize = 64 * 1024 * 1024;
 inline constexpr std::uint16_t FtpPort = 21;
 inline constexpr const char* FtpUsername = "ftp";
 inline constexpr const char* FtpPassword = "stormbell@home";
+// The login the gauge gives the report server, which admits anonymous users; the password is
+// an e-mail address of 20 characters.
+inline constexpr const char* AnonymousUsername = "anonymous";
+inline constexpr const char* AnonymousPassword = "gauge@stormbell.home";
+static_assert(std::string_view(AnonymousPassword).size() == 20);
 inline constexpr std::size_t DefaultBlockSize = 4096;
 inline constexpr int ListenBacklog = 2;
 /// Longest directory or file name sent: real ones are far shorter, and a stored value of

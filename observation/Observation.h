@@ -55,6 +55,8 @@ inline constexpr std::string_view kPresInfo = "28.00";
 inline constexpr std::string_view kWDInfo = "000";
 inline constexpr std::string_view kWSInfo = "00";
 inline constexpr DisplayMode kDisplayMode = DisplayMode::English;
+/// The altimeter's reference hand, hundredths of a turn: pointing down.
+inline constexpr std::uint16_t kPressSet = 50;
 } // namespace rest
 
 /// The rest positions as shown values, with every target equal to its shown value.

@@ -1,67 +1,175 @@
-// Every persisted setting in one table: the name it is stored under, the type of the variable
-// that holds it (which also chooses its conversion) and its default, plus the limits and the
-// anonymous login that start-up applies.
+// Every persisted setting in one table, in the order the save writes them: the name it is stored
+// under, the variable that holds it, its default and the limits or text rules of its load. The
+// load, the save, Settings' defaults and the dialogs' spins all read these rows.
 #pragma once
 
 #include <algorithm>
 #include <cstdint>
+#include <limits>
+#include <optional>
+#include <string>
 #include <string_view>
+#include <tuple>
+#include <type_traits>
 
 #include "net/NetTexts.h"
 #include "observation/Observation.h"
+#include "settings/Settings.h"
 
 namespace stormbell::settingstable {
 
-/// One stored setting. Its default is taken when the value is missing and also when the stored
-/// text does not convert to T; the default text is the default in the form the save writes.
-template <typename T> struct Setting {
-    const char* Name;
-    T Default;
+/// The variables the settings live in between the load and the save, as copies the load fills
+/// and the save writes from. OHumidLoc belongs to the gauges.
+struct Variables {
+    Settings settings;
+    Observation observation;
+    std::uint16_t OHumidLoc = 0;
 };
 
-// In load order.
-inline constexpr Setting<std::int16_t> kFLeft{"FLeft", 213};
-inline constexpr Setting<std::int16_t> kFTop{"FTop", 102};
-inline constexpr Setting<std::int32_t> kLIndex{"LIndex", 0};
-inline constexpr Setting<std::int32_t> kTValue{"TValue", 60};
-inline constexpr Setting<std::int16_t> kOTemp{"OTemp", rest::kTemp};
-inline constexpr Setting<std::int32_t> kOHumd{"OHumd", rest::kHumd};
-inline constexpr Setting<std::uint16_t> kOHumidLoc{"OHumidLoc", 50};
-// The proxy port starts as the standard one, so ticking "Use Proxy" alone changes nothing.
-inline constexpr Setting<std::int32_t> kFTPPortNum{"FTPPortNum", nettexts::FtpPort};
-inline constexpr Setting<double> kOHeatIndex{"OHeatIndex", rest::kHeatIndex};
-inline constexpr Setting<double> kOChill{"OChill", rest::kChill};
-inline constexpr Setting<std::string_view> kDisplayMode{"DisplayMode",
-                                                        DisplayModeText(rest::kDisplayMode)};
-inline constexpr Setting<std::string_view> kOPresInfo{"OPresInfo", rest::kPresInfo};
-inline constexpr Setting<std::string_view> kOWDInfo{"OWDInfo", rest::kWDInfo};
-inline constexpr Setting<std::string_view> kOWSInfo{"OWSInfo", rest::kWSInfo};
-inline constexpr Setting<std::string_view> kOCityStr{"OCityStr", "KJLN.TXT"};
-inline constexpr Setting<bool> kLogIt{"LogIt", false};
-inline constexpr Setting<bool> kRunOnStart{"RunOnStart", false};
-inline constexpr Setting<bool> kUseProxy{"UseProxy", false};
-inline constexpr Setting<std::string_view> kHost{"Host", "tgftp.nws.noaa.gov"};
-inline constexpr Setting<std::string_view> kDirect1{"Direct1", "data/observations/metar/decoded"};
+/// The load that reads a setting: the main window's creation or its first activation.
+enum class ReadBy { FormCreate, FormActivate };
 
-/// The directory's earlier name; a store still holding it loads the default instead.
-inline constexpr std::string_view kFormerDirect1 = "data/observations/metar/stations";
+/// What the load makes of a number outside a setting's limits.
+enum class Outside {
+    Default, ///< the default, as for a text that is no number
+    Clamp,   ///< the nearer limit
+    Keep,    ///< the number as stored: only the setting's dialog limits it
+};
 
-/// The update interval in minutes, as the options dialog's spin holds it.
-inline constexpr std::int32_t kFewestMinutes = 1;
-inline constexpr std::int32_t kMostMinutes = 1440;
+/// The range of a number setting; by default its variable's, so that a stored number the
+/// variable cannot hold loads as the default instead of wrapping.
+template <typename T> struct Limits {
+    T Lowest = std::numeric_limits<T>::lowest();
+    T Highest = std::numeric_limits<T>::max();
+    Outside OnLoad = Outside::Default;
 
-/// The proxy port, as the FTP settings dialog's spin holds it.
-inline constexpr std::int32_t kLowestProxyPort = 0;
-inline constexpr std::int32_t kHighestProxyPort = 32766;
+    constexpr T Clamped(T value) const { return std::clamp(value, Lowest, Highest); }
+};
 
-/// The port the FTP settings dialog's spin makes of a loaded FTPPortNum.
-constexpr std::int32_t ClampProxyPort(std::int32_t port) {
-    return std::clamp(port, kLowestProxyPort, kHighestProxyPort);
+/// How a text setting is loaded and saved: the load applies `Loaded` and takes the default for
+/// a text that is not `Usable`; the save writes the text through `Saved`. A missing function
+/// leaves the text as it is.
+struct TextRule {
+    std::string (*Loaded)(std::string stored) = nullptr;
+    bool (*Usable)(const std::string& text) = nullptr;
+    std::string (*Saved)(std::string value) = nullptr;
+};
+
+/// Booleans need no rule: true/false, 1/0, yes/no and on/off in any case, else the default.
+struct NoRule {};
+
+/// The display mode is stored as its text: "1" is Metric, any other text English.
+struct ModeRule {};
+
+template <typename T> struct RuleFor { using type = Limits<T>; };
+template <> struct RuleFor<bool> { using type = NoRule; };
+template <> struct RuleFor<DisplayMode> { using type = ModeRule; };
+template <> struct RuleFor<std::string> { using type = TextRule; };
+
+/// One stored setting. The type of its variable chooses the conversion: whole numbers in their
+/// shortest decimal form, reals in the shortest general form (loaded as whole numbers, since
+/// the sweep steps them by whole degrees, and with a decimal comma read as a point), booleans
+/// as "true"/"false", texts unchanged. The default is taken when the value is missing or its
+/// text unusable, and is read from the store in the form the save writes.
+template <typename Home, typename T> struct Setting {
+    using Owner = Home;
+    using Value = T;
+    using DefaultType = std::conditional_t<std::is_same_v<T, std::string>, std::string_view, T>;
+    using RuleType = typename RuleFor<T>::type;
+
+    constexpr Setting(const char* name, T Home::*of, DefaultType fallback, RuleType rule = {},
+                      ReadBy readBy = ReadBy::FormActivate)
+        : Name(name), Of(of), Default(fallback), Rule(rule), Reader(readBy) {}
+
+    const char* Name;
+    T Home::*Of; ///< the variable, in Settings, Observation or Variables
+    DefaultType Default;
+    RuleType Rule;
+    ReadBy Reader;
+};
+
+// What the thermometer can show: a stored shown value outside these would stall the next sweep
+// for minutes.
+inline constexpr std::int16_t kColdestShown = -150; // °F: below the coldest air ever measured
+inline constexpr std::int16_t kHottestShown = 250;  // °F: above the heat index of the hottest air
+
+/// A store written under a comma locale, by another program or by hand holds "72,5": a single
+/// comma in a text without a point is read as the point.
+std::string WithDecimalPoint(std::string text);
+/// A pressure of 0..9999.99, what its two-decimal text form holds.
+bool IsPressure(const std::string& text);
+/// "VRB" or whole degrees of 0..999, as three digits hold.
+bool IsDirection(const std::string& text);
+/// Whole knots of 0..999, as three digits hold.
+bool IsSpeed(const std::string& text);
+/// Any directory but the earlier name of the reports' one.
+bool IsNotFormerDirectory(const std::string& text);
+/// The host without one "F#F" at its front.
+std::string WithoutPortMarker(std::string host);
+
+/// The window's place is held in 16 bits.
+inline constexpr Limits<int> kScreenPlace{std::numeric_limits<std::int16_t>::min(),
+                                          std::numeric_limits<std::int16_t>::max()};
+
+// In the order of the save.
+inline constexpr Setting kLIndex{"LIndex", &Settings::LIndex, 0};
+// The options dialog keeps the interval within these limits; a hand-edited store may not.
+inline constexpr Setting kTValue{"TValue", &Settings::TValue, 60, {1, 1440, Outside::Clamp}};
+// The proxy port starts as the standard one, so ticking "Use Proxy" alone changes nothing; the
+// FTP settings dialog's spin limits it at start-up, the load keeps it as stored.
+inline constexpr Setting kFTPPortNum{
+    "FTPPortNum", &Settings::FTPPortNum, nettexts::FtpPort, {0, 32766, Outside::Keep}};
+inline constexpr Setting kOTemp{
+    "OTemp", &Observation::OTemp, rest::kTemp, {kColdestShown, kHottestShown}};
+inline constexpr Setting kOHumd{"OHumd", &Observation::OHumd, rest::kHumd, {0, 100}};
+inline constexpr Setting kOHumidLoc{"OHumidLoc", &Variables::OHumidLoc, rest::kPressSet};
+inline constexpr Setting kOHeatIndex{
+    "OHeatIndex", &Observation::OHeatIndex, rest::kHeatIndex, {kColdestShown, kHottestShown}};
+inline constexpr Setting kOChill{
+    "OChill", &Observation::OChill, rest::kChill, {kColdestShown, kHottestShown}};
+inline constexpr Setting kOPresInfo{"OPresInfo",
+                                    &Observation::OPresInfo,
+                                    rest::kPresInfo,
+                                    {.Loaded = WithDecimalPoint, .Usable = IsPressure}};
+inline constexpr Setting kOWDInfo{
+    "OWDInfo", &Observation::OWDInfo, rest::kWDInfo, {.Usable = IsDirection}};
+inline constexpr Setting kOWSInfo{
+    "OWSInfo", &Observation::OWSInfo, rest::kWSInfo, {.Usable = IsSpeed}};
+inline constexpr Setting kOCityStr{"OCityStr", &Settings::OCityStr, "KJLN.TXT"};
+inline constexpr Setting kDisplayMode{"DisplayMode", &Observation::DisplayMode, rest::kDisplayMode};
+inline constexpr Setting kFLeft{"FLeft", &Settings::FLeft, 213, kScreenPlace, ReadBy::FormCreate};
+inline constexpr Setting kUseProxy{"UseProxy", &Settings::UseProxy, false};
+inline constexpr Setting kFTop{"FTop", &Settings::FTop, 102, kScreenPlace, ReadBy::FormCreate};
+inline constexpr Setting kLogIt{"LogIt", &Settings::LogIt, false};
+inline constexpr Setting kRunOnStart{"RunOnStart", &Settings::RunOnStart, false};
+inline constexpr Setting kHost{"Host",
+                               &Settings::Host,
+                               "tgftp.nws.noaa.gov",
+                               {.Loaded = WithoutPortMarker, .Saved = WithoutPortMarker}};
+inline constexpr Setting kDirect1{"Direct1",
+                                  &Settings::Direct1,
+                                  "data/observations/metar/decoded",
+                                  {.Usable = IsNotFormerDirectory}};
+
+/// The rows above in the order of the save; a new setting is one row and its place here.
+inline constexpr auto kTable =
+    std::tie(kLIndex, kTValue, kFTPPortNum, kOTemp, kOHumd, kOHumidLoc, kOHeatIndex, kOChill,
+             kOPresInfo, kOWDInfo, kOWSInfo, kOCityStr, kDisplayMode, kFLeft, kUseProxy, kFTop,
+             kLogIt, kRunOnStart, kHost, kDirect1);
+
+/// Calls `f` with each row of the table, in its order.
+template <typename F> void ForEachSetting(F&& f) {
+    std::apply([&](const auto&... row) { (f(row), ...); }, kTable);
 }
 
-/// The login the gauge gives the report server.
-inline constexpr std::string_view kAnonymousUser = "anonymous";
-inline constexpr std::string_view kAnonymousPassword = "gauge@stormbell.home";
-static_assert(kAnonymousPassword.size() == 20, "the anonymous password is 20 characters");
+/// The variable that holds `row` among `variables`.
+template <typename Home, typename T> T& ValueOf(Variables& variables, const Setting<Home, T>& row) {
+    if constexpr (std::is_same_v<Home, Settings>)
+        return variables.settings.*row.Of;
+    else if constexpr (std::is_same_v<Home, Observation>)
+        return variables.observation.*row.Of;
+    else
+        return variables.*row.Of;
+}
 
 } // namespace stormbell::settingstable

@@ -13,8 +13,7 @@
 # STORMBELL_BIN and STORMBELL_CLI name the built gauge and stormbell-cli (default: under build/).
 set -euo pipefail
 root_dir=$(cd "$(dirname "$0")/.." && pwd)
-source "$root_dir/tests/net/pyftpd.sh"
-source "$root_dir/tests/net/https_server.sh"
+source "$root_dir/tests/net/local_servers.sh"
 
 readonly station=KBFI # Seattle's Boeing Field: the longest sweep of the samples
 readonly served=data/observations/metar/decoded

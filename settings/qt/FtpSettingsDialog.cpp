@@ -1,16 +1,13 @@
 #include "settings/qt/FtpSettingsDialog.h"
 
+#include "settings/SettingsTable.h"
 #include "settings/qt/FormPlacement.h"
 #include "settings/qt/SpinEdit.h"
 
 #include <QCheckBox>
-#include <QEvent>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-
-#include <algorithm>
 
 namespace stormbell {
 namespace {
@@ -27,30 +24,24 @@ constexpr QPoint kLabel4(176, 56);
 constexpr QRect kSpinEdit1(232, 56, 57, 22);
 constexpr QRect kButton1(312, 56, 147, 25);
 
-constexpr int kPortMin = 0;
-constexpr int kPortMax = 32766;
-constexpr int kPortBeforeStartup = 21;
+constexpr auto kPorts = settingstable::kFTPPortNum.Rule;
 
 } // namespace
 
 FtpSettingsDialog::FtpSettingsDialog(Settings& settings, QWidget* parent)
-    : QWidget(parent, Qt::Tool), settings_(settings), port_(kPortBeforeStartup) {
-    setWindowTitle("FTP directories DO NOT CHANGE UNLESS YOU ARE CERTAIN!!!");
-    setFont(DialogFont());
-    setFixedSize(kClientSize);
-    move(kFirstPlace);
-}
+    : ToolDialog("FTP directories DO NOT CHANGE UNLESS YOU ARE CERTAIN!!!", kClientSize,
+                 kFirstPlace, parent),
+      settings_(settings), port_(settingstable::kFTPPortNum.Default) {}
 
-void FtpSettingsDialog::BuildContents() {
-    if (Label1 != nullptr)
-        return;
+void FtpSettingsDialog::BuildControls() {
     Label1 = PlaceLabel(new QLabel("FTP for NWS", this), "Label1", kLabel1);
     Edit1 = Place(new QLineEdit(this), "Edit1", kEdit1);
     Label2 = PlaceLabel(new QLabel("Subdirectory", this), "Label2", kLabel2);
     Edit2 = Place(new QLineEdit(this), "Edit2", kEdit2);
     CheckBox1 = Place(new QCheckBox("Use Proxy", this), "CheckBox1", kCheckBox1);
     Label4 = PlaceLabel(new QLabel("Proxy Port", this), "Label4", kLabel4);
-    SpinEdit1 = Place(new SpinEdit(kPortMin, kPortMax, port_, this), "SpinEdit1", kSpinEdit1);
+    SpinEdit1 =
+        Place(new SpinEdit(kPorts.Lowest, kPorts.Highest, port_, this), "SpinEdit1", kSpinEdit1);
     CheckBox1->setChecked(useProxy_);
     Button1 = Place(new QPushButton("register new directories", this), "Button1", kButton1);
 
@@ -74,7 +65,7 @@ void FtpSettingsDialog::ApplyStartupSettings() {
     }
     // Before the first show the values wait for the controls; the spin's change handler would
     // have stored the clamped port, and the check box's stores what it was given.
-    port_ = std::clamp(settings_.FTPPortNum, kPortMin, kPortMax);
+    port_ = kPorts.Clamped(settings_.FTPPortNum);
     settings_.FTPPortNum = port_;
     useProxy_ = settings_.UseProxy;
 }
@@ -99,27 +90,6 @@ void FtpSettingsDialog::SpinEdit1Change() {
 
 void FtpSettingsDialog::CheckBox1Click() {
     settings_.UseProxy = CheckBox1->isChecked();
-}
-
-void FtpSettingsDialog::keyPressEvent(QKeyEvent* event) {
-    if (event->matches(QKeySequence::Cancel))
-        close();
-    else
-        QWidget::keyPressEvent(event);
-}
-
-void FtpSettingsDialog::setVisible(bool visible) {
-    if (visible)
-        BuildContents();
-    QWidget::setVisible(visible);
-}
-
-bool FtpSettingsDialog::event(QEvent* event) {
-    // Showing runs it too: without a window manager a shown dialog may never become active,
-    // and a second run on activation finds nothing left to change.
-    if (event->type() == QEvent::WindowActivate || event->type() == QEvent::Show)
-        FormActivate();
-    return QWidget::event(event);
 }
 
 } // namespace stormbell

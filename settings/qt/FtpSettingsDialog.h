@@ -2,9 +2,8 @@
 // used instead of 21.
 #pragma once
 
-#include <QWidget>
-
 #include "settings/Settings.h"
+#include "settings/qt/ToolDialog.h"
 
 class QCheckBox;
 class QLabel;
@@ -15,16 +14,11 @@ namespace stormbell {
 
 class SpinEdit;
 
-class FtpSettingsDialog final : public QWidget {
+class FtpSettingsDialog final : public ToolDialog {
     Q_OBJECT
 public:
     explicit FtpSettingsDialog(Settings& settings, QWidget* parent = nullptr);
     ~FtpSettingsDialog() override;
-
-    /// Builds the controls below; the first show does it, so a dialog never opened costs none of
-    /// them. Later calls do nothing.
-    void BuildContents();
-    void setVisible(bool visible) override;
 
     /// Start-up: the port spin := FTPPortNum (clamped to 0..32766, its change handler stores the
     /// clamped value) and the check box := UseProxy.
@@ -33,7 +27,7 @@ public:
     int ProxyPort() const;
 
     /// Every activation: the two fields show Host and Direct1, dropping unregistered typing.
-    void FormActivate();
+    void FormActivate() override;
     /// Host and Direct1 := the two fields exactly as they stand.
     void Button1Click();
     /// FTPPortNum := the spin's value (0 while its text is no number).
@@ -50,12 +44,9 @@ public:
     SpinEdit* SpinEdit1 = nullptr;
     QPushButton* Button1 = nullptr;
 
-protected:
-    bool event(QEvent* event) override;
-    /// Escape closes the dialog, which hides it as the close box does.
-    void keyPressEvent(QKeyEvent* event) override;
-
 private:
+    void BuildControls() override;
+
     Settings& settings_;
     int port_;              ///< the port spin's value until the spin is built
     bool useProxy_ = false; ///< the check box's state until it is built

@@ -2,6 +2,7 @@
 
 #include "generated/Version.h"
 #include "observation/ReportLines.h"
+#include "settings/SettingsTable.h"
 #include "settings/qt/FormPlacement.h"
 #include "settings/qt/ReportPrinting.h"
 #include "settings/qt/SpinEdit.h"
@@ -9,9 +10,7 @@
 #include "settings/stations/StationDirectory.h"
 
 #include <QCheckBox>
-#include <QEvent>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -23,7 +22,6 @@
 #include <QTextBlock>
 #include <QTextDocument>
 
-#include <algorithm>
 #include <stdexcept>
 #include <string_view>
 
@@ -52,8 +50,7 @@ constexpr QRect kButton1(408, 312, 81, 17);
 
 constexpr int kListRowHeight = 13;
 
-constexpr int kMinutesMin = 1;
-constexpr int kMinutesMax = 1440;
+constexpr auto kMinutes = settingstable::kTValue.Rule;
 constexpr int kMillisecondsPerMinute = 60000;
 constexpr std::string_view kExtension = ".TXT";
 
@@ -85,18 +82,12 @@ public:
 
 OptionsDialog::OptionsDialog(Settings& settings, Observation& observation, OptionsHost& host,
                              QWidget* parent)
-    : QWidget(parent, Qt::Tool), settings_(settings), observation_(observation), host_(host),
+    : ToolDialog("Stormbell Options", kClientSize, kFirstPlace, parent), settings_(settings),
+      observation_(observation), host_(host),
       printer_(std::make_unique<ModulePrinting>(PrintModuleFolders())),
-      report_(new QTextDocument(this)) {
-    setWindowTitle("Stormbell Options");
-    setFont(DialogFont());
-    setFixedSize(kClientSize);
-    move(kFirstPlace);
-}
+      report_(new QTextDocument(this)) {}
 
-void OptionsDialog::BuildContents() {
-    if (GroupBox1 != nullptr)
-        return;
+void OptionsDialog::BuildControls() {
     GroupBox1 = Place(new QGroupBox(" METAR report ", this), "GroupBox1", kGroupBox1);
     Memo1 = Place(new QPlainTextEdit(GroupBox1), "Memo1", kMemo1);
     // The report loaded so far becomes Memo1's, and goes with it. Laid out only from now on:
@@ -139,8 +130,9 @@ void OptionsDialog::BuildContents() {
     black.setColor(QPalette::WindowText, Qt::black);
     CheckBox2->setPalette(black);
     Label3 = PlaceLabel(new QLabel("Timer", this), "Label3", kLabel3);
-    SpinEdit1 =
-        Place(new SpinEdit(kMinutesMin, kMinutesMax, kMinutesMax, this), "SpinEdit1", kSpinEdit1);
+    // The form's spin holds the longest interval until the first activation.
+    SpinEdit1 = Place(new SpinEdit(kMinutes.Lowest, kMinutes.Highest, kMinutes.Highest, this),
+                      "SpinEdit1", kSpinEdit1);
 
     RadioGroup1 = Place(new QGroupBox("Display mode", this), "RadioGroup1", kRadioGroup1);
     RadioEnglish = Place(new QRadioButton("English", RadioGroup1), "RadioEnglish", kRadioEnglish);
@@ -249,7 +241,7 @@ void OptionsDialog::Edit1Change() {
 }
 
 void OptionsDialog::SpinEdit1Change() {
-    settings_.TValue = std::clamp(SpinEdit1->value(), kMinutesMin, kMinutesMax);
+    settings_.TValue = kMinutes.Clamped(SpinEdit1->value());
     host_.SetUpdateInterval(settings_.TValue * kMillisecondsPerMinute);
 }
 
@@ -285,27 +277,6 @@ void OptionsDialog::Button2Click() {
     } catch (const std::exception& error) {
         host_.ShowError(error.what());
     }
-}
-
-void OptionsDialog::keyPressEvent(QKeyEvent* event) {
-    if (event->matches(QKeySequence::Cancel))
-        close();
-    else
-        QWidget::keyPressEvent(event);
-}
-
-void OptionsDialog::setVisible(bool visible) {
-    if (visible)
-        BuildContents();
-    QWidget::setVisible(visible);
-}
-
-bool OptionsDialog::event(QEvent* event) {
-    // Showing runs it too: without a window manager a shown dialog may never become active,
-    // and a second run on activation finds nothing left to change.
-    if (event->type() == QEvent::WindowActivate || event->type() == QEvent::Show)
-        FormActivate();
-    return QWidget::event(event);
 }
 
 } // namespace stormbell

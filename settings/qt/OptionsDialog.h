@@ -2,8 +2,6 @@
 // metric scales, logging, run on start, printing and the way to the FTP settings.
 #pragma once
 
-#include <QWidget>
-
 #include <memory>
 #include <optional>
 #include <string>
@@ -12,6 +10,7 @@
 #include "observation/Observation.h"
 #include "observation/ReportBox.h"
 #include "settings/Settings.h"
+#include "settings/qt/ToolDialog.h"
 
 class QCheckBox;
 class QGroupBox;
@@ -43,17 +42,12 @@ public:
     virtual void ShowError(const std::string& message) = 0;
 };
 
-class OptionsDialog final : public QWidget, public ReportBox {
+class OptionsDialog final : public ToolDialog, public ReportBox {
     Q_OBJECT
 public:
     OptionsDialog(Settings& settings, Observation& observation, OptionsHost& host,
                   QWidget* parent = nullptr);
     ~OptionsDialog() override;
-
-    /// Builds the controls below; the first show does it, so a dialog never opened costs none of
-    /// them. Later calls do nothing.
-    void BuildContents();
-    void setVisible(bool visible) override;
 
     // ReportBox: Memo1's text, kept while Memo1 is not yet built.
     void LoadReport(const std::string& bytes) override;
@@ -68,7 +62,7 @@ public:
     /// Every activation: shows OCityStr's first four characters, the row of the station it names
     /// (LIndex's row when the directory has no such station), TValue, LogIt and RunOnStart; a
     /// row outside the list leaves no selection and Edit2 empty. LIndex does not change.
-    void FormActivate();
+    void FormActivate() override;
     /// OCityStr := Edit1 with ".TXT" appended unless it ends so (case counts), then upper-cased.
     /// A station the directory holds gets its row selected and shown; LIndex does not change.
     void Edit1Change();
@@ -106,12 +100,8 @@ public:
     QRadioButton* RadioMetric = nullptr;
     QPushButton* Button1 = nullptr;
 
-protected:
-    bool event(QEvent* event) override;
-    /// Escape closes the dialog, which hides it as the close box does.
-    void keyPressEvent(QKeyEvent* event) override;
-
 private:
+    void BuildControls() override;
     /// Selects `row` without running ListBox1Click, scrolls to it and shows its text in Edit2; a
     /// row outside the list leaves no selection and Edit2 empty.
     void SelectStationRow(int row);

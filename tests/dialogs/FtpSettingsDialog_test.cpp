@@ -1,7 +1,6 @@
 #include "settings/qt/FtpSettingsDialog.h"
 
 #include "settings/qt/SpinEdit.h"
-#include "tests/dialogs/TabOrder.h"
 
 #include <QCheckBox>
 #include <QFocusEvent>
@@ -92,22 +91,6 @@ TEST_F(FtpSettingsDialogTest, StartupClampsTheStoredPortAndSetsTheCheckBox) {
         ftp.CheckBox1->click();
         EXPECT_FALSE(stored.UseProxy) << builtFirst;
     }
-}
-
-TEST_F(FtpSettingsDialogTest, EscapeHidesTheDialogAsItsCloseBoxDoes) {
-    QWidget* const focused[] = {dialog.Edit1, dialog.Edit2, dialog.SpinEdit1->lineEdit(),
-                                dialog.Button1};
-    for (QWidget* focus : focused) {
-        dialog.show();
-        QTest::keyClick(focus, Qt::Key_Escape);
-        EXPECT_FALSE(dialog.isVisible()) << focus->objectName().toStdString();
-    }
-}
-
-TEST_F(FtpSettingsDialogTest, TabVisitsTheControlsInTheFormsOrder) {
-    EXPECT_EQ(
-        testing::TabWalk(dialog, dialog.Edit1, 6),
-        (std::vector<std::string>{"Edit1", "Edit2", "Button1", "SpinEdit1", "CheckBox1", "Edit1"}));
 }
 
 } // namespace

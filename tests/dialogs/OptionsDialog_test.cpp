@@ -1,5 +1,6 @@
 #include "settings/qt/OptionsDialog.h"
 
+#include "settings/qt/FtpSettingsDialog.h"
 #include "settings/qt/SpinEdit.h"
 #include "tests/dialogs/PdfPrinter.h"
 #include "tests/dialogs/RecordingHost.h"
@@ -168,29 +169,9 @@ TEST_F(OptionsDialogTest, PickingARowChoosesItsStation) {
     }
 }
 
-TEST_F(OptionsDialogTest, ActivationSelectsTheStoredRowWithoutPickingIt) {
-    const struct {
-        int stored;
-        int selected;
-        const char* text;
-    } cases[] = {{0, 0, "Albania ,Tirana"},
-                 {2852, 2852, "Zimbabwe ,Victoria Falls"},
-                 {-1, -1, ""},
-                 {2853, -1, ""}};
-    settings.OCityStr = "ZZZZ.TXT"; // a station the directory does not hold
-    for (const auto& c : cases) {
-        settings.LIndex = c.stored;
-        dialog.FormActivate();
-        EXPECT_EQ(dialog.ListBox1->currentIndex().row(), c.selected) << c.stored;
-        EXPECT_EQ(dialog.ListBox1->selectionModel()->hasSelection(), c.selected >= 0);
-        EXPECT_EQ(dialog.Edit2->text().toStdString(), c.text) << c.stored;
-        EXPECT_EQ(settings.LIndex, c.stored);
-        EXPECT_EQ(settings.OCityStr, "ZZZZ.TXT");
-    }
-}
-
-// The list shows the station the Station box names, in view, and LIndex stays as stored.
-TEST_F(OptionsDialogTest, ShowingSelectsTheCurrentStationsRow) {
+// The list shows the station the Station box names, in view, or else LIndex's row, without
+// picking it: LIndex and OCityStr stay as stored.
+TEST_F(OptionsDialogTest, ShowingSelectsTheCurrentStationsRowWithoutPickingIt) {
     const struct {
         const char* file;
         int stored;
@@ -199,18 +180,24 @@ TEST_F(OptionsDialogTest, ShowingSelectsTheCurrentStationsRow) {
     } cases[] = {{"KJLN.TXT", 0, 1987, "US,MO,Joplin, Joplin Regional Airport"},
                  {"KARB.TXT", 0, 1883, "US,MI,Ann Arbor Municipal Airport"},
                  {"FVFA.TXT", 1987, 2852, "Zimbabwe ,Victoria Falls"},
-                 {"ZZZZ.TXT", 42, 42, "Aruba ,Queen Beatrix Airport, Aruba"}};
+                 {"ZZZZ.TXT", 42, 42, "Aruba ,Queen Beatrix Airport, Aruba"},
+                 {"ZZZZ.TXT", 0, 0, "Albania ,Tirana"},
+                 {"ZZZZ.TXT", 2852, 2852, "Zimbabwe ,Victoria Falls"},
+                 {"ZZZZ.TXT", -1, -1, ""},
+                 {"ZZZZ.TXT", 2853, -1, ""}};
     for (const auto& c : cases) {
         settings.OCityStr = c.file;
         settings.LIndex = c.stored;
         dialog.show();
         const QModelIndex current = dialog.ListBox1->currentIndex();
-        EXPECT_EQ(current.row(), c.selected) << c.file;
-        EXPECT_EQ(dialog.Edit2->text().toStdString(), c.text) << c.file;
-        EXPECT_TRUE(
-            dialog.ListBox1->viewport()->rect().contains(dialog.ListBox1->visualRect(current)))
+        EXPECT_EQ(current.row(), c.selected) << c.file << c.stored;
+        EXPECT_EQ(dialog.ListBox1->selectionModel()->hasSelection(), c.selected >= 0) << c.stored;
+        EXPECT_EQ(dialog.Edit2->text().toStdString(), c.text) << c.file << c.stored;
+        EXPECT_TRUE(c.selected < 0 || dialog.ListBox1->viewport()->rect().contains(
+                                          dialog.ListBox1->visualRect(current)))
             << c.file;
         EXPECT_EQ(settings.LIndex, c.stored);
+        EXPECT_EQ(settings.OCityStr, c.file);
         dialog.hide();
     }
 }
@@ -234,14 +221,20 @@ TEST_F(OptionsDialogTest, TypingAStationOfTheDirectorySelectsItsRow) {
     EXPECT_EQ(settings.LIndex, 0);
 }
 
-TEST_F(OptionsDialogTest, EscapeHidesTheDialogAsItsCloseBoxDoes) {
-    QWidget* const focused[] = {dialog.Edit1, dialog.ListBox1, dialog.SpinEdit1->lineEdit(),
-                                dialog.Memo1, dialog.CheckBox1};
-    for (QWidget* focus : focused) {
-        dialog.show();
-        QTest::keyClick(focus, Qt::Key_Escape);
-        EXPECT_FALSE(dialog.isVisible()) << focus->objectName().toStdString();
-    }
+TEST_F(OptionsDialogTest, EscapeHidesEitherDialogAsItsCloseBoxDoes) {
+    FtpSettingsDialog ftp{settings};
+    ftp.BuildContents();
+    const std::pair<QWidget*, std::vector<QWidget*>> dialogs[] = {
+        {&dialog,
+         {dialog.Edit1, dialog.ListBox1, dialog.SpinEdit1->lineEdit(), dialog.Memo1,
+          dialog.CheckBox1}},
+        {&ftp, {ftp.Edit1, ftp.Edit2, ftp.SpinEdit1->lineEdit(), ftp.Button1}}};
+    for (const auto& [window, focused] : dialogs)
+        for (QWidget* focus : focused) {
+            window->show();
+            QTest::keyClick(focus, Qt::Key_Escape);
+            EXPECT_FALSE(window->isVisible()) << focus->objectName().toStdString();
+        }
 }
 
 TEST_F(OptionsDialogTest, ReportBoxSplitsLinesAndKeepsBytes) {
@@ -276,12 +269,17 @@ TEST_F(OptionsDialogTest, ButtonsOpenTheFtpSettingsAndPrintTheReport) {
     EXPECT_EQ(host.errors, (std::vector<std::string>{"Cannot start the print job"}));
 }
 
-TEST_F(OptionsDialogTest, TabVisitsTheControlsInTheFormsOrder) {
+TEST_F(OptionsDialogTest, TabVisitsEitherDialogsControlsInTheFormsOrder) {
     dialog.SetDisplayModeRow(0);
     EXPECT_EQ(testing::TabWalk(dialog, dialog.CheckBox1, 11),
               (std::vector<std::string>{"CheckBox1", "Edit1", "SpinEdit1", "Edit2", "Memo1",
                                         "Button1", "Button2", "RadioEnglish", "CheckBox2",
                                         "ListBox1", "CheckBox1"}));
+    FtpSettingsDialog ftp{settings};
+    ftp.BuildContents();
+    EXPECT_EQ(
+        testing::TabWalk(ftp, ftp.Edit1, 6),
+        (std::vector<std::string>{"Edit1", "Edit2", "Button1", "SpinEdit1", "CheckBox1", "Edit1"}));
 }
 
 } // namespace

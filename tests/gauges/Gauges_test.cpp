@@ -2,6 +2,7 @@
 
 #include "RecordingCanvas.h"
 #include "platform/TextConvert.h"
+#include "tests/support/SampleObservation.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -18,22 +19,13 @@ using ::testing::ElementsAreArray;
 using ::testing::IsEmpty;
 using Ops = std::vector<std::string>;
 
-// Shown values that draw every needle without error; each test changes what it examines.
 struct GaugesFixture : ::testing::Test {
-    GaugesFixture() {
-        obs.OTemp = 50;
-        obs.NewTemp = 60;
-        obs.OHumd = 50;
-        obs.OPresInfo = "30.00";
-        obs.OWDInfo = "000";
-        obs.NewWDInfo = "000";
-        obs.OWSInfo = "00";
-    }
+    GaugesFixture() { obs.NewTemp = 60; }
 
     Ops& English() { return image1.Recorder.Ops; }
     Ops& Metric() { return image3.Recorder.Ops; }
 
-    Observation obs;
+    Observation obs = testing::SampleObservation();
     RecordingSkin image1{"Image1"}, image2{"Image2"}, image3{"Image3"}, image4{"Image4"};
     int repaints = 0;
     Gauges gauges{obs, Skins{image1, image2, image3, image4}, [this] { ++repaints; }};

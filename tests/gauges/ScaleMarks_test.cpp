@@ -3,6 +3,7 @@
 #include "RecordingCanvas.h"
 #include "gauges/Gauges.h"
 #include "platform/TextConvert.h"
+#include "tests/support/SampleObservation.h"
 
 #include <gtest/gtest.h>
 
@@ -88,10 +89,7 @@ TEST(ScaleMarksTest, NeedleProceduresPointAtEveryMark) {
         const auto scales = PrintedScales(metric);
         for (std::size_t dial = 0; dial < scales.size(); ++dial) {
             for (const ScaleLabel& label : scales[dial].Labels) {
-                Observation obs;
-                obs.OPresInfo = "30.00";
-                obs.OWDInfo = "000";
-                obs.OWSInfo = "0";
+                Observation obs = testing::SampleObservation();
                 RecordingSkin i1{"Image1"}, i2{"Image2"}, i3{"Image3"}, i4{"Image4"};
                 Gauges gauges(obs, Skins{i1, i2, i3, i4}, {});
                 const long long whole = std::llround(label.Value);

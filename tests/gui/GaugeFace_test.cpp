@@ -1,6 +1,7 @@
 #include "gauges/qt/GaugeFace.h"
 
 #include "gauges/qt/SkinArt.h"
+#include "tests/support/SampleObservation.h"
 
 #include <gtest/gtest.h>
 
@@ -60,7 +61,7 @@ protected:
     SkinKind Kind() const {
         return GetParam().mode == English ? SkinKind::English : SkinKind::Metric;
     }
-    Observation obs;
+    Observation obs = testing::SampleObservation();
 };
 
 TEST_P(GaugeFaceTest, RestoringTheSkinWipesEveryNeedle) {
@@ -152,7 +153,7 @@ TEST(GaugeFaceLazinessTest, PaintsEachSkinWhenItsModeFirstShowsItAtTheScreensSca
         painted.push_back(kind);
         return PaintSkin(kind, scale);
     };
-    Observation obs;
+    Observation obs = testing::SampleObservation();
     GaugeFace face(obs, 1, {}, paint);
     EXPECT_TRUE(painted.empty());
     Apply(kShown[1], obs);

@@ -101,12 +101,20 @@ void FakeFtpSession::Login() {
     Answer("200 Type set to I");
 }
 
-void FakeFtpSession::ServeReport(const std::string& report) {
+void FakeFtpSession::LoginAndCwd() {
     Login();
     Answer("250 CWD command successful");
-    AnswerPasv();
+}
+
+void FakeFtpSession::OpenData(const std::string& address) {
+    AnswerPasv(address);
     AcceptData();
     Answer("150 Opening BINARY mode data connection");
+}
+
+void FakeFtpSession::ServeReport(const std::string& report) {
+    LoginAndCwd();
+    OpenData();
     SendData(report);
     CloseData();
     Reply("226 Transfer complete");
@@ -114,17 +122,14 @@ void FakeFtpSession::ServeReport(const std::string& report) {
 }
 
 void FakeFtpSession::ServeBroken(Fault fault, const std::string& report) {
-    Login();
-    Answer("250 CWD command successful");
+    LoginAndCwd();
     if (fault == Fault::NoPasvAddress) {
         AnswerPasvWithoutAddress();
         Answer("226 Transfer complete");
     } else if (fault == Fault::Refused) {
         Answer("550 No such file or directory.");
     } else {
-        AnswerPasv();
-        AcceptData();
-        Answer("150 Opening BINARY mode data connection");
+        OpenData();
         if (fault == Fault::ResetMidway) {
             SendData(report.substr(0, report.size() / 2));
             ResetData();

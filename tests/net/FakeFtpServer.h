@@ -33,6 +33,11 @@ public:
     void Answer(const std::string& reply);
     /// The usual greeting and login: 220, then 331, 230 and 200 for USER, PASS and TYPE I.
     void Login();
+    /// Login, then a CWD answered 250: the dialogue before a gauge's download.
+    void LoginAndCwd();
+    /// Answers PASV (see AnswerPasv), accepts the data connection and answers the transfer
+    /// command with 150.
+    void OpenData(const std::string& address = "127,0,0,1");
     /// The whole dialogue of one gauge cycle: login, CWD, a passive download of `report`, QUIT.
     void ServeReport(const std::string& report);
 

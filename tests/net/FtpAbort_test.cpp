@@ -3,9 +3,7 @@
 #include <cerrno>
 #include <chrono>
 #include <functional>
-#include <future>
 #include <string>
-#include <thread>
 
 #include <gtest/gtest.h>
 
@@ -29,69 +27,6 @@ void LoginTo(TFTP& ftp, const FakeFtpServer& server) {
     ftp.ConnectTimeout = kNeverMs;
     ftp.IdleTimeout = kNeverMs;
     ftp.Login();
-}
-
-TEST(FtpAbortTest, EveryBlockingWaitEndsPromptly) {
-    struct Case {
-        const char* name;
-        std::function<void(FakeFtpSession&)> untilWaiting; // the server's part before silence
-        std::function<void(TFTP&)> operation;              // after the login
-    } cases[] = {
-        {"greeting", [](FakeFtpSession&) {}, nullptr},
-        {"CWD reply",
-         [](FakeFtpSession& s) {
-             s.Login();
-             s.ReadCommand();
-         },
-         [](TFTP& ftp) { ftp.ChangeDir("data"); }},
-        {"passive data",
-         [](FakeFtpSession& s) {
-             s.Login();
-             s.AnswerPasv();
-             s.AcceptData();
-             s.Answer("150 Opening");
-         },
-         [](TFTP& ftp) { ftp.Download(); }},
-        {"active accept",
-         [](FakeFtpSession& s) {
-             s.Login();
-             s.Answer("200 PORT command successful");
-             s.Answer("150 Opening");
-         },
-         [](TFTP& ftp) {
-             ftp.Passive = false;
-             ftp.Download();
-         }},
-    };
-    for (const auto& c : cases) {
-        std::promise<void> waiting;
-        FakeFtpServer server([&](FakeFtpSession& s) {
-            c.untilWaiting(s);
-            waiting.set_value();
-            s.WaitForClose();
-        });
-        {
-            TFTP ftp;
-            ftp.URI = "F.TXT";
-            std::optional<ETcpIpError> error;
-            std::thread worker([&] {
-                error = Thrown<ETcpIpError>([&] {
-                    LoginTo(ftp, server);
-                    if (c.operation)
-                        c.operation(ftp);
-                });
-            });
-            waiting.get_future().wait();
-            const auto start = Clock::now();
-            ftp.Abort();
-            worker.join();
-            EXPECT_LT(Clock::now() - start, kPromptly) << c.name;
-            ASSERT_TRUE(error) << c.name;
-            EXPECT_STREQ(error->what(), "Transfer aborted") << c.name;
-        } // destroyed after the abort, with connections open
-        server.Join();
-        EXPECT_EQ(server.Error(), "") << c.name;
-    }
 }
 
 TEST(FtpAbortTest, OperationsAfterAnAbortFailAtOnceUntilTheNextLogin) {

@@ -110,41 +110,35 @@ TEST(HttpsClientTest, FailuresShowAtTheStepTheCycleMapsThemTo) {
     const std::string nobody = "https://127.0.0.1:" + std::to_string(testing::FreeProxyPort());
     struct Case {
         const char* name;
-        ServerCertificate certificate;
         std::string directory;
-        const char* file;
         const char* step;
         const char* message; // a part of it
-        int code;
+        int code = 0;
+        const char* file = "KARB.TXT";
+        ServerCertificate certificate = ServerCertificate::Trusted;
     } cases[] = {
-        {"connection refused", ServerCertificate::Trusted, "", "KARB.TXT", "Login",
-         "HTTPS to 127.0.0.1:", 0},
-        {"certificate for another name", ServerCertificate::WrongName, kDir, "KARB.TXT", "Login",
-         "subject name", 0},
-        {"untrusted certificate", ServerCertificate::Stranger, kDir, "KARB.TXT", "Login",
-         "local issuer certificate", 0},
-        {"redirect to http", ServerCertificate::Trusted, std::string("redirect-http/") + kDir,
-         "KARB.TXT", "Login", "a redirect to other than https was refused", 0},
-        {"endless redirects", ServerCertificate::Trusted, "redirect-loop", "KARB.TXT", "Login",
-         "redirects", 0},
-        {"401", ServerCertificate::Trusted, "status/401", "KARB.TXT", "Login", "401 Unauthorized",
-         401},
-        {"403", ServerCertificate::Trusted, "status/403", "KARB.TXT", "Login", "403 Forbidden",
-         403},
-        {"404", ServerCertificate::Trusted, kDir, "XXXX.TXT", "Download",
+        {"connection refused", "", "Login", "HTTPS to 127.0.0.1:"},
+        {"certificate for another name", kDir, "Login", "subject name", 0, "KARB.TXT",
+         ServerCertificate::WrongName},
+        {"untrusted certificate", kDir, "Login", "local issuer certificate", 0, "KARB.TXT",
+         ServerCertificate::Stranger},
+        {"redirect to http", std::string("redirect-http/") + kDir, "Login",
+         "a redirect to other than https was refused"},
+        {"endless redirects", "redirect-loop", "Login", "redirects"},
+        {"401", "status/401", "Login", "401 Unauthorized", 401},
+        {"403", "status/403", "Login", "403 Forbidden", 403},
+        {"404", kDir, "Download",
          "The server has no XXXX.TXT in the directory data/observations/metar/decoded on "
          "127.0.0.1:",
-         404},
-        {"500", ServerCertificate::Trusted, "status/500", "KARB.TXT", "Download",
-         "HTTP/1.0 500 Internal Server Error", 500},
-        {"over the cap, sized", ServerCertificate::Trusted, kDir, "BIG.TXT", "Download",
-         "Download larger than the limit (bytes) of 1048577", 0},
-        {"over the cap, unsized", ServerCertificate::Trusted, std::string("unsized/") + kDir,
-         "BIG.TXT", "Download", "Download larger than the limit (bytes) of 1048577", 0},
-        {"silent", ServerCertificate::Trusted, "silent", "F.TXT", "Login",
-         "No data within the time-out (ms) of 300", 0},
-        {"trickling", ServerCertificate::Trusted, std::string("trickle/") + kDir, "KARB.TXT",
-         "Download", "Transfer below the limit (bytes per second) of 1024", 0},
+         404, "XXXX.TXT"},
+        {"500", "status/500", "Download", "HTTP/1.0 500 Internal Server Error", 500},
+        {"over the cap, sized", kDir, "Download",
+         "Download larger than the limit (bytes) of 1048577", 0, "BIG.TXT"},
+        {"over the cap, unsized", std::string("unsized/") + kDir, "Download",
+         "Download larger than the limit (bytes) of 1048577", 0, "BIG.TXT"},
+        {"silent", "silent", "Login", "No data within the time-out (ms) of 300", 0, "F.TXT"},
+        {"trickling", std::string("trickle/") + kDir, "Download",
+         "Transfer below the limit (bytes per second) of 1024"},
     };
     for (const auto& c : cases) {
         HttpsTestServer& server = servers[c.certificate];

@@ -18,7 +18,6 @@ namespace {
 using ::testing::ElementsAre;
 using testing::FakeFtpServer;
 using testing::FakeFtpSession;
-using ::testing::HasSubstr;
 using ::testing::StartsWith;
 
 // A host name that cannot resolve and never reaches a name server: its label is too long.
@@ -245,39 +244,6 @@ TEST(TcpIpTest, BytesPastALineAreKeptForTheNextRead) {
     EXPECT_EQ(first, "220 ok");
     EXPECT_EQ(second, "230 in");
     EXPECT_EQ(std::string(rest, count > 0 ? count : 0), "rest");
-}
-
-TEST(TcpIpTest, ReadLineRefusesNulBytesAndEndlessLines) {
-    FakeFtpServer nul([](FakeFtpSession& s) {
-        s.Send(std::string("220 a\0b\r\n", 9));
-        s.WaitForClose();
-    });
-    TTcpIp client;
-    ConnectTo(client, nul);
-    std::string line;
-    EXPECT_THROW(client.ReadLine(line), ETcpIpError);
-
-    FakeFtpServer endless([](FakeFtpSession& s) {
-        s.Send(std::string(5000, 'x'));
-        s.WaitForClose();
-    });
-    TTcpIp bounded;
-    bounded.MaxLineLength = 1000;
-    ConnectTo(bounded, endless);
-    const auto error = Thrown<ETcpIpError>([&] { bounded.ReadLine(line); });
-    ASSERT_TRUE(error) << "an endless line was accepted";
-    EXPECT_THAT(error->what(), HasSubstr("limit (bytes) of 1000"));
-}
-
-TEST(TcpIpTest, SilentPeerTimesOutInsteadOfBlocking) {
-    FakeFtpServer server([](FakeFtpSession& s) { s.WaitForClose(); });
-    TTcpIp client;
-    client.IdleTimeout = 200;
-    ConnectTo(client, server);
-    std::string line;
-    const auto error = Thrown<ETcpIpError>([&] { client.ReadLine(line); });
-    ASSERT_TRUE(error) << "no time-out";
-    EXPECT_THAT(error->what(), HasSubstr("time-out (ms) of 200"));
 }
 
 TEST(TcpIpTest, ReceiveAfterThePeerClosedEndsTheData) {

@@ -1,51 +1,68 @@
 #!/usr/bin/env bash
-# stormbell-cli fetch against pyftpdlib on loopback: every sample report passively and actively,
-# --decode, a missing station and usage errors.
-# usage: cli_fetch_test.sh STORMBELL_CLI REPORTS_DIR
+# stormbell-cli fetch against a local server, pyftpdlib (ftp) or the HTTPS server with a throwaway
+# CA (https): every sample report byte for byte (over FTP passively and actively), --decode and a
+# missing station; over FTP a missing directory and usage errors, over HTTPS a server it must not
+# trust.
+# usage: cli_fetch_test.sh ftp|https STORMBELL_CLI REPORTS_DIR
+# shellcheck disable=SC2086 # $at, $way and $args are several words each
 set -euo pipefail
-cli=$1
-reports=$2
-here=$(cd "$(dirname "$0")" && pwd)
-source "$here/pyftpd.sh"
+scheme=$1
+cli=$2
+reports=$3
+source "$(cd "$(dirname "$0")" && pwd)/local_servers.sh"
 
 work=$(mktemp -d)
-trap 'stop_pyftpd; rm -rf "$work"' EXIT
+trap 'stop_pyftpd; stop_https_server; rm -rf "$work"' EXIT
 dir=data/observations/metar/decoded
 mkdir -p "$work/root/$dir"
 cp "$reports"/*.TXT "$work/root/$dir/"
-start_pyftpd "$work/root"
+if [ "$scheme" = https ]; then
+    start_https_server "$work/root" "$work/certs"
+    export SSL_CERT_FILE=$HTTPS_CA
+    at="--host https://127.0.0.1 --port $HTTPS_PORT"
+    ways=("--host https://127.0.0.1:$HTTPS_PORT")
+    missing="The server has no XXXX.TXT in the directory $dir on 127.0.0.1:$HTTPS_PORT"
+else
+    start_pyftpd "$work/root"
+    at="--host 127.0.0.1 --port $PYFTPD_PORT"
+    ways=("$at" "$at --dir $dir --active")
+    missing="^stormbell-cli fetch: XXXX.TXT was not found in $dir on 127.0.0.1: \"550 "
+fi
 
-fail() { echo "FAIL: $*" >&2; exit 1; }
+fail() { echo "FAIL ($scheme): $*" >&2; exit 1; }
 
 for file in "$reports"/*.TXT; do
     station=$(basename "$file" .TXT)
-    "$cli" fetch --host 127.0.0.1 --port "$PYFTPD_PORT" "$station" >"$work/out" ||
-        fail "passive fetch of $station"
-    cmp -s "$file" "$work/out" || fail "passive fetch of $station differs"
-    "$cli" fetch --host 127.0.0.1 --port "$PYFTPD_PORT" --dir "$dir" --active "$station" \
-        >"$work/out" || fail "active fetch of $station"
-    cmp -s "$file" "$work/out" || fail "active fetch of $station differs"
+    for way in "${ways[@]}"; do
+        "$cli" fetch $way "$station" >"$work/out" || fail "fetch $way of $station"
+        cmp -s "$file" "$work/out" || fail "fetch $way of $station differs"
+    done
 done
 
-"$cli" fetch --host 127.0.0.1 --port "$PYFTPD_PORT" --decode KARB >"$work/out" ||
-    fail "fetch --decode"
+"$cli" fetch $at --decode KARB >"$work/out" || fail "fetch --decode"
 grep -q '"OChill": 12, ' "$work/out" || fail "fetch --decode output: $(cat "$work/out")"
 
 status=0
-"$cli" fetch --host 127.0.0.1 --port "$PYFTPD_PORT" XXXX >"$work/out" 2>"$work/err" || status=$?
+"$cli" fetch $at XXXX >"$work/out" 2>"$work/err" || status=$?
 [ "$status" -eq 1 ] || fail "missing station gave status $status"
-grep -q "^stormbell-cli fetch: XXXX.TXT was not found in $dir on 127.0.0.1: \"550 " "$work/err" ||
-    fail "missing station message: $(cat "$work/err")"
+grep -q "$missing" "$work/err" || fail "missing station message: $(cat "$work/err")"
 [ ! -s "$work/out" ] || fail "missing station wrote to standard output"
 
-status=0
-"$cli" fetch --host 127.0.0.1 --port "$PYFTPD_PORT" --dir nowhere KARB 2>"$work/err" || status=$?
-[ "$status" -eq 1 ] || fail "missing directory gave status $status"
-
-for args in "" "--port 70000 KARB" "--port x KARB" "--bogus KARB" "KARB KBFI"; do
+if [ "$scheme" = https ]; then
+    # Without the CA the certificate is not trusted, and nothing is written.
     status=0
-    # shellcheck disable=SC2086
-    "$cli" fetch $args 2>/dev/null || status=$?
-    [ "$status" -eq 2 ] || fail "usage error '$args' gave status $status"
-done
-echo "cli fetch: all checks passed"
+    SSL_CERT_FILE=/dev/null "$cli" fetch $at KARB >"$work/out" 2>"$work/err" || status=$?
+    [ "$status" -eq 1 ] || fail "untrusted server gave status $status"
+    [ ! -s "$work/out" ] || fail "untrusted server's report was written"
+else
+    status=0
+    "$cli" fetch $at --dir nowhere KARB 2>"$work/err" || status=$?
+    [ "$status" -eq 1 ] || fail "missing directory gave status $status"
+
+    for args in "" "--port 70000 KARB" "--port x KARB" "--bogus KARB" "KARB KBFI"; do
+        status=0
+        "$cli" fetch $args 2>/dev/null || status=$?
+        [ "$status" -eq 2 ] || fail "usage error '$args' gave status $status"
+    done
+fi
+echo "cli fetch over $scheme: all checks passed"

@@ -64,28 +64,33 @@ TEST(GaugeDescription, MetricSkinLeadsWithMetricUnits) {
 }
 
 TEST(GaugeDescription, WarningsComeFirst) {
+    const std::string failed = "The last update failed; these values are from an earlier "
+                               "reading.\n";
+    const std::string hint =
+        "A network that blocks FTP can use https://tgftp.nws.noaa.gov in the FTP settings.\n";
     struct Case {
         const char* name;
         bool failed;
         seconds age;
-        const char* firstLines;
+        std::string firstLines;
+        bool ftpBlocked = false;
     };
     const Case cases[] = {
         {"stale", false, hours(5) + minutes(3),
          "Outdated: this observation is 5 hours 3 minutes old.\nVancouver"},
-        {"failed", true, minutes(10),
-         "The last update failed; these values are from an earlier reading.\nVancouver"},
-        {"both", true, hours(50),
-         "The last update failed; these values are from an earlier reading.\n"
-         "Outdated: this observation is 2 days old.\nVancouver"},
+        {"failed", true, minutes(10), failed + "Vancouver"},
+        {"both", true, hours(50), failed + "Outdated: this observation is 2 days old.\nVancouver"},
         {"two hours exactly is not yet stale", false, hours(2), "Vancouver"},
+        {"the FTP login could not connect", true, minutes(10), failed + hint + "Vancouver", true},
     };
     for (const auto& c : cases) {
         ReadingContext context = Fetched();
         context.LastCycleFailed = c.failed;
+        context.FtpBlocked = c.ftpBlocked;
         const std::string text =
             DescribeGauge(Shown(), 100, context, FixedClock(kObserved + c.age));
         EXPECT_EQ(text.rfind(c.firstLines, 0), 0u) << c.name << ":\n" << text;
+        EXPECT_EQ(text.find(hint) != std::string::npos, c.ftpBlocked) << c.name;
     }
 }
 

@@ -10,17 +10,14 @@
 #include "observation/PressurePlan.h"
 #include "platform/TextConvert.h"
 #include "tests/observation/Fakes.h"
+#include "tests/support/SampleObservation.h"
 
 namespace stormbell {
 namespace {
 
-// Shown values resting on their targets.
+// Shown values resting on their targets, with a whole-number pressure and a wind blowing.
 Observation Settled() {
-    Observation o;
-    o.OTemp = 50;
-    o.OHumd = 50;
-    o.OHeatIndex = 50;
-    o.OChill = 50;
+    Observation o = testing::SampleObservation();
     o.OPresInfo = "30";
     o.OWDInfo = "180";
     o.OWSInfo = "5";

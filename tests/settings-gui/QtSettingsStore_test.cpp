@@ -67,10 +67,6 @@ struct QtSettingsStoreTest : ::testing::Test {
     const fs::path file = folder / "Stormbell.conf";
 };
 
-TEST_F(QtSettingsStoreTest, StoreIsTheIniFileUnderXdgConfigHome) {
-    EXPECT_EQ(fs::path(QtSettingsStore().Location()), file);
-}
-
 TEST_F(QtSettingsStoreTest, TextsRoundTripUnchanged) {
     // Texts Qt's file format would otherwise read as lists, escapes, comments or other types.
     const std::string texts[] = {"a, b", "x;y",      " padded ", "@at",         "back\\slash",
@@ -87,7 +83,8 @@ TEST_F(QtSettingsStoreTest, TextsRoundTripUnchanged) {
     }
 }
 
-TEST_F(QtSettingsStoreTest, EveryValueIsTextUnderGeneral) {
+TEST_F(QtSettingsStoreTest, EveryValueIsTextUnderGeneralOfTheIniFileUnderXdgConfigHome) {
+    EXPECT_EQ(fs::path(QtSettingsStore().Location()), file);
     testing::MemorySettingsStore texts;
     Settings settings;
     settings.Host = "a, b";
@@ -116,23 +113,6 @@ TEST_F(QtSettingsStoreTest, HandWrittenValuesReadAsText) {
                                                                // character in the program
     for (const auto& c : cases)
         EXPECT_EQ(store.ReadSetting(c.name, "default"), c.read) << c.name;
-}
-
-TEST_F(QtSettingsStoreTest, FailedSaveNamesTheFirstValueAndKeepsTheOldFile) {
-    Save(Settings{}, FreshStoreObservation());
-    const std::string before = ReadBytes(file);
-    Settings changed;
-    changed.Host = "changed.example.org";
-    fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
-    std::optional<ESettingsWriteError> error;
-    {
-        testing::PermissionBitsApply asUser;
-        error = Thrown<ESettingsWriteError>([&] { Save(changed, FreshStoreObservation()); });
-    }
-    fs::permissions(folder, fs::perms::owner_all);
-    ASSERT_TRUE(error);
-    EXPECT_STREQ(error->what(), "Failed to set data for 'LIndex'");
-    EXPECT_EQ(ReadBytes(file), before);
 }
 
 TEST_F(QtSettingsStoreTest, FilesWhoseGeneralCannotBeReadAreSetAsideBesideEarlierCopies) {
@@ -206,7 +186,7 @@ TEST_F(QtSettingsStoreTest, SpecialFilesAreNeitherOpenedNorReplaced) {
     }
 }
 
-TEST_F(QtSettingsStoreTest, SaveThatCannotLockFailsAndKeepsTheOldFile) {
+TEST_F(QtSettingsStoreTest, SaveThatCannotLockOrWriteFailsAndKeepsTheOldFile) {
     const fs::path lock = folder / "Stormbell.conf.lock";
     const struct {
         const char* what;
@@ -216,6 +196,8 @@ TEST_F(QtSettingsStoreTest, SaveThatCannotLockFailsAndKeepsTheOldFile) {
         {"directory", [&] { fs::create_directory(lock); }},
         {"link", [&] { fs::create_symlink(folder / "elsewhere", lock); }},
         {"held", [&] { ASSERT_TRUE(held.emplace(QString::fromStdString(lock)).tryLock(0)); }},
+        {"read-only folder",
+         [&] { fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec); }},
     };
     for (const auto& c : cases) {
         fs::remove_all(folder);
@@ -225,8 +207,13 @@ TEST_F(QtSettingsStoreTest, SaveThatCannotLockFailsAndKeepsTheOldFile) {
         Settings changed;
         changed.Host = "changed.example.org";
         QtSettingsStore store(std::chrono::milliseconds(0));
-        const auto error = Thrown<ESettingsWriteError>(
-            [&] { SaveSettings(store, changed, FreshStoreObservation(), 50, 0, 0); });
+        std::optional<ESettingsWriteError> error;
+        {
+            testing::PermissionBitsApply asUser;
+            error = Thrown<ESettingsWriteError>(
+                [&] { SaveSettings(store, changed, FreshStoreObservation(), 50, 0, 0); });
+        }
+        fs::permissions(folder, fs::perms::owner_all);
         ASSERT_TRUE(error) << c.what;
         EXPECT_STREQ(error->what(), "Failed to set data for 'LIndex'") << c.what;
         EXPECT_EQ(ReadBytes(file), before) << c.what;

@@ -13,7 +13,7 @@
 namespace stormbell {
 namespace {
 
-TEST(StationTableTest, ParsesRowsSkippingNotes) {
+TEST(StationTableTest, ParsesRowsSkippingNotesUpToTheLongestText) {
     const auto rows = ParseStationTable("# note\tXXXX\nAlbania ,Tirana\tLATI\n"
                                         "US,MO,Joplin, Joplin Regional Airport\tKJLN");
     ASSERT_EQ(rows.size(), 2u);
@@ -22,6 +22,7 @@ TEST(StationTableTest, ParsesRowsSkippingNotes) {
     EXPECT_EQ(rows[1].DisplayText, "US,MO,Joplin, Joplin Regional Airport");
     EXPECT_EQ(rows[1].Identifier, "KJLN");
     EXPECT_TRUE(ParseStationTable("").empty());
+    EXPECT_EQ(ParseStationTable(std::string(82, 'a') + "\tLATI\n").at(0).DisplayText.size(), 82u);
 }
 
 TEST(StationTableTest, MalformedRowThrowsNamingItsLine) {
@@ -53,31 +54,17 @@ TEST(StationTableTest, MalformedRowThrowsNamingItsLine) {
     }
 }
 
-TEST(StationTableTest, LongestDisplayTextIsAccepted) {
-    EXPECT_EQ(ParseStationTable(std::string(82, 'a') + "\tLATI\n").at(0).DisplayText.size(), 82u);
-}
-
-TEST(StationDirectoryTest, IdentifierOnlyForRowsInRange) {
-    EXPECT_EQ(StationIdentifier(0), "LATI");
-    EXPECT_EQ(StationIdentifier(kStationCount - 1), "FVFA");
-    EXPECT_EQ(StationIdentifier(-1), std::nullopt);
-    EXPECT_EQ(StationIdentifier(kStationCount), std::nullopt);
-    EXPECT_EQ(StationIdentifier(1LL << 40), std::nullopt);
-}
-
-TEST(StationDirectoryTest, RowOfAnIdentifier) {
-    const std::pair<const char*, std::optional<int>> cases[] = {
-        {"LATI", 0},
-        {"KJLN", 1987},
-        {"KWEY", 2041},
-        {"FVFA", 2852},
-        {"kjln", std::nullopt},
-        {"KJL", std::nullopt},
-        {"", std::nullopt},
-        {"KJLN.TXT", std::nullopt},
-    };
-    for (const auto& [identifier, row] : cases)
+TEST(StationDirectoryTest, IdentifierOfARowAndRowOfAnIdentifier) {
+    const std::pair<int, const char*> stations[] = {
+        {0, "LATI"}, {1987, "KJLN"}, {2041, "KWEY"}, {kStationCount - 1, "FVFA"}};
+    for (const auto& [row, identifier] : stations) {
+        EXPECT_EQ(StationIdentifier(row), identifier) << row;
         EXPECT_EQ(StationRowOf(identifier), row) << identifier;
+    }
+    for (const long long row : {-1LL, static_cast<long long>(kStationCount), 1LL << 40})
+        EXPECT_EQ(StationIdentifier(row), std::nullopt) << row;
+    for (const char* identifier : {"kjln", "KJL", "", "KJLN.TXT"})
+        EXPECT_EQ(StationRowOf(identifier), std::nullopt) << identifier;
 }
 
 TEST(StationDirectoryTest, HoldsTheFixedRowsAtTheirNumbers) {

@@ -6,7 +6,8 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
-#include <sys/types.h>
+
+#include "tests/support/ServerProcess.h"
 
 namespace stormbell::testing {
 
@@ -17,32 +18,26 @@ enum class ServerCertificate {
     Stranger,  ///< for 127.0.0.1, signed by a CA nobody trusts
 };
 
-class HttpsTestServer {
+class HttpsTestServer : public ServerProcess {
 public:
     /// Makes the CA and certificates, copies the sample reports into a new temporary tree and
     /// starts the server; throws std::runtime_error when any of it fails.
     explicit HttpsTestServer(ServerCertificate certificate = ServerCertificate::Trusted);
-    /// Kills the server and removes the tree.
     ~HttpsTestServer();
-    HttpsTestServer(const HttpsTestServer&) = delete;
-    HttpsTestServer& operator=(const HttpsTestServer&) = delete;
 
     std::uint16_t Port() const { return port_; }
     /// "https://127.0.0.1:PORT".
     std::string Host() const { return "https://127.0.0.1:" + std::to_string(port_); }
     /// The CA bundle that trusts the Trusted and WrongName certificates.
-    std::filesystem::path CaFile() const { return root_ / "certs" / "ca.pem"; }
+    std::filesystem::path CaFile() const { return tree_ / "certs" / "ca.pem"; }
     /// Blocks until the server says it has received a request for /silent/.
     void AwaitSilentRequest();
     /// The served tree's root on disk.
-    std::filesystem::path Root() const { return root_ / "www"; }
+    std::filesystem::path Root() const { return tree_ / "www"; }
 
 private:
-    void Stop();
     /// The server's next line on standard error; "" when it has ended.
     std::string NextLine();
-    std::filesystem::path root_;
-    pid_t pid_ = -1;
     int output_ = -1;
     std::uint16_t port_ = 0;
 };

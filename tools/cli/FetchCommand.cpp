@@ -5,11 +5,11 @@
 #include "net/Ftp.h"
 #include "net/FtpReportClient.h"
 #include "net/HttpsClient.h"
+#include "net/NetTexts.h"
 #include "net/RoutingClient.h"
 #include "observation/ReportLines.h"
 #include "platform/TextConvert.h"
 #include "settings/Settings.h"
-#include "settings/SettingsTable.h"
 #include "tools/cli/Commands.h"
 #include "tools/cli/Headless.h"
 #include "tools/cli/TextEscapes.h"
@@ -99,8 +99,8 @@ int RunFetch(const std::vector<std::string>& args, std::ostream& out, std::ostre
         return 2;
     }
     TFTP ftp;
-    ftp.Username = settingstable::kAnonymousUser;
-    ftp.Password = settingstable::kAnonymousPassword;
+    ftp.Username = nettexts::AnonymousUsername;
+    ftp.Password = nettexts::AnonymousPassword;
     ftp.Passive = !options->Active;
     ftp.BlockSize = kBulkBlockSize;
     FtpReportClient ftpClient(ftp);

@@ -1,0 +1,46 @@
+#include "settings/qt/ToolDialog.h"
+
+#include "settings/qt/FormPlacement.h"
+
+#include <QEvent>
+#include <QKeyEvent>
+
+namespace stormbell {
+
+ToolDialog::ToolDialog(const char* caption, QSize clientSize, QPoint firstPlace, QWidget* parent)
+    : QWidget(parent, Qt::Tool) {
+    setWindowTitle(caption);
+    setFont(DialogFont());
+    setFixedSize(clientSize);
+    move(firstPlace);
+}
+
+void ToolDialog::BuildContents() {
+    if (built_)
+        return;
+    built_ = true;
+    BuildControls();
+}
+
+void ToolDialog::setVisible(bool visible) {
+    if (visible)
+        BuildContents();
+    QWidget::setVisible(visible);
+}
+
+bool ToolDialog::event(QEvent* event) {
+    // Showing runs it too: without a window manager a shown dialog may never become active,
+    // and a second run on activation finds nothing left to change.
+    if (event->type() == QEvent::WindowActivate || event->type() == QEvent::Show)
+        FormActivate();
+    return QWidget::event(event);
+}
+
+void ToolDialog::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Cancel))
+        close();
+    else
+        QWidget::keyPressEvent(event);
+}
+
+} // namespace stormbell
