@@ -196,11 +196,6 @@ HttpsClient::HttpsClient() : session_(std::make_unique<Session>()) {
 
 HttpsClient::~HttpsClient() = default;
 
-void HttpsClient::ThrowIfAborted() const {
-    if (aborted_)
-        throw ETcpIpError(nettexts::ErrorAborted);
-}
-
 void HttpsClient::SetRequest(const ReportRequest& request) {
     const ReportHost host = ParseReportHost(request.Host);
     if (host.Protocol != ReportProtocol::Https)
@@ -357,10 +352,6 @@ void HttpsClient::Login() {
     s.report.Seek(0);
 }
 
-void HttpsClient::ChangeDir() {
-    ThrowIfAborted();
-}
-
 void HttpsClient::Download() {
     ThrowIfAborted();
     if (kept_)
@@ -369,10 +360,6 @@ void HttpsClient::Download() {
 
 const MemoryStream& HttpsClient::Report() {
     return session_->report;
-}
-
-void HttpsClient::Logout() {
-    ThrowIfAborted();
 }
 
 void HttpsClient::Abort() {

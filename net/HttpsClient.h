@@ -16,6 +16,7 @@
 #include "net/MemoryStream.h"
 #include "net/NetTexts.h"
 #include "net/ReportClient.h"
+#include "net/TcpIpErrors.h"
 
 namespace stormbell {
 
@@ -36,14 +37,14 @@ public:
     /// ("HTTP", the status line, the status) for 401 and 403.
     void Login() override;
     /// Nothing to do: the directory is part of the address. Throws after Abort.
-    void ChangeDir() override;
+    void ChangeDir() override { ThrowIfAborted(); }
     /// Throws what Login kept: EProtocolError for 404 naming the file, directory and host, and
     /// with the status line for any other status but 2xx; ETcpIpError past MaxDownloadSize, on a
     /// time-out or below the low-speed limit; after Abort.
     void Download() override;
     const MemoryStream& Report() override;
     /// Nothing to end (the connection is kept for the next cycle). Throws after Abort.
-    void Logout() override;
+    void Logout() override { ThrowIfAborted(); }
     void Abort() override;
 
     /// The CA bundle to verify against; empty: the system's trust store. Given, it is the only
@@ -62,7 +63,10 @@ public:
 
 private:
     struct Session;
-    void ThrowIfAborted() const;
+    void ThrowIfAborted() const {
+        if (aborted_)
+            throw ETcpIpError(nettexts::ErrorAborted);
+    }
 
     std::unique_ptr<Session> session_;
     ReportRequest request_;

@@ -19,11 +19,6 @@ HttpsClient::HttpsClient() : session_(std::make_unique<Session>()) {}
 
 HttpsClient::~HttpsClient() = default;
 
-void HttpsClient::ThrowIfAborted() const {
-    if (aborted_)
-        throw ETcpIpError(nettexts::ErrorAborted);
-}
-
 void HttpsClient::SetRequest(const ReportRequest& request) {
     aborted_ = false;
     throw ETcpIpError(kNoHttps + request.Host);
@@ -33,20 +28,12 @@ void HttpsClient::Login() {
     ThrowIfAborted();
 }
 
-void HttpsClient::ChangeDir() {
-    ThrowIfAborted();
-}
-
 void HttpsClient::Download() {
     ThrowIfAborted();
 }
 
 const MemoryStream& HttpsClient::Report() {
     return session_->report;
-}
-
-void HttpsClient::Logout() {
-    ThrowIfAborted();
 }
 
 void HttpsClient::Abort() {

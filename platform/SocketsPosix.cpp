@@ -1,5 +1,7 @@
 #include "platform/Sockets.h"
 
+#include "platform/SocketAddress.h"
+
 #include <cerrno>
 #include <fcntl.h>
 #include <netinet/in.h>
@@ -18,18 +20,6 @@ constexpr int SendFlags = MSG_NOSIGNAL | MSG_DONTWAIT;
 #else
 constexpr int SendFlags = MSG_DONTWAIT;
 #endif
-
-sockaddr_in ToSockaddr(SocketEndpoint endpoint) {
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_port = htons(endpoint.Port);
-    address.sin_addr.s_addr = endpoint.Address;
-    return address;
-}
-
-SocketEndpoint FromSockaddr(const sockaddr_in& address) {
-    return {address.sin_addr.s_addr, ntohs(address.sin_port)};
-}
 
 // poll() for one event and the wake signal, retrying after signals; 0 ms means no limit.
 WaitResult WaitFor(SocketHandle s, short events, int timeoutMs, const WakeSignal* wake) {
@@ -95,14 +85,6 @@ std::uint32_t HostOrder(std::uint32_t address) {
 
 int LastSocketError() {
     return errno;
-}
-
-bool IsWouldBlock(int error) {
-    return error == EWOULDBLOCK || error == EAGAIN || error == EINTR;
-}
-
-int NotConnectedError() {
-    return ENOTCONN;
 }
 
 SocketHandle CreateTcpSocket() {

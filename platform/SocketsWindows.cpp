@@ -1,5 +1,7 @@
 #include "platform/Sockets.h"
 
+#include "platform/SocketAddress.h"
+
 #include <cerrno>
 #include <system_error>
 
@@ -83,18 +85,6 @@ private:
     WSADATA data_{};
     bool started_ = false;
 };
-
-sockaddr_in ToSockaddr(SocketEndpoint endpoint) {
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_port = htons(endpoint.Port);
-    address.sin_addr.s_addr = endpoint.Address;
-    return address;
-}
-
-SocketEndpoint FromSockaddr(const sockaddr_in& address) {
-    return {address.sin_addr.s_addr, ntohs(address.sin_port)};
-}
 
 bool SetNonBlocking(SOCKET s) {
     u_long on = 1;
@@ -183,14 +173,6 @@ void WakeSignal::Clear() {
 
 int LastSocketError() {
     return lastError;
-}
-
-bool IsWouldBlock(int error) {
-    return error == EWOULDBLOCK || error == EAGAIN || error == EINTR;
-}
-
-int NotConnectedError() {
-    return ENOTCONN;
 }
 
 SocketHandle CreateTcpSocket() {

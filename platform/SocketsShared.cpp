@@ -1,4 +1,5 @@
-// Host names and addresses, the same on both sides: Winsock offers the POSIX calls once started.
+// What both sides of the sockets share: the error kinds, and host names and addresses (Winsock
+// offers the POSIX calls once started).
 #include "platform/Sockets.h"
 
 #ifdef _WIN32
@@ -11,7 +12,17 @@
 #include <unistd.h>
 #endif
 
+#include <cerrno>
+
 namespace stormbell {
+
+bool IsWouldBlock(int error) {
+    return error == EWOULDBLOCK || error == EAGAIN || error == EINTR;
+}
+
+int NotConnectedError() {
+    return ENOTCONN;
+}
 
 std::uint32_t ParseDottedAddress(const std::string& text) {
     StartSocketLibrary();
