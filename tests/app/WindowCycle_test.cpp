@@ -22,25 +22,16 @@ namespace {
 
 constexpr const char* kStation = "EGLC.TXT";
 
-// Runs the test in an empty current directory, where the log goes.
-class InTempDirectory {
-public:
-    InTempDirectory() : previous_(std::filesystem::current_path()) {
-        std::filesystem::current_path(dir_.Path());
-    }
-    ~InTempDirectory() { std::filesystem::current_path(previous_); }
-    const std::filesystem::path& Path() const { return dir_.Path(); }
-
-private:
-    TempDir dir_;
-    std::filesystem::path previous_;
-};
-
 class WindowCycleTest : public GaugeFixture {
 protected:
+    // The test runs in an empty current directory, where the log goes.
+    WindowCycleTest() { std::filesystem::current_path(cwd.Path()); }
     // The program's client holds its connection until the program goes, and a server waits
     // for that before it ends.
-    ~WindowCycleTest() override { program.reset(); }
+    ~WindowCycleTest() override {
+        program.reset();
+        std::filesystem::current_path(previousDir);
+    }
 
     void PointAt(std::uint16_t port) {
         store.Values["Host"] = "127.0.0.1";
@@ -59,7 +50,8 @@ protected:
             silent.emplace([](FakeFtpSession& s) { s.WaitForClose(); }, FreeProxyPort()).Port());
         return Start();
     }
-    InTempDirectory cwd;
+    TempDir cwd;
+    const std::filesystem::path previousDir = std::filesystem::current_path();
     std::optional<PyFtpServer> pyftpd;
     std::optional<FakeFtpServer> silent;
 };
