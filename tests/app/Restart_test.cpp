@@ -103,7 +103,7 @@ protected:
     std::optional<QtSettingsStore> fileStore_;
 };
 
-TEST_F(RestartTest, ExitKeepsEverythingForTheNextRun) {
+TEST_F(RestartTest, ExitKeepsEverythingForTheNextRunCloseKeepsNothing) {
     const PyFtpServer& server = server_.emplace(false, FreeProxyPort());
     GaugeProgram& first = Run();
     ASSERT_NO_FATAL_FAILURE(ChangeEverything(first, server.Port()));
@@ -122,6 +122,7 @@ TEST_F(RestartTest, ExitKeepsEverythingForTheNextRun) {
     EXPECT_NE(first.observation.OTemp, FreshStoreObservation().OTemp);
     Click(first.window, "SpeedButton3");
     ASSERT_EQ(endCode, 0);
+    const std::string saved = FileBytes();
 
     GaugeProgram& second = Run();
     EXPECT_EQ(Kept(second), kept);
@@ -132,17 +133,10 @@ TEST_F(RestartTest, ExitKeepsEverythingForTheNextRun) {
     second.ftpSettings.BuildContents();
     EXPECT_TRUE(second.ftpSettings.CheckBox1->isChecked());
     EXPECT_EQ(second.observation.NewTemp, second.observation.OTemp);
-}
 
-TEST_F(RestartTest, CloseLeavesTheFileAsItWas) {
-    Click(Run().window, "SpeedButton3");
-    ASSERT_EQ(endCode, 0);
-    const std::string saved = FileBytes();
-    ASSERT_FALSE(saved.empty());
-
-    GaugeProgram& p = Run();
-    ASSERT_NO_FATAL_FAILURE(ChangeEverything(p, FreeProxyPort()));
-    p.window.close();
+    // A close by the system leaves the file as it was, whatever changed.
+    ASSERT_NO_FATAL_FAILURE(ChangeEverything(second, FreeProxyPort()));
+    second.window.close();
     EXPECT_EQ(endCode, 0);
     EXPECT_EQ(FileBytes(), saved);
 }
