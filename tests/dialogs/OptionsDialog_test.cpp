@@ -40,19 +40,32 @@ protected:
     OptionsDialog dialog{settings, observation, host};
 };
 
-TEST_F(OptionsDialogTest, StationFieldGivesTheFileName) {
+// What is typed names the file; a station of the directory also selects its row, without
+// picking it, and any other text leaves the selection where it was.
+TEST_F(OptionsDialogTest, StationFieldGivesTheFileNameAndSelectsItsRow) {
+    settings.LIndex = 0;
+    dialog.show();
     const struct {
         const char* typed;
         const char* file;
-    } cases[] = {{"abc", "ABC.TXT"},
-                 {"kjln.txt", "KJLN.TXT.TXT"},
-                 {"KJLN.TXT", "KJLN.TXT"},
-                 {"", ".TXT"},
-                 {"k1-z", "K1-Z.TXT"}};
+        int selected;
+        const char* text;
+    } cases[] = {{"karb", "KARB.TXT", 1883, "US,MI,Ann Arbor Municipal Airport"},
+                 {"ZZZZ", "ZZZZ.TXT", 1883, "US,MI,Ann Arbor Municipal Airport"},
+                 {"KWEY", "KWEY.TXT", 2041, "US,MT,West Yellowstone"},
+                 {"LATI.TXT", "LATI.TXT", 0, "Albania ,Tirana"},
+                 {"abc", "ABC.TXT", 0, "Albania ,Tirana"},
+                 {"kjln.txt", "KJLN.TXT.TXT", 1987, "US,MO,Joplin, Joplin Regional Airport"},
+                 {"KJLN.TXT", "KJLN.TXT", 1987, "US,MO,Joplin, Joplin Regional Airport"},
+                 {"", ".TXT", 1987, "US,MO,Joplin, Joplin Regional Airport"},
+                 {"k1-z", "K1-Z.TXT", 1987, "US,MO,Joplin, Joplin Regional Airport"}};
     for (const auto& c : cases) {
         Retype(dialog.Edit1, c.typed);
         EXPECT_EQ(settings.OCityStr, c.file) << c.typed;
+        EXPECT_EQ(dialog.ListBox1->currentIndex().row(), c.selected) << c.typed;
+        EXPECT_EQ(dialog.Edit2->text().toStdString(), c.text) << c.typed;
     }
+    EXPECT_EQ(settings.LIndex, 0);
 }
 
 TEST_F(OptionsDialogTest, ActivationShowsTheFirstFourCharactersOfTheFileName) {
@@ -200,25 +213,6 @@ TEST_F(OptionsDialogTest, ShowingSelectsTheCurrentStationsRowWithoutPickingIt) {
         EXPECT_EQ(settings.OCityStr, c.file);
         dialog.hide();
     }
-}
-
-TEST_F(OptionsDialogTest, TypingAStationOfTheDirectorySelectsItsRow) {
-    settings.LIndex = 0;
-    dialog.show();
-    const struct {
-        const char* typed;
-        int selected;
-        const char* text;
-    } cases[] = {{"karb", 1883, "US,MI,Ann Arbor Municipal Airport"},
-                 {"ZZZZ", 1883, "US,MI,Ann Arbor Municipal Airport"},
-                 {"KWEY", 2041, "US,MT,West Yellowstone"},
-                 {"LATI.TXT", 0, "Albania ,Tirana"}};
-    for (const auto& c : cases) {
-        Retype(dialog.Edit1, c.typed);
-        EXPECT_EQ(dialog.ListBox1->currentIndex().row(), c.selected) << c.typed;
-        EXPECT_EQ(dialog.Edit2->text().toStdString(), c.text) << c.typed;
-    }
-    EXPECT_EQ(settings.LIndex, 0);
 }
 
 TEST_F(OptionsDialogTest, EscapeHidesEitherDialogAsItsCloseBoxDoes) {

@@ -35,32 +35,30 @@ ReadingContext Fetched() {
 }
 
 TEST(GaugeDescription, FreshReadingInBothUnitSystems) {
-    const FixedClock clock(kObserved + minutes(23));
-    EXPECT_EQ(DescribeGauge(Shown(), 100, Fetched(), clock),
-              "Vancouver International Air-Port, B. C., Canada (CYVR)\n"
-              "Observed 05:00, 23 minutes ago\n"
-              "Fetched 05:20\n"
-              "Temperature 55 °F (12.8 °C)\n"
-              "Wind chill 48 °F (8.9 °C)\n"
-              "Humidity 58 %\n"
-              "Pressure 30.09 inHg (1019 hPa), 0.09 inHg above the reference hand at 30.00 inHg\n"
-              "Wind from WSW (250°) at 13 knots (24 km/h)");
-}
-
-TEST(GaugeDescription, MetricSkinLeadsWithMetricUnits) {
-    Observation shown = Shown();
-    shown.DisplayMode = DisplayMode::Metric;
-    const FixedClock clock(kObserved + minutes(23));
-    EXPECT_EQ(DescribeGauge(shown, 100, Fetched(), clock),
-              "Vancouver International Air-Port, B. C., Canada (CYVR)\n"
-              "Observed 05:00, 23 minutes ago\n"
-              "Fetched 05:20\n"
-              "Temperature 12.8 °C (55 °F)\n"
-              "Wind chill 8.9 °C (48 °F)\n"
-              "Humidity 58 %\n"
-              "Pressure 101.9 kPa / 1019 hPa (30.09 inHg), 3.0 hPa above the reference hand at "
-              "101.6 kPa\n"
-              "Wind from WSW (250°) at 24 km/h (13 knots)");
+    const std::string head = "Vancouver International Air-Port, B. C., Canada (CYVR)\n"
+                             "Observed 05:00, 23 minutes ago\n"
+                             "Fetched 05:20\n";
+    const std::pair<DisplayMode, std::string> cases[] = {
+        {DisplayMode::English,
+         "Temperature 55 °F (12.8 °C)\n"
+         "Wind chill 48 °F (8.9 °C)\n"
+         "Humidity 58 %\n"
+         "Pressure 30.09 inHg (1019 hPa), 0.09 inHg above the reference hand at 30.00 inHg\n"
+         "Wind from WSW (250°) at 13 knots (24 km/h)"},
+        {DisplayMode::Metric,
+         "Temperature 12.8 °C (55 °F)\n"
+         "Wind chill 8.9 °C (48 °F)\n"
+         "Humidity 58 %\n"
+         "Pressure 101.9 kPa / 1019 hPa (30.09 inHg), 3.0 hPa above the reference hand at "
+         "101.6 kPa\n"
+         "Wind from WSW (250°) at 24 km/h (13 knots)"},
+    };
+    for (const auto& [mode, values] : cases) {
+        Observation shown = Shown();
+        shown.DisplayMode = mode;
+        EXPECT_EQ(DescribeGauge(shown, 100, Fetched(), FixedClock(kObserved + minutes(23))),
+                  head + values);
+    }
 }
 
 TEST(GaugeDescription, WarningsComeFirst) {
@@ -171,69 +169,42 @@ TEST(GaugeDescription, ValuesInWords) {
     }
 }
 
-TEST(GaugeDescription, HeatIndexOnlyWhenItDiffers) {
-    Observation shown = Shown();
-    shown.OTemp = 89;
-    shown.OHeatIndex = 95;
-    shown.OChill = 89;
-    const std::string text = DescribeGauge(shown, 100, Fetched(), FixedClock(kObserved));
-    EXPECT_NE(text.find("Heat index 95 °F (35.0 °C)"), std::string::npos) << text;
-    EXPECT_EQ(text.find("Wind chill"), std::string::npos) << text;
-}
-
-// The report's own figure stands beside the gauge's, which keeps the design's formulas.
-TEST(GaugeDescription, ServiceFiguresBesideTheGauges) {
+// The report's own figure stands beside the gauge's, which keeps the design's formulas; the
+// heat index shows only where it differs from the air's temperature.
+TEST(GaugeDescription, FeltTemperaturesBesideTheServicesFigures) {
     struct Case {
-        const char* name;
-        double chill;
-        double heat;
+        std::int16_t temp;
+        double chill, heat;
         DisplayMode mode;
         ServiceFigures service;
-        const char* expected;
-        const char* absent;
+        const char *expected, *absent;
     };
-    const ServiceFigure cold{"26", "-3"};
-    const ServiceFigure hot{"96.1", "35.6"};
+    const ServiceFigures cold{ServiceFigure{"26", "-3"}, {}};
+    const ServiceFigures hot{{}, ServiceFigure{"96.1", "35.6"}};
+    const auto english = DisplayMode::English;
     const Case cases[] = {
-        {"wind chill of both",
-         48,
-         55,
-         DisplayMode::English,
-         {cold, {}},
-         "\nWind chill 48 °F (8.9 °C); the weather service gives 26 °F (-3 °C)\n",
-         "Heat index"},
-        {"metric",
-         48,
-         55,
-         DisplayMode::Metric,
-         {cold, {}},
-         "\nWind chill 8.9 °C (48 °F); the weather service gives -3 °C (26 °F)\n",
-         "Heat index"},
-        {"the gauge's equals the air's",
-         55,
-         55,
-         DisplayMode::English,
-         {cold, {}},
-         "\nWind chill 55 °F (12.8 °C); the weather service gives 26 °F (-3 °C)\n",
-         "Heat index"},
-        {"heat index",
-         55,
-         97,
-         DisplayMode::English,
-         {{}, hot},
+        {55, 48, 55, english, cold,
+         "\nWind chill 48 °F (8.9 °C); the weather service gives 26 °F (-3 °C)\n", "Heat index"},
+        {55, 48, 55, DisplayMode::Metric, cold,
+         "\nWind chill 8.9 °C (48 °F); the weather service gives -3 °C (26 °F)\n", "Heat index"},
+        {55, 55, 55, english, cold,
+         "\nWind chill 55 °F (12.8 °C); the weather service gives 26 °F (-3 °C)\n", "Heat index"},
+        {55, 55, 97, english, hot,
          "\nHeat index 97 °F (36.1 °C); the weather service gives 96.1 °F (35.6 °C)\n",
          "Wind chill"},
+        {89, 89, 95, english, {}, "\nHeat index 95 °F (35.0 °C)\n", "Wind chill"},
     };
     for (const Case& c : cases) {
         Observation shown = Shown();
+        shown.OTemp = c.temp;
         shown.OChill = c.chill;
         shown.OHeatIndex = c.heat;
         shown.DisplayMode = c.mode;
         ReadingContext context = Fetched();
         context.Service = c.service;
         const std::string text = DescribeGauge(shown, 100, context, FixedClock(kObserved));
-        EXPECT_NE(text.find(c.expected), std::string::npos) << c.name << ":\n" << text;
-        EXPECT_EQ(text.find(c.absent), std::string::npos) << c.name << ":\n" << text;
+        EXPECT_NE(text.find(c.expected), std::string::npos) << text;
+        EXPECT_EQ(text.find(c.absent), std::string::npos) << text;
     }
 }
 

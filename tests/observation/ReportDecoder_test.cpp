@@ -3,6 +3,7 @@
 #include <clocale>
 #include <locale>
 #include <random>
+#include <tuple>
 
 #include <gtest/gtest.h>
 
@@ -48,7 +49,7 @@ TEST_F(ReportDecoderTest, SampleReportsFromAFreshStore) {
         std::int16_t temp;
         std::int32_t humidity;
         double heatIndex, chill;
-        const char *pressure, *direction, *speed, *celsius, *dewPoint;
+        std::string pressure, direction, speed, celsius, dewPoint;
         long frames;
     } cases[] = {
         {"CYVR.TXT", 55, 58, 55, 55, "30.09", "000", "0", "13", "5", 85},
@@ -64,16 +65,11 @@ TEST_F(ReportDecoderTest, SampleReportsFromAFreshStore) {
     for (const auto& c : cases) {
         o = FreshStoreObservation();
         BreakOut(Report(c.file));
-        EXPECT_EQ(o.OTemp, c.temp) << c.file;
-        EXPECT_EQ(o.OHumd, c.humidity) << c.file;
-        EXPECT_EQ(o.OHeatIndex, c.heatIndex) << c.file;
-        EXPECT_EQ(o.OChill, c.chill) << c.file;
-        EXPECT_EQ(o.OPresInfo, c.pressure) << c.file;
-        EXPECT_EQ(o.OWDInfo, c.direction) << c.file;
-        EXPECT_EQ(o.OWSInfo, c.speed) << c.file;
-        EXPECT_EQ(o.TempCText, c.celsius) << c.file;
-        EXPECT_EQ(o.DewCText, c.dewPoint) << c.file;
-        EXPECT_EQ(decoder.LastSweepFrames(), c.frames) << c.file;
+        EXPECT_EQ(std::tuple(o.OTemp, o.OHumd, o.OHeatIndex, o.OChill, o.OPresInfo, o.OWDInfo,
+                             o.OWSInfo, o.TempCText, o.DewCText, decoder.LastSweepFrames()),
+                  std::tuple(c.temp, c.humidity, c.heatIndex, c.chill, c.pressure, c.direction,
+                             c.speed, c.celsius, c.dewPoint, c.frames))
+            << c.file;
     }
 }
 
@@ -123,11 +119,9 @@ TEST_F(ReportDecoderTest, AReportWithoutObservationLinesIsNoReading) {
     status.texts.clear();
     EXPECT_THROW(BreakOut(Report("edge/NOSENSORS.TXT"), true), ENotAReading);
     EXPECT_EQ(o.OWDInfo, "VRB");
-    EXPECT_EQ(o.OTemp, before.OTemp);
-    EXPECT_EQ(o.OHumd, before.OHumd);
-    EXPECT_EQ(o.NewTemp, before.NewTemp);
-    EXPECT_EQ(o.TempCText, before.TempCText);
-    EXPECT_EQ(o.OPresInfo, before.OPresInfo);
+    EXPECT_EQ(
+        std::tie(o.OTemp, o.OHumd, o.NewTemp, o.TempCText, o.OPresInfo),
+        std::tie(before.OTemp, before.OHumd, before.NewTemp, before.TempCText, before.OPresInfo));
     EXPECT_TRUE(presenter.frames.empty());
     EXPECT_TRUE(status.texts.empty());
     EXPECT_NE(testing::ReadFile(dir.Path() / "METAR.LOG").find("(KXXB)"), std::string::npos);

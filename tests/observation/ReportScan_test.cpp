@@ -2,12 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <tuple>
+
 namespace stormbell {
 namespace {
 
-struct Texts {
-    std::string direction, speed, celsius, dewPoint, pressure;
-};
+// Direction, speed, temperature in °C, dew point in °C and pressure as the scan left them.
+using Texts = std::tuple<std::string, std::string, std::string, std::string, std::string>;
 
 Texts Scan(const std::vector<std::string>& lines, Observation o = {}) {
     ScanReportLines(lines, o);
@@ -44,38 +46,30 @@ TEST(ReportScanTest, CutsEachCaptionedLine) {
         {"Wind:", {"", "", "", "", ""}},
         {"Pressure (alt", {"", "", "", "", ""}},
     };
-    for (const auto& c : cases) {
-        const Texts got = Scan({c.line});
-        EXPECT_EQ(got.direction, c.expected.direction) << c.line;
-        EXPECT_EQ(got.speed, c.expected.speed) << c.line;
-        EXPECT_EQ(got.celsius, c.expected.celsius) << c.line;
-        EXPECT_EQ(got.dewPoint, c.expected.dewPoint) << c.line;
-        EXPECT_EQ(got.pressure, c.expected.pressure) << c.line;
-    }
+    for (const auto& c : cases)
+        EXPECT_EQ(Scan({c.line}), c.expected) << c.line;
 }
 
 TEST(ReportScanTest, LaterLinesWinAndMissingLinesKeepOldValues) {
     Observation o;
     o.NewPresInfo = "29.92";
     o.DewCText = "3";
-    ScanReportLines({"Temperature: 55 F (13 C)", "Wind: Calm:0",
-                     "Wind: from the N (360 degrees) at 5 MPH (4 KT)", "Temperature: 1 F (-17 C)"},
-                    o);
-    EXPECT_EQ(o.TempCText, "-17");
-    EXPECT_EQ(o.NewWDInfo, "360");
-    EXPECT_EQ(o.NewWSInfo, "4");
-    EXPECT_EQ(o.NewPresInfo, "29.92"); // no pressure line in this report
-    EXPECT_EQ(o.DewCText, "3");
+    // No pressure or dew point line in this report.
+    EXPECT_EQ(Scan({"Temperature: 55 F (13 C)", "Wind: Calm:0",
+                    "Wind: from the N (360 degrees) at 5 MPH (4 KT)", "Temperature: 1 F (-17 C)"},
+                   o),
+              Texts("360", "4", "-17", "3", "29.92"));
 }
 
 TEST(ReportScanTest, HugeAndBinaryLinesAreCutSafely) {
     const std::string filler(1 << 20, 'x');
     const std::string binary("Temperature\0(\xff\x80 C)", 18);
-    const Texts got = Scan({"Temperature (" + filler + " C)", "Wind: (" + filler, binary,
-                            "Pressure (alt: " + filler + " in."});
-    EXPECT_EQ(got.celsius, "\xff\x80");
-    EXPECT_EQ(got.direction.size(), 0u);
-    EXPECT_EQ(got.pressure, filler);
+    const auto [direction, speed, celsius, dewPoint, pressure] =
+        Scan({"Temperature (" + filler + " C)", "Wind: (" + filler, binary,
+              "Pressure (alt: " + filler + " in."});
+    EXPECT_EQ(celsius, "\xff\x80");
+    EXPECT_EQ(direction.size(), 0u);
+    EXPECT_EQ(pressure, filler);
 }
 
 } // namespace

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/Thrown.h"
+
 namespace stormbell {
 namespace {
 
@@ -62,18 +64,11 @@ TEST(TextConvertTest, FloatReadsDecimalNumbersOnly) {
 }
 
 TEST(TextConvertTest, ConversionErrorsNameTheText) {
-    try {
-        StrToFloat("5.5x");
-        FAIL();
-    } catch (const EConvertError& e) {
-        EXPECT_STREQ(e.what(), "'5.5x' is not a valid floating point value");
-    }
-    try {
-        StrToInt("");
-        FAIL();
-    } catch (const EConvertError& e) {
-        EXPECT_STREQ(e.what(), "'' is not a valid integer value");
-    }
+    const auto floatError = Thrown<EConvertError>([] { StrToFloat("5.5x"); });
+    const auto intError = Thrown<EConvertError>([] { StrToInt(""); });
+    ASSERT_TRUE(floatError && intError);
+    EXPECT_STREQ(floatError->what(), "'5.5x' is not a valid floating point value");
+    EXPECT_STREQ(intError->what(), "'' is not a valid integer value");
 }
 
 TEST(TextConvertTest, IntReadsSignedThirtyTwoBitWholeNumbers) {

@@ -3,6 +3,7 @@
 #include "settings/SettingsPersistence.h"
 #include "tests/support/MemorySettingsStore.h"
 #include "tests/support/PermissionBitsApply.h"
+#include "tests/support/TempDir.h"
 #include "tests/support/Thrown.h"
 
 #include <gmock/gmock.h>
@@ -16,7 +17,6 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <iterator>
 #include <set>
 #include <string>
 #include <tuple>
@@ -26,15 +26,18 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string ReadBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
+using testing::ReadFile;
 
 void WriteBytes(const fs::path& path, const std::string& bytes) {
     fs::create_directories(path.parent_path());
-    std::ofstream(path, std::ios::binary) << bytes;
+    testing::WriteFile(path, bytes);
 }
+
+// What a case plants where the store or its lock goes.
+struct Planted {
+    const char* what;
+    std::function<void()> make;
+};
 
 // Every test starts without a store; main() made XDG_CONFIG_HOME a folder of this run's own.
 struct QtSettingsStoreTest : ::testing::Test {
@@ -131,9 +134,9 @@ TEST_F(QtSettingsStoreTest, FilesWhoseGeneralCannotBeReadAreSetAsideBesideEarlie
                                      "; the gauge starts with its default settings.");
         Save(loaded.settings, loaded.observation);
         EXPECT_EQ(QtSettingsStore().ReadSetting("FLeft", ""), "213");
-        EXPECT_EQ(std::make_tuple(ReadBytes(folder / "Stormbell.conf.bad"),
-                                  ReadBytes(folder / "Stormbell.conf.bad.1"),
-                                  ReadBytes(folder / "Stormbell.conf.bad.2")),
+        EXPECT_EQ(std::make_tuple(ReadFile(folder / "Stormbell.conf.bad"),
+                                  ReadFile(folder / "Stormbell.conf.bad.1"),
+                                  ReadFile(folder / "Stormbell.conf.bad.2")),
                   std::make_tuple("oldest", "older", bytes));
     }
 }
@@ -151,7 +154,7 @@ TEST_F(QtSettingsStoreTest, HandWrittenValuesLoadAndUnchangedOnesSaveBackByteFor
                               o.OHumd, loaded.notice),
               std::make_tuple(false, false, true, "a,b,c", 72.0, "29.92", 0, ""));
     Save(loaded.settings, loaded.observation);
-    const std::string saved = ReadBytes(file);
+    const std::string saved = ReadFile(file);
     for (const std::string kept :
          {"; kept\n[General]\n", "\nDirect1=\xe6\x95\xb0\xe6\x8d\xae/decoded\nHost=a,b,c\n",
           "\nLogIt=false\nRunOnStart=false\nUseProxy=true\nOHeatIndex=72\nOPresInfo=29.92\n",
@@ -160,10 +163,7 @@ TEST_F(QtSettingsStoreTest, HandWrittenValuesLoadAndUnchangedOnesSaveBackByteFor
 }
 
 TEST_F(QtSettingsStoreTest, SpecialFilesAreNeitherOpenedNorReplaced) {
-    const struct {
-        const char* what;
-        std::function<void()> make;
-    } cases[] = {
+    const Planted cases[] = {
         {"FIFO", [&] { ASSERT_EQ(::mkfifo(file.c_str(), 0600), 0); }},
         {"link to a device", [&] { fs::create_symlink("/dev/null", file); }},
         {"link loop", [&] { fs::create_symlink(file, file); }},
@@ -188,10 +188,7 @@ TEST_F(QtSettingsStoreTest, SpecialFilesAreNeitherOpenedNorReplaced) {
 
 TEST_F(QtSettingsStoreTest, SaveThatCannotLockOrWriteFailsAndKeepsTheOldFile) {
     const fs::path lock = folder / "Stormbell.conf.lock";
-    const struct {
-        const char* what;
-        std::function<void()> make;
-    } cases[] = {
+    const Planted cases[] = {
         {"FIFO", [&] { ASSERT_EQ(::mkfifo(lock.c_str(), 0600), 0); }},
         {"directory", [&] { fs::create_directory(lock); }},
         {"link", [&] { fs::create_symlink(folder / "elsewhere", lock); }},
@@ -202,7 +199,7 @@ TEST_F(QtSettingsStoreTest, SaveThatCannotLockOrWriteFailsAndKeepsTheOldFile) {
     for (const auto& c : cases) {
         fs::remove_all(folder);
         Save(Settings{}, FreshStoreObservation());
-        const std::string before = ReadBytes(file);
+        const std::string before = ReadFile(file);
         c.make();
         Settings changed;
         changed.Host = "changed.example.org";
@@ -216,7 +213,7 @@ TEST_F(QtSettingsStoreTest, SaveThatCannotLockOrWriteFailsAndKeepsTheOldFile) {
         fs::permissions(folder, fs::perms::owner_all);
         ASSERT_TRUE(error) << c.what;
         EXPECT_STREQ(error->what(), "Failed to set data for 'LIndex'") << c.what;
-        EXPECT_EQ(ReadBytes(file), before) << c.what;
+        EXPECT_EQ(ReadFile(file), before) << c.what;
         held.reset();
     }
 }

@@ -12,6 +12,7 @@
 #include <string>
 #include <tuple>
 #include <utility>
+#include <vector>
 
 namespace stormbell {
 namespace {
@@ -54,14 +55,15 @@ Texts Resaved(const Texts& values) {
 
 struct Case {
     const char* name;
-    std::string stored, resaved;
+    std::vector<std::pair<std::string, std::string>> storedAndResaved;
 };
 
-// Each stored text alone in a store loads as the value the save writes back as `resaved`.
+// Each stored text alone in a store loads as the value the save writes back as the second.
 void ExpectResaved(std::initializer_list<Case> cases) {
     for (const Case& c : cases)
-        EXPECT_EQ(Resaved({{c.name, c.stored}}).at(c.name), c.resaved)
-            << c.name << " stored as \"" << c.stored << '"';
+        for (const auto& [stored, resaved] : c.storedAndResaved)
+            EXPECT_EQ(Resaved({{c.name, stored}}).at(c.name), resaved)
+                << c.name << " stored as \"" << stored << '"';
 }
 
 const Texts kDefaults = {{"FLeft", "213"},
@@ -97,30 +99,53 @@ TEST(SettingsLoadTest, EmptyStoreGivesEveryDefault) {
               std::tie(o.OTemp, o.OPresInfo, o.OWDInfo));
 }
 
-TEST(SettingsLoadTest, BooleansReadTheUsualSpellingsAndAnythingElseAsTheDefault) {
-    ExpectResaved({{"LogIt", "false", "false"},
-                   {"LogIt", "False", "false"},
-                   {"RunOnStart", "0", "false"},
-                   {"UseProxy", "no", "false"},
-                   {"UseProxy", "OFF", "false"},
-                   {"LogIt", "TRUE", "true"},
-                   {"RunOnStart", "1", "true"},
-                   {"UseProxy", "Yes", "true"},
-                   {"LogIt", "on", "true"},
-                   {"UseProxy", "", "false"},
-                   {"RunOnStart", "nein", "false"},
-                   {"LogIt", "truth", "false"}});
-}
-
-TEST(SettingsLoadTest, DisplayModeOtherThanZeroOrOneIsEnglish) {
-    ExpectResaved({{"DisplayMode", "1", "1"},
-                   {"DisplayMode", "2", "0"},
-                   {"DisplayMode", "", "0"},
-                   {"DisplayMode", " 1", "0"}});
+// A stored text the program cannot use loads as the default; the rest load as written.
+TEST(SettingsLoadTest, EachStoredTextLoadsAsTheValueItSavesBackAs) {
+    ExpectResaved({
+        // Booleans read the usual spellings and anything else as false.
+        {"LogIt", {{"false", "false"}, {"False", "false"}, {"TRUE", "true"}, {"on", "true"}}},
+        {"LogIt", {{"truth", "false"}}},
+        {"RunOnStart", {{"0", "false"}, {"1", "true"}, {"nein", "false"}}},
+        {"UseProxy", {{"no", "false"}, {"OFF", "false"}, {"Yes", "true"}, {"", "false"}}},
+        // DisplayMode other than "0" or "1" is English.
+        {"DisplayMode", {{"1", "1"}, {"2", "0"}, {"", "0"}, {" 1", "0"}}},
+        // Only the former directory is replaced.
+        {"Direct1", {{"data/observations/metar/stations", "data/observations/metar/decoded"}}},
+        {"Direct1", {{"data/observations/metar/stations/", "data/observations/metar/stations/"}}},
+        // Empty text is not a missing value.
+        {"OCityStr", {{"", ""}}},
+        {"Host", {{"", ""}}},
+        {"LIndex", {{"", "0"}}},
+        {"Direct1", {{"", ""}}},
+        // Whole numbers that are bad or do not fit take their default; TValue is a day at most.
+        {"TValue", {{"abc", "60"}, {"4294967296", "60"}, {" +90", "90"}}},
+        {"TValue", {{"0", "1"}, {"-5", "1"}, {"1441", "1440"}}},
+        {"FLeft", {{"32767", "32767"}, {"32768", "213"}}},
+        {"FTop", {{"-32769", "102"}}},
+        {"OTemp", {{"7x", "-30"}, {"-40000", "-30"}}},
+        {"OHumidLoc", {{"65535", "65535"}, {"-1", "50"}}},
+        {"OHumd", {{"2147483648", "0"}}},
+        {"LIndex", {{"-3", "-3"}}},
+        {"FTPPortNum", {{"40000", "40000"}}},
+        // Reals load as whole numbers, bad text as -30.
+        {"OHeatIndex", {{"abc", "-30"}, {"72.5", "72"}, {"72,5", "72"}}},
+        {"OChill", {{"", "-30"}, {"73.5", "74"}, {"-4.6", "-5"}, {"-4,6", "-5"}, {"1,5,0", "-30"}}},
+        // Shown values the dials cannot show and texts the gauges cannot draw load as defaults.
+        {"OHumd", {{"100", "100"}, {"101", "0"}, {"2147483647", "0"}, {"-1", "0"}}},
+        {"OTemp", {{"250", "250"}, {"251", "-30"}, {"-151", "-30"}}},
+        {"OHeatIndex", {{"-150", "-150"}, {"1e3", "-30"}}},
+        {"OChill", {{"-151", "-30"}}},
+        {"OPresInfo", {{"29,92", "29.92"}, {"9999.99", "9999.99"}, {"1e300", "28.00"}}},
+        {"OPresInfo", {{"10000", "28.00"}, {"-0.5", "28.00"}, {"29.92", "29.92"}, {"x", "28.00"}}},
+        {"OWSInfo", {{"999", "999"}, {"1000", "00"}, {"-5", "00"}}},
+        {"OWSInfo", {{"12", "12"}, {"1.5", "00"}, {"", "00"}}},
+        {"OWDInfo", {{"VRB", "VRB"}, {"360", "360"}, {"999", "999"}, {"1000", "000"}}},
+        {"OWDInfo", {{"-1", "000"}, {"vrb", "000"}}},
+    });
 }
 
 // The save takes one marker off as the load does.
-TEST(SettingsLoadTest, HostLosesOnePortMarkerAndOnlyTheFormerDirectoryIsReplaced) {
+TEST(SettingsLoadTest, HostLosesOnePortMarker) {
     const std::pair<std::string, std::string> hosts[] = {{"F#Fexample.org", "example.org"},
                                                          {"F#FF#Fexample.org", "F#Fexample.org"},
                                                          {"example.F#F", "example.F#F"}};
@@ -130,80 +155,6 @@ TEST(SettingsLoadTest, HostLosesOnePortMarkerAndOnlyTheFormerDirectoryIsReplaced
         settings.Host = stored;
         EXPECT_EQ(Saved(settings).at("Host"), loaded);
     }
-    ExpectResaved(
-        {{"Direct1", "data/observations/metar/stations", "data/observations/metar/decoded"},
-         {"Direct1", "data/observations/metar/stations/", "data/observations/metar/stations/"},
-         {"Direct1", "", ""}});
-}
-
-TEST(SettingsLoadTest, EmptyTextIsNotAMissingValue) {
-    ExpectResaved({{"OCityStr", "", ""}, {"Host", "", ""}, {"LIndex", "", "0"}});
-}
-
-TEST(SettingsLoadTest, WholeNumbersThatAreBadOrDoNotFitTakeTheirDefault) {
-    ExpectResaved({{"TValue", "abc", "60"},
-                   {"TValue", "4294967296", "60"},
-                   {"TValue", " +90", "90"},
-                   {"FLeft", "32767", "32767"},
-                   {"FLeft", "32768", "213"},
-                   {"FTop", "-32769", "102"},
-                   {"OTemp", "7x", "-30"},
-                   {"OTemp", "-40000", "-30"},
-                   {"OHumidLoc", "65535", "65535"},
-                   {"OHumidLoc", "-1", "50"},
-                   {"OHumd", "2147483648", "0"},
-                   {"LIndex", "-3", "-3"},
-                   {"FTPPortNum", "40000", "40000"}});
-}
-
-TEST(SettingsLoadTest, IntervalIsLimitedToADay) {
-    ExpectResaved({{"TValue", "0", "1"}, {"TValue", "-5", "1"}, {"TValue", "1441", "1440"}});
-}
-
-TEST(SettingsLoadTest, RealsLoadAsWholeNumbersAndBadTextAsMinusThirty) {
-    ExpectResaved({{"OHeatIndex", "abc", "-30"},
-                   {"OChill", "", "-30"},
-                   {"OHeatIndex", "72.5", "72"},
-                   {"OChill", "73.5", "74"},
-                   {"OChill", "-4.6", "-5"},
-                   {"OHeatIndex", "72,5", "72"},
-                   {"OChill", "-4,6", "-5"},
-                   {"OChill", "1,5,0", "-30"}});
-}
-
-TEST(SettingsLoadTest, ShownValuesTheDialsCannotShowLoadAsDefaults) {
-    ExpectResaved({{"OHumd", "100", "100"},
-                   {"OHumd", "101", "0"},
-                   {"OHumd", "2147483647", "0"},
-                   {"OHumd", "-1", "0"},
-                   {"OTemp", "250", "250"},
-                   {"OTemp", "251", "-30"},
-                   {"OTemp", "-151", "-30"},
-                   {"OHeatIndex", "-150", "-150"},
-                   {"OHeatIndex", "1e3", "-30"},
-                   {"OChill", "-151", "-30"},
-                   {"OPresInfo", "29,92", "29.92"},
-                   {"OPresInfo", "9999.99", "9999.99"},
-                   {"OPresInfo", "1e300", "28.00"},
-                   {"OPresInfo", "10000", "28.00"},
-                   {"OPresInfo", "-0.5", "28.00"},
-                   {"OWSInfo", "999", "999"},
-                   {"OWSInfo", "1000", "00"},
-                   {"OWSInfo", "-5", "00"}});
-}
-
-TEST(SettingsLoadTest, ShownTextsTheGaugesCannotDrawLoadAsDefaults) {
-    ExpectResaved({{"OWDInfo", "VRB", "VRB"},
-                   {"OWDInfo", "360", "360"},
-                   {"OWDInfo", "999", "999"},
-                   {"OWDInfo", "1000", "000"},
-                   {"OWDInfo", "-1", "000"},
-                   {"OWDInfo", "vrb", "000"},
-                   {"OWSInfo", "12", "12"},
-                   {"OWSInfo", "1.5", "00"},
-                   {"OWSInfo", "", "00"},
-                   {"OPresInfo", "29.92", "29.92"},
-                   {"OPresInfo", "x", "28.00"}});
 }
 
 TEST(SettingsLoadTest, MetricStartsAtItsOwnLowEndsOnlyFromTheDefaults) {
