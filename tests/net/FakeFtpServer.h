@@ -51,10 +51,6 @@ public:
     /// Login, CWD and a download of `report` spoilt by `fault`; then answers QUIT, if it comes,
     /// and waits for the client to close.
     void ServeBroken(Fault fault, const std::string& report);
-    /// Answers a PASV command with 227 but no address and port.
-    void AnswerPasvWithoutAddress();
-    /// Ends the data connection with a reset instead of an orderly close.
-    void ResetData();
     /// Answers QUIT with 221 and any other command with 500 until the client closes.
     void AnswerUntilClose();
     /// Opens a data listener and answers a PASV command with 227 and its port; `address` is

@@ -120,6 +120,17 @@ FakeFtpServer::Script Sends(const std::string& bytes, bool hangUp = false) {
     };
 }
 
+// Greets with `greeting` (none: the usual login and CWD), answers each command with the next of
+// `replies`, then waits for the client to close.
+FakeFtpServer::Script Replies(std::vector<std::string> replies, const char* greeting = nullptr) {
+    return [replies, greeting](FakeFtpSession& s) {
+        greeting ? s.Reply(greeting) : s.LoginAndCwd();
+        for (const auto& reply : replies)
+            s.Answer(reply);
+        s.WaitForClose();
+    };
+}
+
 TEST(FtpServerCasesTest, EveryScriptedServerEndsInItsErrorWithinItsBoundOrAtAnAbort) {
     using Fault = FakeFtpSession::Fault;
     const std::string report(1000, 'r');
@@ -135,32 +146,15 @@ TEST(FtpServerCasesTest, EveryScriptedServerEndsInItsErrorWithinItsBoundOrAtAnAb
          "The server closed the connection without a reply", 999},
         {"empty reply", Sends("\r\n", true), Step::Login, "The server's reply had no text", 999},
         {"code alone", Sends("421\r\n", true), Step::Login, "The server's reply had no text", 421},
-        {"password refused",
-         [](FakeFtpSession& s) {
-             s.Reply("220 Ready");
-             s.Answer("331 Password");
-             s.Answer("530 Login incorrect.");
-             s.WaitForClose();
-         },
+        {"password refused", Replies({"331 Password", "530 Login incorrect."}, "220 Ready"),
          Step::Login, "Login incorrect.", 530, kByItself,
          [](TFTP& ftp, FakeFtpServer&) {
              EXPECT_EQ(ftp.ReplyCode, 530);
              EXPECT_NE(ftp.ControlSocket, NoSocketHandle); // connected, not logged in
          }},
-        {"PASV not understood",
-         [](FakeFtpSession& s) {
-             s.LoginAndCwd();
-             s.Answer("500 PASV not understood");
-             s.WaitForClose();
-         },
-         Step::Download, "PASV not understood", 500},
-        {"PASV answered 200",
-         [](FakeFtpSession& s) {
-             s.LoginAndCwd();
-             s.Answer("200 Fine");
-             s.WaitForClose();
-         },
-         Step::Download, "Fine", 200},
+        {"PASV not understood", Replies({"500 PASV not understood"}), Step::Download,
+         "PASV not understood", 500},
+        {"PASV answered 200", Replies({"200 Fine"}), Step::Download, "Fine", 200},
         {"RETR refused",
          [](FakeFtpSession& s) {
              s.LoginAndCwd();
