@@ -282,4 +282,20 @@ std::uint16_t UnusedPort() {
     return port;
 }
 
+void AimAt(TTcpIp& client, std::int32_t port) {
+    client.Hostname = "F#F127.0.0.1";
+    client.NewFTPPort = port;
+}
+
+std::string StreamText(TTcpIp& client) {
+    return std::string(client.Stream().Data(), client.Stream().Size());
+}
+
+std::string Pattern(std::size_t size) {
+    std::string data;
+    for (std::size_t i = 0; i < size; ++i)
+        data += static_cast<char>(i * 7 % 256);
+    return data;
+}
+
 } // namespace stormbell::testing

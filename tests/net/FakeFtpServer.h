@@ -11,6 +11,7 @@
 #include <thread>
 #include <vector>
 
+#include "net/TcpIp.h"
 #include "platform/Sockets.h"
 
 namespace stormbell::testing {
@@ -122,5 +123,11 @@ private:
 
 /// A loopback port that nothing listens on at the moment of the call.
 std::uint16_t UnusedPort();
+/// Points `client` at 127.0.0.1:`port` through the host's port marker.
+void AimAt(TTcpIp& client, std::int32_t port);
+/// What `client`'s stream holds.
+std::string StreamText(TTcpIp& client);
+/// `size` bytes that take every value, so that a lost or shifted block shows.
+std::string Pattern(std::size_t size);
 
 } // namespace stormbell::testing

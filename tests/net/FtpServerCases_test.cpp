@@ -28,8 +28,7 @@ using Channel = FakeFtpSession::Channel;
 
 // Small limits, so that every case ends in well under a second.
 void UseSmallLimits(TFTP& ftp, const FakeFtpServer& server) {
-    ftp.Hostname = "F#F127.0.0.1";
-    ftp.NewFTPPort = server.Port();
+    testing::AimAt(ftp, server.Port());
     ftp.ConnectTimeout = 300;
     ftp.IdleTimeout = 300;
     ftp.LowSpeedLimit = 1000;
@@ -165,7 +164,7 @@ TEST(FtpServerCasesTest, EveryScriptedServerEndsInItsErrorWithinItsBoundOrAtAnAb
          },
          Step::Download, "No such file.", 550, kByItself,
          [](TFTP& ftp, FakeFtpServer&) {
-             EXPECT_EQ(std::string(ftp.Stream().Data(), ftp.Stream().Size()), "previous");
+             EXPECT_EQ(testing::StreamText(ftp), "previous");
              EXPECT_EQ(ftp.SocketState(ftp.Socket), SocketState::Connected);
              EXPECT_NE(ftp.Socket, ftp.ControlSocket);
          }},
@@ -329,9 +328,7 @@ TEST(FtpServerCasesTest, EveryScriptedServerEndsInItsErrorWithinItsBoundOrAtAnAb
 // The client announces its listener on the control connection's address and takes the data
 // connection only from the server.
 TEST(FtpServerCasesTest, ActiveModeTakesTheDataConnectionOnlyFromTheServer) {
-    std::string data;
-    for (int i = 0; i < 10000; ++i)
-        data += static_cast<char>(i * 7 % 256);
+    const std::string data = testing::Pattern(10000);
     struct Case {
         const char* name;
         bool strangerFirst, serverConnects;
@@ -375,8 +372,7 @@ TEST(FtpServerCasesTest, ActiveModeTakesTheDataConnectionOnlyFromTheServer) {
             EXPECT_EQ(::testing::Value(traces, refused), c.strangerFirst) << c.name;
             if (c.serverConnects) {
                 EXPECT_FALSE(error) << c.name;
-                EXPECT_TRUE(std::string(ftp.Stream().Data(), ftp.Stream().Size()) == data)
-                    << c.name;
+                EXPECT_TRUE(testing::StreamText(ftp) == data) << c.name;
                 EXPECT_EQ(ftp.Socket, NoSocketHandle) << c.name;
             } else {
                 ASSERT_TRUE(error) << c.name;

@@ -13,10 +13,13 @@
 namespace stormbell {
 namespace {
 
+using testing::AimAt;
 using ::testing::ElementsAre;
 using ::testing::ElementsAreArray;
 using testing::FakeFtpServer;
 using testing::FakeFtpSession;
+using testing::Pattern;
+using testing::StreamText;
 
 std::vector<std::string> LoginAnd(std::vector<std::string> more) {
     std::vector<std::string> commands = {"USER ftp\r\n", "PASS stormbell@home\r\n", "TYPE I\r\n"};
@@ -24,20 +27,8 @@ std::vector<std::string> LoginAnd(std::vector<std::string> more) {
     return commands;
 }
 
-std::string Pattern(std::size_t size) {
-    std::string data;
-    for (std::size_t i = 0; i < size; ++i)
-        data += static_cast<char>(i * 7 % 256);
-    return data;
-}
-
-std::string StreamText(TFTP& ftp) {
-    return std::string(ftp.Stream().Data(), ftp.Stream().Size());
-}
-
 void Connect(TFTP& ftp, const FakeFtpServer& server) {
-    ftp.Hostname = "F#F127.0.0.1";
-    ftp.NewFTPPort = server.Port();
+    AimAt(ftp, server.Port());
     ftp.IdleTimeout = 5000;
 }
 

@@ -15,6 +15,7 @@
 namespace stormbell {
 namespace {
 
+using testing::AimAt;
 using ::testing::ElementsAre;
 using testing::FakeFtpServer;
 using testing::FakeFtpSession;
@@ -37,13 +38,8 @@ struct TraceLog {
     }
 };
 
-void Aim(TTcpIp& client, std::int32_t port) {
-    client.Hostname = "F#F127.0.0.1";
-    client.NewFTPPort = port;
-}
-
 void ConnectTo(TTcpIp& client, const FakeFtpServer& server) {
-    Aim(client, server.Port());
+    AimAt(client, server.Port());
     client.Login();
 }
 
@@ -121,13 +117,13 @@ TEST(TcpIpTest, UnresolvableHostsRaiseTcpIpError) {
 TEST(TcpIpTest, PortsOutsideTheRangeAreARangeError) {
     for (const std::int32_t port : {65536, -1, 100000}) {
         TTcpIp client;
-        Aim(client, port);
+        AimAt(client, port);
         EXPECT_THROW(client.Login(), std::out_of_range) << port;
         EXPECT_EQ(client.Hostname, "127.0.0.1"); // the marker is gone all the same
         EXPECT_EQ(client.Socket, NoSocketHandle);
     }
     TTcpIp client; // 65535 is a port: the attempt gets as far as connecting
-    Aim(client, 65535);
+    AimAt(client, 65535);
     try {
         client.Login();
     } catch (const ESocketError&) {
@@ -140,7 +136,7 @@ TEST(TcpIpTest, RefusedConnectionIsTracedAndRaisesSocketError) {
     TraceLog traces;
     TTcpIp client;
     client.OnTrace = traces.Handler();
-    Aim(client, port);
+    AimAt(client, port);
     const auto error = Thrown<ESocketError>([&] { client.Login(); });
     ASSERT_TRUE(error) << "connected to an unused port";
     EXPECT_STREQ(error->what(), "Error creating socket");
@@ -166,7 +162,7 @@ TEST(TcpIpTest, ConnectingToAServerThatNeverAnswersTimesOut) {
     }
     TTcpIp client;
     client.ConnectTimeout = 200;
-    Aim(client, local.Port);
+    AimAt(client, local.Port);
     try {
         client.Login();
         ADD_FAILURE() << "connected to a full backlog";
@@ -302,21 +298,19 @@ TEST(TcpIpTest, InputSocketListensAcceptsAndTraces) {
 }
 
 TEST(TcpIpTest, ActionReceivesEverythingIntoTheStream) {
-    std::string data;
-    for (int i = 0; i < 10000; ++i)
-        data += static_cast<char>(i % 251);
+    const std::string data = testing::Pattern(10000);
     FakeFtpServer server([&](FakeFtpSession& s) { s.Send(data); });
     TTcpIp client;
-    Aim(client, server.Port());
+    AimAt(client, server.Port());
     client.Action();
     EXPECT_EQ(client.Stream().Position(), 0u);
-    EXPECT_EQ(std::string(client.Stream().Data(), client.Stream().Size()), data);
+    EXPECT_EQ(testing::StreamText(client), data);
     EXPECT_NE(client.Socket, NoSocketHandle); // left open
 
     FakeFtpServer big([&](FakeFtpSession& s) { s.Send(data); });
     TTcpIp bounded;
     bounded.MaxDownloadSize = 5000;
-    Aim(bounded, big.Port());
+    AimAt(bounded, big.Port());
     EXPECT_THROW(bounded.Action(), ETcpIpError);
 }
 
