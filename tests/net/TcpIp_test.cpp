@@ -15,10 +15,12 @@
 namespace stormbell {
 namespace {
 
+using ::testing::_;
 using testing::AimAt;
 using ::testing::ElementsAre;
 using testing::FakeFtpServer;
 using testing::FakeFtpSession;
+using ::testing::Matcher;
 using ::testing::StartsWith;
 
 // A host name that cannot resolve and never reaches a name server: its label is too long.
@@ -91,64 +93,21 @@ TEST(TcpIpTest, PortMarkerChoosesNewFTPPortAndIsRemovedFromHostname) {
     EXPECT_TRUE(second.Connected());
 }
 
-TEST(TcpIpTest, UnresolvableHostsRaiseTcpIpError) {
-    struct Case {
-        std::string hostname, message;
-    } cases[] = {
-        {"", "Couldn't resolve hostname "},
-        {"F#F" + UnresolvableName, "Couldn't resolve hostname " + UnresolvableName},
-        {"f#f" + UnresolvableName, "Couldn't resolve hostname f#f" + UnresolvableName},
-    };
-    for (const auto& c : cases) {
-        TTcpIp client;
-        client.Hostname = c.hostname;
-        try {
-            client.Login();
-            ADD_FAILURE() << c.hostname;
-        } catch (const ESocketError&) {
-            ADD_FAILURE() << "not a socket error: " << c.hostname;
-        } catch (const ETcpIpError& error) {
-            EXPECT_EQ(error.what(), c.message);
-        }
-        EXPECT_EQ(client.Socket, NoSocketHandle);
-    }
-}
-
-TEST(TcpIpTest, PortsOutsideTheRangeAreARangeError) {
-    for (const std::int32_t port : {65536, -1, 100000}) {
-        TTcpIp client;
-        AimAt(client, port);
-        EXPECT_THROW(client.Login(), std::out_of_range) << port;
-        EXPECT_EQ(client.Hostname, "127.0.0.1"); // the marker is gone all the same
-        EXPECT_EQ(client.Socket, NoSocketHandle);
-    }
-    TTcpIp client; // 65535 is a port: the attempt gets as far as connecting
-    AimAt(client, 65535);
+// What a failed login threw: the error's kind, its code for a socket error, and its text.
+std::string LoginFailure(TTcpIp& client) {
     try {
         client.Login();
-    } catch (const ESocketError&) {
+        return "connected";
+    } catch (const ESocketError& error) {
+        return "socket error " + IntToStr(error.ErrorCode) + ": " + error.what();
+    } catch (const ETcpIpError& error) {
+        return std::string("TCP/IP error: ") + error.what();
+    } catch (const std::out_of_range& error) {
+        return std::string("range error: ") + error.what();
     }
-    EXPECT_EQ(client.RemotePort, 65535);
 }
 
-TEST(TcpIpTest, RefusedConnectionIsTracedAndRaisesSocketError) {
-    const std::uint16_t port = testing::UnusedPort();
-    TraceLog traces;
-    TTcpIp client;
-    client.OnTrace = traces.Handler();
-    AimAt(client, port);
-    const auto error = Thrown<ESocketError>([&] { client.Login(); });
-    ASSERT_TRUE(error) << "connected to an unused port";
-    EXPECT_STREQ(error->what(), "Error creating socket");
-    EXPECT_EQ(error->ErrorCode, ECONNREFUSED);
-    ASSERT_EQ(traces.Lines.size(), 2u);
-    EXPECT_THAT(traces.Lines[0], StartsWith("Closed socket ID "));
-    EXPECT_EQ(traces.Lines[1],
-              "Failed to open output socket " + IntToStr(port) + " to host 127.0.0.1");
-    EXPECT_EQ(client.Socket, NoSocketHandle);
-}
-
-TEST(TcpIpTest, ConnectingToAServerThatNeverAnswersTimesOut) {
+TEST(TcpIpTest, FailedLoginsRaiseTheirErrorAndLeaveNoSocket) {
     // A listener whose backlog is full leaves further connection attempts unanswered.
     TTcpIp listener;
     listener.OpenInputSocket(0, Address("127.0.0.1"));
@@ -160,18 +119,49 @@ TEST(TcpIpTest, ConnectingToAServerThatNeverAnswersTimesOut) {
         fillers.push_back(CreateTcpSocket());
         ConnectSocket(fillers.back(), {Address("127.0.0.1"), local.Port}, 100);
     }
-    TTcpIp client;
-    client.ConnectTimeout = 200;
-    AimAt(client, local.Port);
-    try {
-        client.Login();
-        ADD_FAILURE() << "connected to a full backlog";
-    } catch (const ESocketError& error) {
-        EXPECT_EQ(error.ErrorCode, ETIMEDOUT);
+    const std::uint16_t unused = testing::UnusedPort();
+    const std::string resolve = "TCP/IP error: Couldn't resolve hostname ";
+    const std::string range = "range error: Port out of range 0..65535: ";
+    struct Case {
+        std::string hostname;
+        std::int32_t port;
+        Matcher<std::string> failure;
+        const char* hostnameAfter = nullptr;
+        Matcher<std::vector<std::string>> traces = _;
+    } cases[] = {
+        {"", 0, resolve},
+        {"F#F" + UnresolvableName, 0, resolve + UnresolvableName},
+        {"f#f" + UnresolvableName, 0, resolve + "f#f" + UnresolvableName},
+        // Out of range, the marker is gone all the same.
+        {"F#F127.0.0.1", 65536, range + "65536", "127.0.0.1"},
+        {"F#F127.0.0.1", -1, range + "-1", "127.0.0.1"},
+        {"F#F127.0.0.1", 100000, range + "100000", "127.0.0.1"},
+        {"F#F127.0.0.1", unused,
+         "socket error " + IntToStr(ECONNREFUSED) + ": Error creating socket", nullptr,
+         ElementsAre(StartsWith("Closed socket ID "),
+                     "Failed to open output socket " + IntToStr(unused) + " to host 127.0.0.1")},
+        {"F#F127.0.0.1", local.Port, StartsWith("socket error " + IntToStr(ETIMEDOUT) + ": ")},
+    };
+    for (const auto& c : cases) {
+        TraceLog traces;
+        TTcpIp client;
+        client.OnTrace = traces.Handler();
+        client.ConnectTimeout = 200;
+        client.Hostname = c.hostname;
+        client.NewFTPPort = c.port;
+        EXPECT_THAT(LoginFailure(client), c.failure) << c.hostname << " " << c.port;
+        if (c.hostnameAfter) {
+            EXPECT_EQ(client.Hostname, c.hostnameAfter);
+        }
+        EXPECT_THAT(traces.Lines, c.traces) << c.port;
+        EXPECT_EQ(client.Socket, NoSocketHandle) << c.hostname << " " << c.port;
     }
-    EXPECT_EQ(client.Socket, NoSocketHandle);
     for (const SocketHandle filler : fillers)
         CloseSocketHandle(filler);
+    TTcpIp client; // 65535 is a port: the attempt gets as far as connecting
+    AimAt(client, 65535);
+    LoginFailure(client);
+    EXPECT_EQ(client.RemotePort, 65535);
 }
 
 TEST(TcpIpTest, TracesNameEverySocketStep) {
