@@ -225,18 +225,25 @@ TEST(TcpIpTest, ReadLineKeepsOnlyTextEndedByCrLf) {
 }
 
 // Receiving ends the data; sends meet a reset connection, which must neither raise SIGPIPE nor
-// throw (the first sends may still be taken).
+// throw (the first sends may still be taken); destruction closes the socket with a trace.
 TEST(TcpIpTest, APeerThatHasGoneEndsTheDataAndSilencesSends) {
     FakeFtpServer server([](FakeFtpSession&) {});
-    TTcpIp client;
-    ConnectTo(client, server);
-    server.Join();
-    EXPECT_EQ(client.Receive(nullptr, 100), 0);
-    EXPECT_TRUE(client.EndOfData);
-    EXPECT_TRUE(client.Eof());
-    const std::string block(65536, 'x');
-    for (int i = 0; i < 50; ++i)
-        EXPECT_NO_THROW(client.SendText(block));
+    TraceLog traces;
+    std::string id;
+    {
+        TTcpIp client;
+        ConnectTo(client, server);
+        server.Join();
+        EXPECT_EQ(client.Receive(nullptr, 100), 0);
+        EXPECT_TRUE(client.EndOfData);
+        EXPECT_TRUE(client.Eof());
+        const std::string block(65536, 'x');
+        for (int i = 0; i < 50; ++i)
+            EXPECT_NO_THROW(client.SendText(block));
+        id = IntToStr(client.Socket);
+        client.OnTrace = traces.Handler();
+    }
+    EXPECT_THAT(traces.Lines, ElementsAre("Closed socket ID " + id));
 }
 
 TEST(TcpIpTest, SocketStateTellsConnectedFromNotConnected) {
@@ -302,20 +309,6 @@ TEST(TcpIpTest, ActionReceivesEverythingIntoTheStream) {
     bounded.MaxDownloadSize = 5000;
     AimAt(bounded, big.Port());
     EXPECT_THROW(bounded.Action(), ETcpIpError);
-}
-
-TEST(TcpIpTest, DestructionClosesTheSocketWithATrace) {
-    FakeFtpServer server([](FakeFtpSession& s) { s.WaitForClose(); });
-    TraceLog traces;
-    std::string id;
-    {
-        TTcpIp client;
-        ConnectTo(client, server);
-        id = IntToStr(client.Socket);
-        client.OnTrace = traces.Handler();
-    }
-    server.Join();
-    EXPECT_THAT(traces.Lines, ElementsAre("Closed socket ID " + id));
 }
 
 } // namespace
