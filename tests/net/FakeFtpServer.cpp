@@ -124,7 +124,7 @@ void FakeFtpSession::ServeReport(const std::string& report) {
 void FakeFtpSession::ServeBroken(Fault fault, const std::string& report) {
     LoginAndCwd();
     if (fault == Fault::NoPasvAddress) {
-        AnswerPasvWithoutAddress();
+        Answer("227 Entering Passive Mode");
         Answer("226 Transfer complete");
     } else if (fault == Fault::Refused) {
         Answer("550 No such file or directory.");
@@ -132,24 +132,14 @@ void FakeFtpSession::ServeBroken(Fault fault, const std::string& report) {
         OpenData();
         if (fault == Fault::ResetMidway) {
             SendData(report.substr(0, report.size() / 2));
-            ResetData();
+            ResetSocketHandle(FData); // a reset instead of an orderly close
+            FData = NoSocketHandle;
         } else {
             CloseData();
         }
         Reply("226 Transfer complete");
     }
     AnswerUntilClose();
-}
-
-void FakeFtpSession::AnswerPasvWithoutAddress() {
-    ReadCommand();
-    Reply("227 Entering Passive Mode");
-}
-
-void FakeFtpSession::ResetData() {
-    if (FData != NoSocketHandle)
-        ResetSocketHandle(FData);
-    FData = NoSocketHandle;
 }
 
 void FakeFtpSession::AnswerUntilClose() {
@@ -290,6 +280,22 @@ std::uint16_t UnusedPort() {
     std::uint16_t port = 0;
     CloseSocketHandle(ListenOnLoopback(port));
     return port;
+}
+
+void AimAt(TTcpIp& client, std::int32_t port) {
+    client.Hostname = "F#F127.0.0.1";
+    client.NewFTPPort = port;
+}
+
+std::string StreamText(TTcpIp& client) {
+    return std::string(client.Stream().Data(), client.Stream().Size());
+}
+
+std::string Pattern(std::size_t size) {
+    std::string data;
+    for (std::size_t i = 0; i < size; ++i)
+        data += static_cast<char>(i * 7 % 256);
+    return data;
 }
 
 } // namespace stormbell::testing

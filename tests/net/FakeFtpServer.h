@@ -11,6 +11,7 @@
 #include <thread>
 #include <vector>
 
+#include "net/TcpIp.h"
 #include "platform/Sockets.h"
 
 namespace stormbell::testing {
@@ -51,10 +52,6 @@ public:
     /// Login, CWD and a download of `report` spoilt by `fault`; then answers QUIT, if it comes,
     /// and waits for the client to close.
     void ServeBroken(Fault fault, const std::string& report);
-    /// Answers a PASV command with 227 but no address and port.
-    void AnswerPasvWithoutAddress();
-    /// Ends the data connection with a reset instead of an orderly close.
-    void ResetData();
     /// Answers QUIT with 221 and any other command with 500 until the client closes.
     void AnswerUntilClose();
     /// Opens a data listener and answers a PASV command with 227 and its port; `address` is
@@ -126,5 +123,11 @@ private:
 
 /// A loopback port that nothing listens on at the moment of the call.
 std::uint16_t UnusedPort();
+/// Points `client` at 127.0.0.1:`port` through the host's port marker.
+void AimAt(TTcpIp& client, std::int32_t port);
+/// What `client`'s stream holds.
+std::string StreamText(TTcpIp& client);
+/// `size` bytes that take every value, so that a lost or shifted block shows.
+std::string Pattern(std::size_t size);
 
 } // namespace stormbell::testing

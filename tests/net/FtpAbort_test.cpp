@@ -22,8 +22,7 @@ constexpr int kNeverMs = 60000;
 constexpr auto kPromptly = std::chrono::milliseconds(500);
 
 void LoginTo(TFTP& ftp, const FakeFtpServer& server) {
-    ftp.Hostname = "F#F127.0.0.1";
-    ftp.NewFTPPort = server.Port();
+    testing::AimAt(ftp, server.Port());
     ftp.ConnectTimeout = kNeverMs;
     ftp.IdleTimeout = kNeverMs;
     ftp.Login();

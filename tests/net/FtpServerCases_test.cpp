@@ -28,8 +28,7 @@ using Channel = FakeFtpSession::Channel;
 
 // Small limits, so that every case ends in well under a second.
 void UseSmallLimits(TFTP& ftp, const FakeFtpServer& server) {
-    ftp.Hostname = "F#F127.0.0.1";
-    ftp.NewFTPPort = server.Port();
+    testing::AimAt(ftp, server.Port());
     ftp.ConnectTimeout = 300;
     ftp.IdleTimeout = 300;
     ftp.LowSpeedLimit = 1000;
@@ -120,6 +119,17 @@ FakeFtpServer::Script Sends(const std::string& bytes, bool hangUp = false) {
     };
 }
 
+// Greets with `greeting` (none: the usual login and CWD), answers each command with the next of
+// `replies`, then waits for the client to close.
+FakeFtpServer::Script Replies(std::vector<std::string> replies, const char* greeting = nullptr) {
+    return [replies, greeting](FakeFtpSession& s) {
+        greeting ? s.Reply(greeting) : s.LoginAndCwd();
+        for (const auto& reply : replies)
+            s.Answer(reply);
+        s.WaitForClose();
+    };
+}
+
 TEST(FtpServerCasesTest, EveryScriptedServerEndsInItsErrorWithinItsBoundOrAtAnAbort) {
     using Fault = FakeFtpSession::Fault;
     const std::string report(1000, 'r');
@@ -135,32 +145,15 @@ TEST(FtpServerCasesTest, EveryScriptedServerEndsInItsErrorWithinItsBoundOrAtAnAb
          "The server closed the connection without a reply", 999},
         {"empty reply", Sends("\r\n", true), Step::Login, "The server's reply had no text", 999},
         {"code alone", Sends("421\r\n", true), Step::Login, "The server's reply had no text", 421},
-        {"password refused",
-         [](FakeFtpSession& s) {
-             s.Reply("220 Ready");
-             s.Answer("331 Password");
-             s.Answer("530 Login incorrect.");
-             s.WaitForClose();
-         },
+        {"password refused", Replies({"331 Password", "530 Login incorrect."}, "220 Ready"),
          Step::Login, "Login incorrect.", 530, kByItself,
          [](TFTP& ftp, FakeFtpServer&) {
              EXPECT_EQ(ftp.ReplyCode, 530);
              EXPECT_NE(ftp.ControlSocket, NoSocketHandle); // connected, not logged in
          }},
-        {"PASV not understood",
-         [](FakeFtpSession& s) {
-             s.LoginAndCwd();
-             s.Answer("500 PASV not understood");
-             s.WaitForClose();
-         },
-         Step::Download, "PASV not understood", 500},
-        {"PASV answered 200",
-         [](FakeFtpSession& s) {
-             s.LoginAndCwd();
-             s.Answer("200 Fine");
-             s.WaitForClose();
-         },
-         Step::Download, "Fine", 200},
+        {"PASV not understood", Replies({"500 PASV not understood"}), Step::Download,
+         "PASV not understood", 500},
+        {"PASV answered 200", Replies({"200 Fine"}), Step::Download, "Fine", 200},
         {"RETR refused",
          [](FakeFtpSession& s) {
              s.LoginAndCwd();
@@ -171,7 +164,7 @@ TEST(FtpServerCasesTest, EveryScriptedServerEndsInItsErrorWithinItsBoundOrAtAnAb
          },
          Step::Download, "No such file.", 550, kByItself,
          [](TFTP& ftp, FakeFtpServer&) {
-             EXPECT_EQ(std::string(ftp.Stream().Data(), ftp.Stream().Size()), "previous");
+             EXPECT_EQ(testing::StreamText(ftp), "previous");
              EXPECT_EQ(ftp.SocketState(ftp.Socket), SocketState::Connected);
              EXPECT_NE(ftp.Socket, ftp.ControlSocket);
          }},
@@ -335,9 +328,7 @@ TEST(FtpServerCasesTest, EveryScriptedServerEndsInItsErrorWithinItsBoundOrAtAnAb
 // The client announces its listener on the control connection's address and takes the data
 // connection only from the server.
 TEST(FtpServerCasesTest, ActiveModeTakesTheDataConnectionOnlyFromTheServer) {
-    std::string data;
-    for (int i = 0; i < 10000; ++i)
-        data += static_cast<char>(i * 7 % 256);
+    const std::string data = testing::Pattern(10000);
     struct Case {
         const char* name;
         bool strangerFirst, serverConnects;
@@ -381,8 +372,7 @@ TEST(FtpServerCasesTest, ActiveModeTakesTheDataConnectionOnlyFromTheServer) {
             EXPECT_EQ(::testing::Value(traces, refused), c.strangerFirst) << c.name;
             if (c.serverConnects) {
                 EXPECT_FALSE(error) << c.name;
-                EXPECT_TRUE(std::string(ftp.Stream().Data(), ftp.Stream().Size()) == data)
-                    << c.name;
+                EXPECT_TRUE(testing::StreamText(ftp) == data) << c.name;
                 EXPECT_EQ(ftp.Socket, NoSocketHandle) << c.name;
             } else {
                 ASSERT_TRUE(error) << c.name;

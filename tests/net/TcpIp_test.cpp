@@ -15,9 +15,12 @@
 namespace stormbell {
 namespace {
 
+using ::testing::_;
+using testing::AimAt;
 using ::testing::ElementsAre;
 using testing::FakeFtpServer;
 using testing::FakeFtpSession;
+using ::testing::Matcher;
 using ::testing::StartsWith;
 
 // A host name that cannot resolve and never reaches a name server: its label is too long.
@@ -38,8 +41,7 @@ struct TraceLog {
 };
 
 void ConnectTo(TTcpIp& client, const FakeFtpServer& server) {
-    client.Hostname = "F#F127.0.0.1";
-    client.NewFTPPort = server.Port();
+    AimAt(client, server.Port());
     client.Login();
 }
 
@@ -56,14 +58,12 @@ TEST(TcpIpUtilityTest, PosNFindsTheNthOrLastOccurrence) {
     EXPECT_EQ(PosN("ab", "xabyabzab", 2), 5);
 }
 
-TEST(TcpIpUtilityTest, AddressesAreWrittenMostSignificantOctetFirst) {
+// Addresses are written most significant octet first; names and addresses both resolve.
+TEST(TcpIpUtilityTest, AddressesGoToTextAndHostsToAddresses) {
     EXPECT_EQ(AddressToText(Address("10.1.2.3")), "10.1.2.3");
     EXPECT_EQ(AddressToText(Address("192.0.2.1")), "192.0.2.1");
     EXPECT_EQ(AddressToText(NoAddress), "255.255.255.255");
     EXPECT_EQ(AddressToText(0), "0.0.0.0");
-}
-
-TEST(TcpIpUtilityTest, ResolveHostTakesAddressesAndNames) {
     EXPECT_EQ(ResolveHost("10.1.2.3"), Address("10.1.2.3"));
     EXPECT_EQ(ResolveHost("localhost"), Address("127.0.0.1"));
     EXPECT_EQ(ResolveHost(""), NoAddress);
@@ -93,67 +93,21 @@ TEST(TcpIpTest, PortMarkerChoosesNewFTPPortAndIsRemovedFromHostname) {
     EXPECT_TRUE(second.Connected());
 }
 
-TEST(TcpIpTest, UnresolvableHostsRaiseTcpIpError) {
-    struct Case {
-        std::string hostname, message;
-    } cases[] = {
-        {"", "Couldn't resolve hostname "},
-        {"F#F" + UnresolvableName, "Couldn't resolve hostname " + UnresolvableName},
-        {"f#f" + UnresolvableName, "Couldn't resolve hostname f#f" + UnresolvableName},
-    };
-    for (const auto& c : cases) {
-        TTcpIp client;
-        client.Hostname = c.hostname;
-        try {
-            client.Login();
-            ADD_FAILURE() << c.hostname;
-        } catch (const ESocketError&) {
-            ADD_FAILURE() << "not a socket error: " << c.hostname;
-        } catch (const ETcpIpError& error) {
-            EXPECT_EQ(error.what(), c.message);
-        }
-        EXPECT_EQ(client.Socket, NoSocketHandle);
-    }
-}
-
-TEST(TcpIpTest, PortsOutsideTheRangeAreARangeError) {
-    for (const std::int32_t port : {65536, -1, 100000}) {
-        TTcpIp client;
-        client.Hostname = "F#F127.0.0.1";
-        client.NewFTPPort = port;
-        EXPECT_THROW(client.Login(), std::out_of_range) << port;
-        EXPECT_EQ(client.Hostname, "127.0.0.1"); // the marker is gone all the same
-        EXPECT_EQ(client.Socket, NoSocketHandle);
-    }
-    TTcpIp client; // 65535 is a port: the attempt gets as far as connecting
-    client.Hostname = "F#F127.0.0.1";
-    client.NewFTPPort = 65535;
+// What a failed login threw: the error's kind, its code for a socket error, and its text.
+std::string LoginFailure(TTcpIp& client) {
     try {
         client.Login();
-    } catch (const ESocketError&) {
+        return "connected";
+    } catch (const ESocketError& error) {
+        return "socket error " + IntToStr(error.ErrorCode) + ": " + error.what();
+    } catch (const ETcpIpError& error) {
+        return std::string("TCP/IP error: ") + error.what();
+    } catch (const std::out_of_range& error) {
+        return std::string("range error: ") + error.what();
     }
-    EXPECT_EQ(client.RemotePort, 65535);
 }
 
-TEST(TcpIpTest, RefusedConnectionIsTracedAndRaisesSocketError) {
-    const std::uint16_t port = testing::UnusedPort();
-    TraceLog traces;
-    TTcpIp client;
-    client.OnTrace = traces.Handler();
-    client.Hostname = "F#F127.0.0.1";
-    client.NewFTPPort = port;
-    const auto error = Thrown<ESocketError>([&] { client.Login(); });
-    ASSERT_TRUE(error) << "connected to an unused port";
-    EXPECT_STREQ(error->what(), "Error creating socket");
-    EXPECT_EQ(error->ErrorCode, ECONNREFUSED);
-    ASSERT_EQ(traces.Lines.size(), 2u);
-    EXPECT_THAT(traces.Lines[0], StartsWith("Closed socket ID "));
-    EXPECT_EQ(traces.Lines[1],
-              "Failed to open output socket " + IntToStr(port) + " to host 127.0.0.1");
-    EXPECT_EQ(client.Socket, NoSocketHandle);
-}
-
-TEST(TcpIpTest, ConnectingToAServerThatNeverAnswersTimesOut) {
+TEST(TcpIpTest, FailedLoginsRaiseTheirErrorAndLeaveNoSocket) {
     // A listener whose backlog is full leaves further connection attempts unanswered.
     TTcpIp listener;
     listener.OpenInputSocket(0, Address("127.0.0.1"));
@@ -165,19 +119,49 @@ TEST(TcpIpTest, ConnectingToAServerThatNeverAnswersTimesOut) {
         fillers.push_back(CreateTcpSocket());
         ConnectSocket(fillers.back(), {Address("127.0.0.1"), local.Port}, 100);
     }
-    TTcpIp client;
-    client.ConnectTimeout = 200;
-    client.Hostname = "F#F127.0.0.1";
-    client.NewFTPPort = local.Port;
-    try {
-        client.Login();
-        ADD_FAILURE() << "connected to a full backlog";
-    } catch (const ESocketError& error) {
-        EXPECT_EQ(error.ErrorCode, ETIMEDOUT);
+    const std::uint16_t unused = testing::UnusedPort();
+    const std::string resolve = "TCP/IP error: Couldn't resolve hostname ";
+    const std::string range = "range error: Port out of range 0..65535: ";
+    struct Case {
+        std::string hostname;
+        std::int32_t port;
+        Matcher<std::string> failure;
+        const char* hostnameAfter = nullptr;
+        Matcher<std::vector<std::string>> traces = _;
+    } cases[] = {
+        {"", 0, resolve},
+        {"F#F" + UnresolvableName, 0, resolve + UnresolvableName},
+        {"f#f" + UnresolvableName, 0, resolve + "f#f" + UnresolvableName},
+        // Out of range, the marker is gone all the same.
+        {"F#F127.0.0.1", 65536, range + "65536", "127.0.0.1"},
+        {"F#F127.0.0.1", -1, range + "-1", "127.0.0.1"},
+        {"F#F127.0.0.1", 100000, range + "100000", "127.0.0.1"},
+        {"F#F127.0.0.1", unused,
+         "socket error " + IntToStr(ECONNREFUSED) + ": Error creating socket", nullptr,
+         ElementsAre(StartsWith("Closed socket ID "),
+                     "Failed to open output socket " + IntToStr(unused) + " to host 127.0.0.1")},
+        {"F#F127.0.0.1", local.Port, StartsWith("socket error " + IntToStr(ETIMEDOUT) + ": ")},
+    };
+    for (const auto& c : cases) {
+        TraceLog traces;
+        TTcpIp client;
+        client.OnTrace = traces.Handler();
+        client.ConnectTimeout = 200;
+        client.Hostname = c.hostname;
+        client.NewFTPPort = c.port;
+        EXPECT_THAT(LoginFailure(client), c.failure) << c.hostname << " " << c.port;
+        if (c.hostnameAfter) {
+            EXPECT_EQ(client.Hostname, c.hostnameAfter);
+        }
+        EXPECT_THAT(traces.Lines, c.traces) << c.port;
+        EXPECT_EQ(client.Socket, NoSocketHandle) << c.hostname << " " << c.port;
     }
-    EXPECT_EQ(client.Socket, NoSocketHandle);
     for (const SocketHandle filler : fillers)
         CloseSocketHandle(filler);
+    TTcpIp client; // 65535 is a port: the attempt gets as far as connecting
+    AimAt(client, 65535);
+    LoginFailure(client);
+    EXPECT_EQ(client.RemotePort, 65535);
 }
 
 TEST(TcpIpTest, TracesNameEverySocketStep) {
@@ -203,57 +187,63 @@ TEST(TcpIpTest, TracesNameEverySocketStep) {
     EXPECT_THAT(server.Commands(), ElementsAre("bye\r\n"));
 }
 
+// Bytes past a line are kept for the next read.
 TEST(TcpIpTest, ReadLineKeepsOnlyTextEndedByCrLf) {
     struct Case {
-        std::string incoming, expected;
+        std::string incoming;
+        std::vector<std::string> lines;
+        std::string rest;
         bool endsData;
     } cases[] = {
-        {"220 ok\r\n", "220 ok", false},
-        {"a\nb\rc\r\n", "abc", false},
-        {"abc", "previous", true}, // the peer closes without CR LF
-        {"", "previous", true},
+        {"220 ok\r\n", {"220 ok"}, "", false},
+        {"a\nb\rc\r\n", {"abc"}, "", false},
+        {"220 ok\r\n230 in\r\nrest", {"220 ok", "230 in"}, "rest", false},
+        {"abc", {"previous"}, "", true}, // the peer closes without CR LF
+        {"", {"previous"}, "", true},
     };
     for (const auto& c : cases) {
         FakeFtpServer server([&](FakeFtpSession& s) {
-            s.OneBytePerWrite = true;
+            s.OneBytePerWrite = c.rest.empty();
             s.Send(c.incoming);
             if (!c.endsData)
                 s.WaitForClose();
         });
         TTcpIp client;
         ConnectTo(client, server);
-        std::string line = "previous";
-        client.ReadLine(line);
-        EXPECT_EQ(line, c.expected) << c.incoming;
+        for (const auto& expected : c.lines) {
+            std::string line = "previous";
+            client.ReadLine(line);
+            EXPECT_EQ(line, expected) << c.incoming;
+        }
+        if (!c.rest.empty()) {
+            char rest[16];
+            const long count = client.Receive(rest, sizeof rest);
+            EXPECT_EQ(std::string(rest, count > 0 ? count : 0), c.rest);
+        }
         EXPECT_EQ(client.Eof(), c.endsData) << c.incoming;
     }
 }
 
-TEST(TcpIpTest, BytesPastALineAreKeptForTheNextRead) {
-    FakeFtpServer server([](FakeFtpSession& s) {
-        s.Send("220 ok\r\n230 in\r\nrest");
-        s.WaitForClose();
-    });
-    TTcpIp client;
-    ConnectTo(client, server);
-    std::string first, second;
-    client.ReadLine(first);
-    client.ReadLine(second);
-    char rest[16];
-    const long count = client.Receive(rest, sizeof rest);
-    EXPECT_EQ(first, "220 ok");
-    EXPECT_EQ(second, "230 in");
-    EXPECT_EQ(std::string(rest, count > 0 ? count : 0), "rest");
-}
-
-TEST(TcpIpTest, ReceiveAfterThePeerClosedEndsTheData) {
+// Receiving ends the data; sends meet a reset connection, which must neither raise SIGPIPE nor
+// throw (the first sends may still be taken); destruction closes the socket with a trace.
+TEST(TcpIpTest, APeerThatHasGoneEndsTheDataAndSilencesSends) {
     FakeFtpServer server([](FakeFtpSession&) {});
-    TTcpIp client;
-    ConnectTo(client, server);
-    server.Join();
-    EXPECT_EQ(client.Receive(nullptr, 100), 0);
-    EXPECT_TRUE(client.EndOfData);
-    EXPECT_TRUE(client.Eof());
+    TraceLog traces;
+    std::string id;
+    {
+        TTcpIp client;
+        ConnectTo(client, server);
+        server.Join();
+        EXPECT_EQ(client.Receive(nullptr, 100), 0);
+        EXPECT_TRUE(client.EndOfData);
+        EXPECT_TRUE(client.Eof());
+        const std::string block(65536, 'x');
+        for (int i = 0; i < 50; ++i)
+            EXPECT_NO_THROW(client.SendText(block));
+        id = IntToStr(client.Socket);
+        client.OnTrace = traces.Handler();
+    }
+    EXPECT_THAT(traces.Lines, ElementsAre("Closed socket ID " + id));
 }
 
 TEST(TcpIpTest, SocketStateTellsConnectedFromNotConnected) {
@@ -265,18 +255,6 @@ TEST(TcpIpTest, SocketStateTellsConnectedFromNotConnected) {
     client.CloseSocket(unconnected);
     EXPECT_EQ(unconnected, NoSocketHandle);
     EXPECT_EQ(client.SocketState(1000000), SocketState::Failed); // no such handle
-}
-
-TEST(TcpIpTest, SendingToAPeerThatHasGoneIsSilent) {
-    FakeFtpServer server([](FakeFtpSession&) {});
-    TTcpIp client;
-    ConnectTo(client, server);
-    server.Join();
-    const std::string block(65536, 'x');
-    // The first sends may still be taken; the later ones meet a reset connection, which
-    // must neither raise SIGPIPE nor throw.
-    for (int i = 0; i < 50; ++i)
-        EXPECT_NO_THROW(client.SendText(block));
 }
 
 TEST(TcpIpTest, InputSocketListensAcceptsAndTraces) {
@@ -317,38 +295,20 @@ TEST(TcpIpTest, InputSocketListensAcceptsAndTraces) {
 }
 
 TEST(TcpIpTest, ActionReceivesEverythingIntoTheStream) {
-    std::string data;
-    for (int i = 0; i < 10000; ++i)
-        data += static_cast<char>(i % 251);
+    const std::string data = testing::Pattern(10000);
     FakeFtpServer server([&](FakeFtpSession& s) { s.Send(data); });
     TTcpIp client;
-    client.Hostname = "F#F127.0.0.1";
-    client.NewFTPPort = server.Port();
+    AimAt(client, server.Port());
     client.Action();
     EXPECT_EQ(client.Stream().Position(), 0u);
-    EXPECT_EQ(std::string(client.Stream().Data(), client.Stream().Size()), data);
+    EXPECT_EQ(testing::StreamText(client), data);
     EXPECT_NE(client.Socket, NoSocketHandle); // left open
 
     FakeFtpServer big([&](FakeFtpSession& s) { s.Send(data); });
     TTcpIp bounded;
     bounded.MaxDownloadSize = 5000;
-    bounded.Hostname = "F#F127.0.0.1";
-    bounded.NewFTPPort = big.Port();
+    AimAt(bounded, big.Port());
     EXPECT_THROW(bounded.Action(), ETcpIpError);
-}
-
-TEST(TcpIpTest, DestructionClosesTheSocketWithATrace) {
-    FakeFtpServer server([](FakeFtpSession& s) { s.WaitForClose(); });
-    TraceLog traces;
-    std::string id;
-    {
-        TTcpIp client;
-        ConnectTo(client, server);
-        id = IntToStr(client.Socket);
-        client.OnTrace = traces.Handler();
-    }
-    server.Join();
-    EXPECT_THAT(traces.Lines, ElementsAre("Closed socket ID " + id));
 }
 
 } // namespace
