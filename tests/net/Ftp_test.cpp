@@ -82,7 +82,10 @@ TEST(FtpTest, RepliesArriveWhicheverWayTheServerWritesThem) {
             s.Send(c.greeting);
             for (const auto& answer : c.answers)
                 s.Answer(answer);
-            s.AnswerUntilClose();
+            // Only reads: a reply the client never takes would let some systems reset the
+            // connection and drop the commands not yet read.
+            while (!s.ReadCommand().empty()) {
+            }
         });
         {
             TFTP ftp;
