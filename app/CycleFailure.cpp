@@ -1,6 +1,8 @@
 #include "app/CycleFailure.h"
 
+#include "net/ReportHost.h"
 #include "net/TcpIpErrors.h"
+#include "observation/ReportLog.h"
 #include "platform/TextConvert.h"
 
 namespace stormbell {
@@ -32,11 +34,10 @@ std::string SingleByteMessage(CycleStep step, const CyclePlace& place,
     case CycleStep::Check:
         // Refused here, not by the server: nothing to quote.
         return "Nothing was sent to " + place.Host + ": " + error.what();
-    case CycleStep::Login:
-        // Only a reply of the server's means it was reached.
-        if (dynamic_cast<const EProtocolError*>(&error) != nullptr)
-            return "Could not log in to " + place.Host + ": " + Reason(error);
+    case CycleStep::Connect:
         return "Could not connect to " + place.Host + ": " + Reason(error);
+    case CycleStep::Login:
+        return "Could not log in to " + place.Host + ": " + Reason(error);
     case CycleStep::ChangeDir:
         if (IsNotFound(error))
             return "The directory " + place.Directory + " was not found on " + place.Host + ": " +
@@ -55,17 +56,48 @@ std::string SingleByteMessage(CycleStep step, const CyclePlace& place,
         return "Logging out of " + place.Host + " failed after " + place.File +
                " was fetched: " + Reason(error);
     case CycleStep::Decode:
+    case CycleStep::Log:
         break;
     }
     return place.File + " from " + place.Directory + " on " + place.Host +
            " was not decoded: " + Reason(error);
 }
 
+// Only a reply of the server's means it was reached; the decoder's log errors are the log's.
+CycleStep StepOf(CycleStep step, const std::exception& error) {
+    if (step == CycleStep::Login && dynamic_cast<const EProtocolError*>(&error) == nullptr)
+        return CycleStep::Connect;
+    if (step == CycleStep::Decode && dynamic_cast<const ELogFileError*>(&error) != nullptr)
+        return CycleStep::Log;
+    return step;
+}
+
 } // namespace
+
+CycleOutcome FailedCycle(CycleStep step, const CyclePlace& place, const std::exception& error) {
+    const CycleStep failedAt = StepOf(step, error);
+    return {failedAt, std::current_exception(), CycleFailureMessage(failedAt, place, error)};
+}
 
 std::string CycleFailureMessage(CycleStep step, const CyclePlace& place,
                                 const std::exception& error) {
     return Latin1ToUtf8(SingleByteMessage(step, place, error));
+}
+
+bool FtpBlocked(const CycleOutcome& outcome, const std::string& host,
+                std::string_view serviceHost) {
+    if (outcome.FailedAt != CycleStep::Connect)
+        return false;
+    try {
+        const ReportHost parsed = ParseReportHost(host);
+        if (parsed.Protocol != ReportProtocol::Ftp || !EqualIgnoringCase(parsed.Name, serviceHost))
+            return false;
+        std::rethrow_exception(outcome.Cause);
+    } catch (const ESocketError&) {
+        return true;
+    } catch (...) {
+    }
+    return false;
 }
 
 } // namespace stormbell

@@ -1,16 +1,14 @@
 // Why an update cycle failed, in words that name the station file, the directory and the host,
-// with the server's own reply after them.
+// with the server's own reply after them; and the rules read from a failed cycle.
 #pragma once
 
-#include <exception>
 #include <stdexcept>
 #include <string>
-#include <utility>
+#include <string_view>
+
+#include "app/CycleOutcome.h"
 
 namespace stormbell {
-
-/// The step of a cycle an error came from.
-enum class CycleStep { Check, Login, ChangeDir, Download, Logout, Decode };
 
 /// Where a cycle fetches from.
 struct CyclePlace {
@@ -25,16 +23,10 @@ public:
     EEmptyReport();
 };
 
-/// A failed cycle, told in full; `Cause` is the error of the step that failed.
-class EUpdateFailed : public std::runtime_error {
-public:
-    EUpdateFailed(const std::string& message, std::exception_ptr cause)
-        : std::runtime_error(message), cause_(std::move(cause)) {}
-    std::exception_ptr Cause() const { return cause_; }
-
-private:
-    std::exception_ptr cause_;
-};
+/// The outcome of a cycle that failed at `step` with the error being handled: call it from the
+/// catch block. A failed login without a reply of the server's counts as Connect, a log error
+/// of the decoder as Log.
+CycleOutcome FailedCycle(CycleStep step, const CyclePlace& place, const std::exception& error);
 
 /// The message for `error` at `step`, e.g. KXYZ.TXT was not found in data/observations/metar/
 /// decoded on tgftp.nws.noaa.gov: "550 No such file or directory." A refusal of the server is
@@ -42,5 +34,10 @@ private:
 /// speak single-byte text; the message is UTF-8.
 std::string CycleFailureMessage(CycleStep step, const CyclePlace& place,
                                 const std::exception& error);
+
+/// True when `outcome` is a connection that could not be made (refused or timed out) to the FTP
+/// server `serviceHost` as the Host setting `host` names it: what a network that blocks FTP
+/// makes of a fetch, which HTTPS to the same host gets round.
+bool FtpBlocked(const CycleOutcome& outcome, const std::string& host, std::string_view serviceHost);
 
 } // namespace stormbell

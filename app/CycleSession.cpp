@@ -30,15 +30,17 @@ struct CycleSession::Clients {
 };
 
 CycleSession::CycleSession(Lamps& lamps, StatusLine& status, CycleWait& pause,
-                           AbortableRunner& runner, const ClientLimits& limits)
+                           AbortableRunner& runner, const ClientLimits& limits, DecodeReport decode)
     : lamps_(lamps), status_(status), pause_(pause), runner_(runner),
-      clients_(std::make_unique<Clients>(limits)) {}
+      clients_(std::make_unique<Clients>(limits)),
+      cycle_(std::make_unique<UpdateCycle>(clients_->routing, lamps_, status_, runner_,
+                                           std::move(decode))) {}
 
 CycleSession::~CycleSession() = default;
 
-void CycleSession::Attach(ReportBox& reportBox, BreakOut breakOut) {
-    cycle_ = std::make_unique<UpdateCycle>(clients_->routing, lamps_, status_, reportBox, runner_,
-                                           std::move(breakOut));
+const std::string& CycleSession::Report() const {
+    static const std::string kNone;
+    return cycle_ ? cycle_->Report() : kNone;
 }
 
 bool CycleSession::Ending() const {
@@ -47,7 +49,7 @@ bool CycleSession::Ending() const {
 }
 
 bool CycleSession::Begin() {
-    if (state_ != SessionState::Idle || !cycle_)
+    if (state_ != SessionState::Idle)
         return false;
     state_ = SessionState::Running;
     pause_.Reset();

@@ -29,16 +29,12 @@ struct ClientLimits {
 
 class CycleSession {
 public:
-    using BreakOut = std::function<void(const std::vector<std::string>& lines, bool logIt)>;
-
     /// Creates the FTP and HTTPS clients, logging in anonymously and downloading no more than a
-    /// report may hold. `pause` and `runner` are the waits of a cycle; all must outlive this.
+    /// report may hold, and the cycle that decodes with `decode`. `pause` and `runner` are the
+    /// waits of a cycle; all must outlive this.
     CycleSession(Lamps& lamps, StatusLine& status, CycleWait& pause, AbortableRunner& runner,
-                 const ClientLimits& limits);
+                 const ClientLimits& limits, DecodeReport decode);
     ~CycleSession();
-
-    /// Creates the cycle once the report box exists; Begin refuses until then.
-    void Attach(ReportBox& reportBox, BreakOut breakOut);
 
     SessionState State() const { return state_; }
     /// True while a running cycle is being cut short for an exit or a close.
@@ -48,6 +44,8 @@ public:
     bool Begin();
     /// The cycle of a session that has begun.
     UpdateCycle& Cycle() { return *cycle_; }
+    /// The cycle's last report (UpdateCycle::Report); empty once Closed.
+    const std::string& Report() const;
     /// Back to Idle after a cycle that began; gives the state it ended in, so the caller finishes
     /// the exit or close asked for meanwhile. A cycle cut short puts the lamps out. Then runs work
     /// deferred by WhenIdle.

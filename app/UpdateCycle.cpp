@@ -3,7 +3,9 @@
 #include <optional>
 #include <utility>
 
+#include "app/CycleFailure.h"
 #include "net/FtpArguments.h"
+#include "observation/ReportLines.h"
 
 namespace stormbell {
 
@@ -14,33 +16,29 @@ constexpr const char* kUpdateFailed = "Update failed";
 
 } // namespace
 
-UpdateCycle::UpdateCycle(
-    ReportClient& client, Lamps& lamps, StatusLine& status, ReportBox& reportBox,
-    BlockingRunner& runner,
-    std::function<void(const std::vector<std::string>& lines, bool logIt)> breakOut)
-    : client_(client), lamps_(lamps), status_(status), reportBox_(reportBox), runner_(runner),
-      breakOut_(std::move(breakOut)) {}
-
-bool UpdateCycle::Button1Click(const CycleSettings& settings) {
-    const bool fetched = Fetch(settings, [this](const MemoryStream& report) {
-        // Refused before the box sees it: showing the text would split it into lines after all.
-        CheckReportSize(report.Size());
-        reportBox_.LoadReport(std::string(report.Data(), report.Size()));
-    });
-    if (!fetched)
-        return false;
-    try {
-        breakOut_(reportBox_.Lines(), settings.LogIt);
-    } catch (const std::exception& error) {
-        Fail(CycleStep::Decode, settings, error);
-        return false;
-    }
-    return true;
+UpdateCycle::UpdateCycle(ReportClient& client, Lamps& lamps, StatusLine& status,
+                         BlockingRunner& runner, DecodeReport decode)
+    : client_(client), lamps_(lamps), status_(status), runner_(runner), decode_(std::move(decode)) {
 }
 
-bool UpdateCycle::Fetch(const CycleSettings& settings,
-                        const std::function<void(const MemoryStream& report)>& deliver) {
-    fetchError_ = nullptr;
+CycleOutcome UpdateCycle::Run(const CycleSettings& settings) {
+    CycleOutcome fetched = Fetch(settings, [this](const MemoryStream& report) {
+        // Refused before it is kept: keeping and splitting it would cost what the bound saves.
+        CheckReportSize(report.Size());
+        report_.assign(report.Data(), report.Size());
+    });
+    if (!fetched.Completed())
+        return fetched;
+    try {
+        decode_(SplitReportLines(report_), settings.LogIt);
+    } catch (const std::exception& error) {
+        return Fail(CycleStep::Decode, settings, error);
+    }
+    return fetched;
+}
+
+CycleOutcome UpdateCycle::Fetch(const CycleSettings& settings,
+                                const std::function<void(const MemoryStream& report)>& deliver) {
     lamps_.SetLampState(LampState::Busy);
     status_.SetStatus(kAccessingData);
     CycleStep step = CycleStep::Check;
@@ -65,19 +63,19 @@ bool UpdateCycle::Fetch(const CycleSettings& settings,
     } catch (const std::exception& error) {
         if (step != CycleStep::Logout)
             EndSession();
-        Fail(step, settings, error);
-        return false;
+        return Fail(step, settings, error);
     }
     lamps_.SetLampState(LampState::Fetched);
-    return true;
+    return {};
 }
 
-void UpdateCycle::Fail(CycleStep step, const CycleSettings& settings, const std::exception& error) {
-    const CyclePlace place{settings.Host, settings.Direct1, settings.OCityStr};
-    fetchError_ = std::make_exception_ptr(
-        EUpdateFailed(CycleFailureMessage(step, place, error), std::current_exception()));
+CycleOutcome UpdateCycle::Fail(CycleStep step, const CycleSettings& settings,
+                               const std::exception& error) {
+    CycleOutcome outcome =
+        FailedCycle(step, {settings.Host, settings.Direct1, settings.OCityStr}, error);
     lamps_.SetLampState(LampState::Failed);
     status_.SetStatus(kUpdateFailed);
+    return outcome;
 }
 
 void UpdateCycle::EndSession() {

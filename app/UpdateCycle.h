@@ -1,17 +1,14 @@
 // The update cycle behind the update button, the timer and the start-up: log in, change to the
-// reports' directory, download the station's report, show it, log out and decode it.
+// reports' directory, download the station's report, keep it, log out and decode it.
 #pragma once
 
-#include <exception>
 #include <functional>
 #include <string>
 #include <vector>
 
-#include "app/CycleFailure.h"
+#include "app/CycleOutcome.h"
 #include "app/Lamps.h"
 #include "net/ReportClient.h"
-#include "observation/ReportBox.h"
-#include "observation/ReportLines.h"
 #include "platform/BlockingRunner.h"
 #include "platform/StatusLine.h"
 
@@ -19,52 +16,54 @@ namespace stormbell {
 
 /// Where and what a cycle fetches; taken from the settings at the start of each cycle.
 struct CycleSettings {
-    std::string Host;      ///< without the port marker
+    std::string Host;      ///< the Host setting
     std::string Direct1;   ///< directory of the reports
     std::string OCityStr;  ///< report file name, "KJLN.TXT"
-    bool UseProxy = false; ///< use ProxyPort instead of 21
+    bool UseProxy = false; ///< use ProxyPort instead of the protocol's port
     int ProxyPort = 21;    ///< the FTP dialog's port spin
     bool LogIt = false;    ///< append the report to METAR.LOG
 };
 
-/// Button1Click's sequence over its seams. The client is used by one thread at a time.
+/// Decodes a report's lines into the shown values (the decoder's BreakOut), appending them to
+/// METAR.LOG when `logIt`.
+using DecodeReport = std::function<void(const std::vector<std::string>& lines, bool logIt)>;
+
+/// The cycle's sequence over its seams. The client is used by one thread at a time.
 class UpdateCycle {
 public:
-    /// `breakOut` decodes the report box's lines (the window's BreakOut, logging by the flag).
-    UpdateCycle(ReportClient& client, Lamps& lamps, StatusLine& status, ReportBox& reportBox,
-                BlockingRunner& runner,
-                std::function<void(const std::vector<std::string>& lines, bool logIt)> breakOut);
+    UpdateCycle(ReportClient& client, Lamps& lamps, StatusLine& status, BlockingRunner& runner,
+                DecodeReport decode);
 
-    /// One cycle. True when the report was fetched and decoded. Any error (a refused setting,
-    /// the network, an empty download, a report above kMaxReportBytes, the decoder) ends the
-    /// session (QUIT when the connection can carry it, else a close), lights the red lamp with
-    /// the title "Update failed" and returns false, FetchError telling why; the report box then
-    /// changes only when the decoder failed. Errors outside std::exception (an aborted cycle)
-    /// leave through here untouched.
-    bool Button1Click(const CycleSettings& settings);
+    /// One cycle: fetches the report, keeps it as Report() and decodes it. Any error (a refused
+    /// setting, the network, an empty download, a report above kMaxReportBytes, the decoder)
+    /// ends the session (QUIT when the connection can carry it, else a close), lights the red
+    /// lamp with the title "Update failed" and is told by the outcome; Report() then changes
+    /// only when the decoder failed. Errors outside std::exception (an aborted cycle) leave
+    /// through here untouched.
+    CycleOutcome Run(const CycleSettings& settings);
 
     /// The cycle up to the green lamp going dark, handing the downloaded bytes to `deliver`
-    /// (before Logout, where the cycle loads the report box) instead of showing and decoding
-    /// them; only the client's own limit bounds their size. Fails as Button1Click.
-    bool Fetch(const CycleSettings& settings,
-               const std::function<void(const MemoryStream& report)>& deliver);
+    /// (before Logout) instead of keeping and decoding them; only the client's own limit bounds
+    /// their size. Fails as Run.
+    CycleOutcome Fetch(const CycleSettings& settings,
+                       const std::function<void(const MemoryStream& report)>& deliver);
 
-    /// An EUpdateFailed for the last cycle's failure; null after a cycle that succeeded.
-    std::exception_ptr FetchError() const { return fetchError_; }
+    /// The last report fetched within the size bound, its bytes as the server sent them; empty
+    /// before the first.
+    const std::string& Report() const { return report_; }
 
 private:
-    /// Records the failure being handled; call from its catch block.
-    void Fail(CycleStep step, const CycleSettings& settings, const std::exception& error);
+    /// The failed outcome for the error being handled; call from its catch block.
+    CycleOutcome Fail(CycleStep step, const CycleSettings& settings, const std::exception& error);
     /// Ends whatever session is open without letting its errors hide the first one.
     void EndSession();
 
     ReportClient& client_;
     Lamps& lamps_;
     StatusLine& status_;
-    ReportBox& reportBox_;
     BlockingRunner& runner_;
-    std::function<void(const std::vector<std::string>&, bool)> breakOut_;
-    std::exception_ptr fetchError_;
+    DecodeReport decode_;
+    std::string report_;
 };
 
 } // namespace stormbell

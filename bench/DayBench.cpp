@@ -34,19 +34,13 @@ class Quiet final : public Lamps,
                     public StatusLine,
                     public FramePresenter,
                     public Pause,
-                    public MessageSink,
-                    public ReportBox {
+                    public MessageSink {
 public:
     void SetLampState(LampState) override {}
     void SetStatus(const std::string&) override {}
     void PresentFrame() override {}
     void Sleep(int) override {}
     void ShowMessage(const std::string&) override {}
-    void LoadReport(const std::string& bytes) override { text_ = bytes; }
-    std::vector<std::string> Lines() const override { return SplitReportLines(text_); }
-
-private:
-    std::string text_;
 };
 
 std::string StatusField(const char* name) {
@@ -107,7 +101,7 @@ int main(int argc, char** argv) {
     FtpReportClient client(ftp);
     DirectRunner runner;
     UpdateCycle cycle(
-        client, quiet, quiet, quiet, runner,
+        client, quiet, quiet, runner,
         [&](const std::vector<std::string>& lines, bool logIt) { decoder.BreakOut(lines, logIt); });
     CycleSettings settings;
     settings.Host = "127.0.0.1";
@@ -121,7 +115,7 @@ int main(int argc, char** argv) {
     const auto start = std::chrono::steady_clock::now();
     for (int i = 0; i < cycles; ++i) {
         settings.ProxyPort = std::atoi(argv[2 + i % kServers]);
-        const bool read = cycle.Button1Click(settings);
+        const bool read = cycle.Run(settings).Completed();
         ++outcomes[std::string(kServerNames[i % kServers]) + (read ? ": reading" : ": failed")];
         if (i + 1 == 10)
             PrintFigures("after", i + 1);

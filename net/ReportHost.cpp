@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "net/TcpIpErrors.h"
+#include "platform/TextConvert.h"
 
 namespace stormbell {
 
@@ -12,13 +13,6 @@ namespace {
 constexpr std::string_view kFtpScheme = "ftp://";
 constexpr std::string_view kHttpsScheme = "https://";
 constexpr const char* kBadHttpsHost = "Not an HTTPS server of the form https://name[:port]: ";
-
-bool EqualIgnoringCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) ==
-                      std::tolower(static_cast<unsigned char>(y));
-           });
-}
 
 bool StartsWithScheme(std::string_view text, std::string_view scheme) {
     return text.size() >= scheme.size() && EqualIgnoringCase(text.substr(0, scheme.size()), scheme);
@@ -70,22 +64,6 @@ ReportHost ParseReportHost(const std::string& host) {
     if (name.ends_with('/'))
         name.pop_back();
     return {ReportProtocol::Ftp, name, std::nullopt};
-}
-
-bool FtpConnectionFailed(const std::string& host, const std::exception_ptr& error,
-                         std::string_view serviceHost) {
-    if (!error || StartsWithScheme(host, kHttpsScheme))
-        return false;
-    const ReportHost parsed = ParseReportHost(host);
-    if (parsed.Protocol != ReportProtocol::Ftp || !EqualIgnoringCase(parsed.Name, serviceHost))
-        return false;
-    try {
-        std::rethrow_exception(error);
-    } catch (const ESocketError&) {
-        return true;
-    } catch (...) {
-        return false;
-    }
 }
 
 } // namespace stormbell

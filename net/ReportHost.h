@@ -2,10 +2,8 @@
 // "ftp://name") or an HTTPS server ("https://name" or "https://name:port").
 #pragma once
 
-#include <exception>
 #include <optional>
 #include <string>
-#include <string_view>
 
 namespace stormbell {
 
@@ -22,10 +20,5 @@ struct ReportHost {
 /// trailing "/" are dropped; scheme names in any case. An https text must hold a host name of
 /// letters, digits, '.', '-' and '_' and at most a port of 1..65535, else ETcpIpError.
 ReportHost ParseReportHost(const std::string& host);
-
-/// True when `error` is a connection that could not be made to the FTP server `serviceHost`
-/// as `host` names it: what a network that blocks FTP makes of a login.
-bool FtpConnectionFailed(const std::string& host, const std::exception_ptr& error,
-                         std::string_view serviceHost);
 
 } // namespace stormbell

@@ -1,6 +1,5 @@
 #include "observation/ReadingTracker.h"
 
-#include <exception>
 #include <utility>
 
 #include "observation/ObservationTime.h"
@@ -8,7 +7,7 @@
 
 namespace stormbell {
 
-void ReadingTracker::Decoded(const std::vector<std::string>& reportLines) {
+void ReadingTracker::RecordDecoded(const std::vector<std::string>& reportLines) {
     // Whatever the new report leaves unnamed is unknown now: the earlier report's station or
     // time would be attached to values that no longer come from it.
     const auto header = reportLines.empty() ? std::nullopt : ParseReportHeader(reportLines[0]);
@@ -20,28 +19,13 @@ void ReadingTracker::Decoded(const std::vector<std::string>& reportLines) {
     context_.LastFetch = clock_.Now();
     context_.LastCycleFailed = false;
     context_.LastFailure.clear();
+    context_.FtpBlocked = false;
 }
 
-void ReadingTracker::RecordCycle(const std::function<bool()>& cycle, const ReportBox& reportBox) {
-    bool decoded = false;
-    try {
-        decoded = cycle();
-    } catch (const std::exception& error) {
-        RecordFailure(error.what());
-        throw;
-    } catch (...) {
-        RecordFailure({});
-        throw;
-    }
-    if (decoded)
-        Decoded(reportBox.Lines());
-    else
-        RecordFailure({});
-}
-
-void ReadingTracker::RecordFailure(std::string reason) {
+void ReadingTracker::RecordFailure(std::string reason, bool ftpBlocked) {
     context_.LastCycleFailed = true;
     context_.LastFailure = std::move(reason);
+    context_.FtpBlocked = ftpBlocked;
 }
 
 } // namespace stormbell

@@ -1,5 +1,6 @@
 #include "platform/TextConvert.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -183,6 +184,13 @@ std::string Latin1ToUtf8(std::string_view bytes) {
         }
     }
     return text;
+}
+
+bool EqualIgnoringCase(std::string_view a, std::string_view b) {
+    // ASCII only, whatever the locale: these are scheme and host names.
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                              [&](char x, char y) { return lower(x) == lower(y); });
 }
 
 } // namespace stormbell

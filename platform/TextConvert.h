@@ -64,4 +64,7 @@ double Truncate(double value);
 /// platform and in every locale; never throws.
 std::string Latin1ToUtf8(std::string_view bytes);
 
+/// True when `a` and `b` are the same text but for the case of ASCII letters.
+bool EqualIgnoringCase(std::string_view a, std::string_view b);
+
 } // namespace stormbell

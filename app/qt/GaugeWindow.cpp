@@ -1,5 +1,6 @@
 #include "app/qt/GaugeWindow.h"
 
+#include "app/CycleFailure.h"
 #include "app/qt/CircleShape.h"
 #include "app/qt/CycleAborted.h"
 #include "app/qt/SkinView.h"
@@ -7,7 +8,7 @@
 #include "app/qt/WindowRegion.h"
 #include "gauges/WindowLayout.h"
 #include "gauges/qt/GaugeFace.h"
-#include "net/ReportHost.h"
+#include "observation/ReportLines.h"
 #include "settings/SettingsPersistence.h"
 #include "settings/SettingsTable.h"
 #include "settings/qt/FtpSettingsDialog.h"
@@ -31,16 +32,6 @@ constexpr Color kHubPen = colors::kHubOuter;
 constexpr int kHubPenWidth = 3;
 constexpr Color kHubBrush = colors::kReference;
 
-std::string WhatOf(const std::exception_ptr& error) {
-    try {
-        std::rethrow_exception(error);
-    } catch (const std::exception& e) {
-        return e.what();
-    } catch (...) {
-        return kUnknownError;
-    }
-}
-
 } // namespace
 
 GaugeWindow::GaugeWindow(SettingsStore& store, Settings& settings, Observation& observation,
@@ -50,22 +41,25 @@ GaugeWindow::GaugeWindow(SettingsStore& store, Settings& settings, Observation& 
       face_(std::make_unique<GaugeFace>(observation_, devicePixelRatioF(),
                                         [this] { RepaintSkin(); })),
       parts_(BuildWindowParts(*this, [this]() -> const QImage& { return face_->Visible(); },
-                              {[this] { Button1Click(); }, [this] { Panel3Clic(); },
-                               [this] { Panel4Click(); }, [this] { Button3Click(); }})),
+                              {[this] { UpdateNow(); }, [this] { ShowOptions(); },
+                               [this] { Minimise(); }, [this] { SaveAndExit(); }})),
       lamps_(std::make_unique<WindowLamps>(
-          LampShapes{*parts_.Shape1, *parts_.Shape2, *parts_.Shape3, *parts_.Shape4})),
+          LampShapes{*parts_.GreenBody, *parts_.RedBody, *parts_.RedDot, *parts_.GreenDot})),
       status_(*this), messages_(this),
       // The log's lock is waited for on the sweep's pause: the window stays live, and close
       // and exit end the wait.
       decoder_(observation, *this, pause_, status_, messages_, ".", pause_), reading_(clock),
-      session_(*lamps_, status_, pause_, runner_, limits) {
-    parts_.Shape5->OnMouseDown = [this](Qt::MouseButton button) { Shape5MouseDown(button); };
+      session_(*lamps_, status_, pause_, runner_, limits,
+               [this](const std::vector<std::string>& lines, bool logIt) {
+                   decoder_.BreakOut(lines, logIt);
+               }) {
+    parts_.Hub->OnMouseDown = [this](Qt::MouseButton button) { HubPressed(button); };
     new WindowDrag(*this); // a child of the window, which it follows
     ShowSkin();
 
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName("Timer1");
-    connect(Timer1, &QTimer::timeout, this, &GaugeWindow::Timer1Timer);
+    updateTimer_ = new QTimer(this);
+    updateTimer_->setObjectName("Timer1");
+    connect(updateTimer_, &QTimer::timeout, this, &GaugeWindow::OnUpdateTimer);
 
     LoadWindowPosition(store_, settings_);
     move(settings_.FLeft, settings_.FTop);
@@ -76,16 +70,13 @@ GaugeWindow::~GaugeWindow() = default;
 void GaugeWindow::AttachDialogs(OptionsDialog& options, FtpSettingsDialog& ftpSettings) {
     options_ = &options;
     ftpSettings_ = &ftpSettings;
-    session_.Attach(options, [this](const std::vector<std::string>& lines, bool logIt) {
-        decoder_.BreakOut(lines, logIt);
-    });
 }
 
 Gauges& GaugeWindow::GetGauges() {
     return face_->GetGauges();
 }
 
-void GaugeWindow::FormActivate() {
+void GaugeWindow::StartOnFirstActivation() {
     if (!firstActivation_)
         return;
     Gauges& gauges = GetGauges();
@@ -95,44 +86,44 @@ void GaugeWindow::FormActivate() {
     options_->SetDisplayModeRow(observation_.DisplayMode == DisplayMode::Metric ? 1 : 0);
     ShowSkin();
     move(settings_.FLeft, settings_.FTop);
-    DrawRndRectRegion(rect());
+    ShapeRoundedRegion(rect());
     gauges.NeedleColor = colors::kNeedle;
     lamps_->SetLampState(LampState::Idle);
-    parts_.Shape5->SetPen(kHubPen, kHubPenWidth);
-    parts_.Shape5->SetBrush(kHubBrush);
-    gauges.UpdatePressSet();
-    gauges.DrawNeedles();
-    RepaintSkin();
+    parts_.Hub->SetPen(kHubPen, kHubPenWidth);
+    parts_.Hub->SetBrush(kHubBrush);
+    RedrawFace();
     SetUpdateInterval(settings_.TValue * kMillisecondsPerMinute);
-    RefreshDescription();
     firstActivation_ = false;
     if (const std::string notice = store_.StartupNotice(); !notice.empty())
         messages_.ShowMessage(notice);
     if (settings_.RunOnStart)
-        Button1Click();
+        UpdateNow();
 }
 
-void GaugeWindow::Button1Click() {
+void GaugeWindow::UpdateNow() {
     if (!session_.Begin())
         return;
-    UpdateCycle& cycle = session_.Cycle();
-    Guarded([&] {
-        reading_.RecordCycle([&] { return cycle.Button1Click(CurrentCycleSettings()); }, *options_);
-        // The lamp and the title say that it failed; the description says why.
-        if (const std::exception_ptr failure = cycle.FetchError())
-            reading_.RecordFailure(WhatOf(failure));
-    });
-    reading_.SetFtpBlocked(
-        FtpConnectionFailed(settings_.Host, cycle.FetchError(), settingstable::kHost.Default));
-    Guarded([this] { RefreshDescription(); });
+    Guarded([this] { RecordOutcome(session_.Cycle().Run(CurrentCycleSettings())); });
     EndAfterCycle(session_.Finish());
 }
 
-void GaugeWindow::Timer1Timer() {
-    Button1Click();
+void GaugeWindow::RecordOutcome(const CycleOutcome& outcome) {
+    // The lamp and the title say whether it failed; the description says why.
+    if (outcome.Completed())
+        reading_.RecordDecoded(SplitReportLines(session_.Report()));
+    else
+        reading_.RecordFailure(outcome.Message,
+                               FtpBlocked(outcome, settings_.Host, settingstable::kHost.Default));
+    if (options_ != nullptr)
+        options_->ShowReport();
+    RefreshDescription();
 }
 
-void GaugeWindow::Button3Click() {
+void GaugeWindow::OnUpdateTimer() {
+    UpdateNow();
+}
+
+void GaugeWindow::SaveAndExit() {
     if (session_.RequestExit())
         SaveAndEnd();
 }
@@ -148,17 +139,17 @@ bool GaugeWindow::SaveAndEnd() {
     return saved;
 }
 
-void GaugeWindow::Panel3Clic() {
+void GaugeWindow::ShowOptions() {
     if (options_ != nullptr && !options_->isVisible())
         options_->show();
 }
 
-void GaugeWindow::Panel4Click() {
+void GaugeWindow::Minimise() {
     if (!isMinimized())
         showMinimized();
 }
 
-void GaugeWindow::Shape5MouseDown(Qt::MouseButton button) {
+void GaugeWindow::HubPressed(Qt::MouseButton button) {
     MouseButton hub = MouseButton::Left;
     if (button == Qt::RightButton)
         hub = MouseButton::Right;
@@ -173,24 +164,21 @@ void GaugeWindow::Shape5MouseDown(Qt::MouseButton button) {
     });
 }
 
-void GaugeWindow::DrawRndRectRegion(const QRect& rect) {
+void GaugeWindow::ShapeRoundedRegion(const QRect& rect) {
     windowRegion_ = RoundRectRegion(rect, layout::kCornerEllipse, layout::kCornerEllipse);
     setMask(windowRegion_);
 }
 
 void GaugeWindow::SetUpdateInterval(int milliseconds) {
-    if (Timer1->isActive() && Timer1->interval() == milliseconds)
+    if (updateTimer_->isActive() && updateTimer_->interval() == milliseconds)
         return;
-    Timer1->start(milliseconds);
+    updateTimer_->start(milliseconds);
 }
 
 void GaugeWindow::ApplyDisplayMode() {
     Guarded([this] {
         ShowSkin();
-        GetGauges().UpdatePressSet();
-        GetGauges().DrawNeedles();
-        RepaintSkin();
-        RefreshDescription();
+        RedrawFace();
     });
 }
 
@@ -203,13 +191,17 @@ void GaugeWindow::ShowError(const std::string& message) {
     messages_.ShowMessage(message);
 }
 
+const std::string& GaugeWindow::LastReport() const {
+    return session_.Report();
+}
+
 void GaugeWindow::PresentFrame() {
     GetGauges().PresentFrame();
 }
 
 bool GaugeWindow::event(QEvent* event) {
     if (event->type() == QEvent::WindowActivate)
-        Guarded([this] { FormActivate(); });
+        Guarded([this] { StartOnFirstActivation(); });
     // A cycle's sweep draws on the skins: they change scale once it has ended.
     if (event->type() == QEvent::ScreenChangeInternal &&
         face_->Visible().devicePixelRatio() != devicePixelRatioF())
@@ -236,17 +228,17 @@ void GaugeWindow::showEvent(QShowEvent* event) {
     // start-up still runs once the window is up.
     if (firstActivation_)
         QMetaObject::invokeMethod(
-            this, [this] { Guarded([this] { FormActivate(); }); }, Qt::QueuedConnection);
+            this, [this] { Guarded([this] { StartOnFirstActivation(); }); }, Qt::QueuedConnection);
 }
 
 void GaugeWindow::closeEvent(QCloseEvent* event) {
-    // FormCloseQuery: the client goes, unless a cycle still runs on it; then the close comes
+    // The client goes, unless a cycle still runs on it; then the close comes
     // again once the cycle has unwound.
     if (!session_.RequestClose()) {
         event->ignore();
         return;
     }
-    FormClose();
+    EndProgram();
     event->accept();
 }
 
@@ -265,7 +257,7 @@ void GaugeWindow::Guarded(const std::function<void()>& handler) {
     }
 }
 
-void GaugeWindow::FormClose() {
+void GaugeWindow::EndProgram() {
     if (options_ != nullptr)
         options_->hide();
     if (ftpSettings_ != nullptr)
@@ -285,21 +277,28 @@ void GaugeWindow::EndAfterCycle(SessionState ended) {
 
 void GaugeWindow::ShowSkin() {
     const bool english = observation_.DisplayMode == DisplayMode::English;
-    parts_.Image1->setVisible(english);
-    parts_.Image3->setVisible(!english);
+    parts_.EnglishSkin->setVisible(english);
+    parts_.MetricSkin->setVisible(!english);
 }
 
 void GaugeWindow::RepaintSkin() {
-    (parts_.Image1->isHidden() ? parts_.Image3 : parts_.Image1)->repaint();
+    (parts_.EnglishSkin->isHidden() ? parts_.MetricSkin : parts_.EnglishSkin)->repaint();
+}
+
+void GaugeWindow::RedrawFace() {
+    GetGauges().UpdatePressSet();
+    GetGauges().DrawNeedles();
+    RepaintSkin();
+    RefreshDescription();
 }
 
 void GaugeWindow::Rescale() {
     face_->Rescale(devicePixelRatioF());
-    if (!firstActivation_) {
-        GetGauges().UpdatePressSet();
-        GetGauges().DrawNeedles();
-    }
-    RepaintSkin();
+    // Before the start-up the skins show as painted; the needles come with it.
+    if (firstActivation_)
+        RepaintSkin();
+    else
+        RedrawFace();
 }
 
 std::string GaugeWindow::Description() const {

@@ -1,4 +1,4 @@
-// TForm1, the gauge window: the skin with its needles, the lamps, the altimeter hub, the bar
+// The gauge window: the skin with its needles, the lamps, the altimeter hub, the bar
 // buttons, the update timer and the cycle's session; borderless, rounded, dragged by its skin.
 // Hovering the skin, and a screen reader, tell the reading in words with its age.
 #pragma once
@@ -39,7 +39,7 @@ using ProgramEnd = std::function<void(int exitCode)>;
 class GaugeWindow final : public QWidget, public OptionsHost, public FramePresenter {
     Q_OBJECT
 public:
-    /// FormCreate: builds every component, loads FLeft and FTop from `store` and places the
+    /// Builds every component, loads FLeft and FTop from `store` and places the
     /// window there. Ending the program (exit button, close) goes through `end`. The reading's
     /// age and fetch times come from `clock`, which must outlive the window. The cycle's
     /// clients keep to `limits`.
@@ -47,26 +47,26 @@ public:
                 const Clock& clock, ProgramEnd end, const ClientLimits& limits = {});
     ~GaugeWindow() override;
 
-    /// Connects the dialogs, which are created after the window: the report box, the proxy port.
+    /// Connects the dialogs, which are created after the window.
     void AttachDialogs(OptionsDialog& options, FtpSettingsDialog& ftpSettings);
 
     /// The start-up on the first activation (later ones do nothing): the rest of the settings,
     /// skin, region, lamps, the first drawing, the timer and, with RunOnStart, one cycle.
-    void FormActivate();
-    /// The update cycle, unless one is running already (then nothing happens). Errors are shown
-    /// as messages; the window stays open.
-    void Button1Click();
+    void StartOnFirstActivation();
+    /// The update cycle, unless one is running already (then nothing happens). Its outcome is
+    /// recorded for the description; the window stays open.
+    void UpdateNow();
     /// Saves every setting and ends the program with code 0; during a cycle, first ends the
     /// cycle. A failed save is shown and the program goes on.
-    void Button3Click();
+    void SaveAndExit();
     /// Shows the options dialog without waiting for it.
-    void Panel3Clic();
+    void ShowOptions();
     /// Minimises the gauge.
-    void Panel4Click();
+    void Minimise();
     /// A press on the hub turns the reference hand (left on, right back, middle redraws).
-    void Shape5MouseDown(Qt::MouseButton button);
+    void HubPressed(Qt::MouseButton button);
     /// Shapes the window as `rect` with corners rounded by the 130 × 130 ellipse.
-    void DrawRndRectRegion(const QRect& rect);
+    void ShapeRoundedRegion(const QRect& rect);
 
     /// Running from the start of a cycle until its error message, if any, is dismissed; Closed
     /// once the window has closed and the cycle's clients are gone.
@@ -81,6 +81,7 @@ public:
     void ApplyDisplayMode() override;
     void ShowFtpSettings() override;
     void ShowError(const std::string& message) override;
+    const std::string& LastReport() const override;
     // FramePresenter: one sweep frame on the current face, painted at once.
     void PresentFrame() override;
 
@@ -91,14 +92,19 @@ protected:
 
 private:
     void Guarded(const std::function<void()>& handler);
-    void Timer1Timer();
-    void FormClose();
+    void OnUpdateTimer();
+    /// After the system's close: hides the dialogs and ends the program.
+    void EndProgram();
+    /// Tells the reading and the dialog what the cycle came to.
+    void RecordOutcome(const CycleOutcome& outcome);
     /// Finishes the exit or close asked for while the cycle that ended in `ended` ran.
     void EndAfterCycle(SessionState ended);
     /// The exit button's save, then the end; a failed save is shown and gives false.
     bool SaveAndEnd();
     void ShowSkin();
     void RepaintSkin();
+    /// The needles and the reference hand drawn again on the current skin, shown and described.
+    void RedrawFace();
     /// The skins at the screen's scale, the needles redrawn on them.
     void Rescale();
     CycleSettings CurrentCycleSettings() const;
@@ -114,7 +120,7 @@ private:
     FtpSettingsDialog* ftpSettings_ = nullptr;
     std::unique_ptr<GaugeFace> face_;
     WindowParts parts_;
-    QTimer* Timer1 = nullptr;
+    QTimer* updateTimer_ = nullptr;
     std::unique_ptr<WindowLamps> lamps_;
     QtStatusLine status_;
     QtMessageSink messages_;

@@ -30,10 +30,10 @@ void Light(CircleShape& body, CircleShape& dot, const LampColors& colors) {
 
 void WindowLamps::SetLampState(LampState state) {
     const bool greenLit = state == LampState::Busy;
-    Light(shapes_.Shape1, shapes_.Shape4, greenLit ? kGreenLit : kGreenDark);
+    Light(shapes_.GreenBody, shapes_.GreenDot, greenLit ? kGreenLit : kGreenDark);
     // Fetched leaves the red lamp as the cycle found it.
     if (state != LampState::Fetched)
-        Light(shapes_.Shape2, shapes_.Shape3, state == LampState::Failed ? kRedLit : kRedDark);
+        Light(shapes_.RedBody, shapes_.RedDot, state == LampState::Failed ? kRedLit : kRedDark);
 }
 
 } // namespace stormbell

@@ -10,10 +10,10 @@ class CircleShape;
 
 /// The circles of the two lamps.
 struct LampShapes {
-    CircleShape& Shape1; ///< green body
-    CircleShape& Shape2; ///< red body
-    CircleShape& Shape3; ///< red highlight dot
-    CircleShape& Shape4; ///< green highlight dot
+    CircleShape& GreenBody;
+    CircleShape& RedBody;
+    CircleShape& RedDot;   ///< the red lamp's highlight
+    CircleShape& GreenDot; ///< the green lamp's highlight
 };
 
 class WindowLamps final : public Lamps {

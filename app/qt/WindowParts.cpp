@@ -78,17 +78,17 @@ WindowParts BuildWindowParts(QWidget& window, const std::function<const QImage&(
     window.setAutoFillBackground(true);
 
     WindowParts parts{};
-    parts.Image1 = Place<SkinView>("Image1", layout::kImage, visible, &window);
-    parts.Image3 = Place<SkinView>("Image3", layout::kImage, visible, &window);
-    parts.Shape1 = Shape("Shape1", layout::kShape1, kFetching, window);
-    parts.Shape2 = Shape("Shape2", layout::kShape2, kFetchFailed, window);
-    parts.Shape3 = Shape("Shape3", layout::kShape3, kFetchFailed, window);
-    parts.Shape4 = Shape("Shape4", layout::kShape4, kFetching, window);
-    parts.Shape5 = Shape("Shape5", layout::kShape5, kHub, window);
-    parts.Panel5 = Place<SunkenPanel>("Panel5", layout::kPanel5, &window);
+    parts.EnglishSkin = Place<SkinView>("Image1", layout::kImage, visible, &window);
+    parts.MetricSkin = Place<SkinView>("Image3", layout::kImage, visible, &window);
+    parts.GreenBody = Shape("Shape1", layout::kShape1, kFetching, window);
+    parts.RedBody = Shape("Shape2", layout::kShape2, kFetchFailed, window);
+    parts.RedDot = Shape("Shape3", layout::kShape3, kFetchFailed, window);
+    parts.GreenDot = Shape("Shape4", layout::kShape4, kFetching, window);
+    parts.Hub = Shape("Shape5", layout::kShape5, kHub, window);
+    parts.ButtonPanel = Place<SunkenPanel>("Panel5", layout::kPanel5, &window);
     for (const ButtonSpec& bar : kButtons) {
-        BarButton* button = Place<BarButton>(bar.Name, bar.Bounds,
-                                             BarGlyphStrip(bar.Bright, bar.Dark), parts.Panel5);
+        BarButton* button = Place<BarButton>(
+            bar.Name, bar.Bounds, BarGlyphStrip(bar.Bright, bar.Dark), parts.ButtonPanel);
         QObject::connect(button, &QAbstractButton::clicked, &window, clicks.*bar.Click);
         Name(*button, bar.Says, bar.Tip);
     }

@@ -14,15 +14,16 @@ class CircleShape;
 class SkinView;
 class SunkenPanel;
 
+/// The children, by what they are; their object names are the ones tests and screen readers use.
 struct WindowParts {
-    SkinView* Image1;
-    SkinView* Image3;
-    CircleShape* Shape1;
-    CircleShape* Shape2;
-    CircleShape* Shape3;
-    CircleShape* Shape4;
-    CircleShape* Shape5;
-    SunkenPanel* Panel5;
+    SkinView* EnglishSkin; ///< "Image1"
+    SkinView* MetricSkin;  ///< "Image3"
+    CircleShape* GreenBody;
+    CircleShape* RedBody;
+    CircleShape* RedDot;
+    CircleShape* GreenDot;
+    CircleShape* Hub;         ///< the altimeter's hub, "Shape5"
+    SunkenPanel* ButtonPanel; ///< under the bar buttons, "Panel5"
 };
 
 /// What the four bar buttons do when clicked.

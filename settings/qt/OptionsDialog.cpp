@@ -14,13 +14,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
-#include <QPlainTextDocumentLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyledItemDelegate>
-#include <QTextBlock>
-#include <QTextDocument>
 
 #include <stdexcept>
 #include <string_view>
@@ -84,22 +81,16 @@ OptionsDialog::OptionsDialog(Settings& settings, Observation& observation, Optio
                              QWidget* parent)
     : ToolDialog("Stormbell Options", kClientSize, kFirstPlace, parent), settings_(settings),
       observation_(observation), host_(host),
-      printer_(std::make_unique<ModulePrinting>(PrintModuleFolders())),
-      report_(new QTextDocument(this)) {}
+      printer_(std::make_unique<ModulePrinting>(PrintModuleFolders())) {}
 
 void OptionsDialog::BuildControls() {
     GroupBox1 = Place(new QGroupBox(" METAR report ", this), "GroupBox1", kGroupBox1);
     Memo1 = Place(new QPlainTextEdit(GroupBox1), "Memo1", kMemo1);
-    // The report loaded so far becomes Memo1's, and goes with it. Laid out only from now on:
-    // laying it out loads the fonts.
-    report_->setDocumentLayout(new QPlainTextDocumentLayout(report_));
-    Memo1->setDocument(report_);
-    report_->setParent(Memo1);
-    report_->setDefaultFont(Memo1->font());
     Memo1->setReadOnly(true);
     Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    ShowReport();
 
     ListBox1 = Place(new QListView(this), "ListBox1", kListBox1);
     ListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -169,24 +160,14 @@ void OptionsDialog::BuildControls() {
 
 OptionsDialog::~OptionsDialog() = default;
 
-void OptionsDialog::LoadReport(const std::string& bytes) {
-    const std::vector<std::string> lines = SplitReportLines(bytes);
+void OptionsDialog::ShowReport() {
+    if (Memo1 == nullptr)
+        return;
+    // The report is single-byte text, shown a line to a row whatever its line ends.
     QStringList texts;
-    for (const std::string& line : lines)
+    for (const std::string& line : SplitReportLines(host_.LastReport()))
         texts << QString::fromLatin1(line);
-    if (Memo1 != nullptr)
-        Memo1->setPlainText(texts.join('\n'));
-    else
-        report_->setPlainText(texts.join('\n'));
-}
-
-std::vector<std::string> OptionsDialog::Lines() const {
-    std::vector<std::string> lines;
-    if (report_->isEmpty())
-        return lines;
-    for (QTextBlock block = report_->begin(); block.isValid(); block = block.next())
-        lines.push_back(block.text().toLatin1().toStdString());
-    return lines;
+    Memo1->setPlainText(texts.join('\n'));
 }
 
 void OptionsDialog::SetDisplayModeRow(int row) {
@@ -273,7 +254,7 @@ void OptionsDialog::Button1Click() {
 
 void OptionsDialog::Button2Click() {
     try {
-        printer_->Print(this, Lines());
+        printer_->Print(this, SplitReportLines(host_.LastReport()));
     } catch (const std::exception& error) {
         host_.ShowError(error.what());
     }

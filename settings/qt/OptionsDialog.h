@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "observation/Observation.h"
-#include "observation/ReportBox.h"
 #include "settings/Settings.h"
 #include "settings/qt/ToolDialog.h"
 
@@ -20,7 +19,6 @@ class QPlainTextEdit;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
-class QTextDocument;
 
 namespace stormbell {
 
@@ -40,18 +38,20 @@ public:
     virtual void ShowFtpSettings() = 0;
     /// Shows an error that ended a handler (a print job that could not start), with an OK button.
     virtual void ShowError(const std::string& message) = 0;
+    /// The report the last cycle fetched, its bytes as the server sent them; empty before one.
+    virtual const std::string& LastReport() const = 0;
 };
 
-class OptionsDialog final : public ToolDialog, public ReportBox {
+class OptionsDialog final : public ToolDialog {
     Q_OBJECT
 public:
     OptionsDialog(Settings& settings, Observation& observation, OptionsHost& host,
                   QWidget* parent = nullptr);
     ~OptionsDialog() override;
 
-    // ReportBox: Memo1's text, kept while Memo1 is not yet built.
-    void LoadReport(const std::string& bytes) override;
-    std::vector<std::string> Lines() const override;
+    /// Shows the host's last report in Memo1, line by line, once Memo1 is built (building it
+    /// shows the report too). The window calls it after each cycle.
+    void ShowReport();
 
     /// Start-up: selects the Display mode row (0 English, 1 Metric); RadioGroup1Click runs when
     /// the selection changes. Any other row changes nothing.
@@ -79,8 +79,8 @@ public:
     void RadioGroup1Click();
     /// Shows the FTP settings dialog.
     void Button1Click();
-    /// Prints Memo1's lines after the printer dialog; nothing when it is cancelled. A job that
-    /// cannot start is reported through OptionsHost::ShowError.
+    /// Prints the last report's lines after the printer dialog; nothing when it is cancelled. A job
+    /// that cannot start is reported through OptionsHost::ShowError.
     void Button2Click();
 
     QGroupBox* GroupBox1 = nullptr;
@@ -112,7 +112,6 @@ private:
     Observation& observation_;
     OptionsHost& host_;
     std::unique_ptr<ReportPrinting> printer_;
-    QTextDocument* report_;     ///< Memo1's text; the dialog's until Memo1 is built, then Memo1's
     int displayRow_ = -1;       ///< the selected Display mode row, none at first
     bool selectingRow_ = false; ///< the program, not the user, moves the list's selection
 };

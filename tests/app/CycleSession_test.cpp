@@ -19,7 +19,7 @@ struct RecordingWait final : AbortableRunner {
     std::string name;
 };
 
-// Steps: a Attach, b Begin, x RequestExit, c RequestClose, f Finish, w WhenIdle, s the state.
+// Steps: b Begin, x RequestExit, c RequestClose, f Finish, w WhenIdle, s the state.
 // The lamps going out show as "Idle".
 TEST(CycleSession, EachRequestInEachState) {
     const char* const states[] = {
@@ -27,32 +27,30 @@ TEST(CycleSession, EachRequestInEachState) {
     const std::string begun = "pause reset, runner reset, begun, ";
     const std::string cut = "pause abort, runner abort, ";
     const std::pair<const char*, std::string> cases[] = {
-        {"abbs", begun + "refused, Running"},
-        {"bs", "refused, Idle"},
-        {"axs", "exit now, Idle"},
-        {"abxsfs", begun + cut + "exit later, EndingByExit, Idle, ended EndingByExit, Idle"},
-        {"abxxs", begun + cut + "exit later, " + cut + "exit later, EndingByExit"},
-        {"acbxs", "close now, refused, exit now, Closed"},
-        {"abcsfcs",
+        {"bbs", begun + "refused, Running"},
+        {"xs", "exit now, Idle"},
+        {"bxsfs", begun + cut + "exit later, EndingByExit, Idle, ended EndingByExit, Idle"},
+        {"bxxs", begun + cut + "exit later, " + cut + "exit later, EndingByExit"},
+        {"cbxs", "close now, refused, exit now, Closed"},
+        {"bcsfcs",
          begun + cut + "close later, EndingByClose, Idle, ended EndingByClose, close now, Closed"},
-        {"abxcf",
+        {"bxcf",
          begun + cut + "exit later, " + cut + "close later, Idle, ended EndingByExitThenClose"},
-        {"abcxf",
+        {"bcxf",
          begun + cut + "close later, " + cut + "exit later, Idle, ended EndingByExitThenClose"},
-        {"abfbs", begun + "ended Running, " + begun + "Running"},
-        {"awbwwfw", "work, " + begun + "work, ended Running, work"},
+        {"bfbs", begun + "ended Running, " + begun + "Running"},
+        {"wbwwfw", "work, " + begun + "work, ended Running, work"},
     };
     for (const auto& [steps, expected] : cases) {
         RecordingWindow window;
         std::vector<std::string>& journal = window.journal;
         RecordingWait pause(journal, "pause"), runner(journal, "runner");
-        CycleSession session(window, window, pause, runner, {});
+        CycleSession session(window, window, pause, runner, {},
+                             [](const std::vector<std::string>&, bool) {});
         const auto said = [&](bool now, const char* yes, const char* no) {
             journal.push_back(now ? yes : no);
         };
         for (const char step : std::string(steps)) {
-            if (step == 'a')
-                session.Attach(window, [](const std::vector<std::string>&, bool) {});
             if (step == 'b')
                 said(session.Begin(), "begun", "refused");
             if (step == 'x')

@@ -10,16 +10,18 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "app/CycleFailure.h"
 #include "net/FtpReportClient.h"
 #include "net/TcpIpErrors.h"
 #include "observation/ReportDecoder.h"
 #include "observation/ReportLines.h"
+#include "observation/ReportLog.h"
+#include "platform/TextConvert.h"
 #include "tests/net/FakeFtpServer.h"
 #include "tests/observation/Fakes.h"
 #include "tests/support/OpenDescriptors.h"
 #include "tests/support/RecordingWindow.h"
 #include "tests/support/TempDir.h"
-#include "tests/support/Thrown.h"
 
 namespace stormbell {
 namespace {
@@ -28,21 +30,21 @@ using ::testing::ElementsAre;
 using ::testing::ElementsAreArray;
 using Journal = std::vector<std::string>;
 
-// The window's side of the cycle in one fake: lamps, title, report box and a runner. Every
+// The window's side of the cycle in one fake: lamps, title and a runner. Every
 // call goes into one journal, so the order is checked too. Blocking operation N (1-based)
 // throws what `fail` throws; the others are skipped unless `runOperations`, so that the client
 // reaches no server and Download leaves what Serve put into its stream.
 struct Rig final : testing::RecordingWindow, BlockingRunner {
     explicit Rig(int failAt = 0, std::function<void()> fail = {})
         : failAt(failAt), fail(std::move(fail)),
-          cycle(ftp, *this, *this, *this, *this,
+          cycle(ftp, *this, *this, *this,
                 [this](const std::vector<std::string>& lines, bool logIt) {
                     journal.push_back(logIt ? "breakOut logging" : "breakOut");
                     decoded = lines;
                     if (decodeWith)
                         decodeWith(lines);
-                    if (breakOutFails)
-                        throw std::runtime_error("'five' is not a valid floating point value");
+                    if (decodeFails)
+                        decodeFails();
                 }) {}
     void Run(const std::function<void()>& operation) override {
         journal.push_back("run");
@@ -61,7 +63,7 @@ struct Rig final : testing::RecordingWindow, BlockingRunner {
     int failAt;
     std::function<void()> fail;
     bool runOperations = false;
-    bool breakOutFails = false;
+    std::function<void()> decodeFails;
     std::function<void(const std::vector<std::string>&)> decodeWith;
     TFTP client;
     FtpReportClient ftp{client};
@@ -76,25 +78,28 @@ CycleSettings Kjln() {
     return settings;
 }
 
-const Journal kFetched = {
-    "Busy", "title Accessing data", "run", "run", "run", "box", "run", "Fetched", "breakOut"};
+const Journal kFetched = {"Busy",    "title Accessing data", "run", "run", "run", "run", "Fetched",
+                          "breakOut"};
 
-TEST(UpdateCycleTest, FetchesShowsLogsOutAndDecodesInThatOrder) {
+TEST(UpdateCycleTest, FetchesKeepsLogsOutAndDecodesInThatOrder) {
     Rig rig;
-    rig.Serve("Station (KJLN)\r\nWind: Calm:0\r\n");
+    const std::string report = "Station (KJLN)\r\nWind: Calm:0\r\n";
+    rig.Serve(report);
     CycleSettings settings = Kjln();
     settings.LogIt = true;
-    EXPECT_TRUE(rig.cycle.Button1Click(settings));
+    const CycleOutcome outcome = rig.cycle.Run(settings);
+    EXPECT_TRUE(outcome.Completed());
+    EXPECT_EQ(outcome.Message, "");
     Journal expected = kFetched;
     expected.back() = "breakOut logging";
     EXPECT_EQ(rig.journal, expected);
     EXPECT_THAT(rig.decoded, ElementsAre("Station (KJLN)", "Wind: Calm:0"));
+    EXPECT_EQ(rig.cycle.Report(), report);
     EXPECT_EQ(rig.client.URI, "KJLN.TXT");
-    EXPECT_FALSE(rig.cycle.FetchError());
 
-    Rig atLimit; // a report of the largest size is shown and decoded as well
+    Rig atLimit; // a report of the largest size is kept and decoded as well
     atLimit.Serve(std::string(kMaxReportBytes, '\n'));
-    EXPECT_TRUE(atLimit.cycle.Button1Click(Kjln()));
+    EXPECT_TRUE(atLimit.cycle.Run(Kjln()).Completed());
     EXPECT_EQ(atLimit.journal, kFetched);
 }
 
@@ -116,7 +121,7 @@ TEST(UpdateCycleTest, PortAndMarkedHostNameComeFromTheSettings) {
         settings.UseProxy = c.useProxy;
         settings.ProxyPort = c.proxyPort;
         settings.Host = c.host;
-        rig.cycle.Button1Click(settings);
+        rig.cycle.Run(settings);
         EXPECT_EQ(rig.client.NewFTPPort, c.expectedPort) << c.host;
         EXPECT_EQ(rig.client.Hostname, "F#F" + c.host);
     }
@@ -124,13 +129,10 @@ TEST(UpdateCycleTest, PortAndMarkedHostNameComeFromTheSettings) {
 
 // Journal of a cycle that ran `runs` blocking operations and failed: the session is ended
 // (one more run) unless the failing step was Logout itself, then red lamp and title.
-Journal FailedAfter(int runs, bool boxLoaded = false, bool endsSession = true) {
+Journal FailedAfter(int runs, bool endsSession = true) {
     Journal journal = {"Busy", "title Accessing data"};
-    for (int i = 0; i < runs; ++i) {
+    for (int i = 0; i < runs; ++i)
         journal.push_back("run");
-        if (boxLoaded && i == 2)
-            journal.push_back("box");
-    }
     if (endsSession)
         journal.push_back("run");
     journal.push_back("Failed");
@@ -138,6 +140,8 @@ Journal FailedAfter(int runs, bool boxLoaded = false, bool endsSession = true) {
     return journal;
 }
 
+// The outcome names the step, keeps the cause and tells where; the report is kept only once it
+// was fetched whole.
 TEST(UpdateCycleTest, AnyFailureLightsTheRedLampTellsWhereAndEndsTheSession) {
     const std::string in = " in data/observations/metar/decoded on reports.example";
     Journal decoderFailed = kFetched;
@@ -146,48 +150,71 @@ TEST(UpdateCycleTest, AnyFailureLightsTheRedLampTellsWhereAndEndsTheSession) {
         int failAt;
         std::function<void()> fail;
         Journal journal;
+        CycleStep step;
         std::string message;
         std::function<void(Rig&, CycleSettings&)> change = {};
     } cases[] = {
         {1, [] { throw ETcpIpError("Couldn't resolve hostname x"); }, FailedAfter(1),
-         "Could not connect to reports.example: Couldn't resolve hostname x"},
-        {1, [] { throw ESocketError(111); }, FailedAfter(1),
+         CycleStep::Connect, "Could not connect to reports.example: Couldn't resolve hostname x"},
+        {1, [] { throw ESocketError(111); }, FailedAfter(1), CycleStep::Connect,
          "Could not connect to reports.example: Error creating socket (socket error 111)"},
         {1, [] { throw EProtocolError("FTP", "Login incorrect.", 530); }, FailedAfter(1),
-         "Could not log in to reports.example: \"530 Login incorrect.\""},
+         CycleStep::Login, "Could not log in to reports.example: \"530 Login incorrect.\""},
         {1, [] { throw std::out_of_range("Port out of range 0..65535: 70000"); }, FailedAfter(1),
+         CycleStep::Connect,
          "Could not connect to reports.example: Port out of range 0..65535: 70000"},
         {2, [] { throw EProtocolError("FTP", "No such directory", 550); }, FailedAfter(2),
+         CycleStep::ChangeDir,
          "The directory data/observations/metar/decoded was not found on reports.example: \"550 "
          "No such directory\""},
         {3, [] { throw EProtocolError("FTP", "No such file or directory.", 550); }, FailedAfter(3),
+         CycleStep::Download,
          "KJLN.TXT was not found" + in + ": \"550 No such file or directory.\""},
         {3, [] { throw ETcpIpError("No data within the time-out (ms) of 30000"); }, FailedAfter(3),
+         CycleStep::Download,
          "KJLN.TXT could not be fetched from data/observations/metar/decoded on reports.example: "
          "No data within the time-out (ms) of 30000"},
-        {4, [] { throw EProtocolError("FTP", "Bye failed", 421); }, FailedAfter(4, true, false),
+        {4, [] { throw EProtocolError("FTP", "Bye failed", 421); }, FailedAfter(4, false),
+         CycleStep::Logout,
          "Logging out of reports.example failed after KJLN.TXT was fetched: \"421 Bye failed\""},
         {0,
          {},
          decoderFailed,
+         CycleStep::Decode,
          "KJLN.TXT from data/observations/metar/decoded on reports.example was not decoded: "
          "'five' is not a valid floating point value",
-         [](Rig& rig, CycleSettings&) { rig.breakOutFails = true; }},
+         [](Rig& rig, CycleSettings&) {
+             rig.decodeFails = [] {
+                 throw EConvertError("'five' is not a valid floating point value");
+             };
+         }},
+        {0,
+         {},
+         decoderFailed,
+         CycleStep::Log,
+         "KJLN.TXT from data/observations/metar/decoded on reports.example was not decoded: "
+         "Cannot ASSIGN METAR.LOG.",
+         [](Rig& rig, CycleSettings&) {
+             rig.decodeFails = [] { throw ELogFileError("Cannot ASSIGN METAR.LOG."); };
+         }},
         {0,
          {},
          FailedAfter(3),
+         CycleStep::Download,
          "reports.example, asked for KJLN.TXT in data/observations/metar/decoded, sent an empty "
          "report",
          [](Rig& rig, CycleSettings&) { rig.client.Stream().Clear(); }},
         {0,
          {},
          FailedAfter(3),
+         CycleStep::Download,
          "KJLN.TXT could not be fetched from data/observations/metar/decoded on reports.example: "
          "The report is larger than 1 MiB (1048577 bytes); it was not decoded",
          [](Rig& rig, CycleSettings&) { rig.Serve(std::string(kMaxReportBytes + 1, '\n')); }},
         {0,
          {},
          FailedAfter(0),
+         CycleStep::Check,
          "Nothing was sent to reports.example: Control character refused in the directory",
          [](Rig&, CycleSettings& settings) { settings.Direct1 = std::string("a\0b", 3); }},
     };
@@ -197,30 +224,58 @@ TEST(UpdateCycleTest, AnyFailureLightsTheRedLampTellsWhereAndEndsTheSession) {
         CycleSettings settings = Kjln();
         if (c.change)
             c.change(rig, settings);
-        EXPECT_FALSE(rig.cycle.Button1Click(settings)) << c.message;
+        const CycleOutcome outcome = rig.cycle.Run(settings);
+        EXPECT_EQ(outcome.FailedAt, c.step) << c.message;
+        EXPECT_EQ(outcome.Message, c.message);
+        EXPECT_TRUE(outcome.Cause) << c.message;
         EXPECT_EQ(rig.journal, c.journal) << c.message;
-        const auto error =
-            Thrown<EUpdateFailed>([&] { std::rethrow_exception(rig.cycle.FetchError()); });
-        ASSERT_TRUE(error) << c.message;
-        EXPECT_EQ(error->what(), c.message);
-        const bool boxLoaded = c.failAt == 4 || rig.breakOutFails;
-        EXPECT_EQ(rig.lines.front(), boxLoaded ? "report" : "previous report") << c.message;
+        const bool fetched = c.failAt == 4 || rig.decodeFails;
+        EXPECT_EQ(rig.cycle.Report(), fetched ? "report\r\n" : "") << c.message;
     }
 }
 
-TEST(UpdateCycleTest, FetchHandsOnTheBytesWithoutShowingOrDecodingThem) {
+// Only a connection that could not be made to the service's own FTP server points to HTTPS.
+TEST(UpdateCycleTest, OnlyAFailedConnectionToTheServicesFtpServerIsBlockedFtp) {
+    const auto failed = [](CycleStep step, const auto& error) {
+        return CycleOutcome{step, std::make_exception_ptr(error), "told"};
+    };
+    const CycleOutcome refused = failed(CycleStep::Connect, ESocketError(111));
+    constexpr const char* kService = "tgftp.nws.noaa.gov";
+    const struct {
+        std::string host;
+        CycleOutcome outcome;
+        bool blocked;
+    } cases[] = {
+        {kService, refused, true},
+        {"ftp://TGFTP.nws.noaa.gov/", refused, true},
+        {kService, {}, false},
+        {kService, failed(CycleStep::Login, EProtocolError("FTP", "Login incorrect.", 530)), false},
+        {kService, failed(CycleStep::Connect, ETcpIpError("Couldn't resolve hostname x")), false},
+        {kService, failed(CycleStep::Download, ESocketError(111)), false},
+        {"127.0.0.1", refused, false},
+        {"https://tgftp.nws.noaa.gov", refused, false},
+        {"https://bad host", refused, false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(FtpBlocked(c.outcome, c.host, kService), c.blocked) << c.host;
+}
+
+TEST(UpdateCycleTest, FetchHandsOnTheBytesWithoutKeepingOrDecodingThem) {
     Rig rig;
     const std::string large(kMaxReportBytes + 1, 'x');
     rig.Serve(large);
     std::string delivered;
-    EXPECT_TRUE(rig.cycle.Fetch(Kjln(), [&](const MemoryStream& report) {
-        rig.journal.push_back("deliver");
-        delivered.assign(report.Data(), report.Size());
-    }));
+    EXPECT_TRUE(rig.cycle
+                    .Fetch(Kjln(),
+                           [&](const MemoryStream& report) {
+                               rig.journal.push_back("deliver");
+                               delivered.assign(report.Data(), report.Size());
+                           })
+                    .Completed());
     EXPECT_EQ(rig.journal, Journal({"Busy", "title Accessing data", "run", "run", "run", "deliver",
                                     "run", "Fetched"}));
     EXPECT_EQ(delivered, large);
-    EXPECT_THAT(rig.lines, ElementsAre("previous report"));
+    EXPECT_EQ(rig.cycle.Report(), "");
 }
 
 // A cycle whose client really reaches `server`, the one the settings name through the proxy port.
@@ -283,7 +338,8 @@ TEST(UpdateCycleTest, DownloadOutcomesAgainstAServer) {
             decoder.BreakOut(lines, false);
         };
         const bool reading = c.message.empty();
-        EXPECT_EQ(rig.cycle.Button1Click(ReachServer(rig, server)), reading) << c.name;
+        const CycleOutcome outcome = rig.cycle.Run(ReachServer(rig, server));
+        EXPECT_EQ(outcome.Completed(), reading) << c.name;
         server.Join();
         EXPECT_EQ(server.Error(), "") << c.name; // the client closed: the script saw its end
         if (reading) {
@@ -296,14 +352,8 @@ TEST(UpdateCycleTest, DownloadOutcomesAgainstAServer) {
         EXPECT_EQ(rig.client.ControlSocket, NoSocketHandle) << c.name;
         EXPECT_EQ(rig.journal.back(), reading ? "breakOut" : "title Update failed") << c.name;
         EXPECT_EQ(shown.OTemp, reading ? 51 : FreshStoreObservation().OTemp) << c.name;
-        if (!reading) {
-            ASSERT_TRUE(rig.cycle.FetchError()) << c.name;
-            const auto error =
-                Thrown<EUpdateFailed>([&] { std::rethrow_exception(rig.cycle.FetchError()); });
-            ASSERT_TRUE(error) << c.name;
-            // The system's error number ends a receive error's message.
-            EXPECT_EQ(std::string(error->what()).substr(0, c.message.size()), c.message) << c.name;
-        }
+        // The system's error number ends a receive error's message.
+        EXPECT_EQ(outcome.Message.substr(0, c.message.size()), c.message) << c.name;
     }
 }
 
@@ -320,7 +370,7 @@ TEST(UpdateCycleTest, FailedDownloadsLeaveNoConnectionOpen) {
         testing::FakeFtpServer server([](testing::FakeFtpSession& s) {
             s.ServeBroken(testing::FakeFtpSession::Fault::Refused, "");
         });
-        EXPECT_FALSE(rig.cycle.Button1Click(ReachServer(rig, server)));
+        EXPECT_FALSE(rig.cycle.Run(ReachServer(rig, server)).Completed());
         server.Join();
         EXPECT_EQ(server.Error(), "");
     }

@@ -56,6 +56,20 @@ protected:
     std::optional<FakeFtpServer> silent;
 };
 
+// Run by blocked_ftp_test.sh with the service's host mapped to this machine: a refused
+// connection to the service's FTP server, as a network that blocks FTP gives, points to HTTPS.
+TEST_F(WindowCycleTest, RefusedConnectionToTheServicesFtpServerPointsToHttps) {
+    if (qEnvironmentVariableIsEmpty("STORMBELL_SERVICE_HOST_IS_LOCAL"))
+        GTEST_SKIP() << "needs the service's host mapped to 127.0.0.1 (blocked_ftp_test.sh)";
+    store.Values["UseProxy"] = "true";
+    store.Values["FTPPortNum"] = std::to_string(FreeProxyPort()); // nothing listens there
+    GaugeWindow& w = Start();
+    Click(w, "SpeedButton1");
+    const std::string hint = "A network that blocks FTP can use https://tgftp.nws.noaa.gov";
+    EXPECT_NE(Described(w).find(hint), std::string::npos) << Described(w);
+    EXPECT_NE(Hover(Child(w, "Image1")).find(hint), std::string::npos);
+}
+
 TEST_F(WindowCycleTest, FetchShowsDecodesLogsSweepsAndTellsTheReadingWithItsAge) {
     store.Values["LogIt"] = "true";
     GaugeWindow& w = StartOnServer();

@@ -148,18 +148,14 @@ TEST_F(OptionsDialogTest, FirstShowBuildsTheControlsFromWhatCameBefore) {
     unseen.SetDisplayModeRow(1);
     unseen.SetDisplayModeRow(1);
     unseen.SetDisplayModeRow(0);
-    unseen.LoadReport("KJLN\r\nWind: calm\r\n");
-    EXPECT_EQ(unseen.Lines(), (std::vector<std::string>{"KJLN", "Wind: calm"}));
+    host.report = "KJLN\r\nWind: calm\r\n";
+    unseen.ShowReport();
     EXPECT_EQ(host.appliedModes, (std::vector{DisplayMode::Metric, DisplayMode::English}));
 
     unseen.show();
     EXPECT_TRUE(unseen.RadioEnglish->isChecked());
     EXPECT_EQ(unseen.Memo1->toPlainText(), "KJLN\nWind: calm");
-    EXPECT_EQ(unseen.Memo1->document()->defaultFont(), unseen.Memo1->font());
     EXPECT_EQ(host.appliedModes, (std::vector{DisplayMode::Metric, DisplayMode::English}));
-    unseen.LoadReport("KBFI");
-    EXPECT_EQ(unseen.Memo1->toPlainText(), "KBFI");
-    EXPECT_EQ(unseen.Lines(), std::vector<std::string>{"KBFI"});
 }
 
 TEST_F(OptionsDialogTest, PickingARowChoosesItsStation) {
@@ -231,28 +227,29 @@ TEST_F(OptionsDialogTest, EscapeHidesEitherDialogAsItsCloseBoxDoes) {
         }
 }
 
-TEST_F(OptionsDialogTest, ReportBoxSplitsLinesAndKeepsBytes) {
+// The report is shown a line to a row, whatever its line ends, its single bytes as characters.
+TEST_F(OptionsDialogTest, ReportBoxShowsTheLastReportLineByLine) {
     const struct {
         const char* bytes;
-        std::vector<std::string> lines;
-    } cases[] = {{"", {}},
-                 {"a\r\nb\r\n", {"a", "b"}},
-                 {"a\rb\nc", {"a", "b", "c"}},
-                 {"a\r\n\r\nb", {"a", "", "b"}},
+        const char* shown;
+    } cases[] = {{"", ""},
+                 {"a\r\nb\r\n", "a\nb"},
+                 {"a\rb\nc", "a\nb\nc"},
+                 {"a\r\n\r\nb", "a\n\nb"},
                  {"Temp 21\xb0"
                   "C",
-                  {"Temp 21\xb0"
-                   "C"}}};
+                  "Temp 21\u00b0C"}};
     for (const auto& c : cases) {
-        dialog.LoadReport(c.bytes);
-        EXPECT_EQ(dialog.Lines(), c.lines) << c.bytes;
+        host.report = c.bytes;
+        dialog.ShowReport();
+        EXPECT_EQ(dialog.Memo1->toPlainText(), QString::fromUtf8(c.shown)) << c.bytes;
     }
 }
 
 TEST_F(OptionsDialogTest, ButtonsOpenTheFtpSettingsAndPrintTheReport) {
     QTemporaryDir dir;
     dialog.SetPrinting(std::make_unique<testing::PdfPrinting>(dir.filePath("r.pdf")));
-    dialog.LoadReport("KJLN\r\nWind: calm\r\n");
+    host.report = "KJLN\r\nWind: calm\r\n";
     dialog.Button1->click();
     dialog.Button2->click();
     EXPECT_EQ(host.ftpShown, 1);

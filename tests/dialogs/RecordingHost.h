@@ -16,11 +16,13 @@ public:
     void ApplyDisplayMode() override { appliedModes.push_back(observation_.DisplayMode); }
     void ShowFtpSettings() override { ++ftpShown; }
     void ShowError(const std::string& message) override { errors.push_back(message); }
+    const std::string& LastReport() const override { return report; }
 
     std::vector<int> intervals;            ///< every interval asked for, in order
     std::vector<DisplayMode> appliedModes; ///< DisplayMode at each redraw request
     int ftpShown = 0;
     std::vector<std::string> errors;
+    std::string report; ///< what LastReport gives
 
 private:
     const Observation& observation_;

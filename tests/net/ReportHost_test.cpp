@@ -46,28 +46,5 @@ TEST(ReportHostTest, AnHttpsTextThatIsNotJustANameAndPortIsRefused) {
     }
 }
 
-TEST(ReportHostTest, OnlyAFailedConnectionToTheServicesFtpServerCountsAsBlockedFtp) {
-    const auto socket = std::make_exception_ptr(ESocketError(110));
-    const auto refused = std::make_exception_ptr(EProtocolError("FTP", "Login incorrect.", 530));
-    const auto unresolved = std::make_exception_ptr(ETcpIpError("Couldn't resolve hostname x"));
-    constexpr const char* kService = "tgftp.nws.noaa.gov";
-    struct Case {
-        std::string host;
-        std::exception_ptr error;
-        bool blocked;
-    } cases[] = {
-        {kService, socket, true},
-        {"ftp://TGFTP.nws.noaa.gov", socket, true},
-        {kService, nullptr, false},
-        {kService, refused, false},
-        {kService, unresolved, false},
-        {"127.0.0.1", socket, false},
-        {"https://tgftp.nws.noaa.gov", socket, false},
-        {"https://bad host", socket, false},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(FtpConnectionFailed(c.host, c.error, kService), c.blocked) << c.host;
-}
-
 } // namespace
 } // namespace stormbell

@@ -68,26 +68,13 @@ std::optional<FetchOptions> ParseOptions(const std::vector<std::string>& args) {
     return options;
 }
 
-// Holds the report for the decoder.
-class TextReportBox final : public ReportBox {
-public:
-    void LoadReport(const std::string& bytes) override { text_ = bytes; }
-    std::vector<std::string> Lines() const override { return SplitReportLines(text_); }
-
-private:
-    std::string text_;
-};
-
-// Without --decode the report is passed on as it came; a failed cycle's error is raised again
-// so that its reason is told.
-void RunCycle(UpdateCycle& cycle, const FetchOptions& options, std::ostream& out) {
-    const bool fetched = options.Decode
-                             ? cycle.Button1Click(options.cycle)
-                             : cycle.Fetch(options.cycle, [&](const MemoryStream& r) {
-                                   out.write(r.Data(), static_cast<std::streamsize>(r.Size()));
-                               });
-    if (!fetched)
-        std::rethrow_exception(cycle.FetchError());
+// Without --decode the report is passed on as it came.
+CycleOutcome RunCycle(UpdateCycle& cycle, const FetchOptions& options, std::ostream& out) {
+    if (options.Decode)
+        return cycle.Run(options.cycle);
+    return cycle.Fetch(options.cycle, [&](const MemoryStream& r) {
+        out.write(r.Data(), static_cast<std::streamsize>(r.Size()));
+    });
 }
 
 } // namespace
@@ -108,18 +95,15 @@ int RunFetch(const std::vector<std::string>& args, std::ostream& out, std::ostre
     RoutingClient client(ftpClient, https);
     NoLamps lamps;
     NoStatus status;
-    TextReportBox box;
     DirectRunner runner;
     bool decoded = true;
-    UpdateCycle cycle(client, lamps, status, box, runner,
+    UpdateCycle cycle(client, lamps, status, runner,
                       [&](const std::vector<std::string>& lines, bool) {
                           Observation observation = FreshStoreObservation();
                           decoded = DecodeAndPrint(lines, observation, false, out);
                       });
-    try {
-        RunCycle(cycle, *options, out);
-    } catch (const EUpdateFailed& error) {
-        err << kPrefix << ErrorText(error.what()) << '\n';
+    if (const CycleOutcome outcome = RunCycle(cycle, *options, out); !outcome.Completed()) {
+        err << kPrefix << ErrorText(outcome.Message) << '\n';
         return 1;
     }
     return EndOutput(out, err, "fetch", decoded ? 0 : 1);

@@ -1,0 +1,23 @@
+// What one update cycle came to: completed, or failed at a step with the error that ended it and
+// the message that tells the user why.
+#pragma once
+
+#include <exception>
+#include <optional>
+#include <string>
+
+namespace stormbell {
+
+/// The step of a cycle an error came from. A login that drew no reply from the server failed at
+/// Connect; one the server refused, at Login.
+enum class CycleStep { Check, Connect, Login, ChangeDir, Download, Logout, Decode, Log };
+
+struct CycleOutcome {
+    std::optional<CycleStep> FailedAt; ///< empty: the report was fetched and decoded
+    std::exception_ptr Cause;          ///< the error of the step that failed
+    std::string Message;               ///< CycleFailureMessage's words, UTF-8; empty on success
+
+    bool Completed() const { return !FailedAt.has_value(); }
+};
+
+} // namespace stormbell
