@@ -222,15 +222,15 @@ TEST_F(WindowCycleTest, FailedSaveAfterAnAbortedCycleLeavesTheGaugeWorking) {
     EXPECT_EQ(program->observation.OTemp, 51);
 }
 
-// Another gauge holds the log's lock: once the report is in the box, the decoder waits for it
-// and `during` runs while it does.
+// Another gauge holds the log's lock: once the report is fetched, the decoder waits for it and
+// `during` runs while it does.
 class HeldLogLockTest : public WindowCycleTest {
 protected:
     long long RunCycleWhile(const std::function<void(GaugeWindow&)>& during) {
         store.Values["LogIt"] = "true";
         EXPECT_EQ(otherGauge.TryLock(), LockResult::Held);
-        return GaugeFixture::RunCycleWhile(StartOnServer(), during,
-                                           [this] { return !ReportBoxText().isEmpty(); });
+        return GaugeFixture::RunCycleWhile(
+            StartOnServer(), during, [this] { return !program->window.LastReport().empty(); });
     }
     NativeFile otherGauge{cwd.Path() / "METAR.LCK", OpenMode::ReadWrite};
 };
