@@ -1,5 +1,5 @@
-// Splits a downloaded report into the lines the decoder and the report box work on, and bounds
-// the size of a report anything decodes.
+// Splits a downloaded report into the lines the decoder, the report box and printing work on,
+// and bounds the size of a report anything decodes.
 #pragma once
 
 #include <cstddef>
