@@ -1,7 +1,6 @@
 #include "net/Ftp.h"
 
 #include <limits>
-#include <memory>
 
 #include "net/FtpArguments.h"
 #include "platform/TextConvert.h"
@@ -40,8 +39,7 @@ private:
 } // namespace
 
 TFTP::TFTP() {
-    RemotePort = FtpPort;
-    DefaultPort = FtpPort;
+    ServerPort = FtpPort;
 }
 
 TFTP::~TFTP() {
@@ -59,17 +57,6 @@ void TFTP::CloseSession() {
     else
         CloseSocket(Socket);
     replyOutstanding_ = false;
-}
-
-void TFTP::Action() {
-    Login();
-    if (Mode == tftp_download) {
-        Stream().Clear();
-        Download();
-    } else {
-        Upload();
-    }
-    Logout();
 }
 
 void TFTP::Login() {
@@ -131,31 +118,6 @@ void TFTP::Download() {
         throw;
     }
     Stream().Seek(0);
-}
-
-void TFTP::Upload() {
-    if (URI.empty())
-        return;
-    CheckFtpArgument(URI, "file name");
-    OpenDataConnection();
-    SendCommand("STOR " + URI + "\r\n");
-    ReadReply();
-    replyOutstanding_ = true; // the completion reply
-    AcceptDataConnection();
-    const std::size_t blockSize = TransferBlockSize();
-    const auto buffer = std::make_unique<char[]>(blockSize);
-    std::size_t count;
-    {
-        const MeasuredTransfer measured(*this);
-        do {
-            count = Stream().Read(buffer.get(), blockSize);
-            SendBuffer(buffer.get(), count);
-        } while (count > 0);
-    }
-    // Closing the data connection marks the end of the file for the server.
-    CloseDataConnection();
-    EndOfData = false;
-    ReadReply();
 }
 
 void TFTP::SendCommand(const std::string& text) {

@@ -1,5 +1,5 @@
 // TFTP: a small FTP client on TTcpIp. One control connection per session, one data connection
-// per transfer (passive or active), binary type, files fetched into and stored from Stream.
+// per transfer (passive or active), binary type, files fetched into Stream.
 //
 // No server can hold an operation for ever (see TTcpIp for the limits). At the defaults
 // (connect 15 s, silence 30 s, 1024 bytes a second over 30 s, replies of 64 KiB) each step
@@ -17,19 +17,13 @@
 
 namespace stormbell {
 
-/// What TFTP::Action does.
-enum t_ftp_mode { tftp_download = 0, tftp_upload = 1 };
-
 class TFTP : public TTcpIp {
 public:
     /// As TTcpIp, with the FTP defaults (port 21, user "ftp", passive mode).
     TFTP();
-    /// Closes an open data connection without trace, then the control connection (traced),
-    /// without sending QUIT.
+    /// Closes the data and control connections without sending QUIT.
     ~TFTP() override;
 
-    /// Login, then Download or Upload by Mode, then Logout; stops at the first exception.
-    void Action() override;
     /// Connects and logs in (greeting, USER, PASS, TYPE I), first closing a session an earlier
     /// failure left open. Throws as TTcpIp::Login, and EProtocolError for a reply of 400 or
     /// above or a user name or password holding a control character (CheckFtpArgument).
@@ -49,9 +43,6 @@ public:
     /// MaxDownloadSize, on a time-out or below the low-speed limit; ESocketError when active
     /// mode cannot listen.
     void Download();
-    /// Stores Stream from its position to its end as URI; nothing happens for an empty URI.
-    /// Throws as Download.
-    void Upload();
     /// Sends `text` on the control connection with 0xFF doubled (the caller adds CR LF).
     void SendCommand(const std::string& text);
     /// Reads one reply into ReplyCode and ReplyText; throws EProtocolError for 400 and above
@@ -68,7 +59,6 @@ public:
     bool Passive = true;
     /// Active mode's local listening port; 0 lets the system choose a free one.
     std::uint16_t Port = 0;
-    t_ftp_mode Mode = tftp_download;
     /// Most bytes one reply may take, all its lines and line ends together.
     std::size_t MaxReplyLength = nettexts::DefaultMaxReplyLength;
 

@@ -5,7 +5,6 @@
 #include <cstring>
 #include <memory>
 #include <stdexcept>
-#include <string_view>
 
 #include "platform/TextConvert.h"
 
@@ -47,39 +46,17 @@ std::string TimeoutText(const char* what, int limitMs, SocketHandle s) {
 
 TTcpIp::TTcpIp() = default;
 
+// Not through Logout, which throws after an abort.
 TTcpIp::~TTcpIp() {
-    if (Socket == NoSocketHandle)
-        return;
-    // A destructor cannot report: a throwing trace handler must not end the program.
-    try {
-        Logout();
-    } catch (...) {
-        if (Socket != NoSocketHandle)
-            CloseSocketHandle(Socket);
-    }
-}
-
-void TTcpIp::Action() {
-    Login();
-    FStream.Clear();
-    {
-        const MeasuredTransfer measured(*this);
-        while (!Eof())
-            ReceiveIntoStream();
-    }
-    FStream.Seek(0);
+    if (Socket != NoSocketHandle)
+        CloseSocketHandle(Socket);
 }
 
 void TTcpIp::Login() {
     abort_.Clear();
-    std::int32_t port = DefaultPort;
-    if (Hostname.starts_with(PortMarker)) {
-        Hostname.erase(0, std::string_view(PortMarker).size());
-        port = NewFTPPort;
-    }
-    if (port < 0 || port > 65535)
-        throw std::out_of_range(ErrorPortRange + IntToStr(port));
-    RemotePort = static_cast<std::uint16_t>(port);
+    if (ServerPort < 0 || ServerPort > 65535)
+        throw std::out_of_range(ErrorPortRange + IntToStr(ServerPort));
+    RemotePort = static_cast<std::uint16_t>(ServerPort);
     RemoteAddress = ResolveHost(Hostname);
     if (RemoteAddress == NoAddress)
         throw ETcpIpError(ErrorResolve + Hostname);
@@ -107,37 +84,18 @@ void TTcpIp::OpenOutputSocket(std::uint16_t port, std::uint32_t address) {
     if (!connected) {
         FLastError = LastSocketError();
         CloseSocket(Socket);
-        if (OnTrace)
-            Trace(TraceConnectFailed + IntToStr(port) + TraceToHost + AddressToText(address));
         ThrowIfAborted();
-        return;
     }
-    if (OnTrace)
-        Trace(TraceConnected + IntToStr(port) + TraceToHost + AddressToText(address) +
-              TraceSuccessfullyId + IntToStr(Socket));
 }
 
 void TTcpIp::OpenInputSocket(std::uint16_t port, std::uint32_t address) {
     CloseSocket(Socket);
     Socket = CreateTcpSocket();
-    if (Socket == NoSocketHandle || !BindSocket(Socket, {address, port})) {
-        FLastError = LastSocketError();
-        if (OnTrace)
-            Trace(TraceBindFailed + IntToStr(port) + TraceForLocalIp + AddressToText(address));
-        CloseSocket(Socket);
-        return;
-    }
-    if (OnTrace)
-        Trace(TraceBound + IntToStr(port) + TraceForLocalIp + AddressToText(address));
-    if (!ListenOnSocket(Socket, ListenBacklog)) {
+    if (Socket == NoSocketHandle || !BindSocket(Socket, {address, port}) ||
+        !ListenOnSocket(Socket, ListenBacklog)) {
         FLastError = LastSocketError();
         CloseSocket(Socket);
-        if (OnTrace)
-            Trace(TraceListenFailed + IntToStr(port) + TraceToListeningMode);
-        return;
     }
-    if (OnTrace)
-        Trace(TraceListening + IntToStr(port) + TraceListeningId + IntToStr(Socket));
 }
 
 SocketHandle TTcpIp::AcceptConnection(SocketHandle listening, SocketEndpoint& peer,
@@ -151,21 +109,14 @@ SocketHandle TTcpIp::AcceptConnection(SocketHandle listening, SocketEndpoint& pe
         if (left < 0 || !Await(WaitReadable, listening, left))
             throw ETcpIpError(TimeoutText(ErrorAcceptTimeout, ConnectTimeout, listening) + refused);
         const SocketHandle accepted = AcceptOnSocket(listening, peer);
-        if (accepted == NoSocketHandle) {
-            if (OnTrace)
-                Trace(TraceAcceptFailed + IntToStr(listening));
+        if (accepted == NoSocketHandle)
             return NoSocketHandle;
-        }
         if (!onlyFrom || peer.Address == *onlyFrom) {
             ForgetPending(accepted);
-            if (OnTrace)
-                Trace(TraceAccepted + IntToStr(listening) + TraceGeneratedId + IntToStr(accepted));
             return accepted;
         }
         CloseSocketHandle(accepted);
         refused = ErrorStranger + AddressToText(peer.Address);
-        if (OnTrace)
-            Trace(TraceRefused + AddressToText(peer.Address) + TraceOnId + IntToStr(listening));
     }
 }
 
@@ -186,8 +137,6 @@ void TTcpIp::CloseSocket(SocketHandle& s) {
     s = NoSocketHandle;
     ForgetPending(closed);
     CloseSocketHandle(closed);
-    if (OnTrace)
-        Trace(TraceClosed + IntToStr(closed));
 }
 
 long TTcpIp::Receive(void* buffer, std::size_t size) {
@@ -214,8 +163,6 @@ long TTcpIp::ReceiveFromPeer(void* buffer, std::size_t size) {
         const long count = ReceiveFromSocket(Socket, buffer, size);
         if (count > 0) {
             lowSpeed_.Add(static_cast<std::size_t>(count));
-            if (OnTrace)
-                Trace(TraceReceived + IntToStr(count) + TraceBytesOnId + IntToStr(Socket));
             return count;
         }
         // A would-block result is retried, but only within the time-out and the low-speed
@@ -293,9 +240,6 @@ void TTcpIp::SendBuffer(const void* data, std::size_t length) {
             return; // a peer that has gone: silent, as every send failure
         AwaitProgress(WaitWritable, deadline.RemainingMs(), ErrorSendTimeout);
     } while (sent < length);
-    if (OnTrace)
-        Trace(TraceSent + IntToStr(static_cast<long long>(length)) + TraceBytesOnId +
-              IntToStr(Socket));
 }
 
 void TTcpIp::SendText(const std::string& text) {
@@ -337,10 +281,6 @@ void TTcpIp::AwaitProgress(WaitResult (*wait)(SocketHandle, int, const WakeSigna
 TTcpIp::MeasuredTransfer::MeasuredTransfer(TTcpIp& owner) : owner_(owner) {
     if (owner_.measureDepth_++ == 0)
         owner_.lowSpeed_.Start(Clock::now(), owner_.LowSpeedLimit, owner_.IdleTimeout);
-}
-
-void TTcpIp::Trace(const std::string& text) {
-    OnTrace(text, true);
 }
 
 // Receiving in place spares a copy of every byte, which matters for large files.

@@ -117,8 +117,8 @@ TEST(UpdateCycleTest, PortAndMarkedHostNameComeFromTheSettings) {
         settings.ProxyPort = c.proxyPort;
         settings.Host = c.host;
         rig.cycle.Button1Click(settings);
-        EXPECT_EQ(rig.client.NewFTPPort, c.expectedPort) << c.host;
-        EXPECT_EQ(rig.client.Hostname, "F#F" + c.host);
+        EXPECT_EQ(rig.client.ServerPort, c.expectedPort) << c.host;
+        EXPECT_EQ(rig.client.Hostname, c.host);
     }
 }
 
