@@ -1,7 +1,6 @@
 #include "net/HttpsClient.h"
 
 #include <algorithm>
-#include <cctype>
 #include <chrono>
 #include <cstdlib>
 #include <mutex>
@@ -14,6 +13,7 @@
 #include "net/LowSpeedWatch.h"
 #include "net/ReportHost.h"
 #include "net/TcpIpErrors.h"
+#include "platform/TextConvert.h"
 
 namespace stormbell {
 
@@ -70,20 +70,6 @@ std::string EncodedPath(std::string_view directory, const std::string& fileName)
         }
     }
     return encoded;
-}
-
-std::string Trimmed(std::string_view line) {
-    while (!line.empty() && (line.back() == '\r' || line.back() == '\n' || line.back() == ' '))
-        line.remove_suffix(1);
-    return std::string(line);
-}
-
-bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix) {
-    return text.size() >= prefix.size() &&
-           std::equal(prefix.begin(), prefix.end(), text.begin(), [](char a, char b) {
-               return std::tolower(static_cast<unsigned char>(a)) ==
-                      std::tolower(static_cast<unsigned char>(b));
-           });
 }
 
 // "HTTP/1.1 404 Not Found", "HTTP/2 200": the three digits after the first blank, else 0.
@@ -165,7 +151,7 @@ struct HttpsClient::Session {
         if (line.starts_with("HTTP/")) {
             // The body that counts is the one of the response that begins here.
             s.report.Clear();
-            s.statusLine = Trimmed(line);
+            s.statusLine = std::string(Trimmed(line));
             s.location = false;
             s.status = StatusCode(s.statusLine);
         } else if (StartsWithIgnoringCase(line, "location:")) {

@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "net/TcpIpErrors.h"
+#include "platform/TextConvert.h"
 
 namespace stormbell {
 
@@ -12,17 +13,6 @@ namespace {
 constexpr std::string_view kFtpScheme = "ftp://";
 constexpr std::string_view kHttpsScheme = "https://";
 constexpr const char* kBadHttpsHost = "Not an HTTPS server of the form https://name[:port]: ";
-
-bool EqualIgnoringCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) ==
-                      std::tolower(static_cast<unsigned char>(y));
-           });
-}
-
-bool StartsWithScheme(std::string_view text, std::string_view scheme) {
-    return text.size() >= scheme.size() && EqualIgnoringCase(text.substr(0, scheme.size()), scheme);
-}
 
 // Only what a host name can hold: no user, path, query or space can ride into the address.
 bool IsHostName(std::string_view name) {
@@ -62,9 +52,9 @@ ReportHost HttpsHost(const std::string& host) {
 } // namespace
 
 ReportHost ParseReportHost(const std::string& host) {
-    if (StartsWithScheme(host, kHttpsScheme))
+    if (StartsWithIgnoringCase(host, kHttpsScheme))
         return HttpsHost(host);
-    if (!StartsWithScheme(host, kFtpScheme))
+    if (!StartsWithIgnoringCase(host, kFtpScheme))
         return {ReportProtocol::Ftp, host, std::nullopt};
     std::string name = host.substr(kFtpScheme.size());
     if (name.ends_with('/'))
@@ -74,7 +64,7 @@ ReportHost ParseReportHost(const std::string& host) {
 
 bool FtpConnectionFailed(const std::string& host, const std::exception_ptr& error,
                          std::string_view serviceHost) {
-    if (!error || StartsWithScheme(host, kHttpsScheme))
+    if (!error || StartsWithIgnoringCase(host, kHttpsScheme))
         return false;
     const ReportHost parsed = ParseReportHost(host);
     if (parsed.Protocol != ReportProtocol::Ftp || !EqualIgnoringCase(parsed.Name, serviceHost))
