@@ -1,6 +1,7 @@
 #include "net/Ftp.h"
 
 #include <limits>
+#include <string_view>
 
 #include "net/FtpArguments.h"
 #include "platform/TextConvert.h"
@@ -13,6 +14,8 @@ namespace {
 
 constexpr long long ToEnd = std::numeric_limits<long long>::max();
 constexpr std::uint16_t UnreadableReply = 999;
+// Between the lines of a refusal, which a tooltip shows on one line.
+constexpr std::string_view ReplyLineSeparator = "; ";
 
 // Makes another socket the current one for one call and puts the previous one back.
 class CurrentSocket {
@@ -34,6 +37,24 @@ private:
     const char* fallback = gotReply ? ErrorEmptyReply : ErrorNoReply;
     throw EProtocolError(ProtocolFtp, text.empty() ? std::string(fallback) : text,
                          static_cast<std::uint16_t>(code));
+}
+
+// "220-Welcome" or " continued" ask for one more line; anything else ends the reply, also a line
+// that is not the "220 " the reply should end with, so that such a server's next reply is still
+// read as its own.
+bool AsksForMoreLines(const std::string& line) {
+    return Find("-", line) == 4 || Find(" ", line) == 1;
+}
+
+// Adds what a later line of a reply with `code` says: the rest after the code, or the line.
+void AppendLineText(std::string& text, const std::string& line, const std::string& code) {
+    const std::string more =
+        line.starts_with(code) ? Cut(line, 5, ToEnd) : std::string(Trimmed(line));
+    if (more.empty())
+        return;
+    if (!text.empty())
+        text += ReplyLineSeparator;
+    text += more;
 }
 
 } // namespace
@@ -141,26 +162,29 @@ void TFTP::ReceiveWholeFile() {
     }
 }
 
+// The whole reply is read before it is judged: a refusal's later lines would otherwise answer
+// the next command.
 void TFTP::ReadReply() {
     const MeasuredTransfer measured(*this);
     std::size_t budget = MaxReplyLength;
     std::string line;
-    bool open = ReadControlLine(line, budget);
-    const auto code = TryStrToInt(Cut(line, 1, 3));
-    ReplyCode = code ? *code : UnreadableReply;
+    const bool gotReply = ReadControlLine(line, budget);
+    const std::string code = Cut(line, 1, 3);
+    const auto number = TryStrToInt(code);
+    ReplyCode = number ? *number : UnreadableReply;
     ReplyText = Cut(line, 5, ToEnd);
-    // Only a reply read whole leaves the connection fit for the next command.
-    if (ReplyCode >= 400) {
-        replyOutstanding_ = !open;
-        ThrowReplyError(ReplyText, ReplyCode, open);
-    }
-    // "220-Welcome" or " continued" ask for one more line; anything else ends the reply.
-    while (open && (Find("-", line) == 4 || Find(" ", line) == 1)) {
+    std::string text = ReplyText;
+    bool open = gotReply;
+    while (open && AsksForMoreLines(line)) {
         std::string next;
         open = ReadControlLine(next, budget);
         line = std::move(next);
+        AppendLineText(text, line, code);
     }
+    // Only a reply read whole leaves the connection fit for the next command.
     replyOutstanding_ = !open;
+    if (ReplyCode >= 400)
+        ThrowReplyError(text, ReplyCode, gotReply);
 }
 
 bool TFTP::ReadControlLine(std::string& line, std::size_t& replyBudget) {

@@ -45,9 +45,10 @@ public:
     void Download();
     /// Sends `text` on the control connection with 0xFF doubled (the caller adds CR LF).
     void SendCommand(const std::string& text);
-    /// Reads one reply into ReplyCode and ReplyText; throws EProtocolError for 400 and above
-    /// (999 when the reply is unreadable or missing; never with an empty message), and
-    /// ETcpIpError for a reply past MaxReplyLength or as ReadLine.
+    /// Reads one reply, all its lines, into ReplyCode and ReplyText (the first line's text);
+    /// throws EProtocolError for 400 and above with the text of every line (999 when the reply
+    /// is unreadable or missing; never with an empty message), and ETcpIpError for a reply past
+    /// MaxReplyLength or as ReadLine.
     void ReadReply();
 
     std::string URI;

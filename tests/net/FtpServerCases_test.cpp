@@ -151,6 +151,11 @@ TEST(FtpServerCasesTest, EveryScriptedServerEndsInItsErrorWithinItsBoundOrAtAnAb
              EXPECT_EQ(ftp.ReplyCode, 530);
              EXPECT_NE(ftp.ControlSocket, NoSocketHandle); // connected, not logged in
          }},
+        {"refusal over several lines",
+         Replies({"331 Password", "530-Login incorrect.\r\n530 Try again later.", "221 Goodbye"},
+                 "220 Ready"),
+         Step::Login, "Login incorrect.; Try again later.", 530, kByItself,
+         LogoutEndsTheSession(true)},
         {"PASV not understood", Replies({"500 PASV not understood"}), Step::Download,
          "PASV not understood", 500},
         {"PASV answered 200", Replies({"200 Fine"}), Step::Download, "Fine", 200},
