@@ -25,31 +25,40 @@ public:
     ~TFTP() override;
 
     /// Connects and logs in (greeting, USER, PASS, TYPE I), first closing a session an earlier
-    /// failure left open. Throws as TTcpIp::Login, and EProtocolError for a reply of 400 or
-    /// above or a user name or password holding a control character (CheckFtpArgument).
+    /// failure left open. Throws as TTcpIp::Login, and EProtocolError for a reply that is no
+    /// success (USER may also ask for more) or a user name or password holding a control
+    /// character (CheckFtpArgument).
     void Login() override;
     /// Sends QUIT when a session is open and owes no reply, then closes the control and current
-    /// connections, also when QUIT fails. Throws EProtocolError when the QUIT reply is 400 or
-    /// above or missing. After Abort it sends nothing, closes both and throws ETcpIpError
+    /// connections, also when QUIT fails. Throws EProtocolError when the QUIT reply is no
+    /// success or missing. After Abort it sends nothing, closes both and throws ETcpIpError
     /// "Transfer aborted".
     void Logout() override;
 
     /// CWD `directory`; throws EProtocolError on refusal or when CheckFtpArgument refuses it.
     void ChangeDir(const std::string& directory);
     /// Retrieves URI into Stream and rewinds it; nothing happens for an empty URI. In active mode
-    /// only a data connection from the server's address is taken. Throws EProtocolError on
-    /// refusal (Stream unchanged) or when CheckFtpArgument refuses URI; ETcpIpError for a PASV
-    /// reply without a usable address and port, a receive error on the data connection, past
+    /// only a data connection from the server's address is taken, and a reply on the control
+    /// connection before it ends the wait. Throws EProtocolError for a reply out of the
+    /// dialogue's order (Stream unchanged) or when CheckFtpArgument refuses URI; ETcpIpError for
+    /// a PASV reply without six numbers of 0..255, a receive error on the data connection, past
     /// MaxDownloadSize, on a time-out or below the low-speed limit; ESocketError when active
     /// mode cannot listen.
     void Download();
     /// Sends `text` on the control connection with 0xFF doubled (the caller adds CR LF).
     void SendCommand(const std::string& text);
+    /// The replies a command goes on with; any other ends it.
+    enum class Expected {
+        Start,            ///< 1xx: a transfer begins, its completion reply follows
+        Completion,       ///< 2xx
+        CompletionOrMore, ///< 2xx, or 3xx asking for the next command (USER's 331)
+        PassiveMode,      ///< 227 alone
+    };
     /// Reads one reply, all its lines, into ReplyCode and ReplyText (the first line's text);
-    /// throws EProtocolError for 400 and above with the text of every line (999 when the reply
-    /// is unreadable or missing; never with an empty message), and ETcpIpError for a reply past
-    /// MaxReplyLength or as ReadLine.
-    void ReadReply();
+    /// throws EProtocolError with the text of every line for a reply `expected` does not take
+    /// (999 when the reply is unreadable or breaks off; never with an empty message), and
+    /// ETcpIpError for a reply past MaxReplyLength or as ReadLine.
+    void ReadReply(Expected expected);
 
     std::string URI;
     std::int32_t ReplyCode = 0;

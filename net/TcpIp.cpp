@@ -37,6 +37,8 @@ private:
 
 // Bytes asked for by each receive of a line: a reply usually arrives whole in one.
 constexpr std::size_t kLineBlockSize = 4096;
+// The shortest wait, to see whether a socket is ready now.
+constexpr int kGlanceMs = 1;
 
 std::string TimeoutText(const char* what, int limitMs, SocketHandle s) {
     return what + IntToStr(limitMs) + ErrorOnSocketId + IntToStr(s);
@@ -71,6 +73,11 @@ void TTcpIp::Logout() {
     ThrowIfAborted();
 }
 
+bool TTcpIp::HasUnreadBytes(SocketHandle s) const {
+    const auto found = pending_.find(s);
+    return found != pending_.end() && found->second.start < found->second.bytes.size();
+}
+
 bool TTcpIp::Eof() {
     return SocketState(Socket) != stormbell::SocketState::Connected || EndOfData;
 }
@@ -99,18 +106,30 @@ void TTcpIp::OpenInputSocket(std::uint16_t port, std::uint32_t address) {
 }
 
 SocketHandle TTcpIp::AcceptConnection(SocketHandle listening, SocketEndpoint& peer,
-                                      std::optional<std::uint32_t> onlyFrom) {
+                                      std::optional<std::uint32_t> onlyFrom, SocketHandle watched) {
     ThrowIfAborted();
     // One deadline for the whole wait: strangers connecting again and again must not prolong it.
     const Deadline deadline(ConnectTimeout);
     std::string refused;
     for (;;) {
         const int left = deadline.RemainingMs();
-        if (left < 0 || !Await(WaitReadable, listening, left))
+        // What a line read has taken in already shows in no wait: then only a connection that is
+        // waiting by now is taken, as it is when both are there.
+        const bool spoken = HasUnreadBytes(watched);
+        bool connecting = true;
+        const WaitResult waited =
+            left < 0 ? WaitResult::TimedOut
+                     : WaitReadableEither(listening, spoken ? NoSocketHandle : watched, connecting,
+                                          spoken ? kGlanceMs : left, &abort_);
+        if (waited == WaitResult::Woken)
+            throw ETcpIpError(ErrorAborted);
+        if (waited == WaitResult::TimedOut && !spoken)
             throw ETcpIpError(TimeoutText(ErrorAcceptTimeout, ConnectTimeout, listening) + refused);
+        if (waited == WaitResult::TimedOut || !connecting)
+            return NoSocketHandle;
         const SocketHandle accepted = AcceptOnSocket(listening, peer);
         if (accepted == NoSocketHandle)
-            return NoSocketHandle;
+            throw ESocketError(static_cast<std::uint16_t>(LastSocketError()));
         if (!onlyFrom || peer.Address == *onlyFrom) {
             ForgetPending(accepted);
             return accepted;
@@ -255,14 +274,6 @@ void TTcpIp::ThrowIfAborted() const {
         throw ETcpIpError(ErrorAborted);
 }
 
-bool TTcpIp::Await(WaitResult (*wait)(SocketHandle, int, const WakeSignal*), SocketHandle s,
-                   int waitMs) const {
-    const WaitResult result = wait(s, waitMs, &abort_);
-    if (result == WaitResult::Woken)
-        throw ETcpIpError(ErrorAborted);
-    return result == WaitResult::Ready;
-}
-
 void TTcpIp::AwaitProgress(WaitResult (*wait)(SocketHandle, int, const WakeSignal*),
                            int silenceLeftMs, const char* timeoutText) {
     if (silenceLeftMs < 0)
@@ -275,7 +286,8 @@ void TTcpIp::AwaitProgress(WaitResult (*wait)(SocketHandle, int, const WakeSigna
     const int windowLeftMs = lowSpeed_.MsToWindowEnd(now);
     const bool windowFirst =
         windowLeftMs > 0 && (silenceLeftMs == 0 || windowLeftMs < silenceLeftMs);
-    Await(wait, Socket, windowFirst ? windowLeftMs : silenceLeftMs);
+    if (wait(Socket, windowFirst ? windowLeftMs : silenceLeftMs, &abort_) == WaitResult::Woken)
+        throw ETcpIpError(ErrorAborted);
 }
 
 TTcpIp::MeasuredTransfer::MeasuredTransfer(TTcpIp& owner) : owner_(owner) {
@@ -315,21 +327,6 @@ std::uint32_t ResolveHost(const std::string& name) {
     if (address != NoAddress)
         return address;
     return LookupHostAddress(name);
-}
-
-long long PosN(const std::string& substring, const std::string& text, long long n) {
-    if (n < 1 || substring.empty())
-        return 0;
-    long long found = 0;
-    std::size_t from = 0;
-    for (long long i = 0; i < n; ++i) {
-        const std::size_t at = text.find(substring, from);
-        if (at == std::string::npos)
-            break;
-        found = static_cast<long long>(at) + 1;
-        from = at + substring.size();
-    }
-    return found;
 }
 
 } // namespace stormbell

@@ -52,11 +52,14 @@ public:
     void OpenOutputSocket(std::uint16_t port, std::uint32_t address);
     /// Binds and listens on a new socket as Socket; on failure Socket is -1.
     void OpenInputSocket(std::uint16_t port, std::uint32_t address);
-    /// Accepts one connection on `listening`: the new handle, or -1. With `onlyFrom`,
-    /// connections from other addresses are closed and the wait goes on. Throws
-    /// ETcpIpError when no acceptable peer connects within ConnectTimeout.
+    /// Accepts one connection on `listening` and returns its handle. With `onlyFrom`,
+    /// connections from other addresses are closed and the wait goes on. With `watched`, the
+    /// wait ends as well, with -1, once `watched` has something to read. Throws ETcpIpError
+    /// when no acceptable peer connects within ConnectTimeout, ESocketError when the accept
+    /// fails.
     SocketHandle AcceptConnection(SocketHandle listening, SocketEndpoint& peer,
-                                  std::optional<std::uint32_t> onlyFrom = std::nullopt);
+                                  std::optional<std::uint32_t> onlyFrom = std::nullopt,
+                                  SocketHandle watched = NoSocketHandle);
     /// NoSocket for -1, else Connected / NotConnected / Failed by asking for the peer.
     stormbell::SocketState SocketState(SocketHandle s) const;
     /// Closes `s` if open and sets it to -1.
@@ -153,13 +156,10 @@ private:
     /// transfer is too slow, or on an abort.
     void AwaitProgress(WaitResult (*wait)(SocketHandle, int, const WakeSignal*), int silenceLeftMs,
                        const char* timeoutText);
+    /// True when bytes received on `s` wait to be read.
+    bool HasUnreadBytes(SocketHandle s) const;
     /// A new connection on `s` starts with nothing pending, whatever its handle carried before.
     void ForgetPending(SocketHandle s) { pending_.erase(s); }
-
-    /// Waits for `s` as `wait` does, at most `waitMs`; throws ETcpIpError on an abort and
-    /// returns false when the time is up.
-    bool Await(WaitResult (*wait)(SocketHandle, int, const WakeSignal*), SocketHandle s,
-               int waitMs) const;
 
     MemoryStream FStream;
     int FLastError = 0;
@@ -177,9 +177,5 @@ std::string AddressToText(std::uint32_t address);
 
 /// A dotted-decimal address or host name to an IPv4 address (network order), or all ones.
 std::uint32_t ResolveHost(const std::string& name);
-
-/// 1-based position of the n-th occurrence of `substring` in `text`, of the last one when there
-/// are fewer, 0 when there is none or n < 1.
-long long PosN(const std::string& substring, const std::string& text, long long n);
 
 } // namespace stormbell

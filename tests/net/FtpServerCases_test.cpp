@@ -159,6 +159,26 @@ TEST(FtpServerCasesTest, EveryScriptedServerEndsInItsErrorWithinItsBoundOrAtAnAb
         {"PASV not understood", Replies({"500 PASV not understood"}), Step::Download,
          "PASV not understood", 500},
         {"PASV answered 200", Replies({"200 Fine"}), Step::Download, "Fine", 200},
+        // Replies out of the dialogue's order end the command at once, as does a 227 naming no
+        // port.
+        {"314 to PORT", Replies({"314 Odd"}), Step::ActiveDownload, "Odd", 314},
+        {"314 to RETR", Replies({"200 PORT command successful", "314 Odd"}), Step::ActiveDownload,
+         "Odd", 314},
+        {"227 with 256", Replies({"227 Entering Passive Mode (127,0,0,1,1,256)"}), Step::Download,
+         HasSubstr("The passive mode reply gave no address and port"), 0},
+        {"active 150 then 425",
+         [](FakeFtpSession& s) {
+             s.LoginAndCwd();
+             s.Answer("200 PORT command successful");
+             s.Answer("150 Opening");
+             std::this_thread::sleep_for(milliseconds(50)); // the client is waiting by now
+             s.Reply("425 Can't open data connection.");
+             s.WaitForClose();
+         },
+         Step::ActiveDownload, "Can't open data connection.", 425},
+        {"active 150 and 421 together",
+         Replies({"200 PORT command successful", "150 Opening\r\n421 Closing"}),
+         Step::ActiveDownload, "Closing", 421},
         {"RETR refused",
          [](FakeFtpSession& s) {
              s.LoginAndCwd();

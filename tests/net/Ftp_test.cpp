@@ -66,12 +66,12 @@ TEST(FtpTest, RepliesArriveWhicheverWayTheServerWritesThem) {
          greeting + "331 Password\r\n230 In\r\n200 Binary\r\n",
          {},
          "200 Binary"},
-        // "220 Ready" answers USER, 331 answers PASS and 230 answers TYPE I.
+        // "220 Ready" answers USER, 230 answers PASS and 200 answers TYPE I.
         {"a line that is no continuation ends the reply",
          false,
          "220-Welcome\r\nHello\r\n" + greeting,
-         {"331 Password", "230 In"},
-         "230 In"},
+         {"230 In", "200 Binary"},
+         "200 Binary"},
     };
     for (const auto& c : cases) {
         FakeFtpServer server([&](FakeFtpSession& s) {
@@ -106,15 +106,15 @@ TEST(FtpTest, MultiLineRepliesKeepTheirFirstLine) {
     Connect(ftp, server);
     ftp.TTcpIp::Login();
     ftp.ControlSocket = ftp.Socket;
-    ftp.ReadReply();
+    ftp.ReadReply(TFTP::Expected::Completion);
     EXPECT_EQ(ftp.ReplyCode, 220);
     EXPECT_EQ(ftp.ReplyText, "Welcome");
     ftp.SendCommand("USER ftp\r\n");
-    ftp.ReadReply();
+    ftp.ReadReply(TFTP::Expected::CompletionOrMore);
     EXPECT_EQ(ftp.ReplyCode, 331);
     EXPECT_EQ(ftp.ReplyText, "Password please");
     ftp.SendCommand("PASS x\r\n");
-    ftp.ReadReply();
+    ftp.ReadReply(TFTP::Expected::Completion);
     EXPECT_EQ(ftp.ReplyText, "In"); // the continuation lines were all consumed
 }
 
@@ -125,12 +125,10 @@ TEST(FtpTest, PasvRepliesGiveOnlyThePort) {
         const char* numbers;
         int port; // 0: refused
     } cases[] = {
-        {"(192,0,2,10,19,137)", 5001},
-        {"(192,0,2,10,200,10)", 51210},
-        {"192,0,2,10,19,137", 0}, // no parentheses
-        {"(192,0,2,10,ab,cd)", 0},
-        {"(192,0,2,10,256,0)", 0}, // beyond 65535
-        {"()", 0},
+        {"(192,0,2,10,19,137)", 5001}, {"(192,0,2,10,200,10)", 51210},
+        {"192,0,2,10,19,137", 0},                                 // no parentheses
+        {"(192,0,2,10,ab,cd)", 0},     {"(192,0,2,10,256,0)", 0}, // each number is a byte
+        {"(192,0,2,300,19,137)", 0},   {"()", 0},
     };
     for (const auto& c : cases) {
         FakeFtpServer server([&](FakeFtpSession& s) {
@@ -208,6 +206,28 @@ TEST(FtpTest, DownloadsFilesOfAnySize) {
                     ElementsAreArray(LoginAnd({"CWD data/observations/metar/decoded\r\n",
                                                "PASV\r\n", "RETR KJLN.TXT\r\n", "QUIT\r\n"})));
     }
+}
+
+// Some servers connect at PORT already and send the start and the completion reply together:
+// the connection waiting is still the file's, though the reply came first.
+TEST(FtpTest, ActiveModeTakesAConnectionMadeAtPort) {
+    const std::string data = Pattern(1000);
+    FakeFtpServer server([&](FakeFtpSession& s) {
+        s.Login();
+        s.ConnectData(s.ReadCommand());
+        s.Reply("200 Active data connection established");
+        s.ReadCommand();
+        s.SendData(data);
+        s.CloseData();
+        s.Send("125 Data connection already open\r\n226 Transfer complete\r\n");
+        s.AnswerUntilClose();
+    });
+    TFTP ftp;
+    LoginTo(ftp, server);
+    ftp.Passive = false;
+    ftp.URI = "KJLN.TXT";
+    ftp.Download();
+    EXPECT_EQ(StreamText(ftp), data);
 }
 
 TEST(FtpTest, DestructionClosesWithoutQuit) {

@@ -33,19 +33,6 @@ void ConnectTo(TTcpIp& client, const FakeFtpServer& server) {
     client.Login();
 }
 
-TEST(TcpIpUtilityTest, PosNFindsTheNthOrLastOccurrence) {
-    struct Case {
-        const char* text;
-        long long n, expected;
-    } cases[] = {
-        {"1,2,3,4,5,6", 4, 8}, {"1,2,3", 4, 4}, {"abc", 4, 0},   {"1,2,3", 1, 2},
-        {"1,2,3", 0, 0},       {"", 1, 0},      {",,,,,", 5, 5}, {"1,2,3", -1, 0},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(PosN(",", c.text, c.n), c.expected) << c.text << " n=" << c.n;
-    EXPECT_EQ(PosN("ab", "xabyabzab", 2), 5);
-}
-
 // Addresses are written most significant octet first; names and addresses both resolve.
 TEST(TcpIpUtilityTest, AddressesGoToTextAndHostsToAddresses) {
     EXPECT_EQ(AddressToText(Address("10.1.2.3")), "10.1.2.3");
