@@ -1,7 +1,9 @@
 #include "net/Ftp.h"
 
+#include <array>
 #include <limits>
-#include <memory>
+#include <optional>
+#include <string_view>
 
 #include "net/FtpArguments.h"
 #include "platform/TextConvert.h"
@@ -14,6 +16,8 @@ namespace {
 
 constexpr long long ToEnd = std::numeric_limits<long long>::max();
 constexpr std::uint16_t UnreadableReply = 999;
+// Between the lines of a refusal, which a tooltip shows on one line.
+constexpr std::string_view ReplyLineSeparator = "; ";
 
 // Makes another socket the current one for one call and puts the previous one back.
 class CurrentSocket {
@@ -30,18 +34,73 @@ private:
     SocketHandle FSaved;
 };
 
-// A refusal's text, or a clear word where the server gave none.
-[[noreturn]] void ThrowReplyError(const std::string& text, std::int32_t code, bool gotReply) {
-    const char* fallback = gotReply ? ErrorEmptyReply : ErrorNoReply;
-    throw EProtocolError(ProtocolFtp, text.empty() ? std::string(fallback) : text,
+bool Takes(TFTP::Expected expected, std::int32_t code) {
+    switch (expected) {
+    case TFTP::Expected::Start:
+        return code >= 100 && code <= 199;
+    case TFTP::Expected::Completion:
+        return code >= 200 && code <= 299;
+    case TFTP::Expected::CompletionOrMore:
+        return code >= 200 && code <= 399;
+    case TFTP::Expected::PassiveMode:
+        return code == 227;
+    }
+    return false;
+}
+
+// A refusal's text, or a clear word where the server gave none or broke off.
+[[noreturn]] void ThrowReplyError(const std::string& text, std::int32_t code, bool whole) {
+    if (!whole)
+        throw EProtocolError(ProtocolFtp, ErrorNoReply, UnreadableReply);
+    throw EProtocolError(ProtocolFtp, text.empty() ? std::string(ErrorEmptyReply) : text,
                          static_cast<std::uint16_t>(code));
+}
+
+// "227 Entering Passive Mode (h1,h2,h3,h4,p1,p2)": the port, when all six numbers are there and
+// each is a byte. A reply that names no reachable port must not leave a transfer waiting.
+std::optional<std::uint16_t> PassivePort(std::string_view text) {
+    const std::size_t open = text.find('(');
+    const std::size_t close = text.find(')', open);
+    if (open == std::string_view::npos || close == std::string_view::npos)
+        return std::nullopt;
+    const std::string_view numbers = text.substr(open + 1, close - open - 1);
+    std::array<std::int32_t, 6> bytes{};
+    std::size_t from = 0;
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        const std::size_t comma = i + 1 < bytes.size() ? numbers.find(',', from) : numbers.size();
+        if (comma == std::string_view::npos)
+            return std::nullopt;
+        const auto byte = TryStrToInt(numbers.substr(from, comma - from));
+        if (!byte || *byte < 0 || *byte > 255)
+            return std::nullopt;
+        bytes[i] = *byte;
+        from = comma + 1;
+    }
+    return static_cast<std::uint16_t>(bytes[4] * 256 + bytes[5]);
+}
+
+// "220-Welcome" or " continued" ask for one more line; anything else ends the reply, also a line
+// that is not the "220 " the reply should end with, so that such a server's next reply is still
+// read as its own.
+bool AsksForMoreLines(const std::string& line) {
+    return Find("-", line) == 4 || Find(" ", line) == 1;
+}
+
+// Adds what a later line of a reply with `code` says: the rest after the code, or the line.
+void AppendLineText(std::string& text, const std::string& line, const std::string& code) {
+    const std::string more =
+        line.starts_with(code) ? Cut(line, 5, ToEnd) : std::string(Trimmed(line));
+    if (more.empty())
+        return;
+    if (!text.empty())
+        text += ReplyLineSeparator;
+    text += more;
 }
 
 } // namespace
 
 TFTP::TFTP() {
-    RemotePort = FtpPort;
-    DefaultPort = FtpPort;
+    ServerPort = FtpPort;
 }
 
 TFTP::~TFTP() {
@@ -61,17 +120,6 @@ void TFTP::CloseSession() {
     replyOutstanding_ = false;
 }
 
-void TFTP::Action() {
-    Login();
-    if (Mode == tftp_download) {
-        Stream().Clear();
-        Download();
-    } else {
-        Upload();
-    }
-    Logout();
-}
-
 void TFTP::Login() {
     CheckFtpArgument(Username, "user name", false);
     CheckFtpArgument(Password, "password", false);
@@ -80,13 +128,13 @@ void TFTP::Login() {
     TTcpIp::Login();
     ControlSocket = Socket;
     replyOutstanding_ = true; // the greeting
-    ReadReply();
+    ReadReply(Expected::Completion);
     SendCommand("USER " + Username + "\r\n");
-    ReadReply();
+    ReadReply(Expected::CompletionOrMore);
     SendCommand("PASS " + Password + "\r\n");
-    ReadReply();
+    ReadReply(Expected::Completion);
     SendCommand("TYPE I\r\n");
-    ReadReply();
+    ReadReply(Expected::Completion);
 }
 
 void TFTP::Logout() {
@@ -95,7 +143,7 @@ void TFTP::Logout() {
     if (ControlSocket != NoSocketHandle && !Aborted() && !replyOutstanding_) {
         try {
             SendCommand("QUIT\r\n");
-            ReadReply();
+            ReadReply(Expected::Completion);
         } catch (...) {
             CloseSession();
             throw;
@@ -108,7 +156,7 @@ void TFTP::Logout() {
 void TFTP::ChangeDir(const std::string& directory) {
     CheckFtpArgument(directory, "directory");
     SendCommand("CWD " + directory + "\r\n");
-    ReadReply();
+    ReadReply(Expected::Completion);
 }
 
 void TFTP::Download() {
@@ -117,45 +165,20 @@ void TFTP::Download() {
     CheckFtpArgument(URI, "file name");
     OpenDataConnection();
     SendCommand("RETR " + URI + "\r\n");
-    ReadReply();
+    ReadReply(Expected::Start);
     replyOutstanding_ = true; // the completion reply
     AcceptDataConnection();
     Stream().Clear();
     try {
         ReceiveWholeFile();
         EndOfData = false;
-        ReadReply();
+        ReadReply(Expected::Completion);
         CloseDataConnection();
     } catch (...) {
         Stream().Seek(0);
         throw;
     }
     Stream().Seek(0);
-}
-
-void TFTP::Upload() {
-    if (URI.empty())
-        return;
-    CheckFtpArgument(URI, "file name");
-    OpenDataConnection();
-    SendCommand("STOR " + URI + "\r\n");
-    ReadReply();
-    replyOutstanding_ = true; // the completion reply
-    AcceptDataConnection();
-    const std::size_t blockSize = TransferBlockSize();
-    const auto buffer = std::make_unique<char[]>(blockSize);
-    std::size_t count;
-    {
-        const MeasuredTransfer measured(*this);
-        do {
-            count = Stream().Read(buffer.get(), blockSize);
-            SendBuffer(buffer.get(), count);
-        } while (count > 0);
-    }
-    // Closing the data connection marks the end of the file for the server.
-    CloseDataConnection();
-    EndOfData = false;
-    ReadReply();
 }
 
 void TFTP::SendCommand(const std::string& text) {
@@ -179,26 +202,30 @@ void TFTP::ReceiveWholeFile() {
     }
 }
 
-void TFTP::ReadReply() {
+// The whole reply is read before it is judged: a refusal's later lines would otherwise answer
+// the next command.
+void TFTP::ReadReply(Expected expected) {
     const MeasuredTransfer measured(*this);
     std::size_t budget = MaxReplyLength;
     std::string line;
     bool open = ReadControlLine(line, budget);
-    const auto code = TryStrToInt(Cut(line, 1, 3));
-    ReplyCode = code ? *code : UnreadableReply;
+    const std::string code = Cut(line, 1, 3);
+    const auto number = TryStrToInt(code);
+    ReplyCode = number ? *number : UnreadableReply;
     ReplyText = Cut(line, 5, ToEnd);
-    // Only a reply read whole leaves the connection fit for the next command.
-    if (ReplyCode >= 400) {
-        replyOutstanding_ = !open;
-        ThrowReplyError(ReplyText, ReplyCode, open);
-    }
-    // "220-Welcome" or " continued" ask for one more line; anything else ends the reply.
-    while (open && (Find("-", line) == 4 || Find(" ", line) == 1)) {
+    std::string text = ReplyText;
+    while (open && AsksForMoreLines(line)) {
         std::string next;
         open = ReadControlLine(next, budget);
         line = std::move(next);
+        AppendLineText(text, line, code);
     }
+    // Only a reply read whole leaves the connection fit for the next command.
     replyOutstanding_ = !open;
+    if (!open)
+        ReplyCode = UnreadableReply;
+    if (!Takes(expected, ReplyCode))
+        ThrowReplyError(text, ReplyCode, open);
 }
 
 bool TFTP::ReadControlLine(std::string& line, std::size_t& replyBudget) {
@@ -225,27 +252,18 @@ void TFTP::OpenDataConnection() {
         OpenActiveListener();
 }
 
-// "227 Entering Passive Mode (h1,h2,h3,h4,p1,p2)"
 void TFTP::OpenPassiveConnection() {
     SendCommand("PASV\r\n");
-    ReadReply();
-    if (ReplyCode != 227)
-        ThrowReplyError(ReplyText, ReplyCode, true);
-    std::string numbers = Cut(ReplyText, Find("(", ReplyText) + 1, ToEnd);
-    numbers = Cut(numbers, 1, Find(")", numbers) - 1);
-    const std::string rest = Cut(numbers, PosN(",", numbers, 4) + 1, ToEnd);
-    const long long comma = Find(",", rest);
-    const auto p1 = TryStrToInt(Cut(rest, 1, comma - 1));
-    const auto p2 = TryStrToInt(Cut(rest, comma + 1, ToEnd));
-    const long long port = p1 && p2 ? static_cast<long long>(*p1) * 256 + *p2 : -1;
+    ReadReply(Expected::PassiveMode);
+    const auto port = PassivePort(ReplyText);
     // Without a data connection the transfer would read nothing and could pass for an empty file.
-    if (port < 0 || port > 65535)
+    if (!port)
         throw ETcpIpError(ErrorPasvUnparsable + IntToStr(ReplyCode) + " " + ReplyText);
     // The address in the reply is not trusted: a hostile server could steer the data
     // connection to another host. The server is where the control connection goes.
     SocketEndpoint server;
     RemoteAddress = PeerOfSocket(ControlSocket, server) ? server.Address : NoAddress;
-    RemotePort = static_cast<std::uint16_t>(port);
+    RemotePort = *port;
     OpenOutputSocket(RemotePort, RemoteAddress);
 }
 
@@ -259,7 +277,7 @@ void TFTP::OpenActiveListener() {
     if (Socket == NoSocketHandle || !LocalEndOfSocket(Socket, local))
         throw ESocketError(static_cast<std::uint16_t>(LastError()));
     SendCommand(PortCommand(address, local.Port));
-    ReadReply();
+    ReadReply(Expected::Completion);
 }
 
 void TFTP::AcceptDataConnection() {
@@ -271,9 +289,9 @@ void TFTP::AcceptDataConnection() {
     const std::uint32_t serverAddress =
         PeerOfSocket(ControlSocket, server) ? server.Address : RemoteAddress;
     SocketEndpoint peer;
-    const SocketHandle accepted = AcceptConnection(Socket, peer, serverAddress);
-    if (accepted == NoSocketHandle)
-        return;
+    // A server that cannot connect says so on the control connection instead (425, 421): there
+    // is no data connection then, and the completion reply, read next, tells why.
+    const SocketHandle accepted = AcceptConnection(Socket, peer, serverAddress, ControlSocket);
     CloseSocket(Socket);
     Socket = accepted;
 }

@@ -1,5 +1,5 @@
 // TFTP: a small FTP client on TTcpIp. One control connection per session, one data connection
-// per transfer (passive or active), binary type, files fetched into and stored from Stream.
+// per transfer (passive or active), binary type, files fetched into Stream.
 //
 // No server can hold an operation for ever (see TTcpIp for the limits). At the defaults
 // (connect 15 s, silence 30 s, 1024 bytes a second over 30 s, replies of 64 KiB) each step
@@ -17,47 +17,48 @@
 
 namespace stormbell {
 
-/// What TFTP::Action does.
-enum t_ftp_mode { tftp_download = 0, tftp_upload = 1 };
-
 class TFTP : public TTcpIp {
 public:
     /// As TTcpIp, with the FTP defaults (port 21, user "ftp", passive mode).
     TFTP();
-    /// Closes an open data connection without trace, then the control connection (traced),
-    /// without sending QUIT.
+    /// Closes the data and control connections without sending QUIT.
     ~TFTP() override;
 
-    /// Login, then Download or Upload by Mode, then Logout; stops at the first exception.
-    void Action() override;
     /// Connects and logs in (greeting, USER, PASS, TYPE I), first closing a session an earlier
-    /// failure left open. Throws as TTcpIp::Login, and EProtocolError for a reply of 400 or
-    /// above or a user name or password holding a control character (CheckFtpArgument).
+    /// failure left open. Throws as TTcpIp::Login, and EProtocolError for a reply that is no
+    /// success (USER may also ask for more) or a user name or password holding a control
+    /// character (CheckFtpArgument).
     void Login() override;
     /// Sends QUIT when a session is open and owes no reply, then closes the control and current
-    /// connections, also when QUIT fails. Throws EProtocolError when the QUIT reply is 400 or
-    /// above or missing. After Abort it sends nothing, closes both and throws ETcpIpError
+    /// connections, also when QUIT fails. Throws EProtocolError when the QUIT reply is no
+    /// success or missing. After Abort it sends nothing, closes both and throws ETcpIpError
     /// "Transfer aborted".
     void Logout() override;
 
     /// CWD `directory`; throws EProtocolError on refusal or when CheckFtpArgument refuses it.
     void ChangeDir(const std::string& directory);
     /// Retrieves URI into Stream and rewinds it; nothing happens for an empty URI. In active mode
-    /// only a data connection from the server's address is taken. Throws EProtocolError on
-    /// refusal (Stream unchanged) or when CheckFtpArgument refuses URI; ETcpIpError for a PASV
-    /// reply without a usable address and port, a receive error on the data connection, past
+    /// only a data connection from the server's address is taken, and a reply on the control
+    /// connection before it ends the wait. Throws EProtocolError for a reply out of the
+    /// dialogue's order (Stream unchanged) or when CheckFtpArgument refuses URI; ETcpIpError for
+    /// a PASV reply without six numbers of 0..255, a receive error on the data connection, past
     /// MaxDownloadSize, on a time-out or below the low-speed limit; ESocketError when active
     /// mode cannot listen.
     void Download();
-    /// Stores Stream from its position to its end as URI; nothing happens for an empty URI.
-    /// Throws as Download.
-    void Upload();
     /// Sends `text` on the control connection with 0xFF doubled (the caller adds CR LF).
     void SendCommand(const std::string& text);
-    /// Reads one reply into ReplyCode and ReplyText; throws EProtocolError for 400 and above
-    /// (999 when the reply is unreadable or missing; never with an empty message), and
+    /// The replies a command goes on with; any other ends it.
+    enum class Expected {
+        Start,            ///< 1xx: a transfer begins, its completion reply follows
+        Completion,       ///< 2xx
+        CompletionOrMore, ///< 2xx, or 3xx asking for the next command (USER's 331)
+        PassiveMode,      ///< 227 alone
+    };
+    /// Reads one reply, all its lines, into ReplyCode and ReplyText (the first line's text);
+    /// throws EProtocolError with the text of every line for a reply `expected` does not take
+    /// (999 when the reply is unreadable or breaks off; never with an empty message), and
     /// ETcpIpError for a reply past MaxReplyLength or as ReadLine.
-    void ReadReply();
+    void ReadReply(Expected expected);
 
     std::string URI;
     std::int32_t ReplyCode = 0;
@@ -68,7 +69,6 @@ public:
     bool Passive = true;
     /// Active mode's local listening port; 0 lets the system choose a free one.
     std::uint16_t Port = 0;
-    t_ftp_mode Mode = tftp_download;
     /// Most bytes one reply may take, all its lines and line ends together.
     std::size_t MaxReplyLength = nettexts::DefaultMaxReplyLength;
 

@@ -5,8 +5,8 @@
 namespace stormbell {
 
 void FtpReportClient::SetRequest(const ReportRequest& request) {
-    ftp_.NewFTPPort = request.Port.value_or(nettexts::FtpPort);
-    ftp_.Hostname = nettexts::PortMarker + ParseReportHost(request.Host).Name;
+    ftp_.ServerPort = request.Port.value_or(nettexts::FtpPort);
+    ftp_.Hostname = ParseReportHost(request.Host).Name;
     ftp_.URI = request.FileName;
     directory_ = request.Directory;
 }

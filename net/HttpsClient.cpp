@@ -1,7 +1,6 @@
 #include "net/HttpsClient.h"
 
 #include <algorithm>
-#include <cctype>
 #include <chrono>
 #include <cstdlib>
 #include <mutex>
@@ -14,6 +13,7 @@
 #include "net/LowSpeedWatch.h"
 #include "net/ReportHost.h"
 #include "net/TcpIpErrors.h"
+#include "platform/TextConvert.h"
 
 namespace stormbell {
 
@@ -72,20 +72,6 @@ std::string EncodedPath(std::string_view directory, const std::string& fileName)
     return encoded;
 }
 
-std::string Trimmed(std::string_view line) {
-    while (!line.empty() && (line.back() == '\r' || line.back() == '\n' || line.back() == ' '))
-        line.remove_suffix(1);
-    return std::string(line);
-}
-
-bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix) {
-    return text.size() >= prefix.size() &&
-           std::equal(prefix.begin(), prefix.end(), text.begin(), [](char a, char b) {
-               return std::tolower(static_cast<unsigned char>(a)) ==
-                      std::tolower(static_cast<unsigned char>(b));
-           });
-}
-
 // "HTTP/1.1 404 Not Found", "HTTP/2 200": the three digits after the first blank, else 0.
 long StatusCode(std::string_view statusLine) {
     const auto blank = statusLine.find(' ');
@@ -103,6 +89,64 @@ long StatusCode(std::string_view statusLine) {
 bool IsFollowedRedirect(long status) {
     return status == 301 || status == 302 || status == 303 || status == 307 || status == 308;
 }
+
+// How a transfer ended, besides what the callbacks learnt.
+struct TransferEnd {
+    CURLcode code = CURLE_OK;
+    std::exception_ptr limitBroken; ///< the silence or the low-speed limit's error
+};
+
+// The silence and the low-speed limit from the end of the TLS handshake on (curl bounds what
+// comes before), measured as the FTP client measures them.
+class ProgressWatch {
+public:
+    ProgressWatch(int idleTimeoutMs, std::size_t lowSpeedLimit, const std::string& where)
+        : idleTimeoutMs_(idleTimeoutMs), lowSpeedLimit_(lowSpeedLimit), where_(where) {}
+
+    /// The error of a limit broken with `received` bytes in all so far, or nullptr; lowers
+    /// `waitMs` to when a limit must be judged next.
+    std::exception_ptr Check(CURL* easy, std::size_t received, int& waitMs) {
+        const Clock::time_point now = Clock::now();
+        if (!connected_) {
+            curl_off_t connectedUs = 0;
+            curl_easy_getinfo(easy, CURLINFO_APPCONNECT_TIME_T, &connectedUs);
+            if (connectedUs <= 0)
+                return nullptr;
+            connected_ = true;
+            lastByte_ = start_ + std::chrono::microseconds(connectedUs);
+            lowSpeed_.Start(lastByte_, lowSpeedLimit_, idleTimeoutMs_);
+        }
+        if (received > seen_) {
+            lowSpeed_.Add(received - seen_);
+            seen_ = received;
+            lastByte_ = now;
+        }
+        const auto silentMs =
+            std::chrono::duration_cast<std::chrono::milliseconds>(now - lastByte_).count();
+        if (idleTimeoutMs_ > 0 && silentMs >= idleTimeoutMs_)
+            return std::make_exception_ptr(ETcpIpError(
+                nettexts::ErrorReceiveTimeout + std::to_string(idleTimeoutMs_) + kOnHost + where_));
+        if (!lowSpeed_.Check(now))
+            return std::make_exception_ptr(ETcpIpError(
+                nettexts::ErrorTooSlow + std::to_string(lowSpeedLimit_) +
+                nettexts::ErrorTooSlowFor + std::to_string(idleTimeoutMs_) + kOnHost + where_));
+        if (idleTimeoutMs_ > 0)
+            waitMs = std::min<long long>(waitMs, idleTimeoutMs_ - silentMs);
+        if (const int windowMs = lowSpeed_.MsToWindowEnd(now); windowMs > 0)
+            waitMs = std::min(waitMs, windowMs);
+        return nullptr;
+    }
+
+private:
+    int idleTimeoutMs_;
+    std::size_t lowSpeedLimit_;
+    std::string where_;
+    Clock::time_point start_ = Clock::now();
+    bool connected_ = false;
+    Clock::time_point lastByte_;
+    std::size_t seen_ = 0;
+    LowSpeedWatch lowSpeed_;
+};
 
 } // namespace
 
@@ -165,7 +209,7 @@ struct HttpsClient::Session {
         if (line.starts_with("HTTP/")) {
             // The body that counts is the one of the response that begins here.
             s.report.Clear();
-            s.statusLine = Trimmed(line);
+            s.statusLine = std::string(Trimmed(line));
             s.location = false;
             s.status = StatusCode(s.statusLine);
         } else if (StartsWithIgnoringCase(line, "location:")) {
@@ -175,6 +219,13 @@ struct HttpsClient::Session {
         }
         return n;
     }
+
+    void Configure(const HttpsClient& client, const std::string& url);
+    TransferEnd Transfer(const HttpsClient& client, const std::string& where);
+    std::exception_ptr ClassifyAnswer(const TransferEnd& end, const HttpsClient& client,
+                                      const std::string& where);
+    std::exception_ptr TransportFailure(const TransferEnd& end, const std::string& hostName,
+                                        const std::string& where) const;
 
     CURL* easy = nullptr;
     CURLM* multi = nullptr;
@@ -208,6 +259,110 @@ void HttpsClient::SetRequest(const ReportRequest& request) {
     port_ = request.Port.value_or(host.Port.value_or(kHttpsPort));
 }
 
+void HttpsClient::Session::Configure(const HttpsClient& client, const std::string& url) {
+    curl_easy_reset(easy);
+    curl_easy_setopt(easy, CURLOPT_URL, url.c_str());
+    curl_easy_setopt(easy, CURLOPT_PROTOCOLS_STR, kOnlyHttps);
+    curl_easy_setopt(easy, CURLOPT_REDIR_PROTOCOLS_STR, kOnlyHttps);
+    curl_easy_setopt(easy, CURLOPT_FOLLOWLOCATION, 1L);
+    curl_easy_setopt(easy, CURLOPT_MAXREDIRS, client.MaxRedirects);
+    curl_easy_setopt(easy, CURLOPT_SSL_VERIFYPEER, 1L);
+    curl_easy_setopt(easy, CURLOPT_SSL_VERIFYHOST, 2L);
+    if (!client.CaFile.empty()) {
+        curl_easy_setopt(easy, CURLOPT_CAINFO, client.CaFile.c_str());
+        curl_easy_setopt(easy, CURLOPT_CAPATH, nullptr);
+    }
+    // The Use Proxy port is a port, not a proxy; the environment's proxies are not ours to take.
+    curl_easy_setopt(easy, CURLOPT_PROXY, "");
+    curl_easy_setopt(easy, CURLOPT_NOSIGNAL, 1L);
+    curl_easy_setopt(easy, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(client.ConnectTimeout));
+    curl_easy_setopt(easy, CURLOPT_MAXFILESIZE_LARGE,
+                     static_cast<curl_off_t>(client.MaxDownloadSize));
+    curl_easy_setopt(easy, CURLOPT_USERAGENT, (std::string("Stormbell/") + kVersion).c_str());
+    curl_easy_setopt(easy, CURLOPT_ERRORBUFFER, errors);
+    curl_easy_setopt(easy, CURLOPT_WRITEFUNCTION, &Session::Body);
+    curl_easy_setopt(easy, CURLOPT_WRITEDATA, this);
+    curl_easy_setopt(easy, CURLOPT_HEADERFUNCTION, &Session::Header);
+    curl_easy_setopt(easy, CURLOPT_HEADERDATA, this);
+}
+
+TransferEnd HttpsClient::Session::Transfer(const HttpsClient& client, const std::string& where) {
+    if (curl_multi_add_handle(multi, easy) != CURLM_OK)
+        throw ETcpIpError(kCurlFailed);
+    // Detached however the wait ends, so the next request can attach it again.
+    struct Attached {
+        CURLM* multi;
+        CURL* easy;
+        ~Attached() { curl_multi_remove_handle(multi, easy); }
+    } attached{multi, easy};
+    TransferEnd end;
+    ProgressWatch watch(client.IdleTimeout, client.LowSpeedLimit, where);
+    int running = 1;
+    while (!client.aborted_) {
+        curl_multi_perform(multi, &running);
+        if (running == 0)
+            break;
+        int waitMs = kMaxWaitMs;
+        end.limitBroken = watch.Check(easy, received, waitMs);
+        if (end.limitBroken)
+            break;
+        curl_multi_poll(multi, nullptr, 0, waitMs, nullptr);
+    }
+    int queued = 0;
+    while (CURLMsg* message = curl_multi_info_read(multi, &queued))
+        if (message->msg == CURLMSG_DONE)
+            end.code = message->data.result;
+    return end;
+}
+
+// Throws what the cycle counts as a failed login: no final answer (the server was not reached or
+// not trusted), 401 or 403. Returns the file's own failure, kept for Download, or nullptr.
+std::exception_ptr HttpsClient::Session::ClassifyAnswer(const TransferEnd& end,
+                                                        const HttpsClient& client,
+                                                        const std::string& where) {
+    if (end.code == CURLE_FILESIZE_EXCEEDED)
+        tooLarge = final = true;
+    const bool refused = status == 401 || status == 403;
+    if (!final || refused)
+        report.Clear();
+    if (!final)
+        std::rethrow_exception(TransportFailure(end, client.hostName_, where));
+    if (refused)
+        throw EProtocolError(kProtocolHttp, statusLine, static_cast<std::uint16_t>(status));
+    std::exception_ptr kept;
+    if (status == 404)
+        kept = std::make_exception_ptr(EProtocolError(kProtocolHttp,
+                                                      kNoReport + client.request_.FileName +
+                                                          kInDirectory + client.request_.Directory +
+                                                          kOnHost + where + " (" + statusLine + ")",
+                                                      404));
+    else if (status < 200 || status > 299)
+        kept = std::make_exception_ptr(
+            EProtocolError(kProtocolHttp, statusLine, static_cast<std::uint16_t>(status)));
+    else if (tooLarge)
+        kept = std::make_exception_ptr(
+            ETcpIpError(nettexts::ErrorDownloadTooLarge + std::to_string(client.MaxDownloadSize)));
+    else if (end.limitBroken || end.code != CURLE_OK)
+        kept = TransportFailure(end, client.hostName_, where);
+    if (kept)
+        report.Clear();
+    report.Seek(0);
+    return kept;
+}
+
+std::exception_ptr HttpsClient::Session::TransportFailure(const TransferEnd& end,
+                                                          const std::string& hostName,
+                                                          const std::string& where) const {
+    if (end.limitBroken)
+        return end.limitBroken;
+    if (end.code == CURLE_COULDNT_RESOLVE_HOST)
+        return std::make_exception_ptr(ETcpIpError(nettexts::ErrorResolve + hostName));
+    const std::string text = errors[0] != '\0' ? errors : curl_easy_strerror(end.code);
+    if (end.code == CURLE_UNSUPPORTED_PROTOCOL)
+        return std::make_exception_ptr(ETcpIpError(kHttpsTo + where + kRedirectRefused + text));
+    return std::make_exception_ptr(ETcpIpError(kHttpsTo + where + ": " + text));
+}
+
 void HttpsClient::Login() {
     ThrowIfAborted();
     kept_ = nullptr;
@@ -215,141 +370,14 @@ void HttpsClient::Login() {
     s.Reset(MaxDownloadSize);
     if (hostName_.empty())
         throw ETcpIpError(kNoRequest);
-    const ReportRequest& request = request_;
-    if (request.FileName.empty())
+    if (request_.FileName.empty())
         return;
     const std::string where = hostName_ + ":" + std::to_string(port_);
-    const std::string url =
-        "https://" + where + "/" + EncodedPath(request.Directory, request.FileName);
-
-    CURL* easy = s.easy;
-    curl_easy_reset(easy);
-    curl_easy_setopt(easy, CURLOPT_URL, url.c_str());
-    curl_easy_setopt(easy, CURLOPT_PROTOCOLS_STR, kOnlyHttps);
-    curl_easy_setopt(easy, CURLOPT_REDIR_PROTOCOLS_STR, kOnlyHttps);
-    curl_easy_setopt(easy, CURLOPT_FOLLOWLOCATION, 1L);
-    curl_easy_setopt(easy, CURLOPT_MAXREDIRS, MaxRedirects);
-    curl_easy_setopt(easy, CURLOPT_SSL_VERIFYPEER, 1L);
-    curl_easy_setopt(easy, CURLOPT_SSL_VERIFYHOST, 2L);
-    if (!CaFile.empty()) {
-        curl_easy_setopt(easy, CURLOPT_CAINFO, CaFile.c_str());
-        curl_easy_setopt(easy, CURLOPT_CAPATH, nullptr);
-    }
-    // The Use Proxy port is a port, not a proxy; the environment's proxies are not ours to take.
-    curl_easy_setopt(easy, CURLOPT_PROXY, "");
-    curl_easy_setopt(easy, CURLOPT_NOSIGNAL, 1L);
-    curl_easy_setopt(easy, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(ConnectTimeout));
-    curl_easy_setopt(easy, CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(MaxDownloadSize));
-    curl_easy_setopt(easy, CURLOPT_USERAGENT, (std::string("Stormbell/") + kVersion).c_str());
-    curl_easy_setopt(easy, CURLOPT_ERRORBUFFER, s.errors);
-    curl_easy_setopt(easy, CURLOPT_WRITEFUNCTION, &Session::Body);
-    curl_easy_setopt(easy, CURLOPT_WRITEDATA, &s);
-    curl_easy_setopt(easy, CURLOPT_HEADERFUNCTION, &Session::Header);
-    curl_easy_setopt(easy, CURLOPT_HEADERDATA, &s);
-
-    // curl bounds the connection and the TLS handshake; from then on the silence and the
-    // low-speed limit are ours, measured as the FTP client measures them.
-    std::exception_ptr limitBroken;
-    CURLcode code = CURLE_OK;
-    if (curl_multi_add_handle(s.multi, easy) != CURLM_OK)
-        throw ETcpIpError(kCurlFailed);
-    {
-        // Detached however the wait ends, so the next request can attach it again.
-        struct Attached {
-            CURLM* multi;
-            CURL* easy;
-            ~Attached() { curl_multi_remove_handle(multi, easy); }
-        } attached{s.multi, easy};
-        const Clock::time_point start = Clock::now();
-        bool connected = false;
-        Clock::time_point lastByte;
-        std::size_t seen = 0;
-        LowSpeedWatch lowSpeed;
-        int running = 1;
-        while (!aborted_) {
-            curl_multi_perform(s.multi, &running);
-            if (running == 0)
-                break;
-            const Clock::time_point now = Clock::now();
-            curl_off_t connectedUs = 0;
-            curl_easy_getinfo(easy, CURLINFO_APPCONNECT_TIME_T, &connectedUs);
-            if (!connected && connectedUs > 0) {
-                connected = true;
-                lastByte = start + std::chrono::microseconds(connectedUs);
-                lowSpeed.Start(lastByte, LowSpeedLimit, IdleTimeout);
-            }
-            int waitMs = kMaxWaitMs;
-            if (connected) {
-                if (s.received > seen) {
-                    lowSpeed.Add(s.received - seen);
-                    seen = s.received;
-                    lastByte = now;
-                }
-                const auto silentMs =
-                    std::chrono::duration_cast<std::chrono::milliseconds>(now - lastByte).count();
-                if (IdleTimeout > 0 && silentMs >= IdleTimeout) {
-                    limitBroken = std::make_exception_ptr(
-                        ETcpIpError(nettexts::ErrorReceiveTimeout + std::to_string(IdleTimeout) +
-                                    kOnHost + where));
-                    break;
-                }
-                if (!lowSpeed.Check(now)) {
-                    limitBroken = std::make_exception_ptr(ETcpIpError(
-                        nettexts::ErrorTooSlow + std::to_string(LowSpeedLimit) +
-                        nettexts::ErrorTooSlowFor + std::to_string(IdleTimeout) + kOnHost + where));
-                    break;
-                }
-                if (IdleTimeout > 0)
-                    waitMs = std::min<long long>(waitMs, IdleTimeout - silentMs);
-                if (const int windowMs = lowSpeed.MsToWindowEnd(now); windowMs > 0)
-                    waitMs = std::min(waitMs, windowMs);
-            }
-            curl_multi_poll(s.multi, nullptr, 0, waitMs, nullptr);
-        }
-        int queued = 0;
-        while (CURLMsg* message = curl_multi_info_read(s.multi, &queued))
-            if (message->msg == CURLMSG_DONE)
-                code = message->data.result;
-    }
+    s.Configure(*this,
+                "https://" + where + "/" + EncodedPath(request_.Directory, request_.FileName));
+    const TransferEnd end = s.Transfer(*this, where);
     ThrowIfAborted();
-
-    if (code == CURLE_FILESIZE_EXCEEDED)
-        s.tooLarge = s.final = true;
-    const auto failure = [&]() -> std::exception_ptr {
-        if (limitBroken)
-            return limitBroken;
-        if (code == CURLE_COULDNT_RESOLVE_HOST)
-            return std::make_exception_ptr(ETcpIpError(nettexts::ErrorResolve + hostName_));
-        const std::string text = s.errors[0] != '\0' ? s.errors : curl_easy_strerror(code);
-        if (code == CURLE_UNSUPPORTED_PROTOCOL)
-            return std::make_exception_ptr(ETcpIpError(kHttpsTo + where + kRedirectRefused + text));
-        return std::make_exception_ptr(ETcpIpError(kHttpsTo + where + ": " + text));
-    };
-    // Reaching the server and being let in: what the cycle treats as the login.
-    if (!s.final || s.status == 401 || s.status == 403)
-        s.report.Clear();
-    if (!s.final)
-        std::rethrow_exception(failure());
-    if (s.status == 401 || s.status == 403)
-        throw EProtocolError(kProtocolHttp, s.statusLine, static_cast<std::uint16_t>(s.status));
-    // The file's own outcome.
-    if (s.status == 404)
-        kept_ = std::make_exception_ptr(EProtocolError(kProtocolHttp,
-                                                       kNoReport + request.FileName + kInDirectory +
-                                                           request.Directory + kOnHost + where +
-                                                           " (" + s.statusLine + ")",
-                                                       404));
-    else if (s.status < 200 || s.status > 299)
-        kept_ = std::make_exception_ptr(
-            EProtocolError(kProtocolHttp, s.statusLine, static_cast<std::uint16_t>(s.status)));
-    else if (s.tooLarge)
-        kept_ = std::make_exception_ptr(
-            ETcpIpError(nettexts::ErrorDownloadTooLarge + std::to_string(MaxDownloadSize)));
-    else if (limitBroken || code != CURLE_OK)
-        kept_ = failure();
-    if (kept_)
-        s.report.Clear();
-    s.report.Seek(0);
+    kept_ = s.ClassifyAnswer(end, *this, where);
 }
 
 void HttpsClient::Download() {

@@ -7,28 +7,6 @@
 
 namespace stormbell::nettexts {
 
-// Trace texts, in the order their pieces are joined.
-inline constexpr const char* TraceConnectFailed = "Failed to open output socket ";
-inline constexpr const char* TraceConnected = "Opened output socket ";
-inline constexpr const char* TraceToHost = " to host ";
-inline constexpr const char* TraceSuccessfullyId = " successfully; ID ";
-inline constexpr const char* TraceBindFailed = "Failed to bind socket ";
-inline constexpr const char* TraceBound = "Bound to socket ";
-inline constexpr const char* TraceForLocalIp = " for local ip ";
-inline constexpr const char* TraceListenFailed = "Failed to set input socket ";
-inline constexpr const char* TraceToListeningMode = " to listening mode";
-inline constexpr const char* TraceListening = "Set input socket ";
-inline constexpr const char* TraceListeningId = " to listening mode sucessfully; ID ";
-inline constexpr const char* TraceAcceptFailed = "No incoming connection found on socket ID ";
-inline constexpr const char* TraceAccepted = "Incoming connection found on socket ID ";
-inline constexpr const char* TraceGeneratedId = "; generated socket ID ";
-inline constexpr const char* TraceRefused = "Refused a connection from ";
-inline constexpr const char* TraceOnId = " on socket ID ";
-inline constexpr const char* TraceClosed = "Closed socket ID ";
-inline constexpr const char* TraceReceived = "Received ";
-inline constexpr const char* TraceSent = "Sent ";
-inline constexpr const char* TraceBytesOnId = " bytes on socket ID ";
-
 // Exception messages.
 inline constexpr const char* ErrorResolve = "Couldn't resolve hostname ";
 inline constexpr const char* ErrorSocket = "Error creating socket";
@@ -49,7 +27,6 @@ inline constexpr const char* ErrorPasvUnparsable =
     "The passive mode reply gave no address and port: ";
 inline constexpr const char* ErrorDataReceive =
     "The data connection failed before the end of the file; socket error ";
-inline constexpr const char* ErrorListen = "Couldn't listen for the data connection";
 inline constexpr const char* ErrorAborted = "Transfer aborted";
 inline constexpr const char* ErrorTooSlow = "Transfer below the limit (bytes per second) of ";
 inline constexpr const char* ErrorTooSlowFor = " for the time-out (ms) of ";
@@ -60,9 +37,6 @@ inline constexpr const char* ErrorStranger = "; refused a connection from ";
 
 // The protocol name of FTP errors.
 inline constexpr const char* ProtocolFtp = "FTP";
-
-// In front of Hostname: connect to NewFTPPort instead of DefaultPort.
-inline constexpr const char* PortMarker = "F#F";
 
 // Defaults.
 inline constexpr int DefaultConnectTimeoutMs = 15000;

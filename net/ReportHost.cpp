@@ -14,10 +14,6 @@ constexpr std::string_view kFtpScheme = "ftp://";
 constexpr std::string_view kHttpsScheme = "https://";
 constexpr const char* kBadHttpsHost = "Not an HTTPS server of the form https://name[:port]: ";
 
-bool StartsWithScheme(std::string_view text, std::string_view scheme) {
-    return text.size() >= scheme.size() && EqualIgnoringCase(text.substr(0, scheme.size()), scheme);
-}
-
 // Only what a host name can hold: no user, path, query or space can ride into the address.
 bool IsHostName(std::string_view name) {
     return !name.empty() && std::all_of(name.begin(), name.end(), [](char c) {
@@ -56,9 +52,9 @@ ReportHost HttpsHost(const std::string& host) {
 } // namespace
 
 ReportHost ParseReportHost(const std::string& host) {
-    if (StartsWithScheme(host, kHttpsScheme))
+    if (StartsWithIgnoringCase(host, kHttpsScheme))
         return HttpsHost(host);
-    if (!StartsWithScheme(host, kFtpScheme))
+    if (!StartsWithIgnoringCase(host, kFtpScheme))
         return {ReportProtocol::Ftp, host, std::nullopt};
     std::string name = host.substr(kFtpScheme.size());
     if (name.ends_with('/'))

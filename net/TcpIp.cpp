@@ -5,7 +5,6 @@
 #include <cstring>
 #include <memory>
 #include <stdexcept>
-#include <string_view>
 
 #include "platform/TextConvert.h"
 
@@ -38,6 +37,8 @@ private:
 
 // Bytes asked for by each receive of a line: a reply usually arrives whole in one.
 constexpr std::size_t kLineBlockSize = 4096;
+// The shortest wait, to see whether a socket is ready now.
+constexpr int kGlanceMs = 1;
 
 std::string TimeoutText(const char* what, int limitMs, SocketHandle s) {
     return what + IntToStr(limitMs) + ErrorOnSocketId + IntToStr(s);
@@ -47,39 +48,17 @@ std::string TimeoutText(const char* what, int limitMs, SocketHandle s) {
 
 TTcpIp::TTcpIp() = default;
 
+// Not through Logout, which throws after an abort.
 TTcpIp::~TTcpIp() {
-    if (Socket == NoSocketHandle)
-        return;
-    // A destructor cannot report: a throwing trace handler must not end the program.
-    try {
-        Logout();
-    } catch (...) {
-        if (Socket != NoSocketHandle)
-            CloseSocketHandle(Socket);
-    }
-}
-
-void TTcpIp::Action() {
-    Login();
-    FStream.Clear();
-    {
-        const MeasuredTransfer measured(*this);
-        while (!Eof())
-            ReceiveIntoStream();
-    }
-    FStream.Seek(0);
+    if (Socket != NoSocketHandle)
+        CloseSocketHandle(Socket);
 }
 
 void TTcpIp::Login() {
     abort_.Clear();
-    std::int32_t port = DefaultPort;
-    if (Hostname.starts_with(PortMarker)) {
-        Hostname.erase(0, std::string_view(PortMarker).size());
-        port = NewFTPPort;
-    }
-    if (port < 0 || port > 65535)
-        throw std::out_of_range(ErrorPortRange + IntToStr(port));
-    RemotePort = static_cast<std::uint16_t>(port);
+    if (ServerPort < 0 || ServerPort > 65535)
+        throw std::out_of_range(ErrorPortRange + IntToStr(ServerPort));
+    RemotePort = static_cast<std::uint16_t>(ServerPort);
     RemoteAddress = ResolveHost(Hostname);
     if (RemoteAddress == NoAddress)
         throw ETcpIpError(ErrorResolve + Hostname);
@@ -92,6 +71,11 @@ void TTcpIp::Login() {
 void TTcpIp::Logout() {
     CloseSocket(Socket);
     ThrowIfAborted();
+}
+
+bool TTcpIp::HasUnreadBytes(SocketHandle s) const {
+    const auto found = pending_.find(s);
+    return found != pending_.end() && found->second.start < found->second.bytes.size();
 }
 
 bool TTcpIp::Eof() {
@@ -107,65 +91,51 @@ void TTcpIp::OpenOutputSocket(std::uint16_t port, std::uint32_t address) {
     if (!connected) {
         FLastError = LastSocketError();
         CloseSocket(Socket);
-        if (OnTrace)
-            Trace(TraceConnectFailed + IntToStr(port) + TraceToHost + AddressToText(address));
         ThrowIfAborted();
-        return;
     }
-    if (OnTrace)
-        Trace(TraceConnected + IntToStr(port) + TraceToHost + AddressToText(address) +
-              TraceSuccessfullyId + IntToStr(Socket));
 }
 
 void TTcpIp::OpenInputSocket(std::uint16_t port, std::uint32_t address) {
     CloseSocket(Socket);
     Socket = CreateTcpSocket();
-    if (Socket == NoSocketHandle || !BindSocket(Socket, {address, port})) {
-        FLastError = LastSocketError();
-        if (OnTrace)
-            Trace(TraceBindFailed + IntToStr(port) + TraceForLocalIp + AddressToText(address));
-        CloseSocket(Socket);
-        return;
-    }
-    if (OnTrace)
-        Trace(TraceBound + IntToStr(port) + TraceForLocalIp + AddressToText(address));
-    if (!ListenOnSocket(Socket, ListenBacklog)) {
+    if (Socket == NoSocketHandle || !BindSocket(Socket, {address, port}) ||
+        !ListenOnSocket(Socket, ListenBacklog)) {
         FLastError = LastSocketError();
         CloseSocket(Socket);
-        if (OnTrace)
-            Trace(TraceListenFailed + IntToStr(port) + TraceToListeningMode);
-        return;
     }
-    if (OnTrace)
-        Trace(TraceListening + IntToStr(port) + TraceListeningId + IntToStr(Socket));
 }
 
 SocketHandle TTcpIp::AcceptConnection(SocketHandle listening, SocketEndpoint& peer,
-                                      std::optional<std::uint32_t> onlyFrom) {
+                                      std::optional<std::uint32_t> onlyFrom, SocketHandle watched) {
     ThrowIfAborted();
     // One deadline for the whole wait: strangers connecting again and again must not prolong it.
     const Deadline deadline(ConnectTimeout);
     std::string refused;
     for (;;) {
         const int left = deadline.RemainingMs();
-        if (left < 0 || !Await(WaitReadable, listening, left))
+        // What a line read has taken in already shows in no wait: then only a connection that is
+        // waiting by now is taken, as it is when both are there.
+        const bool spoken = HasUnreadBytes(watched);
+        bool connecting = true;
+        const WaitResult waited =
+            left < 0 ? WaitResult::TimedOut
+                     : WaitReadableEither(listening, spoken ? NoSocketHandle : watched, connecting,
+                                          spoken ? kGlanceMs : left, &abort_);
+        if (waited == WaitResult::Woken)
+            throw ETcpIpError(ErrorAborted);
+        if (waited == WaitResult::TimedOut && !spoken)
             throw ETcpIpError(TimeoutText(ErrorAcceptTimeout, ConnectTimeout, listening) + refused);
-        const SocketHandle accepted = AcceptOnSocket(listening, peer);
-        if (accepted == NoSocketHandle) {
-            if (OnTrace)
-                Trace(TraceAcceptFailed + IntToStr(listening));
+        if (waited == WaitResult::TimedOut || !connecting)
             return NoSocketHandle;
-        }
+        const SocketHandle accepted = AcceptOnSocket(listening, peer);
+        if (accepted == NoSocketHandle)
+            throw ESocketError(static_cast<std::uint16_t>(LastSocketError()));
         if (!onlyFrom || peer.Address == *onlyFrom) {
             ForgetPending(accepted);
-            if (OnTrace)
-                Trace(TraceAccepted + IntToStr(listening) + TraceGeneratedId + IntToStr(accepted));
             return accepted;
         }
         CloseSocketHandle(accepted);
         refused = ErrorStranger + AddressToText(peer.Address);
-        if (OnTrace)
-            Trace(TraceRefused + AddressToText(peer.Address) + TraceOnId + IntToStr(listening));
     }
 }
 
@@ -186,8 +156,6 @@ void TTcpIp::CloseSocket(SocketHandle& s) {
     s = NoSocketHandle;
     ForgetPending(closed);
     CloseSocketHandle(closed);
-    if (OnTrace)
-        Trace(TraceClosed + IntToStr(closed));
 }
 
 long TTcpIp::Receive(void* buffer, std::size_t size) {
@@ -214,8 +182,6 @@ long TTcpIp::ReceiveFromPeer(void* buffer, std::size_t size) {
         const long count = ReceiveFromSocket(Socket, buffer, size);
         if (count > 0) {
             lowSpeed_.Add(static_cast<std::size_t>(count));
-            if (OnTrace)
-                Trace(TraceReceived + IntToStr(count) + TraceBytesOnId + IntToStr(Socket));
             return count;
         }
         // A would-block result is retried, but only within the time-out and the low-speed
@@ -293,9 +259,6 @@ void TTcpIp::SendBuffer(const void* data, std::size_t length) {
             return; // a peer that has gone: silent, as every send failure
         AwaitProgress(WaitWritable, deadline.RemainingMs(), ErrorSendTimeout);
     } while (sent < length);
-    if (OnTrace)
-        Trace(TraceSent + IntToStr(static_cast<long long>(length)) + TraceBytesOnId +
-              IntToStr(Socket));
 }
 
 void TTcpIp::SendText(const std::string& text) {
@@ -311,14 +274,6 @@ void TTcpIp::ThrowIfAborted() const {
         throw ETcpIpError(ErrorAborted);
 }
 
-bool TTcpIp::Await(WaitResult (*wait)(SocketHandle, int, const WakeSignal*), SocketHandle s,
-                   int waitMs) const {
-    const WaitResult result = wait(s, waitMs, &abort_);
-    if (result == WaitResult::Woken)
-        throw ETcpIpError(ErrorAborted);
-    return result == WaitResult::Ready;
-}
-
 void TTcpIp::AwaitProgress(WaitResult (*wait)(SocketHandle, int, const WakeSignal*),
                            int silenceLeftMs, const char* timeoutText) {
     if (silenceLeftMs < 0)
@@ -331,16 +286,13 @@ void TTcpIp::AwaitProgress(WaitResult (*wait)(SocketHandle, int, const WakeSigna
     const int windowLeftMs = lowSpeed_.MsToWindowEnd(now);
     const bool windowFirst =
         windowLeftMs > 0 && (silenceLeftMs == 0 || windowLeftMs < silenceLeftMs);
-    Await(wait, Socket, windowFirst ? windowLeftMs : silenceLeftMs);
+    if (wait(Socket, windowFirst ? windowLeftMs : silenceLeftMs, &abort_) == WaitResult::Woken)
+        throw ETcpIpError(ErrorAborted);
 }
 
 TTcpIp::MeasuredTransfer::MeasuredTransfer(TTcpIp& owner) : owner_(owner) {
     if (owner_.measureDepth_++ == 0)
         owner_.lowSpeed_.Start(Clock::now(), owner_.LowSpeedLimit, owner_.IdleTimeout);
-}
-
-void TTcpIp::Trace(const std::string& text) {
-    OnTrace(text, true);
 }
 
 // Receiving in place spares a copy of every byte, which matters for large files.
@@ -375,21 +327,6 @@ std::uint32_t ResolveHost(const std::string& name) {
     if (address != NoAddress)
         return address;
     return LookupHostAddress(name);
-}
-
-long long PosN(const std::string& substring, const std::string& text, long long n) {
-    if (n < 1 || substring.empty())
-        return 0;
-    long long found = 0;
-    std::size_t from = 0;
-    for (long long i = 0; i < n; ++i) {
-        const std::size_t at = text.find(substring, from);
-        if (at == std::string::npos)
-            break;
-        found = static_cast<long long>(at) + 1;
-        from = at + substring.size();
-    }
-    return found;
 }
 
 } // namespace stormbell

@@ -1,5 +1,5 @@
-// TTcpIp: one blocking TCP connection at a time, an owned memory stream for received data, and a
-// trace text for every socket step. The base of the FTP client.
+// TTcpIp: one blocking TCP connection at a time and an owned memory stream for received data. The
+// base of the FTP client.
 //
 // One thread runs the operations of an instance; any other thread may only call Abort, which
 // makes every wait of the running operation return at once.
@@ -8,13 +8,12 @@
 // accepted within ConnectTimeout, the peer may stay silent for IdleTimeout at most, and a
 // transfer that moves bytes but fewer than LowSpeedLimit a second over an IdleTimeout window is
 // given up. A transfer of N bytes therefore ends within IdleTimeout x (1 + N / (LowSpeedLimit x
-// IdleTimeout)), N being bounded by MaxLineLength for a line and MaxDownloadSize for Action.
+// IdleTimeout)), N being bounded by MaxLineLength for a line and MaxDownloadSize for a download.
 // Setting IdleTimeout or LowSpeedLimit to 0 gives up that bound.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
-#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -30,43 +29,40 @@ namespace stormbell {
 /// What a socket handle refers to, as told by asking for its peer.
 enum class SocketState { NoSocket = 0, NotConnected = 1, Connected = 2, Failed = 3 };
 
-/// Receives a trace text; the flag is always true.
-using TraceHandler = std::function<void(const std::string& text, bool flag)>;
-
 class TTcpIp {
 public:
     /// Starts with no socket, an unresolved address and an empty stream.
     TTcpIp();
-    /// Frees the stream and closes an open socket (through the base Logout, traced); safe after
-    /// Abort once the aborted operation has returned.
+    /// Frees the stream and closes an open socket; safe after Abort once the aborted operation
+    /// has returned.
     virtual ~TTcpIp();
     TTcpIp(const TTcpIp&) = delete;
     TTcpIp& operator=(const TTcpIp&) = delete;
 
-    /// Logs in, then receives everything the peer sends into Stream and rewinds it; the socket
-    /// stays open. Throws as Login and Receive, or ETcpIpError past MaxDownloadSize.
-    virtual void Action();
-    /// Clears an earlier Abort, takes the port (marker "F#F" in Hostname: NewFTPPort, else
-    /// DefaultPort), resolves Hostname and connects. Throws std::out_of_range for a bad port,
-    /// ETcpIpError for an unresolvable host or an abort, ESocketError when the connection fails.
+    /// Clears an earlier Abort, resolves Hostname and connects to ServerPort. Throws
+    /// std::out_of_range for a port outside 0..65535, ETcpIpError for an unresolvable host or an
+    /// abort, ESocketError when the connection fails.
     virtual void Login();
     /// Closes the current socket; after Abort it closes it and then throws as Abort says.
     virtual void Logout();
     /// True when the current socket is not connected or the peer has ended the data.
     virtual bool Eof();
 
-    /// Connects a new socket as Socket; on failure Socket is -1 (traced, no exception).
+    /// Connects a new socket as Socket; on failure Socket is -1 (no exception).
     void OpenOutputSocket(std::uint16_t port, std::uint32_t address);
-    /// Binds and listens on a new socket as Socket; on failure Socket is -1 (traced).
+    /// Binds and listens on a new socket as Socket; on failure Socket is -1.
     void OpenInputSocket(std::uint16_t port, std::uint32_t address);
-    /// Accepts one connection on `listening`: the new handle, or -1 (traced). With `onlyFrom`,
-    /// connections from other addresses are closed (traced) and the wait goes on. Throws
-    /// ETcpIpError when no acceptable peer connects within ConnectTimeout.
+    /// Accepts one connection on `listening` and returns its handle. With `onlyFrom`,
+    /// connections from other addresses are closed and the wait goes on. With `watched`, the
+    /// wait ends as well, with -1, once `watched` has something to read. Throws ETcpIpError
+    /// when no acceptable peer connects within ConnectTimeout, ESocketError when the accept
+    /// fails.
     SocketHandle AcceptConnection(SocketHandle listening, SocketEndpoint& peer,
-                                  std::optional<std::uint32_t> onlyFrom = std::nullopt);
+                                  std::optional<std::uint32_t> onlyFrom = std::nullopt,
+                                  SocketHandle watched = NoSocketHandle);
     /// NoSocket for -1, else Connected / NotConnected / Failed by asking for the peer.
     stormbell::SocketState SocketState(SocketHandle s) const;
-    /// Closes `s` if open (traced) and sets it to -1.
+    /// Closes `s` if open and sets it to -1.
     void CloseSocket(SocketHandle& s);
     /// Receives up to `size` bytes from Socket into `buffer` (nullptr: into a discarded
     /// temporary) and returns the count; 0 or less sets EndOfData. Bytes a ReadLine received
@@ -95,9 +91,9 @@ public:
 
     SocketHandle Socket = NoSocketHandle;
     std::string Hostname;
-    std::int32_t NewFTPPort = 0;
-    std::int32_t DefaultPort = 0;
-    TraceHandler OnTrace;
+    /// The port Login connects to.
+    std::int32_t ServerPort = 0;
+    /// The port of the connection made last.
     std::uint16_t RemotePort = 0;
     std::uint32_t RemoteAddress = NoAddress;
     bool EndOfData = false;
@@ -113,12 +109,10 @@ public:
     std::size_t MaxLineLength = nettexts::DefaultMaxLineLength;
     /// Bytes asked for by each receive or send of a block transfer (0 counts as 1).
     std::size_t BlockSize = nettexts::DefaultBlockSize;
-    /// Largest number of bytes a receive-everything transfer may put into Stream.
+    /// Largest number of bytes a download may put into Stream.
     std::size_t MaxDownloadSize = nettexts::DefaultMaxDownloadSize;
 
 protected:
-    /// Passes `text` to OnTrace; callers build the text only when OnTrace is set.
-    void Trace(const std::string& text);
     /// BlockSize, at least 1.
     std::size_t TransferBlockSize() const { return BlockSize > 0 ? BlockSize : 1; }
     /// Receives one block from Socket straight into Stream at its position and returns the
@@ -162,13 +156,10 @@ private:
     /// transfer is too slow, or on an abort.
     void AwaitProgress(WaitResult (*wait)(SocketHandle, int, const WakeSignal*), int silenceLeftMs,
                        const char* timeoutText);
+    /// True when bytes received on `s` wait to be read.
+    bool HasUnreadBytes(SocketHandle s) const;
     /// A new connection on `s` starts with nothing pending, whatever its handle carried before.
     void ForgetPending(SocketHandle s) { pending_.erase(s); }
-
-    /// Waits for `s` as `wait` does, at most `waitMs`; throws ETcpIpError on an abort and
-    /// returns false when the time is up.
-    bool Await(WaitResult (*wait)(SocketHandle, int, const WakeSignal*), SocketHandle s,
-               int waitMs) const;
 
     MemoryStream FStream;
     int FLastError = 0;
@@ -186,9 +177,5 @@ std::string AddressToText(std::uint32_t address);
 
 /// A dotted-decimal address or host name to an IPv4 address (network order), or all ones.
 std::uint32_t ResolveHost(const std::string& name);
-
-/// 1-based position of the n-th occurrence of `substring` in `text`, of the last one when there
-/// are fewer, 0 when there is none or n < 1.
-long long PosN(const std::string& substring, const std::string& text, long long n);
 
 } // namespace stormbell

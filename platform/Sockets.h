@@ -98,6 +98,11 @@ SocketHandle AcceptOnSocket(SocketHandle s, SocketEndpoint& peer);
 /// the next call reports it.
 WaitResult WaitReadable(SocketHandle s, int timeoutMs, const WakeSignal* wake = nullptr);
 
+/// As WaitReadable, for whichever of `first` and `second` (NoSocketHandle: none) has something
+/// to report first; on Ready, `firstReady` tells whether `first` has.
+WaitResult WaitReadableEither(SocketHandle first, SocketHandle second, bool& firstReady,
+                              int timeoutMs, const WakeSignal* wake = nullptr);
+
 /// As WaitReadable, for room to send.
 WaitResult WaitWritable(SocketHandle s, int timeoutMs, const WakeSignal* wake = nullptr);
 

@@ -21,18 +21,28 @@ constexpr int SendFlags = MSG_NOSIGNAL | MSG_DONTWAIT;
 constexpr int SendFlags = MSG_DONTWAIT;
 #endif
 
-// poll() for one event and the wake signal, retrying after signals; 0 ms means no limit.
-WaitResult WaitFor(SocketHandle s, short events, int timeoutMs, const WakeSignal* wake) {
+// poll() for `events` on `s`, for input on `also` and for the wake signal, retrying after
+// signals; 0 ms means no limit. On Ready, `sReady` (when given) tells whether `s` was.
+WaitResult WaitFor(SocketHandle s, short events, int timeoutMs, const WakeSignal* wake,
+                   SocketHandle also = NoSocketHandle, bool* sReady = nullptr) {
+    if (sReady != nullptr)
+        *sReady = true;
     if (wake != nullptr && wake->Raised())
         return WaitResult::Woken;
     if (s < 0)
         return WaitResult::Ready;
     // poll() skips an entry with a negative descriptor, so no signal needs no second call.
-    pollfd entries[2] = {{s, events, 0}, {wake != nullptr ? wake->Handle() : -1, POLLIN, 0}};
+    pollfd entries[3] = {
+        {s, events, 0}, {also, POLLIN, 0}, {wake != nullptr ? wake->Handle() : -1, POLLIN, 0}};
     for (;;) {
-        const int ready = ::poll(entries, 2, timeoutMs > 0 ? timeoutMs : -1);
-        if (ready > 0)
-            return entries[1].revents != 0 ? WaitResult::Woken : WaitResult::Ready;
+        const int ready = ::poll(entries, 3, timeoutMs > 0 ? timeoutMs : -1);
+        if (ready > 0) {
+            if (entries[2].revents != 0)
+                return WaitResult::Woken;
+            if (sReady != nullptr)
+                *sReady = entries[0].revents != 0;
+            return WaitResult::Ready;
+        }
         if (ready == 0)
             return WaitResult::TimedOut;
         if (errno != EINTR)
@@ -145,6 +155,11 @@ SocketHandle AcceptOnSocket(SocketHandle s, SocketEndpoint& peer) {
 
 WaitResult WaitReadable(SocketHandle s, int timeoutMs, const WakeSignal* wake) {
     return WaitFor(s, POLLIN, timeoutMs, wake);
+}
+
+WaitResult WaitReadableEither(SocketHandle first, SocketHandle second, bool& firstReady,
+                              int timeoutMs, const WakeSignal* wake) {
+    return WaitFor(first, POLLIN, timeoutMs, wake, second, &firstReady);
 }
 
 WaitResult WaitWritable(SocketHandle s, int timeoutMs, const WakeSignal* wake) {

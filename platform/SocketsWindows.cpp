@@ -91,9 +91,13 @@ bool SetNonBlocking(SOCKET s) {
     return Checked(::ioctlsocket(s, FIONBIO, &on) == 0, false) || Checked(false, true);
 }
 
-// select() for one socket and the wake signal; 0 ms means no limit. A failed connect shows in
-// the exception set, not as writable, so a wait for room watches both.
-WaitResult WaitFor(SocketHandle s, bool forWriting, int timeoutMs, const WakeSignal* wake) {
+// select() for `s`, for input on `also` and for the wake signal; 0 ms means no limit. A failed
+// connect shows in the exception set, not as writable, so a wait for room watches both. On
+// Ready, `sReady` (when given) tells whether `s` was.
+WaitResult WaitFor(SocketHandle s, bool forWriting, int timeoutMs, const WakeSignal* wake,
+                   SocketHandle also = NoSocketHandle, bool* sReady = nullptr) {
+    if (sReady != nullptr)
+        *sReady = true;
     if (wake != nullptr && wake->Raised())
         return WaitResult::Woken;
     if (s == NoSocketHandle)
@@ -108,6 +112,8 @@ WaitResult WaitFor(SocketHandle s, bool forWriting, int timeoutMs, const WakeSig
     } else {
         FD_SET(s, &reading);
     }
+    if (also != NoSocketHandle)
+        FD_SET(also, &reading);
     if (wake != nullptr)
         FD_SET(wake->Handle(), &reading);
     timeval limit{timeoutMs / 1000, (timeoutMs % 1000) * 1000};
@@ -116,6 +122,8 @@ WaitResult WaitFor(SocketHandle s, bool forWriting, int timeoutMs, const WakeSig
         return WaitResult::TimedOut;
     if (ready > 0 && wake != nullptr && FD_ISSET(wake->Handle(), &reading))
         return WaitResult::Woken;
+    if (ready > 0 && sReady != nullptr)
+        *sReady = FD_ISSET(s, &reading) || FD_ISSET(s, &writing) || FD_ISSET(s, &failing);
     return WaitResult::Ready;
 }
 
@@ -233,6 +241,11 @@ SocketHandle AcceptOnSocket(SocketHandle s, SocketEndpoint& peer) {
 
 WaitResult WaitReadable(SocketHandle s, int timeoutMs, const WakeSignal* wake) {
     return WaitFor(s, false, timeoutMs, wake);
+}
+
+WaitResult WaitReadableEither(SocketHandle first, SocketHandle second, bool& firstReady,
+                              int timeoutMs, const WakeSignal* wake) {
+    return WaitFor(first, false, timeoutMs, wake, second, &firstReady);
 }
 
 WaitResult WaitWritable(SocketHandle s, int timeoutMs, const WakeSignal* wake) {

@@ -9,8 +9,15 @@ namespace stormbell {
 
 namespace {
 
+constexpr std::string_view kBlanksAndLineEnds = " \t\r\n";
+
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
+}
+
+// Not std::tolower, which follows the locale the program runs in.
+char AsciiLower(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
 std::size_t SkipBlanks(std::string_view text) {
@@ -69,6 +76,21 @@ std::string Cut(std::string_view line, long long start, long long count) {
 long long Find(std::string_view needle, std::string_view line) {
     const auto at = line.find(needle);
     return at == std::string_view::npos ? 0 : static_cast<long long>(at) + 1;
+}
+
+bool EqualIgnoringCase(std::string_view a, std::string_view b) {
+    return std::ranges::equal(a, b, [](char x, char y) { return AsciiLower(x) == AsciiLower(y); });
+}
+
+bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix) {
+    return EqualIgnoringCase(text.substr(0, prefix.size()), prefix);
+}
+
+std::string_view Trimmed(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(kBlanksAndLineEnds);
+    if (first == std::string_view::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(kBlanksAndLineEnds) - first + 1);
 }
 
 std::optional<double> TryStrToFloat(std::string_view text) {
@@ -184,13 +206,6 @@ std::string Latin1ToUtf8(std::string_view bytes) {
         }
     }
     return text;
-}
-
-bool EqualIgnoringCase(std::string_view a, std::string_view b) {
-    // ASCII only, whatever the locale: these are scheme and host names.
-    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
-                                              [&](char x, char y) { return lower(x) == lower(y); });
 }
 
 } // namespace stormbell

@@ -24,6 +24,15 @@ std::string Cut(std::string_view line, long long start, long long count);
 /// 1-based position of the first occurrence of `needle` in `line`, or 0. Case-sensitive.
 long long Find(std::string_view needle, std::string_view line);
 
+/// True when `a` and `b` differ at most in the case of ASCII letters; the same in every locale.
+bool EqualIgnoringCase(std::string_view a, std::string_view b);
+
+/// True when `text` begins with `prefix`, compared as EqualIgnoringCase compares.
+bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix);
+
+/// `text` without the blanks, tabs, CRs and LFs at either end.
+std::string_view Trimmed(std::string_view text);
+
 /// Reads [blanks] [sign] digits [. digits] [e [sign] digits] (digits may stand on either side
 /// of the point). Anything else, or a value beyond the range of a double, gives nothing.
 std::optional<double> TryStrToFloat(std::string_view text);
@@ -63,8 +72,5 @@ double Truncate(double value);
 /// Single-byte (Latin-1) text as UTF-8: "Z\xfcrich" -> "Z\xc3\xbcrich". The same on every
 /// platform and in every locale; never throws.
 std::string Latin1ToUtf8(std::string_view bytes);
-
-/// True when `a` and `b` are the same text but for the case of ASCII letters.
-bool EqualIgnoringCase(std::string_view a, std::string_view b);
 
 } // namespace stormbell

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <utility>
 
+#include "platform/TextConvert.h"
+
 namespace stormbell {
 
 namespace {
@@ -13,13 +15,6 @@ constexpr std::string_view kBlanks = " \t";
 constexpr std::string_view kLineEnds = "\r\n";
 constexpr char kUnshown = '?';
 constexpr std::string_view kHexDigits = "0123456789abcdef";
-
-std::string_view Trimmed(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(kBlanks);
-    if (first == std::string_view::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
-}
 
 int DigitValue(char c, int base) {
     const std::size_t found = kHexDigits.find(static_cast<char>(c | 0x20));
@@ -141,11 +136,8 @@ std::string EncodeValue(std::string_view text) {
                 out += kHexDigits[byte >> 4];
             out += kHexDigits[byte & 0xF];
             escapeNextIfDigit = true;
-        } else if (byte >= 0x80) {
-            out += static_cast<char>(0xC0 | byte >> 6);
-            out += static_cast<char>(0x80 | (byte & 0x3F));
         } else {
-            out += c;
+            out += Latin1ToUtf8(std::string_view(&c, 1));
         }
     }
     if (needsQuotes || out.starts_with(' ') || out.ends_with(' '))

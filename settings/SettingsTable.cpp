@@ -45,7 +45,7 @@ bool IsNotFormerDirectory(const std::string& text) {
 }
 
 std::string WithoutPortMarker(std::string host) {
-    const std::string_view marker = nettexts::PortMarker;
+    const std::string_view marker = "F#F"; // where older versions kept the port in the host
     return host.starts_with(marker) ? host.substr(marker.size()) : host;
 }
 

@@ -104,7 +104,7 @@ protected:
 };
 
 TEST_F(RestartTest, ExitKeepsEverythingForTheNextRunCloseKeepsNothing) {
-    const PyFtpServer& server = server_.emplace(false, FreeProxyPort());
+    const PyFtpServer& server = server_.emplace(FreeProxyPort());
     GaugeProgram& first = Run();
     ASSERT_NO_FATAL_FAILURE(ChangeEverything(first, server.Port()));
     Click(first.window, "SpeedButton1");

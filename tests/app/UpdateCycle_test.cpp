@@ -103,7 +103,7 @@ TEST(UpdateCycleTest, FetchesKeepsLogsOutAndDecodesInThatOrder) {
     EXPECT_EQ(atLimit.journal, kFetched);
 }
 
-TEST(UpdateCycleTest, PortAndMarkedHostNameComeFromTheSettings) {
+TEST(UpdateCycleTest, PortAndHostNameComeFromTheSettings) {
     struct Case {
         bool useProxy;
         int proxyPort;
@@ -122,8 +122,8 @@ TEST(UpdateCycleTest, PortAndMarkedHostNameComeFromTheSettings) {
         settings.ProxyPort = c.proxyPort;
         settings.Host = c.host;
         rig.cycle.Run(settings);
-        EXPECT_EQ(rig.client.NewFTPPort, c.expectedPort) << c.host;
-        EXPECT_EQ(rig.client.Hostname, "F#F" + c.host);
+        EXPECT_EQ(rig.client.ServerPort, c.expectedPort) << c.host;
+        EXPECT_EQ(rig.client.Hostname, c.host);
     }
 }
 

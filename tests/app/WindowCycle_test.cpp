@@ -41,7 +41,7 @@ protected:
     }
     /// Starts the program pointed at a new pyftpdlib server.
     GaugeWindow& StartOnServer() {
-        PointAt(pyftpd.emplace(false, FreeProxyPort()).Port());
+        PointAt(pyftpd.emplace(FreeProxyPort()).Port());
         return Start();
     }
     /// Starts the program pointed at a server that accepts and never answers.
@@ -214,7 +214,7 @@ TEST_F(WindowCycleTest, FailedSaveAfterAnAbortedCycleLeavesTheGaugeWorking) {
     GaugeWindow& w = program->window;
     EXPECT_EQ(Brush(w, "Shape1"), 0x4000u); // the aborted cycle's lamp is out
 
-    const PyFtpServer& server = pyftpd.emplace(false, FreeProxyPort());
+    const PyFtpServer& server = pyftpd.emplace(FreeProxyPort());
     program->ftpSettings.BuildContents();
     program->ftpSettings.SpinEdit1->setValue(server.Port());
     Click(w, "SpeedButton1");

@@ -187,17 +187,6 @@ void FakeFtpSession::SendData(const std::string& bytes) {
     SendAll(FData, bytes, false);
 }
 
-std::string FakeFtpSession::ReceiveData() {
-    std::string data;
-    char buffer[4096];
-    for (;;) {
-        const long n = ReceiveAfterWait(FData, buffer, sizeof buffer);
-        if (n <= 0)
-            return data;
-        data.append(buffer, static_cast<std::size_t>(n));
-    }
-}
-
 void FakeFtpSession::CloseData() {
     CloseIfOpen(FData);
 }
@@ -283,8 +272,8 @@ std::uint16_t UnusedPort() {
 }
 
 void AimAt(TTcpIp& client, std::int32_t port) {
-    client.Hostname = "F#F127.0.0.1";
-    client.NewFTPPort = port;
+    client.Hostname = "127.0.0.1";
+    client.ServerPort = port;
 }
 
 std::string StreamText(TTcpIp& client) {

@@ -64,8 +64,6 @@ public:
     void ConnectData(const std::string& portCommand, const char* from = "127.0.0.1");
     /// Sends bytes on the data connection.
     void SendData(const std::string& bytes);
-    /// Receives the data connection until the client closes it.
-    std::string ReceiveData();
     /// Closes the data connection.
     void CloseData();
     /// Waits until the client closes the control connection, answering nothing.
@@ -123,7 +121,7 @@ private:
 
 /// A loopback port that nothing listens on at the moment of the call.
 std::uint16_t UnusedPort();
-/// Points `client` at 127.0.0.1:`port` through the host's port marker.
+/// Points `client` at 127.0.0.1:`port`.
 void AimAt(TTcpIp& client, std::int32_t port);
 /// What `client`'s stream holds.
 std::string StreamText(TTcpIp& client);

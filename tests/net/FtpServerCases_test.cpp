@@ -151,9 +151,34 @@ TEST(FtpServerCasesTest, EveryScriptedServerEndsInItsErrorWithinItsBoundOrAtAnAb
              EXPECT_EQ(ftp.ReplyCode, 530);
              EXPECT_NE(ftp.ControlSocket, NoSocketHandle); // connected, not logged in
          }},
+        {"refusal over several lines",
+         Replies({"331 Password", "530-Login incorrect.\r\n530 Try again later.", "221 Goodbye"},
+                 "220 Ready"),
+         Step::Login, "Login incorrect.; Try again later.", 530, kByItself,
+         LogoutEndsTheSession(true)},
         {"PASV not understood", Replies({"500 PASV not understood"}), Step::Download,
          "PASV not understood", 500},
         {"PASV answered 200", Replies({"200 Fine"}), Step::Download, "Fine", 200},
+        // Replies out of the dialogue's order end the command at once, as does a 227 naming no
+        // port.
+        {"314 to PORT", Replies({"314 Odd"}), Step::ActiveDownload, "Odd", 314},
+        {"314 to RETR", Replies({"200 PORT command successful", "314 Odd"}), Step::ActiveDownload,
+         "Odd", 314},
+        {"227 with 256", Replies({"227 Entering Passive Mode (127,0,0,1,1,256)"}), Step::Download,
+         HasSubstr("The passive mode reply gave no address and port"), 0},
+        {"active 150 then 425",
+         [](FakeFtpSession& s) {
+             s.LoginAndCwd();
+             s.Answer("200 PORT command successful");
+             s.Answer("150 Opening");
+             std::this_thread::sleep_for(milliseconds(50)); // the client is waiting by now
+             s.Reply("425 Can't open data connection.");
+             s.WaitForClose();
+         },
+         Step::ActiveDownload, "Can't open data connection.", 425},
+        {"active 150 and 421 together",
+         Replies({"200 PORT command successful", "150 Opening\r\n421 Closing"}),
+         Step::ActiveDownload, "Closing", 421},
         {"RETR refused",
          [](FakeFtpSession& s) {
              s.LoginAndCwd();
@@ -190,7 +215,8 @@ TEST(FtpServerCasesTest, EveryScriptedServerEndsInItsErrorWithinItsBoundOrAtAnAb
              s.WaitForClose();
          },
          Step::Download, HasSubstr("limit (bytes) of 1000"), 0, kByItself,
-         [](TFTP& ftp, FakeFtpServer&) { EXPECT_LE(ftp.Stream().Size(), 1000u); }},
+         // Received in blocks: the one that crosses the limit is not taken in part.
+         [](TFTP& ftp, FakeFtpServer&) { EXPECT_LT(ftp.Stream().Size(), 1000u); }},
         {"227 without address", spoilt(Fault::NoPasvAddress), Step::Download,
          HasSubstr("The passive mode reply gave no address and port"), 0, kByItself,
          LogoutEndsTheSession(true)},
@@ -356,20 +382,15 @@ TEST(FtpServerCasesTest, ActiveModeTakesTheDataConnectionOnlyFromTheServer) {
             s.WaitForClose();
         });
         {
-            std::vector<std::string> traces;
             TFTP ftp;
             UseSmallLimits(ftp, server);
             ftp.MaxDownloadSize = data.size();
             ftp.Login();
             ftp.Passive = false;
             ftp.URI = "F.TXT";
-            ftp.OnTrace = [&](const std::string& text, bool) { traces.push_back(text); };
             const auto start = Clock::now();
             const auto error = Thrown<ETcpIpError>([&] { ftp.Download(); });
             const auto taken = Clock::now() - start;
-            const auto refused =
-                ::testing::Contains(HasSubstr("Refused a connection from 127.0.0.2"));
-            EXPECT_EQ(::testing::Value(traces, refused), c.strangerFirst) << c.name;
             if (c.serverConnects) {
                 EXPECT_FALSE(error) << c.name;
                 EXPECT_TRUE(testing::StreamText(ftp) == data) << c.name;

@@ -23,12 +23,10 @@ std::uint16_t PortFromLog(const std::filesystem::path& log) {
 
 } // namespace
 
-PyFtpServer::PyFtpServer(bool writable, std::uint16_t port) : ServerProcess("ftp", "") {
+PyFtpServer::PyFtpServer(std::uint16_t port) : ServerProcess("ftp", "") {
     const std::string log = (tree_ / "server.log").string();
-    std::vector<std::string> args = {
+    const std::vector<std::string> args = {
         Python, "-m", "pyftpdlib", "-i", "127.0.0.1", "-p", std::to_string(port), "-d", tree_};
-    if (writable)
-        args.push_back("-w");
     // pyftpdlib logs as it serves: a file, not a pipe that nobody reads, takes all of it.
     pid_ = SpawnProcess(args, [&](posix_spawn_file_actions_t& actions) {
         posix_spawn_file_actions_addopen(&actions, 2, log.c_str(), O_WRONLY | O_CREAT | O_TRUNC,

@@ -11,10 +11,9 @@ namespace stormbell::testing {
 
 class PyFtpServer : public ServerProcess {
 public:
-    /// Copies the sample reports into a new temporary tree and starts the server on it (with
-    /// write permission when `writable`) at `port`, or at a free one for 0; throws
-    /// std::runtime_error when it does not start.
-    explicit PyFtpServer(bool writable, std::uint16_t port = 0);
+    /// Copies the sample reports into a new temporary tree and starts the server on it at
+    /// `port`, or at a free one for 0; throws std::runtime_error when it does not start.
+    explicit PyFtpServer(std::uint16_t port = 0);
 
     std::uint16_t Port() const { return FPort; }
     /// The served tree's root on disk.

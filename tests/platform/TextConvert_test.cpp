@@ -115,6 +115,32 @@ TEST(TextConvertTest, TextForms) {
     EXPECT_EQ(FloatToStrFixed(-largest).substr(0, 4), "-179");
 }
 
+// Only ASCII letters fold, so a Latin-1 byte never matches another in any locale.
+TEST(TextConvertTest, CaseIsIgnoredForAsciiLettersOnly) {
+    struct Case {
+        const char *text, *other;
+        bool equal, startsWith;
+    } cases[] = {
+        {"HTTPS://Host", "https://host", true, true},
+        {"https://host", "HTTPS://", false, true},
+        {"https:", "https://", false, false},
+        {"\xc9t\xc9", "\xe9t\xe9", false, false},
+        {"", "", true, true},
+        {"ftp", "", false, true},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(EqualIgnoringCase(c.text, c.other), c.equal) << c.text << " " << c.other;
+        EXPECT_EQ(StartsWithIgnoringCase(c.text, c.other), c.startsWith)
+            << c.text << " " << c.other;
+    }
+}
+
+TEST(TextConvertTest, TrimmedDropsBlanksAndLineEndsAtEitherEnd) {
+    EXPECT_EQ(Trimmed(" \tHTTP/1.1 200 OK \r\n"), "HTTP/1.1 200 OK");
+    EXPECT_EQ(Trimmed("a \t b"), "a \t b");
+    EXPECT_EQ(Trimmed(" \r\n\t"), "");
+}
+
 // Report text is Latin-1 whatever the locale; C1 controls stay controls for the escaping to find.
 TEST(TextConvertTest, Latin1BecomesUtf8) {
     const std::pair<std::string, std::string> cases[] = {
