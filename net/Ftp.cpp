@@ -79,11 +79,14 @@ std::optional<std::uint16_t> PassivePort(std::string_view text) {
     return static_cast<std::uint16_t>(bytes[4] * 256 + bytes[5]);
 }
 
-// "220-Welcome" or " continued" ask for one more line; anything else ends the reply, also a line
-// that is not the "220 " the reply should end with, so that such a server's next reply is still
-// read as its own.
-bool AsksForMoreLines(const std::string& line) {
-    return Find("-", line) == 4 || Find(" ", line) == 1;
+// "220-Welcome" opens a reply that only "220 Ready" (or a bare "220") ends; the lines between may
+// say anything. Ending it at an unexpected line instead would leave its last line to answer the
+// next command.
+bool OpensMultiLineReply(const std::string& line) {
+    return line.size() >= 4 && line[3] == '-';
+}
+bool EndsMultiLineReply(const std::string& line, const std::string& code) {
+    return line.starts_with(code) && (line.size() == code.size() || line[code.size()] == ' ');
 }
 
 // Adds what a later line of a reply with `code` says: the rest after the code, or the line.
@@ -214,11 +217,13 @@ void TFTP::ReadReply(Expected expected) {
     ReplyCode = number ? *number : UnreadableReply;
     ReplyText = Cut(line, 5, ToEnd);
     std::string text = ReplyText;
-    while (open && AsksForMoreLines(line)) {
-        std::string next;
-        open = ReadControlLine(next, budget);
-        line = std::move(next);
-        AppendLineText(text, line, code);
+    if (OpensMultiLineReply(line)) {
+        do {
+            std::string next;
+            open = ReadControlLine(next, budget);
+            line = std::move(next);
+            AppendLineText(text, line, code);
+        } while (open && !EndsMultiLineReply(line, code));
     }
     // Only a reply read whole leaves the connection fit for the next command.
     replyOutstanding_ = !open;

@@ -66,11 +66,8 @@ TEST(FtpTest, RepliesArriveWhicheverWayTheServerWritesThem) {
          greeting + "331 Password\r\n230 In\r\n200 Binary\r\n",
          {},
          "200 Binary"},
-        // "220 Ready" answers USER, 230 answers PASS and 200 answers TYPE I.
-        {"a line that is no continuation ends the reply",
-         false,
-         "220-Welcome\r\nHello\r\n" + greeting,
-         {"230 In", "200 Binary"},
+        // Only the line with the code and a blank ends a reply, whatever lines come between.
+        {"a reply runs to its last line", false, "220-Welcome\r\nHello\r\n" + greeting, answers,
          "200 Binary"},
     };
     for (const auto& c : cases) {
