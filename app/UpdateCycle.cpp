@@ -21,7 +21,7 @@ UpdateCycle::UpdateCycle(
     : client_(client), lamps_(lamps), status_(status), reportBox_(reportBox), runner_(runner),
       breakOut_(std::move(breakOut)) {}
 
-bool UpdateCycle::Button1Click(const CycleSettings& settings) {
+bool UpdateCycle::Run(const CycleSettings& settings) {
     const bool fetched = Fetch(settings, [this](const MemoryStream& report) {
         // Refused before the box sees it: showing the text would split it into lines after all.
         CheckReportSize(report.Size());
@@ -30,7 +30,7 @@ bool UpdateCycle::Button1Click(const CycleSettings& settings) {
     if (!fetched)
         return false;
     try {
-        breakOut_(reportBox_.Lines(), settings.LogIt);
+        breakOut_(reportBox_.Lines(), settings.LogReports);
     } catch (const std::exception& error) {
         Fail(CycleStep::Decode, settings, error);
         return false;
@@ -45,12 +45,12 @@ bool UpdateCycle::Fetch(const CycleSettings& settings,
     status_.SetStatus(kAccessingData);
     CycleStep step = CycleStep::Check;
     try {
-        CheckFtpArgument(settings.Direct1, "directory");
-        CheckFtpArgument(settings.OCityStr, "file name");
+        CheckFtpArgument(settings.ReportDirectory, "directory");
+        CheckFtpArgument(settings.StationFile, "file name");
         client_.SetRequest(
             {settings.Host,
              settings.UseProxy ? std::optional<int>(settings.ProxyPort) : std::nullopt,
-             settings.Direct1, settings.OCityStr});
+             settings.ReportDirectory, settings.StationFile});
         step = CycleStep::Login;
         runner_.Run([this] { client_.Login(); });
         step = CycleStep::ChangeDir;
@@ -73,7 +73,7 @@ bool UpdateCycle::Fetch(const CycleSettings& settings,
 }
 
 void UpdateCycle::Fail(CycleStep step, const CycleSettings& settings, const std::exception& error) {
-    const CyclePlace place{settings.Host, settings.Direct1, settings.OCityStr};
+    const CyclePlace place{settings.Host, settings.ReportDirectory, settings.StationFile};
     fetchError_ = std::make_exception_ptr(
         EUpdateFailed(CycleFailureMessage(step, place, error), std::current_exception()));
     lamps_.SetLampState(LampState::Failed);

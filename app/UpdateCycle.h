@@ -19,15 +19,15 @@ namespace stormbell {
 
 /// Where and what a cycle fetches; taken from the settings at the start of each cycle.
 struct CycleSettings {
-    std::string Host;      ///< without the port marker
-    std::string Direct1;   ///< directory of the reports
-    std::string OCityStr;  ///< report file name, "KJLN.TXT"
-    bool UseProxy = false; ///< use ProxyPort instead of 21
-    int ProxyPort = 21;    ///< the FTP dialog's port spin
-    bool LogIt = false;    ///< append the report to METAR.LOG
+    std::string Host;            ///< without the port marker
+    std::string ReportDirectory; ///< directory of the reports
+    std::string StationFile;     ///< report file name, "KJLN.TXT"
+    bool UseProxy = false;       ///< use ProxyPort instead of 21
+    int ProxyPort = 21;          ///< the FTP dialog's port spin
+    bool LogReports = false;     ///< append the report to METAR.LOG
 };
 
-/// Button1Click's sequence over its seams. The client is used by one thread at a time.
+/// The update button's sequence over its seams. The client is used by one thread at a time.
 class UpdateCycle {
 public:
     /// `breakOut` decodes the report box's lines (the window's BreakOut, logging by the flag).
@@ -41,11 +41,11 @@ public:
     /// the title "Update failed" and returns false, FetchError telling why; the report box then
     /// changes only when the decoder failed. Errors outside std::exception (an aborted cycle)
     /// leave through here untouched.
-    bool Button1Click(const CycleSettings& settings);
+    bool Run(const CycleSettings& settings);
 
     /// The cycle up to the green lamp going dark, handing the downloaded bytes to `deliver`
     /// (before Logout, where the cycle loads the report box) instead of showing and decoding
-    /// them; only the client's own limit bounds their size. Fails as Button1Click.
+    /// them; only the client's own limit bounds their size. Fails as Run.
     bool Fetch(const CycleSettings& settings,
                const std::function<void(const MemoryStream& report)>& deliver);
 

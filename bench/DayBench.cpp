@@ -111,8 +111,8 @@ int main(int argc, char** argv) {
         [&](const std::vector<std::string>& lines, bool logIt) { decoder.BreakOut(lines, logIt); });
     CycleSettings settings;
     settings.Host = "127.0.0.1";
-    settings.Direct1 = "data/observations/metar/decoded";
-    settings.OCityStr = "EGLC.TXT";
+    settings.ReportDirectory = "data/observations/metar/decoded";
+    settings.StationFile = "EGLC.TXT";
     settings.UseProxy = true;
     std::map<std::string, int> outcomes;
     std::printf("a simulated day: %d update cycles through the core cycle, rotating over %d local "
@@ -121,7 +121,7 @@ int main(int argc, char** argv) {
     const auto start = std::chrono::steady_clock::now();
     for (int i = 0; i < cycles; ++i) {
         settings.ProxyPort = std::atoi(argv[2 + i % kServers]);
-        const bool read = cycle.Button1Click(settings);
+        const bool read = cycle.Run(settings);
         ++outcomes[std::string(kServerNames[i % kServers]) + (read ? ": reading" : ": failed")];
         if (i + 1 == 10)
             PrintFigures("after", i + 1);

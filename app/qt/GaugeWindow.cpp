@@ -68,7 +68,7 @@ GaugeWindow::GaugeWindow(SettingsStore& store, Settings& settings, Observation& 
     connect(Timer1, &QTimer::timeout, this, &GaugeWindow::Timer1Timer);
 
     LoadWindowPosition(store_, settings_);
-    move(settings_.FLeft, settings_.FTop);
+    move(settings_.WindowLeft, settings_.WindowTop);
 }
 
 GaugeWindow::~GaugeWindow() = default;
@@ -89,12 +89,12 @@ void GaugeWindow::FormActivate() {
     if (!firstActivation_)
         return;
     Gauges& gauges = GetGauges();
-    LoadSettings(store_, settings_, observation_, gauges.OHumidLoc);
-    gauges.PressSet = gauges.OHumidLoc;
+    LoadSettings(store_, settings_, observation_, gauges.StoredPressSet);
+    gauges.PressSet = gauges.StoredPressSet;
     ftpSettings_->ApplyStartupSettings();
     options_->SetDisplayModeRow(observation_.DisplayMode == DisplayMode::Metric ? 1 : 0);
     ShowSkin();
-    move(settings_.FLeft, settings_.FTop);
+    move(settings_.WindowLeft, settings_.WindowTop);
     DrawRndRectRegion(rect());
     gauges.NeedleColor = colors::kNeedle;
     lamps_->SetLampState(LampState::Idle);
@@ -103,12 +103,12 @@ void GaugeWindow::FormActivate() {
     gauges.UpdatePressSet();
     gauges.DrawNeedles();
     RepaintSkin();
-    SetUpdateInterval(settings_.TValue * kMillisecondsPerMinute);
+    SetUpdateInterval(settings_.UpdateMinutes * kMillisecondsPerMinute);
     RefreshDescription();
     firstActivation_ = false;
     if (const std::string notice = store_.StartupNotice(); !notice.empty())
         messages_.ShowMessage(notice);
-    if (settings_.RunOnStart)
+    if (settings_.FetchAtStart)
         Button1Click();
 }
 
@@ -117,7 +117,7 @@ void GaugeWindow::Button1Click() {
         return;
     UpdateCycle& cycle = session_.Cycle();
     Guarded([&] {
-        reading_.RecordCycle([&] { return cycle.Button1Click(CurrentCycleSettings()); }, *options_);
+        reading_.RecordCycle([&] { return cycle.Run(CurrentCycleSettings()); }, *options_);
         // The lamp and the title say that it failed; the description says why.
         if (const std::exception_ptr failure = cycle.FetchError())
             reading_.RecordFailure(WhatOf(failure));
@@ -140,7 +140,7 @@ void GaugeWindow::Button3Click() {
 bool GaugeWindow::SaveAndEnd() {
     bool saved = false;
     Guarded([&] {
-        SaveSettings(store_, settings_, observation_, GetGauges().OHumidLoc, x(), y());
+        SaveSettings(store_, settings_, observation_, GetGauges().StoredPressSet, x(), y());
         saved = true;
     });
     if (saved)
@@ -167,7 +167,7 @@ void GaugeWindow::Shape5MouseDown(Qt::MouseButton button) {
     else if (button != Qt::LeftButton)
         return;
     Guarded([&] {
-        GetGauges().Shape5MouseDown(hub);
+        GetGauges().HubPressed(hub);
         RepaintSkin();
         RefreshDescription();
     });
@@ -311,8 +311,8 @@ void GaugeWindow::RefreshDescription() {
 }
 
 CycleSettings GaugeWindow::CurrentCycleSettings() const {
-    return {settings_.Host,     settings_.Direct1,         settings_.OCityStr,
-            settings_.UseProxy, ftpSettings_->ProxyPort(), settings_.LogIt};
+    return {settings_.Host,     settings_.ReportDirectory, settings_.StationFile,
+            settings_.UseProxy, ftpSettings_->ProxyPort(), settings_.LogReports};
 }
 
 } // namespace stormbell

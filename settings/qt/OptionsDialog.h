@@ -1,4 +1,4 @@
-// TForm2, the options dialog: the last report, the station, the update interval, English or
+// The options dialog: the last report, the station, the update interval, English or
 // metric scales, logging, run on start, printing and the way to the FTP settings.
 #pragma once
 
@@ -49,70 +49,74 @@ public:
                   QWidget* parent = nullptr);
     ~OptionsDialog() override;
 
-    // ReportBox: Memo1's text, kept while Memo1 is not yet built.
+    // ReportBox: ReportView's text, kept while ReportView is not yet built.
     void LoadReport(const std::string& bytes) override;
     std::vector<std::string> Lines() const override;
 
-    /// Start-up: selects the Display mode row (0 English, 1 Metric); RadioGroup1Click runs when
+    /// Start-up: selects the Display mode row (0 English, 1 Metric); DisplayModePicked runs when
     /// the selection changes. Any other row changes nothing.
     void SetDisplayModeRow(int row);
-    /// Replaces the printing that Button2Click uses (tests print to a file).
+    /// Replaces the printing that PrintReport uses (tests print to a file).
     void SetPrinting(std::unique_ptr<ReportPrinting> printing);
 
-    /// Every activation: shows OCityStr's first four characters, the row of the station it names
-    /// (LIndex's row when the directory has no such station), TValue, LogIt and RunOnStart; a
-    /// row outside the list leaves no selection and Edit2 empty. LIndex does not change.
-    void FormActivate() override;
-    /// OCityStr := Edit1 with ".TXT" appended unless it ends so (case counts), then upper-cased.
-    /// A station the directory holds gets its row selected and shown; LIndex does not change.
-    void Edit1Change();
-    /// TValue := the spin's value limited to 1..1440; the update timer takes it in milliseconds.
-    void SpinEdit1Change();
-    /// The user picked a row: LIndex, Edit2 and, through Edit1, OCityStr follow it.
-    void ListBox1Click();
-    /// LogIt := the check state.
-    void CheckBox1Click();
-    /// RunOnStart := the check state.
-    void CheckBox2Click();
+    /// Every activation: shows the station file's identifier, the row of the station it names
+    /// (PickedStationRow's row when the directory has no such station), UpdateMinutes, LogReports
+    /// and FetchAtStart; a row outside the list leaves no selection and StationNameField empty.
+    /// PickedStationRow does not change.
+    void ShowSettings() override;
+    /// StationFile := StationIdField's station file name, unless the field holds one already
+    /// (case counts), then upper-cased. A station the directory holds gets its row selected and
+    /// shown; PickedStationRow does not change.
+    void StationIdTyped();
+    /// UpdateMinutes := the spin's value limited to 1..1440; the update timer takes it in
+    /// milliseconds.
+    void IntervalChanged();
+    /// The user picked a row: PickedStationRow, StationNameField and, through StationIdField,
+    /// StationFile follow it.
+    void StationPicked();
+    /// LogReports := the check state.
+    void LogToggled();
+    /// FetchAtStart := the check state.
+    void FetchAtStartToggled();
     /// DisplayMode := the selected row (Metric for row 1, else English); the window switches skins
     /// and redraws at once.
-    void RadioGroup1Click();
+    void DisplayModePicked();
     /// Shows the FTP settings dialog.
-    void Button1Click();
-    /// Prints Memo1's lines after the printer dialog; nothing when it is cancelled. A job that
+    void OpenFtpSettings();
+    /// Prints ReportView's lines after the printer dialog; nothing when it is cancelled. A job that
     /// cannot start is reported through OptionsHost::ShowError.
-    void Button2Click();
+    void PrintReport();
 
-    QGroupBox* GroupBox1 = nullptr;
-    QPlainTextEdit* Memo1 = nullptr;
-    QListView* ListBox1 = nullptr;
-    QLineEdit* Edit2 = nullptr;
-    QLabel* Label2 = nullptr;
-    QLineEdit* Edit1 = nullptr;
-    QPushButton* Button2 = nullptr;
-    QLabel* Panel1 = nullptr;
-    QCheckBox* CheckBox1 = nullptr;
-    QCheckBox* CheckBox2 = nullptr;
-    QLabel* Label3 = nullptr;
-    SpinEdit* SpinEdit1 = nullptr;
-    QGroupBox* RadioGroup1 = nullptr;
+    QGroupBox* ReportFrame = nullptr;
+    QPlainTextEdit* ReportView = nullptr;
+    QListView* StationList = nullptr;
+    QLineEdit* StationNameField = nullptr;
+    QLabel* StationLabel = nullptr;
+    QLineEdit* StationIdField = nullptr;
+    QPushButton* PrintButton = nullptr;
+    QLabel* VersionPanel = nullptr;
+    QCheckBox* LogCheckBox = nullptr;
+    QCheckBox* FetchAtStartCheckBox = nullptr;
+    QLabel* IntervalLabel = nullptr;
+    SpinEdit* IntervalSpin = nullptr;
+    QGroupBox* DisplayModeGroup = nullptr;
     QRadioButton* RadioEnglish = nullptr;
     QRadioButton* RadioMetric = nullptr;
-    QPushButton* Button1 = nullptr;
+    QPushButton* FtpSettingsButton = nullptr;
 
 private:
     void BuildControls() override;
-    /// Selects `row` without running ListBox1Click, scrolls to it and shows its text in Edit2; a
-    /// row outside the list leaves no selection and Edit2 empty.
+    /// Selects `row` without running StationPicked, scrolls to it and shows its text in
+    /// StationNameField; a row outside the list leaves no selection and StationNameField empty.
     void SelectStationRow(int row);
-    /// The directory's row of the station OCityStr names, if it holds that station.
+    /// The directory's row of the station StationFile names, if it holds that station.
     std::optional<int> CurrentStationRow() const;
 
     Settings& settings_;
     Observation& observation_;
     OptionsHost& host_;
     std::unique_ptr<ReportPrinting> printer_;
-    QTextDocument* report_;     ///< Memo1's text; the dialog's until Memo1 is built, then Memo1's
+    QTextDocument* report_;     ///< ReportView's text; the dialog's until ReportView is built
     int displayRow_ = -1;       ///< the selected Display mode row, none at first
     bool selectingRow_ = false; ///< the program, not the user, moves the list's selection
 };

@@ -56,10 +56,10 @@ TEST(HttpsCycleTest, LampsBoxAndErrorsAsForFtp) {
             [&](const std::vector<std::string>&, bool) { window.journal.push_back("breakOut"); });
         CycleSettings settings;
         settings.Host = c.host;
-        settings.Direct1 = c.directory;
-        settings.OCityStr = c.file;
+        settings.ReportDirectory = c.directory;
+        settings.StationFile = c.file;
         const bool fetched = c.error.empty();
-        const bool decoded = cycle.Button1Click(settings);
+        const bool decoded = cycle.Run(settings);
         EXPECT_EQ(decoded, fetched) << c.name;
         std::string error;
         if (!decoded) {

@@ -71,8 +71,8 @@ struct Rig final : testing::RecordingWindow, BlockingRunner {
 CycleSettings Kjln() {
     CycleSettings settings;
     settings.Host = "reports.example";
-    settings.Direct1 = "data/observations/metar/decoded";
-    settings.OCityStr = "KJLN.TXT";
+    settings.ReportDirectory = "data/observations/metar/decoded";
+    settings.StationFile = "KJLN.TXT";
     return settings;
 }
 
@@ -83,8 +83,8 @@ TEST(UpdateCycleTest, FetchesShowsLogsOutAndDecodesInThatOrder) {
     Rig rig;
     rig.Serve("Station (KJLN)\r\nWind: Calm:0\r\n");
     CycleSettings settings = Kjln();
-    settings.LogIt = true;
-    EXPECT_TRUE(rig.cycle.Button1Click(settings));
+    settings.LogReports = true;
+    EXPECT_TRUE(rig.cycle.Run(settings));
     Journal expected = kFetched;
     expected.back() = "breakOut logging";
     EXPECT_EQ(rig.journal, expected);
@@ -94,7 +94,7 @@ TEST(UpdateCycleTest, FetchesShowsLogsOutAndDecodesInThatOrder) {
 
     Rig atLimit; // a report of the largest size is shown and decoded as well
     atLimit.Serve(std::string(kMaxReportBytes, '\n'));
-    EXPECT_TRUE(atLimit.cycle.Button1Click(Kjln()));
+    EXPECT_TRUE(atLimit.cycle.Run(Kjln()));
     EXPECT_EQ(atLimit.journal, kFetched);
 }
 
@@ -116,7 +116,7 @@ TEST(UpdateCycleTest, PortAndMarkedHostNameComeFromTheSettings) {
         settings.UseProxy = c.useProxy;
         settings.ProxyPort = c.proxyPort;
         settings.Host = c.host;
-        rig.cycle.Button1Click(settings);
+        rig.cycle.Run(settings);
         EXPECT_EQ(rig.client.NewFTPPort, c.expectedPort) << c.host;
         EXPECT_EQ(rig.client.Hostname, "F#F" + c.host);
     }
@@ -189,7 +189,7 @@ TEST(UpdateCycleTest, AnyFailureLightsTheRedLampTellsWhereAndEndsTheSession) {
          {},
          FailedAfter(0),
          "Nothing was sent to reports.example: Control character refused in the directory",
-         [](Rig&, CycleSettings& settings) { settings.Direct1 = std::string("a\0b", 3); }},
+         [](Rig&, CycleSettings& settings) { settings.ReportDirectory = std::string("a\0b", 3); }},
     };
     for (const auto& c : cases) {
         Rig rig(c.failAt, c.fail);
@@ -197,7 +197,7 @@ TEST(UpdateCycleTest, AnyFailureLightsTheRedLampTellsWhereAndEndsTheSession) {
         CycleSettings settings = Kjln();
         if (c.change)
             c.change(rig, settings);
-        EXPECT_FALSE(rig.cycle.Button1Click(settings)) << c.message;
+        EXPECT_FALSE(rig.cycle.Run(settings)) << c.message;
         EXPECT_EQ(rig.journal, c.journal) << c.message;
         const auto error =
             Thrown<EUpdateFailed>([&] { std::rethrow_exception(rig.cycle.FetchError()); });
@@ -283,7 +283,7 @@ TEST(UpdateCycleTest, DownloadOutcomesAgainstAServer) {
             decoder.BreakOut(lines, false);
         };
         const bool reading = c.message.empty();
-        EXPECT_EQ(rig.cycle.Button1Click(ReachServer(rig, server)), reading) << c.name;
+        EXPECT_EQ(rig.cycle.Run(ReachServer(rig, server)), reading) << c.name;
         server.Join();
         EXPECT_EQ(server.Error(), "") << c.name; // the client closed: the script saw its end
         if (reading) {
@@ -320,7 +320,7 @@ TEST(UpdateCycleTest, FailedDownloadsLeaveNoConnectionOpen) {
         testing::FakeFtpServer server([](testing::FakeFtpSession& s) {
             s.ServeBroken(testing::FakeFtpSession::Fault::Refused, "");
         });
-        EXPECT_FALSE(rig.cycle.Button1Click(ReachServer(rig, server)));
+        EXPECT_FALSE(rig.cycle.Run(ReachServer(rig, server)));
         server.Join();
         EXPECT_EQ(server.Error(), "");
     }

@@ -25,7 +25,7 @@ using Texts = std::map<std::string, std::string>;
 struct Loaded {
     Settings settings;
     Observation observation;
-    std::uint16_t ohumidLoc = 0;
+    std::uint16_t storedPressSet = 0;
 };
 
 // Both parts of the load from a store holding `values`.
@@ -34,7 +34,7 @@ Loaded Load(const Texts& values) {
     store.Values = values;
     Loaded loaded;
     LoadWindowPosition(store, loaded.settings);
-    LoadSettings(store, loaded.settings, loaded.observation, loaded.ohumidLoc);
+    LoadSettings(store, loaded.settings, loaded.observation, loaded.storedPressSet);
     return loaded;
 }
 
@@ -49,7 +49,8 @@ Texts Saved(const Settings& settings) {
 Texts Resaved(const Texts& values) {
     const Loaded l = Load(values);
     MemorySettingsStore store;
-    SaveSettings(store, l.settings, l.observation, l.ohumidLoc, l.settings.FLeft, l.settings.FTop);
+    SaveSettings(store, l.settings, l.observation, l.storedPressSet, l.settings.WindowLeft,
+                 l.settings.WindowTop);
     return store.Values;
 }
 
@@ -196,9 +197,9 @@ TEST(SettingsSaveTest, SavedTextsLoadBackUnchanged) {
 
 TEST(SettingsSaveTest, ProxyPortLimitedByTheSpinIsWrittenLimited) {
     Settings settings = Load({{"FTPPortNum", "40000"}}).settings;
-    settings.FTPPortNum = settingstable::kFTPPortNum.Rule.Clamped(settings.FTPPortNum);
+    settings.ProxyPort = settingstable::kProxyPort.Rule.Clamped(settings.ProxyPort);
     EXPECT_EQ(Saved(settings).at("FTPPortNum"), "32766");
-    EXPECT_EQ(settingstable::kFTPPortNum.Rule.Clamped(-1), 0);
+    EXPECT_EQ(settingstable::kProxyPort.Rule.Clamped(-1), 0);
 }
 
 TEST(SettingsSaveTest, FailedCommitNamesTheFirstValueAndKeepsTheStore) {

@@ -37,7 +37,7 @@ std::optional<FetchOptions> ParseOptions(const std::vector<std::string>& args) {
     const Settings defaults;
     FetchOptions options;
     options.cycle.Host = defaults.Host;
-    options.cycle.Direct1 = defaults.Direct1;
+    options.cycle.ReportDirectory = defaults.ReportDirectory;
     std::string station;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
@@ -49,7 +49,7 @@ std::optional<FetchOptions> ParseOptions(const std::vector<std::string>& args) {
         } else if (arg == "--host" && hasValue) {
             options.cycle.Host = args[++i];
         } else if (arg == "--dir" && hasValue) {
-            options.cycle.Direct1 = args[++i];
+            options.cycle.ReportDirectory = args[++i];
         } else if (arg == "--port" && hasValue) {
             const auto port = TryStrToInt(args[++i]);
             if (!port || *port < 0 || *port > 65535)
@@ -64,7 +64,7 @@ std::optional<FetchOptions> ParseOptions(const std::vector<std::string>& args) {
     }
     if (station.empty())
         return std::nullopt;
-    options.cycle.OCityStr = station + kReportExtension;
+    options.cycle.StationFile = station + kReportExtension;
     return options;
 }
 
@@ -82,7 +82,7 @@ private:
 // so that its reason is told.
 void RunCycle(UpdateCycle& cycle, const FetchOptions& options, std::ostream& out) {
     const bool fetched = options.Decode
-                             ? cycle.Button1Click(options.cycle)
+                             ? cycle.Run(options.cycle)
                              : cycle.Fetch(options.cycle, [&](const MemoryStream& r) {
                                    out.write(r.Data(), static_cast<std::streamsize>(r.Size()));
                                });
