@@ -11,6 +11,7 @@
 #include "settings/SettingsPersistence.h"
 #include "settings/SettingsTable.h"
 #include "settings/qt/FtpSettingsDialog.h"
+#include "settings/qt/OptionsDialog.h"
 
 #include <QCloseEvent>
 #include <QHelpEvent>

@@ -9,6 +9,7 @@
 
 #include "observation/Observation.h"
 #include "observation/ReportBox.h"
+#include "settings/OptionsHost.h"
 #include "settings/Settings.h"
 #include "settings/qt/ToolDialog.h"
 
@@ -26,21 +27,6 @@ namespace stormbell {
 
 class ReportPrinting;
 class SpinEdit;
-
-/// What the options dialog asks of the main window.
-class OptionsHost {
-public:
-    virtual ~OptionsHost() = default;
-    /// Timer1's interval; the count restarts only when the interval differs from the current one.
-    virtual void SetUpdateInterval(int milliseconds) = 0;
-    /// Shows Image1 or Image3 by Observation::DisplayMode, redraws the reference hand and the six
-    /// needles on it and repaints the window.
-    virtual void ApplyDisplayMode() = 0;
-    /// Makes the FTP settings dialog visible, not modally.
-    virtual void ShowFtpSettings() = 0;
-    /// Shows an error that ended a handler (a print job that could not start), with an OK button.
-    virtual void ShowError(const std::string& message) = 0;
-};
 
 class OptionsDialog final : public ToolDialog, public ReportBox {
     Q_OBJECT
