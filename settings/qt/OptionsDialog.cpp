@@ -52,17 +52,16 @@ constexpr int kListRowHeight = 13;
 
 constexpr auto kMinutes = settingstable::kUpdateMinutes.Rule;
 constexpr int kMillisecondsPerMinute = 60000;
-constexpr std::string_view kExtension = ".TXT";
 
 // The version label's colours: olive face, lime text.
 const QColor kPanelFace(0x80, 0x80, 0x00);
 const QColor kPanelText(0x00, 0xff, 0x00);
 
-/// OCityStr from the station field: ".TXT" appended unless the text already ends in it
-/// (case counts), then a..z upper-cased, so "kjln.txt" gives "KJLN.TXT.TXT".
-std::string StationFileName(std::string typed) {
-    if (!typed.ends_with(kExtension))
-        typed += kExtension;
+/// The station file from the station field: the typed station's file unless the text names a
+/// file already (case counts), then a..z upper-cased, so "kjln.txt" gives "KJLN.TXT.TXT".
+std::string TypedStationFile(std::string typed) {
+    if (!IsStationFileName(typed))
+        typed = StationFileName(typed);
     for (char& c : typed)
         if (c >= 'a' && c <= 'z')
             c = static_cast<char>(c - 'a' + 'A');
@@ -209,7 +208,7 @@ void OptionsDialog::SetPrinting(std::unique_ptr<ReportPrinting> printing) {
 }
 
 void OptionsDialog::ShowSettings() {
-    StationIdField->setText(QString::fromLatin1(settings_.StationFile.substr(0, 4)));
+    StationIdField->setText(QString::fromLatin1(StationIdOf(settings_.StationFile)));
     // The list and the station field agree: PickedStationRow only says which row was picked last,
     // and the station may have been typed since.
     SelectStationRow(CurrentStationRow().value_or(settings_.PickedStationRow));
@@ -231,14 +230,15 @@ void OptionsDialog::SelectStationRow(int row) {
 }
 
 std::optional<int> OptionsDialog::CurrentStationRow() const {
-    const std::string& file = settings_.StationFile;
-    if (!file.ends_with(kExtension))
+    // Only a file named exactly after a station is that station's.
+    const std::string_view identifier = StationIdOf(settings_.StationFile);
+    if (StationFileName(identifier) != settings_.StationFile)
         return std::nullopt;
-    return StationRowOf(std::string_view(file).substr(0, file.size() - kExtension.size()));
+    return StationRowOf(identifier);
 }
 
 void OptionsDialog::StationIdTyped() {
-    settings_.StationFile = StationFileName(StationIdField->text().toLatin1().toStdString());
+    settings_.StationFile = TypedStationFile(StationIdField->text().toLatin1().toStdString());
     // A row picked in the list is already selected and in view: the list stays where it is.
     if (const auto row = CurrentStationRow(); row && *row != StationList->currentIndex().row())
         SelectStationRow(*row);

@@ -67,6 +67,25 @@ TEST(StationDirectoryTest, IdentifierOfARowAndRowOfAnIdentifier) {
         EXPECT_EQ(StationRowOf(identifier), std::nullopt) << identifier;
 }
 
+// A text's file is named after it, and a file's identifier is its first four characters.
+TEST(StationFileTest, FileNamesAndTheirIdentifiers) {
+    const struct {
+        const char* text;
+        const char* file;
+        bool isFile;
+        const char* identifier;
+    } cases[] = {{"KJLN", "KJLN.TXT", false, "KJLN"},
+                 {"KJLN.TXT", "KJLN.TXT.TXT", true, "KJLN"},
+                 {"kjln.txt", "kjln.txt.TXT", false, "kjln"},
+                 {"ABC.TXT", "ABC.TXT.TXT", true, "ABC."},
+                 {"", ".TXT", false, ""}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(StationFileName(c.text), c.file) << c.text;
+        EXPECT_EQ(IsStationFileName(c.text), c.isFile) << c.text;
+        EXPECT_EQ(StationIdOf(c.text), c.identifier) << c.text;
+    }
+}
+
 TEST(StationDirectoryTest, HoldsTheFixedRowsAtTheirNumbers) {
     struct Case {
         int row;

@@ -10,6 +10,7 @@
 #include "observation/ReportLines.h"
 #include "platform/TextConvert.h"
 #include "settings/Settings.h"
+#include "settings/stations/StationDirectory.h"
 #include "tools/cli/Commands.h"
 #include "tools/cli/Headless.h"
 #include "tools/cli/TextEscapes.h"
@@ -18,7 +19,6 @@ namespace stormbell {
 
 namespace {
 
-constexpr const char* kReportExtension = ".TXT";
 // Reports are small, but the tool also serves scripts and benchmarks fetching large files,
 // where the gauge's 4 KiB blocks would cost a system call or two per 4 KiB.
 constexpr std::size_t kBulkBlockSize = 64 * 1024;
@@ -64,7 +64,7 @@ std::optional<FetchOptions> ParseOptions(const std::vector<std::string>& args) {
     }
     if (station.empty())
         return std::nullopt;
-    options.cycle.StationFile = station + kReportExtension;
+    options.cycle.StationFile = StationFileName(station);
     return options;
 }
 
