@@ -3,6 +3,7 @@
 // system leaves the file as it was.
 #include "GaugeFixture.h"
 
+#include "settings/SettingsPersistence.h"
 #include "settings/qt/QtSettingsStore.h"
 #include "settings/qt/SpinEdit.h"
 #include "settings/stations/StationDirectory.h"
@@ -18,6 +19,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <map>
 #include <tuple>
 
 namespace stormbell::testing {
@@ -41,15 +43,12 @@ void Retype(QLineEdit* field, const std::string& text) {
     QTest::keyClicks(field, QString::fromStdString(text));
 }
 
-// Everything a run keeps for the next one, as the running program holds it.
-auto Kept(GaugeProgram& p) {
-    const Settings& s = p.settings;
-    const Observation& o = p.observation;
-    return std::make_tuple(s.PickedStationRow, s.UpdateMinutes, s.ProxyPort, s.StationFile,
-                           s.LogReports, s.FetchAtStart, s.UseProxy, s.Host, s.ReportDirectory,
-                           o.OTemp, o.OHumd, o.OHeatIndex, o.OChill, o.OPresInfo, o.OWDInfo,
-                           o.OWSInfo, o.DisplayMode, p.window.GetGauges().PressSet, p.window.x(),
-                           p.window.y());
+// Everything a run keeps for the next one: what it would save now.
+std::map<std::string, std::string> Kept(GaugeProgram& p) {
+    MemorySettingsStore store;
+    SaveSettings(store, p.settings, p.observation, p.window.GetGauges().PressSet, p.window.x(),
+                 p.window.y());
+    return store.Values;
 }
 
 class RestartTest : public GaugeFixture {

@@ -68,30 +68,17 @@ TEST_F(OptionsDialogTest, StationFieldGivesTheFileNameAndSelectsItsRow) {
     EXPECT_EQ(settings.PickedStationRow, 0);
 }
 
-TEST_F(OptionsDialogTest, ActivationShowsTheFirstFourCharactersOfTheFileName) {
-    const struct {
-        const char* stored;
-        const char* shown;
-        const char* file;
-    } cases[] = {
-        {"KJLN.TXT", "KJLN", "KJLN.TXT"}, {"ABC.TXT", "ABC.", "ABC..TXT"}, {"", "", ".TXT"}};
-    for (const auto& c : cases) {
-        settings.StationFile = c.stored;
-        dialog.ShowSettings();
-        EXPECT_EQ(dialog.StationIdField->text().toStdString(), c.shown) << c.stored;
-        EXPECT_EQ(settings.StationFile, c.file) << c.stored;
-    }
-}
-
 // Without a window manager a shown dialog may never become active: showing fills it as well.
+// The Station box shows the file's first four characters, which then name the file.
 TEST_F(OptionsDialogTest, ShowingFillsTheFieldsFromTheSettings) {
-    settings.StationFile = "EGLC.TXT";
+    settings.StationFile = "ABC.TXT";
     settings.PickedStationRow = 1987;
     settings.UpdateMinutes = 15;
     settings.LogReports = true;
     dialog.show();
-    EXPECT_EQ(dialog.StationIdField->text(), "EGLC");
-    EXPECT_EQ(dialog.StationNameField->text(), "United Kingdom ,London City Airport");
+    EXPECT_EQ(dialog.StationIdField->text(), "ABC.");
+    EXPECT_EQ(settings.StationFile, "ABC..TXT");
+    EXPECT_EQ(dialog.StationNameField->text(), "US,MO,Joplin, Joplin Regional Airport");
     EXPECT_EQ(dialog.IntervalSpin->value(), 15);
     EXPECT_TRUE(dialog.LogCheckBox->isChecked());
 }
@@ -118,17 +105,17 @@ TEST_F(OptionsDialogTest, ActivationSetsTheIntervalOnlyWhenTheMinutesChange) {
 }
 
 TEST_F(OptionsDialogTest, CheckBoxesFollowTheSettingsAndStoreClicks) {
-    for (const bool state : {true, false}) {
-        settings.LogReports = state;
-        settings.FetchAtStart = !state;
-        dialog.ShowSettings();
-        EXPECT_EQ(dialog.LogCheckBox->isChecked(), state);
-        EXPECT_EQ(dialog.FetchAtStartCheckBox->isChecked(), !state);
-        dialog.LogCheckBox->click();
-        dialog.FetchAtStartCheckBox->click();
-        EXPECT_EQ(settings.LogReports, !state);
-        EXPECT_EQ(settings.FetchAtStart, state);
-    }
+    const std::pair<QCheckBox * OptionsDialog::*, bool Settings::*> boxes[] = {
+        {&OptionsDialog::LogCheckBox, &Settings::LogReports},
+        {&OptionsDialog::FetchAtStartCheckBox, &Settings::FetchAtStart}};
+    for (const auto& [box, setting] : boxes)
+        for (const bool state : {true, false}) {
+            settings.*setting = state;
+            dialog.ShowSettings();
+            EXPECT_EQ((dialog.*box)->isChecked(), state);
+            (dialog.*box)->click();
+            EXPECT_EQ(settings.*setting, !state);
+        }
 }
 
 TEST_F(OptionsDialogTest, DisplayModeRowSwitchesTheSkinAndRedrawsAtOnce) {
@@ -267,15 +254,18 @@ TEST_F(OptionsDialogTest, ButtonsOpenTheFtpSettingsAndPrintTheReport) {
 
 TEST_F(OptionsDialogTest, TabVisitsEitherDialogsControlsInTheFormsOrder) {
     dialog.SetDisplayModeRow(0);
-    EXPECT_EQ(testing::TabWalk(dialog, dialog.LogCheckBox, 11),
-              (std::vector<std::string>{"CheckBox1", "Edit1", "SpinEdit1", "Edit2", "Memo1",
-                                        "Button1", "Button2", "RadioEnglish", "CheckBox2",
-                                        "ListBox1", "CheckBox1"}));
+    const std::vector<std::string> options = {"CheckBox1", "Edit1",   "SpinEdit1", "Edit2",
+                                              "Memo1",     "Button1", "Button2",   "RadioEnglish",
+                                              "CheckBox2", "ListBox1"};
+    // The unchecked radio button is passed over.
+    std::vector<std::string> named = options;
+    named.push_back("RadioMetric");
+    EXPECT_EQ(testing::TabWalk(dialog, dialog.LogCheckBox, named), options);
     FtpSettingsDialog ftp{settings};
     ftp.BuildContents();
-    EXPECT_EQ(
-        testing::TabWalk(ftp, ftp.HostField, 6),
-        (std::vector<std::string>{"Edit1", "Edit2", "Button1", "SpinEdit1", "CheckBox1", "Edit1"}));
+    const std::vector<std::string> ftpFields = {"Edit1", "Edit2", "Button1", "SpinEdit1",
+                                                "CheckBox1"};
+    EXPECT_EQ(testing::TabWalk(ftp, ftp.HostField, ftpFields), ftpFields);
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include <set>
 #include <stdexcept>
 #include <string>
+#include <tuple>
 
 #include <gtest/gtest.h>
 
@@ -67,22 +68,18 @@ TEST(StationDirectoryTest, IdentifierOfARowAndRowOfAnIdentifier) {
         EXPECT_EQ(StationRowOf(identifier), std::nullopt) << identifier;
 }
 
-// A text's file is named after it, and a file's identifier is its first four characters.
+// A station's file is named after it; a file's identifier is its first four characters.
 TEST(StationFileTest, FileNamesAndTheirIdentifiers) {
-    const struct {
-        const char* text;
-        const char* file;
-        bool isFile;
-        const char* identifier;
-    } cases[] = {{"KJLN", "KJLN.TXT", false, "KJLN"},
-                 {"KJLN.TXT", "KJLN.TXT.TXT", true, "KJLN"},
-                 {"kjln.txt", "kjln.txt.TXT", false, "kjln"},
-                 {"ABC.TXT", "ABC.TXT.TXT", true, "ABC."},
-                 {"", ".TXT", false, ""}};
-    for (const auto& c : cases) {
-        EXPECT_EQ(StationFileName(c.text), c.file) << c.text;
-        EXPECT_EQ(IsStationFileName(c.text), c.isFile) << c.text;
-        EXPECT_EQ(StationIdOf(c.text), c.identifier) << c.text;
+    const std::tuple<const char*, const char*, bool, const char*> cases[] = {
+        {"KJLN", "KJLN.TXT", false, "KJLN"},
+        {"KJLN.TXT", "KJLN.TXT.TXT", true, "KJLN"},
+        {"kjln.txt", "kjln.txt.TXT", false, "kjln"},
+        {"ABC.TXT", "ABC.TXT.TXT", true, "ABC."},
+        {"", ".TXT", false, ""}};
+    for (const auto& [text, file, isFile, identifier] : cases) {
+        EXPECT_EQ(StationFileName(text), file) << text;
+        EXPECT_EQ(IsStationFileName(text), isFile) << text;
+        EXPECT_EQ(StationIdOf(text), identifier) << text;
     }
 }
 
