@@ -11,9 +11,8 @@
 
 namespace stormbell::testing {
 
-/// Of the widgets that hold the focus, Tab press after Tab press from `first` round to it again
-/// (or for at most 100 presses), the names of those in `named`; an unnamed part of a control (the
-/// spin's field) counts as the control. Controls added later do not change what it gives.
+/// The names in `named` of the widgets focused Tab press after Tab press from `first` round to it
+/// again (100 at most); an unnamed part of a control (the spin's field) counts as the control.
 inline std::vector<std::string> TabWalk(QWidget& dialog, QWidget* first,
                                         const std::vector<std::string>& named) {
     dialog.show();
