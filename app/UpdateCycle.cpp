@@ -30,7 +30,7 @@ CycleOutcome UpdateCycle::Run(const CycleSettings& settings) {
     if (!fetched.Completed())
         return fetched;
     try {
-        decode_(SplitReportLines(report_), settings.LogIt);
+        decode_(SplitReportLines(report_), settings.LogReports);
     } catch (const std::exception& error) {
         return Fail(CycleStep::Decode, settings, error);
     }
@@ -43,12 +43,12 @@ CycleOutcome UpdateCycle::Fetch(const CycleSettings& settings,
     status_.SetStatus(kAccessingData);
     CycleStep step = CycleStep::Check;
     try {
-        CheckFtpArgument(settings.Direct1, "directory");
-        CheckFtpArgument(settings.OCityStr, "file name");
+        CheckFtpArgument(settings.ReportDirectory, "directory");
+        CheckFtpArgument(settings.StationFile, "file name");
         client_.SetRequest(
             {settings.Host,
              settings.UseProxy ? std::optional<int>(settings.ProxyPort) : std::nullopt,
-             settings.Direct1, settings.OCityStr});
+             settings.ReportDirectory, settings.StationFile});
         step = CycleStep::Login;
         runner_.Run([this] { client_.Login(); });
         step = CycleStep::ChangeDir;
@@ -72,7 +72,7 @@ CycleOutcome UpdateCycle::Fetch(const CycleSettings& settings,
 CycleOutcome UpdateCycle::Fail(CycleStep step, const CycleSettings& settings,
                                const std::exception& error) {
     CycleOutcome outcome =
-        FailedCycle(step, {settings.Host, settings.Direct1, settings.OCityStr}, error);
+        FailedCycle(step, {settings.Host, settings.ReportDirectory, settings.StationFile}, error);
     lamps_.SetLampState(LampState::Failed);
     status_.SetStatus(kUpdateFailed);
     return outcome;

@@ -16,12 +16,12 @@ namespace stormbell {
 
 /// Where and what a cycle fetches; taken from the settings at the start of each cycle.
 struct CycleSettings {
-    std::string Host;      ///< the Host setting
-    std::string Direct1;   ///< directory of the reports
-    std::string OCityStr;  ///< report file name, "KJLN.TXT"
-    bool UseProxy = false; ///< use ProxyPort instead of the protocol's port
-    int ProxyPort = 21;    ///< the FTP dialog's port spin
-    bool LogIt = false;    ///< append the report to METAR.LOG
+    std::string Host;            ///< the Host setting
+    std::string ReportDirectory; ///< directory of the reports
+    std::string StationFile;     ///< report file name, "KJLN.TXT"
+    bool UseProxy = false;       ///< use ProxyPort instead of the protocol's port
+    int ProxyPort = 21;          ///< the FTP dialog's port spin
+    bool LogReports = false;     ///< append the report to METAR.LOG
 };
 
 /// Decodes a report's lines into the shown values (the decoder's BreakOut), appending them to

@@ -105,8 +105,8 @@ int main(int argc, char** argv) {
         [&](const std::vector<std::string>& lines, bool logIt) { decoder.BreakOut(lines, logIt); });
     CycleSettings settings;
     settings.Host = "127.0.0.1";
-    settings.Direct1 = "data/observations/metar/decoded";
-    settings.OCityStr = "EGLC.TXT";
+    settings.ReportDirectory = "data/observations/metar/decoded";
+    settings.StationFile = "EGLC.TXT";
     settings.UseProxy = true;
     std::map<std::string, int> outcomes;
     std::printf("a simulated day: %d update cycles through the core cycle, rotating over %d local "

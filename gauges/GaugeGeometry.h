@@ -62,15 +62,16 @@ inline constexpr int kNeedleWidth = 2; ///< every needle and the reference hand
 inline constexpr int kTailWidth = 3;   ///< the counter-tails of the three large dials
 inline constexpr int kHubPenWidth = 0; ///< thinnest pen round the hub discs
 
-inline constexpr Rect kHubOuter{layout::kShape5.Left, layout::kShape5.Top,
-                                layout::kShape5.Left + layout::kShape5.Width,
-                                layout::kShape5.Top + layout::kShape5.Height}; ///< the hub disc
-inline constexpr Rect kHubInner{230, 73, 241, 84};       ///< 11-pixel disc on top of it
-inline constexpr Rect kVariableWind{168, 185, 188, 205}; ///< disc shown for "VRB"
+inline constexpr Rect kHubOuter{layout::kAltimeterHub.Left, layout::kAltimeterHub.Top,
+                                layout::kAltimeterHub.Left + layout::kAltimeterHub.Width,
+                                layout::kAltimeterHub.Top +
+                                    layout::kAltimeterHub.Height}; ///< the hub disc
+inline constexpr Rect kHubInner{230, 73, 241, 84};                 ///< 11-pixel disc on top of it
+inline constexpr Rect kVariableWind{168, 185, 188, 205};           ///< disc shown for "VRB"
 
 // The skin is painted over the whole client width; the window shows the images' width of it.
 inline constexpr int kSkinWidth = layout::kClientWidth;
-inline constexpr int kSkinHeight = layout::kImage.Height;
+inline constexpr int kSkinHeight = layout::kSkin.Height;
 } // namespace gauge
 
 } // namespace stormbell

@@ -132,10 +132,10 @@ void Gauges::UpdateWindSpeed() {
 void Gauges::UpdatePressSet() {
     RestoreSkin();
     DrawReferenceHand(Active().Drawn.GetCanvas());
-    OHumidLoc = PressSet;
+    StoredPressSet = PressSet;
 }
 
-void Gauges::Shape5MouseDown(MouseButton button) {
+void Gauges::HubPressed(MouseButton button) {
     // Wider than 16 bits, so a stored 0 steps back to 100 and a stored 65535 on to 1.
     std::int32_t next = PressSet;
     if (button == MouseButton::Left) {

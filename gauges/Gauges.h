@@ -24,8 +24,7 @@ public:
 
     Color NeedleColor = colors::kNeedle;      ///< pen of the ordinary needles
     std::uint16_t PressSet = rest::kPressSet; ///< reference hand position, hundredths of a turn
-    std::uint16_t OHumidLoc =
-        rest::kPressSet; ///< persisted copy of PressSet, follows it on every draw
+    std::uint16_t StoredPressSet = rest::kPressSet; ///< PressSet as saved, follows it on every draw
 
     /// Temperature needle and tail from OTemp.
     void UpdateTemperature();
@@ -42,11 +41,11 @@ public:
     /// Speed needle from OWSInfo. Throws EConvertError before drawing when it is no integer.
     void UpdateWindSpeed();
 
-    /// Restores the active skin, draws the reference hand alone and stores OHumidLoc.
+    /// Restores the active skin, draws the reference hand alone and stores its position.
     void UpdatePressSet();
     /// Hub click: left turns the hand one step clockwise, right one step back (wrapping within
     /// 1..100), middle only redraws; then the six needles. Needle errors leave through here.
-    void Shape5MouseDown(MouseButton button);
+    void HubPressed(MouseButton button);
 
     /// Copies the clean copy of the active skin over it, wiping every needle.
     void RestoreSkin();

@@ -16,10 +16,10 @@ public:
 /// English skin and its clean copy, Metric skin and its clean copy. The clean copies are
 /// painted once and only ever read.
 struct Skins {
-    SkinImage& Image1;
-    SkinImage& Image2;
-    SkinImage& Image3;
-    SkinImage& Image4;
+    SkinImage& English;
+    SkinImage& EnglishClean;
+    SkinImage& Metric;
+    SkinImage& MetricClean;
 };
 
 /// The skin the needles go to and the clean copy that restores it.
@@ -28,11 +28,11 @@ struct ActiveSkin {
     const SkinImage& Clean;
 };
 
-/// The English pair (Image1, Image2) or the Metric pair (Image3, Image4).
+/// The English pair or the Metric pair.
 inline ActiveSkin ChooseSkin(const Skins& skins, DisplayMode displayMode) {
     if (displayMode == DisplayMode::English)
-        return {skins.Image1, skins.Image2};
-    return {skins.Image3, skins.Image4};
+        return {skins.English, skins.EnglishClean};
+    return {skins.Metric, skins.MetricClean};
 }
 
 } // namespace stormbell

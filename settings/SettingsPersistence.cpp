@@ -109,14 +109,14 @@ void Load(SettingsStore& store, Variables& variables, ReadBy reader) {
 
 void LoadWindowPosition(SettingsStore& store, Settings& settings) {
     Variables variables{settings, Observation{}, 0};
-    Load(store, variables, ReadBy::FormCreate);
+    Load(store, variables, ReadBy::WindowCreation);
     settings = std::move(variables.settings);
 }
 
 void LoadSettings(SettingsStore& store, Settings& settings, Observation& observation,
-                  std::uint16_t& ohumidLoc) {
-    Variables variables{settings, observation, ohumidLoc};
-    Load(store, variables, ReadBy::FormActivate);
+                  std::uint16_t& storedPressSet) {
+    Variables variables{settings, observation, storedPressSet};
+    Load(store, variables, ReadBy::FirstActivation);
     Observation& o = variables.observation;
 
     o.SetTargetsToShown();
@@ -130,15 +130,15 @@ void LoadSettings(SettingsStore& store, Settings& settings, Observation& observa
 
     settings = std::move(variables.settings);
     observation = std::move(variables.observation);
-    ohumidLoc = variables.OHumidLoc;
+    storedPressSet = variables.StoredPressSet;
 }
 
 void SaveSettings(SettingsStore& store, const Settings& settings, const Observation& observation,
-                  std::uint16_t ohumidLoc, int left, int top) {
-    Variables variables{settings, observation, ohumidLoc};
+                  std::uint16_t storedPressSet, int left, int top) {
+    Variables variables{settings, observation, storedPressSet};
     // The window's place now, not the one it was loaded at.
-    variables.settings.FLeft = left;
-    variables.settings.FTop = top;
+    variables.settings.WindowLeft = left;
+    variables.settings.WindowTop = top;
     ForEachSetting([&](const auto& row) {
         store.WriteSetting(row.Name, Written(row, ValueOf(variables, row)));
     });

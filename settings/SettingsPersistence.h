@@ -10,22 +10,23 @@
 
 namespace stormbell {
 
-/// FormCreate's part of the load: FLeft and FTop. Each load reads its rows of the settings
-/// table, converted and limited as the row says; a missing or unusable value takes its default.
+/// The window creation's part of the load: the window's place. Each load reads its rows of the
+/// settings table, converted and limited as the row says; a missing or unusable value takes its
+/// default.
 void LoadWindowPosition(SettingsStore& store, Settings& settings);
 
-/// FormActivate's part of the load: the other eighteen values; then the targets are set to the
-/// shown values, DisplayMode is made "0" unless it is "1", and a metric skin loaded with the
-/// default pressure or temperature shows its own scales' low ends instead. `ohumidLoc` receives
-/// OHumidLoc; the caller sets PressSet from it.
+/// The first activation's part of the load: every other setting; then the targets are set to
+/// the shown values, DisplayMode is made "0" unless it is "1", and a metric skin loaded with the
+/// default pressure or temperature shows its own scales' low ends instead. `storedPressSet`
+/// receives the reference hand's stored position; the caller sets PressSet from it.
 void LoadSettings(SettingsStore& store, Settings& settings, Observation& observation,
-                  std::uint16_t& ohumidLoc);
+                  std::uint16_t& storedPressSet);
 
-/// Button3Click's save: the twenty values in their stored order and text forms, Host without a
-/// leading "F#F", FLeft and FTop from the window's current `left` and `top`, committed together.
+/// The exit button's save: every setting in the table's order and its text form, Host without a
+/// leading "F#F", the window's place from its current `left` and `top`, committed together.
 /// Throws ESettingsWriteError when the store could not take them; the store then keeps its old
 /// values.
 void SaveSettings(SettingsStore& store, const Settings& settings, const Observation& observation,
-                  std::uint16_t ohumidLoc, int left, int top);
+                  std::uint16_t storedPressSet, int left, int top);
 
 } // namespace stormbell

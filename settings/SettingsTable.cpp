@@ -11,7 +11,7 @@ constexpr std::int32_t kHighestDirection = 999;
 constexpr std::int32_t kFastestWind = 999; // knots, as the three-digit text form holds
 
 // The directory's earlier name; a store still holding it loads the default instead.
-constexpr std::string_view kFormerDirect1 = "data/observations/metar/stations";
+constexpr std::string_view kFormerReportDirectory = "data/observations/metar/stations";
 
 bool IsWhole(const std::string& text, std::int32_t highest) {
     const auto value = TryStrToInt(text);
@@ -41,7 +41,7 @@ bool IsSpeed(const std::string& text) {
 }
 
 bool IsNotFormerDirectory(const std::string& text) {
-    return text != kFormerDirect1;
+    return text != kFormerReportDirectory;
 }
 
 std::string WithoutPortMarker(std::string host) {

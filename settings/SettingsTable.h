@@ -19,15 +19,15 @@
 namespace stormbell::settingstable {
 
 /// The variables the settings live in between the load and the save, as copies the load fills
-/// and the save writes from. OHumidLoc belongs to the gauges.
+/// and the save writes from. The reference hand's stored position belongs to the gauges.
 struct Variables {
     Settings settings;
     Observation observation;
-    std::uint16_t OHumidLoc = 0;
+    std::uint16_t StoredPressSet = 0;
 };
 
 /// The load that reads a setting: the main window's creation or its first activation.
-enum class ReadBy { FormCreate, FormActivate };
+enum class ReadBy { WindowCreation, FirstActivation };
 
 /// What the load makes of a number outside a setting's limits.
 enum class Outside {
@@ -78,7 +78,7 @@ template <typename Home, typename T> struct Setting {
     using RuleType = typename RuleFor<T>::type;
 
     constexpr Setting(const char* name, T Home::*of, DefaultType fallback, RuleType rule = {},
-                      ReadBy readBy = ReadBy::FormActivate)
+                      ReadBy readBy = ReadBy::FirstActivation)
         : Name(name), Of(of), Default(fallback), Rule(rule), Reader(readBy) {}
 
     const char* Name;
@@ -112,17 +112,18 @@ inline constexpr Limits<int> kScreenPlace{std::numeric_limits<std::int16_t>::min
                                           std::numeric_limits<std::int16_t>::max()};
 
 // In the order of the save.
-inline constexpr Setting kLIndex{"LIndex", &Settings::LIndex, 0};
+inline constexpr Setting kPickedStationRow{"LIndex", &Settings::PickedStationRow, 0};
 // The options dialog keeps the interval within these limits; a hand-edited store may not.
-inline constexpr Setting kTValue{"TValue", &Settings::TValue, 60, {1, 1440, Outside::Clamp}};
+inline constexpr Setting kUpdateMinutes{
+    "TValue", &Settings::UpdateMinutes, 60, {1, 1440, Outside::Clamp}};
 // The proxy port starts as the standard one, so ticking "Use Proxy" alone changes nothing; the
 // FTP settings dialog's spin limits it at start-up, the load keeps it as stored.
-inline constexpr Setting kFTPPortNum{
-    "FTPPortNum", &Settings::FTPPortNum, nettexts::FtpPort, {0, 32766, Outside::Keep}};
+inline constexpr Setting kProxyPort{
+    "FTPPortNum", &Settings::ProxyPort, nettexts::FtpPort, {0, 32766, Outside::Keep}};
 inline constexpr Setting kOTemp{
     "OTemp", &Observation::OTemp, rest::kTemp, {kColdestShown, kHottestShown}};
 inline constexpr Setting kOHumd{"OHumd", &Observation::OHumd, rest::kHumd, {0, 100}};
-inline constexpr Setting kOHumidLoc{"OHumidLoc", &Variables::OHumidLoc, rest::kPressSet};
+inline constexpr Setting kStoredPressSet{"OHumidLoc", &Variables::StoredPressSet, rest::kPressSet};
 inline constexpr Setting kOHeatIndex{
     "OHeatIndex", &Observation::OHeatIndex, rest::kHeatIndex, {kColdestShown, kHottestShown}};
 inline constexpr Setting kOChill{
@@ -135,27 +136,29 @@ inline constexpr Setting kOWDInfo{
     "OWDInfo", &Observation::OWDInfo, rest::kWDInfo, {.Usable = IsDirection}};
 inline constexpr Setting kOWSInfo{
     "OWSInfo", &Observation::OWSInfo, rest::kWSInfo, {.Usable = IsSpeed}};
-inline constexpr Setting kOCityStr{"OCityStr", &Settings::OCityStr, "KJLN.TXT"};
+inline constexpr Setting kStationFile{"OCityStr", &Settings::StationFile, "KJLN.TXT"};
 inline constexpr Setting kDisplayMode{"DisplayMode", &Observation::DisplayMode, rest::kDisplayMode};
-inline constexpr Setting kFLeft{"FLeft", &Settings::FLeft, 213, kScreenPlace, ReadBy::FormCreate};
+inline constexpr Setting kWindowLeft{"FLeft", &Settings::WindowLeft, 213, kScreenPlace,
+                                     ReadBy::WindowCreation};
 inline constexpr Setting kUseProxy{"UseProxy", &Settings::UseProxy, false};
-inline constexpr Setting kFTop{"FTop", &Settings::FTop, 102, kScreenPlace, ReadBy::FormCreate};
-inline constexpr Setting kLogIt{"LogIt", &Settings::LogIt, false};
-inline constexpr Setting kRunOnStart{"RunOnStart", &Settings::RunOnStart, false};
+inline constexpr Setting kWindowTop{"FTop", &Settings::WindowTop, 102, kScreenPlace,
+                                    ReadBy::WindowCreation};
+inline constexpr Setting kLogReports{"LogIt", &Settings::LogReports, false};
+inline constexpr Setting kFetchAtStart{"RunOnStart", &Settings::FetchAtStart, false};
 inline constexpr Setting kHost{"Host",
                                &Settings::Host,
                                "tgftp.nws.noaa.gov",
                                {.Loaded = WithoutPortMarker, .Saved = WithoutPortMarker}};
-inline constexpr Setting kDirect1{"Direct1",
-                                  &Settings::Direct1,
-                                  "data/observations/metar/decoded",
-                                  {.Usable = IsNotFormerDirectory}};
+inline constexpr Setting kReportDirectory{"Direct1",
+                                          &Settings::ReportDirectory,
+                                          "data/observations/metar/decoded",
+                                          {.Usable = IsNotFormerDirectory}};
 
 /// The rows above in the order of the save; a new setting is one row and its place here.
-inline constexpr auto kTable =
-    std::tie(kLIndex, kTValue, kFTPPortNum, kOTemp, kOHumd, kOHumidLoc, kOHeatIndex, kOChill,
-             kOPresInfo, kOWDInfo, kOWSInfo, kOCityStr, kDisplayMode, kFLeft, kUseProxy, kFTop,
-             kLogIt, kRunOnStart, kHost, kDirect1);
+inline constexpr auto kTable = std::tie(
+    kPickedStationRow, kUpdateMinutes, kProxyPort, kOTemp, kOHumd, kStoredPressSet, kOHeatIndex,
+    kOChill, kOPresInfo, kOWDInfo, kOWSInfo, kStationFile, kDisplayMode, kWindowLeft, kUseProxy,
+    kWindowTop, kLogReports, kFetchAtStart, kHost, kReportDirectory);
 
 /// Calls `f` with each row of the table, in its order.
 template <typename F> void ForEachSetting(F&& f) {

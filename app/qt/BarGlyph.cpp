@@ -9,8 +9,8 @@ namespace stormbell {
 
 namespace {
 
-constexpr int kWidth = layout::kSpeedButton1.Width;
-constexpr int kHeight = layout::kSpeedButton1.Height;
+constexpr int kWidth = layout::kUpdateButton.Width;
+constexpr int kHeight = layout::kUpdateButton.Height;
 const QColor kLight{255, 255, 255};
 const QColor kSilver{192, 192, 192};
 const QColor kShade{128, 128, 128};

@@ -12,6 +12,7 @@
 #include "settings/SettingsPersistence.h"
 #include "settings/SettingsTable.h"
 #include "settings/qt/FtpSettingsDialog.h"
+#include "settings/qt/OptionsDialog.h"
 
 #include <QCloseEvent>
 #include <QHelpEvent>
@@ -62,7 +63,7 @@ GaugeWindow::GaugeWindow(SettingsStore& store, Settings& settings, Observation& 
     connect(updateTimer_, &QTimer::timeout, this, &GaugeWindow::OnUpdateTimer);
 
     LoadWindowPosition(store_, settings_);
-    move(settings_.FLeft, settings_.FTop);
+    move(settings_.WindowLeft, settings_.WindowTop);
 }
 
 GaugeWindow::~GaugeWindow() = default;
@@ -80,23 +81,23 @@ void GaugeWindow::StartOnFirstActivation() {
     if (!firstActivation_)
         return;
     Gauges& gauges = GetGauges();
-    LoadSettings(store_, settings_, observation_, gauges.OHumidLoc);
-    gauges.PressSet = gauges.OHumidLoc;
+    LoadSettings(store_, settings_, observation_, gauges.StoredPressSet);
+    gauges.PressSet = gauges.StoredPressSet;
     ftpSettings_->ApplyStartupSettings();
     options_->SetDisplayModeRow(observation_.DisplayMode == DisplayMode::Metric ? 1 : 0);
     ShowSkin();
-    move(settings_.FLeft, settings_.FTop);
+    move(settings_.WindowLeft, settings_.WindowTop);
     ShapeRoundedRegion(rect());
     gauges.NeedleColor = colors::kNeedle;
     lamps_->SetLampState(LampState::Idle);
     parts_.Hub->SetPen(kHubPen, kHubPenWidth);
     parts_.Hub->SetBrush(kHubBrush);
     RedrawFace();
-    SetUpdateInterval(settings_.TValue * kMillisecondsPerMinute);
+    SetUpdateInterval(settings_.UpdateMinutes * kMillisecondsPerMinute);
     firstActivation_ = false;
     if (const std::string notice = store_.StartupNotice(); !notice.empty())
         messages_.ShowMessage(notice);
-    if (settings_.RunOnStart)
+    if (settings_.FetchAtStart)
         UpdateNow();
 }
 
@@ -131,7 +132,7 @@ void GaugeWindow::SaveAndExit() {
 bool GaugeWindow::SaveAndEnd() {
     bool saved = false;
     Guarded([&] {
-        SaveSettings(store_, settings_, observation_, GetGauges().OHumidLoc, x(), y());
+        SaveSettings(store_, settings_, observation_, GetGauges().StoredPressSet, x(), y());
         saved = true;
     });
     if (saved)
@@ -158,7 +159,7 @@ void GaugeWindow::HubPressed(Qt::MouseButton button) {
     else if (button != Qt::LeftButton)
         return;
     Guarded([&] {
-        GetGauges().Shape5MouseDown(hub);
+        GetGauges().HubPressed(hub);
         RepaintSkin();
         RefreshDescription();
     });
@@ -310,8 +311,8 @@ void GaugeWindow::RefreshDescription() {
 }
 
 CycleSettings GaugeWindow::CurrentCycleSettings() const {
-    return {settings_.Host,     settings_.Direct1,         settings_.OCityStr,
-            settings_.UseProxy, ftpSettings_->ProxyPort(), settings_.LogIt};
+    return {settings_.Host,     settings_.ReportDirectory, settings_.StationFile,
+            settings_.UseProxy, ftpSettings_->ProxyPort(), settings_.LogReports};
 }
 
 } // namespace stormbell

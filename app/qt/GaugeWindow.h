@@ -15,9 +15,9 @@
 #include "observation/Observation.h"
 #include "observation/ReadingTracker.h"
 #include "observation/ReportDecoder.h"
+#include "settings/OptionsHost.h"
 #include "settings/Settings.h"
 #include "settings/SettingsStore.h"
-#include "settings/qt/OptionsDialog.h"
 
 #include <QRegion>
 #include <QWidget>
@@ -32,6 +32,7 @@ namespace stormbell {
 class FtpSettingsDialog;
 class GaugeFace;
 class Gauges;
+class OptionsDialog;
 
 /// Ends the program with an exit code: leaves the event loop in the program, records in tests.
 using ProgramEnd = std::function<void(int exitCode)>;

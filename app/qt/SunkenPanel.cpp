@@ -17,10 +17,10 @@ SunkenPanel::SunkenPanel(QWidget* parent) : QWidget(parent) {}
 
 void SunkenPanel::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.fillRect(rect(), ToQColor(layout::kPanel5Color));
+    p.fillRect(rect(), ToQColor(layout::kBarPanelColor));
     // Sunken: shadow along the top and left, light along the bottom and right, each ring one
     // pixel smaller than the one outside it.
-    for (int i = 0; i < layout::kPanel5Bevel; ++i) {
+    for (int i = 0; i < layout::kBarPanelBevel; ++i) {
         const QRect r = rect().adjusted(i, i, -i, -i);
         p.fillRect(r.left(), r.top(), r.width(), 1, kShadow);
         p.fillRect(r.left(), r.top(), 1, r.height(), kShadow);

@@ -32,14 +32,14 @@ struct ButtonSpec {
 };
 
 const ButtonSpec kButtons[] = {
-    {"SpeedButton1", "update now", "update now", layout::kSpeedButton1, 0x00FF00, 0x00BF00,
+    {"SpeedButton1", "update now", "update now", layout::kUpdateButton, 0x00FF00, 0x00BF00,
      &BarClicks::Update},
-    {"SpeedButton2", "options", "options", layout::kSpeedButton2, 0xFF0000, 0xBF0000,
+    {"SpeedButton2", "options", "options", layout::kOptionsButton, 0xFF0000, 0xBF0000,
      &BarClicks::Options},
-    {"SpeedButton5", "minimise", "minimise", layout::kSpeedButton5, 0xFFFF00, 0xBFBF00,
+    {"SpeedButton5", "minimise", "minimise", layout::kMinimiseButton, 0xFFFF00, 0xBFBF00,
      &BarClicks::Minimise},
     // Only this bar saves: a close by the system quits as it stands.
-    {"SpeedButton3", "save and exit", kSaveOnlyHere, layout::kSpeedButton3, 0x0000FF, 0x0000BF,
+    {"SpeedButton3", "save and exit", kSaveOnlyHere, layout::kExitButton, 0x0000FF, 0x0000BF,
      &BarClicks::Exit},
 };
 
@@ -78,14 +78,14 @@ WindowParts BuildWindowParts(QWidget& window, const std::function<const QImage&(
     window.setAutoFillBackground(true);
 
     WindowParts parts{};
-    parts.EnglishSkin = Place<SkinView>("Image1", layout::kImage, visible, &window);
-    parts.MetricSkin = Place<SkinView>("Image3", layout::kImage, visible, &window);
-    parts.GreenBody = Shape("Shape1", layout::kShape1, kFetching, window);
-    parts.RedBody = Shape("Shape2", layout::kShape2, kFetchFailed, window);
-    parts.RedDot = Shape("Shape3", layout::kShape3, kFetchFailed, window);
-    parts.GreenDot = Shape("Shape4", layout::kShape4, kFetching, window);
-    parts.Hub = Shape("Shape5", layout::kShape5, kHub, window);
-    parts.ButtonPanel = Place<SunkenPanel>("Panel5", layout::kPanel5, &window);
+    parts.EnglishSkin = Place<SkinView>("Image1", layout::kSkin, visible, &window);
+    parts.MetricSkin = Place<SkinView>("Image3", layout::kSkin, visible, &window);
+    parts.GreenBody = Shape("Shape1", layout::kGreenLamp, kFetching, window);
+    parts.RedBody = Shape("Shape2", layout::kRedLamp, kFetchFailed, window);
+    parts.RedDot = Shape("Shape3", layout::kRedLampDot, kFetchFailed, window);
+    parts.GreenDot = Shape("Shape4", layout::kGreenLampDot, kFetching, window);
+    parts.Hub = Shape("Shape5", layout::kAltimeterHub, kHub, window);
+    parts.ButtonPanel = Place<SunkenPanel>("Panel5", layout::kBarPanel, &window);
     for (const ButtonSpec& bar : kButtons) {
         BarButton* button = Place<BarButton>(
             bar.Name, bar.Bounds, BarGlyphStrip(bar.Bright, bar.Dark), parts.ButtonPanel);

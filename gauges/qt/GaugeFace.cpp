@@ -9,11 +9,11 @@ namespace stormbell {
 GaugeFace::GaugeFace(Observation& observation, qreal devicePixelRatio,
                      std::function<void()> repaint, SkinPainter paint)
     : observation_(observation), paint_(std::move(paint)), devicePixelRatio_(devicePixelRatio),
-      image1_([this] { return Skin(SkinKind::English); }),
-      image2_([this] { return Skin(SkinKind::English); }),
-      image3_([this] { return Skin(SkinKind::Metric); }),
-      image4_([this] { return Skin(SkinKind::Metric); }), skins_{image1_, image2_, image3_,
-                                                                 image4_},
+      englishSkin_([this] { return Skin(SkinKind::English); }),
+      englishClean_([this] { return Skin(SkinKind::English); }),
+      metricSkin_([this] { return Skin(SkinKind::Metric); }),
+      metricClean_([this] { return Skin(SkinKind::Metric); }), skins_{englishSkin_, englishClean_,
+                                                                      metricSkin_, metricClean_},
       gauges_(observation, skins_, std::move(repaint)) {}
 
 QImage GaugeFace::Skin(SkinKind kind) {
@@ -27,7 +27,7 @@ void GaugeFace::Rescale(qreal devicePixelRatio) {
     devicePixelRatio_ = devicePixelRatio;
     english_ = QImage();
     metric_ = QImage();
-    for (QtSkinImage* image : {&image1_, &image2_, &image3_, &image4_})
+    for (QtSkinImage* image : {&englishSkin_, &englishClean_, &metricSkin_, &metricClean_})
         image->Unpaint();
 }
 

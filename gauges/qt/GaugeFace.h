@@ -30,7 +30,7 @@ public:
     /// Paints the skins again at `devicePixelRatio` when they next show, keeping the needles'
     /// state whole; the caller redraws the needles on them.
     void Rescale(qreal devicePixelRatio);
-    /// The skin the display mode shows now (Image1 for "0", else Image3), needles included.
+    /// The skin the display mode shows now (English for "0", else Metric), needles included.
     const QImage& Visible() const;
 
 private:
@@ -42,10 +42,10 @@ private:
     qreal devicePixelRatio_;
     QImage english_;
     QImage metric_;
-    QtSkinImage image1_;
-    QtSkinImage image2_;
-    QtSkinImage image3_;
-    QtSkinImage image4_;
+    QtSkinImage englishSkin_;
+    QtSkinImage englishClean_;
+    QtSkinImage metricSkin_;
+    QtSkinImage metricClean_;
     Skins skins_;
     Gauges gauges_;
 };

@@ -43,8 +43,8 @@ constexpr QRectF Rect(layout::Bounds b) {
     return {static_cast<double>(b.Left), static_cast<double>(b.Top), static_cast<double>(b.Width),
             static_cast<double>(b.Height)};
 }
-constexpr QRectF kLampBodies[] = {Rect(layout::kShape1), Rect(layout::kShape2)};
-constexpr QRectF kButtonPanel = Rect(layout::kPanel5);
+constexpr QRectF kLampBodies[] = {Rect(layout::kGreenLamp), Rect(layout::kRedLamp)};
+constexpr QRectF kButtonPanel = Rect(layout::kBarPanel);
 constexpr double kSocketRadius = 12;
 constexpr double kPlateMargin = 6;
 constexpr QPointF kNameplate{390.5, 162};

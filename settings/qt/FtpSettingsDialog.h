@@ -1,4 +1,4 @@
-// TForm3, the FTP settings dialog: the server's host name, the reports' directory and the port
+// The FTP settings dialog: the server's host name, the reports' directory and the port
 // used instead of 21.
 #pragma once
 
@@ -20,29 +20,30 @@ public:
     explicit FtpSettingsDialog(Settings& settings, QWidget* parent = nullptr);
     ~FtpSettingsDialog() override;
 
-    /// Start-up: the port spin := FTPPortNum (clamped to 0..32766, its change handler stores the
+    /// Start-up: the port spin := ProxyPort (clamped to 0..32766, its change handler stores the
     /// clamped value) and the check box := UseProxy.
     void ApplyStartupSettings();
     /// The port spin's value, which the update cycle uses when UseProxy is set.
     int ProxyPort() const;
 
-    /// Every activation: the two fields show Host and Direct1, dropping unregistered typing.
-    void FormActivate() override;
-    /// Host and Direct1 := the two fields exactly as they stand.
-    void Button1Click();
-    /// FTPPortNum := the spin's value (0 while its text is no number).
-    void SpinEdit1Change();
+    /// Every activation: the two fields show Host and ReportDirectory, dropping unregistered
+    /// typing.
+    void ShowSettings() override;
+    /// Host and ReportDirectory := the two fields exactly as they stand.
+    void RegisterDirectories();
+    /// ProxyPort := the spin's value (0 while its text is no number).
+    void ProxyPortChanged();
     /// UseProxy := the check state.
-    void CheckBox1Click();
+    void UseProxyToggled();
 
-    QLabel* Label1 = nullptr;
-    QLineEdit* Edit1 = nullptr;
-    QLabel* Label2 = nullptr;
-    QLineEdit* Edit2 = nullptr;
-    QCheckBox* CheckBox1 = nullptr;
-    QLabel* Label4 = nullptr;
-    SpinEdit* SpinEdit1 = nullptr;
-    QPushButton* Button1 = nullptr;
+    QLabel* HostLabel = nullptr;
+    QLineEdit* HostField = nullptr;
+    QLabel* DirectoryLabel = nullptr;
+    QLineEdit* DirectoryField = nullptr;
+    QCheckBox* UseProxyCheckBox = nullptr;
+    QLabel* ProxyPortLabel = nullptr;
+    SpinEdit* ProxyPortSpin = nullptr;
+    QPushButton* RegisterButton = nullptr;
 
 private:
     void BuildControls() override;

@@ -32,7 +32,7 @@ bool ToolDialog::event(QEvent* event) {
     // Showing runs it too: without a window manager a shown dialog may never become active,
     // and a second run on activation finds nothing left to change.
     if (event->type() == QEvent::WindowActivate || event->type() == QEvent::Show)
-        FormActivate();
+        ShowSettings();
     return QWidget::event(event);
 }
 

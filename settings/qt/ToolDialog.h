@@ -16,7 +16,7 @@ public:
     void setVisible(bool visible) override;
 
     /// Every activation: the controls show the current settings.
-    virtual void FormActivate() = 0;
+    virtual void ShowSettings() = 0;
 
 protected:
     ToolDialog(const char* caption, QSize clientSize, QPoint firstPlace, QWidget* parent);

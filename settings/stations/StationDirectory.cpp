@@ -11,6 +11,7 @@ extern const std::string_view kStationTableText;
 namespace {
 
 constexpr std::size_t kMaxDisplayText = 82;
+constexpr std::string_view kReportExtension = ".TXT";
 
 bool IsPrintableAscii(char c) {
     return c >= ' ' && c <= '~';
@@ -36,7 +37,7 @@ const char* RowFault(std::string_view line, StationRow& row) {
             return "display text not printable ASCII";
     if (text.front() == ' ' || text.back() == ' ')
         return "blank at an end of the display text";
-    if (identifier.size() != 4)
+    if (identifier.size() != kStationIdLength)
         return "identifier not four characters";
     for (char c : identifier)
         if (!IsIdentifierChar(c))
@@ -85,6 +86,18 @@ std::optional<int> StationRowOf(std::string_view identifier) {
         if (rows[row].Identifier == identifier)
             return static_cast<int>(row);
     return std::nullopt;
+}
+
+std::string StationFileName(std::string_view identifier) {
+    return std::string(identifier).append(kReportExtension);
+}
+
+bool IsStationFileName(std::string_view name) {
+    return name.ends_with(kReportExtension);
+}
+
+std::string_view StationIdOf(std::string_view file) {
+    return file.substr(0, kStationIdLength);
 }
 
 } // namespace stormbell

@@ -2,6 +2,7 @@
 // four-character identifier that names the station's report file.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -10,6 +11,8 @@
 namespace stormbell {
 
 inline constexpr int kStationCount = 2853;
+/// Every identifier is four characters, A-Z and 0-9.
+inline constexpr std::size_t kStationIdLength = 4;
 
 struct StationRow {
     std::string DisplayText;
@@ -28,5 +31,13 @@ std::optional<std::string> StationIdentifier(long long row);
 
 /// The row whose identifier is `identifier` exactly (case counts); nothing when no row has it.
 std::optional<int> StationRowOf(std::string_view identifier);
+
+/// The name of station `identifier`'s report file on the service: "KJLN" gives "KJLN.TXT".
+std::string StationFileName(std::string_view identifier);
+/// Whether `name` ends as a report file's name does (case counts): "KJLN.TXT", not "kjln.txt".
+bool IsStationFileName(std::string_view name);
+/// The identifier a report file's name starts with, its first four characters: "KJLN.TXT" gives
+/// "KJLN".
+std::string_view StationIdOf(std::string_view file);
 
 } // namespace stormbell

@@ -96,10 +96,10 @@ protected:
         return Child<CircleShape>(window, name).Brush();
     }
 
-    /// Memo1's text once the options dialog's controls exist, as its first show builds them.
+    /// The report's text once the options dialog's controls exist, as its first show builds them.
     QString ReportBoxText() {
         program->options.BuildContents();
-        return program->options.Memo1->toPlainText();
+        return program->options.ReportView->toPlainText();
     }
 
     /// The tooltip a hover over the middle of `widget` shows; empty when none shows.

@@ -56,8 +56,8 @@ TEST(HttpsCycleTest, LampsBoxAndErrorsAsForFtp) {
             [&](const std::vector<std::string>&, bool) { window.journal.push_back("breakOut"); });
         CycleSettings settings;
         settings.Host = c.host;
-        settings.Direct1 = c.directory;
-        settings.OCityStr = c.file;
+        settings.ReportDirectory = c.directory;
+        settings.StationFile = c.file;
         const bool fetched = c.error.empty();
         const CycleOutcome outcome = cycle.Run(settings);
         EXPECT_EQ(outcome.Completed(), fetched) << c.name;

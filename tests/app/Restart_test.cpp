@@ -3,6 +3,7 @@
 // system leaves the file as it was.
 #include "GaugeFixture.h"
 
+#include "settings/SettingsPersistence.h"
 #include "settings/qt/QtSettingsStore.h"
 #include "settings/qt/SpinEdit.h"
 #include "settings/stations/StationDirectory.h"
@@ -18,6 +19,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <map>
 #include <tuple>
 
 namespace stormbell::testing {
@@ -41,14 +43,12 @@ void Retype(QLineEdit* field, const std::string& text) {
     QTest::keyClicks(field, QString::fromStdString(text));
 }
 
-// Everything a run keeps for the next one, as the running program holds it.
-auto Kept(GaugeProgram& p) {
-    const Settings& s = p.settings;
-    const Observation& o = p.observation;
-    return std::make_tuple(s.LIndex, s.TValue, s.FTPPortNum, s.OCityStr, s.LogIt, s.RunOnStart,
-                           s.UseProxy, s.Host, s.Direct1, o.OTemp, o.OHumd, o.OHeatIndex, o.OChill,
-                           o.OPresInfo, o.OWDInfo, o.OWSInfo, o.DisplayMode,
-                           p.window.GetGauges().PressSet, p.window.x(), p.window.y());
+// Everything a run keeps for the next one: what it would save now.
+std::map<std::string, std::string> Kept(GaugeProgram& p) {
+    MemorySettingsStore store;
+    SaveSettings(store, p.settings, p.observation, p.window.GetGauges().PressSet, p.window.x(),
+                 p.window.y());
+    return store.Values;
 }
 
 class RestartTest : public GaugeFixture {
@@ -73,20 +73,20 @@ protected:
         OptionsDialog& options = p.options;
         // Each dialog fills its fields from the settings when it becomes active.
         ASSERT_TRUE(QTest::qWaitForWindowActive(&options));
-        const QModelIndex row = options.ListBox1->model()->index(StationRowOf(kStation), 0);
-        options.ListBox1->scrollTo(row);
-        QTest::mouseClick(options.ListBox1->viewport(), Qt::LeftButton, {},
-                          options.ListBox1->visualRect(row).center());
-        Retype(options.SpinEdit1->lineEdit(), "15");
+        const QModelIndex row = options.StationList->model()->index(StationRowOf(kStation), 0);
+        options.StationList->scrollTo(row);
+        QTest::mouseClick(options.StationList->viewport(), Qt::LeftButton, {},
+                          options.StationList->visualRect(row).center());
+        Retype(options.IntervalSpin->lineEdit(), "15");
         QTest::mouseClick(options.RadioMetric, Qt::LeftButton);
 
-        QTest::mouseClick(options.Button1, Qt::LeftButton);
+        QTest::mouseClick(options.FtpSettingsButton, Qt::LeftButton);
         FtpSettingsDialog& ftp = p.ftpSettings;
         ASSERT_TRUE(QTest::qWaitForWindowActive(&ftp));
-        Retype(ftp.Edit1, "127.0.0.1");
-        QTest::mouseClick(ftp.Button1, Qt::LeftButton);
-        Retype(ftp.SpinEdit1->lineEdit(), std::to_string(port));
-        QTest::mouseClick(ftp.CheckBox1, Qt::LeftButton);
+        Retype(ftp.HostField, "127.0.0.1");
+        QTest::mouseClick(ftp.RegisterButton, Qt::LeftButton);
+        Retype(ftp.ProxyPortSpin->lineEdit(), std::to_string(port));
+        QTest::mouseClick(ftp.UseProxyCheckBox, Qt::LeftButton);
 
         QTest::mousePress(w.windowHandle(), Qt::LeftButton, {}, {100, 50});
         QTest::mouseMove(w.windowHandle(), {130, 20});
@@ -112,10 +112,10 @@ TEST_F(RestartTest, ExitKeepsEverythingForTheNextRunCloseKeepsNothing) {
     ASSERT_EQ(first.window.windowTitle().toStdString(), "Completed");
     const auto kept = Kept(first);
     // The changes took, and the fetch moved the gauges off a fresh store's values.
-    EXPECT_EQ(std::make_tuple(first.settings.OCityStr, first.settings.TValue,
+    EXPECT_EQ(std::make_tuple(first.settings.StationFile, first.settings.UpdateMinutes,
                               first.observation.DisplayMode, first.settings.Host,
-                              first.settings.FTPPortNum, first.settings.UseProxy,
-                              first.window.pos(), first.window.GetGauges().PressSet),
+                              first.settings.ProxyPort, first.settings.UseProxy, first.window.pos(),
+                              first.window.GetGauges().PressSet),
               std::make_tuple(std::string("EGLC.TXT"), 15, DisplayMode::Metric,
                               std::string("127.0.0.1"), int{server.Port()}, true, QPoint(243, 72),
                               std::uint16_t{52}));
@@ -131,7 +131,7 @@ TEST_F(RestartTest, ExitKeepsEverythingForTheNextRunCloseKeepsNothing) {
     EXPECT_EQ(Child<QTimer>(second.window, "Timer1").interval(), 15 * 60000);
     EXPECT_EQ(second.ftpSettings.ProxyPort(), server.Port());
     second.ftpSettings.BuildContents();
-    EXPECT_TRUE(second.ftpSettings.CheckBox1->isChecked());
+    EXPECT_TRUE(second.ftpSettings.UseProxyCheckBox->isChecked());
     EXPECT_EQ(second.observation.NewTemp, second.observation.OTemp);
 
     // A close by the system leaves the file as it was, whatever changed.

@@ -73,8 +73,8 @@ struct Rig final : testing::RecordingWindow, BlockingRunner {
 CycleSettings Kjln() {
     CycleSettings settings;
     settings.Host = "reports.example";
-    settings.Direct1 = "data/observations/metar/decoded";
-    settings.OCityStr = "KJLN.TXT";
+    settings.ReportDirectory = "data/observations/metar/decoded";
+    settings.StationFile = "KJLN.TXT";
     return settings;
 }
 
@@ -86,7 +86,7 @@ TEST(UpdateCycleTest, FetchesKeepsLogsOutAndDecodesInThatOrder) {
     const std::string report = "Station (KJLN)\r\nWind: Calm:0\r\n";
     rig.Serve(report);
     CycleSettings settings = Kjln();
-    settings.LogIt = true;
+    settings.LogReports = true;
     const CycleOutcome outcome = rig.cycle.Run(settings);
     EXPECT_TRUE(outcome.Completed());
     EXPECT_EQ(outcome.Message, "");
@@ -216,7 +216,7 @@ TEST(UpdateCycleTest, AnyFailureLightsTheRedLampTellsWhereAndEndsTheSession) {
          FailedAfter(0),
          CycleStep::Check,
          "Nothing was sent to reports.example: Control character refused in the directory",
-         [](Rig&, CycleSettings& settings) { settings.Direct1 = std::string("a\0b", 3); }},
+         [](Rig&, CycleSettings& settings) { settings.ReportDirectory = std::string("a\0b", 3); }},
     };
     for (const auto& c : cases) {
         Rig rig(c.failAt, c.fail);

@@ -119,7 +119,7 @@ TEST_F(WindowCycleTest, RefusedOrOversizedStationFileLightsTheRedLampAndKeepsThe
     GaugeWindow& w = StartOnServer();
     Click(w, "SpeedButton1");
     const QString kept = ReportBoxText();
-    program->settings.OCityStr = "ZZZZ.TXT";
+    program->settings.StationFile = "ZZZZ.TXT";
 
     Click(w, "SpeedButton1");
 
@@ -138,7 +138,7 @@ TEST_F(WindowCycleTest, RefusedOrOversizedStationFileLightsTheRedLampAndKeepsThe
               0u)
         << Described(w);
 
-    program->settings.OCityStr = "HUGE.TXT";
+    program->settings.StationFile = "HUGE.TXT";
     std::ofstream(pyftpd->Root() / ReportDirectory / "HUGE.TXT", std::ios::binary)
         << std::string(2 * kMaxReportBytes, '\n');
     Click(w, "SpeedButton1");
@@ -148,7 +148,7 @@ TEST_F(WindowCycleTest, RefusedOrOversizedStationFileLightsTheRedLampAndKeepsThe
     EXPECT_EQ(w.windowTitle(), "Update failed");
     EXPECT_EQ(ReportBoxText(), kept);
 
-    program->settings.OCityStr = kStation;
+    program->settings.StationFile = kStation;
     Click(w, "SpeedButton1");
     EXPECT_EQ(w.windowTitle(), "Completed");
     EXPECT_EQ(Described(w).rfind("London City", 0), 0u) << Described(w);
@@ -216,7 +216,7 @@ TEST_F(WindowCycleTest, FailedSaveAfterAnAbortedCycleLeavesTheGaugeWorking) {
 
     const PyFtpServer& server = pyftpd.emplace(FreeProxyPort());
     program->ftpSettings.BuildContents();
-    program->ftpSettings.SpinEdit1->setValue(server.Port());
+    program->ftpSettings.ProxyPortSpin->setValue(server.Port());
     Click(w, "SpeedButton1");
     EXPECT_EQ(w.windowTitle(), "Completed");
     EXPECT_EQ(program->observation.OTemp, 51);

@@ -29,7 +29,7 @@ TEST_F(WindowHttpsTest, FetchesShowsAndDecodesTheReportAndCloseEndsAWaitingReque
     EXPECT_TRUE(ReportBoxText().startsWith("London City Airport"));
     EXPECT_EQ(Brush(w, "Shape2"), 0x40u); // the red lamp stays dark
 
-    program->settings.Direct1 = "silent";
+    program->settings.ReportDirectory = "silent";
     const long long took = RunCycleWhile(w, [](GaugeWindow& window) { window.close(); });
     EXPECT_LT(took, 3000);
     EXPECT_EQ(endCode, 0);

@@ -17,12 +17,12 @@ class FtpSettingsDialogTest : public ::testing::Test {
 protected:
     FtpSettingsDialogTest() { dialog.BuildContents(); }
     void TypePort(const char* text) {
-        dialog.SpinEdit1->lineEdit()->selectAll();
-        QTest::keyClicks(dialog.SpinEdit1->lineEdit(), text);
+        dialog.ProxyPortSpin->lineEdit()->selectAll();
+        QTest::keyClicks(dialog.ProxyPortSpin->lineEdit(), text);
     }
     void LeavePort() {
         QFocusEvent leave(QEvent::FocusOut);
-        QCoreApplication::sendEvent(dialog.SpinEdit1->lineEdit(), &leave);
+        QCoreApplication::sendEvent(dialog.ProxyPortSpin->lineEdit(), &leave);
     }
 
     Settings settings;
@@ -30,25 +30,25 @@ protected:
 };
 
 TEST_F(FtpSettingsDialogTest, RegisterTakesBothFieldsAsTheyStand) {
-    dialog.FormActivate();
-    dialog.Edit1->setText(" example.org ");
-    dialog.Edit2->clear();
-    dialog.Button1->click();
+    dialog.ShowSettings();
+    dialog.HostField->setText(" example.org ");
+    dialog.DirectoryField->clear();
+    dialog.RegisterButton->click();
     EXPECT_EQ(settings.Host, " example.org ");
-    EXPECT_EQ(settings.Direct1, "");
+    EXPECT_EQ(settings.ReportDirectory, "");
 }
 
 TEST_F(FtpSettingsDialogTest, ActivationDiscardsUnregisteredEdits) {
     const std::string host = settings.Host;
-    dialog.FormActivate();
+    dialog.ShowSettings();
     // Becoming active, or being shown again (without a window manager it may never be active).
     for (const QEvent::Type type : {QEvent::WindowActivate, QEvent::Show}) {
-        QTest::keyClicks(dialog.Edit1, "x");
-        QTest::keyClicks(dialog.Edit2, "y");
+        QTest::keyClicks(dialog.HostField, "x");
+        QTest::keyClicks(dialog.DirectoryField, "y");
         QEvent activate(type);
         QCoreApplication::sendEvent(&dialog, &activate);
-        EXPECT_EQ(dialog.Edit1->text().toStdString(), host) << type;
-        EXPECT_EQ(dialog.Edit2->text().toStdString(), settings.Direct1) << type;
+        EXPECT_EQ(dialog.HostField->text().toStdString(), host) << type;
+        EXPECT_EQ(dialog.DirectoryField->text().toStdString(), settings.ReportDirectory) << type;
         EXPECT_EQ(settings.Host, host) << type;
     }
 }
@@ -65,11 +65,11 @@ TEST_F(FtpSettingsDialogTest, PortIsStoredWhileTypedAndLimitedOnLeaving) {
                  {"2121", 2121, 2121, "2121"}};
     for (const auto& c : cases) {
         TypePort(c.typed);
-        EXPECT_EQ(settings.FTPPortNum, c.typedPort) << c.typed;
+        EXPECT_EQ(settings.ProxyPort, c.typedPort) << c.typed;
         LeavePort();
-        EXPECT_EQ(settings.FTPPortNum, c.leftPort) << c.typed;
+        EXPECT_EQ(settings.ProxyPort, c.leftPort) << c.typed;
         EXPECT_EQ(dialog.ProxyPort(), c.leftPort) << c.typed;
-        EXPECT_EQ(dialog.SpinEdit1->lineEdit()->text(), c.leftText) << c.typed;
+        EXPECT_EQ(dialog.ProxyPortSpin->lineEdit()->text(), c.leftText) << c.typed;
     }
 }
 
@@ -77,18 +77,18 @@ TEST_F(FtpSettingsDialogTest, PortIsStoredWhileTypedAndLimitedOnLeaving) {
 TEST_F(FtpSettingsDialogTest, StartupClampsTheStoredPortAndSetsTheCheckBox) {
     for (const bool builtFirst : {true, false}) {
         Settings stored;
-        stored.FTPPortNum = 40000;
+        stored.ProxyPort = 40000;
         stored.UseProxy = true;
         FtpSettingsDialog ftp{stored};
         if (builtFirst)
             ftp.BuildContents();
         ftp.ApplyStartupSettings();
-        EXPECT_EQ(stored.FTPPortNum, 32766) << builtFirst;
+        EXPECT_EQ(stored.ProxyPort, 32766) << builtFirst;
         EXPECT_EQ(ftp.ProxyPort(), 32766) << builtFirst;
         ftp.show();
-        EXPECT_EQ(ftp.SpinEdit1->value(), 32766) << builtFirst;
-        EXPECT_TRUE(ftp.CheckBox1->isChecked()) << builtFirst;
-        ftp.CheckBox1->click();
+        EXPECT_EQ(ftp.ProxyPortSpin->value(), 32766) << builtFirst;
+        EXPECT_TRUE(ftp.UseProxyCheckBox->isChecked()) << builtFirst;
+        ftp.UseProxyCheckBox->click();
         EXPECT_FALSE(stored.UseProxy) << builtFirst;
     }
 }

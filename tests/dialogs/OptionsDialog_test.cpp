@@ -14,7 +14,6 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTextDocument>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
@@ -31,7 +30,7 @@ protected:
         QTest::keyClicks(field, text);
     }
     void PickRow(int row) {
-        dialog.ListBox1->setCurrentIndex(dialog.ListBox1->model()->index(row, 0));
+        dialog.StationList->setCurrentIndex(dialog.StationList->model()->index(row, 0));
     }
 
     Settings settings;
@@ -43,7 +42,7 @@ protected:
 // What is typed names the file; a station of the directory also selects its row, without
 // picking it, and any other text leaves the selection where it was.
 TEST_F(OptionsDialogTest, StationFieldGivesTheFileNameAndSelectsItsRow) {
-    settings.LIndex = 0;
+    settings.PickedStationRow = 0;
     dialog.show();
     const struct {
         const char* typed;
@@ -60,40 +59,27 @@ TEST_F(OptionsDialogTest, StationFieldGivesTheFileNameAndSelectsItsRow) {
                  {"", ".TXT", 1987, "US,MO,Joplin, Joplin Regional Airport"},
                  {"k1-z", "K1-Z.TXT", 1987, "US,MO,Joplin, Joplin Regional Airport"}};
     for (const auto& c : cases) {
-        Retype(dialog.Edit1, c.typed);
-        EXPECT_EQ(settings.OCityStr, c.file) << c.typed;
-        EXPECT_EQ(dialog.ListBox1->currentIndex().row(), c.selected) << c.typed;
-        EXPECT_EQ(dialog.Edit2->text().toStdString(), c.text) << c.typed;
+        Retype(dialog.StationIdField, c.typed);
+        EXPECT_EQ(settings.StationFile, c.file) << c.typed;
+        EXPECT_EQ(dialog.StationList->currentIndex().row(), c.selected) << c.typed;
+        EXPECT_EQ(dialog.StationNameField->text().toStdString(), c.text) << c.typed;
     }
-    EXPECT_EQ(settings.LIndex, 0);
-}
-
-TEST_F(OptionsDialogTest, ActivationShowsTheFirstFourCharactersOfTheFileName) {
-    const struct {
-        const char* stored;
-        const char* shown;
-        const char* file;
-    } cases[] = {
-        {"KJLN.TXT", "KJLN", "KJLN.TXT"}, {"ABC.TXT", "ABC.", "ABC..TXT"}, {"", "", ".TXT"}};
-    for (const auto& c : cases) {
-        settings.OCityStr = c.stored;
-        dialog.FormActivate();
-        EXPECT_EQ(dialog.Edit1->text().toStdString(), c.shown) << c.stored;
-        EXPECT_EQ(settings.OCityStr, c.file) << c.stored;
-    }
+    EXPECT_EQ(settings.PickedStationRow, 0);
 }
 
 // Without a window manager a shown dialog may never become active: showing fills it as well.
+// The Station box shows the file's first four characters, which then name the file.
 TEST_F(OptionsDialogTest, ShowingFillsTheFieldsFromTheSettings) {
-    settings.OCityStr = "EGLC.TXT";
-    settings.LIndex = 1987;
-    settings.TValue = 15;
-    settings.LogIt = true;
+    settings.StationFile = "ABC.TXT";
+    settings.PickedStationRow = 1987;
+    settings.UpdateMinutes = 15;
+    settings.LogReports = true;
     dialog.show();
-    EXPECT_EQ(dialog.Edit1->text(), "EGLC");
-    EXPECT_EQ(dialog.Edit2->text(), "United Kingdom ,London City Airport");
-    EXPECT_EQ(dialog.SpinEdit1->value(), 15);
-    EXPECT_TRUE(dialog.CheckBox1->isChecked());
+    EXPECT_EQ(dialog.StationIdField->text(), "ABC.");
+    EXPECT_EQ(settings.StationFile, "ABC..TXT");
+    EXPECT_EQ(dialog.StationNameField->text(), "US,MO,Joplin, Joplin Regional Airport");
+    EXPECT_EQ(dialog.IntervalSpin->value(), 15);
+    EXPECT_TRUE(dialog.LogCheckBox->isChecked());
 }
 
 TEST_F(OptionsDialogTest, TimerFieldLimitsTheMinutesAndSetsTheInterval) {
@@ -102,33 +88,33 @@ TEST_F(OptionsDialogTest, TimerFieldLimitsTheMinutesAndSetsTheInterval) {
         int minutes;
     } cases[] = {{"0", 1}, {"5000", 1440}, {"61", 61}, {"abc", 1}, {"-7", 1}};
     for (const auto& c : cases) {
-        Retype(dialog.SpinEdit1->lineEdit(), c.typed);
-        EXPECT_EQ(settings.TValue, c.minutes) << c.typed;
+        Retype(dialog.IntervalSpin->lineEdit(), c.typed);
+        EXPECT_EQ(settings.UpdateMinutes, c.minutes) << c.typed;
         EXPECT_EQ(host.intervals.back(), c.minutes * 60000) << c.typed;
     }
 }
 
 TEST_F(OptionsDialogTest, ActivationSetsTheIntervalOnlyWhenTheMinutesChange) {
-    settings.TValue = 60;
-    dialog.FormActivate();
-    dialog.FormActivate();
-    dialog.SpinEdit1->findChild<QToolButton*>("up")->click();
-    dialog.FormActivate();
+    settings.UpdateMinutes = 60;
+    dialog.ShowSettings();
+    dialog.ShowSettings();
+    dialog.IntervalSpin->findChild<QToolButton*>("up")->click();
+    dialog.ShowSettings();
     EXPECT_EQ(host.intervals, (std::vector<int>{3600000, 3660000}));
 }
 
 TEST_F(OptionsDialogTest, CheckBoxesFollowTheSettingsAndStoreClicks) {
-    for (const bool state : {true, false}) {
-        settings.LogIt = state;
-        settings.RunOnStart = !state;
-        dialog.FormActivate();
-        EXPECT_EQ(dialog.CheckBox1->isChecked(), state);
-        EXPECT_EQ(dialog.CheckBox2->isChecked(), !state);
-        dialog.CheckBox1->click();
-        dialog.CheckBox2->click();
-        EXPECT_EQ(settings.LogIt, !state);
-        EXPECT_EQ(settings.RunOnStart, state);
-    }
+    const std::pair<QCheckBox * OptionsDialog::*, bool Settings::*> boxes[] = {
+        {&OptionsDialog::LogCheckBox, &Settings::LogReports},
+        {&OptionsDialog::FetchAtStartCheckBox, &Settings::FetchAtStart}};
+    for (const auto& [box, setting] : boxes)
+        for (const bool state : {true, false}) {
+            settings.*setting = state;
+            dialog.ShowSettings();
+            EXPECT_EQ((dialog.*box)->isChecked(), state);
+            (dialog.*box)->click();
+            EXPECT_EQ(settings.*setting, !state);
+        }
 }
 
 TEST_F(OptionsDialogTest, DisplayModeRowSwitchesTheSkinAndRedrawsAtOnce) {
@@ -144,7 +130,7 @@ TEST_F(OptionsDialogTest, DisplayModeRowSwitchesTheSkinAndRedrawsAtOnce) {
 // The controls are built on the first show; what the program did before then is what they show.
 TEST_F(OptionsDialogTest, FirstShowBuildsTheControlsFromWhatCameBefore) {
     OptionsDialog unseen{settings, observation, host};
-    EXPECT_EQ(unseen.Memo1, nullptr);
+    EXPECT_EQ(unseen.ReportView, nullptr);
     unseen.SetDisplayModeRow(1);
     unseen.SetDisplayModeRow(1);
     unseen.SetDisplayModeRow(0);
@@ -154,7 +140,7 @@ TEST_F(OptionsDialogTest, FirstShowBuildsTheControlsFromWhatCameBefore) {
 
     unseen.show();
     EXPECT_TRUE(unseen.RadioEnglish->isChecked());
-    EXPECT_EQ(unseen.Memo1->toPlainText(), "KJLN\nWind: calm");
+    EXPECT_EQ(unseen.ReportView->toPlainText(), "KJLN\nWind: calm");
     EXPECT_EQ(host.appliedModes, (std::vector{DisplayMode::Metric, DisplayMode::English}));
 }
 
@@ -171,10 +157,10 @@ TEST_F(OptionsDialogTest, PickingARowChoosesItsStation) {
                  {2852, "Zimbabwe ,Victoria Falls", "FVFA"}};
     for (const auto& c : cases) {
         PickRow(c.row);
-        EXPECT_EQ(settings.LIndex, c.row);
-        EXPECT_EQ(dialog.Edit2->text().toStdString(), c.text) << c.row;
-        EXPECT_EQ(dialog.Edit1->text().toStdString(), c.identifier) << c.row;
-        EXPECT_EQ(settings.OCityStr, std::string(c.identifier) + ".TXT") << c.row;
+        EXPECT_EQ(settings.PickedStationRow, c.row);
+        EXPECT_EQ(dialog.StationNameField->text().toStdString(), c.text) << c.row;
+        EXPECT_EQ(dialog.StationIdField->text().toStdString(), c.identifier) << c.row;
+        EXPECT_EQ(settings.StationFile, std::string(c.identifier) + ".TXT") << c.row;
     }
 }
 
@@ -195,18 +181,19 @@ TEST_F(OptionsDialogTest, ShowingSelectsTheCurrentStationsRowWithoutPickingIt) {
                  {"ZZZZ.TXT", -1, -1, ""},
                  {"ZZZZ.TXT", 2853, -1, ""}};
     for (const auto& c : cases) {
-        settings.OCityStr = c.file;
-        settings.LIndex = c.stored;
+        settings.StationFile = c.file;
+        settings.PickedStationRow = c.stored;
         dialog.show();
-        const QModelIndex current = dialog.ListBox1->currentIndex();
+        const QModelIndex current = dialog.StationList->currentIndex();
         EXPECT_EQ(current.row(), c.selected) << c.file << c.stored;
-        EXPECT_EQ(dialog.ListBox1->selectionModel()->hasSelection(), c.selected >= 0) << c.stored;
-        EXPECT_EQ(dialog.Edit2->text().toStdString(), c.text) << c.file << c.stored;
-        EXPECT_TRUE(c.selected < 0 || dialog.ListBox1->viewport()->rect().contains(
-                                          dialog.ListBox1->visualRect(current)))
+        EXPECT_EQ(dialog.StationList->selectionModel()->hasSelection(), c.selected >= 0)
+            << c.stored;
+        EXPECT_EQ(dialog.StationNameField->text().toStdString(), c.text) << c.file << c.stored;
+        EXPECT_TRUE(c.selected < 0 || dialog.StationList->viewport()->rect().contains(
+                                          dialog.StationList->visualRect(current)))
             << c.file;
-        EXPECT_EQ(settings.LIndex, c.stored);
-        EXPECT_EQ(settings.OCityStr, c.file);
+        EXPECT_EQ(settings.PickedStationRow, c.stored);
+        EXPECT_EQ(settings.StationFile, c.file);
         dialog.hide();
     }
 }
@@ -216,9 +203,10 @@ TEST_F(OptionsDialogTest, EscapeHidesEitherDialogAsItsCloseBoxDoes) {
     ftp.BuildContents();
     const std::pair<QWidget*, std::vector<QWidget*>> dialogs[] = {
         {&dialog,
-         {dialog.Edit1, dialog.ListBox1, dialog.SpinEdit1->lineEdit(), dialog.Memo1,
-          dialog.CheckBox1}},
-        {&ftp, {ftp.Edit1, ftp.Edit2, ftp.SpinEdit1->lineEdit(), ftp.Button1}}};
+         {dialog.StationIdField, dialog.StationList, dialog.IntervalSpin->lineEdit(),
+          dialog.ReportView, dialog.LogCheckBox}},
+        {&ftp,
+         {ftp.HostField, ftp.DirectoryField, ftp.ProxyPortSpin->lineEdit(), ftp.RegisterButton}}};
     for (const auto& [window, focused] : dialogs)
         for (QWidget* focus : focused) {
             window->show();
@@ -242,7 +230,7 @@ TEST_F(OptionsDialogTest, ReportBoxShowsTheLastReportLineByLine) {
     for (const auto& c : cases) {
         host.report = c.bytes;
         dialog.ShowReport();
-        EXPECT_EQ(dialog.Memo1->toPlainText(), QString::fromUtf8(c.shown)) << c.bytes;
+        EXPECT_EQ(dialog.ReportView->toPlainText(), QString::fromUtf8(c.shown)) << c.bytes;
     }
 }
 
@@ -250,27 +238,30 @@ TEST_F(OptionsDialogTest, ButtonsOpenTheFtpSettingsAndPrintTheReport) {
     QTemporaryDir dir;
     dialog.SetPrinting(std::make_unique<testing::PdfPrinting>(dir.filePath("r.pdf")));
     host.report = "KJLN\r\nWind: calm\r\n";
-    dialog.Button1->click();
-    dialog.Button2->click();
+    dialog.FtpSettingsButton->click();
+    dialog.PrintButton->click();
     EXPECT_EQ(host.ftpShown, 1);
     EXPECT_EQ(testing::PdfText(dir.filePath("r.pdf")), "KJLN\nWind: calm\n\f");
 
     dialog.SetPrinting(std::make_unique<testing::PdfPrinting>("/nonexistent/r.pdf"));
-    dialog.Button2->click();
+    dialog.PrintButton->click();
     EXPECT_EQ(host.errors, (std::vector<std::string>{"Cannot start the print job"}));
 }
 
 TEST_F(OptionsDialogTest, TabVisitsEitherDialogsControlsInTheFormsOrder) {
     dialog.SetDisplayModeRow(0);
-    EXPECT_EQ(testing::TabWalk(dialog, dialog.CheckBox1, 11),
-              (std::vector<std::string>{"CheckBox1", "Edit1", "SpinEdit1", "Edit2", "Memo1",
-                                        "Button1", "Button2", "RadioEnglish", "CheckBox2",
-                                        "ListBox1", "CheckBox1"}));
+    const std::vector<std::string> options = {"CheckBox1", "Edit1",   "SpinEdit1", "Edit2",
+                                              "Memo1",     "Button1", "Button2",   "RadioEnglish",
+                                              "CheckBox2", "ListBox1"};
+    // The unchecked radio button is passed over.
+    std::vector<std::string> named = options;
+    named.push_back("RadioMetric");
+    EXPECT_EQ(testing::TabWalk(dialog, dialog.LogCheckBox, named), options);
     FtpSettingsDialog ftp{settings};
     ftp.BuildContents();
-    EXPECT_EQ(
-        testing::TabWalk(ftp, ftp.Edit1, 6),
-        (std::vector<std::string>{"Edit1", "Edit2", "Button1", "SpinEdit1", "CheckBox1", "Edit1"}));
+    const std::vector<std::string> ftpFields = {"Edit1", "Edit2", "Button1", "SpinEdit1",
+                                                "CheckBox1"};
+    EXPECT_EQ(testing::TabWalk(ftp, ftp.HostField, ftpFields), ftpFields);
 }
 
 } // namespace

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "observation/Observation.h"
-#include "settings/qt/OptionsDialog.h"
+#include "settings/OptionsHost.h"
 
 #include <string>
 #include <vector>

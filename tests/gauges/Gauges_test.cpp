@@ -119,7 +119,7 @@ TEST_F(GaugesFixture, ReferenceHandPositions) {
         gauges.PressSet = c.set;
         gauges.UpdatePressSet();
         EXPECT_THAT(English(), ElementsAre("draw Image2 at 0,0", c.tip, c.tail)) << c.set;
-        EXPECT_EQ(gauges.OHumidLoc, c.set);
+        EXPECT_EQ(gauges.StoredPressSet, c.set);
     }
 }
 
@@ -287,10 +287,10 @@ TEST_F(GaugesFixture, HubClicksStepAndWrapTheReferenceHand) {
     for (const Case& c : cases) {
         English().clear();
         gauges.PressSet = c.stored;
-        gauges.OHumidLoc = 7;
-        gauges.Shape5MouseDown(c.button);
+        gauges.StoredPressSet = 7;
+        gauges.HubPressed(c.button);
         EXPECT_EQ(gauges.PressSet, c.after) << c.stored;
-        EXPECT_EQ(gauges.OHumidLoc, c.after) << c.stored;
+        EXPECT_EQ(gauges.StoredPressSet, c.after) << c.stored;
         ASSERT_EQ(English().size(), 3u + 14u);
         EXPECT_EQ(English().front(), "draw Image2 at 0,0");
     }
@@ -298,10 +298,10 @@ TEST_F(GaugesFixture, HubClicksStepAndWrapTheReferenceHand) {
 
 TEST_F(GaugesFixture, MiddleClickRedrawsWithoutRestoreOrStep) {
     gauges.PressSet = 30;
-    gauges.OHumidLoc = 7;
-    gauges.Shape5MouseDown(MouseButton::Middle);
+    gauges.StoredPressSet = 7;
+    gauges.HubPressed(MouseButton::Middle);
     EXPECT_EQ(gauges.PressSet, 30);
-    EXPECT_EQ(gauges.OHumidLoc, 7);
+    EXPECT_EQ(gauges.StoredPressSet, 7);
     EXPECT_EQ(English().size(), 14u);
     EXPECT_NE(English().front(), "draw Image2 at 0,0");
 }
@@ -309,9 +309,9 @@ TEST_F(GaugesFixture, MiddleClickRedrawsWithoutRestoreOrStep) {
 TEST_F(GaugesFixture, HubClickKeepsTheNewPositionWhenANeedleFails) {
     obs.OWSInfo = "";
     gauges.PressSet = 100;
-    EXPECT_THROW(gauges.Shape5MouseDown(MouseButton::Left), EConvertError);
+    EXPECT_THROW(gauges.HubPressed(MouseButton::Left), EConvertError);
     EXPECT_EQ(gauges.PressSet, 1);
-    EXPECT_EQ(gauges.OHumidLoc, 1);
+    EXPECT_EQ(gauges.StoredPressSet, 1);
     EXPECT_EQ(English()[1], "line 235,78-237,43 pen 6688 w2");
 }
 

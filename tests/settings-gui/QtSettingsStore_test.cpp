@@ -45,7 +45,7 @@ struct QtSettingsStoreTest : ::testing::Test {
 
     void Save(const Settings& settings, const Observation& observation) {
         QtSettingsStore store;
-        SaveSettings(store, settings, observation, 50, settings.FLeft, settings.FTop);
+        SaveSettings(store, settings, observation, 50, settings.WindowLeft, settings.WindowTop);
     }
 
     struct Loaded {
@@ -58,9 +58,9 @@ struct QtSettingsStoreTest : ::testing::Test {
     Loaded Load() {
         Loaded loaded;
         QtSettingsStore store;
-        std::uint16_t ohumidLoc = 0;
+        std::uint16_t storedPressSet = 0;
         LoadWindowPosition(store, loaded.settings);
-        LoadSettings(store, loaded.settings, loaded.observation, ohumidLoc);
+        LoadSettings(store, loaded.settings, loaded.observation, storedPressSet);
         loaded.notice = store.StartupNotice();
         return loaded;
     }
@@ -127,7 +127,7 @@ TEST_F(QtSettingsStoreTest, FilesWhoseGeneralCannotBeReadAreSetAsideBesideEarlie
         WriteBytes(folder / "Stormbell.conf.bad.1", "older");
         WriteBytes(file, bytes);
         Loaded loaded = Load();
-        EXPECT_EQ(loaded.settings.FLeft, 213);
+        EXPECT_EQ(loaded.settings.WindowLeft, 213);
         EXPECT_EQ(loaded.notice, "The settings file " + file.string() +
                                      " could not be read and was set aside as " +
                                      (folder / "Stormbell.conf.bad.2").string() +
@@ -150,8 +150,8 @@ TEST_F(QtSettingsStoreTest, HandWrittenValuesLoadAndUnchangedOnesSaveBackByteFor
     Loaded loaded = Load();
     const Settings& s = loaded.settings;
     const Observation& o = loaded.observation;
-    EXPECT_EQ(std::make_tuple(s.LogIt, s.RunOnStart, s.UseProxy, s.Host, o.OHeatIndex, o.OPresInfo,
-                              o.OHumd, loaded.notice),
+    EXPECT_EQ(std::make_tuple(s.LogReports, s.FetchAtStart, s.UseProxy, s.Host, o.OHeatIndex,
+                              o.OPresInfo, o.OHumd, loaded.notice),
               std::make_tuple(false, false, true, "a,b,c", 72.0, "29.92", 0, ""));
     Save(loaded.settings, loaded.observation);
     const std::string saved = ReadFile(file);
@@ -222,8 +222,8 @@ TEST_F(QtSettingsStoreTest, LinkToTheFileStaysALinkAndTheFileGetsTheSave) {
     WriteBytes(folder / "real.conf", "[General]\nFLeft=5\n");
     fs::create_symlink("real.conf", file);
     Loaded loaded = Load();
-    EXPECT_EQ(loaded.settings.FLeft, 5);
-    loaded.settings.FLeft = 6;
+    EXPECT_EQ(loaded.settings.WindowLeft, 5);
+    loaded.settings.WindowLeft = 6;
     Save(loaded.settings, loaded.observation);
     EXPECT_TRUE(fs::is_symlink(file));
     EXPECT_EQ(QtSettingsStore().ReadSetting("FLeft", ""), "6");

@@ -5,6 +5,7 @@
 #include <set>
 #include <stdexcept>
 #include <string>
+#include <tuple>
 
 #include <gtest/gtest.h>
 
@@ -65,6 +66,21 @@ TEST(StationDirectoryTest, IdentifierOfARowAndRowOfAnIdentifier) {
         EXPECT_EQ(StationIdentifier(row), std::nullopt) << row;
     for (const char* identifier : {"kjln", "KJL", "", "KJLN.TXT"})
         EXPECT_EQ(StationRowOf(identifier), std::nullopt) << identifier;
+}
+
+// A station's file is named after it; a file's identifier is its first four characters.
+TEST(StationFileTest, FileNamesAndTheirIdentifiers) {
+    const std::tuple<const char*, const char*, bool, const char*> cases[] = {
+        {"KJLN", "KJLN.TXT", false, "KJLN"},
+        {"KJLN.TXT", "KJLN.TXT.TXT", true, "KJLN"},
+        {"kjln.txt", "kjln.txt.TXT", false, "kjln"},
+        {"ABC.TXT", "ABC.TXT.TXT", true, "ABC."},
+        {"", ".TXT", false, ""}};
+    for (const auto& [text, file, isFile, identifier] : cases) {
+        EXPECT_EQ(StationFileName(text), file) << text;
+        EXPECT_EQ(IsStationFileName(text), isFile) << text;
+        EXPECT_EQ(StationIdOf(text), identifier) << text;
+    }
 }
 
 TEST(StationDirectoryTest, HoldsTheFixedRowsAtTheirNumbers) {

@@ -10,6 +10,7 @@
 #include "observation/ReportLines.h"
 #include "platform/TextConvert.h"
 #include "settings/Settings.h"
+#include "settings/stations/StationDirectory.h"
 #include "tools/cli/Commands.h"
 #include "tools/cli/Headless.h"
 #include "tools/cli/TextEscapes.h"
@@ -18,7 +19,6 @@ namespace stormbell {
 
 namespace {
 
-constexpr const char* kReportExtension = ".TXT";
 // Reports are small, but the tool also serves scripts and benchmarks fetching large files,
 // where the gauge's 4 KiB blocks would cost a system call or two per 4 KiB.
 constexpr std::size_t kBulkBlockSize = 64 * 1024;
@@ -37,7 +37,7 @@ std::optional<FetchOptions> ParseOptions(const std::vector<std::string>& args) {
     const Settings defaults;
     FetchOptions options;
     options.cycle.Host = defaults.Host;
-    options.cycle.Direct1 = defaults.Direct1;
+    options.cycle.ReportDirectory = defaults.ReportDirectory;
     std::string station;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
@@ -49,7 +49,7 @@ std::optional<FetchOptions> ParseOptions(const std::vector<std::string>& args) {
         } else if (arg == "--host" && hasValue) {
             options.cycle.Host = args[++i];
         } else if (arg == "--dir" && hasValue) {
-            options.cycle.Direct1 = args[++i];
+            options.cycle.ReportDirectory = args[++i];
         } else if (arg == "--port" && hasValue) {
             const auto port = TryStrToInt(args[++i]);
             if (!port || *port < 0 || *port > 65535)
@@ -64,7 +64,7 @@ std::optional<FetchOptions> ParseOptions(const std::vector<std::string>& args) {
     }
     if (station.empty())
         return std::nullopt;
-    options.cycle.OCityStr = station + kReportExtension;
+    options.cycle.StationFile = StationFileName(station);
     return options;
 }
 

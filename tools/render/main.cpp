@@ -24,7 +24,7 @@ namespace {
 namespace layout = stormbell::layout;
 constexpr int kWindowWidth = layout::kClientWidth;
 constexpr int kWindowHeight = layout::kClientHeight;
-constexpr int kImageWidth = layout::kImage.Width;
+constexpr int kImageWidth = layout::kSkin.Width;
 constexpr double kCornerRadius = layout::kCornerEllipse / 2.0;
 
 QImage WindowPicture(const QImage& skin, double scale) {
