@@ -13,8 +13,8 @@ namespace stormbell {
 struct ReportRequest {
     std::string Host; ///< the Host setting: a host name, "ftp://name" or "https://name[:port]"
     std::optional<int> Port; ///< the port to connect on instead of the protocol's own (Use Proxy)
-    std::string Directory;   ///< Direct1
-    std::string FileName;    ///< OCityStr
+    std::string Directory;   ///< the report directory ("Direct1")
+    std::string FileName;    ///< the station file ("OCityStr")
 };
 
 /// One report fetch in the cycle's steps. One thread runs the steps; any thread may call Abort.

@@ -21,9 +21,9 @@ struct GaugeProgram {
 
     Settings settings;
     Observation observation;
-    GaugeWindow window;            ///< TForm1
-    OptionsDialog options;         ///< TForm2
-    FtpSettingsDialog ftpSettings; ///< TForm3
+    GaugeWindow window;
+    OptionsDialog options;
+    FtpSettingsDialog ftpSettings;
 };
 
 } // namespace stormbell
