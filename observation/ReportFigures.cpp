@@ -59,8 +59,7 @@ std::optional<ReportWind> TakeWind(std::string_view text) {
             return std::nullopt;
         text.remove_prefix(open + 2);
         wind.DirectionDegrees = TakeWhole(text, 3);
-        if (!wind.DirectionDegrees || *wind.DirectionDegrees > 360 ||
-            !Take(text, " degrees) at "))
+        if (!wind.DirectionDegrees || *wind.DirectionDegrees > 360 || !Take(text, " degrees) at "))
             return std::nullopt;
     }
     const auto speed = TakeSpeed(text);

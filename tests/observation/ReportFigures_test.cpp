@@ -32,9 +32,9 @@ std::string Summary(const ReportFigures& f) {
     return "T " + pair(f.Temperature) + " D " + pair(f.DewPoint) + " H " +
            (f.RelativeHumidity ? std::to_string(*f.RelativeHumidity) : "-") + " P " +
            text(f.PressureInches) + "/" +
-           (f.PressureHectopascals ? std::to_string(*f.PressureHectopascals) : "-") + " W " +
-           wind + " V " + text(f.Visibility) + " S " + text(f.Sky) + " X " + text(f.Weather) +
-           " R " + tendency;
+           (f.PressureHectopascals ? std::to_string(*f.PressureHectopascals) : "-") + " W " + wind +
+           " V " + text(f.Visibility) + " S " + text(f.Sky) + " X " + text(f.Weather) + " R " +
+           tendency;
 }
 
 TEST(ReportFiguresTest, ReadsTheFiguresOfEverySampleReport) {
