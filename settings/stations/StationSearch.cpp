@@ -96,12 +96,6 @@ std::string FoldForSearch(std::string_view text, bool utf8) {
     return out;
 }
 
-bool IsIdentifierLike(std::string_view text) {
-    return text.size() == kStationIdLength && std::all_of(text.begin(), text.end(), [](char c) {
-               return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
-           });
-}
-
 StationSearch::StationSearch(const std::vector<StationRow>& rows) {
     folded_.reserve(rows.size());
     for (const StationRow& row : rows)

@@ -16,10 +16,6 @@ namespace stormbell {
 /// Latin-1 character) or single-byte Latin-1.
 std::string FoldForSearch(std::string_view text, bool utf8);
 
-/// Whether `text` is a complete identifier as typed: four characters, each a letter A-Z in
-/// either case or a digit.
-bool IsIdentifierLike(std::string_view text);
-
 class StationSearch {
 public:
     /// Folds every row's display text and identifier once; `rows` must outlive the search.
