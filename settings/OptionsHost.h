@@ -15,6 +15,10 @@ public:
     /// Shows the English or the Metric skin by Observation::DisplayMode, redraws the reference
     /// hand and the six needles on it and repaints the window.
     virtual void ApplyDisplayMode() = 0;
+    /// The user changed the station, by a pick in the list or in the Station box: shortly after
+    /// the last change the window fetches the station, when the file names a complete identifier
+    /// other than the one fetched last.
+    virtual void StationChanged() = 0;
     /// Makes the FTP settings dialog visible, not modally.
     virtual void ShowFtpSettings() = 0;
     /// Shows an error that ended a handler (a print job that could not start), with an OK button.

@@ -320,6 +320,11 @@ PLACE_FIXES = {
     "PWAK": "United States Minor Outlying Islands",
 }
 
+# Stations whose name in the data leaves out the city a user looks them up by.
+DESCRIPTION_FIXES = {
+    "SBGR": "Guarulhos Civ / Mil, Sao Paulo, Brazil",
+}
+
 Row = collections.namedtuple("Row", "text ident group rank")
 
 
@@ -461,7 +466,8 @@ def build_rows(stations, coded_idents):
         ident = name.upper()
         if ident in fixed_idents or not re.fullmatch(r"[A-Z0-9]{4}", ident):
             continue
-        row = convert(ident, fields.get("description", ""), ident in coded_idents)
+        description = DESCRIPTION_FIXES.get(ident, fields.get("description", ""))
+        row = convert(ident, description, ident in coded_idents)
         if row is not None:
             candidates.append(row)
     rows = []

@@ -13,6 +13,7 @@
 #include "settings/SettingsTable.h"
 #include "settings/qt/FtpSettingsDialog.h"
 #include "settings/qt/OptionsDialog.h"
+#include "settings/stations/StationDirectory.h"
 
 #include <QCloseEvent>
 #include <QHelpEvent>
@@ -26,6 +27,8 @@ namespace stormbell {
 namespace {
 
 constexpr int kMillisecondsPerMinute = 60000;
+// Long enough to let a user pick a few rows in a row, short enough to feel at once.
+constexpr int kStationFetchDelayMs = 1000;
 constexpr const char* kUnknownError = "An unknown error occurred";
 
 // The hub's starting look matches the discs the altimeter draws under it.
@@ -61,6 +64,11 @@ GaugeWindow::GaugeWindow(SettingsStore& store, Settings& settings, Observation& 
     updateTimer_ = new QTimer(this);
     updateTimer_->setObjectName("Timer1");
     connect(updateTimer_, &QTimer::timeout, this, &GaugeWindow::OnUpdateTimer);
+    stationFetchDelay_ = new QTimer(this);
+    stationFetchDelay_->setObjectName("StationFetchDelay");
+    stationFetchDelay_->setSingleShot(true);
+    stationFetchDelay_->setInterval(kStationFetchDelayMs);
+    connect(stationFetchDelay_, &QTimer::timeout, this, &GaugeWindow::FetchChosenStation);
 
     LoadWindowPosition(store_, settings_);
     move(settings_.WindowLeft, settings_.WindowTop);
@@ -104,6 +112,7 @@ void GaugeWindow::StartOnFirstActivation() {
 void GaugeWindow::UpdateNow() {
     if (!session_.Begin())
         return;
+    fetchedStation_ = settings_.StationFile;
     Guarded([this] { RecordOutcome(session_.Cycle().Run(CurrentCycleSettings())); });
     EndAfterCycle(session_.Finish());
 }
@@ -121,6 +130,19 @@ void GaugeWindow::RecordOutcome(const CycleOutcome& outcome) {
 }
 
 void GaugeWindow::OnUpdateTimer() {
+    UpdateNow();
+}
+
+void GaugeWindow::FetchChosenStation() {
+    if (session_.State() == SessionState::Running)
+        stationFetchDelay_->start();
+    const std::string_view identifier = StationIdOf(settings_.StationFile);
+    const bool complete =
+        IsIdentifierLike(identifier) && StationFileName(identifier) == settings_.StationFile;
+    if (session_.State() != SessionState::Idle || firstActivation_ || !complete ||
+        settings_.StationFile == fetchedStation_)
+        return;
+    updateTimer_->start();
     UpdateNow();
 }
 
@@ -174,6 +196,10 @@ void GaugeWindow::SetUpdateInterval(int milliseconds) {
     if (updateTimer_->isActive() && updateTimer_->interval() == milliseconds)
         return;
     updateTimer_->start(milliseconds);
+}
+
+void GaugeWindow::StationChanged() {
+    stationFetchDelay_->start();
 }
 
 void GaugeWindow::ApplyDisplayMode() {

@@ -79,6 +79,8 @@ public:
 
     // OptionsHost
     void SetUpdateInterval(int milliseconds) override;
+    /// Starts StationFetchDelay, or starts it again.
+    void StationChanged() override;
     void ApplyDisplayMode() override;
     void ShowFtpSettings() override;
     void ShowError(const std::string& message) override;
@@ -94,6 +96,10 @@ protected:
 private:
     void Guarded(const std::function<void()>& handler);
     void OnUpdateTimer();
+    /// The end of StationFetchDelay: a complete identifier's station other than the one fetched
+    /// last is fetched now, and the update timer's interval runs from this fetch; a running cycle
+    /// finishes first.
+    void FetchChosenStation();
     /// After the system's close: hides the dialogs and ends the program.
     void EndProgram();
     /// Tells the reading and the dialog what the cycle came to.
@@ -122,6 +128,8 @@ private:
     std::unique_ptr<GaugeFace> face_;
     WindowParts parts_;
     QTimer* updateTimer_ = nullptr;
+    QTimer* stationFetchDelay_ = nullptr;
+    std::string fetchedStation_; ///< the station file the last cycle fetched
     std::unique_ptr<WindowLamps> lamps_;
     QtStatusLine status_;
     QtMessageSink messages_;

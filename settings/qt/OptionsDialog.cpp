@@ -6,6 +6,7 @@
 #include "settings/qt/FormPlacement.h"
 #include "settings/qt/ReportPrinting.h"
 #include "settings/qt/SpinEdit.h"
+#include "settings/qt/StationFinder.h"
 #include "settings/qt/StationListModel.h"
 #include "settings/stations/StationDirectory.h"
 
@@ -26,7 +27,8 @@ namespace stormbell {
 namespace {
 
 // The form, in client-area pixels: left, top, width, height.
-constexpr QSize kClientSize(496, 366);
+// The form's 366 pixels and a line under the Station box for its note.
+constexpr QSize kClientSize(496, 382);
 constexpr QPoint kFirstPlace(209, 87);
 constexpr QRect kReportFrame(8, 8, 481, 169);
 constexpr QRect kReportView(8, 16, 465, 145); // inside ReportFrame
@@ -34,6 +36,7 @@ constexpr QRect kStationList(8, 184, 393, 145);
 constexpr QRect kStationNameField(8, 336, 377, 21);
 constexpr QPoint kStationLabel(392, 340);
 constexpr QRect kStationIdField(432, 336, 57, 21);
+constexpr QRect kStationNote(8, 361, 481, 16);
 constexpr QRect kPrintButton(408, 184, 83, 17);
 constexpr QRect kVersionPanel(408, 205, 33, 17);
 constexpr QRect kLogCheckBox(448, 205, 41, 17);
@@ -46,6 +49,8 @@ constexpr QRect kRadioMetric(8, 28, 69, 14);  // inside DisplayModeGroup
 constexpr QRect kFtpSettingsButton(408, 312, 81, 17);
 
 constexpr int kListRowHeight = 13;
+
+constexpr const char* kStationNoteText = "not a station identifier \u2014 search the list above";
 
 constexpr auto kMinutes = settingstable::kUpdateMinutes.Rule;
 constexpr int kMillisecondsPerMinute = 60000;
@@ -97,11 +102,21 @@ void OptionsDialog::BuildControls() {
     StationList->setEditTriggers(QAbstractItemView::NoEditTriggers);
     StationList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     StationList->setItemDelegate(new FixedRowHeight(StationList));
-    StationList->setModel(new StationListModel(StationDirectory(), StationList));
+    stations_ = new StationListModel(StationDirectory(), StationList);
+    StationList->setModel(stations_);
 
     StationNameField = Place(new QLineEdit("Edit2", this), "Edit2", kStationNameField);
+    StationNameField->setPlaceholderText("Search stations: town, country or identifier");
+    StationNameField->setToolTip("Type a place to find its station; Down goes to the list, "
+                                 "Return picks the highlighted row");
+    finder_ =
+        new StationFinder(*StationNameField, *StationList, *stations_, [this] { StationPicked(); });
     StationLabel = PlaceLabel(new QLabel("Station ", this), "Label2", kStationLabel);
     StationIdField = Place(new QLineEdit(this), "Edit1", kStationIdField);
+    StationNote =
+        Place(new QLabel(QString::fromUtf8(kStationNoteText), this), "StationNote", kStationNote);
+    StationNote->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    StationNote->hide();
     PrintButton = Place(new QPushButton("Print Metar", this), "Button2", kPrintButton);
 
     VersionPanel = Place(new QLabel(kVersionLabel, this), "Panel1", kVersionPanel);
@@ -140,6 +155,7 @@ void OptionsDialog::BuildControls() {
         (displayRow_ == 1 ? RadioMetric : RadioEnglish)->setChecked(true);
 
     connect(StationIdField, &QLineEdit::textChanged, this, &OptionsDialog::StationIdTyped);
+    connect(StationIdField, &QLineEdit::textEdited, this, &OptionsDialog::StationIdEdited);
     connect(IntervalSpin, &SpinEdit::changed, this, &OptionsDialog::IntervalChanged);
     connect(LogCheckBox, &QCheckBox::toggled, this, &OptionsDialog::LogToggled);
     connect(FetchAtStartCheckBox, &QCheckBox::toggled, this, &OptionsDialog::FetchAtStartToggled);
@@ -151,8 +167,9 @@ void OptionsDialog::BuildControls() {
             }
         });
     // Keys and clicks move the current row; a click on the row already current picks it again.
+    // Letters typed in the list and the search's filtering move it without picking.
     connect(StationList->selectionModel(), &QItemSelectionModel::currentChanged, this, [this] {
-        if (!selectingRow_)
+        if (!selectingRow_ && !finder_->MovingHighlight())
             StationPicked();
     });
     connect(StationList, &QListView::clicked, this, &OptionsDialog::StationPicked);
@@ -191,16 +208,25 @@ void OptionsDialog::SetPrinting(std::unique_ptr<ReportPrinting> printing) {
 void OptionsDialog::ShowSettings() {
     StationIdField->setText(QString::fromLatin1(StationIdOf(settings_.StationFile)));
     // The list and the station field agree: PickedStationRow only says which row was picked last,
-    // and the station may have been typed since.
-    SelectStationRow(CurrentStationRow().value_or(settings_.PickedStationRow));
+    // and the station may have been typed since. A search under way stays as the user left it.
+    if (!finder_->Searching())
+        SelectStationRow(CurrentStationRow().value_or(settings_.PickedStationRow));
     IntervalSpin->setValue(settings_.UpdateMinutes);
     LogCheckBox->setChecked(settings_.LogReports);
     FetchAtStartCheckBox->setChecked(settings_.FetchAtStart);
 }
 
+void OptionsDialog::hideEvent(QHideEvent* event) {
+    if (finder_ != nullptr)
+        finder_->Clear();
+    ToolDialog::hideEvent(event);
+}
+
 void OptionsDialog::SelectStationRow(int row) {
-    const QModelIndex index =
-        StationList->model() ? StationList->model()->index(row, 0) : QModelIndex();
+    // A station typed into the Station box shows even when the search had left it out.
+    if (finder_->Searching() && !stations_->IndexOf(row).isValid() && StationIdentifier(row))
+        finder_->Clear();
+    const QModelIndex index = stations_->IndexOf(row);
     const bool wasSelecting = selectingRow_;
     selectingRow_ = true;
     StationList->setCurrentIndex(index);
@@ -221,8 +247,19 @@ std::optional<int> OptionsDialog::CurrentStationRow() const {
 void OptionsDialog::StationIdTyped() {
     settings_.StationFile = TypedStationFile(StationIdField->text().toLatin1().toStdString());
     // A row picked in the list is already selected and in view: the list stays where it is.
-    if (const auto row = CurrentStationRow(); row && *row != StationList->currentIndex().row())
+    const auto row = CurrentStationRow();
+    if (row && *row != HighlightedRow())
         SelectStationRow(*row);
+    StationNote->setVisible(!row ||
+                            !IsIdentifierLike(StationIdField->text().toLatin1().toStdString()));
+}
+
+void OptionsDialog::StationIdEdited() {
+    host_.StationChanged();
+}
+
+int OptionsDialog::HighlightedRow() const {
+    return stations_->DirectoryRow(StationList->currentIndex());
 }
 
 void OptionsDialog::IntervalChanged() {
@@ -231,12 +268,13 @@ void OptionsDialog::IntervalChanged() {
 }
 
 void OptionsDialog::StationPicked() {
-    const QModelIndex current = StationList->currentIndex();
-    const int row = current.isValid() ? current.row() : -1;
+    const int row = HighlightedRow();
     settings_.PickedStationRow = row;
-    StationNameField->setText(current.data().toString());
-    if (const auto identifier = StationIdentifier(row))
+    StationNameField->setText(StationList->currentIndex().data().toString());
+    if (const auto identifier = StationIdentifier(row)) {
         StationIdField->setText(QString::fromLatin1(*identifier));
+        host_.StationChanged();
+    }
 }
 
 void OptionsDialog::LogToggled() {

@@ -25,6 +25,8 @@ namespace stormbell {
 
 class ReportPrinting;
 class SpinEdit;
+class StationFinder;
+class StationListModel;
 
 class OptionsDialog final : public ToolDialog {
     Q_OBJECT
@@ -50,13 +52,14 @@ public:
     void ShowSettings() override;
     /// StationFile := StationIdField's station file name, unless the field holds one already
     /// (case counts), then upper-cased. A station the directory holds gets its row selected and
-    /// shown; PickedStationRow does not change.
+    /// shown; PickedStationRow does not change. StationNote shows unless the field names one.
     void StationIdTyped();
     /// UpdateMinutes := the spin's value limited to 1..1440; the update timer takes it in
     /// milliseconds.
     void IntervalChanged();
-    /// The user picked a row: PickedStationRow, StationNameField and, through StationIdField,
-    /// StationFile follow it.
+    /// The user picked a row: PickedStationRow (the row's number in the directory, whatever the
+    /// search shows), StationNameField and, through StationIdField, StationFile follow it; the
+    /// window is told the station changed.
     void StationPicked();
     /// LogReports := the check state.
     void LogToggled();
@@ -77,6 +80,7 @@ public:
     QLineEdit* StationNameField = nullptr;
     QLabel* StationLabel = nullptr;
     QLineEdit* StationIdField = nullptr;
+    QLabel* StationNote = nullptr;
     QPushButton* PrintButton = nullptr;
     QLabel* VersionPanel = nullptr;
     QCheckBox* LogCheckBox = nullptr;
@@ -88,18 +92,28 @@ public:
     QRadioButton* RadioMetric = nullptr;
     QPushButton* FtpSettingsButton = nullptr;
 
+protected:
+    /// A search the dialog was left with is not there when it is shown again.
+    void hideEvent(QHideEvent* event) override;
+
 private:
     void BuildControls() override;
+    /// The user typed into StationIdField: the window is told the station changed.
+    void StationIdEdited();
     /// Selects `row` without running StationPicked, scrolls to it and shows its text in
     /// StationNameField; a row outside the list leaves no selection and StationNameField empty.
     void SelectStationRow(int row);
     /// The directory's row of the station StationFile names, if it holds that station.
     std::optional<int> CurrentStationRow() const;
+    /// The directory row highlighted in the list; -1 for none.
+    int HighlightedRow() const;
 
     Settings& settings_;
     Observation& observation_;
     OptionsHost& host_;
     std::unique_ptr<ReportPrinting> printer_;
+    StationListModel* stations_ = nullptr;
+    StationFinder* finder_ = nullptr;
     int displayRow_ = -1;       ///< the selected Display mode row, none at first
     bool selectingRow_ = false; ///< the program, not the user, moves the list's selection
 };

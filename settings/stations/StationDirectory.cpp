@@ -88,6 +88,15 @@ std::optional<int> StationRowOf(std::string_view identifier) {
     return std::nullopt;
 }
 
+bool IsIdentifierLike(std::string_view text) {
+    if (text.size() != kStationIdLength)
+        return false;
+    for (char c : text)
+        if (!IsIdentifierChar(c) && !(c >= 'a' && c <= 'z'))
+            return false;
+    return true;
+}
+
 std::string StationFileName(std::string_view identifier) {
     return std::string(identifier).append(kReportExtension);
 }

@@ -32,6 +32,10 @@ std::optional<std::string> StationIdentifier(long long row);
 /// The row whose identifier is `identifier` exactly (case counts); nothing when no row has it.
 std::optional<int> StationRowOf(std::string_view identifier);
 
+/// Whether `text` is a complete identifier as a user types it: four characters, each a letter
+/// A-Z in either case or a digit.
+bool IsIdentifierLike(std::string_view text);
+
 /// The name of station `identifier`'s report file on the service: "KJLN" gives "KJLN.TXT".
 std::string StationFileName(std::string_view identifier);
 /// Whether `name` ends as a report file's name does (case counts): "KJLN.TXT", not "kjln.txt".

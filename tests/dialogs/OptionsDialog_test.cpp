@@ -2,11 +2,13 @@
 
 #include "settings/qt/FtpSettingsDialog.h"
 #include "settings/qt/SpinEdit.h"
+#include "settings/stations/StationDirectory.h"
 #include "tests/dialogs/PdfPrinter.h"
 #include "tests/dialogs/RecordingHost.h"
 #include "tests/dialogs/TabOrder.h"
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QPlainTextEdit>
@@ -161,6 +163,41 @@ TEST_F(OptionsDialogTest, PickingARowChoosesItsStation) {
         EXPECT_EQ(dialog.StationNameField->text().toStdString(), c.text) << c.row;
         EXPECT_EQ(dialog.StationIdField->text().toStdString(), c.identifier) << c.row;
         EXPECT_EQ(settings.StationFile, std::string(c.identifier) + ".TXT") << c.row;
+    }
+}
+
+// The search field filters the list; Down and Return pick the row under its directory number,
+// as a click does; letters typed in the list only move the highlight.
+TEST_F(OptionsDialogTest, APickUnderASearchStoresTheDirectoryRow) {
+    dialog.show();
+    QTest::keyClicks(dialog.StationNameField, "zurich");
+    EXPECT_EQ(dialog.StationList->model()->rowCount(), 1);
+    EXPECT_EQ(host.stationChanges, 0);
+    QTest::keyClick(dialog.StationNameField, Qt::Key_Down);
+    QTest::keyClick(dialog.StationList, Qt::Key_Return);
+    EXPECT_EQ(settings.PickedStationRow, StationRowOf("LSZH"));
+    EXPECT_EQ(dialog.StationNameField->text(), "Switzerland ,Zurich-Kloten");
+    EXPECT_EQ(dialog.StationIdField->text(), "LSZH");
+    EXPECT_EQ(settings.StationFile, "LSZH.TXT");
+    EXPECT_EQ(host.stationChanges, 1);
+
+    QTest::keyClick(dialog.StationNameField, Qt::Key_Escape);
+    EXPECT_EQ(dialog.StationList->model()->rowCount(), kStationCount);
+    QTest::keyClicks(dialog.StationList, "U");
+    EXPECT_EQ(settings.StationFile, "LSZH.TXT");
+    EXPECT_TRUE(dialog.isVisible());
+    QTest::keyClick(dialog.StationNameField, Qt::Key_Escape);
+    EXPECT_FALSE(dialog.isVisible());
+}
+
+// Any text is taken, but one that names no station of the directory gets the note.
+TEST_F(OptionsDialogTest, StationNoteShowsUnlessTheBoxNamesAStation) {
+    dialog.show();
+    const std::pair<const char*, bool> cases[] = {
+        {"Seattle", true}, {"kjln", false}, {"ZZZZ", true}, {"KJLN.TXT", true}, {"LSZH", false}};
+    for (const auto& [typed, noted] : cases) {
+        Retype(dialog.StationIdField, typed);
+        EXPECT_EQ(dialog.StationNote->isVisible(), noted) << typed;
     }
 }
 

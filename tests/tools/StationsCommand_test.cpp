@@ -33,6 +33,20 @@ TEST(StationsCommandTest, AFailedWriteEndsWithAMessageAndStatus1) {
     EXPECT_EQ(err.str(), "stormbell-cli stations: the output could not be written\n");
 }
 
+TEST(StationsCommandTest, FindWritesTheMatchingStationsOr1) {
+    const struct {
+        const char* typed;
+        const char* out;
+        int status;
+    } cases[] = {{"heathrow", "EGLL\tUnited Kingdom ,London / Heathrow Airport\n", 0},
+                 {"xyzzy", "", 1}};
+    for (const auto& c : cases) {
+        std::ostringstream out, err;
+        EXPECT_EQ(RunStations({"--find", c.typed}, out, err), c.status) << c.typed;
+        EXPECT_EQ(out.str(), c.out) << c.typed;
+    }
+}
+
 TEST(StationsCommandTest, ArgumentIsAUsageError) {
     std::ostringstream out, err;
     EXPECT_EQ(RunStations({"KJLN"}, out, err), 2);

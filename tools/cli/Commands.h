@@ -23,7 +23,9 @@ int RunDecode(const std::vector<std::string>& args, std::istream& in, std::ostre
 int RunFetch(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 /// `stations`: writes every row of the station directory as "row TAB display text TAB
-/// identifier". Any argument is a usage error: a message to `err` and 2.
+/// identifier". `stations --find TEXT`: writes "identifier TAB display text" of each row that
+/// holds every word of TEXT (as StationSearch finds them), 1 when none does. Any other argument
+/// is a usage error: a message to `err` and 2.
 int RunStations(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 /// Decodes one report's lines into `observation` and sweeps without pauses, logging when

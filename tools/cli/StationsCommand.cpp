@@ -1,12 +1,31 @@
-// `stormbell-cli stations`: the built-in station directory, one row a line, for grep.
+// `stormbell-cli stations`: the built-in station directory, one row a line, for grep; with
+// --find, only the stations that the options dialog's search would show.
 #include "settings/stations/StationDirectory.h"
+#include "settings/stations/StationSearch.h"
 #include "tools/cli/Commands.h"
 
 namespace stormbell {
+namespace {
+
+int FindStations(const std::string& typed, std::ostream& out, std::ostream& err) {
+    const auto& rows = StationDirectory();
+    const std::vector<int> found = StationSearch(rows).Find(typed);
+    for (int row : found) {
+        const StationRow& station = rows[static_cast<std::size_t>(row)];
+        out << station.Identifier << '\t' << station.DisplayText << '\n';
+    }
+    if (found.empty())
+        err << "stormbell-cli stations: no station matches \"" << typed << "\"\n";
+    return EndOutput(out, err, "stations", found.empty() ? 1 : 0);
+}
+
+} // namespace
 
 int RunStations(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (args.size() == 2 && args[0] == "--find")
+        return FindStations(args[1], out, err);
     if (!args.empty()) {
-        err << "stormbell-cli stations: takes no arguments\n";
+        err << "stormbell-cli stations: takes no arguments but --find TEXT\n";
         return 2;
     }
     const auto& rows = StationDirectory();

@@ -13,7 +13,8 @@ namespace {
 constexpr const char* Usage =
     "usage: stormbell-cli decode [--log] FILE...   (- reads standard input)\n"
     "       stormbell-cli fetch [--host H] [--port N] [--dir D] [--active] [--decode] STATION\n"
-    "       stormbell-cli stations   (row, display text, identifier; tab-separated)\n";
+    "       stormbell-cli stations   (row, display text, identifier; tab-separated)\n"
+    "       stormbell-cli stations --find TEXT   (identifier, display text of each match)\n";
 
 } // namespace
 
