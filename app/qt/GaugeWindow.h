@@ -93,7 +93,10 @@ protected:
 
 private:
     void Guarded(const std::function<void()>& handler);
+    /// The timer's cycle, which may find the report unchanged.
     void OnUpdateTimer();
+    /// UpdateNow's work; `ifChanged` as in CycleSettings.
+    void RunCycle(bool ifChanged);
     /// After the system's close: hides the dialogs and ends the program.
     void EndProgram();
     /// Tells the reading and the dialog what the cycle came to.

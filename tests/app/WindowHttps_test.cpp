@@ -2,6 +2,7 @@
 // request that waits.
 #include "GaugeFixture.h"
 
+#include "app/qt/HttpsModuleLoader.h"
 #include "tests/support/HttpsTestServer.h"
 
 #include <cstdlib>
@@ -13,6 +14,7 @@ class WindowHttpsTest : public GaugeFixture {
 protected:
     // The window trusts the server's CA the way a user would point it at one.
     WindowHttpsTest() {
+        limits.MakeHttps = HttpsFromModule({STORMBELL_BINARY_DIR "/app"});
         ::setenv("SSL_CERT_FILE", server.CaFile().c_str(), 1);
         store.Values["Host"] = server.Host();
         store.Values["OCityStr"] = "EGLC.TXT";
