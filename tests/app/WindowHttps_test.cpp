@@ -1,5 +1,5 @@
-// The window's cycle over HTTPS: the Host text alone switches it, and closing the window ends a
-// request that waits.
+// The window's cycle over HTTPS through the module it loads: the Host text alone switches it,
+// closing the window ends a request that waits, and without the module HTTPS is unavailable.
 #include "GaugeFixture.h"
 
 #include "app/qt/HttpsModuleLoader.h"
@@ -36,6 +36,18 @@ TEST_F(WindowHttpsTest, FetchesShowsAndDecodesTheReportAndCloseEndsAWaitingReque
     EXPECT_LT(took, 3000);
     EXPECT_EQ(endCode, 0);
     EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(WindowHttpsTest, WithoutItsModuleTheGaugeSaysHttpsIsUnavailable) {
+    limits.MakeHttps = HttpsFromModule({STORMBELL_BINARY_DIR "/no-such-folder"});
+    GaugeWindow& w = Start();
+    Click(w, "SpeedButton1");
+    EXPECT_EQ(w.windowTitle(), "Update failed");
+    const std::string told = Described(w);
+    EXPECT_NE(told.find("HTTPS is unavailable, so nothing can be fetched from " + server.Host() +
+                        ": its module is not installed"),
+              std::string::npos)
+        << told;
 }
 
 } // namespace
