@@ -81,17 +81,20 @@ TEST(HttpsCycleTest, AnUnchangedReportCostsA304AndKeepsTheReading) {
     const Journal unchanged{"Busy", "title Accessing data", "Fetched", "title Completed"};
     struct Case {
         const char* name;
+        const char* path;   // before the directory: "etag/" serves ETags, not times
         bool ifChanged;     // the second cycle is the timer's
         const char* second; // the second cycle's station
         bool fileChanged;   // the station's file is newer before the second cycle
         bool firstDecodeFails;
         bool notModified;
     } cases[] = {
-        {"timer, file unchanged: 304", true, "KARB.TXT", false, false, true},
-        {"update now", false, "KARB.TXT", false, false, false},
-        {"timer, file changed", true, "KARB.TXT", true, false, false},
-        {"timer, other station", true, "EGLC.TXT", false, false, false},
-        {"timer after a failed decode", true, "KARB.TXT", false, true, false},
+        {"timer, file unchanged: 304", "", true, "KARB.TXT", false, false, true},
+        {"timer, same ETag: 304", "etag/", true, "KARB.TXT", false, false, true},
+        {"update now", "", false, "KARB.TXT", false, false, false},
+        {"timer, file changed", "", true, "KARB.TXT", true, false, false},
+        {"timer, ETag changed", "etag/", true, "KARB.TXT", true, false, false},
+        {"timer, other station", "", true, "EGLC.TXT", false, false, false},
+        {"timer after a failed decode", "", true, "KARB.TXT", false, true, false},
     };
     for (const auto& c : cases) {
         HttpsClient client;
@@ -107,7 +110,7 @@ TEST(HttpsCycleTest, AnUnchangedReportCostsA304AndKeepsTheReading) {
                           });
         CycleSettings settings;
         settings.Host = server.Host();
-        settings.ReportDirectory = dir;
+        settings.ReportDirectory = c.path + dir;
         settings.StationFile = "KARB.TXT";
         cycle.Run(settings);
         const auto file = server.Root() / dir / "KARB.TXT";
