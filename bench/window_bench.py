@@ -69,6 +69,11 @@ def resident_files_kib(pid):
     return resident
 
 
+def maps_curl(pid):
+    with open(f"/proc/{pid}/maps") as f:
+        return "libcurl" in f.read()
+
+
 def minimal_window(program):
     """Peak memory of the yardstick once it has painted and settled for a second, and the files
     it maps."""
@@ -173,6 +178,7 @@ def main():
         idle.settle(1)
         start_peak = peak_memory_kib(idle.process.pid)
         gauge_files = resident_files_kib(idle.process.pid)
+        curl = {"at start": maps_curl(idle.process.pid)}
         idle.stop()
 
         # After an FTP fetch: the sweep, the screenshot, then idle.
@@ -187,6 +193,7 @@ def main():
         time.sleep(IDLE_SECONDS)
         idle_cpu = cpu_seconds(gauge.process.pid) - idle_from
         ftp_peak = peak_memory_kib(gauge.process.pid)
+        curl["after an FTP fetch"] = maps_curl(gauge.process.pid)
         frames, started = gauge.frames, gauge.started
         gauge.stop()
 
@@ -196,6 +203,7 @@ def main():
         gauges.append(secure)
         secure.settle(2)
         https_peak = peak_memory_kib(secure.process.pid)
+        curl["after an HTTPS fetch"] = maps_curl(secure.process.pid)
         secure.stop()
 
         sweep = [b - a for a, b in zip(frames[1:], frames[2:])]
@@ -207,7 +215,8 @@ def main():
         print(f"peak memory (VmHWM) of the minimal window: {minimal_peak / 1024:.1f} MiB")
         for when, peak in (("at start", start_peak), ("after an FTP fetch", ftp_peak),
                            ("after an HTTPS fetch", https_peak)):
-            print(f"  the gauge {when}: {peak / 1024:.1f} MiB; ratio {peak / minimal_peak:.2f}")
+            print(f"  the gauge {when}: {peak / 1024:.1f} MiB; ratio {peak / minimal_peak:.2f}; "
+                  f"libcurl {'mapped' if curl[when] else 'not mapped'}")
         extra = sorted(((kib, name) for name, kib in gauge_files.items()
                         if name not in minimal_files), reverse=True)
         print("largest files mapped at start that the minimal window does not map (resident):")
