@@ -2,7 +2,7 @@
 
 #include "net/Ftp.h"
 #include "net/FtpReportClient.h"
-#include "net/HttpsClient.h"
+#include "net/LoadedClient.h"
 #include "net/RoutingClient.h"
 #include "observation/ReportLines.h"
 
@@ -10,20 +10,30 @@
 
 namespace stormbell {
 
+namespace {
+
+// A report is about a kilobyte and the decoder refuses more than kMaxReportBytes; a cap just
+// above that also bounds how long a server trickling at the low-speed limit can hold a cycle.
+constexpr std::size_t kMaxDownloadSize = kMaxReportBytes + 1;
+
+// The HTTPS client within the session's bounds, made on the first https:// request.
+LoadedClient::MakeClient HttpsWithin(const ClientLimits& limits) {
+    if (!limits.MakeHttps)
+        return nullptr;
+    return [limits] { return limits.MakeHttps({kMaxDownloadSize, limits.IdleTimeout}); };
+}
+
+} // namespace
+
 struct CycleSession::Clients {
-    explicit Clients(const ClientLimits& limits) {
-        // A report is about a kilobyte and the decoder refuses more than kMaxReportBytes; a cap
-        // just above that also bounds how long a server trickling at the low-speed limit can
-        // hold a cycle.
-        ftp.MaxDownloadSize = kMaxReportBytes + 1;
-        https.MaxDownloadSize = kMaxReportBytes + 1;
+    explicit Clients(const ClientLimits& limits) : https(HttpsWithin(limits)) {
+        ftp.MaxDownloadSize = kMaxDownloadSize;
         ftp.IdleTimeout = limits.IdleTimeout;
-        https.IdleTimeout = limits.IdleTimeout;
         ftp.Username = nettexts::AnonymousUsername;
         ftp.Password = nettexts::AnonymousPassword;
     }
     TFTP ftp;
-    HttpsClient https;
+    LoadedClient https;
     FtpReportClient ftpClient{ftp};
     // The cycle's client: the FTP or the HTTPS client, as the Host text names the server.
     RoutingClient routing{ftpClient, https};

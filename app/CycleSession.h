@@ -4,6 +4,7 @@
 
 #include "app/CycleWait.h"
 #include "app/UpdateCycle.h"
+#include "net/HttpsModule.h"
 #include "net/NetTexts.h"
 
 #include <functional>
@@ -22,16 +23,23 @@ enum class SessionState {
     Closed
 };
 
-/// Limits of the clients beyond the ones the session sets itself.
+/// Makes the HTTPS client within `bounds`, or throws std::exception saying why it cannot.
+using MakeHttpsClient = std::function<std::unique_ptr<ReportClient>(const HttpsBounds& bounds)>;
+
+/// Limits of the clients beyond the ones the session sets itself, and where the HTTPS client
+/// comes from.
 struct ClientLimits {
     int IdleTimeout = nettexts::DefaultIdleTimeoutMs; ///< see TTcpIp::IdleTimeout
+    /// Called on the first https:// request; empty: HTTPS is unavailable.
+    MakeHttpsClient MakeHttps;
 };
 
 class CycleSession {
 public:
-    /// Creates the FTP and HTTPS clients, logging in anonymously and downloading no more than a
-    /// report may hold, and the cycle that decodes with `decode`. `pause` and `runner` are the
-    /// waits of a cycle; all must outlive this.
+    /// Creates the FTP client and the place of the HTTPS client (made on the first https://
+    /// request), logging in anonymously and downloading no more than a report may hold, and the
+    /// cycle that decodes with `decode`. `pause` and `runner` are the waits of a cycle; all must
+    /// outlive this.
     CycleSession(Lamps& lamps, StatusLine& status, CycleWait& pause, AbortableRunner& runner,
                  const ClientLimits& limits, DecodeReport decode);
     ~CycleSession();

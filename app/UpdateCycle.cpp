@@ -13,6 +13,7 @@ namespace {
 
 constexpr const char* kAccessingData = "Accessing data";
 constexpr const char* kUpdateFailed = "Update failed";
+constexpr const char* kCompleted = "Completed";
 
 } // namespace
 
@@ -22,18 +23,25 @@ UpdateCycle::UpdateCycle(ReportClient& client, Lamps& lamps, StatusLine& status,
 }
 
 CycleOutcome UpdateCycle::Run(const CycleSettings& settings) {
-    CycleOutcome fetched = Fetch(settings, [this](const MemoryStream& report) {
+    CycleSettings asked = settings;
+    asked.IfChanged = settings.IfChanged && std::exchange(lastCompleted_, false);
+    CycleOutcome fetched = Fetch(asked, [this](const MemoryStream& report) {
         // Refused before it is kept: keeping and splitting it would cost what the bound saves.
         CheckReportSize(report.Size());
         report_.assign(report.Data(), report.Size());
     });
     if (!fetched.Completed())
         return fetched;
-    try {
-        decode_(SplitReportLines(report_), settings.LogReports);
-    } catch (const std::exception& error) {
-        return Fail(CycleStep::Decode, settings, error);
+    if (client_.Unchanged()) {
+        status_.SetStatus(kCompleted);
+    } else {
+        try {
+            decode_(SplitReportLines(report_), settings.LogReports);
+        } catch (const std::exception& error) {
+            return Fail(CycleStep::Decode, settings, error);
+        }
     }
+    lastCompleted_ = true;
     return fetched;
 }
 
@@ -48,16 +56,18 @@ CycleOutcome UpdateCycle::Fetch(const CycleSettings& settings,
         client_.SetRequest(
             {settings.Host,
              settings.UseProxy ? std::optional<int>(settings.ProxyPort) : std::nullopt,
-             settings.ReportDirectory, settings.StationFile});
+             settings.ReportDirectory, settings.StationFile, settings.IfChanged});
         step = CycleStep::Login;
         runner_.Run([this] { client_.Login(); });
         step = CycleStep::ChangeDir;
         runner_.Run([this] { client_.ChangeDir(); });
         step = CycleStep::Download;
         runner_.Run([this] { client_.Download(); });
-        if (client_.Report().Size() == 0)
-            throw EEmptyReport();
-        deliver(client_.Report());
+        if (!client_.Unchanged()) {
+            if (client_.Report().Size() == 0)
+                throw EEmptyReport();
+            deliver(client_.Report());
+        }
         step = CycleStep::Logout;
         runner_.Run([this] { client_.Logout(); });
     } catch (const std::exception& error) {

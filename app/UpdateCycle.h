@@ -22,6 +22,9 @@ struct CycleSettings {
     bool UseProxy = false;       ///< use ProxyPort instead of the protocol's port
     int ProxyPort = 21;          ///< the FTP dialog's port spin
     bool LogReports = false;     ///< append the report to METAR.LOG
+    /// The timer's cycle: the server may answer that the report has not changed (HTTPS), which
+    /// ends the cycle completed without decoding.
+    bool IfChanged = false;
 };
 
 /// Decodes a report's lines into the shown values (the decoder's BreakOut), appending them to
@@ -39,12 +42,14 @@ public:
     /// ends the session (QUIT when the connection can carry it, else a close), lights the red
     /// lamp with the title "Update failed" and is told by the outcome; Report() then changes
     /// only when the decoder failed. Errors outside std::exception (an aborted cycle) leave
-    /// through here untouched.
+    /// through here untouched. IfChanged holds only when the last cycle completed: a report
+    /// unchanged since one that failed must not read as a good one. An unchanged report keeps
+    /// Report(), puts the lamps out and sets the title "Completed".
     CycleOutcome Run(const CycleSettings& settings);
 
     /// The cycle up to the green lamp going dark, handing the downloaded bytes to `deliver`
     /// (before Logout) instead of keeping and decoding them; only the client's own limit bounds
-    /// their size. Fails as Run.
+    /// their size, and `deliver` is not called for an unchanged report. Fails as Run.
     CycleOutcome Fetch(const CycleSettings& settings,
                        const std::function<void(const MemoryStream& report)>& deliver);
 
@@ -64,6 +69,7 @@ private:
     BlockingRunner& runner_;
     DecodeReport decode_;
     std::string report_;
+    bool lastCompleted_ = false;
 };
 
 } // namespace stormbell

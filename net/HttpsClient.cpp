@@ -163,6 +163,7 @@ struct HttpsClient::Session {
     }
     ~Session() { Release(); }
     void Release() {
+        curl_slist_free_all(condition);
         if (easy != nullptr)
             curl_easy_cleanup(easy);
         if (multi != nullptr)
@@ -173,6 +174,9 @@ struct HttpsClient::Session {
     void Reset(std::size_t maxBytes) {
         report.Clear();
         statusLine.clear();
+        ClearValidators();
+        curl_slist_free_all(condition);
+        condition = nullptr;
         status = 0;
         location = false;
         final = false;
@@ -211,16 +215,31 @@ struct HttpsClient::Session {
             s.report.Clear();
             s.statusLine = std::string(Trimmed(line));
             s.location = false;
+            s.ClearValidators();
             s.status = StatusCode(s.statusLine);
         } else if (StartsWithIgnoringCase(line, "location:")) {
             s.location = true;
+        } else if (StartsWithIgnoringCase(line, "etag:")) {
+            s.tag = Trimmed(line.substr(5));
+        } else if (StartsWithIgnoringCase(line, "last-modified:")) {
+            s.modified = Trimmed(line.substr(14));
+        } else if (StartsWithIgnoringCase(line, "date:")) {
+            s.date = Trimmed(line.substr(5));
         } else if (Trimmed(line).empty() && s.status >= 200) {
             s.final = !(s.location && IsFollowedRedirect(s.status));
         }
         return n;
     }
 
+    void ClearValidators() {
+        tag.clear();
+        modified.clear();
+        date.clear();
+    }
+
     void Configure(const HttpsClient& client, const std::string& url);
+    /// Sends `header` with the request.
+    void AddCondition(const std::string& header);
     TransferEnd Transfer(const HttpsClient& client, const std::string& where);
     std::exception_ptr ClassifyAnswer(const TransferEnd& end, const HttpsClient& client,
                                       const std::string& where);
@@ -237,6 +256,11 @@ struct HttpsClient::Session {
     bool tooLarge = false;
     std::size_t received = 0;
     std::size_t limit = 0;
+    // The final answer's ETag, Last-Modified and Date.
+    std::string tag;
+    std::string modified;
+    std::string date;
+    curl_slist* condition = nullptr;
     char errors[CURL_ERROR_SIZE] = {};
 };
 
@@ -284,6 +308,14 @@ void HttpsClient::Session::Configure(const HttpsClient& client, const std::strin
     curl_easy_setopt(easy, CURLOPT_WRITEDATA, this);
     curl_easy_setopt(easy, CURLOPT_HEADERFUNCTION, &Session::Header);
     curl_easy_setopt(easy, CURLOPT_HEADERDATA, this);
+}
+
+void HttpsClient::Session::AddCondition(const std::string& header) {
+    curl_slist* added = curl_slist_append(condition, header.c_str());
+    if (added == nullptr)
+        throw std::bad_alloc();
+    condition = added;
+    curl_easy_setopt(easy, CURLOPT_HTTPHEADER, condition);
 }
 
 TransferEnd HttpsClient::Session::Transfer(const HttpsClient& client, const std::string& where) {
@@ -366,6 +398,7 @@ std::exception_ptr HttpsClient::Session::TransportFailure(const TransferEnd& end
 void HttpsClient::Login() {
     ThrowIfAborted();
     kept_ = nullptr;
+    unchanged_ = false;
     Session& s = *session_;
     s.Reset(MaxDownloadSize);
     if (hostName_.empty())
@@ -373,11 +406,31 @@ void HttpsClient::Login() {
     if (request_.FileName.empty())
         return;
     const std::string where = hostName_ + ":" + std::to_string(port_);
-    s.Configure(*this,
-                "https://" + where + "/" + EncodedPath(request_.Directory, request_.FileName));
+    const std::string url =
+        "https://" + where + "/" + EncodedPath(request_.Directory, request_.FileName);
+    s.Configure(*this, url);
+    bool conditional = false;
+    if (request_.IfChanged && url == receivedUrl_) {
+        // The tag names the very bytes; the time only what the server's clock said.
+        if (!receivedTag_.empty())
+            s.AddCondition("If-None-Match: " + receivedTag_);
+        else if (!receivedTime_.empty())
+            s.AddCondition("If-Modified-Since: " + receivedTime_);
+        conditional = s.condition != nullptr;
+    }
     const TransferEnd end = s.Transfer(*this, where);
     ThrowIfAborted();
+    if (conditional && s.final && s.status == 304 && !end.limitBroken && end.code == CURLE_OK) {
+        unchanged_ = true;
+        s.report.Clear();
+        return;
+    }
     kept_ = s.ClassifyAnswer(end, *this, where);
+    if (!kept_) {
+        receivedUrl_ = url;
+        receivedTag_ = s.tag;
+        receivedTime_ = s.modified.empty() ? s.date : s.modified;
+    }
 }
 
 void HttpsClient::Download() {
@@ -388,6 +441,10 @@ void HttpsClient::Download() {
 
 const MemoryStream& HttpsClient::Report() {
     return session_->report;
+}
+
+std::size_t HttpsClient::ReceivedBytes() const {
+    return session_->received;
 }
 
 void HttpsClient::Abort() {

@@ -5,6 +5,9 @@
 // a host that cannot be resolved or reached, TLS refused (certificate, name, redirect), HTTP 401
 // or 403, or a server that sends no answer. The file's own outcome (404, any other status, a
 // body too large or too slow) is kept for Download. Builds without libcurl refuse at Login.
+//
+// An IfChanged request for the address of the last report received sends that report's ETag
+// (If-None-Match) or time (If-Modified-Since); a 304 answer leaves Report empty and Unchanged.
 #pragma once
 
 #include <atomic>
@@ -43,6 +46,9 @@ public:
     /// time-out or below the low-speed limit; after Abort.
     void Download() override;
     const MemoryStream& Report() override;
+    bool Unchanged() const override { return unchanged_; }
+    /// Bytes of headers and bodies the last request received, redirects included.
+    std::size_t ReceivedBytes() const;
     /// Nothing to end (the connection is kept for the next cycle). Throws after Abort.
     void Logout() override { ThrowIfAborted(); }
     void Abort() override;
@@ -74,6 +80,11 @@ private:
     int port_ = 0;
     std::atomic<bool> aborted_{false};
     std::exception_ptr kept_;
+    bool unchanged_ = false;
+    // The last report received: its address and what tells whether it has changed since.
+    std::string receivedUrl_;
+    std::string receivedTag_;
+    std::string receivedTime_;
 };
 
 } // namespace stormbell

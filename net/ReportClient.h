@@ -15,6 +15,9 @@ struct ReportRequest {
     std::optional<int> Port; ///< the port to connect on instead of the protocol's own (Use Proxy)
     std::string Directory;   ///< the report directory ("Direct1")
     std::string FileName;    ///< the station file ("OCityStr")
+    /// Fetch the file only when it changed since the last one this client received from the
+    /// same address; a client that cannot tell fetches it whole.
+    bool IfChanged = false;
 };
 
 /// One report fetch in the cycle's steps. One thread runs the steps; any thread may call Abort.
@@ -35,6 +38,9 @@ public:
     virtual void Download() = 0;
     /// The downloaded bytes.
     virtual const MemoryStream& Report() = 0;
+    /// After Download: the server said the file is the one it sent last time (an IfChanged
+    /// request), and sent nothing.
+    virtual bool Unchanged() const { return false; }
     /// Ends the session; throws when the server refuses to end it or after Abort.
     virtual void Logout() = 0;
     /// From any thread: the running step ends promptly with ETcpIpError "Transfer aborted", as

@@ -17,6 +17,7 @@ public:
     void ChangeDir() override { current_->ChangeDir(); }
     void Download() override { current_->Download(); }
     const MemoryStream& Report() override { return current_->Report(); }
+    bool Unchanged() const override { return current_->Unchanged(); }
     void Logout() override { current_->Logout(); }
     /// Aborts both: the choice may be changing on the cycle's thread.
     void Abort() override;

@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QImageReader>
+#include <QPixmap>
 
 namespace stormbell {
 
@@ -25,8 +27,13 @@ void ApplyAppIdentity() {
 
     QIcon icon;
     const QDir folder(kIconFolder);
-    for (const QString& name : folder.entryList(QDir::Files))
-        icon.addFile(folder.filePath(name));
+    for (const QString& name : folder.entryList(QDir::Files)) {
+        // Read as PNG, with no guessing: a reader left to guess, as QIcon::addFile's is, loads
+        // every image-format plugin installed, for a format built into Qt.
+        QImageReader reader(folder.filePath(name), "png");
+        reader.setAutoDetectImageFormat(false);
+        icon.addPixmap(QPixmap::fromImage(reader.read()));
+    }
     QGuiApplication::setWindowIcon(icon);
 }
 

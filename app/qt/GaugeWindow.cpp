@@ -3,6 +3,7 @@
 #include "app/CycleFailure.h"
 #include "app/qt/CircleShape.h"
 #include "app/qt/CycleAborted.h"
+#include "app/qt/HttpsModuleLoader.h"
 #include "app/qt/SkinView.h"
 #include "app/qt/WindowDrag.h"
 #include "app/qt/WindowRegion.h"
@@ -53,7 +54,7 @@ GaugeWindow::GaugeWindow(SettingsStore& store, Settings& settings, Observation& 
       // The log's lock is waited for on the sweep's pause: the window stays live, and close
       // and exit end the wait.
       decoder_(observation, *this, pause_, status_, messages_, ".", pause_), reading_(clock),
-      session_(*lamps_, status_, pause_, runner_, limits,
+      session_(*lamps_, status_, pause_, runner_, WithHttpsModule(limits),
                [this](const std::vector<std::string>& lines, bool logIt) {
                    decoder_.BreakOut(lines, logIt);
                }) {
@@ -110,10 +111,16 @@ void GaugeWindow::StartOnFirstActivation() {
 }
 
 void GaugeWindow::UpdateNow() {
+    RunCycle(false);
+}
+
+void GaugeWindow::RunCycle(bool ifChanged) {
     if (!session_.Begin())
         return;
     fetchedStation_ = settings_.StationFile;
-    Guarded([this] { RecordOutcome(session_.Cycle().Run(CurrentCycleSettings())); });
+    CycleSettings cycleSettings = CurrentCycleSettings();
+    cycleSettings.IfChanged = ifChanged;
+    Guarded([&] { RecordOutcome(session_.Cycle().Run(cycleSettings)); });
     EndAfterCycle(session_.Finish());
 }
 
@@ -130,7 +137,7 @@ void GaugeWindow::RecordOutcome(const CycleOutcome& outcome) {
 }
 
 void GaugeWindow::OnUpdateTimer() {
-    UpdateNow();
+    RunCycle(true);
 }
 
 void GaugeWindow::FetchChosenStation() {

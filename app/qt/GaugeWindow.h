@@ -95,11 +95,14 @@ protected:
 
 private:
     void Guarded(const std::function<void()>& handler);
+    /// The timer's cycle, which may find the report unchanged.
     void OnUpdateTimer();
     /// The end of StationFetchDelay: a complete identifier's station other than the one fetched
     /// last is fetched now, and the update timer's interval runs from this fetch; a running cycle
     /// finishes first.
     void FetchChosenStation();
+    /// UpdateNow's work; `ifChanged` as in CycleSettings.
+    void RunCycle(bool ifChanged);
     /// After the system's close: hides the dialogs and ends the program.
     void EndProgram();
     /// Tells the reading and the dialog what the cycle came to.

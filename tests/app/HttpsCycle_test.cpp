@@ -1,5 +1,6 @@
 // The update cycle over HTTPS as the window drives it: the router, the FTP client beside it and
 // a real HTTPS server on loopback; the outcomes follow the same table as FTP's.
+#include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -68,6 +69,61 @@ TEST(HttpsCycleTest, LampsBoxAndErrorsAsForFtp) {
                     : Journal{"Busy", "title Accessing data", "Failed", "title Update failed"};
         EXPECT_EQ(window.journal, journal) << c.name;
         EXPECT_EQ(cycle.Report().substr(0, 9), fetched ? "ANN ARBOR" : "") << c.name;
+    }
+}
+
+// A timer's cycle after a completed one asks whether the report changed; only the same address,
+// a completed cycle before it and an unchanged file give the 304 that ends it without decoding.
+TEST(HttpsCycleTest, AnUnchangedReportCostsA304AndKeepsTheReading) {
+    testing::HttpsTestServer server;
+    const std::string dir = "data/observations/metar/decoded";
+    const Journal decoded{"Busy", "title Accessing data", "Fetched", "breakOut"};
+    const Journal unchanged{"Busy", "title Accessing data", "Fetched", "title Completed"};
+    struct Case {
+        const char* name;
+        const char* path;   // before the directory: "etag/" serves ETags, not times
+        bool ifChanged;     // the second cycle is the timer's
+        const char* second; // the second cycle's station
+        bool fileChanged;   // the station's file is newer before the second cycle
+        bool firstDecodeFails;
+        bool notModified;
+    } cases[] = {
+        {"timer, file unchanged: 304", "", true, "KARB.TXT", false, false, true},
+        {"timer, same ETag: 304", "etag/", true, "KARB.TXT", false, false, true},
+        {"update now", "", false, "KARB.TXT", false, false, false},
+        {"timer, file changed", "", true, "KARB.TXT", true, false, false},
+        {"timer, ETag changed", "etag/", true, "KARB.TXT", true, false, false},
+        {"timer, other station", "", true, "EGLC.TXT", false, false, false},
+        {"timer after a failed decode", "", true, "KARB.TXT", false, true, false},
+    };
+    for (const auto& c : cases) {
+        HttpsClient client;
+        client.CaFile = server.CaFile();
+        testing::RecordingWindow window;
+        DirectRunner runner;
+        int decodes = 0;
+        UpdateCycle cycle(client, window, window, runner,
+                          [&](const std::vector<std::string>&, bool) {
+                              window.journal.push_back("breakOut");
+                              if (decodes++ == 0 && c.firstDecodeFails)
+                                  throw std::runtime_error("undecodable");
+                          });
+        CycleSettings settings;
+        settings.Host = server.Host();
+        settings.ReportDirectory = c.path + dir;
+        settings.StationFile = "KARB.TXT";
+        cycle.Run(settings);
+        const auto file = server.Root() / dir / "KARB.TXT";
+        if (c.fileChanged)
+            std::filesystem::last_write_time(file, std::filesystem::last_write_time(file) +
+                                                       std::chrono::hours(1));
+        window.journal.clear();
+        settings.IfChanged = c.ifChanged;
+        settings.StationFile = c.second;
+        EXPECT_TRUE(cycle.Run(settings).Completed()) << c.name;
+        EXPECT_EQ(window.journal, c.notModified ? unchanged : decoded) << c.name;
+        EXPECT_EQ(client.Unchanged(), c.notModified) << c.name;
+        EXPECT_EQ(cycle.Report().substr(0, 6), c.second[0] == 'K' ? "ANN AR" : "London") << c.name;
     }
 }
 

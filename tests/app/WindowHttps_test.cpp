@@ -1,7 +1,8 @@
-// The window's cycle over HTTPS: the Host text alone switches it, and closing the window ends a
-// request that waits.
+// The window's cycle over HTTPS through the module it loads: the Host text alone switches it,
+// closing the window ends a request that waits, and without the module HTTPS is unavailable.
 #include "GaugeFixture.h"
 
+#include "app/qt/HttpsModuleLoader.h"
 #include "tests/support/HttpsTestServer.h"
 
 #include <cstdlib>
@@ -13,6 +14,7 @@ class WindowHttpsTest : public GaugeFixture {
 protected:
     // The window trusts the server's CA the way a user would point it at one.
     WindowHttpsTest() {
+        limits.MakeHttps = HttpsFromModule({STORMBELL_BINARY_DIR "/app"});
         ::setenv("SSL_CERT_FILE", server.CaFile().c_str(), 1);
         store.Values["Host"] = server.Host();
         store.Values["OCityStr"] = "EGLC.TXT";
@@ -34,6 +36,18 @@ TEST_F(WindowHttpsTest, FetchesShowsAndDecodesTheReportAndCloseEndsAWaitingReque
     EXPECT_LT(took, 3000);
     EXPECT_EQ(endCode, 0);
     EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(WindowHttpsTest, WithoutItsModuleTheGaugeSaysHttpsIsUnavailable) {
+    limits.MakeHttps = HttpsFromModule({STORMBELL_BINARY_DIR "/no-such-folder"});
+    GaugeWindow& w = Start();
+    Click(w, "SpeedButton1");
+    EXPECT_EQ(w.windowTitle(), "Update failed");
+    const std::string told = Described(w);
+    EXPECT_NE(told.find("HTTPS is unavailable, so nothing can be fetched from " + server.Host() +
+                        ": its module is not installed"),
+              std::string::npos)
+        << told;
 }
 
 } // namespace

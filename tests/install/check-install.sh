@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Installs a build into a temporary DESTDIR and checks the tree a user gets: exactly the expected
 # files, a valid desktop entry and metadata, clean man pages and programs that run.
-# usage: check-install.sh BUILD_DIR APP_ID VERSION WITH_WINDOW(0|1) PRINT_MODULE ICON_SIZE...
+# usage: check-install.sh BUILD_DIR APP_ID VERSION WITH_WINDOW(0|1) MODULE_DIR ICON_SIZE...
 set -euo pipefail
-build=$1 id=$2 version=$3 with_window=$4 print_module=$5
+build=$1 id=$2 version=$3 with_window=$4 module_dir=$5
 shift 5
 root=$(mktemp -d)
 trap 'rm -rf "$root"' EXIT
@@ -17,7 +17,8 @@ expected=(bin/stormbell-cli bin/stormbell-render
           share/man/man1/stormbell.1.gz share/man/man1/stormbell-cli.1.gz
           share/man/man1/stormbell-render.1.gz
           share/doc/stormbell/copyright share/doc/stormbell/changelog.gz)
-[ "$with_window" = 1 ] && expected+=(bin/stormbell "$print_module")
+[ "$with_window" = 1 ] &&
+    expected+=(bin/stormbell "$module_dir/stormbell-print.so" "$module_dir/stormbell-https.so")
 for size in "$@"; do expected+=("share/icons/hicolor/${size}x$size/apps/$id.png"); done
 diff <(printf '%s\n' "${expected[@]}" | sort) <(cd "$usr" && find . -type f | sed 's|^\./||' | sort) ||
     fail "installed files differ from the expected ones (< missing, > unexpected)"

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Debian package and checks it: the expected files, run-time dependencies computed
 # from the libraries (Qt and libcurl among them) plus the art's font, none of the test tools, and
-# no lintian errors (its warnings are printed).
+# no lintian errors (its warnings are printed); and the unpacked gauge, which does not link
+# libcurl, fetching over HTTPS through its module.
 # usage: check-package.sh WORK_DIR VERSION WITH_WINDOW(0|1)
 set -euo pipefail
 work=$1 version=$2 with_window=$3
@@ -19,7 +20,8 @@ expected=(./usr/bin/stormbell-cli ./usr/bin/stormbell-render
           ./usr/share/icons/hicolor/16x16/apps/com.brightmoor.Stormbell.png
           ./usr/share/icons/hicolor/256x256/apps/com.brightmoor.Stormbell.png
           ./usr/share/man/man1/stormbell-cli.1.gz ./usr/share/doc/stormbell/copyright)
-[ "$with_window" = 1 ] && expected+=(./usr/bin/stormbell ./usr/lib/stormbell/stormbell-print.so)
+[ "$with_window" = 1 ] && expected+=(./usr/bin/stormbell ./usr/lib/stormbell/stormbell-print.so
+                                     ./usr/lib/stormbell/stormbell-https.so)
 for file in "${expected[@]}"; do
     grep -qxF "$file" <<<"$contents" || fail "package lacks $file"
 done
@@ -34,4 +36,14 @@ for unwanted in python3 pyftpdlib libgtest; do
 done
 
 lintian --fail-on error "$deb" || fail "lintian reports errors"
+
+if [ "$with_window" = 1 ]; then
+    unpacked=$work/unpacked
+    rm -rf "$unpacked"
+    dpkg-deb -x "$deb" "$unpacked"
+    ! ldd "$unpacked/usr/bin/stormbell" | grep -q libcurl || fail "the gauge links libcurl"
+    STORMBELL_BIN=$unpacked/usr/bin/stormbell STORMBELL_CLI=$unpacked/usr/bin/stormbell-cli \
+        QT_QPA_PLATFORM=offscreen "$source/tools/demo.sh" --https --check ||
+        fail "the unpacked gauge did not fetch over HTTPS"
+fi
 exit "$failed"

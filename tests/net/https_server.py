@@ -12,6 +12,8 @@ that begin with these names behave as a hostile or unusual server would:
   /trickle/P           sends P one byte every 50 ms
   /unsized/P           sends P without a Content-Length
   /silent/             never answers, and says "request /silent/" on standard error
+  /etag/P              sends P with an ETag instead of Last-Modified, and 304 to a request
+                       that names that ETag alone
 """
 import http.server
 import os
@@ -37,6 +39,18 @@ class Handler(http.server.SimpleHTTPRequestHandler):
         with open(os.path.join(ROOT, rest), "rb") as f:
             return f.read()
 
+    def send_tagged(self, rest):
+        body = self.file_bytes(rest)
+        tag = f'"{len(body)}-{os.stat(os.path.join(ROOT, rest)).st_mtime_ns}"'
+        asked = self.headers.get("If-None-Match")
+        unchanged = asked == tag and "If-Modified-Since" not in self.headers
+        self.send_response(304 if unchanged else 200)
+        self.send_header("ETag", tag)
+        self.send_header("Content-Length", "0" if unchanged else str(len(body)))
+        self.end_headers()
+        if not unchanged:
+            self.wfile.write(body)
+
     def do_GET(self):
         parts = self.path.split("/", 2)
         kind = parts[1]
@@ -60,6 +74,8 @@ class Handler(http.server.SimpleHTTPRequestHandler):
                     self.wfile.flush()
                     if kind == "trickle":
                         time.sleep(0.05)
+            elif kind == "etag":
+                self.send_tagged(rest)
             elif kind == "silent":
                 print("request /silent/", file=sys.stderr, flush=True)
                 time.sleep(600)
