@@ -191,17 +191,36 @@ std::string DescribeGauge(const Observation& shown, std::uint16_t pressSet,
         line("Fetched " + ClockText(clock.Local(*context.LastFetch), today));
     }
 
+    for (const auto& failure : context.SideStepFailures)
+        line(failure);
+
     const bool metric = shown.DisplayMode == DisplayMode::Metric;
-    line("Temperature " + Temperature(shown.OTemp, metric));
-    if (const auto heat = FeltLine("Heat index", shown.OHeatIndex, shown.OHeatIndex > shown.OTemp,
-                                   context.Service.HeatIndex, metric))
+    const Unreported& missing = shown.NotReported;
+    const char* const kNotReported = " not reported";
+    line(missing.Temperature ? std::string("Temperature") + kNotReported
+                             : "Temperature " + Temperature(shown.OTemp, metric));
+    // A felt temperature without its figures is named where its needle rests on the dial.
+    if (missing.HeatIndex()) {
+        if (shown.NewTemp >= 70)
+            line(std::string("Heat index") + kNotReported);
+    } else if (const auto heat =
+                   FeltLine("Heat index", shown.OHeatIndex, shown.OHeatIndex > shown.OTemp,
+                            context.Service.HeatIndex, metric)) {
         line(*heat);
-    if (const auto chill = FeltLine("Wind chill", shown.OChill, shown.OChill < shown.OTemp,
-                                    context.Service.WindChill, metric))
+    }
+    if (missing.WindChill()) {
+        if (shown.NewTemp <= 50)
+            line(std::string("Wind chill") + kNotReported);
+    } else if (const auto chill = FeltLine("Wind chill", shown.OChill, shown.OChill < shown.OTemp,
+                                           context.Service.WindChill, metric)) {
         line(*chill);
-    line("Humidity " + std::to_string(shown.OHumd) + " %");
-    line(PressureLine(shown.OPresInfo, pressSet, metric));
-    line(WindLine(shown.OWDInfo, shown.OWSInfo, metric));
+    }
+    line(missing.Humidity() ? std::string("Humidity") + kNotReported
+                            : "Humidity " + std::to_string(shown.OHumd) + " %");
+    line(missing.Pressure ? std::string("Pressure") + kNotReported
+                          : PressureLine(shown.OPresInfo, pressSet, metric));
+    line(missing.Wind ? std::string("Wind") + kNotReported
+                      : WindLine(shown.OWDInfo, shown.OWSInfo, metric));
     return text;
 }
 
