@@ -196,13 +196,13 @@ std::string DescribeGauge(const Observation& shown, std::uint16_t pressSet,
 
     const bool metric = shown.DisplayMode == DisplayMode::Metric;
     const Unreported& missing = shown.NotReported;
-    const char* const kNotReported = " not reported";
-    line(missing.Temperature ? std::string("Temperature") + kNotReported
+    const auto notReported = [](const char* what) { return std::string(what) + " not reported"; };
+    line(missing.Temperature ? notReported("Temperature")
                              : "Temperature " + Temperature(shown.OTemp, metric));
     // A felt temperature without its figures is named where its needle rests on the dial.
     if (missing.HeatIndex()) {
         if (shown.NewTemp >= 70)
-            line(std::string("Heat index") + kNotReported);
+            line(notReported("Heat index"));
     } else if (const auto heat =
                    FeltLine("Heat index", shown.OHeatIndex, shown.OHeatIndex > shown.OTemp,
                             context.Service.HeatIndex, metric)) {
@@ -210,17 +210,16 @@ std::string DescribeGauge(const Observation& shown, std::uint16_t pressSet,
     }
     if (missing.WindChill()) {
         if (shown.NewTemp <= 50)
-            line(std::string("Wind chill") + kNotReported);
+            line(notReported("Wind chill"));
     } else if (const auto chill = FeltLine("Wind chill", shown.OChill, shown.OChill < shown.OTemp,
                                            context.Service.WindChill, metric)) {
         line(*chill);
     }
-    line(missing.Humidity() ? std::string("Humidity") + kNotReported
+    line(missing.Humidity() ? notReported("Humidity")
                             : "Humidity " + std::to_string(shown.OHumd) + " %");
-    line(missing.Pressure ? std::string("Pressure") + kNotReported
+    line(missing.Pressure ? notReported("Pressure")
                           : PressureLine(shown.OPresInfo, pressSet, metric));
-    line(missing.Wind ? std::string("Wind") + kNotReported
-                      : WindLine(shown.OWDInfo, shown.OWSInfo, metric));
+    line(missing.Wind ? notReported("Wind") : WindLine(shown.OWDInfo, shown.OWSInfo, metric));
     return text;
 }
 
