@@ -3,6 +3,7 @@
 #include "net/ReportHost.h"
 #include "net/TcpIpErrors.h"
 #include "observation/ReportLog.h"
+#include "observation/ReportScan.h"
 #include "platform/TextConvert.h"
 
 namespace stormbell {
@@ -56,6 +57,10 @@ std::string SingleByteMessage(CycleStep step, const CyclePlace& place,
         return "Logging out of " + place.Host + " failed after " + place.File +
                " was fetched: " + Reason(error);
     case CycleStep::Decode:
+        if (dynamic_cast<const ENotADecodedReport*>(&error) != nullptr)
+            return place.File + " from " + place.Directory + " on " + place.Host +
+                   " is not a decoded report: " + error.what();
+        break;
     case CycleStep::Log:
         break;
     }
@@ -69,6 +74,9 @@ CycleStep StepOf(CycleStep step, const std::exception& error) {
         return CycleStep::Connect;
     if (step == CycleStep::Decode && dynamic_cast<const ELogFileError*>(&error) != nullptr)
         return CycleStep::Log;
+    // The transfer went well; what came is no report.
+    if (dynamic_cast<const ENotADecodedReport*>(&error) != nullptr)
+        return CycleStep::Decode;
     return step;
 }
 
@@ -76,7 +84,7 @@ CycleStep StepOf(CycleStep step, const std::exception& error) {
 
 CycleOutcome FailedCycle(CycleStep step, const CyclePlace& place, const std::exception& error) {
     const CycleStep failedAt = StepOf(step, error);
-    return {failedAt, std::current_exception(), CycleFailureMessage(failedAt, place, error)};
+    return {failedAt, std::current_exception(), CycleFailureMessage(failedAt, place, error), {}};
 }
 
 std::string CycleFailureMessage(CycleStep step, const CyclePlace& place,

@@ -25,7 +25,7 @@ public:
 
 /// The outcome of a cycle that failed at `step` with the error being handled: call it from the
 /// catch block. A failed login without a reply of the server's counts as Connect, a log error
-/// of the decoder as Log.
+/// of the decoder as Log, a download that is no decoded report as Decode.
 CycleOutcome FailedCycle(CycleStep step, const CyclePlace& place, const std::exception& error);
 
 /// The message for `error` at `step`, e.g. KXYZ.TXT was not found in data/observations/metar/

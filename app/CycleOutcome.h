@@ -5,6 +5,7 @@
 #include <exception>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace stormbell {
 
@@ -16,6 +17,9 @@ struct CycleOutcome {
     std::optional<CycleStep> FailedAt; ///< empty: the report was fetched and decoded
     std::exception_ptr Cause;          ///< the error of the step that failed
     std::string Message;               ///< CycleFailureMessage's words, UTF-8; empty on success
+    /// Side steps that failed while the report still came whole (the logout), in the same
+    /// words; they do not make the cycle fail.
+    std::vector<std::string> Notes;
 
     bool Completed() const { return !FailedAt.has_value(); }
 };

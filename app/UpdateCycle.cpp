@@ -6,6 +6,7 @@
 #include "app/CycleFailure.h"
 #include "net/FtpArguments.h"
 #include "observation/ReportLines.h"
+#include "observation/ReportScan.h"
 
 namespace stormbell {
 
@@ -25,9 +26,13 @@ UpdateCycle::UpdateCycle(ReportClient& client, Lamps& lamps, StatusLine& status,
 CycleOutcome UpdateCycle::Run(const CycleSettings& settings) {
     CycleSettings asked = settings;
     asked.IfChanged = settings.IfChanged && std::exchange(lastCompleted_, false);
-    CycleOutcome fetched = Fetch(asked, [this](const MemoryStream& report) {
-        // Refused before it is kept: keeping and splitting it would cost what the bound saves.
+    std::vector<std::string> lines;
+    CycleOutcome fetched = Fetch(asked, [&](const MemoryStream& report) {
+        // Refused before it is split: splitting it would cost what the bound saves.
         CheckReportSize(report.Size());
+        lines = SplitReportLines(std::string_view(report.Data(), report.Size()));
+        // An error page or a cut file is refused before it is kept or logged.
+        CheckDecodedReport(lines);
         report_.assign(report.Data(), report.Size());
     });
     if (!fetched.Completed())
@@ -36,7 +41,7 @@ CycleOutcome UpdateCycle::Run(const CycleSettings& settings) {
         status_.SetStatus(kCompleted);
     } else {
         try {
-            decode_(SplitReportLines(report_), settings.LogReports);
+            decode_(lines, settings.LogReports);
         } catch (const std::exception& error) {
             return Fail(CycleStep::Decode, settings, error);
         }
@@ -68,15 +73,23 @@ CycleOutcome UpdateCycle::Fetch(const CycleSettings& settings,
                 throw EEmptyReport();
             deliver(client_.Report());
         }
-        step = CycleStep::Logout;
-        runner_.Run([this] { client_.Logout(); });
     } catch (const std::exception& error) {
-        if (step != CycleStep::Logout)
-            EndSession();
+        EndSession();
         return Fail(step, settings, error);
     }
+    CycleOutcome fetched;
+    try {
+        runner_.Run([this] { client_.Logout(); });
+    } catch (const std::exception& error) {
+        // The report came whole; a server that fumbles the goodbye takes nothing from it. The
+        // client has closed the connection either way.
+        fetched.Notes.push_back(
+            FailedCycle(CycleStep::Logout,
+                        {settings.Host, settings.ReportDirectory, settings.StationFile}, error)
+                .Message);
+    }
     lamps_.SetLampState(LampState::Fetched);
-    return {};
+    return fetched;
 }
 
 CycleOutcome UpdateCycle::Fail(CycleStep step, const CycleSettings& settings,

@@ -38,13 +38,15 @@ public:
                 DecodeReport decode);
 
     /// One cycle: fetches the report, keeps it as Report() and decodes it. Any error (a refused
-    /// setting, the network, an empty download, a report above kMaxReportBytes, the decoder)
-    /// ends the session (QUIT when the connection can carry it, else a close), lights the red
-    /// lamp with the title "Update failed" and is told by the outcome; Report() then changes
-    /// only when the decoder failed. Errors outside std::exception (an aborted cycle) leave
-    /// through here untouched. IfChanged holds only when the last cycle completed: a report
-    /// unchanged since one that failed must not read as a good one. An unchanged report keeps
-    /// Report(), puts the lamps out and sets the title "Completed".
+    /// setting, the network, an empty download, a report above kMaxReportBytes or without the
+    /// observation time on its second line, the decoder) ends the session (QUIT when the
+    /// connection can carry it, else a close), lights the red lamp with the title "Update
+    /// failed" and is told by the outcome; Report() then changes only when the decoder failed.
+    /// A failed logout after the whole report came is only noted in the outcome. Errors
+    /// outside std::exception (an aborted cycle) leave through here untouched. IfChanged holds
+    /// only when the last cycle completed: a report unchanged since one that failed must not read
+    /// as a good one. An unchanged report keeps Report(), puts the lamps out and sets the title
+    /// "Completed".
     CycleOutcome Run(const CycleSettings& settings);
 
     /// The cycle up to the green lamp going dark, handing the downloaded bytes to `deliver`

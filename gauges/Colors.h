@@ -15,6 +15,7 @@ inline constexpr Color kHeatIndex = 0x0000FF; ///< heat-index needle (red)
 inline constexpr Color kReference = 0x6688;   ///< reference hand, inner hub, variable-wind disc
 inline constexpr Color kHubOuter = 0x4466;    ///< outer hub disc of the altimeter
 inline constexpr Color kSkinBackground = 0x400040; ///< window background around the instruments
+inline constexpr Color kDialFace = 0xD6EAF0;       ///< the cream of the dials' faces
 } // namespace colors
 
 /// Red component 0..255.
@@ -28,6 +29,16 @@ constexpr int GreenOf(Color c) {
 /// Blue component 0..255.
 constexpr int BlueOf(Color c) {
     return static_cast<int>((c >> 16) & 0xFF);
+}
+
+/// `c` faded three fifths of the way to the dials' face: a needle that shows no reading.
+constexpr Color Faded(Color c) {
+    const auto mix = [](int from, int to) {
+        return static_cast<Color>(from + (to - from) * 3 / 5);
+    };
+    return mix(RedOf(c), RedOf(colors::kDialFace)) |
+           mix(GreenOf(c), GreenOf(colors::kDialFace)) << 8 |
+           mix(BlueOf(c), BlueOf(colors::kDialFace)) << 16;
 }
 
 } // namespace stormbell

@@ -191,17 +191,35 @@ std::string DescribeGauge(const Observation& shown, std::uint16_t pressSet,
         line("Fetched " + ClockText(clock.Local(*context.LastFetch), today));
     }
 
+    for (const auto& failure : context.SideStepFailures)
+        line(failure);
+
     const bool metric = shown.DisplayMode == DisplayMode::Metric;
-    line("Temperature " + Temperature(shown.OTemp, metric));
-    if (const auto heat = FeltLine("Heat index", shown.OHeatIndex, shown.OHeatIndex > shown.OTemp,
-                                   context.Service.HeatIndex, metric))
+    const Unreported& missing = shown.NotReported;
+    const auto notReported = [](const char* what) { return std::string(what) + " not reported"; };
+    line(missing.Temperature ? notReported("Temperature")
+                             : "Temperature " + Temperature(shown.OTemp, metric));
+    // A felt temperature without its figures is named where its needle rests on the dial.
+    if (missing.HeatIndex()) {
+        if (shown.NewTemp >= 70)
+            line(notReported("Heat index"));
+    } else if (const auto heat =
+                   FeltLine("Heat index", shown.OHeatIndex, shown.OHeatIndex > shown.OTemp,
+                            context.Service.HeatIndex, metric)) {
         line(*heat);
-    if (const auto chill = FeltLine("Wind chill", shown.OChill, shown.OChill < shown.OTemp,
-                                    context.Service.WindChill, metric))
+    }
+    if (missing.WindChill()) {
+        if (shown.NewTemp <= 50)
+            line(notReported("Wind chill"));
+    } else if (const auto chill = FeltLine("Wind chill", shown.OChill, shown.OChill < shown.OTemp,
+                                           context.Service.WindChill, metric)) {
         line(*chill);
-    line("Humidity " + std::to_string(shown.OHumd) + " %");
-    line(PressureLine(shown.OPresInfo, pressSet, metric));
-    line(WindLine(shown.OWDInfo, shown.OWSInfo, metric));
+    }
+    line(missing.Humidity() ? notReported("Humidity")
+                            : "Humidity " + std::to_string(shown.OHumd) + " %");
+    line(missing.Pressure ? notReported("Pressure")
+                          : PressureLine(shown.OPresInfo, pressSet, metric));
+    line(missing.Wind ? notReported("Wind") : WindLine(shown.OWDInfo, shown.OWSInfo, metric));
     return text;
 }
 

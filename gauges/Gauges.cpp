@@ -19,6 +19,29 @@ void DrawEllipse(Canvas& canvas, const Rect& r) {
 
 } // namespace
 
+NeedleSet Only(Needle needle) {
+    return NeedleSet().set(static_cast<std::size_t>(needle));
+}
+
+NeedleSet UnreportedNeedles(const Observation& o) {
+    const Unreported& missing = o.NotReported;
+    NeedleSet needles;
+    const bool hotColdMissing = o.NewTemp <= kChillCeiling ? missing.WindChill()
+                                : o.NewTemp >= kHeatFloor  ? missing.HeatIndex()
+                                                           : false;
+    if (hotColdMissing)
+        needles |= Only(Needle::HotCold);
+    if (missing.Temperature)
+        needles |= Only(Needle::Temperature);
+    if (missing.Pressure)
+        needles |= Only(Needle::Pressure);
+    if (missing.Humidity())
+        needles |= Only(Needle::Humidity);
+    if (missing.Wind)
+        needles |= Only(Needle::WindDirection) | Only(Needle::WindSpeed);
+    return needles;
+}
+
 Gauges::Gauges(Observation& observation, Skins skins, std::function<void()> repaint)
     : observation_(observation), skins_(skins), repaint_(std::move(repaint)) {}
 
@@ -26,11 +49,16 @@ ActiveSkin Gauges::Active() const {
     return ChooseSkin(skins_, observation_.DisplayMode);
 }
 
-void Gauges::DrawNeedleWithTail(Canvas& canvas, const GaugeGeometry& gauge, double value) const {
+Color Gauges::PenFor(Needle needle, Color color) const {
+    return (Dimmed & Only(needle)).any() ? Faded(color) : color;
+}
+
+void Gauges::DrawNeedleWithTail(Canvas& canvas, Needle needle, const GaugeGeometry& gauge,
+                                double value) const {
     const double a = gauge.Angle(value);
     const Point tip = gauge.Tip(a);
     const Point tail = gauge.TailPoint(a);
-    canvas.SetPenColor(NeedleColor);
+    canvas.SetPenColor(PenFor(needle, NeedleColor));
     canvas.MoveTo(gauge.Centre.X, gauge.Centre.Y);
     canvas.SetPenWidth(gauge::kNeedleWidth);
     canvas.LineTo(tip.X, tip.Y);
@@ -58,7 +86,8 @@ void Gauges::DrawReferenceHand(Canvas& canvas) const {
 }
 
 void Gauges::UpdateTemperature() {
-    DrawNeedleWithTail(Active().Drawn.GetCanvas(), gauge::kTemperature, observation_.OTemp);
+    DrawNeedleWithTail(Active().Drawn.GetCanvas(), Needle::Temperature, gauge::kTemperature,
+                       observation_.OTemp);
 }
 
 void Gauges::UpdateHotCold() {
@@ -67,10 +96,10 @@ void Gauges::UpdateHotCold() {
     double value = 0;
     if (target <= kChillCeiling) {
         value = observation_.OChill;
-        canvas.SetPenColor(colors::kChill);
+        canvas.SetPenColor(PenFor(Needle::HotCold, colors::kChill));
     } else if (target >= kHeatFloor) {
         value = observation_.OHeatIndex;
-        canvas.SetPenColor(colors::kHeatIndex);
+        canvas.SetPenColor(PenFor(Needle::HotCold, colors::kHeatIndex));
     } else {
         return;
     }
@@ -84,7 +113,7 @@ void Gauges::UpdateHotCold() {
 void Gauges::UpdatePressure() {
     const double pressure = StrToFloat(observation_.OPresInfo);
     Canvas& canvas = Active().Drawn.GetCanvas();
-    DrawNeedleWithTail(canvas, gauge::kPressure, pressure);
+    DrawNeedleWithTail(canvas, Needle::Pressure, gauge::kPressure, pressure);
     DrawReferenceHand(canvas);
 
     canvas.SetPenColor(colors::kHubOuter);
@@ -99,7 +128,8 @@ void Gauges::UpdatePressure() {
 }
 
 void Gauges::UpdateHumidity() {
-    DrawNeedleWithTail(Active().Drawn.GetCanvas(), gauge::kHumidity, observation_.OHumd);
+    DrawNeedleWithTail(Active().Drawn.GetCanvas(), Needle::Humidity, gauge::kHumidity,
+                       observation_.OHumd);
 }
 
 void Gauges::UpdateWindDirection() {
@@ -110,7 +140,7 @@ void Gauges::UpdateWindDirection() {
 
     Canvas& canvas = Active().Drawn.GetCanvas();
     const GaugeGeometry& g = gauge::kWindDirection;
-    canvas.SetPenColor(NeedleColor);
+    canvas.SetPenColor(PenFor(Needle::WindDirection, NeedleColor));
     canvas.SetPenWidth(gauge::kNeedleWidth);
     canvas.MoveTo(g.Centre.X, g.Centre.Y);
     if (variable)
@@ -123,7 +153,7 @@ void Gauges::UpdateWindSpeed() {
     const int speed = StrToInt(observation_.OWSInfo);
     Canvas& canvas = Active().Drawn.GetCanvas();
     const GaugeGeometry& g = gauge::kWindSpeed;
-    canvas.SetPenColor(NeedleColor);
+    canvas.SetPenColor(PenFor(Needle::WindSpeed, NeedleColor));
     canvas.SetPenWidth(gauge::kNeedleWidth);
     canvas.MoveTo(g.Centre.X, g.Centre.Y);
     DrawStroke(canvas, g, speed);

@@ -8,6 +8,7 @@
 #include "observation/FramePresenter.h"
 #include "observation/Observation.h"
 
+#include <bitset>
 #include <cstdint>
 #include <functional>
 
@@ -15,6 +16,20 @@ namespace stormbell {
 
 /// The mouse button of a click on the altimeter hub.
 enum class MouseButton { Left, Right, Middle };
+
+/// The needles, each of which can be drawn dimmed.
+enum class Needle { HotCold, Temperature, Pressure, Humidity, WindDirection, WindSpeed, Count };
+
+/// A set of needles, indexed by Needle.
+using NeedleSet = std::bitset<static_cast<std::size_t>(Needle::Count)>;
+
+/// The set holding `needle` alone.
+NeedleSet Only(Needle needle);
+
+/// The needles that rest for want of a value: those of the quantities `observation`'s report
+/// did not state, and of the values derived from them; the hot/cold needle when the one its
+/// target temperature chooses is not reported.
+NeedleSet UnreportedNeedles(const Observation& observation);
 
 class Gauges final : public FramePresenter {
 public:
@@ -25,6 +40,7 @@ public:
     Color NeedleColor = colors::kNeedle;      ///< pen of the ordinary needles
     std::uint16_t PressSet = rest::kPressSet; ///< reference hand position, hundredths of a turn
     std::uint16_t StoredPressSet = rest::kPressSet; ///< PressSet as saved, follows it on every draw
+    NeedleSet Dimmed; ///< needles drawn in a faded pen: no reading stands behind them
 
     /// Temperature needle and tail from OTemp.
     void UpdateTemperature();
@@ -59,7 +75,10 @@ public:
 private:
     ActiveSkin Active() const;
     void DrawReferenceHand(Canvas& canvas) const;
-    void DrawNeedleWithTail(Canvas& canvas, const GaugeGeometry& gauge, double value) const;
+    /// `color`, faded when `needle` is dimmed.
+    Color PenFor(Needle needle, Color color) const;
+    void DrawNeedleWithTail(Canvas& canvas, Needle needle, const GaugeGeometry& gauge,
+                            double value) const;
     void DrawStroke(Canvas& canvas, const GaugeGeometry& gauge, double value) const;
 
     Observation& observation_;

@@ -18,6 +18,9 @@ constexpr long long ToEnd = std::numeric_limits<long long>::max();
 constexpr std::uint16_t UnreadableReply = 999;
 // Between the lines of a refusal, which a tooltip shows on one line.
 constexpr std::string_view ReplyLineSeparator = "; ";
+// The longest wait for the reply to QUIT: the file is in by then, and nothing the goodbye could
+// bring is worth holding the cycle for the whole idle limit.
+constexpr int QuitReplyWaitMs = 2000;
 
 // Makes another socket the current one for one call and puts the previous one back.
 class CurrentSocket {
@@ -144,13 +147,18 @@ void TFTP::Logout() {
     // After an abort nothing may wait for the server, and while a reply is still owed the
     // server would read QUIT out of step; either way the connections are still released.
     if (ControlSocket != NoSocketHandle && !Aborted() && !replyOutstanding_) {
+        const int idleTimeout = IdleTimeout;
+        if (IdleTimeout == 0 || IdleTimeout > QuitReplyWaitMs)
+            IdleTimeout = QuitReplyWaitMs;
         try {
             SendCommand("QUIT\r\n");
             ReadReply(Expected::Completion);
         } catch (...) {
+            IdleTimeout = idleTimeout;
             CloseSession();
             throw;
         }
+        IdleTimeout = idleTimeout;
     }
     CloseSession();
     ThrowIfAborted();

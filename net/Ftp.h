@@ -30,8 +30,9 @@ public:
     /// character (CheckFtpArgument).
     void Login() override;
     /// Sends QUIT when a session is open and owes no reply, then closes the control and current
-    /// connections, also when QUIT fails. Throws EProtocolError when the QUIT reply is no
-    /// success or missing. After Abort it sends nothing, closes both and throws ETcpIpError
+    /// connections, also when QUIT fails. The reply is waited for 2 s at most (IdleTimeout when
+    /// shorter). Throws EProtocolError when the QUIT reply is no success or missing. After
+    /// Abort it sends nothing, closes both and throws ETcpIpError
     /// "Transfer aborted".
     void Logout() override;
 

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <limits>
 
+#include "observation/NeedleSweep.h"
 #include "platform/TextConvert.h"
 
 namespace stormbell {
@@ -77,19 +78,27 @@ double TargetWindChill(std::int16_t fahrenheit, double knots) {
 }
 
 PressurePlan DeriveTargets(Observation& o) {
+    Unreported& missing = o.NotReported;
     std::optional<double> celsius = TryStrToFloat(o.TempCText);
     const auto fahrenheit = celsius ? WholeFahrenheit(*celsius) : std::nullopt;
-    // A Celsius figure whose °F does not fit counts as no number at all, for humidity too.
-    if (!fahrenheit)
-        celsius.reset();
-    o.NewTemp = fahrenheit ? *fahrenheit : *WholeFahrenheit(0);
-    o.NewHumd = RelativeHumidity(celsius, TryStrToFloat(o.DewCText));
+    const auto dewPoint = TryStrToFloat(o.DewCText);
+    const auto knots = TryStrToInt(o.NewWSInfo);
+    // A Celsius figure whose °F does not fit counts as no figure at all.
+    missing.Temperature = !fahrenheit;
+    missing.DewPoint = !dewPoint;
+    missing.Pressure = !TryStrToFloat(o.NewPresInfo);
+    missing.Wind = !IsDirectionText(o.NewWDInfo) || !knots || *knots < 0;
+    if (missing.Pressure)
+        o.NewPresInfo = rest::kPresInfo;
+    if (missing.Wind) {
+        o.NewWDInfo = rest::kWDInfo;
+        o.NewWSInfo = rest::kWSInfo;
+    }
+    o.NewTemp = fahrenheit ? *fahrenheit : rest::kTemp;
+    o.NewHumd = missing.Humidity() ? rest::kHumd : RelativeHumidity(celsius, dewPoint);
     PressurePlan plan = StartPressurePlan(o);
-    o.NewHeatIndex = TargetHeatIndex(o.NewTemp, o.NewHumd);
-    const double knots = StrToFloat(o.NewWSInfo);
-    if (knots < 0)
-        throw NotAFloat(o.NewWSInfo);
-    o.NewChill = TargetWindChill(o.NewTemp, knots);
+    o.NewHeatIndex = missing.HeatIndex() ? rest::kHeatIndex : TargetHeatIndex(o.NewTemp, o.NewHumd);
+    o.NewChill = missing.WindChill() ? rest::kChill : TargetWindChill(o.NewTemp, *knots);
     FinishPressurePlan(plan);
     return plan;
 }

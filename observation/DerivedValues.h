@@ -25,9 +25,10 @@ double TargetHeatIndex(std::int16_t fahrenheit, std::int32_t humidity);
 /// the temperature above. `knots` must be finite and not negative.
 double TargetWindChill(std::int16_t fahrenheit, double knots);
 
-/// Derives every target from the cut texts and plans the pressure steps. A wind speed that is
-/// not a number (or is negative) throws EConvertError after temperature, humidity, pressure
-/// and heat index have taken effect.
+/// Derives every target from the cut texts and plans the pressure steps. A quantity whose text
+/// is missing or cannot be read (a wind needs a direction of "VRB" or one to three digits and
+/// whole knots) is marked in NotReported; its target, and those derived from it, are the rest
+/// positions. Never throws for a text.
 PressurePlan DeriveTargets(Observation& observation);
 
 } // namespace stormbell

@@ -102,18 +102,16 @@ void NormaliseTexts(Observation& o) {
 // error of this report alone and leaves every shown value readable for the next report and the
 // next redraw.
 void CheckTargets(const Observation& o) {
-    if (o.NewWDInfo != VariableWind) {
-        const std::string& text = o.NewWDInfo;
+    const std::string& text = o.NewWDInfo;
+    if (!IsDirectionText(text)) {
         const std::string quoted = "The wind direction '" + text + "' ";
         const bool digits = text.find_first_not_of("0123456789", text.starts_with('-') ? 1 : 0) ==
                             std::string::npos;
-        const auto degrees = TryStrToInt(text);
-        if (!degrees && !(digits && text.size() > 1))
+        if (!digits || text.size() < 2)
             throw EConvertError(quoted + "is not a whole number of degrees");
-        if (text.starts_with('-') && (!degrees || *degrees < 0))
+        if (text.starts_with('-'))
             throw EConvertError(quoted + "is negative");
-        if (!degrees || *degrees > kMaxDirection)
-            throw EConvertError(quoted + "has more than three digits");
+        throw EConvertError(quoted + "has more than three digits");
     }
     StrToInt(o.NewWSInfo);
 }
@@ -145,6 +143,11 @@ void JumpToTargets(Observation& o) {
 }
 
 } // namespace
+
+bool IsDirectionText(std::string_view text) {
+    return text == VariableWind || (!text.empty() && text.size() <= 3 &&
+                                    text.find_first_not_of("0123456789") == std::string::npos);
+}
 
 std::string PadDirection(std::string direction) {
     if (direction.size() == 2)

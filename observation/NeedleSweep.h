@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "observation/FramePresenter.h"
 #include "observation/Observation.h"
@@ -31,11 +32,10 @@ public:
 
     /// Steps every shown value toward its target, one presented frame and one pause per step,
     /// until all have arrived; then draws a last frame and sets the status "Completed".
-    /// Returns the number of stepping frames. A direction or speed target that is not a whole
-    /// number, or a direction outside 0..kMaxDirection (said in words), throws EConvertError
-    /// before any frame,
-    /// leaving the shown values and the status as they were. When the pause throws, the shown
-    /// values jump to their targets and the exception goes on.
+    /// Returns the number of stepping frames. A speed target that is not a whole number, or a
+    /// direction target that is not IsDirectionText (said in words), throws EConvertError
+    /// before any frame, leaving the shown values and the status as they were. When the pause
+    /// throws, the shown values jump to their targets and the exception goes on.
     long Run(Observation& observation, PressurePlan plan);
 
 private:
@@ -43,6 +43,10 @@ private:
     Pause& pause_;
     StatusLine& status_;
 };
+
+/// True for "VRB" and for one to three digits without a sign: the direction texts a report
+/// states and the three-digit shown text holds.
+bool IsDirectionText(std::string_view text);
 
 /// Pads a direction of one or two characters with zeros to three: "5" -> "005".
 std::string PadDirection(std::string direction);

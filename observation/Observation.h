@@ -21,6 +21,29 @@ constexpr std::string_view DisplayModeText(DisplayMode mode) {
     return mode == DisplayMode::Metric ? "1" : "0";
 }
 
+/// The quantities the last report did not state, or stated so that they cannot be read. Their
+/// needles rest, and so do those of the values derived from them.
+struct Unreported {
+    bool Temperature = false;
+    bool DewPoint = false;
+    bool Pressure = false;
+    bool Wind = false; ///< direction and speed, which one line states together
+
+    /// Humidity comes from temperature and dew point.
+    bool Humidity() const { return Temperature || DewPoint; }
+    /// The heat index comes from temperature and humidity.
+    bool HeatIndex() const { return Humidity(); }
+    /// The wind chill comes from temperature and wind speed.
+    bool WindChill() const { return Temperature || Wind; }
+    bool operator==(const Unreported&) const = default;
+};
+
+/// The stored form: the names of the unreported quantities, comma-separated, in the order
+/// "Temperature,DewPoint,Pressure,Wind"; empty when the report stated all four.
+std::string UnreportedText(const Unreported& missing);
+/// Reads the stored form; names it does not know are skipped.
+Unreported UnreportedFromText(std::string_view text);
+
 struct Observation {
     std::int16_t OTemp = 0;   ///< shown temperature, whole °F
     std::int16_t NewTemp = 0; ///< target temperature, whole °F
@@ -39,6 +62,7 @@ struct Observation {
     std::string TempCText;    ///< Celsius temperature text last cut from a report
     std::string DewCText;     ///< Celsius dew point text last cut from a report
     stormbell::DisplayMode DisplayMode = stormbell::DisplayMode::English; ///< skin in use
+    Unreported NotReported; ///< what the last report left unstated; its values are at rest
 
     /// Start-up rule: every target takes its shown value, so nothing moves before a report.
     void SetTargetsToShown();
@@ -61,5 +85,9 @@ inline constexpr std::uint16_t kPressSet = 50;
 
 /// The rest positions as shown values, with every target equal to its shown value.
 Observation FreshStoreObservation();
+
+/// Puts the shown values of the quantities NotReported names, and of those derived from them,
+/// at their rest positions: a value the report did not state is never kept as a reading.
+void RestUnreported(Observation& observation);
 
 } // namespace stormbell

@@ -4,6 +4,7 @@
 #include <chrono>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "observation/ServiceFigures.h"
 
@@ -18,6 +19,9 @@ struct ReadingContext {
     std::string LastFailure;                           ///< why it did not, when known; UTF-8
     bool FtpBlocked = false; ///< its FTP login could not connect to the service's server
     ServiceFigures Service;  ///< the report's own wind chill and heat index, when it gives them
+    /// What failed beside the last decoded reading without taking it away (its log, the
+    /// logout), UTF-8.
+    std::vector<std::string> SideStepFailures;
 };
 
 } // namespace stormbell

@@ -7,7 +7,8 @@
 
 namespace stormbell {
 
-void ReadingTracker::RecordDecoded(const std::vector<std::string>& reportLines) {
+void ReadingTracker::RecordDecoded(const std::vector<std::string>& reportLines,
+                                   std::vector<std::string> sideStepFailures) {
     // Whatever the new report leaves unnamed is unknown now: the earlier report's station or
     // time would be attached to values that no longer come from it.
     const auto header = reportLines.empty() ? std::nullopt : ParseReportHeader(reportLines[0]);
@@ -20,6 +21,7 @@ void ReadingTracker::RecordDecoded(const std::vector<std::string>& reportLines) 
     context_.LastCycleFailed = false;
     context_.LastFailure.clear();
     context_.FtpBlocked = false;
+    context_.SideStepFailures = std::move(sideStepFailures);
 }
 
 void ReadingTracker::RecordFailure(std::string reason, bool ftpBlocked) {

@@ -16,8 +16,10 @@ public:
     explicit ReadingTracker(const Clock& clock) : clock_(clock) {}
 
     /// After a cycle that fetched and decoded `reportLines`: its station and observation time
-    /// from its first two lines (unknown when a line does not name them), fetched now, no failure.
-    void RecordDecoded(const std::vector<std::string>& reportLines);
+    /// from its first two lines (unknown when a line does not name them), fetched now, no failure
+    /// but the side steps that failed beside it, in UTF-8.
+    void RecordDecoded(const std::vector<std::string>& reportLines,
+                       std::vector<std::string> sideStepFailures = {});
     /// After a failed cycle: why it failed, in UTF-8, for the description, and whether its FTP
     /// login could not even connect to the service's server. The earlier station and times are
     /// kept, since they still describe the values shown.

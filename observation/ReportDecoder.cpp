@@ -7,8 +7,10 @@ namespace stormbell {
 
 ReportDecoder::ReportDecoder(Observation& observation, FramePresenter& presenter, Pause& pause,
                              StatusLine& status, MessageSink& messages,
-                             std::filesystem::path logDirectory, Pause& lockPause)
-    : observation_(observation), log_(std::move(logDirectory), messages, lockPause),
+                             std::filesystem::path logDirectory, Pause& lockPause,
+                             BlockingRunner& logRunner)
+    : observation_(observation), told_(messages),
+      log_(std::move(logDirectory), told_, lockPause, ReplaceByRename, logRunner),
       sweep_(presenter, pause, status) {}
 
 void ReportDecoder::BreakOut(const std::vector<std::string>& reportLines, bool logIt) {
@@ -18,10 +20,24 @@ void ReportDecoder::BreakOut(const std::vector<std::string>& reportLines, bool l
     // The direction needle starts a sweep from north, never from "variable".
     if (reading && observation_.OWDInfo == VariableWind)
         observation_.OWDInfo = "000";
-    if (logIt)
-        log_.Append(reportLines);
+    told_.Last.clear();
+    if (logIt) {
+        try {
+            log_.Append(reportLines);
+        } catch (const ELogFileError& error) {
+            // The log is a side step: the reading it failed to keep is still the reading.
+            told_.ShowMessage(error.what());
+        }
+    }
     if (!reading)
         throw ENotAReading();
+    // Only what this report states counts; a text of an earlier one would be made up here.
+    Observation& o = observation_;
+    o.TempCText.clear();
+    o.DewCText.clear();
+    o.NewPresInfo.clear();
+    o.NewWDInfo.clear();
+    o.NewWSInfo.clear();
     ScanReportLines(reportLines, observation_);
     const PressurePlan plan = DeriveTargets(observation_);
     lastSweepFrames_ = sweep_.Run(observation_, plan);

@@ -9,6 +9,7 @@
 #include "observation/NeedleSweep.h"
 #include "observation/Observation.h"
 #include "observation/ReportLog.h"
+#include "platform/BlockingRunner.h"
 #include "platform/MessageSink.h"
 #include "platform/Pause.h"
 #include "platform/StatusLine.h"
@@ -18,25 +19,41 @@ namespace stormbell {
 class ReportDecoder {
 public:
     /// Decodes into `observation`; logs into `logDirectory` (the program passes "."), waiting
-    /// for another process's log lock on `lockPause`.
+    /// for another process's log lock on `lockPause` and rebuilding the log on `logRunner`.
     ReportDecoder(Observation& observation, FramePresenter& presenter, Pause& pause,
                   StatusLine& status, MessageSink& messages, std::filesystem::path logDirectory,
-                  Pause& lockPause = SharedThreadPause());
+                  Pause& lockPause = SharedThreadPause(),
+                  BlockingRunner& logRunner = SharedDirectRunner());
 
     /// Appends the report to METAR.LOG when `logIt`, cuts and derives the targets from
-    /// `reportLines`, then sweeps the needles to them. Log problems with a message of their
-    /// own are shown and decoding goes on; other log file errors throw ELogFileError before
-    /// anything is decoded; a report without any of the four observation lines is logged and
-    /// then throws ENotAReading, changing nothing; a wind speed text that is not a number, or a
-    /// direction or speed target the needles cannot step to, throws EConvertError before any
-    /// needle moves.
+    /// `reportLines`, then sweeps the needles to them. A log that could not be written is told
+    /// on the message sink, kept as LogProblem, and decoding goes on; a report without any of
+    /// the four observation lines is logged and then throws ENotAReading, changing nothing. A
+    /// quantity the report does not state readably is marked in NotReported and its needle, and
+    /// those of the values derived from it, go to rest.
     void BreakOut(const std::vector<std::string>& reportLines, bool logIt);
+
+    /// Why the last BreakOut's report was not logged, as told; empty when it was, or when no
+    /// log was asked for.
+    const std::string& LogProblem() const { return told_.Last; }
 
     /// Stepping frames of the last sweep that completed; 0 when the last BreakOut failed.
     long LastSweepFrames() const { return lastSweepFrames_; }
 
 private:
+    /// Passes the log's messages on and keeps the last one.
+    struct ToldMessages final : MessageSink {
+        explicit ToldMessages(MessageSink& to) : To(to) {}
+        void ShowMessage(const std::string& text) override {
+            Last = text;
+            To.ShowMessage(text);
+        }
+        MessageSink& To;
+        std::string Last;
+    };
+
     Observation& observation_;
+    ToldMessages told_;
     ReportLog log_;
     NeedleSweep sweep_;
     long lastSweepFrames_ = 0;

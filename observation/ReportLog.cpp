@@ -170,9 +170,9 @@ void PutReport(Writer& to, const std::vector<std::string>& lines) {
 } // namespace
 
 ReportLog::ReportLog(fs::path directory, MessageSink& messages, Pause& lockPause,
-                     RenameFunction rename)
+                     RenameFunction rename, BlockingRunner& copier)
     : directory_(std::move(directory)), messages_(messages), lockPause_(lockPause),
-      rename_(std::move(rename)) {}
+      rename_(std::move(rename)), copier_(copier) {}
 
 void ReportLog::Append(const std::vector<std::string>& lines) {
     const auto logPath = Bind(directory_, kLogName);
@@ -204,30 +204,37 @@ void ReportLog::Append(const std::vector<std::string>& lines) {
         return;
     }
     TmpRemover remover(tmp, *tmpPath);
-    Writer out(tmp, *tmpPath);
-    if (!firstLog) {
-        if (!tmp.CopyPermissions(log))
-            Fail(texts::CannotWriteLog, *tmpPath, tmp.Error());
-        CopyLines(log, *logPath, out);
-        if (const auto error = log.Close())
-            Fail(texts::CannotReadLog, *logPath, error);
-    }
-    PutReport(out, lines);
-    out.Finish();
-    if (firstLog) {
-        // Gives the first log its name without replacing anything that took the name meanwhile
-        // (a program that ignores the lock).
-        if (PublishNewFile(*tmpPath, *logPath)) {
-            messages_.ShowMessage(texts::CannotCreateLog);
+    // Messages are shown here, on the caller's thread, once the rebuild has ended.
+    const char* problem = nullptr;
+    std::error_code replaceError;
+    copier_.Run([&] {
+        Writer out(tmp, *tmpPath);
+        if (!firstLog) {
+            if (!tmp.CopyPermissions(log))
+                Fail(texts::CannotWriteLog, *tmpPath, tmp.Error());
+            CopyLines(log, *logPath, out);
+            if (const auto error = log.Close())
+                Fail(texts::CannotReadLog, *logPath, error);
+        }
+        PutReport(out, lines);
+        out.Finish();
+        if (firstLog) {
+            // Gives the first log its name without replacing anything that took the name
+            // meanwhile (a program that ignores the lock).
+            if (PublishNewFile(*tmpPath, *logPath))
+                problem = texts::CannotCreateLog;
+            else
+                remover.Dismiss();
             return;
         }
+        // A failed replacement keeps both files: the new content stays in METAR.TMP.
         remover.Dismiss();
-        return;
-    }
-    // A failed replacement keeps both files: the new content stays in METAR.TMP.
-    remover.Dismiss();
-    if (const auto error = rename_(*tmpPath, *logPath))
-        messages_.ShowMessage(texts::CannotReplaceLog + error.message());
+        replaceError = rename_(*tmpPath, *logPath);
+    });
+    if (problem)
+        messages_.ShowMessage(problem);
+    else if (replaceError)
+        messages_.ShowMessage(texts::CannotReplaceLog + replaceError.message());
 }
 
 } // namespace stormbell

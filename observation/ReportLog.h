@@ -1,6 +1,8 @@
 // Appends each fetched report to METAR.LOG, rebuilding the log through METAR.TMP so that a
 // crash at any instant leaves either the old or the new log complete. Gauges sharing a folder
 // take turns through an advisory lock on METAR.LCK beside the log, each waiting a bounded time.
+// The rebuild's cost grows with the log (about 260 MB a year at a one-minute interval), so it
+// runs on a runner the window can keep live on.
 #pragma once
 
 #include <filesystem>
@@ -10,6 +12,7 @@
 #include <system_error>
 #include <vector>
 
+#include "platform/BlockingRunner.h"
 #include "platform/Files.h"
 #include "platform/MessageSink.h"
 #include "platform/Pause.h"
@@ -34,9 +37,11 @@ inline constexpr int kLogLockPoll = 50;
 class ReportLog {
 public:
     /// Logs into `directory`; a relative directory is resolved at each append. Waits for the
-    /// lock on `lockPause`, which must outlive the log.
+    /// lock on `lockPause` and rebuilds the log on `copier`, which must outlive the log; only
+    /// the rebuild, which touches no state but the files, runs there.
     ReportLog(std::filesystem::path directory, MessageSink& messages,
-              Pause& lockPause = SharedThreadPause(), RenameFunction rename = ReplaceByRename);
+              Pause& lockPause = SharedThreadPause(), RenameFunction rename = ReplaceByRename,
+              BlockingRunner& copier = SharedDirectRunner());
 
     /// Appends the lines and one empty line, CR LF each, waiting up to kLogLockWait for any
     /// other process that is rebuilding the same log; what the pause throws meanwhile leaves
@@ -52,6 +57,7 @@ private:
     MessageSink& messages_;
     Pause& lockPause_;
     RenameFunction rename_;
+    BlockingRunner& copier_;
 };
 
 } // namespace stormbell

@@ -1,5 +1,6 @@
 #include "observation/ReportScan.h"
 
+#include "observation/ObservationTime.h"
 #include "platform/TextConvert.h"
 
 namespace stormbell {
@@ -82,5 +83,13 @@ bool HoldsObservation(const std::vector<std::string>& lines) {
 ENotAReading::ENotAReading()
     : std::runtime_error(
           "The report holds none of the Wind, Temperature, Dew Point and Pressure lines") {}
+
+ENotADecodedReport::ENotADecodedReport()
+    : std::runtime_error("its second line gives no observation time") {}
+
+void CheckDecodedReport(const std::vector<std::string>& lines) {
+    if (lines.size() < 2 || !ParseObservationTime(lines[1]))
+        throw ENotADecodedReport();
+}
 
 } // namespace stormbell

@@ -25,4 +25,14 @@ public:
     ENotAReading();
 };
 
+/// A text whose second line does not end with the observation time ("... / 2024.01.05 1753
+/// UTC") that every decoded report carries: an error page, a cut download, something else.
+class ENotADecodedReport : public std::runtime_error {
+public:
+    ENotADecodedReport();
+};
+
+/// Throws ENotADecodedReport unless the second line names the observation time.
+void CheckDecodedReport(const std::vector<std::string>& lines);
+
 } // namespace stormbell

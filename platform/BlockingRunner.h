@@ -19,4 +19,10 @@ public:
     void Run(const std::function<void()>& operation) override { operation(); }
 };
 
+/// One DirectRunner for the whole program; it holds no state, so any thread may share it.
+inline DirectRunner& SharedDirectRunner() {
+    static DirectRunner runner;
+    return runner;
+}
+
 } // namespace stormbell

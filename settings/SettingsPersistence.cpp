@@ -34,6 +34,10 @@ std::string TextOf(DisplayMode mode) {
     return std::string(DisplayModeText(mode));
 }
 
+std::string TextOf(const Unreported& missing) {
+    return UnreportedText(missing);
+}
+
 template <std::integral T> std::string TextOf(T value) {
     return IntToStr(value);
 }
@@ -74,6 +78,10 @@ std::optional<bool> Converted(std::string text, NoRule) {
 
 std::optional<DisplayMode> Converted(const std::string& text, ModeRule) {
     return DisplayModeFromText(text);
+}
+
+std::optional<Unreported> Converted(const std::string& text, UnreportedRule) {
+    return UnreportedFromText(text);
 }
 
 std::optional<std::string> Converted(std::string text, const TextRule& rule) {
@@ -119,6 +127,8 @@ void LoadSettings(SettingsStore& store, Settings& settings, Observation& observa
     Load(store, variables, ReadBy::FirstActivation);
     Observation& o = variables.observation;
 
+    // A hand-edited store may hold a value where the report stated none.
+    RestUnreported(o);
     o.SetTargetsToShown();
 
     // A store that never held a reading starts the metric skin at its own scales' low ends;
@@ -139,6 +149,8 @@ void SaveSettings(SettingsStore& store, const Settings& settings, const Observat
     // The window's place now, not the one it was loaded at.
     variables.settings.WindowLeft = left;
     variables.settings.WindowTop = top;
+    // Nothing the report did not state is saved as a reading.
+    RestUnreported(variables.observation);
     ForEachSetting([&](const auto& row) {
         store.WriteSetting(row.Name, Written(row, ValueOf(variables, row)));
     });

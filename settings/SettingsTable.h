@@ -61,9 +61,14 @@ struct NoRule {};
 /// The display mode is stored as its text: "1" is Metric, any other text English.
 struct ModeRule {};
 
+/// The unreported quantities are stored as UnreportedText; names the load does not know are
+/// skipped.
+struct UnreportedRule {};
+
 template <typename T> struct RuleFor { using type = Limits<T>; };
 template <> struct RuleFor<bool> { using type = NoRule; };
 template <> struct RuleFor<DisplayMode> { using type = ModeRule; };
+template <> struct RuleFor<Unreported> { using type = UnreportedRule; };
 template <> struct RuleFor<std::string> { using type = TextRule; };
 
 /// One stored setting. The type of its variable chooses the conversion: whole numbers in their
@@ -153,12 +158,14 @@ inline constexpr Setting kReportDirectory{"Direct1",
                                           &Settings::ReportDirectory,
                                           "data/observations/metar/decoded",
                                           {.Usable = IsNotFormerDirectory}};
+// Which shown values are rest positions because the last report did not state them.
+inline constexpr Setting kNotReported{"ONotReported", &Observation::NotReported, Unreported{}};
 
 /// The rows above in the order of the save; a new setting is one row and its place here.
 inline constexpr auto kTable = std::tie(
     kPickedStationRow, kUpdateMinutes, kProxyPort, kOTemp, kOHumd, kStoredPressSet, kOHeatIndex,
     kOChill, kOPresInfo, kOWDInfo, kOWSInfo, kStationFile, kDisplayMode, kWindowLeft, kUseProxy,
-    kWindowTop, kLogReports, kFetchAtStart, kHost, kReportDirectory);
+    kWindowTop, kLogReports, kFetchAtStart, kHost, kReportDirectory, kNotReported);
 
 /// Calls `f` with each row of the table, in its order.
 template <typename F> void ForEachSetting(F&& f) {

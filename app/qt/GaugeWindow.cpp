@@ -10,6 +10,7 @@
 #include "gauges/WindowLayout.h"
 #include "gauges/qt/GaugeFace.h"
 #include "observation/ReportLines.h"
+#include "platform/TextConvert.h"
 #include "settings/SettingsPersistence.h"
 #include "settings/SettingsTable.h"
 #include "settings/qt/FtpSettingsDialog.h"
@@ -53,11 +54,12 @@ GaugeWindow::GaugeWindow(SettingsStore& store, Settings& settings, Observation& 
       status_(*this), messages_(this),
       // The log's lock is waited for on the sweep's pause: the window stays live, and close
       // and exit end the wait.
-      decoder_(observation, *this, pause_, status_, messages_, ".", pause_), reading_(clock),
-      session_(*lamps_, status_, pause_, runner_, WithHttpsModule(limits),
-               [this](const std::vector<std::string>& lines, bool logIt) {
-                   decoder_.BreakOut(lines, logIt);
-               }) {
+      // The log is rebuilt on the runner's thread, so that a large log never holds the window.
+      decoder_(observation, *this, pause_, status_, messages_, ".", pause_, runner_),
+      reading_(clock), session_(*lamps_, status_, pause_, runner_, WithHttpsModule(limits),
+                                [this](const std::vector<std::string>& lines, bool logIt) {
+                                    decoder_.BreakOut(lines, logIt);
+                                }) {
     parts_.Hub->OnMouseDown = [this](Qt::MouseButton button) { HubPressed(button); };
     new WindowDrag(*this); // a child of the window, which it follows
     ShowSkin();
@@ -126,9 +128,13 @@ void GaugeWindow::RunCycle(bool ifChanged) {
 
 void GaugeWindow::RecordOutcome(const CycleOutcome& outcome) {
     // The lamp and the title say whether it failed; the description says why.
-    if (outcome.Completed())
-        reading_.RecordDecoded(SplitReportLines(session_.Report()));
-    else
+    if (outcome.Completed()) {
+        std::vector<std::string> sideSteps = outcome.Notes;
+        if (!decoder_.LogProblem().empty())
+            sideSteps.insert(sideSteps.begin(),
+                             "The report was not logged: " + Latin1ToUtf8(decoder_.LogProblem()));
+        reading_.RecordDecoded(SplitReportLines(session_.Report()), std::move(sideSteps));
+    } else
         reading_.RecordFailure(outcome.Message,
                                FtpBlocked(outcome, settings_.Host, settingstable::kHost.Default));
     if (options_ != nullptr)
@@ -230,6 +236,7 @@ const std::string& GaugeWindow::LastReport() const {
 }
 
 void GaugeWindow::PresentFrame() {
+    GetGauges().Dimmed = UnreportedNeedles(observation_);
     GetGauges().PresentFrame();
 }
 
@@ -320,6 +327,7 @@ void GaugeWindow::RepaintSkin() {
 }
 
 void GaugeWindow::RedrawFace() {
+    GetGauges().Dimmed = UnreportedNeedles(observation_);
     GetGauges().UpdatePressSet();
     GetGauges().DrawNeedles();
     RepaintSkin();

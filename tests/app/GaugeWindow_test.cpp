@@ -120,6 +120,14 @@ TEST_F(GaugeWindowTest, HoveringTheSkinTellsTheStoredReadingNotFetchedSinceStart
     EXPECT_EQ(Described(w).rfind(saved, 0), 0u) << Described(w);
 }
 
+// A value the last report did not state is still not reported after a restart: it rests dimmed.
+TEST_F(GaugeWindowTest, ValuesTheLastReportDidNotStateStayUnreportedAfterARestart) {
+    store.Values = {{"OTemp", "50"}, {"OHumd", "64"}, {"ONotReported", "DewPoint"}};
+    GaugeWindow& w = Start();
+    EXPECT_NE(Described(w).find("\nHumidity not reported\n"), std::string::npos) << Described(w);
+    EXPECT_EQ(w.GetGauges().Dimmed, Only(Needle::Humidity));
+}
+
 TEST_F(GaugeWindowTest, HubClicksTurnTheReferenceHand) {
     store.Values["OPresInfo"] = "30.00";
     GaugeWindow& w = Start();

@@ -3,6 +3,7 @@
 #include "tests/net/FakeFtpServer.h"
 #include "tests/net/PyFtpServer.h"
 #include "tests/support/ProxyPort.h"
+#include "tests/support/SmallFilesystem.h"
 #include "tests/support/TempDir.h"
 
 #include "observation/ReportLines.h"
@@ -12,6 +13,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -110,6 +112,56 @@ TEST_F(WindowCycleTest, FetchShowsDecodesLogsSweepsAndTellsTheReadingWithItsAge)
     Click(w, "SpeedButton1");
     EXPECT_NE(Hover(Child(w, "Image1")).find("&lt;b&gt;Bold&lt;/b&gt; Town (EGLC)\n"),
               std::string::npos);
+}
+
+// A report that came whole stands whatever fails beside it: a log that cannot be written is told
+// and named, a logout only named, and a server silent after QUIT is not waited out.
+TEST_F(WindowCycleTest, ASideStepThatFailsKeepsTheReading) {
+    const std::string report =
+        ReadFile(std::filesystem::path(STORMBELL_TEST_DATA_DIR) / "reports" / kStation);
+    const std::string logout = "Logging out of 127.0.0.1 failed after EGLC.TXT was fetched: ";
+    const std::string noSpace = "Cannot write METAR.TMP: No space left on device";
+    SmallFilesystem disk;
+    const struct {
+        std::function<void(FakeFtpSession&)> quit;
+        bool fullDisk; // told in a message as well
+        std::string named;
+    } cases[] = {
+        {[](FakeFtpSession& s) { s.Answer("221 Goodbye"); }, true,
+         "The report was not logged: " + noSpace},
+        {[](FakeFtpSession& s) { s.ReadCommand(), s.WaitForClose(); }, false, logout},
+        {[](FakeFtpSession& s) { s.Answer("500 Not now"), s.WaitForClose(); }, false,
+         logout + "\"500 Not now\""},
+    };
+    for (const auto& c : cases) {
+        if (c.fullDisk && !disk.Mounted())
+            continue;
+        std::filesystem::current_path(c.fullDisk ? disk.Path() : cwd.Path());
+        if (c.fullDisk)
+            disk.Fill("filler");
+        FakeFtpServer server(
+            [&](FakeFtpSession& s) {
+                s.LoginAndCwd();
+                s.OpenData();
+                s.SendData(report);
+                s.CloseData();
+                s.Reply("226 Transfer complete");
+                c.quit(s);
+            },
+            FreeProxyPort());
+        store.Values["LogIt"] = "true";
+        PointAt(server.Port());
+        messages.clear();
+        GaugeWindow& w = Start();
+        const auto start = std::chrono::steady_clock::now();
+        Click(w, "SpeedButton1");
+        EXPECT_LT(std::chrono::steady_clock::now() - start,
+                  std::chrono::milliseconds(limits.IdleTimeout / 3));
+        EXPECT_EQ(program->observation.OTemp, 51) << c.named;
+        EXPECT_EQ(messages, c.fullDisk ? std::vector{noSpace} : std::vector<std::string>{});
+        EXPECT_NE(Described(w).find(c.named), std::string::npos) << Described(w);
+        program.reset();
+    }
 }
 
 // A failed cycle shows no box: a timer would stack one a minute. The red lamp and the title

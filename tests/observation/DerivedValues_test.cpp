@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <optional>
+#include <tuple>
 
 #include <gtest/gtest.h>
 
@@ -117,6 +118,7 @@ Observation WithTexts(const char* celsius, const char* dewPoint, const char* kno
     o.TempCText = celsius;
     o.DewCText = dewPoint;
     o.NewWSInfo = knots;
+    o.NewWDInfo = "210";
     return o;
 }
 
@@ -131,30 +133,28 @@ TEST(DerivedValuesTest, DerivesEveryTargetAndPlansThePressure) {
     EXPECT_NEAR(plan.remainder, 0.02, 1e-9);
 }
 
-TEST(DerivedValuesTest, UnusableTemperatureTextsCountAsZeroCelsius) {
-    for (const char* text : {"", "abc", "13 C", "99999", "-1e300", "nan", "inf"}) {
-        Observation o = WithTexts(text, "", "0");
+// An unreadable figure is no figure: its target and those derived from it rest.
+TEST(DerivedValuesTest, UnreadableTextsAreNotReported) {
+    const struct {
+        const char *celsius, *dewPoint, *knots, *direction, *missing;
+        std::int16_t temp;
+        std::int32_t humidity;
+        double heatIndex, chill;
+    } cases[] = {
+        {"99999", "21.7", "6", "210", "Temperature", -30, 0, -30, -30},
+        {"13 C", "", "6", "210", "Temperature,DewPoint", -30, 0, -30, -30},
+        {"32.2", "nan", "6", "210", "DewPoint", 89, 0, -30, 89},
+        {"32.2", "21.7", "1,5", "210", "Wind", 89, 54, 95, -30},
+        {"32.2", "21.7", "-5", "210", "Wind", 89, 54, 95, -30},
+    };
+    for (const auto& c : cases) {
+        Observation o = WithTexts(c.celsius, c.dewPoint, c.knots);
+        o.NewWDInfo = c.direction;
         DeriveTargets(o);
-        EXPECT_EQ(o.NewTemp, 32) << text;
-        EXPECT_EQ(o.NewHumd, 100) << text;
-    }
-}
-
-TEST(DerivedValuesTest, UnusableWindSpeedIsAConversionErrorAfterTheOtherTargets) {
-    for (const char* knots : {"abc", "", "-5", "1,5"}) {
-        Observation o = WithTexts("32.2", "21.7", knots);
-        try {
-            DeriveTargets(o);
-            ADD_FAILURE() << "no error for " << knots;
-        } catch (const EConvertError& error) {
-            EXPECT_EQ(error.what(),
-                      "'" + std::string(knots) + "' is not a valid floating point value");
-        }
-        EXPECT_EQ(o.NewTemp, 89) << knots;
-        EXPECT_EQ(o.NewHumd, 54) << knots;
-        EXPECT_EQ(o.NewHeatIndex, 95) << knots;
-        EXPECT_EQ(o.NewPresInfo, "30.50") << knots; // the plan's first half took effect
-        EXPECT_EQ(o.NewChill, 7) << knots;          // the wind chill did not
+        EXPECT_EQ(UnreportedText(o.NotReported), c.missing) << c.celsius << " " << c.knots;
+        EXPECT_EQ(std::tuple(o.NewTemp, o.NewHumd, o.NewHeatIndex, o.NewChill),
+                  std::tuple(c.temp, c.humidity, c.heatIndex, c.chill))
+            << c.celsius << " " << c.dewPoint << " " << c.knots;
     }
 }
 

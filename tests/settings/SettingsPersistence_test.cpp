@@ -184,7 +184,19 @@ TEST(SettingsSaveTest, SavedTextsLoadBackUnchanged) {
         EXPECT_NE(defaults.at(name), text) << name;
         EXPECT_EQ(Resaved({{name, text}}).at(name), text) << name;
     }
+    stored["ONotReported"] = ""; // the values above are all stated
     EXPECT_EQ(Resaved(stored), stored);
+}
+
+// Nothing the report did not state is kept as a reading, whatever a hand edit put there.
+TEST(SettingsSaveTest, UnreportedValuesLoadAndSaveAtTheirRest) {
+    const Texts resaved = Resaved({{"ONotReported", "Pressure,Wind"},
+                                   {"OPresInfo", "29.92"},
+                                   {"OWDInfo", "250"},
+                                   {"OTemp", "71"}});
+    EXPECT_EQ(std::make_tuple(resaved.at("ONotReported"), resaved.at("OPresInfo"),
+                              resaved.at("OWDInfo"), resaved.at("OTemp")),
+              std::make_tuple("Pressure,Wind", "28.00", "000", "71"));
 }
 
 TEST(SettingsSaveTest, FailedCommitNamesTheFirstValueAndKeepsTheStore) {

@@ -47,9 +47,9 @@ TEST(DecodeCommandTest, FailuresPrintAnErrorLineAndTheRestGoesOn) {
         int status;
     } cases[] = {
         {{"-"}, "Wind: Calm:0\nTemperature: 55 F (13 C)\n", {"\"OTemp\": 55, "}, 0},
-        {{Reports + "edge/BADWIND.TXT", Reports + "CYVR.TXT"},
+        {{Reports + "edge/NOSENSORS.TXT", Reports + "CYVR.TXT"},
          "",
-         {"{\"error\": \"'five' is not a valid floating point value\"}", "\"OTemp\": 55, "},
+         {"{\"error\": \"The report holds none of the", "\"OTemp\": 55, "},
          1},
         {{Reports + "NOSUCH.TXT", "-"},
          "Wind: Variable at 3 MPH (3 KT):0\n",

@@ -56,30 +56,36 @@ void WriteJsonString(std::ostream& out, std::string_view text) {
 
 namespace {
 
-void Field(std::ostream& out, const char* name, long long value) {
-    out << '"' << name << "\": " << value << ", ";
+template <typename T> std::optional<T> Stated(bool stated, const T& value) {
+    return stated ? std::optional(value) : std::nullopt;
 }
 
-void Field(std::ostream& out, const char* name, double value) {
-    out << '"' << name << "\": " << FloatToStrGeneral(value) << ", ";
+void Value(std::ostream& out, long long value) {
+    out << value;
 }
 
-void Field(std::ostream& out, const char* name, const std::string& value) {
-    out << '"' << name << "\": ";
+void Value(std::ostream& out, double value) {
+    out << FloatToStrGeneral(value);
+}
+
+void Value(std::ostream& out, const std::string& value) {
     WriteJsonString(out, value);
+}
+
+// A value the report did not state is null.
+template <typename T>
+void Field(std::ostream& out, const char* name, const std::optional<T>& value) {
+    out << '"' << name << "\": ";
+    if (value)
+        Value(out, *value);
+    else
+        out << "null";
     out << ", ";
 }
 
 // The observation's texts are single-byte, as the decoder cut them and the store keeps them.
-void TextField(std::ostream& out, const char* name, const std::string& singleByte) {
-    Field(out, name, Latin1ToUtf8(singleByte));
-}
-
-void Field(std::ostream& out, const char* name, const std::optional<std::string>& value) {
-    if (value)
-        Field(out, name, *value);
-    else
-        out << '"' << name << "\": null, ";
+void TextField(std::ostream& out, const char* name, const std::optional<std::string>& singleByte) {
+    Field(out, name, singleByte ? std::optional(Latin1ToUtf8(*singleByte)) : std::nullopt);
 }
 
 } // namespace
@@ -88,23 +94,24 @@ void WriteObservationJson(std::ostream& out, const Observation& o,
                           const std::optional<ReportHeader>& header,
                           std::optional<std::chrono::sys_seconds> observed, long frames) {
     out << '{';
-    Field(out, "OTemp", static_cast<long long>(o.OTemp));
-    Field(out, "NewTemp", static_cast<long long>(o.NewTemp));
-    Field(out, "OHumd", static_cast<long long>(o.OHumd));
-    Field(out, "NewHumd", static_cast<long long>(o.NewHumd));
-    Field(out, "OHeatIndex", o.OHeatIndex);
-    Field(out, "NewHeatIndex", o.NewHeatIndex);
-    Field(out, "OChill", o.OChill);
-    Field(out, "NewChill", o.NewChill);
-    TextField(out, "OPresInfo", o.OPresInfo);
-    TextField(out, "NewPresInfo", o.NewPresInfo);
-    TextField(out, "OWDInfo", o.OWDInfo);
-    TextField(out, "NewWDInfo", o.NewWDInfo);
-    TextField(out, "OWSInfo", o.OWSInfo);
-    TextField(out, "NewWSInfo", o.NewWSInfo);
-    TextField(out, "TempCText", o.TempCText);
-    TextField(out, "DewCText", o.DewCText);
-    Field(out, "DisplayMode", std::string(DisplayModeText(o.DisplayMode)));
+    const Unreported& missing = o.NotReported;
+    Field(out, "OTemp", Stated(!missing.Temperature, static_cast<long long>(o.OTemp)));
+    Field(out, "NewTemp", Stated(!missing.Temperature, static_cast<long long>(o.NewTemp)));
+    Field(out, "OHumd", Stated(!missing.Humidity(), static_cast<long long>(o.OHumd)));
+    Field(out, "NewHumd", Stated(!missing.Humidity(), static_cast<long long>(o.NewHumd)));
+    Field(out, "OHeatIndex", Stated(!missing.HeatIndex(), o.OHeatIndex));
+    Field(out, "NewHeatIndex", Stated(!missing.HeatIndex(), o.NewHeatIndex));
+    Field(out, "OChill", Stated(!missing.WindChill(), o.OChill));
+    Field(out, "NewChill", Stated(!missing.WindChill(), o.NewChill));
+    TextField(out, "OPresInfo", Stated(!missing.Pressure, o.OPresInfo));
+    TextField(out, "NewPresInfo", Stated(!missing.Pressure, o.NewPresInfo));
+    TextField(out, "OWDInfo", Stated(!missing.Wind, o.OWDInfo));
+    TextField(out, "NewWDInfo", Stated(!missing.Wind, o.NewWDInfo));
+    TextField(out, "OWSInfo", Stated(!missing.Wind, o.OWSInfo));
+    TextField(out, "NewWSInfo", Stated(!missing.Wind, o.NewWSInfo));
+    TextField(out, "TempCText", Stated(!missing.Temperature, o.TempCText));
+    TextField(out, "DewCText", Stated(!missing.DewPoint, o.DewCText));
+    Field(out, "DisplayMode", std::optional(std::string(DisplayModeText(o.DisplayMode))));
     Field(out, "station", header ? std::optional(header->Station) : std::nullopt);
     Field(out, "station_name", header ? std::optional(header->StationName) : std::nullopt);
     Field(out, "observed", observed ? std::optional(Iso8601(*observed)) : std::nullopt);

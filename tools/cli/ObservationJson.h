@@ -18,7 +18,7 @@ void WriteJsonString(std::ostream& out, std::string_view text);
 
 /// Writes {"OTemp": ..., ..., "DisplayMode": "...", "station": "CYVR", "station_name": "...",
 /// "observed": "2013-04-25T05:00:00Z", "frames": N} on one line; what the report did not
-/// tell is null.
+/// tell is null, the values of the quantities it did not state included.
 void WriteObservationJson(std::ostream& out, const Observation& observation,
                           const std::optional<ReportHeader>& header,
                           std::optional<std::chrono::sys_seconds> observed, long frames);
