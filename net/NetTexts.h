@@ -30,6 +30,7 @@ inline constexpr const char* ErrorDataReceive =
 inline constexpr const char* ErrorAborted = "Transfer aborted";
 inline constexpr const char* ErrorTooSlow = "Transfer below the limit (bytes per second) of ";
 inline constexpr const char* ErrorTooSlowFor = " for the time-out (ms) of ";
+inline constexpr const char* ErrorTransferTimeout = "Transfer not done within the limit (ms) of ";
 inline constexpr const char* ErrorReplyTooLong = "Reply longer than the limit (bytes) of ";
 inline constexpr const char* ErrorNoReply = "The server closed the connection without a reply";
 inline constexpr const char* ErrorEmptyReply = "The server's reply had no text";
@@ -41,6 +42,8 @@ inline constexpr const char* ProtocolFtp = "FTP";
 // Defaults.
 inline constexpr int DefaultConnectTimeoutMs = 15000;
 inline constexpr int DefaultIdleTimeoutMs = 30000;
+/// The whole of one fetch, however its server paces it: a report takes seconds.
+inline constexpr int DefaultTransferTimeoutMs = 180000;
 inline constexpr std::size_t DefaultMaxLineLength = 64 * 1024;
 inline constexpr std::size_t DefaultMaxReplyLength = 64 * 1024;
 inline constexpr std::size_t DefaultLowSpeedLimit = 1024;
@@ -58,5 +61,8 @@ inline constexpr int ListenBacklog = 2;
 /// Longest directory or file name sent: real ones are far shorter, and a stored value of
 /// megabytes must not become one command.
 inline constexpr std::size_t MaxArgumentLength = 255;
+/// Longest host name (DNS's limit) and longest Host text: "https://", a name and ":65535".
+inline constexpr std::size_t MaxHostNameLength = 253;
+inline constexpr std::size_t MaxHostTextLength = 8 + MaxHostNameLength + 6;
 
 } // namespace stormbell::nettexts

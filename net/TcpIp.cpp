@@ -44,6 +44,11 @@ std::string TimeoutText(const char* what, int limitMs, SocketHandle s) {
     return what + IntToStr(limitMs) + ErrorOnSocketId + IntToStr(s);
 }
 
+// The shorter of two waits in milliseconds, 0 meaning no limit.
+int Sooner(int a, int b) {
+    return a == 0 ? b : b == 0 ? a : std::min(a, b);
+}
+
 } // namespace
 
 TTcpIp::TTcpIp() = default;
@@ -56,6 +61,9 @@ TTcpIp::~TTcpIp() {
 
 void TTcpIp::Login() {
     abort_.Clear();
+    transferEnd_.reset();
+    if (TransferTimeout > 0)
+        transferEnd_ = Clock::now() + std::chrono::milliseconds(TransferTimeout);
     if (ServerPort < 0 || ServerPort > 65535)
         throw std::out_of_range(ErrorPortRange + IntToStr(ServerPort));
     RemotePort = static_cast<std::uint16_t>(ServerPort);
@@ -87,11 +95,13 @@ void TTcpIp::OpenOutputSocket(std::uint16_t port, std::uint32_t address) {
     Socket = CreateTcpSocket();
     ForgetPending(Socket);
     const bool connected =
-        Socket != NoSocketHandle && ConnectSocket(Socket, {address, port}, ConnectTimeout, &abort_);
+        Socket != NoSocketHandle &&
+        ConnectSocket(Socket, {address, port}, Sooner(ConnectTimeout, TransferLeftMs()), &abort_);
     if (!connected) {
         FLastError = LastSocketError();
         CloseSocket(Socket);
         ThrowIfAborted();
+        TransferLeftMs();
     }
 }
 
@@ -112,7 +122,8 @@ SocketHandle TTcpIp::AcceptConnection(SocketHandle listening, SocketEndpoint& pe
     const Deadline deadline(ConnectTimeout);
     std::string refused;
     for (;;) {
-        const int left = deadline.RemainingMs();
+        const int silenceLeft = deadline.RemainingMs();
+        const int left = silenceLeft < 0 ? -1 : Sooner(silenceLeft, TransferLeftMs());
         // What a line read has taken in already shows in no wait: then only a connection that is
         // waiting by now is taken, as it is when both are there.
         const bool spoken = HasUnreadBytes(watched);
@@ -123,8 +134,10 @@ SocketHandle TTcpIp::AcceptConnection(SocketHandle listening, SocketEndpoint& pe
                                           spoken ? kGlanceMs : left, &abort_);
         if (waited == WaitResult::Woken)
             throw ETcpIpError(ErrorAborted);
-        if (waited == WaitResult::TimedOut && !spoken)
+        if (waited == WaitResult::TimedOut && !spoken) {
+            TransferLeftMs(); // throws when it was the whole transfer's limit that ran out
             throw ETcpIpError(TimeoutText(ErrorAcceptTimeout, ConnectTimeout, listening) + refused);
+        }
         if (waited == WaitResult::TimedOut || !connecting)
             return NoSocketHandle;
         const SocketHandle accepted = AcceptOnSocket(listening, peer);
@@ -274,10 +287,21 @@ void TTcpIp::ThrowIfAborted() const {
         throw ETcpIpError(ErrorAborted);
 }
 
+int TTcpIp::TransferLeftMs() const {
+    if (!transferEnd_)
+        return 0;
+    const auto left =
+        std::chrono::duration_cast<std::chrono::milliseconds>(*transferEnd_ - Clock::now()).count();
+    if (left <= 0)
+        throw ETcpIpError(TimeoutText(ErrorTransferTimeout, TransferTimeout, Socket));
+    return static_cast<int>(left);
+}
+
 void TTcpIp::AwaitProgress(WaitResult (*wait)(SocketHandle, int, const WakeSignal*),
                            int silenceLeftMs, const char* timeoutText) {
     if (silenceLeftMs < 0)
         throw ETcpIpError(TimeoutText(timeoutText, IdleTimeout, Socket));
+    const int transferLeftMs = TransferLeftMs();
     const auto now = Clock::now();
     if (!lowSpeed_.Check(now))
         throw ETcpIpError(ErrorTooSlow + IntToStr(static_cast<long long>(LowSpeedLimit)) +
@@ -286,7 +310,8 @@ void TTcpIp::AwaitProgress(WaitResult (*wait)(SocketHandle, int, const WakeSigna
     const int windowLeftMs = lowSpeed_.MsToWindowEnd(now);
     const bool windowFirst =
         windowLeftMs > 0 && (silenceLeftMs == 0 || windowLeftMs < silenceLeftMs);
-    if (wait(Socket, windowFirst ? windowLeftMs : silenceLeftMs, &abort_) == WaitResult::Woken)
+    if (wait(Socket, Sooner(windowFirst ? windowLeftMs : silenceLeftMs, transferLeftMs), &abort_) ==
+        WaitResult::Woken)
         throw ETcpIpError(ErrorAborted);
 }
 

@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <mutex>
+#include <optional>
 #include <string>
 
 namespace stormbell {
@@ -124,6 +125,10 @@ void ResetSocketHandle(SocketHandle s);
 
 /// The connected peer of `s`; false (see LastSocketError) when there is none.
 bool PeerOfSocket(SocketHandle s, SocketEndpoint& peer);
+
+/// Bytes the system has received on the TCP connection `s` so far, counted before any reader
+/// takes them; nothing where the system does not tell (then only what a reader got counts).
+std::optional<std::uint64_t> BytesReceivedOnSocket(SocketHandle s);
 
 /// The local end of `s`; false on failure.
 bool LocalEndOfSocket(SocketHandle s, SocketEndpoint& local);

@@ -3,6 +3,7 @@
 #include "platform/SocketAddress.h"
 
 #include <cerrno>
+#include <cstddef>
 #include <fcntl.h>
 #include <netinet/in.h>
 #include <poll.h>
@@ -10,6 +11,10 @@
 #include <sys/socket.h>
 #include <system_error>
 #include <unistd.h>
+
+#ifdef __linux__
+#include <linux/tcp.h> // tcp_info with the byte counts, which glibc's copy lacks
+#endif
 
 namespace stormbell {
 
@@ -196,6 +201,18 @@ bool PeerOfSocket(SocketHandle s, SocketEndpoint& peer) {
         return false;
     peer = FromSockaddr(address);
     return true;
+}
+
+std::optional<std::uint64_t> BytesReceivedOnSocket([[maybe_unused]] SocketHandle s) {
+#ifdef __linux__
+    tcp_info info{};
+    socklen_t length = sizeof info;
+    // An older kernel fills a shorter record, without the count.
+    if (::getsockopt(s, IPPROTO_TCP, TCP_INFO, &info, &length) == 0 &&
+        length >= offsetof(tcp_info, tcpi_bytes_received) + sizeof info.tcpi_bytes_received)
+        return info.tcpi_bytes_received;
+#endif
+    return std::nullopt;
 }
 
 bool LocalEndOfSocket(SocketHandle s, SocketEndpoint& local) {

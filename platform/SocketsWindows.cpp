@@ -290,6 +290,12 @@ bool PeerOfSocket(SocketHandle s, SocketEndpoint& peer) {
     return true;
 }
 
+// Winsock tells the count only from Windows 10 1703 on, through SIO_TCP_INFO; the readers'
+// counts serve there.
+std::optional<std::uint64_t> BytesReceivedOnSocket(SocketHandle) {
+    return std::nullopt;
+}
+
 bool LocalEndOfSocket(SocketHandle s, SocketEndpoint& local) {
     sockaddr_in address{};
     int length = sizeof address;

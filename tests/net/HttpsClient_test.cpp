@@ -10,6 +10,9 @@
 #include <optional>
 #include <string>
 #include <thread>
+#include <utility>
+
+#include <sys/stat.h>
 
 #include <gtest/gtest.h>
 
@@ -116,6 +119,7 @@ TEST(HttpsClientTest, FailuresShowAtTheStepTheCycleMapsThemTo) {
         int code = 0;
         const char* file = "KARB.TXT";
         ServerCertificate certificate = ServerCertificate::Trusted;
+        int transferTimeout = nettexts::DefaultTransferTimeoutMs;
     } cases[] = {
         {"connection refused", "", "Login", "HTTPS to 127.0.0.1:"},
         {"certificate for another name", kDir, "Login", "subject name", 0, "KARB.TXT",
@@ -139,6 +143,14 @@ TEST(HttpsClientTest, FailuresShowAtTheStepTheCycleMapsThemTo) {
         {"silent", "silent", "Login", "No data within the time-out (ms) of 300", 0, "F.TXT"},
         {"trickling", std::string("trickle/") + kDir, "Download",
          "Transfer below the limit (bytes per second) of 1024"},
+        {"header trickling", "header-trickle", "Login",
+         "Transfer below the limit (bytes per second) of 1024", 0, "F.TXT"},
+        {"header of 1 MB", "big-header", "Login",
+         "Response header larger than the limit (bytes) of 65536", 0, "F.TXT"},
+        {"status text of 60 KB", "long-status", "Download", "LLLL...", 500, "F.TXT"},
+        {"past the whole transfer's limit", "silent", "Login",
+         "Transfer not done within the limit (ms) of 200", 0, "F.TXT", ServerCertificate::Trusted,
+         200},
     };
     for (const auto& c : cases) {
         HttpsTestServer& server = servers[c.certificate];
@@ -146,6 +158,7 @@ TEST(HttpsClientTest, FailuresShowAtTheStepTheCycleMapsThemTo) {
         client.CaFile = server.CaFile(); // the CA of the server's own certificates
         client.MaxDownloadSize = kWindowCap;
         client.IdleTimeout = 300;
+        client.TransferTimeout = c.transferTimeout;
         const std::string host = c.certificate == ServerCertificate::Trusted && c.directory.empty()
                                      ? nobody
                                      : server.Host();
@@ -155,7 +168,25 @@ TEST(HttpsClientTest, FailuresShowAtTheStepTheCycleMapsThemTo) {
             << c.name << ": " << outcome.message;
         EXPECT_EQ(outcome.code, c.code) << c.name;
         EXPECT_EQ(client.Report().Size(), 0u) << c.name;
+        EXPECT_LT(outcome.message.size(), 300u) << c.name;
     }
+}
+
+TEST(HttpsClientTest, ACaBundleThatIsNoRegularFileFailsAtOnce) {
+    HttpsTestServer server;
+    const testing::TempDir dir;
+    const auto fifo = dir.Path() / "ca.fifo";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    for (const auto& [caFile, message] : {std::pair{fifo, " is not a regular file"},
+                                          std::pair{dir.Path(), " is not a regular file"},
+                                          std::pair{dir.Path() / "none.pem", " does not exist"}}) {
+        ::setenv("SSL_CERT_FILE", caFile.c_str(), 1);
+        HttpsClient client;
+        const Outcome outcome = FetchWith(client, {server.Host(), std::nullopt, kDir, "KARB.TXT"});
+        EXPECT_EQ(outcome.step, "Login") << caFile;
+        EXPECT_EQ(outcome.message, "The CA bundle " + caFile.string() + message);
+    }
+    ::unsetenv("SSL_CERT_FILE");
 }
 
 TEST(HttpsClientTest, AbortEndsAWaitingRequestAndTheStepsAfterItUntilTheNextRequest) {

@@ -12,6 +12,9 @@ that begin with these names behave as a hostile or unusual server would:
   /trickle/P           sends P one byte every 50 ms
   /unsized/P           sends P without a Content-Length
   /silent/             never answers, and says "request /silent/" on standard error
+  /big-header/         answers with a header of 1 MB
+  /header-trickle/     sends its header one byte every 50 ms
+  /long-status/        answers 500 with a status text of 60 KB
 """
 import http.server
 import os
@@ -60,6 +63,19 @@ class Handler(http.server.SimpleHTTPRequestHandler):
                     self.wfile.flush()
                     if kind == "trickle":
                         time.sleep(0.05)
+            elif kind == "big-header":
+                self.send_response(200)
+                self.send_header("X-Big", "b" * 1024 * 1024)
+                self.end_headers()
+            elif kind == "header-trickle":
+                for byte in b"HTTP/1.1 200 OK\r\nX-Slow: " + b"s" * 400:
+                    self.wfile.write(bytes([byte]))
+                    self.wfile.flush()
+                    time.sleep(0.05)
+            elif kind == "long-status":
+                self.send_response(500, "L" * 60 * 1024)
+                self.send_header("Content-Length", "0")
+                self.end_headers()
             elif kind == "silent":
                 print("request /silent/", file=sys.stderr, flush=True)
                 time.sleep(600)
