@@ -7,6 +7,7 @@
 #                                          certificate for 127.0.0.1; sets HTTPS_PID, HTTPS_PORT
 #                                          and HTTPS_CA (the CA bundle to trust)
 #   stop_pyftpd, stop_https_server
+# With SERVER_PID_FILE set, each server's process id is added to that file as soon as it starts.
 
 local_servers_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 
@@ -16,6 +17,7 @@ start_server() {
     local name=$1 log=$2 pattern=$3 port
     shift 3
     "$@" >/dev/null 2>"$log" &
+    [ -z "${SERVER_PID_FILE:-}" ] || echo $! >>"$SERVER_PID_FILE"
     printf -v "${name}_PID" %s $!
     for _ in $(seq 300); do
         port=$(sed -n "s/$pattern/\1/p" "$log")
