@@ -25,6 +25,9 @@ inline constexpr const char* ErrorTooLongPrefix = "The ";
 inline constexpr const char* ErrorTooLongSuffix = " is longer than 255 bytes";
 inline constexpr const char* ErrorPasvUnparsable =
     "The passive mode reply gave no address and port: ";
+inline constexpr const char* ErrorEpsvUnparsable = "The extended passive mode reply gave no port: ";
+inline constexpr const char* ErrorActiveIpv6 =
+    "Active mode needs an IPv4 server; this one is reached over IPv6";
 inline constexpr const char* ErrorDataReceive =
     "The data connection failed before the end of the file; socket error ";
 inline constexpr const char* ErrorAborted = "Transfer aborted";

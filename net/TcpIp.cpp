@@ -67,10 +67,16 @@ void TTcpIp::Login() {
     if (ServerPort < 0 || ServerPort > 65535)
         throw std::out_of_range(ErrorPortRange + IntToStr(ServerPort));
     RemotePort = static_cast<std::uint16_t>(ServerPort);
-    RemoteAddress = ResolveHost(Hostname);
-    if (RemoteAddress == NoAddress)
-        throw ETcpIpError(ErrorResolve + Hostname);
-    OpenOutputSocket(RemotePort, RemoteAddress);
+    RemoteAddress6 = ParseIpv6Address(Hostname);
+    if (RemoteAddress6) {
+        RemoteAddress = NoAddress;
+        OpenOutputSocket6(RemotePort, *RemoteAddress6);
+    } else {
+        RemoteAddress = ResolveHost(Hostname);
+        if (RemoteAddress == NoAddress)
+            throw ETcpIpError(ErrorResolve + Hostname);
+        OpenOutputSocket(RemotePort, RemoteAddress);
+    }
     if (Socket == NoSocketHandle)
         throw ESocketError(static_cast<std::uint16_t>(FLastError));
     EndOfData = false;
@@ -91,12 +97,23 @@ bool TTcpIp::Eof() {
 }
 
 void TTcpIp::OpenOutputSocket(std::uint16_t port, std::uint32_t address) {
+    OpenConnected(false, [&](int timeoutMs) {
+        return ConnectSocket(Socket, {address, port}, timeoutMs, &abort_);
+    });
+}
+
+void TTcpIp::OpenOutputSocket6(std::uint16_t port, const Ipv6Address& address) {
+    OpenConnected(true, [&](int timeoutMs) {
+        return ConnectSocket6(Socket, address, port, timeoutMs, &abort_);
+    });
+}
+
+template <typename Connect> void TTcpIp::OpenConnected(bool ipv6, Connect connect) {
     CloseSocket(Socket);
-    Socket = CreateTcpSocket();
+    Socket = CreateTcpSocket(ipv6);
     ForgetPending(Socket);
     const bool connected =
-        Socket != NoSocketHandle &&
-        ConnectSocket(Socket, {address, port}, Sooner(ConnectTimeout, TransferLeftMs()), &abort_);
+        Socket != NoSocketHandle && connect(Sooner(ConnectTimeout, TransferLeftMs()));
     if (!connected) {
         FLastError = LastSocketError();
         CloseSocket(Socket);

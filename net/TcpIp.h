@@ -41,8 +41,8 @@ public:
     TTcpIp(const TTcpIp&) = delete;
     TTcpIp& operator=(const TTcpIp&) = delete;
 
-    /// Clears an earlier Abort, starts TransferTimeout, resolves Hostname and connects to
-    /// ServerPort. Throws
+    /// Clears an earlier Abort, starts TransferTimeout, resolves Hostname (an IPv6 address is
+    /// taken as it is, into RemoteAddress6) and connects to ServerPort. Throws
     /// std::out_of_range for a port outside 0..65535, ETcpIpError for an unresolvable host or an
     /// abort, ESocketError when the connection fails.
     virtual void Login();
@@ -54,6 +54,8 @@ public:
     /// Connects a new socket as Socket; on failure Socket is -1 (no exception unless aborted or
     /// past TransferTimeout).
     void OpenOutputSocket(std::uint16_t port, std::uint32_t address);
+    /// As OpenOutputSocket, over IPv6.
+    void OpenOutputSocket6(std::uint16_t port, const Ipv6Address& address);
     /// Binds and listens on a new socket as Socket; on failure Socket is -1.
     void OpenInputSocket(std::uint16_t port, std::uint32_t address);
     /// Accepts one connection on `listening` and returns its handle. With `onlyFrom`,
@@ -100,6 +102,8 @@ public:
     /// The port of the connection made last.
     std::uint16_t RemotePort = 0;
     std::uint32_t RemoteAddress = NoAddress;
+    /// The address of the connection Login made last, when it went over IPv6.
+    std::optional<Ipv6Address> RemoteAddress6;
     bool EndOfData = false;
 
     /// Milliseconds allowed for a connection to be made or accepted; 0: no limit.
@@ -160,6 +164,8 @@ private:
     };
 
     long ReceiveFromPeer(void* buffer, std::size_t size);
+    /// Connects a new socket (IPv6 or not) as Socket with `connect`; on failure Socket is -1.
+    template <typename Connect> void OpenConnected(bool ipv6, Connect connect);
     /// Waits for Socket as `wait` does, within `silenceLeftMs` (-1: none left) and the
     /// low-speed window; throws ETcpIpError with `timeoutText` when the silence ran out, when the
     /// transfer is too slow, or on an abort.

@@ -105,6 +105,15 @@ TEST(HttpsClientTest, FetchesTheReportByteForByte) {
     }
 }
 
+TEST(HttpsClientTest, FetchesFromAnIpv6ServerNamedInBrackets) {
+    HttpsTestServer server(ServerCertificate::Trusted, "::1");
+    HttpsClient client;
+    client.CaFile = server.CaFile();
+    const Outcome outcome = FetchWith(client, {server.Host(), std::nullopt, kDir, "KARB.TXT"});
+    EXPECT_EQ(outcome.step, "fetched") << server.Host() << ": " << outcome.message;
+    EXPECT_TRUE(outcome.report == testing::ReadFile(server.Root() / kDir / "KARB.TXT"));
+}
+
 TEST(HttpsClientTest, FailuresShowAtTheStepTheCycleMapsThemTo) {
     Servers servers;
     const auto big = servers[ServerCertificate::Trusted].Root() / kDir / "BIG.TXT";
