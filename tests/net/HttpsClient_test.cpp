@@ -10,9 +10,6 @@
 #include <optional>
 #include <string>
 #include <thread>
-#include <utility>
-
-#include <sys/stat.h>
 
 #include <gtest/gtest.h>
 
@@ -179,23 +176,6 @@ TEST(HttpsClientTest, FailuresShowAtTheStepTheCycleMapsThemTo) {
         EXPECT_EQ(client.Report().Size(), 0u) << c.name;
         EXPECT_LT(outcome.message.size(), 300u) << c.name;
     }
-}
-
-TEST(HttpsClientTest, ACaBundleThatIsNoRegularFileFailsAtOnce) {
-    HttpsTestServer server;
-    const testing::TempDir dir;
-    const auto fifo = dir.Path() / "ca.fifo";
-    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-    for (const auto& [caFile, message] : {std::pair{fifo, " is not a regular file"},
-                                          std::pair{dir.Path(), " is not a regular file"},
-                                          std::pair{dir.Path() / "none.pem", " does not exist"}}) {
-        ::setenv("SSL_CERT_FILE", caFile.c_str(), 1);
-        HttpsClient client;
-        const Outcome outcome = FetchWith(client, {server.Host(), std::nullopt, kDir, "KARB.TXT"});
-        EXPECT_EQ(outcome.step, "Login") << caFile;
-        EXPECT_EQ(outcome.message, "The CA bundle " + caFile.string() + message);
-    }
-    ::unsetenv("SSL_CERT_FILE");
 }
 
 TEST(HttpsClientTest, AbortEndsAWaitingRequestAndTheStepsAfterItUntilTheNextRequest) {
