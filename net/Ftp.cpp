@@ -47,6 +47,8 @@ bool Takes(TFTP::Expected expected, std::int32_t code) {
         return code >= 200 && code <= 399;
     case TFTP::Expected::PassiveMode:
         return code == 227;
+    case TFTP::Expected::ExtendedPassiveMode:
+        return code == 229;
     }
     return false;
 }
@@ -80,6 +82,26 @@ std::optional<std::uint16_t> PassivePort(std::string_view text) {
         from = comma + 1;
     }
     return static_cast<std::uint16_t>(bytes[4] * 256 + bytes[5]);
+}
+
+// "229 Entering Extended Passive Mode (|||port|)": the port between the three delimiters and the
+// closing one, all the same character, with nothing for the address the control connection has.
+std::optional<std::uint16_t> ExtendedPassivePort(std::string_view text) {
+    const std::size_t open = text.find('(');
+    const std::size_t close = text.find(')', open);
+    if (open == std::string_view::npos || close == std::string_view::npos || close - open < 6)
+        return std::nullopt;
+    const std::string_view inside = text.substr(open + 1, close - open - 1);
+    const char delimiter = inside.front();
+    if (inside.substr(0, 3) != std::string(3, delimiter) || inside.back() != delimiter)
+        return std::nullopt;
+    const std::string_view digits = inside.substr(3, inside.size() - 4);
+    const auto port = digits.find_first_not_of("0123456789") == std::string_view::npos
+                          ? TryStrToInt(digits)
+                          : std::nullopt;
+    if (!port || *port < 1 || *port > 65535)
+        return std::nullopt;
+    return static_cast<std::uint16_t>(*port);
 }
 
 // "220-Welcome" opens a reply that only "220 Ready" (or a bare "220") ends; the lines between may
@@ -266,6 +288,17 @@ void TFTP::OpenDataConnection() {
 }
 
 void TFTP::OpenPassiveConnection() {
+    // PASV can name IPv4 addresses only; over IPv6 the server names just the port.
+    if (const auto server6 = Ipv6PeerOfSocket(ControlSocket)) {
+        SendCommand("EPSV\r\n");
+        ReadReply(Expected::ExtendedPassiveMode);
+        const auto port = ExtendedPassivePort(ReplyText);
+        if (!port)
+            throw ETcpIpError(ErrorEpsvUnparsable + IntToStr(ReplyCode) + " " + ReplyText);
+        RemotePort = *port;
+        OpenOutputSocket6(RemotePort, *server6);
+        return;
+    }
     SendCommand("PASV\r\n");
     ReadReply(Expected::PassiveMode);
     const auto port = PassivePort(ReplyText);
@@ -283,6 +316,8 @@ void TFTP::OpenPassiveConnection() {
 // "PORT h1,h2,h3,h4,p1,p2", announcing the listening socket only once it listens, so that a
 // port of 0 can be announced as the one the system chose.
 void TFTP::OpenActiveListener() {
+    if (Ipv6PeerOfSocket(ControlSocket))
+        throw ETcpIpError(ErrorActiveIpv6);
     SocketEndpoint local;
     const std::uint32_t address =
         LocalEndOfSocket(ControlSocket, local) ? local.Address : LocalAddress();

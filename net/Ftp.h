@@ -6,7 +6,9 @@
 // ends in bounded time: a connect or an accept within 15 s (the system's name lookup aside), the
 // send of a command within 30 s, a reply, all its lines together, within 90 s, and the data of a
 // transfer of N bytes (N at most MaxDownloadSize) within 30 s x (1 + N / 30 KiB). Login (a
-// connect, 3 commands, 4 replies) thus ends within 465 s and ChangeDir within 120 s.
+// connect, 3 commands, 4 replies) thus ends within 465 s and ChangeDir within 120 s; the whole
+// session, from Login on, within TransferTimeout (3 minutes). A server reached over IPv6 gets
+// EPSV for its passive data connections; active mode is for IPv4 servers only.
 #pragma once
 
 #include <cstddef>
@@ -50,10 +52,11 @@ public:
     void SendCommand(const std::string& text);
     /// The replies a command goes on with; any other ends it.
     enum class Expected {
-        Start,            ///< 1xx: a transfer begins, its completion reply follows
-        Completion,       ///< 2xx
-        CompletionOrMore, ///< 2xx, or 3xx asking for the next command (USER's 331)
-        PassiveMode,      ///< 227 alone
+        Start,               ///< 1xx: a transfer begins, its completion reply follows
+        Completion,          ///< 2xx
+        CompletionOrMore,    ///< 2xx, or 3xx asking for the next command (USER's 331)
+        PassiveMode,         ///< 227 alone
+        ExtendedPassiveMode, ///< 229 alone
     };
     /// Reads one reply, all its lines, into ReplyCode and ReplyText (the first line's text);
     /// throws EProtocolError with the text of every line for a reply `expected` does not take

@@ -5,8 +5,9 @@
 namespace stormbell {
 
 void FtpReportClient::SetRequest(const ReportRequest& request) {
-    ftp_.ServerPort = request.Port.value_or(nettexts::FtpPort);
-    ftp_.Hostname = ParseReportHost(request.Host).Name;
+    const ReportHost host = ParseReportHost(request.Host);
+    ftp_.ServerPort = request.Port.value_or(host.Port.value_or(nettexts::FtpPort));
+    ftp_.Hostname = host.Name;
     ftp_.URI = request.FileName;
     directory_ = request.Directory;
 }

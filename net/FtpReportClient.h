@@ -12,8 +12,8 @@ public:
     /// Drives `ftp`, which must outlive this object.
     explicit FtpReportClient(TFTP& ftp) : ftp_(ftp) {}
 
-    /// ServerPort: the request's port, else 21; Hostname: the host name of the request's Host
-    /// text; URI: the file name.
+    /// ServerPort: the request's port, else the Host text's, else 21; Hostname: the host name of
+    /// the request's Host text (throwing as ParseReportHost does); URI: the file name.
     void SetRequest(const ReportRequest& request) override;
     void Login() override { ftp_.Login(); }
     void ChangeDir() override { ftp_.ChangeDir(directory_); }

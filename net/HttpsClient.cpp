@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdlib>
+#include <filesystem>
 #include <mutex>
 #include <new>
 #include <string_view>
@@ -13,6 +14,7 @@
 #include "net/LowSpeedWatch.h"
 #include "net/ReportHost.h"
 #include "net/TcpIpErrors.h"
+#include "platform/Sockets.h"
 #include "platform/TextConvert.h"
 
 namespace stormbell {
@@ -35,6 +37,15 @@ constexpr const char* kRedirectRefused = ": a redirect to other than https was r
 constexpr const char* kNoReport = "The server has no ";
 constexpr const char* kInDirectory = " in the directory ";
 constexpr const char* kOnHost = " on ";
+constexpr const char* kCaBundle = "The CA bundle ";
+constexpr const char* kCaNotFile = " is not a regular file";
+constexpr const char* kCaMissing = " does not exist";
+constexpr const char* kHeaderTooLarge = "Response header larger than the limit (bytes) of ";
+// Far above any real answer's header; curl itself refuses a single header line above 100 KB.
+constexpr std::size_t kMostHeaderBytes = 64 * 1024;
+// A status line is a code and a few words; a longer one is cut, so no message carries pages.
+constexpr std::size_t kMostStatusChars = 200;
+constexpr std::string_view kCutMark = "...";
 
 void StartCurl() {
     static std::once_flag once;
@@ -86,6 +97,25 @@ long StatusCode(std::string_view statusLine) {
     return code;
 }
 
+std::string StatusText(std::string_view line) {
+    line = Trimmed(line);
+    if (line.size() <= kMostStatusChars)
+        return std::string(line);
+    return std::string(line.substr(0, kMostStatusChars)) + std::string(kCutMark);
+}
+
+// Only a regular file is handed to TLS, whose open would wait for ever on a FIFO's writer.
+void CheckCaFile(const std::string& caFile) {
+    if (caFile.empty())
+        return;
+    std::error_code error;
+    const auto status = std::filesystem::status(caFile, error);
+    if (status.type() == std::filesystem::file_type::not_found)
+        throw ETcpIpError(kCaBundle + caFile + kCaMissing);
+    if (status.type() != std::filesystem::file_type::regular)
+        throw ETcpIpError(kCaBundle + caFile + kCaNotFile);
+}
+
 bool IsFollowedRedirect(long status) {
     return status == 301 || status == 302 || status == 303 || status == 307 || status == 308;
 }
@@ -97,16 +127,27 @@ struct TransferEnd {
 };
 
 // The silence and the low-speed limit from the end of the TLS handshake on (curl bounds what
-// comes before), measured as the FTP client measures them.
+// comes before), measured as the FTP client measures them, and the whole transfer's limit.
 class ProgressWatch {
 public:
-    ProgressWatch(int idleTimeoutMs, std::size_t lowSpeedLimit, const std::string& where)
-        : idleTimeoutMs_(idleTimeoutMs), lowSpeedLimit_(lowSpeedLimit), where_(where) {}
+    ProgressWatch(const HttpsClient& client, const std::string& where)
+        : idleTimeoutMs_(client.IdleTimeout), lowSpeedLimit_(client.LowSpeedLimit),
+          transferTimeoutMs_(client.TransferTimeout), where_(where) {}
 
     /// The error of a limit broken with `received` bytes in all so far, or nullptr; lowers
     /// `waitMs` to when a limit must be judged next.
-    std::exception_ptr Check(CURL* easy, std::size_t received, int& waitMs) {
+    std::exception_ptr Check(CURL* easy, std::uint64_t received, int& waitMs) {
         const Clock::time_point now = Clock::now();
+        if (transferTimeoutMs_ > 0) {
+            const auto leftMs =
+                transferTimeoutMs_ -
+                std::chrono::duration_cast<std::chrono::milliseconds>(now - start_).count();
+            if (leftMs <= 0)
+                return std::make_exception_ptr(ETcpIpError(nettexts::ErrorTransferTimeout +
+                                                           std::to_string(transferTimeoutMs_) +
+                                                           kOnHost + where_));
+            waitMs = static_cast<int>(std::min<long long>(waitMs, leftMs));
+        }
         if (!connected_) {
             curl_off_t connectedUs = 0;
             curl_easy_getinfo(easy, CURLINFO_APPCONNECT_TIME_T, &connectedUs);
@@ -117,7 +158,7 @@ public:
             lowSpeed_.Start(lastByte_, lowSpeedLimit_, idleTimeoutMs_);
         }
         if (received > seen_) {
-            lowSpeed_.Add(received - seen_);
+            lowSpeed_.Add(static_cast<std::size_t>(received - seen_));
             seen_ = received;
             lastByte_ = now;
         }
@@ -140,11 +181,12 @@ public:
 private:
     int idleTimeoutMs_;
     std::size_t lowSpeedLimit_;
+    int transferTimeoutMs_;
     std::string where_;
     Clock::time_point start_ = Clock::now();
     bool connected_ = false;
     Clock::time_point lastByte_;
-    std::size_t seen_ = 0;
+    std::uint64_t seen_ = 0;
     LowSpeedWatch lowSpeed_;
 };
 
@@ -181,7 +223,12 @@ struct HttpsClient::Session {
         location = false;
         final = false;
         tooLarge = false;
+        headerTooLarge = false;
+        headerBytes = 0;
         received = 0;
+        wireBytes = 0;
+        wireSeen = 0;
+        socket = CURL_SOCKET_BAD;
         errors[0] = '\0';
         limit = maxBytes;
     }
@@ -213,7 +260,8 @@ struct HttpsClient::Session {
         if (line.starts_with("HTTP/")) {
             // The body that counts is the one of the response that begins here.
             s.report.Clear();
-            s.statusLine = std::string(Trimmed(line));
+            s.headerBytes = 0;
+            s.statusLine = StatusText(line);
             s.location = false;
             s.ClearValidators();
             s.status = StatusCode(s.statusLine);
@@ -228,6 +276,11 @@ struct HttpsClient::Session {
         } else if (Trimmed(line).empty() && s.status >= 200) {
             s.final = !(s.location && IsFollowedRedirect(s.status));
         }
+        s.headerBytes += n;
+        if (s.headerBytes > kMostHeaderBytes) {
+            s.headerTooLarge = true;
+            return 0;
+        }
         return n;
     }
 
@@ -235,6 +288,28 @@ struct HttpsClient::Session {
         tag.clear();
         modified.clear();
         date.clear();
+    }
+
+    // Each connection curl opens, so that the bytes the system receives on it are counted: curl
+    // hands on a header only line by line, and a trickle inside one line must still count.
+    static int NewSocket(void* self, curl_socket_t socket, curlsocktype) {
+        auto& s = *static_cast<Session*>(self);
+        s.socket = socket;
+        s.wireSeen = 0;
+        return CURL_SOCKOPT_OK;
+    }
+
+    // What has arrived so far: the system's count of the connections' bytes where it tells it,
+    // else what curl handed on.
+    std::uint64_t Arrived() {
+        const auto now = socket != CURL_SOCKET_BAD
+                             ? BytesReceivedOnSocket(static_cast<SocketHandle>(socket))
+                             : std::nullopt;
+        if (!now)
+            return std::max<std::uint64_t>(received, wireBytes);
+        wireBytes += *now >= wireSeen ? *now - wireSeen : 0;
+        wireSeen = *now;
+        return std::max<std::uint64_t>(received, wireBytes);
     }
 
     void Configure(const HttpsClient& client, const std::string& url);
@@ -254,7 +329,12 @@ struct HttpsClient::Session {
     bool location = false;
     bool final = false;
     bool tooLarge = false;
+    bool headerTooLarge = false;
+    std::size_t headerBytes = 0; ///< of the response being read
     std::size_t received = 0;
+    std::uint64_t wireBytes = 0; ///< counted by the system, over every connection
+    std::uint64_t wireSeen = 0;  ///< the current connection's count when last asked
+    curl_socket_t socket = CURL_SOCKET_BAD;
     std::size_t limit = 0;
     // The final answer's ETag, Last-Modified and Date.
     std::string tag;
@@ -308,6 +388,8 @@ void HttpsClient::Session::Configure(const HttpsClient& client, const std::strin
     curl_easy_setopt(easy, CURLOPT_WRITEDATA, this);
     curl_easy_setopt(easy, CURLOPT_HEADERFUNCTION, &Session::Header);
     curl_easy_setopt(easy, CURLOPT_HEADERDATA, this);
+    curl_easy_setopt(easy, CURLOPT_SOCKOPTFUNCTION, &Session::NewSocket);
+    curl_easy_setopt(easy, CURLOPT_SOCKOPTDATA, this);
 }
 
 void HttpsClient::Session::AddCondition(const std::string& header) {
@@ -328,14 +410,14 @@ TransferEnd HttpsClient::Session::Transfer(const HttpsClient& client, const std:
         ~Attached() { curl_multi_remove_handle(multi, easy); }
     } attached{multi, easy};
     TransferEnd end;
-    ProgressWatch watch(client.IdleTimeout, client.LowSpeedLimit, where);
+    ProgressWatch watch(client, where);
     int running = 1;
     while (!client.aborted_) {
         curl_multi_perform(multi, &running);
         if (running == 0)
             break;
         int waitMs = kMaxWaitMs;
-        end.limitBroken = watch.Check(easy, received, waitMs);
+        end.limitBroken = watch.Check(easy, Arrived(), waitMs);
         if (end.limitBroken)
             break;
         curl_multi_poll(multi, nullptr, 0, waitMs, nullptr);
@@ -389,6 +471,10 @@ std::exception_ptr HttpsClient::Session::TransportFailure(const TransferEnd& end
         return end.limitBroken;
     if (end.code == CURLE_COULDNT_RESOLVE_HOST)
         return std::make_exception_ptr(ETcpIpError(nettexts::ErrorResolve + hostName));
+    // curl gives a header line beyond its own limit as out of memory.
+    if (headerTooLarge || (end.code == CURLE_OUT_OF_MEMORY && !final))
+        return std::make_exception_ptr(
+            ETcpIpError(kHeaderTooLarge + std::to_string(kMostHeaderBytes) + kOnHost + where));
     const std::string text = errors[0] != '\0' ? errors : curl_easy_strerror(end.code);
     if (end.code == CURLE_UNSUPPORTED_PROTOCOL)
         return std::make_exception_ptr(ETcpIpError(kHttpsTo + where + kRedirectRefused + text));
@@ -405,7 +491,8 @@ void HttpsClient::Login() {
         throw ETcpIpError(kNoRequest);
     if (request_.FileName.empty())
         return;
-    const std::string where = hostName_ + ":" + std::to_string(port_);
+    CheckCaFile(CaFile);
+    const std::string where = HostInUrl(hostName_) + ":" + std::to_string(port_);
     const std::string url =
         "https://" + where + "/" + EncodedPath(request_.Directory, request_.FileName);
     s.Configure(*this, url);

@@ -35,15 +35,16 @@ public:
     /// https://name[:port].
     void SetRequest(const ReportRequest& request) override;
     /// GETs the request's file (nothing for an empty file name; Report is then empty). Throws
-    /// ETcpIpError when the host cannot be resolved or reached, TLS fails, a redirect goes
-    /// elsewhere than https or too far, the server stays silent, or on an abort; EProtocolError
-    /// ("HTTP", the status line, the status) for 401 and 403.
+    /// ETcpIpError when CaFile is not a regular file, the host cannot be resolved or reached,
+    /// TLS fails, a redirect goes elsewhere than https or too far, the server stays silent, its
+    /// header is too large, or on an abort; EProtocolError ("HTTP", the status line cut to 200
+    /// characters, the status) for 401 and 403.
     void Login() override;
     /// Nothing to do: the directory is part of the address. Throws after Abort.
     void ChangeDir() override { ThrowIfAborted(); }
     /// Throws what Login kept: EProtocolError for 404 naming the file, directory and host, and
     /// with the status line for any other status but 2xx; ETcpIpError past MaxDownloadSize, on a
-    /// time-out or below the low-speed limit; after Abort.
+    /// time-out, past TransferTimeout or below the low-speed limit; after Abort.
     void Download() override;
     const MemoryStream& Report() override;
     bool Unchanged() const override { return unchanged_; }
@@ -60,6 +61,8 @@ public:
     int ConnectTimeout = nettexts::DefaultConnectTimeoutMs;
     /// Milliseconds the server may stay silent once connected, and the low-speed window.
     int IdleTimeout = nettexts::DefaultIdleTimeoutMs;
+    /// Milliseconds the whole request may take, redirects included; 0: no limit.
+    int TransferTimeout = nettexts::DefaultTransferTimeoutMs;
     /// Fewest bytes a second the answer must move, measured over IdleTimeout; 0: no limit.
     std::size_t LowSpeedLimit = nettexts::DefaultLowSpeedLimit;
     /// Largest body taken into Report.

@@ -25,11 +25,15 @@ inline constexpr const char* ErrorTooLongPrefix = "The ";
 inline constexpr const char* ErrorTooLongSuffix = " is longer than 255 bytes";
 inline constexpr const char* ErrorPasvUnparsable =
     "The passive mode reply gave no address and port: ";
+inline constexpr const char* ErrorEpsvUnparsable = "The extended passive mode reply gave no port: ";
+inline constexpr const char* ErrorActiveIpv6 =
+    "Active mode needs an IPv4 server; this one is reached over IPv6";
 inline constexpr const char* ErrorDataReceive =
     "The data connection failed before the end of the file; socket error ";
 inline constexpr const char* ErrorAborted = "Transfer aborted";
 inline constexpr const char* ErrorTooSlow = "Transfer below the limit (bytes per second) of ";
 inline constexpr const char* ErrorTooSlowFor = " for the time-out (ms) of ";
+inline constexpr const char* ErrorTransferTimeout = "Transfer not done within the limit (ms) of ";
 inline constexpr const char* ErrorReplyTooLong = "Reply longer than the limit (bytes) of ";
 inline constexpr const char* ErrorNoReply = "The server closed the connection without a reply";
 inline constexpr const char* ErrorEmptyReply = "The server's reply had no text";
@@ -41,6 +45,8 @@ inline constexpr const char* ProtocolFtp = "FTP";
 // Defaults.
 inline constexpr int DefaultConnectTimeoutMs = 15000;
 inline constexpr int DefaultIdleTimeoutMs = 30000;
+/// The whole of one fetch, however its server paces it: a report takes seconds.
+inline constexpr int DefaultTransferTimeoutMs = 180000;
 inline constexpr std::size_t DefaultMaxLineLength = 64 * 1024;
 inline constexpr std::size_t DefaultMaxReplyLength = 64 * 1024;
 inline constexpr std::size_t DefaultLowSpeedLimit = 1024;
@@ -58,5 +64,8 @@ inline constexpr int ListenBacklog = 2;
 /// Longest directory or file name sent: real ones are far shorter, and a stored value of
 /// megabytes must not become one command.
 inline constexpr std::size_t MaxArgumentLength = 255;
+/// Longest host name (DNS's limit) and longest Host text: "https://", a name and ":65535".
+inline constexpr std::size_t MaxHostNameLength = 253;
+inline constexpr std::size_t MaxHostTextLength = 8 + MaxHostNameLength + 6;
 
 } // namespace stormbell::nettexts

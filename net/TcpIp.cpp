@@ -44,6 +44,11 @@ std::string TimeoutText(const char* what, int limitMs, SocketHandle s) {
     return what + IntToStr(limitMs) + ErrorOnSocketId + IntToStr(s);
 }
 
+// The shorter of two waits in milliseconds, 0 meaning no limit.
+int Sooner(int a, int b) {
+    return a == 0 ? b : b == 0 ? a : std::min(a, b);
+}
+
 } // namespace
 
 TTcpIp::TTcpIp() = default;
@@ -56,13 +61,22 @@ TTcpIp::~TTcpIp() {
 
 void TTcpIp::Login() {
     abort_.Clear();
+    transferEnd_.reset();
+    if (TransferTimeout > 0)
+        transferEnd_ = Clock::now() + std::chrono::milliseconds(TransferTimeout);
     if (ServerPort < 0 || ServerPort > 65535)
         throw std::out_of_range(ErrorPortRange + IntToStr(ServerPort));
     RemotePort = static_cast<std::uint16_t>(ServerPort);
-    RemoteAddress = ResolveHost(Hostname);
-    if (RemoteAddress == NoAddress)
-        throw ETcpIpError(ErrorResolve + Hostname);
-    OpenOutputSocket(RemotePort, RemoteAddress);
+    RemoteAddress6 = ParseIpv6Address(Hostname);
+    if (RemoteAddress6) {
+        RemoteAddress = NoAddress;
+        OpenOutputSocket6(RemotePort, *RemoteAddress6);
+    } else {
+        RemoteAddress = ResolveHost(Hostname);
+        if (RemoteAddress == NoAddress)
+            throw ETcpIpError(ErrorResolve + Hostname);
+        OpenOutputSocket(RemotePort, RemoteAddress);
+    }
     if (Socket == NoSocketHandle)
         throw ESocketError(static_cast<std::uint16_t>(FLastError));
     EndOfData = false;
@@ -83,15 +97,28 @@ bool TTcpIp::Eof() {
 }
 
 void TTcpIp::OpenOutputSocket(std::uint16_t port, std::uint32_t address) {
+    OpenConnected(false, [&](int timeoutMs) {
+        return ConnectSocket(Socket, {address, port}, timeoutMs, &abort_);
+    });
+}
+
+void TTcpIp::OpenOutputSocket6(std::uint16_t port, const Ipv6Address& address) {
+    OpenConnected(true, [&](int timeoutMs) {
+        return ConnectSocket6(Socket, address, port, timeoutMs, &abort_);
+    });
+}
+
+template <typename Connect> void TTcpIp::OpenConnected(bool ipv6, Connect connect) {
     CloseSocket(Socket);
-    Socket = CreateTcpSocket();
+    Socket = CreateTcpSocket(ipv6);
     ForgetPending(Socket);
     const bool connected =
-        Socket != NoSocketHandle && ConnectSocket(Socket, {address, port}, ConnectTimeout, &abort_);
+        Socket != NoSocketHandle && connect(Sooner(ConnectTimeout, TransferLeftMs()));
     if (!connected) {
         FLastError = LastSocketError();
         CloseSocket(Socket);
         ThrowIfAborted();
+        TransferLeftMs();
     }
 }
 
@@ -112,7 +139,8 @@ SocketHandle TTcpIp::AcceptConnection(SocketHandle listening, SocketEndpoint& pe
     const Deadline deadline(ConnectTimeout);
     std::string refused;
     for (;;) {
-        const int left = deadline.RemainingMs();
+        const int silenceLeft = deadline.RemainingMs();
+        const int left = silenceLeft < 0 ? -1 : Sooner(silenceLeft, TransferLeftMs());
         // What a line read has taken in already shows in no wait: then only a connection that is
         // waiting by now is taken, as it is when both are there.
         const bool spoken = HasUnreadBytes(watched);
@@ -123,8 +151,10 @@ SocketHandle TTcpIp::AcceptConnection(SocketHandle listening, SocketEndpoint& pe
                                           spoken ? kGlanceMs : left, &abort_);
         if (waited == WaitResult::Woken)
             throw ETcpIpError(ErrorAborted);
-        if (waited == WaitResult::TimedOut && !spoken)
+        if (waited == WaitResult::TimedOut && !spoken) {
+            TransferLeftMs(); // throws when it was the whole transfer's limit that ran out
             throw ETcpIpError(TimeoutText(ErrorAcceptTimeout, ConnectTimeout, listening) + refused);
+        }
         if (waited == WaitResult::TimedOut || !connecting)
             return NoSocketHandle;
         const SocketHandle accepted = AcceptOnSocket(listening, peer);
@@ -274,10 +304,21 @@ void TTcpIp::ThrowIfAborted() const {
         throw ETcpIpError(ErrorAborted);
 }
 
+int TTcpIp::TransferLeftMs() const {
+    if (!transferEnd_)
+        return 0;
+    const auto left =
+        std::chrono::duration_cast<std::chrono::milliseconds>(*transferEnd_ - Clock::now()).count();
+    if (left <= 0)
+        throw ETcpIpError(TimeoutText(ErrorTransferTimeout, TransferTimeout, Socket));
+    return static_cast<int>(left);
+}
+
 void TTcpIp::AwaitProgress(WaitResult (*wait)(SocketHandle, int, const WakeSignal*),
                            int silenceLeftMs, const char* timeoutText) {
     if (silenceLeftMs < 0)
         throw ETcpIpError(TimeoutText(timeoutText, IdleTimeout, Socket));
+    const int transferLeftMs = TransferLeftMs();
     const auto now = Clock::now();
     if (!lowSpeed_.Check(now))
         throw ETcpIpError(ErrorTooSlow + IntToStr(static_cast<long long>(LowSpeedLimit)) +
@@ -286,7 +327,8 @@ void TTcpIp::AwaitProgress(WaitResult (*wait)(SocketHandle, int, const WakeSigna
     const int windowLeftMs = lowSpeed_.MsToWindowEnd(now);
     const bool windowFirst =
         windowLeftMs > 0 && (silenceLeftMs == 0 || windowLeftMs < silenceLeftMs);
-    if (wait(Socket, windowFirst ? windowLeftMs : silenceLeftMs, &abort_) == WaitResult::Woken)
+    if (wait(Socket, Sooner(windowFirst ? windowLeftMs : silenceLeftMs, transferLeftMs), &abort_) ==
+        WaitResult::Woken)
         throw ETcpIpError(ErrorAborted);
 }
 

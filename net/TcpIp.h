@@ -9,9 +9,11 @@
 // transfer that moves bytes but fewer than LowSpeedLimit a second over an IdleTimeout window is
 // given up. A transfer of N bytes therefore ends within IdleTimeout x (1 + N / (LowSpeedLimit x
 // IdleTimeout)), N being bounded by MaxLineLength for a line and MaxDownloadSize for a download.
-// Setting IdleTimeout or LowSpeedLimit to 0 gives up that bound.
+// Setting IdleTimeout or LowSpeedLimit to 0 gives up that bound. Whatever the pace, everything
+// from a Login on ends within TransferTimeout.
 #pragma once
 
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <map>
@@ -39,7 +41,8 @@ public:
     TTcpIp(const TTcpIp&) = delete;
     TTcpIp& operator=(const TTcpIp&) = delete;
 
-    /// Clears an earlier Abort, resolves Hostname and connects to ServerPort. Throws
+    /// Clears an earlier Abort, starts TransferTimeout, resolves Hostname (an IPv6 address is
+    /// taken as it is, into RemoteAddress6) and connects to ServerPort. Throws
     /// std::out_of_range for a port outside 0..65535, ETcpIpError for an unresolvable host or an
     /// abort, ESocketError when the connection fails.
     virtual void Login();
@@ -48,8 +51,11 @@ public:
     /// True when the current socket is not connected or the peer has ended the data.
     virtual bool Eof();
 
-    /// Connects a new socket as Socket; on failure Socket is -1 (no exception).
+    /// Connects a new socket as Socket; on failure Socket is -1 (no exception unless aborted or
+    /// past TransferTimeout).
     void OpenOutputSocket(std::uint16_t port, std::uint32_t address);
+    /// As OpenOutputSocket, over IPv6.
+    void OpenOutputSocket6(std::uint16_t port, const Ipv6Address& address);
     /// Binds and listens on a new socket as Socket; on failure Socket is -1.
     void OpenInputSocket(std::uint16_t port, std::uint32_t address);
     /// Accepts one connection on `listening` and returns its handle. With `onlyFrom`,
@@ -96,6 +102,8 @@ public:
     /// The port of the connection made last.
     std::uint16_t RemotePort = 0;
     std::uint32_t RemoteAddress = NoAddress;
+    /// The address of the connection Login made last, when it went over IPv6.
+    std::optional<Ipv6Address> RemoteAddress6;
     bool EndOfData = false;
 
     /// Milliseconds allowed for a connection to be made or accepted; 0: no limit.
@@ -103,6 +111,8 @@ public:
     /// Milliseconds of silence allowed while waiting for data or room to send, and the window
     /// of the low-speed limit; 0: no limit.
     int IdleTimeout = nettexts::DefaultIdleTimeoutMs;
+    /// Milliseconds from Login on within which every later wait must end; 0: no limit.
+    int TransferTimeout = nettexts::DefaultTransferTimeoutMs;
     /// Fewest bytes a second a transfer must move, measured over IdleTimeout; 0: no limit.
     std::size_t LowSpeedLimit = nettexts::DefaultLowSpeedLimit;
     /// Most bytes ReadLine takes for one line, line ends included.
@@ -123,6 +133,9 @@ protected:
     bool Aborted() const { return abort_.Raised(); }
     /// Throws ETcpIpError "Transfer aborted" when Aborted.
     void ThrowIfAborted() const;
+    /// Milliseconds left of TransferTimeout since Login (0: no limit); throws ETcpIpError once
+    /// none are left.
+    int TransferLeftMs() const;
 
     /// While one lives, everything received and sent counts as one transfer for the low-speed
     /// limit; nested ones join the outermost.
@@ -151,6 +164,8 @@ private:
     };
 
     long ReceiveFromPeer(void* buffer, std::size_t size);
+    /// Connects a new socket (IPv6 or not) as Socket with `connect`; on failure Socket is -1.
+    template <typename Connect> void OpenConnected(bool ipv6, Connect connect);
     /// Waits for Socket as `wait` does, within `silenceLeftMs` (-1: none left) and the
     /// low-speed window; throws ETcpIpError with `timeoutText` when the silence ran out, when the
     /// transfer is too slow, or on an abort.
@@ -167,6 +182,7 @@ private:
     std::map<SocketHandle, Pending> pending_;
     LowSpeedWatch lowSpeed_;
     int measureDepth_ = 0;
+    std::optional<std::chrono::steady_clock::time_point> transferEnd_;
 };
 
 /// The first IPv4 address of this machine's host name, or all ones.

@@ -3,10 +3,12 @@
 // error codes are errno values on both sides.
 #pragma once
 
+#include <array>
 #include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <mutex>
+#include <optional>
 #include <string>
 
 namespace stormbell {
@@ -23,6 +25,9 @@ inline constexpr SocketHandle NoSocketHandle = -1;
 
 /// The all-ones address: "no address" / "unresolved".
 inline constexpr std::uint32_t NoAddress = 0xFFFFFFFFu;
+
+/// An IPv6 address: its 16 bytes in network order.
+using Ipv6Address = std::array<std::uint8_t, 16>;
 
 /// An IPv4 address (network byte order) and a port (host byte order).
 struct SocketEndpoint {
@@ -75,14 +80,19 @@ bool IsWouldBlock(int error);
 /// The code meaning "the socket is not connected".
 int NotConnectedError();
 
-/// A new IPv4 stream socket, or NoSocketHandle (see LastSocketError).
-SocketHandle CreateTcpSocket();
+/// A new IPv4 stream socket, or with `ipv6` an IPv6 one; NoSocketHandle on failure (see
+/// LastSocketError).
+SocketHandle CreateTcpSocket(bool ipv6 = false);
 
 /// Connects `s` to `peer`, giving up after `timeoutMs` (0: no limit) with ETIMEDOUT, or when
 /// `wake` is raised with ECANCELED. Returns false on failure (see LastSocketError); `s` stays
 /// blocking either way.
 bool ConnectSocket(SocketHandle s, SocketEndpoint peer, int timeoutMs,
                    const WakeSignal* wake = nullptr);
+
+/// As ConnectSocket, for an IPv6 socket and peer.
+bool ConnectSocket6(SocketHandle s, const Ipv6Address& address, std::uint16_t port, int timeoutMs,
+                    const WakeSignal* wake = nullptr);
 
 /// Binds `s` to `local`; false on failure.
 bool BindSocket(SocketHandle s, SocketEndpoint local);
@@ -122,14 +132,26 @@ void CloseSocketHandle(SocketHandle s);
 /// Closes `s` with a reset instead of an orderly end, dropping what is still unsent.
 void ResetSocketHandle(SocketHandle s);
 
-/// The connected peer of `s`; false (see LastSocketError) when there is none.
+/// The connected peer of `s`; false (see LastSocketError) when there is none. An IPv6 peer gives
+/// its port and the address 0.
 bool PeerOfSocket(SocketHandle s, SocketEndpoint& peer);
+
+/// Bytes the system has received on the TCP connection `s` so far, counted before any reader
+/// takes them; nothing where the system does not tell (then only what a reader got counts).
+std::optional<std::uint64_t> BytesReceivedOnSocket(SocketHandle s);
+
+/// The connected peer of `s` when it is an IPv6 one; nothing otherwise.
+std::optional<Ipv6Address> Ipv6PeerOfSocket(SocketHandle s);
 
 /// The local end of `s`; false on failure.
 bool LocalEndOfSocket(SocketHandle s, SocketEndpoint& local);
 
 /// Dotted-decimal text to an address, as inet_addr: NoAddress when the text is no address.
 std::uint32_t ParseDottedAddress(const std::string& text);
+
+/// The IPv6 address `text` writes in its standard forms ("::1", "fe80::1:2"); nothing when it
+/// is none.
+std::optional<Ipv6Address> ParseIpv6Address(const std::string& text);
 
 /// The first IPv4 address of `name` by getaddrinfo, or NoAddress when there is none.
 std::uint32_t LookupHostAddress(const std::string& name);

@@ -3,6 +3,7 @@
 #include "platform/SocketAddress.h"
 
 #include <cerrno>
+#include <cstddef>
 #include <fcntl.h>
 #include <netinet/in.h>
 #include <poll.h>
@@ -10,6 +11,10 @@
 #include <sys/socket.h>
 #include <system_error>
 #include <unistd.h>
+
+#ifdef __linux__
+#include <linux/tcp.h> // tcp_info with the byte counts, which glibc's copy lacks
+#endif
 
 namespace stormbell {
 
@@ -57,6 +62,31 @@ bool SetBlocking(SocketHandle s, bool blocking) {
     return ::fcntl(s, F_SETFL, blocking ? flags & ~O_NONBLOCK : flags | O_NONBLOCK) == 0;
 }
 
+bool ConnectTo(SocketHandle s, const sockaddr* address, socklen_t length, int timeoutMs,
+               const WakeSignal* wake) {
+    if (!SetBlocking(s, false))
+        return false;
+    int result = ::connect(s, address, length);
+    if (result != 0 && errno == EINPROGRESS) {
+        const WaitResult waited = WaitFor(s, POLLOUT, timeoutMs, wake);
+        if (waited != WaitResult::Ready) {
+            SetBlocking(s, true);
+            errno = waited == WaitResult::Woken ? ECANCELED : ETIMEDOUT;
+            return false;
+        }
+        int error = 0;
+        socklen_t errorLength = sizeof error;
+        if (::getsockopt(s, SOL_SOCKET, SO_ERROR, &error, &errorLength) != 0)
+            error = errno;
+        result = error == 0 ? 0 : -1;
+        errno = error;
+    }
+    const int saved = errno;
+    SetBlocking(s, true);
+    errno = saved;
+    return result == 0;
+}
+
 } // namespace
 
 WakeSignal::WakeSignal() : handle_(::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK)) {
@@ -97,8 +127,8 @@ int LastSocketError() {
     return errno;
 }
 
-SocketHandle CreateTcpSocket() {
-    const SocketHandle s = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+SocketHandle CreateTcpSocket(bool ipv6) {
+    const SocketHandle s = ::socket(ipv6 ? AF_INET6 : AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
 #ifdef SO_NOSIGPIPE
     if (s >= 0) {
         const int on = 1;
@@ -110,27 +140,14 @@ SocketHandle CreateTcpSocket() {
 
 bool ConnectSocket(SocketHandle s, SocketEndpoint peer, int timeoutMs, const WakeSignal* wake) {
     const sockaddr_in address = ToSockaddr(peer);
-    if (!SetBlocking(s, false))
-        return false;
-    int result = ::connect(s, reinterpret_cast<const sockaddr*>(&address), sizeof address);
-    if (result != 0 && errno == EINPROGRESS) {
-        const WaitResult waited = WaitFor(s, POLLOUT, timeoutMs, wake);
-        if (waited != WaitResult::Ready) {
-            SetBlocking(s, true);
-            errno = waited == WaitResult::Woken ? ECANCELED : ETIMEDOUT;
-            return false;
-        }
-        int error = 0;
-        socklen_t length = sizeof error;
-        if (::getsockopt(s, SOL_SOCKET, SO_ERROR, &error, &length) != 0)
-            error = errno;
-        result = error == 0 ? 0 : -1;
-        errno = error;
-    }
-    const int saved = errno;
-    SetBlocking(s, true);
-    errno = saved;
-    return result == 0;
+    return ConnectTo(s, reinterpret_cast<const sockaddr*>(&address), sizeof address, timeoutMs,
+                     wake);
+}
+
+bool ConnectSocket6(SocketHandle s, const Ipv6Address& address, std::uint16_t port, int timeoutMs,
+                    const WakeSignal* wake) {
+    const sockaddr_in6 peer = ToSockaddr6(address, port);
+    return ConnectTo(s, reinterpret_cast<const sockaddr*>(&peer), sizeof peer, timeoutMs, wake);
 }
 
 bool BindSocket(SocketHandle s, SocketEndpoint local) {
@@ -190,12 +207,32 @@ void ResetSocketHandle(SocketHandle s) {
 }
 
 bool PeerOfSocket(SocketHandle s, SocketEndpoint& peer) {
-    sockaddr_in address{};
+    sockaddr_storage address{};
     socklen_t length = sizeof address;
     if (::getpeername(s, reinterpret_cast<sockaddr*>(&address), &length) != 0)
         return false;
     peer = FromSockaddr(address);
     return true;
+}
+
+std::optional<Ipv6Address> Ipv6PeerOfSocket(SocketHandle s) {
+    sockaddr_storage address{};
+    socklen_t length = sizeof address;
+    if (::getpeername(s, reinterpret_cast<sockaddr*>(&address), &length) != 0)
+        return std::nullopt;
+    return Ipv6Of(address);
+}
+
+std::optional<std::uint64_t> BytesReceivedOnSocket([[maybe_unused]] SocketHandle s) {
+#ifdef __linux__
+    tcp_info info{};
+    socklen_t length = sizeof info;
+    // An older kernel fills a shorter record, without the count.
+    if (::getsockopt(s, IPPROTO_TCP, TCP_INFO, &info, &length) == 0 &&
+        length >= offsetof(tcp_info, tcpi_bytes_received) + sizeof info.tcpi_bytes_received)
+        return info.tcpi_bytes_received;
+#endif
+    return std::nullopt;
 }
 
 bool LocalEndOfSocket(SocketHandle s, SocketEndpoint& local) {

@@ -13,6 +13,7 @@
 #endif
 
 #include <cerrno>
+#include <cstring>
 
 namespace stormbell {
 
@@ -27,6 +28,16 @@ int NotConnectedError() {
 std::uint32_t ParseDottedAddress(const std::string& text) {
     StartSocketLibrary();
     return ::inet_addr(text.c_str());
+}
+
+std::optional<Ipv6Address> ParseIpv6Address(const std::string& text) {
+    StartSocketLibrary();
+    in6_addr parsed{};
+    if (::inet_pton(AF_INET6, text.c_str(), &parsed) != 1)
+        return std::nullopt;
+    Ipv6Address address;
+    std::memcpy(address.data(), &parsed, address.size());
+    return address;
 }
 
 std::uint32_t LookupHostAddress(const std::string& name) {

@@ -127,6 +127,28 @@ WaitResult WaitFor(SocketHandle s, bool forWriting, int timeoutMs, const WakeSig
     return WaitResult::Ready;
 }
 
+bool ConnectTo(SocketHandle s, const sockaddr* address, int length, int timeoutMs,
+               const WakeSignal* wake) {
+    if (::connect(s, address, length) == 0)
+        return true;
+    if (::WSAGetLastError() != WSAEWOULDBLOCK)
+        return Checked(false, true);
+    const WaitResult waited = WaitFor(s, true, timeoutMs, wake);
+    if (waited != WaitResult::Ready) {
+        Recorded(waited == WaitResult::Woken ? ECANCELED : ETIMEDOUT);
+        return false;
+    }
+    int error = 0;
+    int errorLength = sizeof error;
+    if (::getsockopt(s, SOL_SOCKET, SO_ERROR, reinterpret_cast<char*>(&error), &errorLength) != 0)
+        return Checked(false, true);
+    if (error != 0) {
+        Recorded(FromWinsock(error));
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 void StartSocketLibrary() {
@@ -183,9 +205,9 @@ int LastSocketError() {
     return lastError;
 }
 
-SocketHandle CreateTcpSocket() {
+SocketHandle CreateTcpSocket(bool ipv6) {
     StartSocketLibrary();
-    const SOCKET s = ::socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
+    const SOCKET s = ::socket(ipv6 ? AF_INET6 : AF_INET, SOCK_STREAM, IPPROTO_TCP);
     if (s == INVALID_SOCKET)
         return Checked(NoSocketHandle, true);
     // Non-blocking for good: every receive and send here is one that must not wait, and a
@@ -199,24 +221,14 @@ SocketHandle CreateTcpSocket() {
 
 bool ConnectSocket(SocketHandle s, SocketEndpoint peer, int timeoutMs, const WakeSignal* wake) {
     const sockaddr_in address = ToSockaddr(peer);
-    if (::connect(s, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0)
-        return true;
-    if (::WSAGetLastError() != WSAEWOULDBLOCK)
-        return Checked(false, true);
-    const WaitResult waited = WaitFor(s, true, timeoutMs, wake);
-    if (waited != WaitResult::Ready) {
-        Recorded(waited == WaitResult::Woken ? ECANCELED : ETIMEDOUT);
-        return false;
-    }
-    int error = 0;
-    int length = sizeof error;
-    if (::getsockopt(s, SOL_SOCKET, SO_ERROR, reinterpret_cast<char*>(&error), &length) != 0)
-        return Checked(false, true);
-    if (error != 0) {
-        Recorded(FromWinsock(error));
-        return false;
-    }
-    return true;
+    return ConnectTo(s, reinterpret_cast<const sockaddr*>(&address), sizeof address, timeoutMs,
+                     wake);
+}
+
+bool ConnectSocket6(SocketHandle s, const Ipv6Address& address, std::uint16_t port, int timeoutMs,
+                    const WakeSignal* wake) {
+    const sockaddr_in6 peer = ToSockaddr6(address, port);
+    return ConnectTo(s, reinterpret_cast<const sockaddr*>(&peer), sizeof peer, timeoutMs, wake);
 }
 
 bool BindSocket(SocketHandle s, SocketEndpoint local) {
@@ -282,12 +294,26 @@ void ResetSocketHandle(SocketHandle s) {
 }
 
 bool PeerOfSocket(SocketHandle s, SocketEndpoint& peer) {
-    sockaddr_in address{};
+    sockaddr_storage address{};
     int length = sizeof address;
     if (::getpeername(s, reinterpret_cast<sockaddr*>(&address), &length) != 0)
         return Checked(false, true);
     peer = FromSockaddr(address);
     return true;
+}
+
+std::optional<Ipv6Address> Ipv6PeerOfSocket(SocketHandle s) {
+    sockaddr_storage address{};
+    int length = sizeof address;
+    if (::getpeername(s, reinterpret_cast<sockaddr*>(&address), &length) != 0)
+        return std::nullopt;
+    return Ipv6Of(address);
+}
+
+// Winsock tells the count only from Windows 10 1703 on, through SIO_TCP_INFO; the readers'
+// counts serve there.
+std::optional<std::uint64_t> BytesReceivedOnSocket(SocketHandle) {
+    return std::nullopt;
 }
 
 bool LocalEndOfSocket(SocketHandle s, SocketEndpoint& local) {

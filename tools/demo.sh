@@ -77,6 +77,27 @@ trap 'on_signal 129' HUP
 trap 'on_signal 130' INT
 trap 'on_signal 143' TERM
 
+# A kill -9 of this script runs no trap: a watchdog of its own then ends what it started. It runs
+# before anything is started, so that nothing started can outlive a demo killed at once; each
+# server and the gauge leave their process ids in the folder the moment they start.
+SERVER_PID_FILE="$work/server.pid"
+watch_over_demo() {
+    trap '' HUP INT
+    while kill -0 $$ 2>/dev/null; do
+        sleep 0.1
+    done
+    local started
+    started=$(cat "$SERVER_PID_FILE" "$work/gauge.pid" 2>/dev/null || true)
+    [ -z "$started" ] || kill $started 2>/dev/null || true
+    for _ in $(seq 50); do
+        [ -n "$started" ] && kill -0 $started 2>/dev/null || break
+        sleep 0.1
+    done
+    rm -rf "$work"
+}
+watch_over_demo </dev/null >/dev/null 2>&1 &
+watchdog_pid=$!
+
 row=$("$cli" stations | grep $'\t'"$station"'$' | cut -f1)
 [ -n "$row" ] || {
     echo "demo: $station is not in the station directory" >&2
@@ -91,7 +112,6 @@ if $https; then
     start_https_server "$work/root" "$work/certs"
     echo "demo: serving the sample reports at https://127.0.0.1:$HTTPS_PORT/$served" \
         "(server pid $HTTPS_PID)"
-    server_pid=$HTTPS_PID
     gauge_env+=(SSL_CERT_FILE="$HTTPS_CA")
     server_settings="Host=https://127.0.0.1:$HTTPS_PORT"
 else
@@ -110,29 +130,10 @@ else
     }
     echo "demo: serving the sample reports at ftp://127.0.0.1:$PYFTPD_PORT/$served" \
         "(server pid $PYFTPD_PID)"
-    server_pid=$PYFTPD_PID
     server_settings="Host=127.0.0.1
 UseProxy=true
 FTPPortNum=$PYFTPD_PORT"
 fi
-# A kill -9 of this script runs no trap: a watchdog of its own then ends what it started.
-watch_over_demo() {
-    trap '' HUP INT
-    while kill -0 $$ 2>/dev/null; do
-        sleep 0.5
-    done
-    local gauge
-    gauge=$(cat "$work/gauge.pid" 2>/dev/null || true)
-    kill $server_pid $gauge 2>/dev/null || true
-    for _ in $(seq 50); do
-        kill -0 $server_pid $gauge 2>/dev/null || break
-        sleep 0.1
-    done
-    rm -rf "$work"
-}
-watch_over_demo </dev/null >/dev/null 2>&1 &
-watchdog_pid=$!
-
 # Qt's INI file under [General]; no value here holds a comma, which Qt would read as a list.
 cat >"$work/config/Brightmoor/Stormbell.conf" <<EOF
 [General]

@@ -38,6 +38,9 @@ void FtpSettingsDialog::BuildControls() {
     HostField = Place(new QLineEdit(this), "Edit1", kHostField);
     DirectoryLabel = PlaceLabel(new QLabel("Subdirectory", this), "Label2", kDirectoryLabel);
     DirectoryField = Place(new QLineEdit(this), "Edit2", kDirectoryField);
+    // No longer than a host text and a path can be, so pasted pages never reach the settings.
+    HostField->setMaxLength(static_cast<int>(nettexts::MaxHostTextLength));
+    DirectoryField->setMaxLength(static_cast<int>(nettexts::MaxArgumentLength));
     UseProxyCheckBox = Place(new QCheckBox("Use Proxy", this), "CheckBox1", kUseProxyCheckBox);
     ProxyPortLabel = PlaceLabel(new QLabel("Proxy Port", this), "Label4", kProxyPortLabel);
     ProxyPortSpin = Place(new SpinEdit(kPorts.Lowest, kPorts.Highest, port_, this), "SpinEdit1",

@@ -4,17 +4,24 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
+#include <QRegularExpression>
 #include <QSaveFile>
-#include <QStandardPaths>
+
+#include "platform/UserFolders.h"
 
 namespace stormbell {
 
 namespace {
 
-constexpr const char* kStoreFile = "/Brightmoor/Stormbell.conf";
+constexpr const char* kStoreFolder = "Brightmoor";
+constexpr const char* kStoreName = "Stormbell.conf";
 constexpr const char* kSetAsideSuffix = ".bad";
 constexpr const char* kLockSuffix = ".lock";
 constexpr const char* kDefaultsFollow = "; the gauge starts with its default settings";
+constexpr const char* kNoFolder = "No folder for the settings was found: neither XDG_CONFIG_HOME "
+                                  "nor HOME is an absolute path and the user has no home folder";
+// The temporary name a save writes under before it replaces the file (QSaveFile's).
+constexpr const char* kSaveTemporaries = R"(^Stormbell\.conf\.[A-Za-z0-9]{6}$)";
 
 // Only a regular file is opened or replaced: a FIFO would block the open, a device would be
 // read or replaced by the save. A link is followed to what it names.
@@ -24,30 +31,63 @@ bool IsRegularOrAbsent(const QFileInfo& info) {
 
 } // namespace
 
-QtSettingsStore::QtSettingsStore(std::chrono::milliseconds lockWait)
-    : lockWait_(lockWait),
-      path_((QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + kStoreFile)
-                .toStdString()) {
+QtSettingsStore::QtSettingsStore(std::chrono::milliseconds lockWait) : lockWait_(lockWait) {
+    const std::filesystem::path folder = UserConfigFolder();
+    if (folder.empty()) {
+        saveAllowed_ = false;
+        notice_ = std::string(kNoFolder) + kDefaultsFollow + ".";
+        return;
+    }
+    path_ = (folder / kStoreFolder / kStoreName).string();
     Load();
 }
 
-void QtSettingsStore::Load() {
+QtSettingsStore::Read QtSettingsStore::ReadFile(SettingsFile& into, std::string& why) const {
     const QString path = QString::fromStdString(path_);
     const QFileInfo info(path);
     if (!info.exists() && !info.isSymLink())
-        return;
-    if (!IsRegularOrAbsent(info))
-        return Refuse("is not a regular file");
+        return Read::Absent;
+    if (!IsRegularOrAbsent(info)) {
+        why = "is not a regular file";
+        return Read::Failed;
+    }
     QFile in(path);
     QByteArray bytes;
     if (in.open(QIODevice::ReadOnly))
         bytes = in.read(SettingsFile::kMostBytes + 1);
-    if (in.error() != QFileDevice::NoError)
-        return Refuse("cannot be read (" + in.errorString().toStdString() + ")");
-    if (auto file = SettingsFile::Parse(bytes.toStdString()))
-        file_ = std::move(*file);
-    else
-        SetAside();
+    if (in.error() != QFileDevice::NoError) {
+        why = "cannot be read (" + in.errorString().toStdString() + ")";
+        return Read::Failed;
+    }
+    auto file = SettingsFile::Parse(bytes.toStdString());
+    if (!file)
+        return Read::Damaged;
+    into = std::move(*file);
+    return Read::Taken;
+}
+
+void QtSettingsStore::Load() {
+    std::string why;
+    switch (ReadFile(file_, why)) {
+    case Read::Absent:
+    case Read::Taken:
+        return;
+    case Read::Failed:
+        return Refuse(why);
+    case Read::Damaged:
+        return SetAside();
+    }
+}
+
+void QtSettingsStore::RemoveSaveTemporaries() const {
+    const QFileInfo file(QString::fromStdString(path_));
+    const QRegularExpression temporary(kSaveTemporaries);
+    const QFileInfoList found =
+        QDir(file.path())
+            .entryInfoList({QString(kStoreName) + ".*"}, QDir::Files | QDir::Hidden | QDir::System);
+    for (const QFileInfo& entry : found)
+        if (!entry.isSymLink() && temporary.match(entry.fileName()).hasMatch())
+            QFile::remove(entry.filePath());
 }
 
 void QtSettingsStore::Refuse(const std::string& why) {
@@ -91,10 +131,6 @@ void QtSettingsStore::Commit() {
     pending_.clear();
     // The whole file is written or nothing, so the first value names the failure.
     const ESettingsWriteError failed(pending.front().first);
-    SettingsFile edited = file_;
-    for (const auto& [name, text] : pending)
-        edited.Set(name, text);
-
     const QString path = QString::fromStdString(path_);
     const QString lockPath = path + kLockSuffix;
     if (!saveAllowed_ || !QDir().mkpath(QFileInfo(path).path()))
@@ -106,6 +142,30 @@ void QtSettingsStore::Commit() {
     QLockFile lock(lockPath);
     if (!lock.tryLock(static_cast<int>(lockWait_.count())) || !IsRegularOrAbsent(QFileInfo(path)))
         throw failed;
+    // The file as it is now, so that what was added by hand or by another gauge since the start
+    // stays: only the program's own values change. One damaged meanwhile is set aside, as at
+    // start, and the text read at start is saved instead.
+    std::string why;
+    SettingsFile edited;
+    switch (ReadFile(edited, why)) {
+    case Read::Absent:
+    case Read::Taken:
+        break;
+    case Read::Failed:
+        throw failed;
+    case Read::Damaged:
+        SetAside();
+        if (!saveAllowed_)
+            throw failed;
+        edited = file_;
+        break;
+    }
+    for (const auto& [name, text] : pending)
+        edited.Set(name, text);
+    // Never a file the next start would refuse to read.
+    if (!SettingsFile::Parse(edited.Bytes()))
+        throw failed;
+    RemoveSaveTemporaries();
     QSaveFile out(path);
     const QByteArray bytes = QByteArray::fromStdString(edited.Bytes());
     if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit())

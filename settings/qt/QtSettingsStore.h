@@ -1,6 +1,7 @@
-// The settings store on the current user's INI file $XDG_CONFIG_HOME/Brightmoor/Stormbell.conf
-// (values under [General]), where Qt's settings of "Brightmoor"/"Stormbell" keep it, read and
-// written here so that nothing but a regular file is ever opened or replaced.
+// The settings store on the current user's INI file Brightmoor/Stormbell.conf in the user's
+// settings folder (UserConfigFolder; values under [General]), where Qt's settings of
+// "Brightmoor"/"Stormbell" keep it, read and written here so that nothing but a regular file is
+// ever opened or replaced.
 #pragma once
 
 #include <chrono>
@@ -18,7 +19,9 @@ public:
     /// How long a save waits for the lock of another program saving the same file.
     static constexpr std::chrono::milliseconds kLockWait{3000};
 
-    /// Reads the current user's file once. A file whose [General] values cannot be read is
+    /// Reads the current user's file once. Without a settings folder, every read gives its
+    /// default, no save is made and StartupNotice says so. A file whose [General] values cannot
+    /// be read is
     /// renamed to the first free name of "<file>.bad", "<file>.bad.1", ... (older ones are
     /// kept); something that is not a regular file, or cannot be read or set aside, is left
     /// alone and no save replaces it. Either way every read gives its default and
@@ -27,10 +30,13 @@ public:
 
     std::string ReadSetting(const std::string& name, const std::string& defaultText) override;
     void WriteSetting(const std::string& name, const std::string& text) override;
-    /// Writes the recorded values into the text read at start, each value that reads as before
-    /// keeping its bytes, and replaces the file atomically under Qt's lock file "<file>.lock".
+    /// Under Qt's lock file "<file>.lock", reads the file as it is now (one damaged since the
+    /// start is set aside and the text read at start taken instead), writes the recorded values
+    /// into it, each value that reads as before keeping its bytes and every other line kept,
+    /// removes what interrupted saves left ("<file>.XXXXXX") and replaces the file atomically.
     /// The old file stays, and ESettingsWriteError is thrown, when the file or its lock is not
-    /// a regular file, the lock stays taken for the whole wait, or the file cannot be written.
+    /// a regular file, the lock stays taken for the whole wait, the new text is one the load
+    /// would refuse (too large), or the file cannot be written.
     void Commit() override;
     std::string StartupNotice() const override { return notice_; }
 
@@ -38,7 +44,12 @@ public:
     std::string Location() const { return path_; }
 
 private:
+    // What ReadFile found.
+    enum class Read { Absent, Failed, Damaged, Taken };
+    // Reads the file into `into` when it is Taken; says why when it Failed.
+    Read ReadFile(SettingsFile& into, std::string& why) const;
     void Load();
+    void RemoveSaveTemporaries() const;
     // Defaults for every read, a notice, and no save over what is there.
     void Refuse(const std::string& why);
     void SetAside();

@@ -115,10 +115,15 @@ TEST(UpdateCycleTest, PortAndHostNameComeFromTheSettings) {
         int proxyPort;
         std::string host;
         int expectedPort;
+        std::string expectedHost;
     } cases[] = {
-        {false, 2121, "tgftp.nws.noaa.gov", 21},
-        {true, 2121, "tgftp.nws.noaa.gov", 2121},
-        {true, 21, "F#Fmarked", 21}, // a marker typed into the setting is the user's text
+        {false, 2121, "tgftp.nws.noaa.gov", 21, "tgftp.nws.noaa.gov"},
+        {true, 2121, "tgftp.nws.noaa.gov", 2121, "tgftp.nws.noaa.gov"},
+        {false, 2121, "ftp://reports.example:2000", 2000, "reports.example"},
+        {true, 2121, "reports.example:2000", 2121, "reports.example"}, // Use Proxy's port first
+        // A marker typed into the setting is the user's text, and no host name: refused before
+        // anything is connected.
+        {true, 21, "F#Fmarked", 21, ""},
     };
     for (const auto& c : cases) {
         Rig rig;
@@ -129,7 +134,7 @@ TEST(UpdateCycleTest, PortAndHostNameComeFromTheSettings) {
         settings.Host = c.host;
         rig.cycle.Run(settings);
         EXPECT_EQ(rig.client.ServerPort, c.expectedPort) << c.host;
-        EXPECT_EQ(rig.client.Hostname, c.host);
+        EXPECT_EQ(rig.client.Hostname, c.expectedHost);
     }
 }
 

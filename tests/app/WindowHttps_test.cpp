@@ -4,8 +4,11 @@
 
 #include "app/qt/HttpsModuleLoader.h"
 #include "tests/support/HttpsTestServer.h"
+#include "tests/support/TempDir.h"
 
 #include <cstdlib>
+
+#include <sys/stat.h>
 
 namespace stormbell::testing {
 namespace {
@@ -48,6 +51,20 @@ TEST_F(WindowHttpsTest, WithoutItsModuleTheGaugeSaysHttpsIsUnavailable) {
                         ": its module is not installed"),
               std::string::npos)
         << told;
+}
+
+// A FIFO never reaches TLS, whose open of it would wait for a writer for ever.
+TEST_F(WindowHttpsTest, ACaBundleThatIsAFifoFailsTheCycleAtOnce) {
+    const TempDir dir;
+    const auto fifo = dir.Path() / "ca.fifo";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    ::setenv("SSL_CERT_FILE", fifo.c_str(), 1);
+    GaugeWindow& w = Start();
+    Click(w, "SpeedButton1");
+    EXPECT_EQ(w.windowTitle(), "Update failed");
+    EXPECT_EQ(Brush(w, "Shape2"), 0x88u);
+    EXPECT_NE(Described(w).find("ca.fifo is not a regular file"), std::string::npos)
+        << Described(w);
 }
 
 } // namespace

@@ -95,4 +95,17 @@ for stop in gauge demo demo-kill; do
     fi
     expect_all_gone "$stop stopped"
 done
+# The demo killed the moment its server starts, before the server even listens.
+pyftpd_of_demo() { pgrep -f "pyftpdlib .*$TMPDIR/stormbell-demo-"; }
+timeout 60 "$demo" >"$work/out" 2>/dev/null &
+timeout_pid=$!
+await pyftpd_of_demo >/dev/null || fail "killed at once: the server did not start"
+kill -KILL "$(pgrep -P "$timeout_pid" | head -n1)"
+wait "$timeout_pid" || true
+no_pyftpd() { ! pyftpd_of_demo >/dev/null; }
+if ! await no_pyftpd; then
+    kill $(pyftpd_of_demo) 2>/dev/null || true
+    fail "killed at once: the server outlived the demo"
+fi
+await no_folder || fail "killed at once: the folder stayed"
 echo "demo: all checks passed"

@@ -1,5 +1,6 @@
 #include "settings/qt/FtpSettingsDialog.h"
 
+#include "net/NetTexts.h"
 #include "settings/qt/SpinEdit.h"
 
 #include <QCheckBox>
@@ -36,6 +37,12 @@ TEST_F(FtpSettingsDialogTest, RegisterTakesBothFieldsAsTheyStand) {
     dialog.RegisterButton->click();
     EXPECT_EQ(settings.Host, " example.org ");
     EXPECT_EQ(settings.ReportDirectory, "");
+    // A paste of pages is cut to what a host text and a path can be.
+    dialog.HostField->setText(QString(32767, 'h'));
+    dialog.DirectoryField->setText(QString(32767, 'd'));
+    dialog.RegisterButton->click();
+    EXPECT_EQ(settings.Host, std::string(nettexts::MaxHostTextLength, 'h'));
+    EXPECT_EQ(settings.ReportDirectory, std::string(nettexts::MaxArgumentLength, 'd'));
 }
 
 TEST_F(FtpSettingsDialogTest, ActivationDiscardsUnregisteredEdits) {

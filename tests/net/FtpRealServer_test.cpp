@@ -9,6 +9,7 @@
 #include "PyFtpServer.h"
 #endif
 #include "net/Ftp.h"
+#include "net/FtpReportClient.h"
 #include "tests/support/Thrown.h"
 
 namespace stormbell {
@@ -61,6 +62,25 @@ TEST(FtpRealServerTest, FetchesEveryReportPassivelyAndActively) {
         }
     }
     EXPECT_EQ(fetched, 14);
+}
+
+// Passive data connections over IPv6 go by EPSV; the server and its port come from the host text.
+TEST(FtpRealServerTest, FetchesFromAnIpv6ServerNamedInBrackets) {
+    PyFtpServer server(0, "::1");
+    TFTP ftp;
+    ftp.Username = "anonymous";
+    FtpReportClient client(ftp);
+    client.SetRequest(
+        {" [::1]:" + std::to_string(server.Port()), std::nullopt, ReportDirectory, "KBFI.TXT"});
+    client.Login();
+    client.ChangeDir();
+    client.Download();
+    EXPECT_EQ(StreamText(ftp), FileBytes(server.Root() / ReportDirectory / "KBFI.TXT"));
+    ftp.Passive = false;
+    const auto active = Thrown<ETcpIpError>([&] { client.Download(); });
+    ASSERT_TRUE(active);
+    EXPECT_STREQ(active->what(), "Active mode needs an IPv4 server; this one is reached over IPv6");
+    client.Logout();
 }
 
 TEST(FtpRealServerTest, MissingFileAndWrongDirectoryAreProtocolErrors) {

@@ -351,6 +351,28 @@ TEST(FtpServerCasesTest, EveryScriptedServerEndsInItsErrorWithinItsBoundOrAtAnAb
     }
 }
 
+// A server steady enough for every other limit still cannot hold a session past the whole
+// transfer's limit, counted from the login.
+TEST(FtpServerCasesTest, NoSessionOutlastsTheTransferLimit) {
+    FakeFtpServer server([](FakeFtpSession& s) {
+        s.LoginAndCwd();
+        s.OpenData();
+        s.SendRepeatedly("x", 20, Channel::Data);
+    });
+    TFTP ftp;
+    UseSmallLimits(ftp, server);
+    ftp.LowSpeedLimit = 0;
+    ftp.MaxDownloadSize = 1000000;
+    ftp.TransferTimeout = 500;
+    ftp.URI = "F.TXT";
+    Clock::time_point timedFrom;
+    const auto start = Clock::now();
+    const auto error = Thrown<ETcpIpError>([&] { Take(ftp, Step::Download, timedFrom); });
+    ASSERT_TRUE(error);
+    EXPECT_THAT(error->what(), HasSubstr("Transfer not done within the limit (ms) of 500"));
+    EXPECT_LT(Clock::now() - start, milliseconds(800));
+}
+
 // The client announces its listener on the control connection's address and takes the data
 // connection only from the server.
 TEST(FtpServerCasesTest, ActiveModeTakesTheDataConnectionOnlyFromTheServer) {

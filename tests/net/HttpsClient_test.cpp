@@ -102,6 +102,15 @@ TEST(HttpsClientTest, FetchesTheReportByteForByte) {
     }
 }
 
+TEST(HttpsClientTest, FetchesFromAnIpv6ServerNamedInBrackets) {
+    HttpsTestServer server(ServerCertificate::Trusted, "::1");
+    HttpsClient client;
+    client.CaFile = server.CaFile();
+    const Outcome outcome = FetchWith(client, {server.Host(), std::nullopt, kDir, "KARB.TXT"});
+    EXPECT_EQ(outcome.step, "fetched") << server.Host() << ": " << outcome.message;
+    EXPECT_TRUE(outcome.report == testing::ReadFile(server.Root() / kDir / "KARB.TXT"));
+}
+
 TEST(HttpsClientTest, FailuresShowAtTheStepTheCycleMapsThemTo) {
     Servers servers;
     const auto big = servers[ServerCertificate::Trusted].Root() / kDir / "BIG.TXT";
@@ -116,6 +125,7 @@ TEST(HttpsClientTest, FailuresShowAtTheStepTheCycleMapsThemTo) {
         int code = 0;
         const char* file = "KARB.TXT";
         ServerCertificate certificate = ServerCertificate::Trusted;
+        int transferTimeout = nettexts::DefaultTransferTimeoutMs;
     } cases[] = {
         {"connection refused", "", "Login", "HTTPS to 127.0.0.1:"},
         {"certificate for another name", kDir, "Login", "subject name", 0, "KARB.TXT",
@@ -139,6 +149,14 @@ TEST(HttpsClientTest, FailuresShowAtTheStepTheCycleMapsThemTo) {
         {"silent", "silent", "Login", "No data within the time-out (ms) of 300", 0, "F.TXT"},
         {"trickling", std::string("trickle/") + kDir, "Download",
          "Transfer below the limit (bytes per second) of 1024"},
+        {"header trickling", "header-trickle", "Login",
+         "Transfer below the limit (bytes per second) of 1024", 0, "F.TXT"},
+        {"header of 1 MB", "big-header", "Login",
+         "Response header larger than the limit (bytes) of 65536", 0, "F.TXT"},
+        {"status text of 60 KB", "long-status", "Download", "LLLL...", 500, "F.TXT"},
+        {"past the whole transfer's limit", "silent", "Login",
+         "Transfer not done within the limit (ms) of 200", 0, "F.TXT", ServerCertificate::Trusted,
+         200},
     };
     for (const auto& c : cases) {
         HttpsTestServer& server = servers[c.certificate];
@@ -146,6 +164,7 @@ TEST(HttpsClientTest, FailuresShowAtTheStepTheCycleMapsThemTo) {
         client.CaFile = server.CaFile(); // the CA of the server's own certificates
         client.MaxDownloadSize = kWindowCap;
         client.IdleTimeout = 300;
+        client.TransferTimeout = c.transferTimeout;
         const std::string host = c.certificate == ServerCertificate::Trusted && c.directory.empty()
                                      ? nobody
                                      : server.Host();
@@ -155,6 +174,7 @@ TEST(HttpsClientTest, FailuresShowAtTheStepTheCycleMapsThemTo) {
             << c.name << ": " << outcome.message;
         EXPECT_EQ(outcome.code, c.code) << c.name;
         EXPECT_EQ(client.Report().Size(), 0u) << c.name;
+        EXPECT_LT(outcome.message.size(), 300u) << c.name;
     }
 }
 

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <string>
 
 #include "tests/support/ServerProcess.h"
 
@@ -12,8 +13,9 @@ namespace stormbell::testing {
 class PyFtpServer : public ServerProcess {
 public:
     /// Copies the sample reports into a new temporary tree and starts the server on it at
-    /// `port`, or at a free one for 0; throws std::runtime_error when it does not start.
-    explicit PyFtpServer(std::uint16_t port = 0);
+    /// `address` and `port`, or a free port for 0; throws std::runtime_error when it does not
+    /// start.
+    explicit PyFtpServer(std::uint16_t port = 0, const std::string& address = "127.0.0.1");
 
     std::uint16_t Port() const { return FPort; }
     /// The served tree's root on disk.

@@ -20,8 +20,14 @@ TEST(ReportHostTest, TheHostTextNamesTheProtocolTheServerAndItsPort) {
         std::optional<int> port;
     } cases[] = {
         {"tgftp.nws.noaa.gov", Ftp, "tgftp.nws.noaa.gov", std::nullopt},
-        {"", Ftp, "", std::nullopt},                           // fails later, as it always did
-        {" odd name:21 ", Ftp, " odd name:21 ", std::nullopt}, // a bare text stays as it is
+        {"", Ftp, "", std::nullopt},                    // fails later, as it always did
+        {" 127.0.0.1", Ftp, "127.0.0.1", std::nullopt}, // blanks at either end go alike
+        {"127.0.0.1 \t\r\n", Ftp, "127.0.0.1", std::nullopt},
+        {"ftp://127.0.0.1:2121", Ftp, "127.0.0.1", 2121},
+        {"[::1]", Ftp, "::1", std::nullopt},
+        {"[::1]:2121", Ftp, "::1", 2121},
+        {"https://[::1]:8443", Https, "::1", 8443},
+        {" https://[fe80::1:2]/ ", Https, "fe80::1:2", std::nullopt},
         {"ftp://tgftp.nws.noaa.gov", Ftp, "tgftp.nws.noaa.gov", std::nullopt},
         {"FTP://127.0.0.1/", Ftp, "127.0.0.1", std::nullopt},
         {"https://tgftp.nws.noaa.gov", Https, "tgftp.nws.noaa.gov", std::nullopt},
@@ -37,11 +43,12 @@ TEST(ReportHostTest, TheHostTextNamesTheProtocolTheServerAndItsPort) {
     }
 }
 
-TEST(ReportHostTest, AnHttpsTextThatIsNotJustANameAndPortIsRefused) {
+TEST(ReportHostTest, AHostTextThatIsNotJustANameAndPortIsRefused) {
     for (const char* host :
          {"https://", "https://:443", "https://host:", "https://host:0", "https://host:65536",
           "https://host:44x", "https://host:+443", "https://user@host", "https://host/reports",
-          "https://host?x", "https://ho st", "https://host\r\nX: y", "https://[::1]:443"}) {
+          "https://host?x", "https://ho st", "https://host\r\nX: y", "127.0.0.1 evil.example",
+          "127.0.0.1\nfoo", "ftp://host:21x", "[::1", "[::g]", "[::1]x", "::1"}) {
         EXPECT_THROW(ParseReportHost(host), ETcpIpError) << host;
     }
 }

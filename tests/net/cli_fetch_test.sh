@@ -51,9 +51,16 @@ grep -q "$missing" "$work/err" || fail "missing station message: $(cat "$work/er
 if [ "$scheme" = https ]; then
     # Without the CA the certificate is not trusted, and nothing is written.
     status=0
-    SSL_CERT_FILE=/dev/null "$cli" fetch $at KARB >"$work/out" 2>"$work/err" || status=$?
+    : >"$work/empty.pem"
+    SSL_CERT_FILE=$work/empty.pem "$cli" fetch $at KARB >"$work/out" 2>"$work/err" || status=$?
     [ "$status" -eq 1 ] || fail "untrusted server gave status $status"
     [ ! -s "$work/out" ] || fail "untrusted server's report was written"
+    # A CA bundle that is a FIFO fails at once instead of waiting for a writer.
+    mkfifo "$work/ca.fifo"
+    status=0
+    SSL_CERT_FILE=$work/ca.fifo timeout 20 "$cli" fetch $at KARB 2>"$work/err" || status=$?
+    [ "$status" -eq 1 ] || fail "a FIFO as the CA bundle gave status $status"
+    grep -q "ca.fifo is not a regular file" "$work/err" || fail "FIFO message: $(cat "$work/err")"
 else
     status=0
     "$cli" fetch $at --dir nowhere KARB 2>"$work/err" || status=$?

@@ -1,9 +1,9 @@
 #!/usr/bin/python3
 """A local HTTPS server of the sample reports for the tests, the benchmark and the demo.
 
-usage: https_server.py ROOT CERT KEY [PORT]
-Serves ROOT on 127.0.0.1 (PORT, or one the system picks) and writes
-"serving HTTPS on 127.0.0.1:PORT" to standard error once it listens. Besides the files, paths
+usage: https_server.py ROOT CERT KEY [PORT [ADDRESS]]
+Serves ROOT on ADDRESS (127.0.0.1 unless given; ::1 for IPv6) at PORT (or one the system picks)
+and writes "serving HTTPS on ADDRESS:PORT" to standard error once it listens. Besides the files, paths
 that begin with these names behave as a hostile or unusual server would:
   /status/CODE/...     answers CODE
   /redirect-http/P     redirects to http://127.0.0.1:PORT/P
@@ -14,9 +14,13 @@ that begin with these names behave as a hostile or unusual server would:
   /silent/             never answers, and says "request /silent/" on standard error
   /etag/P              sends P with an ETag instead of Last-Modified, and 304 to a request
                        that names that ETag alone
+  /big-header/         answers with a header of 1 MB
+  /header-trickle/     sends its header one byte every 50 ms
+  /long-status/        answers 500 with a status text of 60 KB
 """
 import http.server
 import os
+import socket
 import ssl
 import sys
 import time
@@ -76,6 +80,19 @@ class Handler(http.server.SimpleHTTPRequestHandler):
                         time.sleep(0.05)
             elif kind == "etag":
                 self.send_tagged(rest)
+            elif kind == "big-header":
+                self.send_response(200)
+                self.send_header("X-Big", "b" * 1024 * 1024)
+                self.end_headers()
+            elif kind == "header-trickle":
+                for byte in b"HTTP/1.1 200 OK\r\nX-Slow: " + b"s" * 400:
+                    self.wfile.write(bytes([byte]))
+                    self.wfile.flush()
+                    time.sleep(0.05)
+            elif kind == "long-status":
+                self.send_response(500, "L" * 60 * 1024)
+                self.send_header("Content-Length", "0")
+                self.end_headers()
             elif kind == "silent":
                 print("request /silent/", file=sys.stderr, flush=True)
                 time.sleep(600)
@@ -85,13 +102,18 @@ class Handler(http.server.SimpleHTTPRequestHandler):
             pass
 
 
+class Ipv6Server(http.server.ThreadingHTTPServer):
+    address_family = socket.AF_INET6
+
+
 ROOT = sys.argv[1]
+ADDRESS = sys.argv[5] if len(sys.argv) > 5 else "127.0.0.1"
 context = ssl.SSLContext(ssl.PROTOCOL_TLS_SERVER)
 context.load_cert_chain(sys.argv[2], sys.argv[3])
-server = http.server.ThreadingHTTPServer(
-    ("127.0.0.1", int(sys.argv[4]) if len(sys.argv) > 4 else 0), Handler)
+server = (Ipv6Server if ":" in ADDRESS else http.server.ThreadingHTTPServer)(
+    (ADDRESS, int(sys.argv[4]) if len(sys.argv) > 4 else 0), Handler)
 server.daemon_threads = True
 server.socket = context.wrap_socket(server.socket, server_side=True)
 PORT = server.server_address[1]
-print(f"serving HTTPS on 127.0.0.1:{PORT}", file=sys.stderr, flush=True)
+print(f"serving HTTPS on {ADDRESS}:{PORT}", file=sys.stderr, flush=True)
 server.serve_forever()

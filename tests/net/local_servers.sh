@@ -7,6 +7,7 @@
 #                                          certificate for 127.0.0.1; sets HTTPS_PID, HTTPS_PORT
 #                                          and HTTPS_CA (the CA bundle to trust)
 #   stop_pyftpd, stop_https_server
+# With SERVER_PID_FILE set, each server's process id is added to that file as soon as it starts.
 
 local_servers_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 
@@ -16,14 +17,18 @@ start_server() {
     local name=$1 log=$2 pattern=$3 port
     shift 3
     "$@" >/dev/null 2>"$log" &
+    [ -z "${SERVER_PID_FILE:-}" ] || echo $! >>"$SERVER_PID_FILE"
     printf -v "${name}_PID" %s $!
     for _ in $(seq 300); do
-        port=$(sed -n "s/$pattern/\1/p" "$log")
+        # The server's shell may not have opened the log yet.
+        port=$(sed -n "s/$pattern/\1/p" "$log" 2>/dev/null || true)
         [ -n "$port" ] && printf -v "${name}_PORT" %s "$port" && return 0
         # A server gives up at once when its port is taken.
         kill -0 $! 2>/dev/null || break
         sleep 0.05
     done
+    # A server that did not start is no longer the demo's to end: its id may be reused.
+    [ -z "${SERVER_PID_FILE:-}" ] || sed -i "/^$!\$/d" "$SERVER_PID_FILE"
     stop_server "$name"
     echo "$* did not start:" >&2
     cat "$log" >&2

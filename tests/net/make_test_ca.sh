@@ -27,7 +27,7 @@ new_cert() { # NAME CA SUBJECT_ALT_NAMES
 
 new_ca ca
 new_ca stranger-ca
-new_cert server ca "IP:127.0.0.1,DNS:localhost"
+new_cert server ca "IP:127.0.0.1,IP:::1,DNS:localhost"
 new_cert wrongname ca "DNS:elsewhere.invalid"
 new_cert stranger stranger-ca "IP:127.0.0.1,DNS:localhost"
 rm -f ./*.srl ca.key stranger-ca.key stranger-ca.pem

@@ -11,7 +11,9 @@
 
 #include <QLockFile>
 
+#include <pwd.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <chrono>
 #include <filesystem>
@@ -216,6 +218,95 @@ TEST_F(QtSettingsStoreTest, SaveThatCannotLockOrWriteFailsAndKeepsTheOldFile) {
         EXPECT_EQ(ReadFile(file), before) << c.what;
         held.reset();
     }
+}
+
+// Each case loads a store, changes the folder meanwhile, then saves the store's values.
+TEST_F(QtSettingsStoreTest, ASaveChangesOnlyItsOwnValuesInTheFileAsItIsNow) {
+    struct Case {
+        const char* what;
+        std::function<void()> meanwhile;
+        std::string host;
+        std::function<void()> check;
+    };
+    const auto contains = [&](std::string text) {
+        return [&, text] { EXPECT_NE(ReadFile(file).find(text), std::string::npos) << text; };
+    };
+    const auto append = [&](std::string text) { WriteBytes(file, ReadFile(file) + text); };
+    const std::string leftover = "Stormbell.conf.AbC123";
+    const std::string strangers[] = {"Stormbell.conf.bad", "Stormbell.conf.ab-12x",
+                                     "Stormbell.conf.AbC1234", "other.conf.AbC123"};
+    const Case cases[] = {
+        {"a section added by hand", [&] { append("[Extra]\nkey=1\n"); }, "h.example",
+         contains("[Extra]\nkey=1\n")},
+        {"a line added to [General] by hand", [&] { append("Mine=kept\n"); }, "h.example",
+         contains("\nMine=kept\n")},
+        {"another gauge's save with its hand edit",
+         [&] {
+             QtSettingsStore other;
+             append("[Other]\nx=1\n");
+             other.WriteSetting("FLeft", "77");
+             other.Commit();
+         },
+         "h.example", contains("[Other]\nx=1\n")},
+        {"an interrupted save's leftovers",
+         [&] {
+             for (const auto& name : strangers)
+                 WriteBytes(folder / name, "x");
+             WriteBytes(folder / leftover, "x");
+         },
+         "h.example",
+         [&] {
+             EXPECT_FALSE(fs::exists(folder / leftover));
+             for (const auto& name : strangers)
+                 EXPECT_TRUE(fs::exists(folder / name)) << name;
+         }},
+        {"a file the load would refuse", [] {}, std::string(SettingsFile::kMostBytes, 'h'), [] {}},
+    };
+    for (const auto& c : cases) {
+        fs::remove_all(folder);
+        Settings first;
+        first.Host = "first.example";
+        Save(first, FreshStoreObservation());
+        Loaded loaded = Load();
+        QtSettingsStore store;
+        c.meanwhile();
+        loaded.settings.Host = c.host;
+        const bool saved = !Thrown<ESettingsWriteError>(
+            [&] { SaveSettings(store, loaded.settings, loaded.observation, 50, 0, 0); });
+        c.check();
+        // Whatever was saved loads back as it was saved.
+        EXPECT_TRUE(QtSettingsStore().ReadSetting("Host", "") == (saved ? c.host : "first.example"))
+            << c.what;
+        EXPECT_EQ(QtSettingsStore().StartupNotice(), "") << c.what;
+    }
+}
+
+// The file's folder by the XDG rules: a relative XDG_CONFIG_HOME or HOME counts as none, and
+// without HOME the password database names the home folder.
+TEST_F(QtSettingsStoreTest, TheFileLiesInTheUsersSettingsFolder) {
+    const std::string xdg = std::getenv("XDG_CONFIG_HOME");
+    const fs::path user = ::getpwuid(::getuid())->pw_dir;
+    const auto in = [](const fs::path& config) { return config / "Brightmoor/Stormbell.conf"; };
+    const struct {
+        const char* xdg;
+        const char* home;
+        fs::path file;
+    } cases[] = {
+        {xdg.c_str(), "/nowhere", in(xdg)},
+        {"relative/config", "/home/x", in("/home/x/.config")},
+        {nullptr, "/home/x", in("/home/x/.config")},
+        {nullptr, nullptr, in(user / ".config")},
+        {"relative", "relative", in(user / ".config")},
+    };
+    const char* home = std::getenv("HOME");
+    const std::string savedHome = home != nullptr ? home : "";
+    for (const auto& c : cases) {
+        c.xdg ? ::setenv("XDG_CONFIG_HOME", c.xdg, 1) : ::unsetenv("XDG_CONFIG_HOME");
+        c.home ? ::setenv("HOME", c.home, 1) : ::unsetenv("HOME");
+        EXPECT_EQ(fs::path(QtSettingsStore().Location()), c.file) << c.xdg << " " << c.home;
+    }
+    ::setenv("XDG_CONFIG_HOME", xdg.c_str(), 1);
+    home != nullptr ? ::setenv("HOME", savedHome.c_str(), 1) : ::unsetenv("HOME");
 }
 
 TEST_F(QtSettingsStoreTest, LinkToTheFileStaysALinkAndTheFileGetsTheSave) {

@@ -24,7 +24,8 @@ const char* CertificateName(ServerCertificate certificate) {
 
 } // namespace
 
-HttpsTestServer::HttpsTestServer(ServerCertificate certificate) : ServerProcess("https", "www") {
+HttpsTestServer::HttpsTestServer(ServerCertificate certificate, const std::string& address)
+    : ServerProcess("https", "www"), address_(address) {
     const auto certs = tree_ / "certs";
     int status = 0;
     const pid_t maker =
@@ -39,7 +40,7 @@ HttpsTestServer::HttpsTestServer(ServerCertificate certificate) : ServerProcess(
     const std::string name = CertificateName(certificate);
     try {
         pid_ = SpawnProcess({"/usr/bin/python3", std::string(kScripts) + "/https_server.py", Root(),
-                             certs / (name + ".pem"), certs / (name + ".key")},
+                             certs / (name + ".pem"), certs / (name + ".key"), "0", address},
                             [&](posix_spawn_file_actions_t& actions) {
                                 posix_spawn_file_actions_adddup2(&actions, pipe[1], 2);
                                 posix_spawn_file_actions_addclose(&actions, pipe[0]);
@@ -47,7 +48,7 @@ HttpsTestServer::HttpsTestServer(ServerCertificate certificate) : ServerProcess(
         ::close(pipe[1]);
         // Blocks until the server says where it listens, or ends.
         const std::string line = NextLine();
-        port_ = PortAfter(line, "serving HTTPS on 127.0.0.1:");
+        port_ = PortAfter(line, "serving HTTPS on " + address + ":");
         if (port_ == 0)
             throw std::runtime_error("https_server.py did not start: " + line);
     } catch (...) {

@@ -21,13 +21,18 @@ enum class ServerCertificate {
 class HttpsTestServer : public ServerProcess {
 public:
     /// Makes the CA and certificates, copies the sample reports into a new temporary tree and
-    /// starts the server; throws std::runtime_error when any of it fails.
-    explicit HttpsTestServer(ServerCertificate certificate = ServerCertificate::Trusted);
+    /// starts the server on `address` (127.0.0.1 or ::1); throws std::runtime_error when any of
+    /// it fails.
+    explicit HttpsTestServer(ServerCertificate certificate = ServerCertificate::Trusted,
+                             const std::string& address = "127.0.0.1");
     ~HttpsTestServer();
 
     std::uint16_t Port() const { return port_; }
-    /// "https://127.0.0.1:PORT".
-    std::string Host() const { return "https://127.0.0.1:" + std::to_string(port_); }
+    /// "https://127.0.0.1:PORT", or "https://[::1]:PORT".
+    std::string Host() const {
+        const bool ipv6 = address_.find(':') != std::string::npos;
+        return "https://" + (ipv6 ? "[" + address_ + "]" : address_) + ":" + std::to_string(port_);
+    }
     /// The CA bundle that trusts the Trusted and WrongName certificates.
     std::filesystem::path CaFile() const { return tree_ / "certs" / "ca.pem"; }
     /// Blocks until the server says it has received a request for /silent/.
@@ -38,6 +43,7 @@ public:
 private:
     /// The server's next line on standard error; "" when it has ended.
     std::string NextLine();
+    std::string address_;
     int output_ = -1;
     std::uint16_t port_ = 0;
 };
