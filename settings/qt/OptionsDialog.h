@@ -90,6 +90,7 @@ public:
 
 private:
     void BuildControls() override;
+    QWidget* FirstField() const override;
     /// Selects `row` without running StationPicked, scrolls to it and shows its text in
     /// StationNameField; a row outside the list leaves no selection and StationNameField empty.
     void SelectStationRow(int row);

@@ -60,7 +60,7 @@ TEST(BarGlyph, FourStatesOfBarAndBevel) {
 TEST(WindowLamps, EachStateColoursBodiesAndDots) {
     QWidget parent;
     CircleShape s1(&parent), s2(&parent), s3(&parent), s4(&parent);
-    WindowLamps lamps({s1, s2, s3, s4});
+    WindowLamps lamps({s1, s2, s3, s4}, {});
     // Each step starts where the one before left the lamps.
     const struct {
         LampState state;
@@ -82,6 +82,37 @@ TEST(WindowLamps, EachStateColoursBodiesAndDots) {
         EXPECT_EQ(s1.PenWidth(), 4);
         EXPECT_EQ(s2.Pen(), 0u);
     }
+}
+
+// Each lamp's name and tooltip say its state (a screen reader hearing of the change is checked
+// through the real accessibility stack, a11y_test.py); the window is told once per state.
+TEST(WindowLamps, NamesFollowTheState) {
+    QWidget parent;
+    CircleShape s1(&parent), s2(&parent), s3(&parent), s4(&parent);
+    int told = 0;
+    WindowLamps lamps({s1, s2, s3, s4}, [&told] { ++told; });
+    const struct {
+        LampState state;
+        const char* green;
+        const char* red;
+    } steps[] = {
+        {LampState::Idle, "not fetching", "no fetch failure"},
+        {LampState::Busy, "fetching", "no fetch failure"},
+        {LampState::Failed, "not fetching", "fetch failed"},
+        {LampState::Fetched, "not fetching", "fetch failed"},
+        {LampState::Busy, "fetching", "no fetch failure"},
+    };
+    for (const auto& s : steps) {
+        lamps.SetLampState(s.state);
+        for (CircleShape* green : {&s1, &s4})
+            EXPECT_EQ(green->accessibleName(), s.green);
+        for (CircleShape* red : {&s2, &s3})
+            EXPECT_EQ(red->accessibleName(), s.red);
+        EXPECT_EQ(s1.toolTip(), s.green);
+        EXPECT_EQ(s2.toolTip(), s.red);
+    }
+    EXPECT_EQ(told, 5);
+    EXPECT_EQ(s2.accessibleDescription(), "red lamp, lit when the last fetch failed");
 }
 
 // The task bar reads the status and the program's name; the widget's own title stays the status.

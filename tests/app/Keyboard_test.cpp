@@ -1,0 +1,167 @@
+#include "GaugeFixture.h"
+
+#include "app/qt/GaugeMenu.h"
+#include "app/qt/KeyboardAccess.h"
+#include "tests/support/ProxyPort.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QWidget>
+
+#include <sstream>
+
+namespace stormbell::testing {
+namespace {
+
+struct Key {
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers = Qt::NoModifier;
+};
+
+// Every case starts a new gauge, active, the focus on the window itself, the reference hand at
+// 50 and the pressure needle on 29.92 inHg; a fetch goes to a port where nothing listens.
+class KeyboardTest : public GaugeFixture {
+protected:
+    GaugeWindow& StartActive() {
+        store.Values = {{"Host", "127.0.0.1"},
+                        {"UseProxy", "true"},
+                        {"OHumidLoc", "50"},
+                        {"OPresInfo", "29.92"},
+                        {"FTPPortNum", std::to_string(FreeProxyPort())}};
+        GaugeWindow& w = Start();
+        w.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&w));
+        return w;
+    }
+
+    void Press(GaugeWindow& w, const std::vector<Key>& keys) {
+        for (const Key& k : keys) {
+            QWidget* focus = QApplication::focusWidget();
+            QTest::keyClick(focus ? focus : &w, k.key, k.modifiers);
+        }
+    }
+
+    /// What the user would see: a failed fetch, the dialog, the window's state and place, the
+    /// hand, the focus and its mark, the menu.
+    std::string Seen(GaugeWindow& w) {
+        std::ostringstream s;
+        if (Brush(w, "Shape2") == 0x88)
+            s << "fetch failed, ";
+        if (program->options.isVisible() && QTest::qWaitForWindowActive(&program->options))
+            s << "options, ";
+        if (w.isMinimized())
+            s << "minimised, ";
+        if (endCode)
+            s << (store.Values.contains("FLeft") ? "saved and ended, " : "ended unsaved, ");
+        s << "hand " << w.GetGauges().PressSet << " at " << w.x() << "," << w.y();
+        if (QWidget* focus = QApplication::focusWidget();
+            focus && focus->window() == &w && focus != &w)
+            s << ", focus " << focus->objectName().toStdString();
+        if (Child(w, "FocusMark").isVisible())
+            s << " marked";
+        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+            s << ", menu";
+            menu->close();
+        }
+        return s.str();
+    }
+
+    GaugeMenu& Menu(GaugeWindow& w) { return Child<KeyboardAccess>(w, "KeyboardAccess").Menu(); }
+};
+
+TEST_F(KeyboardTest, EachKeyDoesItsAction) {
+    constexpr auto Ctrl = Qt::ControlModifier, Shift = Qt::ShiftModifier;
+    const std::string home = "hand 50 at 213,102";
+    const struct {
+        std::vector<Key> keys;
+        std::string seen;
+    } cases[] = {
+        {{{Qt::Key_F5}}, "fetch failed, " + home},
+        {{{Qt::Key_Comma, Ctrl}}, "options, " + home},
+        {{{Qt::Key_O, Ctrl}}, "options, " + home},
+        {{{Qt::Key_M, Ctrl}}, "minimised, " + home},
+        {{{Qt::Key_Q, Ctrl}}, "saved and ended, " + home},
+        {{{Qt::Key_F4, Qt::AltModifier}}, "ended unsaved, " + home},
+        {{{Qt::Key_R, Ctrl | Shift}}, "hand 98 at 213,102"},
+        {{{Qt::Key_Up}, {Qt::Key_Plus}, {Qt::Key_Return}}, home},
+        {{{Qt::Key_Tab}}, home + ", focus SpeedButton1 marked"},
+        {{{Qt::Key_Tab}, {Qt::Key_Return}},
+         "fetch failed, " + home + ", focus SpeedButton1 marked"},
+        {{{Qt::Key_Tab}, {Qt::Key_Tab}, {Qt::Key_Space}}, "options, " + home},
+        {{{Qt::Key_Tab}, {Qt::Key_Tab}, {Qt::Key_Tab}, {Qt::Key_Return}},
+         "minimised, " + home + ", focus SpeedButton5 marked"},
+        {{{Qt::Key_Tab}, {Qt::Key_Tab}, {Qt::Key_Tab}, {Qt::Key_Tab}, {Qt::Key_Space}},
+         "saved and ended, " + home + ", focus SpeedButton3 marked"},
+        {{{Qt::Key_Backtab, Shift}}, home + ", focus Shape5 marked"},
+        {{{Qt::Key_Backtab, Shift}, {Qt::Key_Up}, {Qt::Key_Plus}, {Qt::Key_Return}},
+         "hand 53 at 213,102, focus Shape5 marked"},
+        {{{Qt::Key_Backtab, Shift}, {Qt::Key_Down}, {Qt::Key_Minus}},
+         "hand 48 at 213,102, focus Shape5 marked"},
+        {{{Qt::Key_Tab}, {Qt::Key_Tab}, {Qt::Key_Tab}, {Qt::Key_Tab}, {Qt::Key_Tab}, {Qt::Key_Tab}},
+         home + ", focus SpeedButton1 marked"},
+        {{{Qt::Key_Menu}}, home + ", menu"},
+        {{{Qt::Key_Tab}, {Qt::Key_F10, Shift}}, home + ", focus SpeedButton1 marked, menu"},
+    };
+    for (const auto& c : cases) {
+        endCode.reset();
+        GaugeWindow& w = StartActive();
+        Press(w, c.keys);
+        EXPECT_EQ(Seen(w), c.seen) << c.seen;
+    }
+}
+
+TEST_F(KeyboardTest, MenuListsEveryActionWithItsKeysAndOpensOnARightClickOnly) {
+    GaugeWindow& w = StartActive();
+    QStringList entries;
+    for (const QAction* action : Menu(w).Menu().actions())
+        entries << action->text() + " " + action->shortcut().toString();
+    EXPECT_EQ(entries,
+              QStringList({"Update now F5", "Options… Ctrl+,",
+                           "Set reference hand to current pressure Ctrl+Shift+R",
+                           "Move with the keyboard ", "Minimise Ctrl+M", "Save and exit Ctrl+Q"}));
+    QWidget& skin = Child(w, "Image1");
+    QTest::mouseClick(&skin, Qt::RightButton, {}, {100, 50});
+    EXPECT_EQ(Seen(w), "hand 50 at 213,102, menu");
+    QTest::mousePress(&skin, Qt::RightButton, {}, {100, 50});
+    QTest::mouseMove(&skin, {130, 60});
+    QTest::mouseRelease(&skin, Qt::RightButton, {}, {130, 60});
+    QTest::mouseClick(&Child(w, "Shape5"), Qt::RightButton);
+    EXPECT_EQ(Seen(w), "hand 49 at 213,102");
+
+    // Moving by the menu's entry, whichever part has the focus; the arrows then are the bar's,
+    // and the place the move ends at is the one the exit saves.
+    Menu(w).Menu().actions()[3]->trigger();
+    Press(w, {{Qt::Key_Right},
+              {Qt::Key_Down, Qt::ShiftModifier},
+              {Qt::Key_Tab},
+              {Qt::Key_Left},
+              {Qt::Key_Return},
+              {Qt::Key_Left}});
+    EXPECT_EQ(Seen(w), "hand 49 at 213,112, focus Shape5 marked");
+    Menu(w).Menu().actions()[5]->trigger();
+    EXPECT_EQ(std::make_pair(store.Values["FLeft"], store.Values["FTop"]),
+              std::make_pair(std::string("213"), std::string("112")));
+}
+
+// Shown by the keyboard, each dialog takes the focus on its first field; Escape gives it back.
+TEST_F(KeyboardTest, DialogsTakeTheFocusAndEscapeReturnsIt) {
+    GaugeWindow& w = StartActive();
+    Press(w, {{Qt::Key_O, Qt::ControlModifier}});
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&program->options));
+    EXPECT_EQ(QApplication::focusWidget(), static_cast<QWidget*>(program->options.LogCheckBox));
+    QTest::keyClick(program->options.FtpSettingsButton, Qt::Key_Space);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&program->ftpSettings));
+    EXPECT_EQ(QApplication::focusWidget(), static_cast<QWidget*>(program->ftpSettings.HostField));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&program->options));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&w));
+    EXPECT_FALSE(program->options.isVisible() || program->ftpSettings.isVisible());
+}
+
+} // namespace
+} // namespace stormbell::testing
