@@ -5,12 +5,26 @@
 #include <QApplication>
 #include <QPainter>
 
+#include <span>
+
 namespace stormbell {
 
 namespace {
-constexpr int kGap = 1;  // between the part and the ring
-constexpr int kRing = 2; // the ring: gold inside, dark outside, a pixel each
-constexpr int kMargin = kGap + kRing;
+
+struct Line {
+    const QColor& Colour;
+    double Width;
+    double Inset; ///< of the line's middle from the mark's edge
+};
+
+// Around a bar: gold edged outside in dark, within the two pixels between the bars.
+constexpr int kBarMargin = 2;
+const Line kBarRing[] = {{kPalette.BezelDark, 1, 0.5}, {kPalette.BezelLight, 1, 1.5}};
+// Around the hub, on the light dial: a ring in the captions' claret with a gold line along its
+// middle, two pixels off.
+constexpr int kHubMargin = 6;
+const Line kHubRing[] = {{kPalette.Caption, 4, 2}, {kPalette.BezelLight, 1, 2}};
+
 } // namespace
 
 FocusMark::FocusMark(QWidget& window) : QWidget(&window) {
@@ -31,7 +45,8 @@ void FocusMark::FocusMoved(QWidget* now) {
         if (marked.Part != now)
             continue;
         const QRect around(marked.Part->mapTo(parentWidget(), QPoint(0, 0)), marked.Part->size());
-        setGeometry(around.adjusted(-kMargin, -kMargin, kMargin, kMargin));
+        const int margin = marked.Round ? kHubMargin : kBarMargin;
+        setGeometry(around.adjusted(-margin, -margin, margin, margin));
         round_ = marked.Round;
         raise();
         show();
@@ -45,13 +60,9 @@ void FocusMark::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing, round_);
     p.setBrush(Qt::NoBrush);
-    // Each line is a pixel wide, centred half a pixel inside its ring.
-    const struct {
-        const QColor& Colour;
-        double Inset;
-    } lines[] = {{kPalette.BezelDark, 0.5}, {kPalette.BezelLight, 1.5}};
-    for (const auto& line : lines) {
-        p.setPen(QPen(line.Colour, 1));
+    for (const Line& line :
+         round_ ? std::span<const Line>(kHubRing) : std::span<const Line>(kBarRing)) {
+        p.setPen(QPen(line.Colour, line.Width));
         const QRectF r = QRectF(rect()).adjusted(line.Inset, line.Inset, -line.Inset, -line.Inset);
         if (round_)
             p.drawEllipse(r);
