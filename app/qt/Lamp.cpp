@@ -2,8 +2,6 @@
 
 #include "app/qt/CircleShape.h"
 
-#include <QAccessible>
-
 #include <utility>
 
 namespace stormbell {
@@ -32,11 +30,8 @@ constexpr const char* kRedIs = "red lamp, lit when the last fetch failed";
 void Say(CircleShape& shape, const char* says, const char* is) {
     shape.setToolTip(says);
     shape.setAccessibleDescription(is);
-    if (shape.accessibleName() == says)
-        return;
+    // Sends the screen reader a NameChanged event when the name changes.
     shape.setAccessibleName(says);
-    QAccessibleEvent changed(&shape, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&changed);
 }
 
 void Light(CircleShape& body, CircleShape& dot, const LampColors& colors, bool lit,

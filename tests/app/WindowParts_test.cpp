@@ -85,7 +85,7 @@ TEST(WindowLamps, EachStateColoursBodiesAndDots) {
 }
 
 // Each lamp's name and tooltip say its state (a screen reader hearing of the change is checked
-// through the real accessibility stack, a11y_test.py); the window is told once per state.
+// through the real accessibility stack, tests/a11y); the window is told once per state.
 TEST(WindowLamps, NamesFollowTheState) {
     QWidget parent;
     CircleShape s1(&parent), s2(&parent), s3(&parent), s4(&parent);
