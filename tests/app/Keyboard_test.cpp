@@ -17,11 +17,6 @@
 namespace stormbell::testing {
 namespace {
 
-struct Key {
-    Qt::Key key;
-    Qt::KeyboardModifiers modifiers = Qt::NoModifier;
-};
-
 // Every case starts a new gauge, active, the focus on the window itself, the reference hand at
 // 50 and the pressure needle on 29.92 inHg; a fetch goes to a port where nothing listens.
 class KeyboardTest : public GaugeFixture {
@@ -38,10 +33,12 @@ protected:
         return w;
     }
 
-    void Press(GaugeWindow& w, const std::vector<Key>& keys) {
-        for (const Key& k : keys) {
+    /// Each key of `keys` ("Tab;Shift+F10"), to the part that has the focus.
+    static void Press(GaugeWindow& w, const QString& keys) {
+        for (const QString& key : keys.split(';')) {
+            const QKeyCombination k = QKeySequence(key)[0];
             QWidget* focus = QApplication::focusWidget();
-            QTest::keyClick(focus ? focus : &w, k.key, k.modifiers);
+            QTest::keyClick(focus ? focus : &w, k.key(), k.keyboardModifiers());
         }
     }
 
@@ -74,43 +71,31 @@ protected:
 };
 
 TEST_F(KeyboardTest, EachKeyDoesItsAction) {
-    constexpr auto Ctrl = Qt::ControlModifier, Shift = Qt::ShiftModifier;
     const std::string home = "hand 50 at 213,102";
-    const struct {
-        std::vector<Key> keys;
-        std::string seen;
-    } cases[] = {
-        {{{Qt::Key_F5}}, "fetch failed, " + home},
-        {{{Qt::Key_Comma, Ctrl}}, "options, " + home},
-        {{{Qt::Key_O, Ctrl}}, "options, " + home},
-        {{{Qt::Key_M, Ctrl}}, "minimised, " + home},
-        {{{Qt::Key_Q, Ctrl}}, "saved and ended, " + home},
-        {{{Qt::Key_F4, Qt::AltModifier}}, "ended unsaved, " + home},
-        {{{Qt::Key_R, Ctrl | Shift}}, "hand 98 at 213,102"},
-        {{{Qt::Key_Up}, {Qt::Key_Plus}, {Qt::Key_Return}}, home},
-        {{{Qt::Key_Tab}}, home + ", focus SpeedButton1 marked"},
-        {{{Qt::Key_Tab}, {Qt::Key_Return}},
-         "fetch failed, " + home + ", focus SpeedButton1 marked"},
-        {{{Qt::Key_Tab}, {Qt::Key_Tab}, {Qt::Key_Space}}, "options, " + home},
-        {{{Qt::Key_Tab}, {Qt::Key_Tab}, {Qt::Key_Tab}, {Qt::Key_Return}},
-         "minimised, " + home + ", focus SpeedButton5 marked"},
-        {{{Qt::Key_Tab}, {Qt::Key_Tab}, {Qt::Key_Tab}, {Qt::Key_Tab}, {Qt::Key_Space}},
-         "saved and ended, " + home + ", focus SpeedButton3 marked"},
-        {{{Qt::Key_Backtab, Shift}}, home + ", focus Shape5 marked"},
-        {{{Qt::Key_Backtab, Shift}, {Qt::Key_Up}, {Qt::Key_Plus}, {Qt::Key_Return}},
-         "hand 53 at 213,102, focus Shape5 marked"},
-        {{{Qt::Key_Backtab, Shift}, {Qt::Key_Down}, {Qt::Key_Minus}},
-         "hand 48 at 213,102, focus Shape5 marked"},
-        {{{Qt::Key_Tab}, {Qt::Key_Tab}, {Qt::Key_Tab}, {Qt::Key_Tab}, {Qt::Key_Tab}, {Qt::Key_Tab}},
-         home + ", focus SpeedButton1 marked"},
-        {{{Qt::Key_Menu}}, home + ", menu"},
-        {{{Qt::Key_Tab}, {Qt::Key_F10, Shift}}, home + ", focus SpeedButton1 marked, menu"},
+    const std::pair<QString, std::string> cases[] = {
+        {"F5", "fetch failed, " + home},
+        {"Ctrl+,", "options, " + home},
+        {"Ctrl+O", "options, " + home},
+        {"Ctrl+M", "minimised, " + home},
+        {"Ctrl+Q", "saved and ended, " + home},
+        {"Alt+F4", "ended unsaved, " + home},
+        {"Ctrl+Shift+R", "hand 98 at 213,102"},
+        {"Up;+;Return", home},
+        {"Tab;Return", "fetch failed, " + home + ", focus SpeedButton1 marked"},
+        {"Tab;Tab;Space", "options, " + home},
+        {"Tab;Tab;Tab;Return", "minimised, " + home + ", focus SpeedButton5 marked"},
+        {"Tab;Tab;Tab;Tab;Space", "saved and ended, " + home + ", focus SpeedButton3 marked"},
+        {"Shift+Backtab;Up;+;Return", "hand 53 at 213,102, focus Shape5 marked"},
+        {"Shift+Backtab;Down;-", "hand 48 at 213,102, focus Shape5 marked"},
+        {"Tab;Tab;Tab;Tab;Tab;Tab", home + ", focus SpeedButton1 marked"},
+        {"Menu", home + ", menu"},
+        {"Tab;Shift+F10", home + ", focus SpeedButton1 marked, menu"},
     };
-    for (const auto& c : cases) {
+    for (const auto& [keys, seen] : cases) {
         endCode.reset();
         GaugeWindow& w = StartActive();
-        Press(w, c.keys);
-        EXPECT_EQ(Seen(w), c.seen) << c.seen;
+        Press(w, keys);
+        EXPECT_EQ(Seen(w), seen) << keys.toStdString();
     }
 }
 
@@ -135,12 +120,7 @@ TEST_F(KeyboardTest, MenuListsEveryActionWithItsKeysAndOpensOnARightClickOnly) {
     // Moving by the menu's entry, whichever part has the focus; the arrows then are the bar's,
     // and the place the move ends at is the one the exit saves.
     Menu(w).Menu().actions()[3]->trigger();
-    Press(w, {{Qt::Key_Right},
-              {Qt::Key_Down, Qt::ShiftModifier},
-              {Qt::Key_Tab},
-              {Qt::Key_Left},
-              {Qt::Key_Return},
-              {Qt::Key_Left}});
+    Press(w, "Right;Shift+Down;Tab;Left;Return;Left");
     EXPECT_EQ(Seen(w), "hand 49 at 213,112, focus Shape5 marked");
     Menu(w).Menu().actions()[5]->trigger();
     EXPECT_EQ(std::make_pair(store.Values["FLeft"], store.Values["FTop"]),
@@ -150,7 +130,7 @@ TEST_F(KeyboardTest, MenuListsEveryActionWithItsKeysAndOpensOnARightClickOnly) {
 // Shown by the keyboard, each dialog takes the focus on its first field; Escape gives it back.
 TEST_F(KeyboardTest, DialogsTakeTheFocusAndEscapeReturnsIt) {
     GaugeWindow& w = StartActive();
-    Press(w, {{Qt::Key_O, Qt::ControlModifier}});
+    Press(w, "Ctrl+O");
     ASSERT_TRUE(QTest::qWaitForWindowActive(&program->options));
     EXPECT_EQ(QApplication::focusWidget(), static_cast<QWidget*>(program->options.LogCheckBox));
     QTest::keyClick(program->options.FtpSettingsButton, Qt::Key_Space);

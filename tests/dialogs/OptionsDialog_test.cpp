@@ -276,8 +276,8 @@ double Luminance(const QColor& c) {
     return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
 }
 
-// A screen reader names every control, a label's field is the label's buddy, and the version
-// label's text stands out from its face as plain text must (4.5:1).
+// A screen reader names every control (the names themselves: tests/a11y), a label's field is the
+// label's buddy, and the version label's text stands out from its face as plain text must (4.5:1).
 TEST_F(OptionsDialogTest, EveryControlHasANameAndTheVersionIsReadable) {
     FtpSettingsDialog ftp{settings};
     ftp.BuildContents();
@@ -291,10 +291,6 @@ TEST_F(OptionsDialogTest, EveryControlHasANameAndTheVersionIsReadable) {
             EXPECT_FALSE(said->text(QAccessible::Name).isEmpty())
                 << window->objectName().toStdString() << " " << control->objectName().toStdString();
         }
-    EXPECT_EQ(dialog.StationIdField->accessibleName(), "Station identifier");
-    EXPECT_EQ(dialog.IntervalSpin->lineEdit()->accessibleName(), "Update interval in minutes");
-    EXPECT_EQ(dialog.StationList->accessibleName(), "Station list");
-    EXPECT_EQ(ftp.ProxyPortSpin->lineEdit()->accessibleName(), "Proxy port");
     const std::pair<QLabel*, QWidget*> buddies[] = {
         {dialog.StationLabel, dialog.StationIdField},
         {dialog.IntervalLabel, dialog.IntervalSpin->lineEdit()},
