@@ -30,11 +30,6 @@ void KeyboardMove::End() {
 }
 
 bool KeyboardMove::eventFilter(QObject* watched, QEvent* event) {
-    // Losing the window ends the move: its keys would otherwise wait for a window that moves.
-    if (watched == &window_ && event->type() == QEvent::WindowDeactivate) {
-        End();
-        return false;
-    }
     const auto* widget = qobject_cast<QWidget*>(watched);
     if (event->type() != QEvent::KeyPress || widget == nullptr || widget->window() != &window_)
         return false;
