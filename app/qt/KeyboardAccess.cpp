@@ -12,6 +12,7 @@
 #include <QKeyEvent>
 
 #include <stdexcept>
+#include <string>
 
 namespace stormbell {
 
@@ -53,18 +54,17 @@ KeyboardAccess::KeyboardAccess(GaugeWindow& window, const WindowParts& parts)
     QWidget::setTabOrder(previous, &hub_);
     mark->Follow(hub_, true);
 
-    GaugeWindow& w = window;
-    menu_->Add("Update now", {Qt::Key_F5}, [&w] { w.UpdateNow(); });
+    menu_->Add("Update now", {Qt::Key_F5}, [&window] { window.UpdateNow(); });
     menu_->Add("Options…", {Qt::CTRL | Qt::Key_Comma, Qt::CTRL | Qt::Key_O},
-               [&w] { w.ShowOptions(); });
+               [&window] { window.ShowOptions(); });
     menu_->Add("Set reference hand to current pressure", {Qt::CTRL | Qt::SHIFT | Qt::Key_R},
-               [&w] { w.SetReferenceToPressure(); });
+               [&window] { window.SetReferenceToPressure(); });
     menu_->Add("Move with the keyboard", {}, [this] { move_->Start(); });
-    menu_->Add("Minimise", {Qt::CTRL | Qt::Key_M}, [&w] { w.Minimise(); });
-    menu_->Add("Save and exit", {Qt::CTRL | Qt::Key_Q}, [&w] { w.SaveAndExit(); });
+    menu_->Add("Minimise", {Qt::CTRL | Qt::Key_M}, [&window] { window.Minimise(); });
+    menu_->Add("Save and exit", {Qt::CTRL | Qt::Key_Q}, [&window] { window.SaveAndExit(); });
     menu_->AddKeys({Qt::Key_Menu, Qt::SHIFT | Qt::Key_F10}, [this] { menu_->PopUpAtFocus(); });
     // The system's close, as a window manager gives it: no save.
-    menu_->AddKeys({Qt::ALT | Qt::Key_F4}, [&w] { w.close(); });
+    menu_->AddKeys({Qt::ALT | Qt::Key_F4}, [&window] { window.close(); });
 
     window.installEventFilter(this);
     hub_.installEventFilter(this);
