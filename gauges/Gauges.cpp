@@ -2,6 +2,7 @@
 
 #include "platform/TextConvert.h"
 
+#include <cmath>
 #include <utility>
 
 namespace stormbell {
@@ -40,6 +41,12 @@ NeedleSet UnreportedNeedles(const Observation& o) {
     if (missing.Wind)
         needles |= Only(Needle::WindDirection) | Only(Needle::WindSpeed);
     return needles;
+}
+
+std::uint16_t NearestReferenceStep(double pressure) {
+    const long step = std::lround(gauge::kPressure.TurnsFromTop(pressure) * kLastStep);
+    // Straight up is 100, never 0.
+    return static_cast<std::uint16_t>(step < kFirstStep ? kLastStep : step);
 }
 
 Gauges::Gauges(Observation& observation, Skins skins, std::function<void()> repaint)
@@ -181,6 +188,12 @@ void Gauges::HubPressed(MouseButton button) {
         PressSet = static_cast<std::uint16_t>(next);
         UpdatePressSet();
     }
+    DrawNeedles();
+}
+
+void Gauges::SetReferenceToPressure() {
+    PressSet = NearestReferenceStep(StrToFloat(observation_.OPresInfo));
+    UpdatePressSet();
     DrawNeedles();
 }
 

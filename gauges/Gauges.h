@@ -31,6 +31,10 @@ NeedleSet Only(Needle needle);
 /// target temperature chooses is not reported.
 NeedleSet UnreportedNeedles(const Observation& observation);
 
+/// The reference hand's position (1..100) nearest to where the pressure needle points for
+/// `pressure` inHg: the one the hand would read as that pressure.
+std::uint16_t NearestReferenceStep(double pressure);
+
 class Gauges final : public FramePresenter {
 public:
     /// Draws the shown values of `observation` on `skins`; `repaint` makes the visible skin
@@ -62,6 +66,10 @@ public:
     /// Hub click: left turns the hand one step clockwise, right one step back (wrapping within
     /// 1..100), middle only redraws; then the six needles. Needle errors leave through here.
     void HubPressed(MouseButton button);
+    /// Turns the hand to NearestReferenceStep of OPresInfo, as a barometer's owner sets it each
+    /// morning; then the six needles. Throws EConvertError, the hand unmoved, when OPresInfo is
+    /// no number.
+    void SetReferenceToPressure();
 
     /// Copies the clean copy of the active skin over it, wiping every needle.
     void RestoreSkin();

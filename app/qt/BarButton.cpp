@@ -10,7 +10,8 @@ namespace stormbell {
 
 BarButton::BarButton(QImage strip, QWidget* parent)
     : QAbstractButton(parent), strip_(std::move(strip)) {
-    setFocusPolicy(Qt::NoFocus);
+    // Reached by Tab only: a click leaves the focus where it was.
+    setFocusPolicy(Qt::TabFocus);
 }
 
 void BarButton::paintEvent(QPaintEvent*) {

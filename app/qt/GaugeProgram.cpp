@@ -10,6 +10,8 @@ GaugeProgram::GaugeProgram(SettingsStore& store, const Clock& clock, ProgramEnd 
       window(store, settings, observation, clock, std::move(end), limits),
       options(settings, observation, window), ftpSettings(settings) {
     window.AttachDialogs(options, ftpSettings);
+    options.ReturnFocusTo({&window});
+    ftpSettings.ReturnFocusTo({&options, &window});
 }
 
 } // namespace stormbell

@@ -4,6 +4,7 @@
 #include "app/qt/CircleShape.h"
 #include "app/qt/CycleAborted.h"
 #include "app/qt/HttpsModuleLoader.h"
+#include "app/qt/KeyboardAccess.h"
 #include "app/qt/SkinView.h"
 #include "app/qt/WindowDrag.h"
 #include "app/qt/WindowRegion.h"
@@ -50,7 +51,8 @@ GaugeWindow::GaugeWindow(SettingsStore& store, Settings& settings, Observation& 
                               {[this] { UpdateNow(); }, [this] { ShowOptions(); },
                                [this] { Minimise(); }, [this] { SaveAndExit(); }})),
       lamps_(std::make_unique<WindowLamps>(
-          LampShapes{*parts_.GreenBody, *parts_.RedBody, *parts_.RedDot, *parts_.GreenDot})),
+          LampShapes{*parts_.GreenBody, *parts_.RedBody, *parts_.RedDot, *parts_.GreenDot},
+          [this] { RefreshDescription(); })),
       status_(*this), messages_(this),
       // The log's lock is waited for on the sweep's pause: the window stays live, and close
       // and exit end the wait.
@@ -62,6 +64,7 @@ GaugeWindow::GaugeWindow(SettingsStore& store, Settings& settings, Observation& 
                                 }) {
     parts_.Hub->OnMouseDown = [this](Qt::MouseButton button) { HubPressed(button); };
     new WindowDrag(*this); // a child of the window, which it follows
+    new KeyboardAccess(*this, parts_);
     ShowSkin();
 
     updateTimer_ = new QTimer(this);
@@ -195,6 +198,14 @@ void GaugeWindow::HubPressed(Qt::MouseButton button) {
         return;
     Guarded([&] {
         GetGauges().HubPressed(hub);
+        RepaintSkin();
+        RefreshDescription();
+    });
+}
+
+void GaugeWindow::SetReferenceToPressure() {
+    Guarded([this] {
+        GetGauges().SetReferenceToPressure();
         RepaintSkin();
         RefreshDescription();
     });
@@ -344,7 +355,10 @@ void GaugeWindow::Rescale() {
 }
 
 std::string GaugeWindow::Description() const {
-    return DescribeGauge(observation_, face_->GetGauges().PressSet, reading_.Context(), clock_);
+    // The green lamp's state, which the reading does not know of.
+    const char* const fetching = lamps_->Fetching() ? "Fetching a report now.\n" : "";
+    return fetching +
+           DescribeGauge(observation_, face_->GetGauges().PressSet, reading_.Context(), clock_);
 }
 
 void GaugeWindow::RefreshDescription() {

@@ -66,6 +66,8 @@ public:
     void Minimise();
     /// A press on the hub turns the reference hand (left on, right back, middle redraws).
     void HubPressed(Qt::MouseButton button);
+    /// Turns the reference hand to where the pressure needle points; saved as a hub click is.
+    void SetReferenceToPressure();
     /// Shapes the window as `rect` with corners rounded by the 130 × 130 ellipse.
     void ShapeRoundedRegion(const QRect& rect);
 

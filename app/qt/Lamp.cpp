@@ -2,6 +2,8 @@
 
 #include "app/qt/CircleShape.h"
 
+#include <utility>
+
 namespace stormbell {
 
 namespace {
@@ -19,21 +21,46 @@ constexpr Color kBodyPen = 0;
 constexpr int kBodyPenWidth = 4;
 constexpr int kDotPenWidth = 0;
 
-void Light(CircleShape& body, CircleShape& dot, const LampColors& colors) {
+// What each lamp says lit and dark; the description tells which lamp it is.
+constexpr const char* kGreenSays[] = {"not fetching", "fetching"};
+constexpr const char* kRedSays[] = {"no fetch failure", "fetch failed"};
+constexpr const char* kGreenIs = "green lamp, lit while a report is fetched";
+constexpr const char* kRedIs = "red lamp, lit when the last fetch failed";
+
+void Say(CircleShape& shape, const char* says, const char* is) {
+    shape.setToolTip(says);
+    shape.setAccessibleDescription(is);
+    // Sends the screen reader a NameChanged event when the name changes.
+    shape.setAccessibleName(says);
+}
+
+void Light(CircleShape& body, CircleShape& dot, const LampColors& colors, bool lit,
+           const char* const (&says)[2], const char* is) {
     body.SetPen(kBodyPen, kBodyPenWidth);
     body.SetBrush(colors.Body);
     dot.SetPen(colors.Dot, kDotPenWidth);
     dot.SetBrush(colors.Dot);
+    for (CircleShape* shape : {&body, &dot})
+        Say(*shape, says[lit], is);
 }
 
 } // namespace
 
+WindowLamps::WindowLamps(LampShapes shapes, std::function<void()> changed)
+    : shapes_(shapes), changed_(std::move(changed)) {}
+
 void WindowLamps::SetLampState(LampState state) {
-    const bool greenLit = state == LampState::Busy;
-    Light(shapes_.GreenBody, shapes_.GreenDot, greenLit ? kGreenLit : kGreenDark);
+    fetching_ = state == LampState::Busy;
+    Light(shapes_.GreenBody, shapes_.GreenDot, fetching_ ? kGreenLit : kGreenDark, fetching_,
+          kGreenSays, kGreenIs);
     // Fetched leaves the red lamp as the cycle found it.
-    if (state != LampState::Fetched)
-        Light(shapes_.RedBody, shapes_.RedDot, state == LampState::Failed ? kRedLit : kRedDark);
+    if (state != LampState::Fetched) {
+        const bool failed = state == LampState::Failed;
+        Light(shapes_.RedBody, shapes_.RedDot, failed ? kRedLit : kRedDark, failed, kRedSays,
+              kRedIs);
+    }
+    if (changed_)
+        changed_();
 }
 
 } // namespace stormbell

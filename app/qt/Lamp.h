@@ -1,8 +1,10 @@
 // The green and red lamps on the skin: the update cycle's progress as the colours of four
-// circles (a body and a highlight dot per lamp).
+// circles (a body and a highlight dot per lamp), and in words to a hover and a screen reader.
 #pragma once
 
 #include "app/Lamps.h"
+
+#include <functional>
 
 namespace stormbell {
 
@@ -18,12 +20,18 @@ struct LampShapes {
 
 class WindowLamps final : public Lamps {
 public:
-    explicit WindowLamps(LampShapes shapes) : shapes_(shapes) {}
-    /// Colours the circles for `state`; each shows at once.
+    /// `changed` runs after every change of state, once the lamps show it.
+    WindowLamps(LampShapes shapes, std::function<void()> changed);
+    /// Colours the circles for `state`, each showing at once; the lamps' names and tooltips say
+    /// the state, and a screen reader is told.
     void SetLampState(LampState state) override;
+    /// True from a Busy state to the next other one.
+    bool Fetching() const { return fetching_; }
 
 private:
     LampShapes shapes_;
+    std::function<void()> changed_;
+    bool fetching_ = false;
 };
 
 } // namespace stormbell

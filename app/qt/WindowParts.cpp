@@ -15,8 +15,9 @@ namespace stormbell {
 namespace {
 
 constexpr const char* kWindowName = "Stormbell weather gauge";
-constexpr const char* kFetching = "fetching";
-constexpr const char* kFetchFailed = "fetch failed";
+// The lamps' names while dark; the lamps rename themselves as they light.
+constexpr const char* kFetching = "not fetching";
+constexpr const char* kFetchFailed = "no fetch failure";
 constexpr const char* kHub = "reference hand: left click turns on, right click turns back";
 constexpr const char* kSaveOnlyHere =
     "save and exit (closing the gauge any other way does not save the settings)";

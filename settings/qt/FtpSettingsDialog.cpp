@@ -49,6 +49,16 @@ void FtpSettingsDialog::BuildControls() {
     RegisterButton =
         Place(new QPushButton("register new directories", this), "Button1", kRegisterButton);
 
+    // What a screen reader says for each control; a label names the field it stands before.
+    HostField->setAccessibleName("FTP server host name");
+    DirectoryField->setAccessibleName("Report directory on the server");
+    UseProxyCheckBox->setAccessibleName("Use proxy port");
+    ProxyPortSpin->setAccessibleName("Proxy port");
+    ProxyPortSpin->lineEdit()->setAccessibleName("Proxy port");
+    HostLabel->setBuddy(HostField);
+    DirectoryLabel->setBuddy(DirectoryField);
+    ProxyPortLabel->setBuddy(ProxyPortSpin->lineEdit());
+
     setTabOrder(HostField, DirectoryField);
     setTabOrder(DirectoryField, RegisterButton);
     setTabOrder(RegisterButton, ProxyPortSpin);
@@ -60,6 +70,10 @@ void FtpSettingsDialog::BuildControls() {
 }
 
 FtpSettingsDialog::~FtpSettingsDialog() = default;
+
+QWidget* FtpSettingsDialog::FirstField() const {
+    return HostField;
+}
 
 void FtpSettingsDialog::ApplyStartupSettings() {
     if (ProxyPortSpin != nullptr) {

@@ -22,6 +22,7 @@
 
 #include <stdexcept>
 #include <string_view>
+#include <utility>
 
 namespace stormbell {
 namespace {
@@ -55,8 +56,8 @@ constexpr const char* kStationNoteText = "not a station identifier \u2014 search
 constexpr auto kMinutes = settingstable::kUpdateMinutes.Rule;
 constexpr int kMillisecondsPerMinute = 60000;
 
-// The version label's colours: olive face, lime text.
-const QColor kPanelFace(0x80, 0x80, 0x00);
+// The version label's colours: dark olive face, lime text, 6:1 apart.
+const QColor kPanelFace(0x50, 0x50, 0x00);
 const QColor kPanelText(0x00, 0xff, 0x00);
 
 /// The station file from the station field: the typed station's file unless the text names a
@@ -146,6 +147,21 @@ void OptionsDialog::BuildControls() {
     RadioMetric = Place(new QRadioButton("Metric", DisplayModeGroup), "RadioMetric", kRadioMetric);
     FtpSettingsButton = Place(new QPushButton("FTP settings", this), "Button1", kFtpSettingsButton);
 
+    // What a screen reader says for each control; a label names the field it stands before.
+    const std::pair<QWidget*, const char*> names[] = {
+        {ReportView, "Last report"},
+        {StationList, "Station list"},
+        {StationNameField, "Station name"},
+        {StationIdField, "Station identifier"},
+        {LogCheckBox, "Log reports"},
+        {IntervalSpin, "Update interval in minutes"},
+        {IntervalSpin->lineEdit(), "Update interval in minutes"},
+    };
+    for (const auto& [control, name] : names)
+        control->setAccessibleName(name);
+    StationLabel->setBuddy(StationIdField);
+    IntervalLabel->setBuddy(IntervalSpin->lineEdit());
+
     QWidget* tabOrder[] = {LogCheckBox, StationIdField,       IntervalSpin, StationNameField,
                            ReportView,  FtpSettingsButton,    PrintButton,  RadioEnglish,
                            RadioMetric, FetchAtStartCheckBox, StationList};
@@ -178,6 +194,10 @@ void OptionsDialog::BuildControls() {
 }
 
 OptionsDialog::~OptionsDialog() = default;
+
+QWidget* OptionsDialog::FirstField() const {
+    return LogCheckBox;
+}
 
 void OptionsDialog::ShowReport() {
     if (ReportView == nullptr)

@@ -100,6 +100,7 @@ private:
     void BuildControls() override;
     /// The user typed into StationIdField: the window is told the station changed.
     void StationIdEdited();
+    QWidget* FirstField() const override;
     /// Selects `row` without running StationPicked, scrolls to it and shows its text in
     /// StationNameField; a row outside the list leaves no selection and StationNameField empty.
     void SelectStationRow(int row);

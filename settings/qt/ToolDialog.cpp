@@ -23,9 +23,25 @@ void ToolDialog::BuildContents() {
 }
 
 void ToolDialog::setVisible(bool visible) {
-    if (visible)
-        BuildContents();
-    QWidget::setVisible(visible);
+    if (!visible) {
+        const bool wasActive = isActiveWindow();
+        QWidget::setVisible(false);
+        if (wasActive)
+            for (QWidget* window : returnFocus_)
+                if (window->isVisible()) {
+                    window->raise();
+                    window->activateWindow();
+                    break;
+                }
+        return;
+    }
+    BuildContents();
+    QWidget::setVisible(true);
+    // Shown from the gauge's keyboard or mouse, a tool window is not always activated by the
+    // window system: the user's next key would go to the gauge.
+    raise();
+    activateWindow();
+    FirstField()->setFocus(Qt::ActiveWindowFocusReason);
 }
 
 bool ToolDialog::event(QEvent* event) {

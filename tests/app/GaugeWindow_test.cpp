@@ -28,10 +28,10 @@ TEST_F(GaugeWindowTest, StartUpPlacesShapesColoursAndTimesTheWindowAndItsCompone
     } components[] = {
         {"Image1", {0, 0, 473, 257}, nullptr},
         {"Image3", {0, 0, 473, 257}, nullptr},
-        {"Shape1", {230, 171, 17, 17}, "fetching"},
-        {"Shape2", {230, 203, 17, 17}, "fetch failed"},
-        {"Shape3", {236, 210, 4, 4}, "fetch failed"},
-        {"Shape4", {236, 177, 4, 4}, "fetching"},
+        {"Shape1", {230, 171, 17, 17}, "not fetching"},
+        {"Shape2", {230, 203, 17, 17}, "no fetch failure"},
+        {"Shape3", {236, 210, 4, 4}, "no fetch failure"},
+        {"Shape4", {236, 177, 4, 4}, "not fetching"},
         {"Shape5", {227, 70, 17, 17}, hub},
         {"Panel5", {361, 183, 58, 22}, nullptr},
         {"SpeedButton1", {365, 187, 24, 6}, "update now"},
@@ -44,10 +44,10 @@ TEST_F(GaugeWindowTest, StartUpPlacesShapesColoursAndTimesTheWindowAndItsCompone
     };
     QStringList zOrder;
     for (QObject* child : w.children())
-        if (child->isWidgetType())
+        if (child->isWidgetType() && !static_cast<QWidget*>(child)->isWindow())
             zOrder << child->objectName();
     EXPECT_EQ(zOrder, QStringList({"Image1", "Image3", "Shape1", "Shape2", "Shape3", "Shape4",
-                                   "Shape5", "Panel5"}));
+                                   "Shape5", "Panel5", "FocusMark"}));
     for (const auto& c : components) {
         QWidget& widget = Child(w, c.name);
         EXPECT_EQ(InWindow(widget), c.bounds) << c.name;

@@ -57,21 +57,27 @@ TEST(BarGlyph, FourStatesOfBarAndBevel) {
     }
 }
 
-TEST(WindowLamps, EachStateColoursBodiesAndDots) {
+// The colours, and the names a screen reader and a hover give (a screen reader hearing of each
+// change is checked through the real accessibility stack, tests/a11y); the window is told of
+// every state.
+TEST(WindowLamps, EachStateColoursAndNamesBodiesAndDots) {
     QWidget parent;
     CircleShape s1(&parent), s2(&parent), s3(&parent), s4(&parent);
-    WindowLamps lamps({s1, s2, s3, s4});
+    int told = 0;
+    WindowLamps lamps({s1, s2, s3, s4}, [&told] { ++told; });
     // Each step starts where the one before left the lamps.
     const struct {
         LampState state;
         Color body1, dot4, body2, dot3;
+        const char* green;
+        const char* red;
     } steps[] = {
-        {LampState::Idle, 0x4000, 0x6600, 0x40, 0x66},
-        {LampState::Busy, 0x8800, 0xCC00, 0x40, 0x66},
-        {LampState::Failed, 0x4000, 0x6600, 0x88, 0xCC},
-        {LampState::Fetched, 0x4000, 0x6600, 0x88, 0xCC},
-        {LampState::Busy, 0x8800, 0xCC00, 0x40, 0x66},
-        {LampState::Fetched, 0x4000, 0x6600, 0x40, 0x66},
+        {LampState::Idle, 0x4000, 0x6600, 0x40, 0x66, "not fetching", "no fetch failure"},
+        {LampState::Busy, 0x8800, 0xCC00, 0x40, 0x66, "fetching", "no fetch failure"},
+        {LampState::Failed, 0x4000, 0x6600, 0x88, 0xCC, "not fetching", "fetch failed"},
+        {LampState::Fetched, 0x4000, 0x6600, 0x88, 0xCC, "not fetching", "fetch failed"},
+        {LampState::Busy, 0x8800, 0xCC00, 0x40, 0x66, "fetching", "no fetch failure"},
+        {LampState::Fetched, 0x4000, 0x6600, 0x40, 0x66, "not fetching", "no fetch failure"},
     };
     for (const auto& s : steps) {
         lamps.SetLampState(s.state);
@@ -81,7 +87,11 @@ TEST(WindowLamps, EachStateColoursBodiesAndDots) {
         EXPECT_EQ(s3.Brush(), s.dot3);
         EXPECT_EQ(s1.PenWidth(), 4);
         EXPECT_EQ(s2.Pen(), 0u);
+        for (const CircleShape* lamp : {&s1, &s4, &s2, &s3})
+            EXPECT_EQ(lamp->accessibleName() + lamp->toolTip(),
+                      QString(lamp == &s1 || lamp == &s4 ? s.green : s.red).repeated(2));
     }
+    EXPECT_EQ(told, 6);
 }
 
 // The task bar reads the status and the program's name; the widget's own title stays the status.

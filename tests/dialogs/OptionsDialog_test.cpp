@@ -7,6 +7,7 @@
 #include "tests/dialogs/RecordingHost.h"
 #include "tests/dialogs/TabOrder.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -19,6 +20,9 @@
 #include <QToolButton>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
 
 namespace stormbell {
 namespace {
@@ -299,6 +303,43 @@ TEST_F(OptionsDialogTest, TabVisitsEitherDialogsControlsInTheFormsOrder) {
     const std::vector<std::string> ftpFields = {"Edit1", "Edit2", "Button1", "SpinEdit1",
                                                 "CheckBox1"};
     EXPECT_EQ(testing::TabWalk(ftp, ftp.HostField, ftpFields), ftpFields);
+}
+
+double Luminance(const QColor& c) {
+    auto linear = [](double v) {
+        return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+}
+
+// A screen reader names every control (the names themselves: tests/a11y), a label's field is the
+// label's buddy, and the version label's text stands out from its face as plain text must (4.5:1).
+TEST_F(OptionsDialogTest, EveryControlHasANameAndTheVersionIsReadable) {
+    FtpSettingsDialog ftp{settings};
+    ftp.BuildContents();
+    for (const QWidget* window : {static_cast<QWidget*>(&dialog), static_cast<QWidget*>(&ftp)})
+        for (QWidget* control : window->findChildren<QWidget*>()) {
+            if (!qobject_cast<QAbstractButton*>(control) && !qobject_cast<QLineEdit*>(control) &&
+                !qobject_cast<QAbstractScrollArea*>(control))
+                continue;
+            QAccessibleInterface* said = QAccessible::queryAccessibleInterface(control);
+            ASSERT_NE(said, nullptr);
+            EXPECT_FALSE(said->text(QAccessible::Name).isEmpty())
+                << window->objectName().toStdString() << " " << control->objectName().toStdString();
+        }
+    const std::pair<QLabel*, QWidget*> buddies[] = {
+        {dialog.StationLabel, dialog.StationIdField},
+        {dialog.IntervalLabel, dialog.IntervalSpin->lineEdit()},
+        {ftp.HostLabel, ftp.HostField},
+        {ftp.DirectoryLabel, ftp.DirectoryField},
+        {ftp.ProxyPortLabel, ftp.ProxyPortSpin->lineEdit()}};
+    for (const auto& [label, field] : buddies)
+        EXPECT_EQ(label->buddy(), field) << label->text().toStdString();
+    const QPalette& version = dialog.VersionPanel->palette();
+    const double text = Luminance(version.color(QPalette::WindowText));
+    const double face = Luminance(version.color(QPalette::Window));
+    EXPECT_GE((std::max(text, face) + 0.05) / (std::min(text, face) + 0.05), 4.5);
+    EXPECT_EQ(dialog.VersionPanel->text(), "V1.3");
 }
 
 } // namespace

@@ -315,5 +315,25 @@ TEST_F(GaugesFixture, HubClickKeepsTheNewPositionWhenANeedleFails) {
     EXPECT_EQ(English()[1], "line 235,78-237,43 pen 6688 w2");
 }
 
+// The hand goes where the pressure needle points, to the nearest of its hundred steps; straight
+// up is 100, and 28.00 and 32.00 share the bottom.
+TEST_F(GaugesFixture, ReferenceHandSetToThePressureNeedle) {
+    const struct {
+        const char* pressure;
+        int step;
+    } cases[] = {{"30.00", 100}, {"31.00", 25},  {"29.00", 75}, {"28.00", 50}, {"32.00", 50},
+                 {"30.05", 1},   {"29.99", 100}, {"29.92", 98}, {"30.11", 3},  {"27.52", 38}};
+    for (const auto& c : cases) {
+        obs.OPresInfo = c.pressure;
+        gauges.StoredPressSet = 7;
+        gauges.SetReferenceToPressure();
+        EXPECT_EQ(gauges.PressSet, c.step) << c.pressure;
+        EXPECT_EQ(gauges.StoredPressSet, c.step) << c.pressure;
+    }
+    obs.OPresInfo = "high";
+    EXPECT_THROW(gauges.SetReferenceToPressure(), EConvertError);
+    EXPECT_EQ(gauges.PressSet, 38);
+}
+
 } // namespace
 } // namespace stormbell
