@@ -151,7 +151,7 @@ void OptionsDialog::BuildControls() {
     const std::pair<QWidget*, const char*> names[] = {
         {ReportView, "Last report"},
         {StationList, "Station list"},
-        {StationNameField, "Station name"},
+        {StationNameField, "Find a station by name or identifier"},
         {StationIdField, "Station identifier"},
         {LogCheckBox, "Log reports"},
         {IntervalSpin, "Update interval in minutes"},
