@@ -3,6 +3,7 @@
 #include "app/CycleFailure.h"
 #include "app/qt/CircleShape.h"
 #include "app/qt/CycleAborted.h"
+#include "app/qt/GaugeHistory.h"
 #include "app/qt/SkinView.h"
 #include "app/qt/WindowDrag.h"
 #include "app/qt/WindowRegion.h"
@@ -16,6 +17,7 @@
 
 #include <QCloseEvent>
 #include <QHelpEvent>
+#include <QShortcut>
 #include <QTimer>
 #include <QToolTip>
 
@@ -64,6 +66,11 @@ GaugeWindow::GaugeWindow(SettingsStore& store, Settings& settings, Observation& 
 
     LoadWindowPosition(store_, settings_);
     move(settings_.WindowLeft, settings_.WindowTop);
+
+    history_ = std::make_unique<GaugeHistory>(DefaultHistoryFile(), clock_,
+                                              [this] { RefreshDescription(); });
+    auto* historyKey = new QShortcut(QKeySequence("Ctrl+H"), this);
+    connect(historyKey, &QShortcut::activated, this, &GaugeWindow::ShowHistory);
 }
 
 GaugeWindow::~GaugeWindow() = default;
@@ -110,9 +117,11 @@ void GaugeWindow::UpdateNow() {
 
 void GaugeWindow::RecordOutcome(const CycleOutcome& outcome) {
     // The lamp and the title say whether it failed; the description says why.
-    if (outcome.Completed())
-        reading_.RecordDecoded(SplitReportLines(session_.Report()));
-    else
+    if (outcome.Completed()) {
+        const auto lines = SplitReportLines(session_.Report());
+        reading_.RecordDecoded(lines);
+        history_->Record(lines, settings_.KeepHistory);
+    } else
         reading_.RecordFailure(outcome.Message,
                                FtpBlocked(outcome, settings_.Host, settingstable::kHost.Default));
     if (options_ != nullptr)
@@ -143,6 +152,16 @@ bool GaugeWindow::SaveAndEnd() {
 void GaugeWindow::ShowOptions() {
     if (options_ != nullptr && !options_->isVisible())
         options_->show();
+}
+
+void GaugeWindow::ShowHistory() {
+    Guarded([this] {
+        const std::string& known = reading_.Context().StationIdentifier;
+        history_->ShowWindow(GaugeHistoryView(known.empty() ? settings_.StationFile : known,
+                                              observation_.DisplayMode == DisplayMode::Metric,
+                                              GetGauges().PressSet, observation_.OPresInfo),
+                             this);
+    });
 }
 
 void GaugeWindow::Minimise() {
@@ -303,7 +322,11 @@ void GaugeWindow::Rescale() {
 }
 
 std::string GaugeWindow::Description() const {
-    return DescribeGauge(observation_, face_->GetGauges().PressSet, reading_.Context(), clock_);
+    std::string description =
+        DescribeGauge(observation_, face_->GetGauges().PressSet, reading_.Context(), clock_);
+    if (const std::string note = history_->Note(); !note.empty())
+        description += (description.ends_with('\n') ? "" : "\n") + note.substr(0, note.size() - 1);
+    return description;
 }
 
 void GaugeWindow::RefreshDescription() {

@@ -87,6 +87,7 @@ public:
     QRadioButton* RadioEnglish = nullptr;
     QRadioButton* RadioMetric = nullptr;
     QPushButton* FtpSettingsButton = nullptr;
+    QPushButton* HistoryButton = nullptr; ///< opens the reading history's window
 
 private:
     void BuildControls() override;
