@@ -26,7 +26,8 @@ HistoryStore& HistoryRecorder::Store(RecordResult& result) {
         if (!file_)
             throw EHistoryError(kNoFolder, false);
         store_ = std::make_unique<HistoryStore>(*file_);
-        result.Notice = store_->SetAsideNotice();
+        if (!store_->SetAsideNotice().empty())
+            result.Notice = store_->SetAsideNotice();
     }
     return *store_;
 }

@@ -37,9 +37,9 @@ enum class WhenDamaged {
 
 /// Which readings to read; every bound is optional and inclusive.
 struct HistoryQuery {
-    std::optional<std::string> Station;
-    std::optional<std::chrono::sys_seconds> Since;
-    std::optional<std::chrono::sys_seconds> Until;
+    std::optional<std::string> Station = std::nullopt;
+    std::optional<std::chrono::sys_seconds> Since = std::nullopt;
+    std::optional<std::chrono::sys_seconds> Until = std::nullopt;
 };
 
 /// The file name within the data folder.
