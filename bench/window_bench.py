@@ -95,6 +95,7 @@ def main():
             f.write(f"[General]\nHost=127.0.0.1\nUseProxy=true\nFTPPortNum={port}\n"
                     f"OCityStr={STATION}\nRunOnStart=true\n")
         env = dict(os.environ, XDG_CONFIG_HOME=os.path.join(work, "config"),
+                   XDG_DATA_HOME=os.path.join(work, "data"),
                    QT_LOGGING_RULES="stormbell.frames.debug=true",
                    QT_MESSAGE_PATTERN="%{message}")
 
