@@ -294,9 +294,10 @@ std::size_t HistoryStore::AddAll(const std::vector<HistoryReading>& readings) {
 
 void HistoryStore::ForEach(const HistoryQuery& query,
                            const std::function<void(const HistoryReading&)>& each) const {
-    const std::string sql = std::string("SELECT ") + kColumns +
-                            " FROM readings WHERE (?1 IS NULL OR station = ?1) AND observed >= ?2 "
-                            "AND observed <= ?3 ORDER BY observed, station";
+    // A station is bound as such, never as "?1 IS NULL OR ...": only then is its key used.
+    const std::string sql = std::string("SELECT ") + kColumns + " FROM readings WHERE " +
+                            (query.Station ? "station = ?1" : "?1 IS NULL") +
+                            " AND observed >= ?2 AND observed <= ?3 ORDER BY observed, station";
     Connection::Statement select(*connection_, sql.c_str(), "could not be read");
     select.Bind(1, query.Station);
     const auto bound = [](const std::optional<sys_seconds>& time, long long otherwise) {

@@ -251,7 +251,8 @@ void HistoryChart::paintEvent(QPaintEvent*) {
         }
         const double step = NiceStep(high - low);
         low = std::floor(low / step) * step;
-        high = std::ceil(high / step) * step;
+        // A step of room above the curves for the panel's title (and the wind's marks).
+        high = std::ceil(high / step) * step + step;
         const auto yOf = [&](double v) {
             return area.bottom() - (v - low) / (high - low) * area.height();
         };
@@ -262,6 +263,8 @@ void HistoryChart::paintEvent(QPaintEvent*) {
         for (double v = low; v <= high + step / 2; v += step) {
             p.setPen(QPen(kPalette.FaceEdge, 1));
             p.drawLine(QPointF(area.left(), yOf(v)), QPointF(area.right(), yOf(v)));
+            if (readings_.empty())
+                continue; // no scale without values
             p.setPen(kPalette.Ink);
             p.drawText(QRectF(0, yOf(v) - 8, kLeft - 6, 16), Qt::AlignRight | Qt::AlignVCenter,
                        Number(v, step));
