@@ -48,6 +48,7 @@ void GaugeHistory::Record(const std::vector<std::string>& reportLines, bool keep
             this,
             [this, result = std::move(result)] {
                 last_ = result;
+                ++outcomes_;
                 if (window_ != nullptr && window_->isVisible())
                     window_->Reload();
                 if (changed_)

@@ -35,6 +35,8 @@ public:
     std::string Note() const;
     /// What became of the last reading, once it has come back.
     const RecordResult& LastResult() const { return last_; }
+    /// How many readings have come back so far.
+    std::size_t Outcomes() const { return outcomes_; }
     /// Brings up the history window following `view`; `parent` owns it.
     void ShowWindow(const HistoryView& view, QWidget* parent);
     /// The window, once it was shown.
@@ -45,6 +47,7 @@ private:
     const Clock& clock_;
     std::function<void()> changed_;
     RecordResult last_;
+    std::size_t outcomes_ = 0;
     HistoryWindow* window_ = nullptr;
     HistoryRecorder recorder_; // used on the worker's thread only
     HistoryWorker worker_;     // last: ends, and finishes its jobs, before the recorder goes

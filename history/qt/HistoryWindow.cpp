@@ -90,9 +90,10 @@ void HistoryWindow::Reload() {
             const HistoryStore store(*storeFile_, WhenDamaged::Refuse);
             shown_ = store.Readings({view_.Station, frame.From, frame.To});
         }
-        status = QString("%1: %2 readings in the last %3")
+        status = QString("%1: %2 %3 in the last %4")
                      .arg(QString::fromStdString(view_.Station))
                      .arg(shown_.size())
+                     .arg(shown_.size() == 1 ? "reading" : "readings")
                      .arg(SpanName(spanHours_));
     } catch (const std::exception& error) {
         status = QString::fromStdString(error.what());
