@@ -76,7 +76,6 @@ public:
 
     /// Empty, or which damaged file was set aside where when this store was opened.
     const std::string& SetAsideNotice() const { return notice_; }
-    const std::filesystem::path& File() const { return file_; }
 
 private:
     struct Connection;

@@ -1,5 +1,7 @@
 #include "history/qt/HistoryWindow.h"
 
+#include <QSignalSpy>
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -69,6 +71,22 @@ TEST(HistoryWindowTest, DrawsThreeDaysWithAGapReadsOutAPointAndExportsTheSpan) {
     ASSERT_TRUE(window.ExportCsv(QString::fromStdString(csv.string())));
     const std::string text = testing::ReadFile(csv);
     EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 68);
+}
+
+TEST(HistoryWindowTest, ImportsALogOffTheWindowsThread) {
+    SKIP_WITHOUT_HISTORY();
+    testing::TempDir dir;
+    const auto log = dir.Path() / "METAR.LOG";
+    testing::WriteFile(log, testing::ReadFile(STORMBELL_TEST_DATA_DIR "/reports/KBFI.TXT") +
+                                "\r\ntorn entry\r\n");
+    testing::FixedClock clock(At(0));
+    HistoryWindow window(dir.Path() / "history.sqlite3", clock);
+    QSignalSpy finished(&window, &HistoryWindow::ImportFinished);
+    window.ImportLog(QString::fromStdString(log.string()));
+    ASSERT_TRUE(finished.wait());
+    EXPECT_TRUE(
+        window.StatusText().endsWith(": 1 added, 0 already stored, 1 damaged entries skipped"))
+        << window.StatusText().toStdString();
 }
 
 } // namespace
