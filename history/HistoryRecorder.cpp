@@ -8,11 +8,8 @@ namespace stormbell {
 
 namespace {
 
-constexpr const char* kNoFolder =
-    "The history could not be written: no data folder is known (neither XDG_DATA_HOME nor HOME "
-    "is set)";
-constexpr const char* kUnplaced =
-    "The reading was not kept in the history: its report names no station or observation time";
+constexpr const char* kNoFolder = "no data folder is known (neither XDG_DATA_HOME nor HOME is set)";
+constexpr const char* kUnplaced = "its report names no station or observation time";
 
 } // namespace
 
