@@ -53,6 +53,10 @@ int Import(const std::vector<std::string>& args, std::ostream& out, std::ostream
 
 int RunHistory(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
                const std::optional<fs::path>& storeFile) {
+    if (!HistoryStore::Available()) {
+        err << "stormbell-cli history: this build keeps no history (built without SQLite)\n";
+        return 1;
+    }
     if (!storeFile) {
         err << "stormbell-cli history: no data folder is known (neither XDG_DATA_HOME nor HOME "
                "is set)\n";
