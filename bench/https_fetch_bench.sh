@@ -37,7 +37,7 @@ gauge_peak_kib() { # SETTING... (lines of the settings file that name the server
     mkdir -p "$config/Brightmoor"
     printf '%s\n' "[General]" "$@" "OCityStr=KBFI.TXT" "RunOnStart=true" \
         >"$config/Brightmoor/Stormbell.conf"
-    (cd "$work" && XDG_CONFIG_HOME=$config SSL_CERT_FILE=$HTTPS_CA QT_QPA_PLATFORM=offscreen \
+    (cd "$work" && XDG_CONFIG_HOME=$config XDG_DATA_HOME=$config-data SSL_CERT_FILE=$HTTPS_CA QT_QPA_PLATFORM=offscreen \
         QT_LOGGING_RULES="stormbell.status.debug=true" QT_MESSAGE_PATTERN="%{message}" \
         exec "$gauge" 2>"$config.err") &
     gauge_pid=$!

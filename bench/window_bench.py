@@ -122,6 +122,7 @@ class Gauge:
         with open(os.path.join(config, "Stormbell.conf"), "w") as f:
             f.write("[General]\n" + "".join(f"{k}={v}\n" for k, v in settings.items()))
         env = dict(os.environ, XDG_CONFIG_HOME=os.path.dirname(config),
+                   XDG_DATA_HOME=os.path.join(work, name, "data"),
                    QT_LOGGING_RULES="stormbell.frames.debug=true",
                    QT_MESSAGE_PATTERN="%{message}", **(extra_env or {}))
         self.started = time.monotonic()

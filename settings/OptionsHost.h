@@ -23,6 +23,8 @@ public:
     virtual void ShowFtpSettings() = 0;
     /// Shows an error that ended a handler (a print job that could not start), with an OK button.
     virtual void ShowError(const std::string& message) = 0;
+    /// Brings up the reading history's window.
+    virtual void ShowHistory() {}
     /// The report the last cycle fetched, its bytes as the server sent them; empty before one.
     virtual const std::string& LastReport() const = 0;
 };

@@ -107,7 +107,8 @@ row=$("$cli" stations | grep $'\t'"$station"'$' | cut -f1)
 mkdir -p "$work/root/$served"
 cp "$root_dir"/tests/data/reports/*.TXT "$work/root/$served/"
 mkdir -p "$work/config/Brightmoor"
-gauge_env=(XDG_CONFIG_HOME="$work/config")
+# The demo's readings go to a history of its own, never into the user's.
+gauge_env=(XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data")
 if $https; then
     start_https_server "$work/root" "$work/certs"
     echo "demo: serving the sample reports at https://127.0.0.1:$HTTPS_PORT/$served" \

@@ -3,6 +3,7 @@
 #include "app/CycleFailure.h"
 #include "app/qt/CircleShape.h"
 #include "app/qt/CycleAborted.h"
+#include "app/qt/GaugeHistory.h"
 #include "app/qt/HttpsModuleLoader.h"
 #include "app/qt/KeyboardAccess.h"
 #include "app/qt/SkinView.h"
@@ -20,6 +21,7 @@
 
 #include <QCloseEvent>
 #include <QHelpEvent>
+#include <QShortcut>
 #include <QTimer>
 #include <QToolTip>
 
@@ -78,6 +80,11 @@ GaugeWindow::GaugeWindow(SettingsStore& store, Settings& settings, Observation& 
 
     LoadWindowPosition(store_, settings_);
     move(settings_.WindowLeft, settings_.WindowTop);
+
+    history_ = std::make_unique<GaugeHistory>(DefaultHistoryFile(), clock_,
+                                              [this] { RefreshDescription(); });
+    auto* historyKey = new QShortcut(QKeySequence("Ctrl+H"), this);
+    connect(historyKey, &QShortcut::activated, this, &GaugeWindow::ShowHistory);
 }
 
 GaugeWindow::~GaugeWindow() = default;
@@ -136,7 +143,9 @@ void GaugeWindow::RecordOutcome(const CycleOutcome& outcome) {
         if (!decoder_.LogProblem().empty())
             sideSteps.insert(sideSteps.begin(),
                              "The report was not logged: " + Latin1ToUtf8(decoder_.LogProblem()));
-        reading_.RecordDecoded(SplitReportLines(session_.Report()), std::move(sideSteps));
+        const auto lines = SplitReportLines(session_.Report());
+        reading_.RecordDecoded(lines, std::move(sideSteps));
+        history_->Record(lines, settings_.KeepHistory);
     } else
         reading_.RecordFailure(outcome.Message,
                                FtpBlocked(outcome, settings_.Host, settingstable::kHost.Default));
@@ -181,6 +190,16 @@ bool GaugeWindow::SaveAndEnd() {
 void GaugeWindow::ShowOptions() {
     if (options_ != nullptr && !options_->isVisible())
         options_->show();
+}
+
+void GaugeWindow::ShowHistory() {
+    Guarded([this] {
+        const std::string& known = reading_.Context().StationIdentifier;
+        history_->ShowWindow(GaugeHistoryView(known.empty() ? settings_.StationFile : known,
+                                              observation_.DisplayMode == DisplayMode::Metric,
+                                              GetGauges().PressSet, observation_.OPresInfo),
+                             this);
+    });
 }
 
 void GaugeWindow::Minimise() {
@@ -357,8 +376,11 @@ void GaugeWindow::Rescale() {
 std::string GaugeWindow::Description() const {
     // The green lamp's state, which the reading does not know of.
     const char* const fetching = lamps_->Fetching() ? "Fetching a report now.\n" : "";
-    return fetching +
-           DescribeGauge(observation_, face_->GetGauges().PressSet, reading_.Context(), clock_);
+    std::string description =
+        fetching + DescribeGauge(observation_, face_->GetGauges().PressSet, reading_.Context(), clock_);
+    if (const std::string note = history_->Note(); !note.empty())
+        description += (description.ends_with('\n') ? "" : "\n") + note.substr(0, note.size() - 1);
+    return description;
 }
 
 void GaugeWindow::RefreshDescription() {

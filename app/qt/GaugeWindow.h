@@ -31,6 +31,7 @@ namespace stormbell {
 
 class FtpSettingsDialog;
 class GaugeFace;
+class GaugeHistory;
 class Gauges;
 class OptionsDialog;
 
@@ -62,6 +63,8 @@ public:
     void SaveAndExit();
     /// Shows the options dialog without waiting for it.
     void ShowOptions();
+    /// Brings up the history window for the shown station (also Ctrl+H).
+    void ShowHistory() override;
     /// Minimises the gauge.
     void Minimise();
     /// A press on the hub turns the reference hand (left on, right back, middle redraws).
@@ -78,6 +81,8 @@ public:
     const QRegion& WindowRegion() const { return windowRegion_; }
     /// The needles and the reference hand on the current face.
     Gauges& GetGauges();
+    /// The reading history: storage of each reading, its trend, the history window.
+    GaugeHistory& History() { return *history_; }
 
     // OptionsHost
     void SetUpdateInterval(int milliseconds) override;
@@ -143,6 +148,7 @@ private:
     ReportDecoder decoder_;
     ReadingTracker reading_;
     CycleSession session_;
+    std::unique_ptr<GaugeHistory> history_;
     QRegion windowRegion_;
     bool firstActivation_ = true;
 };

@@ -48,6 +48,7 @@ constexpr QRect kDisplayModeGroup(408, 262, 81, 45);
 constexpr QRect kRadioEnglish(8, 14, 69, 14); // inside DisplayModeGroup
 constexpr QRect kRadioMetric(8, 28, 69, 14);  // inside DisplayModeGroup
 constexpr QRect kFtpSettingsButton(408, 312, 81, 17);
+constexpr QRect kHistoryButton(400, 0, 73, 15); // in the report frame's title band
 
 constexpr int kListRowHeight = 13;
 
@@ -146,6 +147,8 @@ void OptionsDialog::BuildControls() {
         Place(new QRadioButton("English", DisplayModeGroup), "RadioEnglish", kRadioEnglish);
     RadioMetric = Place(new QRadioButton("Metric", DisplayModeGroup), "RadioMetric", kRadioMetric);
     FtpSettingsButton = Place(new QPushButton("FTP settings", this), "Button1", kFtpSettingsButton);
+    HistoryButton =
+        Place(new QPushButton("History…", ReportFrame), "HistoryButton", kHistoryButton);
 
     // What a screen reader says for each control; a label names the field it stands before.
     const std::pair<QWidget*, const char*> names[] = {
@@ -191,6 +194,7 @@ void OptionsDialog::BuildControls() {
     connect(StationList, &QListView::clicked, this, &OptionsDialog::StationPicked);
     connect(FtpSettingsButton, &QPushButton::clicked, this, &OptionsDialog::OpenFtpSettings);
     connect(PrintButton, &QPushButton::clicked, this, &OptionsDialog::PrintReport);
+    connect(HistoryButton, &QPushButton::clicked, this, [this] { host_.ShowHistory(); });
 }
 
 OptionsDialog::~OptionsDialog() = default;

@@ -91,6 +91,7 @@ public:
     QRadioButton* RadioEnglish = nullptr;
     QRadioButton* RadioMetric = nullptr;
     QPushButton* FtpSettingsButton = nullptr;
+    QPushButton* HistoryButton = nullptr; ///< opens the reading history's window
 
 protected:
     /// A search the dialog was left with is not there when it is shown again.

@@ -1,7 +1,9 @@
 // The subcommands of stormbell-cli. Each returns the process exit status.
 #pragma once
 
+#include <filesystem>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -27,6 +29,13 @@ int RunFetch(const std::vector<std::string>& args, std::ostream& out, std::ostre
 /// holds every word of TEXT (as StationSearch finds them), 1 when none does. Any other argument
 /// is a usage error: a message to `err` and 2.
 int RunStations(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+/// `history [--station ID] [--since SPAN] [--format csv|json]`: the readings in `storeFile`
+/// (oldest first; CSV with a header, or one JSON object a line); `history import LOGFILE`: the
+/// log's reports stored, damaged entries counted and skipped. A store or log that cannot be
+/// read throws or gives 1 with the reason; a usage error gives 2.
+int RunHistory(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+               const std::optional<std::filesystem::path>& storeFile);
 
 /// Decodes one report's lines into `observation` and sweeps without pauses, logging when
 /// `logIt`, then writes one JSON line: the record with the station, the time observed and

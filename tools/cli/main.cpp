@@ -4,7 +4,9 @@
 #include <vector>
 
 #include "generated/Version.h"
+#include "history/HistoryStore.h"
 #include "platform/CommandLine.h"
+#include "platform/DataFolder.h"
 #include "tools/cli/Commands.h"
 #include "tools/cli/TextEscapes.h"
 
@@ -14,7 +16,9 @@ constexpr const char* Usage =
     "usage: stormbell-cli decode [--log] FILE...   (- reads standard input)\n"
     "       stormbell-cli fetch [--host H] [--port N] [--dir D] [--active] [--decode] STATION\n"
     "       stormbell-cli stations   (row, display text, identifier; tab-separated)\n"
-    "       stormbell-cli stations --find TEXT   (identifier, display text of each match)\n";
+    "       stormbell-cli stations --find TEXT   (identifier, display text of each match)\n"
+    "       stormbell-cli history [--station ID] [--since 72h] [--format csv|json]\n"
+    "       stormbell-cli history import LOGFILE\n";
 
 } // namespace
 
@@ -39,6 +43,12 @@ int main(int argc, char** argv) {
             return stormbell::RunFetch(args, std::cout, std::cerr);
         if (command == "stations")
             return stormbell::RunStations(args, std::cout, std::cerr);
+        if (command == "history") {
+            const auto folder = stormbell::UserDataFolder();
+            return stormbell::RunHistory(
+                args, std::cout, std::cerr,
+                folder ? std::optional(*folder / stormbell::kHistoryFileName) : std::nullopt);
+        }
     } catch (const std::exception& error) {
         std::cerr << "stormbell-cli: " << stormbell::ErrorText(error.what()) << '\n';
         return 1;

@@ -1,0 +1,65 @@
+// The gauge's side of the history: each decoded reading goes to the store on a worker thread,
+// what became of it comes back for the tooltip, and the history window follows the gauge.
+#pragma once
+
+#include <QObject>
+
+#include <chrono>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "history/HistoryRecorder.h"
+#include "history/HistoryWorker.h"
+#include "history/qt/HistoryWindow.h"
+#include "platform/Clock.h"
+
+namespace stormbell {
+
+class GaugeHistory final : public QObject {
+    Q_OBJECT
+public:
+    /// Keeps the history in `storeFile` (nothing: no data folder is known); `changed` runs on
+    /// this thread whenever a reading's outcome has come back. `clock` must outlive this.
+    GaugeHistory(std::optional<std::filesystem::path> storeFile, const Clock& clock,
+                 std::function<void()> changed, QObject* parent = nullptr);
+    /// Waits for the readings already handed over.
+    ~GaugeHistory() override;
+
+    /// Hands the reading of `reportLines` to the worker: stored when `keep`, its trend found.
+    void Record(const std::vector<std::string>& reportLines, bool keep);
+    /// The tooltip's lines about the last reading's trend and storage; may be empty.
+    std::string Note() const;
+    /// What became of the last reading, once it has come back.
+    const RecordResult& LastResult() const { return last_; }
+    /// How many readings have come back so far.
+    std::size_t Outcomes() const { return outcomes_; }
+    /// Brings up the history window following `view`; `parent` owns it.
+    void ShowWindow(const HistoryView& view, QWidget* parent);
+    /// The window, once it was shown.
+    HistoryWindow* Window() const { return window_; }
+
+private:
+    std::optional<std::filesystem::path> storeFile_;
+    const Clock& clock_;
+    std::function<void()> changed_;
+    RecordResult last_;
+    std::size_t outcomes_ = 0;
+    HistoryWindow* window_ = nullptr;
+    HistoryRecorder recorder_; // used on the worker's thread only
+    HistoryWorker worker_;     // last: ends, and finishes its jobs, before the recorder goes
+};
+
+/// The history file in the user's data folder; nothing when no such folder is known.
+std::optional<std::filesystem::path> DefaultHistoryFile();
+
+/// What the history window follows: `station` (a report file name "KBFI.TXT" or an identifier),
+/// the skin's units, and the reference hand at `pressSet` read on the side of the dial nearest
+/// the shown pressure text `shownInches`.
+HistoryView GaugeHistoryView(const std::string& station, bool metric, std::uint16_t pressSet,
+                             const std::string& shownInches);
+
+} // namespace stormbell

@@ -1,0 +1,47 @@
+#include "history/HistoryNote.h"
+
+#include <cmath>
+#include <cstdio>
+
+#include "history/HistoryFormat.h"
+
+namespace stormbell {
+
+namespace {
+
+constexpr double kHectopascalsPerInch = 33.8638866667;
+
+std::string Fixed(double value, int decimals) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.*f", decimals, value);
+    return text;
+}
+
+std::string TrendLine(const PressureTrend& trend) {
+    const double change = std::fabs(trend.ChangeHpa);
+    std::string line = "Pressure ";
+    if (Fixed(change, 1) == "0.0")
+        line += "steady";
+    else
+        line += std::string(trend.ChangeHpa < 0 ? "falling " : "rising ") + Fixed(change, 1) +
+                " hPa (" + Fixed(change / kHectopascalsPerInch, 2) + " inHg)";
+    line += " in 3 hours, ";
+    if (trend.Source == TrendSource::Report || !trend.Since)
+        return line + "as the report says\n";
+    return line + "from the history since " + IsoUtc(*trend.Since).substr(11, 5) + " UTC\n";
+}
+
+} // namespace
+
+std::string HistoryNote(const RecordResult& result) {
+    std::string note;
+    if (result.Trend)
+        note += TrendLine(*result.Trend);
+    if (!result.Problem.empty())
+        note += "The history could not be written: " + result.Problem + "\n";
+    if (!result.Notice.empty())
+        note += result.Notice + "\n";
+    return note;
+}
+
+} // namespace stormbell

@@ -1,0 +1,16 @@
+// What the gauge's tooltip adds about the history: the pressure trend and where it comes from,
+// and a history that could not be written.
+#pragma once
+
+#include <string>
+
+#include "history/HistoryRecorder.h"
+
+namespace stormbell {
+
+/// Lines, each ending in "\n", for the last reading's `result`: "Pressure falling 1.4 hPa
+/// (0.04 inHg) in 3 hours, as the report says" or "..., from the history since 06:00 UTC";
+/// then a problem and a notice, when there are any. Empty when there is nothing to say.
+std::string HistoryNote(const RecordResult& result);
+
+} // namespace stormbell

@@ -1,0 +1,368 @@
+#include "history/qt/HistoryChart.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+#include <numbers>
+
+#include "gauges/qt/SkinPalette.h"
+
+namespace stormbell {
+
+namespace {
+
+using std::chrono::sys_seconds;
+
+constexpr int kLeft = 64;
+constexpr int kRight = 16;
+constexpr int kTop = 8;
+constexpr int kBottom = 28;
+constexpr int kPanelGap = 14;
+constexpr int kPanels = 4;
+constexpr double kHectopascalsPerInch = 33.8638866667;
+constexpr int kMarkSpacing = 16; // pixels between two wind direction marks
+
+using Value = std::function<std::optional<double>(const HistoryReading&)>;
+
+struct Series {
+    QString Name;
+    QColor Colour;
+    Value Of;
+    bool Dots = false; ///< points rather than a line (gusts)
+};
+
+struct Panel {
+    QString Title;
+    std::vector<Series> Lines;
+    std::optional<double> Reference = std::nullopt;
+    bool DirectionMarks = false;
+};
+
+template <typename T> std::optional<double> Widened(const std::optional<T>& value) {
+    return value ? std::optional<double>(*value) : std::nullopt;
+}
+
+std::optional<double> Temperature(const std::optional<double>& celsius, bool metric) {
+    if (!celsius || metric)
+        return celsius;
+    return *celsius * 9 / 5 + 32;
+}
+
+std::optional<double> Pressure(const std::optional<double>& hectopascals, bool metric) {
+    if (!hectopascals)
+        return std::nullopt;
+    return metric ? *hectopascals / 10 : *hectopascals / kHectopascalsPerInch;
+}
+
+std::vector<Panel> Panels(const ChartFrame& frame) {
+    const bool metric = frame.Metric;
+    return {
+        {metric ? "Temperature and dew point, °C" : "Temperature and dew point, °F",
+         {{"Temperature", kPalette.Hot,
+           [metric](const HistoryReading& r) { return Temperature(r.TemperatureC, metric); }},
+          {"Dew point", kPalette.Cold,
+           [metric](const HistoryReading& r) { return Temperature(r.DewPointC, metric); }}}},
+        {metric ? "Pressure, kPa" : "Pressure, inHg",
+         {{"Pressure", kPalette.Caption,
+           [metric](const HistoryReading& r) { return Pressure(r.PressureHpa, metric); }}},
+         Pressure(frame.ReferenceHpa, metric)},
+        {"Relative humidity, %",
+         {{"Humidity", kPalette.PlateLight,
+           [](const HistoryReading& r) { return Widened(r.RelativeHumidity); }}}},
+        {"Wind speed and gusts, knots",
+         {{"Wind", kPalette.Ink, [](const HistoryReading& r) { return Widened(r.WindSpeedKnots); }},
+          {"Gusts", kPalette.Hot, [](const HistoryReading& r) { return Widened(r.WindGustKnots); },
+           true}},
+         std::nullopt,
+         true},
+    };
+}
+
+// A step of 1, 2 or 5 times a power of ten that gives three to six ticks over `span`.
+double NiceStep(double span) {
+    const double rough = span / 4;
+    const double power = std::pow(10, std::floor(std::log10(rough)));
+    for (const double factor : {1.0, 2.0, 5.0})
+        if (factor * power >= rough)
+            return factor * power;
+    return 10 * power;
+}
+
+QString Number(double value, double step) {
+    const int decimals = step >= 1 ? 0 : static_cast<int>(std::ceil(-std::log10(step) - 1e-9));
+    return QString::number(value, 'f', decimals);
+}
+
+QString DayLabel(const std::tm& local) {
+    static const char* const kDays[] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
+    return QString("%1 %2").arg(kDays[local.tm_wday]).arg(local.tm_mday);
+}
+
+QString TimeLabel(const std::tm& local) {
+    return QString("%1:%2")
+        .arg(local.tm_hour, 2, 10, QChar('0'))
+        .arg(local.tm_min, 2, 10, QChar('0'));
+}
+
+} // namespace
+
+HistoryChart::HistoryChart(const Clock& clock, QWidget* parent) : QWidget(parent), clock_(clock) {
+    setMouseTracking(true);
+    setMinimumSize(480, 360);
+    setObjectName("HistoryChart");
+}
+
+void HistoryChart::Show(std::vector<HistoryReading> readings, const ChartFrame& frame) {
+    readings_ = std::move(readings);
+    frame_ = frame;
+    hovered_.reset();
+    update();
+}
+
+double HistoryChart::XOf(sys_seconds time) const {
+    const double span = static_cast<double>((frame_.To - frame_.From).count());
+    const double plotWidth = width() - kLeft - kRight;
+    return kLeft +
+           plotWidth * static_cast<double>((time - frame_.From).count()) / std::max(span, 1.0);
+}
+
+void HistoryChart::HoverAt(int x) {
+    hovered_.reset();
+    double best = 0;
+    for (std::size_t i = 0; i < readings_.size(); ++i) {
+        const double distance = std::fabs(XOf(readings_[i].Observed) - x);
+        if (!hovered_ || distance < best) {
+            hovered_ = i;
+            best = distance;
+        }
+    }
+    update();
+}
+
+const HistoryReading* HistoryChart::Hovered() const {
+    return hovered_ ? &readings_[*hovered_] : nullptr;
+}
+
+void HistoryChart::mouseMoveEvent(QMouseEvent* event) {
+    HoverAt(static_cast<int>(event->position().x()));
+}
+
+void HistoryChart::leaveEvent(QEvent*) {
+    hovered_.reset();
+    update();
+}
+
+QString HistoryChart::ReadOut(const HistoryReading& reading) const {
+    const std::tm local = clock_.Local(reading.Observed);
+    QStringList lines{DayLabel(local) + " " + TimeLabel(local) + "  " +
+                      QString::fromStdString(reading.Station)};
+    const QString degrees = frame_.Metric ? "°C" : "°F";
+    if (const auto t = Temperature(reading.TemperatureC, frame_.Metric))
+        lines << QString("Temperature %1 %2").arg(*t, 0, 'f', 1).arg(degrees);
+    if (const auto d = Temperature(reading.DewPointC, frame_.Metric))
+        lines << QString("Dew point %1 %2").arg(*d, 0, 'f', 1).arg(degrees);
+    if (reading.RelativeHumidity)
+        lines << QString("Humidity %1 %").arg(*reading.RelativeHumidity);
+    if (const auto p = Pressure(reading.PressureHpa, frame_.Metric))
+        lines << QString("Pressure %1 %2")
+                     .arg(*p, 0, 'f', frame_.Metric ? 1 : 2)
+                     .arg(frame_.Metric ? "kPa" : "inHg");
+    if (reading.WindSpeedKnots) {
+        QString wind = QString("Wind %1 knots").arg(*reading.WindSpeedKnots);
+        if (reading.WindGustKnots)
+            wind += QString(", gusts %1").arg(*reading.WindGustKnots);
+        if (reading.WindVariable)
+            wind += ", variable";
+        else if (reading.WindDirection)
+            wind += QString(" from %1°").arg(*reading.WindDirection);
+        lines << wind;
+    }
+    return lines.join('\n');
+}
+
+void HistoryChart::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.fillRect(rect(), kPalette.FaceEdge);
+    const std::vector<Panel> panels = Panels(frame_);
+    const double plotLeft = kLeft, plotRight = width() - kRight;
+    const double panelHeight =
+        (height() - kTop - kBottom - (kPanels - 1) * kPanelGap) / double(kPanels);
+    const QFontMetrics metrics(font());
+
+    // The time grid: local midnights (and every three hours over a day or less).
+    const auto span = frame_.To - frame_.From;
+    const int hourStep = span <= std::chrono::hours(24)   ? 3
+                         : span <= std::chrono::hours(72) ? 12
+                                                          : 24;
+    const int labelEvery = span > std::chrono::days(10) ? 5 : 1; // days between day labels
+    struct Tick {
+        double X;
+        QString Label;
+    };
+    std::vector<Tick> ticks;
+    const auto first = std::chrono::floor<std::chrono::minutes>(frame_.From);
+    for (auto t = first - first.time_since_epoch() % std::chrono::minutes(30); t <= frame_.To;
+         t += std::chrono::minutes(30)) {
+        if (t < frame_.From)
+            continue;
+        const std::tm local = clock_.Local(t);
+        if (local.tm_min != 0 || local.tm_hour % hourStep != 0)
+            continue;
+        QString label;
+        if (hourStep < 24)
+            label = local.tm_hour == 0 ? DayLabel(local) : TimeLabel(local);
+        else if ((local.tm_yday % labelEvery) == 0)
+            label = DayLabel(local);
+        ticks.push_back({XOf(t), label});
+    }
+
+    for (int index = 0; index < kPanels; ++index) {
+        const Panel& panel = panels[static_cast<std::size_t>(index)];
+        const double top = kTop + index * (panelHeight + kPanelGap);
+        const QRectF area(plotLeft, top, plotRight - plotLeft, panelHeight);
+        p.setPen(Qt::NoPen);
+        p.setBrush(kPalette.FaceCentre);
+        p.drawRect(area);
+
+        // The value range over what is shown, with the reference line.
+        double low = INFINITY, high = -INFINITY;
+        for (const auto& series : panel.Lines)
+            for (const auto& reading : readings_)
+                if (const auto v = series.Of(reading)) {
+                    low = std::min(low, *v);
+                    high = std::max(high, *v);
+                }
+        if (panel.Reference && std::isfinite(low)) {
+            low = std::min(low, *panel.Reference);
+            high = std::max(high, *panel.Reference);
+        }
+        if (!std::isfinite(low)) {
+            low = 0;
+            high = 1;
+        }
+        if (high - low < 1e-6) {
+            low -= 0.5;
+            high += 0.5;
+        }
+        const double step = NiceStep(high - low);
+        low = std::floor(low / step) * step;
+        // A step of room above the curves for the panel's title (and the wind's marks).
+        high = std::ceil(high / step) * step + step;
+        const auto yOf = [&](double v) {
+            return area.bottom() - (v - low) / (high - low) * area.height();
+        };
+
+        p.setPen(QPen(kPalette.FaceEdge, 1));
+        for (const auto& tick : ticks)
+            p.drawLine(QPointF(tick.X, area.top()), QPointF(tick.X, area.bottom()));
+        for (double v = low; v <= high + step / 2; v += step) {
+            p.setPen(QPen(kPalette.FaceEdge, 1));
+            p.drawLine(QPointF(area.left(), yOf(v)), QPointF(area.right(), yOf(v)));
+            if (readings_.empty())
+                continue; // no scale without values
+            p.setPen(kPalette.Ink);
+            p.drawText(QRectF(0, yOf(v) - 8, kLeft - 6, 16), Qt::AlignRight | Qt::AlignVCenter,
+                       Number(v, step));
+        }
+        if (panel.Reference) {
+            p.setPen(QPen(kPalette.BezelDark, 1.5, Qt::DashLine));
+            p.drawLine(QPointF(area.left(), yOf(*panel.Reference)),
+                       QPointF(area.right(), yOf(*panel.Reference)));
+        }
+        for (const auto& series : panel.Lines) {
+            p.setPen(QPen(series.Colour, 1.6));
+            p.setBrush(series.Colour);
+            QPainterPath path;
+            std::optional<sys_seconds> last;
+            bool open = false;
+            for (std::size_t i = 0; i < readings_.size(); ++i) {
+                const auto& reading = readings_[i];
+                const auto v = series.Of(reading);
+                if (!v) {
+                    open = false;
+                    continue;
+                }
+                const QPointF point(XOf(reading.Observed), yOf(*v));
+                if (series.Dots) {
+                    p.drawEllipse(point, 2, 2);
+                    continue;
+                }
+                const bool lonely = (!open || !last || reading.Observed - *last > kChartGap) &&
+                                    (i + 1 == readings_.size() || !series.Of(readings_[i + 1]) ||
+                                     readings_[i + 1].Observed - reading.Observed > kChartGap);
+                if (lonely)
+                    p.drawEllipse(point, 1.5, 1.5);
+                if (open && last && reading.Observed - *last <= kChartGap)
+                    path.lineTo(point);
+                else
+                    path.moveTo(point);
+                open = true;
+                last = reading.Observed;
+            }
+            p.setBrush(Qt::NoBrush);
+            p.drawPath(path);
+        }
+        if (panel.DirectionMarks) {
+            // Arrows along the panel's top, pointing where the wind blows to.
+            p.setPen(QPen(kPalette.MinorInk, 1.2));
+            double lastX = -INFINITY;
+            for (const auto& reading : readings_) {
+                const double x = XOf(reading.Observed);
+                if (x - lastX < kMarkSpacing || (!reading.WindDirection && !reading.WindVariable))
+                    continue;
+                lastX = x;
+                const QPointF centre(x, area.top() + 9);
+                if (reading.WindVariable || !reading.WindDirection) {
+                    p.drawEllipse(centre, 3, 3);
+                    continue;
+                }
+                const double a = *reading.WindDirection * std::numbers::pi / 180;
+                const QPointF along(-std::sin(a) * 6, std::cos(a) * 6); // towards, screen y down
+                const QPointF tip = centre + along;
+                p.drawLine(centre - along, tip);
+                const QPointF side(-along.y() * 0.5, along.x() * 0.5);
+                p.drawLine(tip, tip - along * 0.6 + side);
+                p.drawLine(tip, tip - along * 0.6 - side);
+            }
+        }
+        p.setPen(QPen(kPalette.MinorInk, 1));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(area);
+        p.setPen(kPalette.Caption);
+        p.drawText(area.adjusted(6, panel.DirectionMarks ? 18 : 2, -6, 0),
+                   Qt::AlignLeft | Qt::AlignTop, panel.Title);
+    }
+
+    p.setPen(kPalette.Ink);
+    for (const auto& tick : ticks)
+        if (!tick.Label.isEmpty())
+            p.drawText(QRectF(tick.X - 40, height() - kBottom + 4, 80, kBottom - 6),
+                       Qt::AlignHCenter | Qt::AlignTop, tick.Label);
+
+    if (readings_.empty()) {
+        p.setPen(kPalette.Ink);
+        p.drawText(rect(), Qt::AlignCenter, "No readings in this span");
+    }
+    if (const HistoryReading* reading = Hovered()) {
+        const double x = XOf(reading->Observed);
+        p.setPen(QPen(kPalette.BezelDark, 1));
+        p.drawLine(QPointF(x, kTop), QPointF(x, height() - kBottom));
+        const QString text = ReadOut(*reading);
+        QRectF box = metrics.boundingRect(QRect(0, 0, 400, 400), Qt::AlignLeft, text);
+        box.adjust(-6, -4, 6, 4);
+        box.moveTopLeft(
+            QPointF(x + 8 + box.width() > width() ? x - 8 - box.width() : x + 8, kTop + 4));
+        p.setPen(QPen(kPalette.BezelDark, 1));
+        p.setBrush(kPalette.BezelLight);
+        p.drawRect(box);
+        p.setPen(kPalette.Ink);
+        p.drawText(box.adjusted(6, 4, -6, -4), Qt::AlignLeft | Qt::AlignTop, text);
+    }
+}
+
+} // namespace stormbell
