@@ -21,7 +21,6 @@
 
 #include <QCloseEvent>
 #include <QHelpEvent>
-#include <QShortcut>
 #include <QTimer>
 #include <QToolTip>
 
@@ -83,8 +82,6 @@ GaugeWindow::GaugeWindow(SettingsStore& store, Settings& settings, Observation& 
 
     history_ = std::make_unique<GaugeHistory>(DefaultHistoryFile(), clock_,
                                               [this] { RefreshDescription(); });
-    auto* historyKey = new QShortcut(QKeySequence("Ctrl+H"), this);
-    connect(historyKey, &QShortcut::activated, this, &GaugeWindow::ShowHistory);
 }
 
 GaugeWindow::~GaugeWindow() = default;
@@ -376,8 +373,8 @@ void GaugeWindow::Rescale() {
 std::string GaugeWindow::Description() const {
     // The green lamp's state, which the reading does not know of.
     const char* const fetching = lamps_->Fetching() ? "Fetching a report now.\n" : "";
-    std::string description =
-        fetching + DescribeGauge(observation_, face_->GetGauges().PressSet, reading_.Context(), clock_);
+    std::string description = fetching + DescribeGauge(observation_, face_->GetGauges().PressSet,
+                                                       reading_.Context(), clock_);
     if (const std::string note = history_->Note(); !note.empty())
         description += (description.ends_with('\n') ? "" : "\n") + note.substr(0, note.size() - 1);
     return description;

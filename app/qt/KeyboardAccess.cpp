@@ -59,6 +59,7 @@ KeyboardAccess::KeyboardAccess(GaugeWindow& window, const WindowParts& parts)
                [&window] { window.ShowOptions(); });
     menu_->Add("Set reference hand to current pressure", {Qt::CTRL | Qt::SHIFT | Qt::Key_R},
                [&window] { window.SetReferenceToPressure(); });
+    menu_->Add("History…", {Qt::CTRL | Qt::Key_H}, [&window] { window.ShowHistory(); });
     menu_->Add("Move with the keyboard", {}, [this] { move_->Start(); });
     menu_->Add("Minimise", {Qt::CTRL | Qt::Key_M}, [&window] { window.Minimise(); });
     menu_->Add("Save and exit", {Qt::CTRL | Qt::Key_Q}, [&window] { window.SaveAndExit(); });

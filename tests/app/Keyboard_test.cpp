@@ -111,7 +111,7 @@ TEST_F(KeyboardTest, MenuListsEveryActionWithItsKeysAndOpensOnARightClickOnly) {
         entries << action->text() + " " + action->shortcut().toString();
     EXPECT_EQ(entries,
               QStringList({"Update now F5", "Options… Ctrl+,",
-                           "Set reference hand to current pressure Ctrl+Shift+R",
+                           "Set reference hand to current pressure Ctrl+Shift+R", "History… Ctrl+H",
                            "Move with the keyboard ", "Minimise Ctrl+M", "Save and exit Ctrl+Q"}));
     QWidget& skin = Child(w, "Image1");
     QTest::mouseClick(&skin, Qt::RightButton, {}, {100, 50});
@@ -123,10 +123,10 @@ TEST_F(KeyboardTest, MenuListsEveryActionWithItsKeysAndOpensOnARightClickOnly) {
     EXPECT_EQ(Seen(w), "hand 49 at 213,102");
 
     // Moving by the menu's entry until Return; the place it ends at is the one the exit saves.
-    Menu(w).Menu().actions()[3]->trigger();
+    Menu(w).Menu().actions()[4]->trigger();
     Press(w, "Right;Shift+Down;Return;Left");
     EXPECT_EQ(Seen(w), "hand 49 at 214,112");
-    Menu(w).Menu().actions()[5]->trigger();
+    Menu(w).Menu().actions()[6]->trigger();
     EXPECT_EQ(std::make_pair(store.Values["FLeft"], store.Values["FTop"]),
               std::make_pair(std::string("214"), std::string("112")));
 }
