@@ -356,7 +356,7 @@ std::exception_ptr HttpsClient::Session::TransportFailure(const TransferEnd& end
     if (end.limitBroken)
         return end.limitBroken;
     if (end.code == CURLE_COULDNT_RESOLVE_HOST)
-        return std::make_exception_ptr(ETcpIpError(nettexts::ErrorResolve + hostName));
+        return std::make_exception_ptr(EHostNotFound(nettexts::ErrorResolve + hostName));
     const std::string text = errors[0] != '\0' ? errors : curl_easy_strerror(end.code);
     if (end.code == CURLE_UNSUPPORTED_PROTOCOL)
         return std::make_exception_ptr(ETcpIpError(kHttpsTo + where + kRedirectRefused + text));

@@ -61,7 +61,7 @@ void TTcpIp::Login() {
     RemotePort = static_cast<std::uint16_t>(ServerPort);
     RemoteAddress = ResolveHost(Hostname);
     if (RemoteAddress == NoAddress)
-        throw ETcpIpError(ErrorResolve + Hostname);
+        throw EHostNotFound(ErrorResolve + Hostname);
     OpenOutputSocket(RemotePort, RemoteAddress);
     if (Socket == NoSocketHandle)
         throw ESocketError(static_cast<std::uint16_t>(FLastError));

@@ -155,14 +155,15 @@ TEST(UpdateCycleTest, AnyFailureLightsTheRedLampTellsWhereAndEndsTheSession) {
         std::function<void(Rig&, CycleSettings&)> change = {};
     } cases[] = {
         {1, [] { throw ETcpIpError("Couldn't resolve hostname x"); }, FailedAfter(1),
-         CycleStep::Connect, "Could not connect to reports.example: Couldn't resolve hostname x"},
+         CycleStep::Connect,
+         "Could not connect to reports.example port 21: Couldn't resolve hostname x"},
         {1, [] { throw ESocketError(111); }, FailedAfter(1), CycleStep::Connect,
-         "Could not connect to reports.example: Error creating socket (socket error 111)"},
+         "Could not connect to reports.example port 21: connection refused"},
         {1, [] { throw EProtocolError("FTP", "Login incorrect.", 530); }, FailedAfter(1),
          CycleStep::Login, "Could not log in to reports.example: \"530 Login incorrect.\""},
         {1, [] { throw std::out_of_range("Port out of range 0..65535: 70000"); }, FailedAfter(1),
          CycleStep::Connect,
-         "Could not connect to reports.example: Port out of range 0..65535: 70000"},
+         "Could not connect to reports.example port 21: Port out of range 0..65535: 70000"},
         {2, [] { throw EProtocolError("FTP", "No such directory", 550); }, FailedAfter(2),
          CycleStep::ChangeDir,
          "The directory data/observations/metar/decoded was not found on reports.example: \"550 "
