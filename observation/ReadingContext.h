@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "observation/ServiceFigures.h"
+#include "observation/ReportFigures.h"
 
 namespace stormbell {
 
@@ -17,7 +17,7 @@ struct ReadingContext {
     bool LastCycleFailed = false;                      ///< the most recent cycle did not decode
     std::string LastFailure;                           ///< why it did not, when known; UTF-8
     bool FtpBlocked = false; ///< its FTP login could not connect to the service's server
-    ServiceFigures Service;  ///< the report's own wind chill and heat index, when it gives them
+    ReportFigures Figures;   ///< the report's own figures, its weather and tendency
 };
 
 } // namespace stormbell

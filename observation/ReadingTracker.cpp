@@ -15,7 +15,7 @@ void ReadingTracker::RecordDecoded(const std::vector<std::string>& reportLines) 
     context_.StationIdentifier = header ? header->Station : std::string();
     context_.Observed =
         reportLines.size() < 2 ? std::nullopt : ParseObservationTime(reportLines[1]);
-    context_.Service = ParseServiceFigures(reportLines);
+    context_.Figures = ParseReportFigures(reportLines);
     context_.LastFetch = clock_.Now();
     context_.LastCycleFailed = false;
     context_.LastFailure.clear();
