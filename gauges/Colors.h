@@ -15,6 +15,8 @@ inline constexpr Color kHeatIndex = 0x0000FF; ///< heat-index needle (red)
 inline constexpr Color kReference = 0x6688;   ///< reference hand, inner hub, variable-wind disc
 inline constexpr Color kHubOuter = 0x4466;    ///< outer hub disc of the altimeter
 inline constexpr Color kSkinBackground = 0x400040; ///< window background around the instruments
+inline constexpr Color kGust = 0x303AC4;           ///< gust tell-tale: the red of the skin's art
+inline constexpr Color kDimTowards = 0xEEF8FB;     ///< the dial face that dimmed needles fade into
 } // namespace colors
 
 /// Red component 0..255.
@@ -28,6 +30,14 @@ constexpr int GreenOf(Color c) {
 /// Blue component 0..255.
 constexpr int BlueOf(Color c) {
     return static_cast<int>((c >> 16) & 0xFF);
+}
+
+/// `c` a shade dimmer: halfway to the dial face, so a dark needle still reads on it.
+constexpr Color Dimmed(Color c) {
+    const auto half = [](int from, int to) { return static_cast<Color>((from + to) / 2); };
+    const Color face = colors::kDimTowards;
+    return half(RedOf(c), RedOf(face)) | half(GreenOf(c), GreenOf(face)) << 8 |
+           half(BlueOf(c), BlueOf(face)) << 16;
 }
 
 } // namespace stormbell

@@ -30,7 +30,7 @@ void Gauges::DrawNeedleWithTail(Canvas& canvas, const GaugeGeometry& gauge, doub
     const double a = gauge.Angle(value);
     const Point tip = gauge.Tip(a);
     const Point tail = gauge.TailPoint(a);
-    canvas.SetPenColor(NeedleColor);
+    canvas.SetPenColor(Pen(NeedleColor));
     canvas.MoveTo(gauge.Centre.X, gauge.Centre.Y);
     canvas.SetPenWidth(gauge::kNeedleWidth);
     canvas.LineTo(tip.X, tip.Y);
@@ -67,10 +67,10 @@ void Gauges::UpdateHotCold() {
     double value = 0;
     if (target <= kChillCeiling) {
         value = observation_.OChill;
-        canvas.SetPenColor(colors::kChill);
+        canvas.SetPenColor(Pen(colors::kChill));
     } else if (target >= kHeatFloor) {
         value = observation_.OHeatIndex;
-        canvas.SetPenColor(colors::kHeatIndex);
+        canvas.SetPenColor(Pen(colors::kHeatIndex));
     } else {
         return;
     }
@@ -110,7 +110,7 @@ void Gauges::UpdateWindDirection() {
 
     Canvas& canvas = Active().Drawn.GetCanvas();
     const GaugeGeometry& g = gauge::kWindDirection;
-    canvas.SetPenColor(NeedleColor);
+    canvas.SetPenColor(Pen(NeedleColor));
     canvas.SetPenWidth(gauge::kNeedleWidth);
     canvas.MoveTo(g.Centre.X, g.Centre.Y);
     if (variable)
@@ -123,7 +123,15 @@ void Gauges::UpdateWindSpeed() {
     const int speed = StrToInt(observation_.OWSInfo);
     Canvas& canvas = Active().Drawn.GetCanvas();
     const GaugeGeometry& g = gauge::kWindSpeed;
-    canvas.SetPenColor(NeedleColor);
+    if (GustKnots) {
+        // Under the speed needle, thin, so the needle reads as before.
+        const Point tip = g.Tip(g.Angle(*GustKnots));
+        canvas.SetPenColor(Pen(colors::kGust));
+        canvas.SetPenWidth(gauge::kGustWidth);
+        canvas.MoveTo(g.Centre.X, g.Centre.Y);
+        canvas.LineTo(tip.X, tip.Y);
+    }
+    canvas.SetPenColor(Pen(NeedleColor));
     canvas.SetPenWidth(gauge::kNeedleWidth);
     canvas.MoveTo(g.Centre.X, g.Centre.Y);
     DrawStroke(canvas, g, speed);

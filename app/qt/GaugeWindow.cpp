@@ -6,6 +6,7 @@
 #include "app/qt/SkinView.h"
 #include "app/qt/WindowDrag.h"
 #include "app/qt/WindowRegion.h"
+#include "gauges/FaceStatus.h"
 #include "gauges/WindowLayout.h"
 #include "gauges/qt/GaugeFace.h"
 #include "observation/ReportLines.h"
@@ -26,6 +27,7 @@ namespace stormbell {
 namespace {
 
 constexpr int kMillisecondsPerMinute = 60000;
+constexpr int kAgeCheckMilliseconds = kMillisecondsPerMinute;
 constexpr const char* kUnknownError = "An unknown error occurred";
 
 // The hub's starting look matches the discs the altimeter draws under it.
@@ -61,6 +63,11 @@ GaugeWindow::GaugeWindow(SettingsStore& store, Settings& settings, Observation& 
     updateTimer_ = new QTimer(this);
     updateTimer_->setObjectName("Timer1");
     connect(updateTimer_, &QTimer::timeout, this, &GaugeWindow::OnUpdateTimer);
+    ageTimer_ = new QTimer(this);
+    connect(ageTimer_, &QTimer::timeout, this, [this] {
+        // A sweep draws on the skins: the line changes once it has ended.
+        session_.WhenIdle([this] { Guarded([this] { RefreshFaceStatus(); }); });
+    });
 
     LoadWindowPosition(store_, settings_);
     move(settings_.WindowLeft, settings_.WindowTop);
@@ -92,8 +99,10 @@ void GaugeWindow::StartOnFirstActivation() {
     lamps_->SetLampState(LampState::Idle);
     parts_.Hub->SetPen(kHubPen, kHubPenWidth);
     parts_.Hub->SetBrush(kHubBrush);
+    ApplyFaceStatus();
     RedrawFace();
     SetUpdateInterval(settings_.UpdateMinutes * kMillisecondsPerMinute);
+    ageTimer_->start(kAgeCheckMilliseconds);
     firstActivation_ = false;
     if (const std::string notice = store_.StartupNotice(); !notice.empty())
         messages_.ShowMessage(notice);
@@ -117,6 +126,7 @@ void GaugeWindow::RecordOutcome(const CycleOutcome& outcome) {
                                FtpBlocked(outcome, settings_.Host, settingstable::kHost.Default));
     if (options_ != nullptr)
         options_->ShowReport();
+    RefreshFaceStatus();
     RefreshDescription();
 }
 
@@ -291,6 +301,24 @@ void GaugeWindow::RedrawFace() {
     GetGauges().DrawNeedles();
     RepaintSkin();
     RefreshDescription();
+}
+
+bool GaugeWindow::ApplyFaceStatus() {
+    const ReadingContext& context = reading_.Context();
+    const FaceStatus status = DescribeFaceStatus(context, clock_);
+    const std::optional<int> gust =
+        context.Figures.Wind ? context.Figures.Wind->GustKnots : std::nullopt;
+    Gauges& gauges = GetGauges();
+    bool changed = face_->SetStationLine(status.StationLine);
+    changed = changed || gauges.Dimmed != status.Doubtful || gauges.GustKnots != gust;
+    gauges.Dimmed = status.Doubtful;
+    gauges.GustKnots = gust;
+    return changed;
+}
+
+void GaugeWindow::RefreshFaceStatus() {
+    if (!firstActivation_ && ApplyFaceStatus())
+        RedrawFace();
 }
 
 void GaugeWindow::Rescale() {

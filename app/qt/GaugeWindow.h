@@ -106,6 +106,11 @@ private:
     void RepaintSkin();
     /// The needles and the reference hand drawn again on the current skin, shown and described.
     void RedrawFace();
+    /// The station line, the needles' dimming and the gust hand as the reading now has them;
+    /// true when any of them changed (the face then needs RedrawFace).
+    bool ApplyFaceStatus();
+    /// ApplyFaceStatus, and the redraw when something changed.
+    void RefreshFaceStatus();
     /// The skins at the screen's scale, the needles redrawn on them.
     void Rescale();
     CycleSettings CurrentCycleSettings() const;
@@ -122,6 +127,7 @@ private:
     std::unique_ptr<GaugeFace> face_;
     WindowParts parts_;
     QTimer* updateTimer_ = nullptr;
+    QTimer* ageTimer_ = nullptr; ///< lets the station line tell a reading's age as it grows
     std::unique_ptr<WindowLamps> lamps_;
     QtStatusLine status_;
     QtMessageSink messages_;

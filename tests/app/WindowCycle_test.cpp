@@ -96,7 +96,7 @@ TEST_F(WindowCycleTest, FetchShowsDecodesLogsSweepsAndTellsTheReadingWithItsAge)
     const std::string fetched = "London City Airport, United Kingdom (EGLC)\n"
                                 "Observed 19:20, 23 minutes ago\n"
                                 "Fetched 19:43\n"
-                                "Temperature 51 °F (10.6 °C)\n";
+                                "Temperature 51 °F (11 °C)\n";
     EXPECT_EQ(Described(w).rfind(fetched, 0), 0u) << Described(w);
     EXPECT_NE(Hover(Child(w, "Image1")).find(fetched), std::string::npos);
     clock.Set(clock.Now() + std::chrono::hours(3));
