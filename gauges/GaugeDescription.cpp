@@ -201,6 +201,8 @@ std::string DescribeGauge(const Observation& shown, std::uint16_t pressSet,
         line(context.LastFailure);
     if (context.FtpBlocked)
         line("A network that blocks FTP can use https://tgftp.nws.noaa.gov in the FTP settings.");
+    if (!context.AlertFailure.empty())
+        line("The storm alert could not be shown: " + context.AlertFailure);
     if (context.Observed && now - *context.Observed > kStaleAfter)
         line("Outdated: this observation is " + DurationText(now - *context.Observed) + " old.");
 

@@ -20,6 +20,7 @@ void ReadingTracker::RecordDecoded(const std::vector<std::string>& reportLines) 
     context_.LastCycleFailed = false;
     context_.LastFailure.clear();
     context_.FtpBlocked = false;
+    context_.AlertFailure.clear();
 }
 
 void ReadingTracker::RecordFailure(std::string reason, bool ftpBlocked) {

@@ -24,6 +24,7 @@ struct Settings {
     bool UseProxy;                 ///< connect on ProxyPort, not 21
     std::string Host;              ///< FTP server host name
     std::string ReportDirectory;   ///< directory of the reports
+    bool StormAlerts;              ///< a desktop notification for a storm in a new observation
 };
 
 } // namespace stormbell

@@ -153,12 +153,13 @@ inline constexpr Setting kReportDirectory{"Direct1",
                                           &Settings::ReportDirectory,
                                           "data/observations/metar/decoded",
                                           {.Usable = IsNotFormerDirectory}};
+inline constexpr Setting kStormAlerts{"StormAlerts", &Settings::StormAlerts, true};
 
 /// The rows above in the order of the save; a new setting is one row and its place here.
 inline constexpr auto kTable = std::tie(
     kPickedStationRow, kUpdateMinutes, kProxyPort, kOTemp, kOHumd, kStoredPressSet, kOHeatIndex,
     kOChill, kOPresInfo, kOWDInfo, kOWSInfo, kStationFile, kDisplayMode, kWindowLeft, kUseProxy,
-    kWindowTop, kLogReports, kFetchAtStart, kHost, kReportDirectory);
+    kWindowTop, kLogReports, kFetchAtStart, kHost, kReportDirectory, kStormAlerts);
 
 /// Calls `f` with each row of the table, in its order.
 template <typename F> void ForEachSetting(F&& f) {

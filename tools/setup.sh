@@ -8,7 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fontconfig fonts-dejavu-core fonts-dejavu-extra locales-all clang-format
   python3 python3-pyftpdlib curl libcurl4-openssl-dev openssl
-  xvfb xauth x11-apps imagemagick poppler-utils xdotool
+  xvfb xauth x11-apps imagemagick poppler-utils xdotool dunst dbus
   appstream desktop-file-utils dpkg-dev lintian man-db
 )
 

@@ -3,6 +3,7 @@
 #include "app/CycleFailure.h"
 #include "app/qt/CircleShape.h"
 #include "app/qt/CycleAborted.h"
+#include "app/qt/DesktopNotifier.h"
 #include "app/qt/SkinView.h"
 #include "app/qt/WindowDrag.h"
 #include "app/qt/WindowRegion.h"
@@ -63,6 +64,7 @@ GaugeWindow::GaugeWindow(SettingsStore& store, Settings& settings, Observation& 
     updateTimer_ = new QTimer(this);
     updateTimer_->setObjectName("Timer1");
     connect(updateTimer_, &QTimer::timeout, this, &GaugeWindow::OnUpdateTimer);
+    notifier_ = new DesktopNotifier(this);
     ageTimer_ = new QTimer(this);
     connect(ageTimer_, &QTimer::timeout, this, [this] {
         // A sweep draws on the skins: the line changes once it has ended.
@@ -119,11 +121,13 @@ void GaugeWindow::UpdateNow() {
 
 void GaugeWindow::RecordOutcome(const CycleOutcome& outcome) {
     // The lamp and the title say whether it failed; the description says why.
-    if (outcome.Completed())
+    if (outcome.Completed()) {
         reading_.RecordDecoded(SplitReportLines(session_.Report()));
-    else
+        RingForStorm();
+    } else {
         reading_.RecordFailure(outcome.Message,
                                FtpBlocked(outcome, settings_.Host, settingstable::kHost.Default));
+    }
     if (options_ != nullptr)
         options_->ShowReport();
     RefreshFaceStatus();
@@ -301,6 +305,21 @@ void GaugeWindow::RedrawFace() {
     GetGauges().DrawNeedles();
     RepaintSkin();
     RefreshDescription();
+}
+
+void GaugeWindow::RingForStorm() {
+    const StormCall call = stormBell_.Decide(reading_.Context(), settings_.StormAlerts, clock_);
+    if (!call.Ring)
+        return;
+    // A failure arriving after a newer report belongs to the older one's alert.
+    const auto observed = reading_.Context().Observed;
+    notifier_->Notify(QString::fromStdString(call.Title), QString::fromStdString(call.Body),
+                      [this, observed](const QString& reason) {
+                          if (reading_.Context().Observed != observed)
+                              return;
+                          reading_.RecordAlertFailure(reason.toStdString());
+                          RefreshDescription();
+                      });
 }
 
 bool GaugeWindow::ApplyFaceStatus() {

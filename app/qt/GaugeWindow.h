@@ -4,6 +4,7 @@
 #pragma once
 
 #include "app/CycleSession.h"
+#include "app/StormBell.h"
 #include "app/qt/EventLoopPause.h"
 #include "app/qt/Lamp.h"
 #include "app/qt/QtMessageSink.h"
@@ -29,6 +30,7 @@ class QTimer;
 
 namespace stormbell {
 
+class DesktopNotifier;
 class FtpSettingsDialog;
 class GaugeFace;
 class Gauges;
@@ -111,6 +113,8 @@ private:
     bool ApplyFaceStatus();
     /// ApplyFaceStatus, and the redraw when something changed.
     void RefreshFaceStatus();
+    /// After a decoded report: the storm bell's notification, when it rings.
+    void RingForStorm();
     /// The skins at the screen's scale, the needles redrawn on them.
     void Rescale();
     CycleSettings CurrentCycleSettings() const;
@@ -135,6 +139,8 @@ private:
     ThreadRunner runner_;
     ReportDecoder decoder_;
     ReadingTracker reading_;
+    StormBell stormBell_;
+    DesktopNotifier* notifier_ = nullptr;
     CycleSession session_;
     QRegion windowRegion_;
     bool firstActivation_ = true;

@@ -26,7 +26,7 @@ namespace stormbell {
 namespace {
 
 // The form, in client-area pixels: left, top, width, height.
-constexpr QSize kClientSize(496, 366);
+constexpr QSize kClientSize(496, 386);
 constexpr QPoint kFirstPlace(209, 87);
 constexpr QRect kReportFrame(8, 8, 481, 169);
 constexpr QRect kReportView(8, 16, 465, 145); // inside ReportFrame
@@ -44,6 +44,7 @@ constexpr QRect kDisplayModeGroup(408, 262, 81, 45);
 constexpr QRect kRadioEnglish(8, 14, 69, 14); // inside DisplayModeGroup
 constexpr QRect kRadioMetric(8, 28, 69, 14);  // inside DisplayModeGroup
 constexpr QRect kFtpSettingsButton(408, 312, 81, 17);
+constexpr QRect kStormAlertsCheckBox(8, 362, 377, 17);
 
 constexpr int kListRowHeight = 13;
 
@@ -120,6 +121,10 @@ void OptionsDialog::BuildControls() {
     QPalette black = FetchAtStartCheckBox->palette();
     black.setColor(QPalette::WindowText, Qt::black);
     FetchAtStartCheckBox->setPalette(black);
+    StormAlertsCheckBox = Place(
+        new QCheckBox("Storm alerts: a desktop notification for thunder or a sharp pressure fall",
+                      this),
+        "StormAlertsCheckBox", kStormAlertsCheckBox);
     IntervalLabel = PlaceLabel(new QLabel("Timer", this), "Label3", kIntervalLabel);
     // The form's spin holds the longest interval until the first activation.
     IntervalSpin = Place(new SpinEdit(kMinutes.Lowest, kMinutes.Highest, kMinutes.Highest, this),
@@ -133,7 +138,7 @@ void OptionsDialog::BuildControls() {
 
     QWidget* tabOrder[] = {LogCheckBox, StationIdField,       IntervalSpin, StationNameField,
                            ReportView,  FtpSettingsButton,    PrintButton,  RadioEnglish,
-                           RadioMetric, FetchAtStartCheckBox, StationList};
+                           RadioMetric, FetchAtStartCheckBox, StationList,  StormAlertsCheckBox};
     for (std::size_t i = 1; i < std::size(tabOrder); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
     if (displayRow_ >= 0)
@@ -143,6 +148,8 @@ void OptionsDialog::BuildControls() {
     connect(IntervalSpin, &SpinEdit::changed, this, &OptionsDialog::IntervalChanged);
     connect(LogCheckBox, &QCheckBox::toggled, this, &OptionsDialog::LogToggled);
     connect(FetchAtStartCheckBox, &QCheckBox::toggled, this, &OptionsDialog::FetchAtStartToggled);
+    connect(StormAlertsCheckBox, &QCheckBox::toggled, this,
+            [this](bool checked) { settings_.StormAlerts = checked; });
     for (QRadioButton* row : {RadioEnglish, RadioMetric})
         connect(row, &QRadioButton::toggled, this, [this, row](bool checked) {
             if (checked) {
@@ -196,6 +203,7 @@ void OptionsDialog::ShowSettings() {
     IntervalSpin->setValue(settings_.UpdateMinutes);
     LogCheckBox->setChecked(settings_.LogReports);
     FetchAtStartCheckBox->setChecked(settings_.FetchAtStart);
+    StormAlertsCheckBox->setChecked(settings_.StormAlerts);
 }
 
 void OptionsDialog::SelectStationRow(int row) {

@@ -81,6 +81,7 @@ public:
     QLabel* VersionPanel = nullptr;
     QCheckBox* LogCheckBox = nullptr;
     QCheckBox* FetchAtStartCheckBox = nullptr;
+    QCheckBox* StormAlertsCheckBox = nullptr;
     QLabel* IntervalLabel = nullptr;
     SpinEdit* IntervalSpin = nullptr;
     QGroupBox* DisplayModeGroup = nullptr;

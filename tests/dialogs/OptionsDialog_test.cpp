@@ -106,7 +106,8 @@ TEST_F(OptionsDialogTest, ActivationSetsTheIntervalOnlyWhenTheMinutesChange) {
 TEST_F(OptionsDialogTest, CheckBoxesFollowTheSettingsAndStoreClicks) {
     const std::pair<QCheckBox * OptionsDialog::*, bool Settings::*> boxes[] = {
         {&OptionsDialog::LogCheckBox, &Settings::LogReports},
-        {&OptionsDialog::FetchAtStartCheckBox, &Settings::FetchAtStart}};
+        {&OptionsDialog::FetchAtStartCheckBox, &Settings::FetchAtStart},
+        {&OptionsDialog::StormAlertsCheckBox, &Settings::StormAlerts}};
     for (const auto& [box, setting] : boxes)
         for (const bool state : {true, false}) {
             settings.*setting = state;
