@@ -2,6 +2,7 @@
 
 #include "generated/Version.h"
 #include "observation/ReportLines.h"
+#include "settings/PrintHeading.h"
 #include "settings/SettingsTable.h"
 #include "settings/qt/FormPlacement.h"
 #include "settings/qt/ReportPrinting.h"
@@ -266,7 +267,8 @@ void OptionsDialog::OpenFtpSettings() {
 
 void OptionsDialog::PrintReport() {
     try {
-        printer_->Print(this, SplitReportLines(host_.LastReport()));
+        const std::vector<std::string> lines = SplitReportLines(host_.LastReport());
+        printer_->Print(this, PrintHeading(lines, SystemClock()), lines);
     } catch (const std::exception& error) {
         host_.ShowError(error.what());
     }
