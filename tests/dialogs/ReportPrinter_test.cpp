@@ -30,17 +30,12 @@ std::vector<std::string> Report(int count, const std::string& tail = "") {
 // The report under its heading on every page, within the margins, one step between lines;
 // long lines wrap, with nothing lost or added, and a long report runs on to further pages.
 TEST(ReportPrinterTest, PrintsUnderTheHeadingWithinTheMarginsWrappingAndPaging) {
-    const std::string longWord(160, 'x');
     const struct Case {
         std::vector<std::string> report;
         int pages;
     } cases[] = {
         {Report(12), 1},
-        {Report(3, " and a long tail of words " + std::string(30, '.') +
-                       " that will not fit on "
-                       "one line of the page at all, however wide the page may be"),
-         1},
-        {{longWord}, 1},
+        {Report(2, " " + std::string(160, 'x') + " and words that will not fit on the line"), 1},
         {Report(120), 3},
     };
     for (const Case& c : cases) {
