@@ -158,7 +158,7 @@ TEST(UpdateCycleTest, AnyFailureLightsTheRedLampTellsWhereAndEndsTheSession) {
         {1, [] { throw ETcpIpError("Couldn't resolve hostname x"); }, FailedAfter(1),
          CycleStep::Connect,
          "Could not connect to reports.example port 21: Couldn't resolve hostname x"},
-        {1, [] { throw ESocketError(111); }, FailedAfter(1), CycleStep::Connect,
+        {1, [] { throw ESocketError(ECONNREFUSED); }, FailedAfter(1), CycleStep::Connect,
          "Could not connect to reports.example port 21: connection refused"},
         // The words come from the error code, the port from the settings.
         {1, [] { throw ESocketError(ETIMEDOUT); }, FailedAfter(1), CycleStep::Connect,
