@@ -1,5 +1,6 @@
 #include "app/CycleFailure.h"
 
+#include "net/ConnectFailure.h"
 #include "net/ReportHost.h"
 #include "net/TcpIpErrors.h"
 #include "observation/ReportLog.h"
@@ -13,13 +14,28 @@ EEmptyReport::EEmptyReport() : std::runtime_error("The server sent an empty repo
 namespace {
 
 constexpr std::uint16_t kNotFound = 550;
+constexpr int kFtpPort = 21;
+constexpr int kHttpsPort = 443;
 
-// The server's refusal quoted with its code; any other error by its text.
+// The host name and port a connection went to, as far as the Host setting tells them.
+std::string ConnectTarget(const CyclePlace& place) {
+    try {
+        const ReportHost host = ParseReportHost(place.Host);
+        const int protocolPort = host.Protocol == ReportProtocol::Https ? kHttpsPort : kFtpPort;
+        return host.Name + " port " +
+               IntToStr(place.ProxyPort.value_or(host.Port.value_or(protocolPort)));
+    } catch (const std::exception&) {
+        return place.Host;
+    }
+}
+
+// The server's refusal quoted with its code, a socket's failure in words; any other error by
+// its text.
 std::string Reason(const std::exception& error) {
     if (const auto* refusal = dynamic_cast<const EProtocolError*>(&error))
         return "\"" + IntToStr(refusal->ErrorCode) + " " + refusal->what() + "\"";
     if (const auto* socket = dynamic_cast<const ESocketError*>(&error))
-        return std::string(socket->what()) + " (socket error " + IntToStr(socket->ErrorCode) + ")";
+        return SocketErrorWords(socket->ErrorCode);
     return error.what();
 }
 
@@ -36,7 +52,7 @@ std::string SingleByteMessage(CycleStep step, const CyclePlace& place,
         // Refused here, not by the server: nothing to quote.
         return "Nothing was sent to " + place.Host + ": " + error.what();
     case CycleStep::Connect:
-        return "Could not connect to " + place.Host + ": " + Reason(error);
+        return "Could not connect to " + ConnectTarget(place) + ": " + ConnectFailureReason(error);
     case CycleStep::Login:
         return "Could not log in to " + place.Host + ": " + Reason(error);
     case CycleStep::ChangeDir:

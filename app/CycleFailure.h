@@ -2,6 +2,7 @@
 // with the server's own reply after them; and the rules read from a failed cycle.
 #pragma once
 
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -15,6 +16,7 @@ struct CyclePlace {
     std::string Host;
     std::string Directory;
     std::string File;
+    std::optional<int> ProxyPort; ///< the port connected to instead of the protocol's own
 };
 
 /// A download of no bytes: no report, whatever the server's completion reply said.
@@ -30,8 +32,9 @@ CycleOutcome FailedCycle(CycleStep step, const CyclePlace& place, const std::exc
 
 /// The message for `error` at `step`, e.g. KXYZ.TXT was not found in data/observations/metar/
 /// decoded on tgftp.nws.noaa.gov: "550 No such file or directory." A refusal of the server is
-/// quoted with its code; other errors follow with their own text. The settings and the server
-/// speak single-byte text; the message is UTF-8.
+/// quoted with its code; a connection that could not be made names the host and port and the
+/// reason in words ("connection refused"); other errors follow with their own text. The settings
+/// and the server speak single-byte text; the message is UTF-8.
 std::string CycleFailureMessage(CycleStep step, const CyclePlace& place,
                                 const std::exception& error);
 

@@ -94,8 +94,10 @@ CycleOutcome UpdateCycle::Fetch(const CycleSettings& settings,
 
 CycleOutcome UpdateCycle::Fail(CycleStep step, const CycleSettings& settings,
                                const std::exception& error) {
-    CycleOutcome outcome =
-        FailedCycle(step, {settings.Host, settings.ReportDirectory, settings.StationFile}, error);
+    const CyclePlace place{settings.Host, settings.ReportDirectory, settings.StationFile,
+                           settings.UseProxy ? std::optional<int>(settings.ProxyPort)
+                                             : std::nullopt};
+    CycleOutcome outcome = FailedCycle(step, place, error);
     lamps_.SetLampState(LampState::Failed);
     status_.SetStatus(kUpdateFailed);
     return outcome;

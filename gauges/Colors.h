@@ -16,6 +16,8 @@ inline constexpr Color kReference = 0x6688;   ///< reference hand, inner hub, va
 inline constexpr Color kHubOuter = 0x4466;    ///< outer hub disc of the altimeter
 inline constexpr Color kSkinBackground = 0x400040; ///< window background around the instruments
 inline constexpr Color kDialFace = 0xD6EAF0;       ///< the cream of the dials' faces
+inline constexpr Color kGust = 0x303AC4;           ///< gust tell-tale: the red of the skin's art
+inline constexpr Color kDimTowards = 0xEEF8FB;     ///< the dial face that dimmed needles fade into
 } // namespace colors
 
 /// Red component 0..255.
@@ -39,6 +41,14 @@ constexpr Color Faded(Color c) {
     return mix(RedOf(c), RedOf(colors::kDialFace)) |
            mix(GreenOf(c), GreenOf(colors::kDialFace)) << 8 |
            mix(BlueOf(c), BlueOf(colors::kDialFace)) << 16;
+}
+
+/// `c` a shade dimmer: halfway to the dial face, so a dark needle still reads on it.
+constexpr Color Dimmed(Color c) {
+    const auto half = [](int from, int to) { return static_cast<Color>((from + to) / 2); };
+    const Color face = colors::kDimTowards;
+    return half(RedOf(c), RedOf(face)) | half(GreenOf(c), GreenOf(face)) << 8 |
+           half(BlueOf(c), BlueOf(face)) << 16;
 }
 
 } // namespace stormbell

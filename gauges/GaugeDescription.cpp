@@ -3,6 +3,7 @@
 #include <array>
 #include <cmath>
 #include <cstdio>
+#include <functional>
 #include <optional>
 
 #include "gauges/GaugeGeometry.h"
@@ -34,6 +35,11 @@ std::string Temperature(double f, bool metric) {
     return InUnits(metric, Fixed(f, 0) + " °F", Fixed((f - 32) * 5 / 9, 1) + " °C");
 }
 
+// A temperature as the report prints it, to its own precision.
+std::string ReportTemperature(const ServiceFigure& figure, bool metric) {
+    return InUnits(metric, figure.Fahrenheit + " °F", figure.Celsius + " °C");
+}
+
 // The gauge's own felt temperature, when it differs from the air's, and the weather service's
 // figure beside it whenever the report gives one: the two formulas can differ by many degrees.
 std::optional<std::string> FeltLine(const char* name, double gauge, bool gaugeDiffers,
@@ -42,8 +48,7 @@ std::optional<std::string> FeltLine(const char* name, double gauge, bool gaugeDi
         return std::nullopt;
     std::string text = std::string(name) + " " + Temperature(gauge, metric);
     if (service)
-        text += "; the weather service gives " +
-                InUnits(metric, service->Fahrenheit + " °F", service->Celsius + " °C");
+        text += "; the weather service gives " + ReportTemperature(*service, metric);
     return text;
 }
 
@@ -89,14 +94,17 @@ std::string DurationText(std::chrono::seconds age) {
 }
 
 // Shown values are single-byte text, as the store and the report hold them.
-std::string PressureLine(const std::string& text, std::uint16_t pressSet, bool metric) {
+// The report's own hectopascals, when it states them, rather than the gauge's conversion.
+std::string PressureLine(const std::string& text, std::optional<int> reportHectopascals,
+                         std::uint16_t pressSet, bool metric) {
     const auto inches = TryStrToFloat(text);
     if (!inches || !std::isfinite(*inches))
         return "Pressure unreadable (\"" + Latin1ToUtf8(text) + "\")";
-    const std::string hectopascals = Fixed(*inches * kHectopascalsPerInch, 0) + " hPa";
+    const double hpa = reportHectopascals ? *reportHectopascals : *inches * kHectopascalsPerInch;
+    const std::string hectopascals = Fixed(hpa, 0) + " hPa";
     const std::string line =
-        "Pressure " + (metric ? Fixed(*inches * kKilopascalsPerInch, 1) + " kPa / " + hectopascals +
-                                    " (" + Fixed(*inches, 2) + " inHg)"
+        "Pressure " + (metric ? Fixed(hpa / 10, 1) + " kPa / " + hectopascals + " (" +
+                                    Fixed(*inches, 2) + " inHg)"
                               : Fixed(*inches, 2) + " inHg (" + hectopascals + ")");
     // The pressure the needle would show pointing where the reference hand points.
     const double reference = gauge::kPressure.ValueAt(gauge::kReference.TurnsFromTop(pressSet));
@@ -116,12 +124,15 @@ std::string PressureLine(const std::string& text, std::uint16_t pressSet, bool m
            " the reference hand at " + handReads;
 }
 
+std::string Speed(int knots, bool metric) {
+    return InUnits(metric, Plural(knots, "knot"), Fixed(knots * kKilometresPerKnot, 0) + " km/h");
+}
+
 std::string WindLine(const std::string& direction, const std::string& speedText, bool metric) {
     const auto knots = TryStrToInt(speedText);
     if (!knots)
         return "Wind speed unreadable (\"" + Latin1ToUtf8(speedText) + "\")";
-    const std::string speed =
-        InUnits(metric, Plural(*knots, "knot"), Fixed(*knots * kKilometresPerKnot, 0) + " km/h");
+    const std::string speed = Speed(*knots, metric);
     if (direction == VariableWind)
         return "Wind variable at " + speed;
     const auto degrees = TryStrToInt(direction);
@@ -131,6 +142,30 @@ std::string WindLine(const std::string& direction, const std::string& speedText,
         return "Wind calm";
     return "Wind from " + CompassPoint(*degrees) + " (" + std::to_string(*degrees) + "°) at " +
            speed;
+}
+
+// "falling 1.4 hPa in 3 hours (0.04 inHg)", the unit of the skin's scale first.
+std::string TendencyLine(const PressureTendency& tendency, bool metric) {
+    const char* way = tendency.Change < 0   ? "falling "
+                      : tendency.Change > 0 ? "rising "
+                                            : "steady ";
+    const std::string hpa = tendency.Hectopascals + " hPa";
+    const std::string inches = tendency.Inches + " inHg";
+    return std::string("Pressure ") + way + (metric ? hpa : inches) + " in 3 hours (" +
+           (metric ? inches : hpa) + ")";
+}
+
+// The report's own lines about the wind and the sky, as far as it states them.
+void WeatherLines(const ReportFigures& figures, bool metric,
+                  const std::function<void(const std::string&)>& line) {
+    if (figures.Wind && figures.Wind->GustKnots)
+        line("Gusts to " + Speed(*figures.Wind->GustKnots, metric));
+    if (figures.Visibility)
+        line("Visibility " + Latin1ToUtf8(*figures.Visibility));
+    if (figures.Sky)
+        line("Sky " + Latin1ToUtf8(*figures.Sky));
+    if (figures.Weather)
+        line("Weather " + Latin1ToUtf8(*figures.Weather));
 }
 
 } // namespace
@@ -166,6 +201,8 @@ std::string DescribeGauge(const Observation& shown, std::uint16_t pressSet,
         line(context.LastFailure);
     if (context.FtpBlocked)
         line("A network that blocks FTP can use https://tgftp.nws.noaa.gov in the FTP settings.");
+    if (!context.AlertFailure.empty())
+        line("The storm alert could not be shown: " + context.AlertFailure);
     if (context.Observed && now - *context.Observed > kStaleAfter)
         line("Outdated: this observation is " + DurationText(now - *context.Observed) + " old.");
 
@@ -194,32 +231,51 @@ std::string DescribeGauge(const Observation& shown, std::uint16_t pressSet,
     for (const auto& failure : context.SideStepFailures)
         line(failure);
 
+    // The report's own figures where this run decoded one; the needles' values otherwise.
+    const ReportFigures& report = context.Figures;
     const bool metric = shown.DisplayMode == DisplayMode::Metric;
     const Unreported& missing = shown.NotReported;
     const auto notReported = [](const char* what) { return std::string(what) + " not reported"; };
     line(missing.Temperature ? notReported("Temperature")
-                             : "Temperature " + Temperature(shown.OTemp, metric));
+                             : "Temperature " + (report.Temperature
+                                                     ? ReportTemperature(*report.Temperature, metric)
+                                                     : Temperature(shown.OTemp, metric)));
+    if (missing.DewPoint)
+        line(notReported("Dew point"));
+    else if (report.DewPoint)
+        line("Dew point " + ReportTemperature(*report.DewPoint, metric));
     // A felt temperature without its figures is named where its needle rests on the dial.
     if (missing.HeatIndex()) {
         if (shown.NewTemp >= 70)
             line(notReported("Heat index"));
     } else if (const auto heat =
                    FeltLine("Heat index", shown.OHeatIndex, shown.OHeatIndex > shown.OTemp,
-                            context.Service.HeatIndex, metric)) {
+                            report.Service.HeatIndex, metric)) {
         line(*heat);
     }
     if (missing.WindChill()) {
         if (shown.NewTemp <= 50)
             line(notReported("Wind chill"));
     } else if (const auto chill = FeltLine("Wind chill", shown.OChill, shown.OChill < shown.OTemp,
-                                           context.Service.WindChill, metric)) {
+                                           report.Service.WindChill, metric)) {
         line(*chill);
     }
-    line(missing.Humidity() ? notReported("Humidity")
-                            : "Humidity " + std::to_string(shown.OHumd) + " %");
-    line(missing.Pressure ? notReported("Pressure")
-                          : PressureLine(shown.OPresInfo, pressSet, metric));
+    // The service's humidity only where it differs from the gauge's: the same figure twice says
+    // nothing.
+    const bool ownHumidity = report.RelativeHumidity && *report.RelativeHumidity != shown.OHumd;
+    line(missing.Humidity()
+             ? notReported("Humidity")
+             : "Humidity " + std::to_string(shown.OHumd) + " %" +
+                   (ownHumidity ? "; the weather service gives " +
+                                      std::to_string(*report.RelativeHumidity) + " %"
+                                : ""));
+    line(missing.Pressure
+             ? notReported("Pressure")
+             : PressureLine(shown.OPresInfo, report.PressureHectopascals, pressSet, metric));
+    if (report.Tendency)
+        line(TendencyLine(*report.Tendency, metric));
     line(missing.Wind ? notReported("Wind") : WindLine(shown.OWDInfo, shown.OWSInfo, metric));
+    WeatherLines(report, metric, line);
     return text;
 }
 

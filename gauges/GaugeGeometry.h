@@ -60,6 +60,7 @@ inline constexpr GaugeGeometry kWindSpeed{{294, 195}, 20, 5, Orientation::Bottom
 
 inline constexpr int kNeedleWidth = 2; ///< every needle and the reference hand
 inline constexpr int kTailWidth = 3;   ///< the counter-tails of the three large dials
+inline constexpr int kGustWidth = 1;   ///< the gust tell-tale on the speed dial
 inline constexpr int kHubPenWidth = 0; ///< thinnest pen round the hub discs
 
 inline constexpr Rect kHubOuter{layout::kAltimeterHub.Left, layout::kAltimeterHub.Top,

@@ -57,7 +57,7 @@ ActiveSkin Gauges::Active() const {
 }
 
 Color Gauges::PenFor(Needle needle, Color color) const {
-    return (Dimmed & Only(needle)).any() ? Faded(color) : color;
+    return (Unreported & Only(needle)).any() ? Faded(color) : Pen(color);
 }
 
 void Gauges::DrawNeedleWithTail(Canvas& canvas, Needle needle, const GaugeGeometry& gauge,
@@ -160,6 +160,14 @@ void Gauges::UpdateWindSpeed() {
     const int speed = StrToInt(observation_.OWSInfo);
     Canvas& canvas = Active().Drawn.GetCanvas();
     const GaugeGeometry& g = gauge::kWindSpeed;
+    if (GustKnots) {
+        // Under the speed needle, thin, so the needle reads as before.
+        const Point tip = g.Tip(g.Angle(*GustKnots));
+        canvas.SetPenColor(Pen(colors::kGust));
+        canvas.SetPenWidth(gauge::kGustWidth);
+        canvas.MoveTo(g.Centre.X, g.Centre.Y);
+        canvas.LineTo(tip.X, tip.Y);
+    }
     canvas.SetPenColor(PenFor(Needle::WindSpeed, NeedleColor));
     canvas.SetPenWidth(gauge::kNeedleWidth);
     canvas.MoveTo(g.Centre.X, g.Centre.Y);

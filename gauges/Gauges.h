@@ -11,6 +11,7 @@
 #include <bitset>
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 namespace stormbell {
 
@@ -44,7 +45,12 @@ public:
     Color NeedleColor = colors::kNeedle;      ///< pen of the ordinary needles
     std::uint16_t PressSet = rest::kPressSet; ///< reference hand position, hundredths of a turn
     std::uint16_t StoredPressSet = rest::kPressSet; ///< PressSet as saved, follows it on every draw
-    NeedleSet Dimmed; ///< needles drawn in a faded pen: no reading stands behind them
+    NeedleSet Unreported; ///< needles drawn faded: no reading stands behind them
+    /// The reading is in doubt (stale, or the last update failed): every needle but the
+    /// reference hand is drawn a shade dimmer.
+    bool Dimmed = false;
+    /// The report's gust speed in knots: a thin red hand on the speed dial; none without gusts.
+    std::optional<int> GustKnots;
 
     /// Temperature needle and tail from OTemp.
     void UpdateTemperature();
@@ -58,7 +64,8 @@ public:
     /// Direction pointer from OWDInfo, or the variable-wind disc for "VRB" (which also makes
     /// NewWDInfo "VRB"). Throws EConvertError before drawing when the text is no integer.
     void UpdateWindDirection();
-    /// Speed needle from OWSInfo. Throws EConvertError before drawing when it is no integer.
+    /// The gust hand, when GustKnots, then the speed needle from OWSInfo. Throws EConvertError
+    /// before drawing when it is no integer.
     void UpdateWindSpeed();
 
     /// Restores the active skin, draws the reference hand alone and stores its position.
@@ -82,8 +89,10 @@ public:
 
 private:
     ActiveSkin Active() const;
+    /// A needle's pen colour as the reading's doubt has it.
+    Color Pen(Color color) const { return Dimmed ? stormbell::Dimmed(color) : color; }
     void DrawReferenceHand(Canvas& canvas) const;
-    /// `color`, faded when `needle` is dimmed.
+    /// `color`, faded when `needle` is unreported, else as Pen.
     Color PenFor(Needle needle, Color color) const;
     void DrawNeedleWithTail(Canvas& canvas, Needle needle, const GaugeGeometry& gauge,
                             double value) const;

@@ -470,7 +470,7 @@ std::exception_ptr HttpsClient::Session::TransportFailure(const TransferEnd& end
     if (end.limitBroken)
         return end.limitBroken;
     if (end.code == CURLE_COULDNT_RESOLVE_HOST)
-        return std::make_exception_ptr(ETcpIpError(nettexts::ErrorResolve + hostName));
+        return std::make_exception_ptr(EHostNotFound(nettexts::ErrorResolve + hostName));
     // curl gives a header line beyond its own limit as out of memory.
     if (headerTooLarge || (end.code == CURLE_OUT_OF_MEMORY && !final))
         return std::make_exception_ptr(

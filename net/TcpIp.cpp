@@ -74,7 +74,7 @@ void TTcpIp::Login() {
     } else {
         RemoteAddress = ResolveHost(Hostname);
         if (RemoteAddress == NoAddress)
-            throw ETcpIpError(ErrorResolve + Hostname);
+            throw EHostNotFound(ErrorResolve + Hostname);
         OpenOutputSocket(RemotePort, RemoteAddress);
     }
     if (Socket == NoSocketHandle)

@@ -14,6 +14,12 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+/// A host name that resolves to no address; the message names the host.
+class EHostNotFound : public ETcpIpError {
+public:
+    using ETcpIpError::ETcpIpError;
+};
+
 /// A connection that could not be made; `ErrorCode` is the socket library's error code.
 class ESocketError : public ETcpIpError {
 public:

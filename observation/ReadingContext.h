@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "observation/ServiceFigures.h"
+#include "observation/ReportFigures.h"
 
 namespace stormbell {
 
@@ -17,8 +17,9 @@ struct ReadingContext {
     std::optional<std::chrono::sys_seconds> LastFetch; ///< end of the last successful fetch
     bool LastCycleFailed = false;                      ///< the most recent cycle did not decode
     std::string LastFailure;                           ///< why it did not, when known; UTF-8
-    bool FtpBlocked = false; ///< its FTP login could not connect to the service's server
-    ServiceFigures Service;  ///< the report's own wind chill and heat index, when it gives them
+    bool FtpBlocked = false;  ///< its FTP login could not connect to the service's server
+    ReportFigures Figures;    ///< the report's own figures, its weather and tendency
+    std::string AlertFailure; ///< why this observation's storm alert could not be shown; UTF-8
     /// What failed beside the last decoded reading without taking it away (its log, the
     /// logout), UTF-8.
     std::vector<std::string> SideStepFailures;

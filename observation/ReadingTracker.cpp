@@ -16,12 +16,13 @@ void ReadingTracker::RecordDecoded(const std::vector<std::string>& reportLines,
     context_.StationIdentifier = header ? header->Station : std::string();
     context_.Observed =
         reportLines.size() < 2 ? std::nullopt : ParseObservationTime(reportLines[1]);
-    context_.Service = ParseServiceFigures(reportLines);
+    context_.Figures = ParseReportFigures(reportLines);
     context_.LastFetch = clock_.Now();
     context_.LastCycleFailed = false;
     context_.LastFailure.clear();
     context_.FtpBlocked = false;
     context_.SideStepFailures = std::move(sideStepFailures);
+    context_.AlertFailure.clear();
 }
 
 void ReadingTracker::RecordFailure(std::string reason, bool ftpBlocked) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "observation/ReadingContext.h"
@@ -24,6 +25,8 @@ public:
     /// login could not even connect to the service's server. The earlier station and times are
     /// kept, since they still describe the values shown.
     void RecordFailure(std::string reason, bool ftpBlocked);
+    /// The storm alert of the current observation could not be shown, for `reason` (UTF-8).
+    void RecordAlertFailure(std::string reason) { context_.AlertFailure = std::move(reason); }
 
     /// The run's context; before the first decoded cycle it knows no station and no times.
     const ReadingContext& Context() const { return context_; }

@@ -25,6 +25,7 @@ struct Settings {
     std::string Host;              ///< FTP server host name
     std::string ReportDirectory;   ///< directory of the reports
     bool KeepHistory;              ///< store every decoded reading in the history
+    bool StormAlerts;              ///< a desktop notification for a storm in a new observation
 };
 
 } // namespace stormbell

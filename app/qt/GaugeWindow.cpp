@@ -3,12 +3,14 @@
 #include "app/CycleFailure.h"
 #include "app/qt/CircleShape.h"
 #include "app/qt/CycleAborted.h"
+#include "app/qt/DesktopNotifier.h"
 #include "app/qt/GaugeHistory.h"
 #include "app/qt/HttpsModuleLoader.h"
 #include "app/qt/KeyboardAccess.h"
 #include "app/qt/SkinView.h"
 #include "app/qt/WindowDrag.h"
 #include "app/qt/WindowRegion.h"
+#include "gauges/FaceStatus.h"
 #include "gauges/WindowLayout.h"
 #include "gauges/qt/GaugeFace.h"
 #include "observation/ReportLines.h"
@@ -33,6 +35,7 @@ namespace {
 constexpr int kMillisecondsPerMinute = 60000;
 // Long enough to let a user pick a few rows in a row, short enough to feel at once.
 constexpr int kStationFetchDelayMs = 1000;
+constexpr int kAgeCheckMilliseconds = kMillisecondsPerMinute;
 constexpr const char* kUnknownError = "An unknown error occurred";
 
 // The hub's starting look matches the discs the altimeter draws under it.
@@ -76,6 +79,12 @@ GaugeWindow::GaugeWindow(SettingsStore& store, Settings& settings, Observation& 
     stationFetchDelay_->setSingleShot(true);
     stationFetchDelay_->setInterval(kStationFetchDelayMs);
     connect(stationFetchDelay_, &QTimer::timeout, this, &GaugeWindow::FetchChosenStation);
+    notifier_ = new DesktopNotifier(this);
+    ageTimer_ = new QTimer(this);
+    connect(ageTimer_, &QTimer::timeout, this, [this] {
+        // A sweep draws on the skins: the line changes once it has ended.
+        session_.WhenIdle([this] { Guarded([this] { RefreshFaceStatus(); }); });
+    });
 
     LoadWindowPosition(store_, settings_);
     move(settings_.WindowLeft, settings_.WindowTop);
@@ -110,8 +119,10 @@ void GaugeWindow::StartOnFirstActivation() {
     lamps_->SetLampState(LampState::Idle);
     parts_.Hub->SetPen(kHubPen, kHubPenWidth);
     parts_.Hub->SetBrush(kHubBrush);
+    ApplyFaceStatus();
     RedrawFace();
     SetUpdateInterval(settings_.UpdateMinutes * kMillisecondsPerMinute);
+    ageTimer_->start(kAgeCheckMilliseconds);
     firstActivation_ = false;
     if (const std::string notice = store_.StartupNotice(); !notice.empty())
         messages_.ShowMessage(notice);
@@ -143,11 +154,14 @@ void GaugeWindow::RecordOutcome(const CycleOutcome& outcome) {
         const auto lines = SplitReportLines(session_.Report());
         reading_.RecordDecoded(lines, std::move(sideSteps));
         history_->Record(lines, settings_.KeepHistory);
-    } else
+        RingForStorm();
+    } else {
         reading_.RecordFailure(outcome.Message,
                                FtpBlocked(outcome, settings_.Host, settingstable::kHost.Default));
+    }
     if (options_ != nullptr)
         options_->ShowReport();
+    RefreshFaceStatus();
     RefreshDescription();
 }
 
@@ -263,7 +277,7 @@ const std::string& GaugeWindow::LastReport() const {
 }
 
 void GaugeWindow::PresentFrame() {
-    GetGauges().Dimmed = UnreportedNeedles(observation_);
+    GetGauges().Unreported = UnreportedNeedles(observation_);
     GetGauges().PresentFrame();
 }
 
@@ -354,11 +368,44 @@ void GaugeWindow::RepaintSkin() {
 }
 
 void GaugeWindow::RedrawFace() {
-    GetGauges().Dimmed = UnreportedNeedles(observation_);
+    GetGauges().Unreported = UnreportedNeedles(observation_);
     GetGauges().UpdatePressSet();
     GetGauges().DrawNeedles();
     RepaintSkin();
     RefreshDescription();
+}
+
+void GaugeWindow::RingForStorm() {
+    const StormCall call = stormBell_.Decide(reading_.Context(), settings_.StormAlerts, clock_);
+    if (!call.Ring)
+        return;
+    // A failure arriving after a newer report belongs to the older one's alert.
+    const auto observed = reading_.Context().Observed;
+    notifier_->Notify(QString::fromStdString(call.Title), QString::fromStdString(call.Body),
+                      [this, observed](const QString& reason) {
+                          if (reading_.Context().Observed != observed)
+                              return;
+                          reading_.RecordAlertFailure(reason.toStdString());
+                          RefreshDescription();
+                      });
+}
+
+bool GaugeWindow::ApplyFaceStatus() {
+    const ReadingContext& context = reading_.Context();
+    const FaceStatus status = DescribeFaceStatus(context, clock_);
+    const std::optional<int> gust =
+        context.Figures.Wind ? context.Figures.Wind->GustKnots : std::nullopt;
+    Gauges& gauges = GetGauges();
+    bool changed = face_->SetStationLine(status.StationLine);
+    changed = changed || gauges.Dimmed != status.Doubtful || gauges.GustKnots != gust;
+    gauges.Dimmed = status.Doubtful;
+    gauges.GustKnots = gust;
+    return changed;
+}
+
+void GaugeWindow::RefreshFaceStatus() {
+    if (!firstActivation_ && ApplyFaceStatus())
+        RedrawFace();
 }
 
 void GaugeWindow::Rescale() {

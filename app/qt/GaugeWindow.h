@@ -4,6 +4,7 @@
 #pragma once
 
 #include "app/CycleSession.h"
+#include "app/StormBell.h"
 #include "app/qt/EventLoopPause.h"
 #include "app/qt/Lamp.h"
 #include "app/qt/QtMessageSink.h"
@@ -29,6 +30,7 @@ class QTimer;
 
 namespace stormbell {
 
+class DesktopNotifier;
 class FtpSettingsDialog;
 class GaugeFace;
 class GaugeHistory;
@@ -122,6 +124,13 @@ private:
     void RepaintSkin();
     /// The needles and the reference hand drawn again on the current skin, shown and described.
     void RedrawFace();
+    /// The station line, the needles' dimming and the gust hand as the reading now has them;
+    /// true when any of them changed (the face then needs RedrawFace).
+    bool ApplyFaceStatus();
+    /// ApplyFaceStatus, and the redraw when something changed.
+    void RefreshFaceStatus();
+    /// After a decoded report: the storm bell's notification, when it rings.
+    void RingForStorm();
     /// The skins at the screen's scale, the needles redrawn on them.
     void Rescale();
     CycleSettings CurrentCycleSettings() const;
@@ -140,6 +149,7 @@ private:
     QTimer* updateTimer_ = nullptr;
     QTimer* stationFetchDelay_ = nullptr;
     std::string fetchedStation_; ///< the station file the last cycle fetched
+    QTimer* ageTimer_ = nullptr; ///< lets the station line tell a reading's age as it grows
     std::unique_ptr<WindowLamps> lamps_;
     QtStatusLine status_;
     QtMessageSink messages_;
@@ -147,6 +157,8 @@ private:
     ThreadRunner runner_;
     ReportDecoder decoder_;
     ReadingTracker reading_;
+    StormBell stormBell_;
+    DesktopNotifier* notifier_ = nullptr;
     CycleSession session_;
     std::unique_ptr<GaugeHistory> history_;
     QRegion windowRegion_;

@@ -18,13 +18,28 @@ GaugeFace::GaugeFace(Observation& observation, qreal devicePixelRatio,
 
 QImage GaugeFace::Skin(SkinKind kind) {
     QImage& skin = kind == SkinKind::English ? english_ : metric_;
-    if (skin.isNull())
+    if (skin.isNull()) {
         skin = paint_(kind, devicePixelRatio_);
+        if (!stationLine_.empty())
+            PaintStationLine(skin, QString::fromStdString(stationLine_));
+    }
     return skin;
 }
 
 void GaugeFace::Rescale(qreal devicePixelRatio) {
     devicePixelRatio_ = devicePixelRatio;
+    Repaint();
+}
+
+bool GaugeFace::SetStationLine(const std::string& line) {
+    if (line == stationLine_)
+        return false;
+    stationLine_ = line;
+    Repaint();
+    return true;
+}
+
+void GaugeFace::Repaint() {
     english_ = QImage();
     metric_ = QImage();
     for (QtSkinImage* image : {&englishSkin_, &englishClean_, &metricSkin_, &metricClean_})

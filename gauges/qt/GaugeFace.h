@@ -9,6 +9,7 @@
 #include <QImage>
 
 #include <functional>
+#include <string>
 
 namespace stormbell {
 
@@ -30,16 +31,23 @@ public:
     /// Paints the skins again at `devicePixelRatio` when they next show, keeping the needles'
     /// state whole; the caller redraws the needles on them.
     void Rescale(qreal devicePixelRatio);
+    /// Letters `line` in the caption's space of both skins from their next showing, the caption
+    /// itself when empty; false when the line is unchanged. Like Rescale, the caller redraws the
+    /// needles after a change.
+    bool SetStationLine(const std::string& line);
     /// The skin the display mode shows now (English for "0", else Metric), needles included.
     const QImage& Visible() const;
 
 private:
     /// The clean picture of `kind`, painted on the first call.
     QImage Skin(SkinKind kind);
+    /// Drops every picture: each is painted again when it next shows.
+    void Repaint();
 
     Observation& observation_;
     SkinPainter paint_;
     qreal devicePixelRatio_;
+    std::string stationLine_;
     QImage english_;
     QImage metric_;
     QtSkinImage englishSkin_;

@@ -6,6 +6,7 @@
 #include "gauges/qt/SkinPalette.h"
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -49,6 +50,10 @@ constexpr double kSocketRadius = 12;
 constexpr double kPlateMargin = 6;
 constexpr QPointF kNameplate{390.5, 162};
 constexpr QPointF kSubtitle{390.5, 226};
+// The station line's space: the caption's band between the speed dial's bezel and the window's
+// rounded corner, centred under the nameplate like the caption it covers.
+constexpr QRectF kStationLine{337, 219, 107, 14};
+constexpr double kStationLinePixels = 10; // DejaVu's capitals are 0.73 em: 7.3 pixels
 // Key to the second thermometer needle, in the free corner left of the compass.
 constexpr QPointF kLegend{44, 190};
 constexpr double kLegendRow = 16;
@@ -247,6 +252,19 @@ void PaintLegend(QPainter& p) {
 }
 
 } // namespace
+
+void PaintStationLine(QImage& skin, const QString& line) {
+    QPainter p(&skin);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setRenderHint(QPainter::TextAntialiasing, true);
+    p.fillRect(kStationLine, ToQColor(colors::kSkinBackground));
+    const QFont font = Font(kStationLinePixels, false);
+    p.setFont(font);
+    p.setPen(kPalette.Engraving);
+    const QString shown =
+        QFontMetricsF(font).elidedText(line, Qt::ElideRight, kStationLine.width());
+    p.drawText(kStationLine, Qt::AlignCenter, shown);
+}
 
 QPointF DialPoint(const GaugeGeometry& gauge, double value, double radius) {
     double dx = 0, dy = 0;

@@ -15,6 +15,10 @@ enum class SkinKind { English, Metric };
 /// std::invalid_argument).
 QImage PaintSkin(SkinKind kind, qreal devicePixelRatio);
 
+/// Letters `line` over the "WEATHER STATION" caption of a painted skin, in the skin's lettering,
+/// capitals at least 7 logical pixels high; a line too long for the space is elided.
+void PaintStationLine(QImage& skin, const QString& line);
+
 /// Logical position at `radius` from the dial's centre in the direction its needle takes for
 /// `value`; the centre is the middle of the needle's centre pixel.
 QPointF DialPoint(const GaugeGeometry& gauge, double value, double radius);

@@ -2,6 +2,7 @@
 
 #include "generated/Version.h"
 #include "observation/ReportLines.h"
+#include "settings/PrintHeading.h"
 #include "settings/SettingsTable.h"
 #include "settings/qt/FormPlacement.h"
 #include "settings/qt/ReportPrinting.h"
@@ -28,8 +29,8 @@ namespace stormbell {
 namespace {
 
 // The form, in client-area pixels: left, top, width, height.
-// The form's 366 pixels and a line under the Station box for its note.
-constexpr QSize kClientSize(496, 382);
+// The form's 366 pixels, a line under the Station box for its note and one for the storm alerts.
+constexpr QSize kClientSize(496, 401);
 constexpr QPoint kFirstPlace(209, 87);
 constexpr QRect kReportFrame(8, 8, 481, 169);
 constexpr QRect kReportView(8, 16, 465, 145); // inside ReportFrame
@@ -49,6 +50,7 @@ constexpr QRect kRadioEnglish(8, 14, 69, 14); // inside DisplayModeGroup
 constexpr QRect kRadioMetric(8, 28, 69, 14);  // inside DisplayModeGroup
 constexpr QRect kFtpSettingsButton(408, 312, 81, 17);
 constexpr QRect kHistoryButton(400, 0, 73, 15); // in the report frame's title band
+constexpr QRect kStormAlertsCheckBox(8, 380, 377, 17);
 
 constexpr int kListRowHeight = 13;
 
@@ -137,6 +139,10 @@ void OptionsDialog::BuildControls() {
     QPalette black = FetchAtStartCheckBox->palette();
     black.setColor(QPalette::WindowText, Qt::black);
     FetchAtStartCheckBox->setPalette(black);
+    StormAlertsCheckBox = Place(
+        new QCheckBox("Storm alerts: a desktop notification for thunder or a sharp pressure fall",
+                      this),
+        "StormAlertsCheckBox", kStormAlertsCheckBox);
     IntervalLabel = PlaceLabel(new QLabel("Timer", this), "Label3", kIntervalLabel);
     // The form's spin holds the longest interval until the first activation.
     IntervalSpin = Place(new SpinEdit(kMinutes.Lowest, kMinutes.Highest, kMinutes.Highest, this),
@@ -167,7 +173,7 @@ void OptionsDialog::BuildControls() {
 
     QWidget* tabOrder[] = {LogCheckBox, StationIdField,       IntervalSpin, StationNameField,
                            ReportView,  FtpSettingsButton,    PrintButton,  RadioEnglish,
-                           RadioMetric, FetchAtStartCheckBox, StationList};
+                           RadioMetric, FetchAtStartCheckBox, StationList,  StormAlertsCheckBox};
     for (std::size_t i = 1; i < std::size(tabOrder); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
     if (displayRow_ >= 0)
@@ -178,6 +184,8 @@ void OptionsDialog::BuildControls() {
     connect(IntervalSpin, &SpinEdit::changed, this, &OptionsDialog::IntervalChanged);
     connect(LogCheckBox, &QCheckBox::toggled, this, &OptionsDialog::LogToggled);
     connect(FetchAtStartCheckBox, &QCheckBox::toggled, this, &OptionsDialog::FetchAtStartToggled);
+    connect(StormAlertsCheckBox, &QCheckBox::toggled, this,
+            [this](bool checked) { settings_.StormAlerts = checked; });
     for (QRadioButton* row : {RadioEnglish, RadioMetric})
         connect(row, &QRadioButton::toggled, this, [this, row](bool checked) {
             if (checked) {
@@ -238,6 +246,7 @@ void OptionsDialog::ShowSettings() {
     IntervalSpin->setValue(settings_.UpdateMinutes);
     LogCheckBox->setChecked(settings_.LogReports);
     FetchAtStartCheckBox->setChecked(settings_.FetchAtStart);
+    StormAlertsCheckBox->setChecked(settings_.StormAlerts);
 }
 
 void OptionsDialog::hideEvent(QHideEvent* event) {
@@ -320,7 +329,8 @@ void OptionsDialog::OpenFtpSettings() {
 
 void OptionsDialog::PrintReport() {
     try {
-        printer_->Print(this, SplitReportLines(host_.LastReport()));
+        const std::vector<std::string> lines = SplitReportLines(host_.LastReport());
+        printer_->Print(this, PrintHeading(lines, SystemClock()), lines);
     } catch (const std::exception& error) {
         host_.ShowError(error.what());
     }

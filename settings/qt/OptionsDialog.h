@@ -70,8 +70,9 @@ public:
     void DisplayModePicked();
     /// Shows the FTP settings dialog.
     void OpenFtpSettings();
-    /// Prints the last report's lines after the printer dialog; nothing when it is cancelled. A job
-    /// that cannot start is reported through OptionsHost::ShowError.
+    /// Prints the last report's lines under a heading of its station, its observation time and
+    /// the time of printing, after the printer dialog; nothing when it is cancelled. A job that
+    /// cannot start is reported through OptionsHost::ShowError.
     void PrintReport();
 
     QGroupBox* ReportFrame = nullptr;
@@ -85,6 +86,7 @@ public:
     QLabel* VersionPanel = nullptr;
     QCheckBox* LogCheckBox = nullptr;
     QCheckBox* FetchAtStartCheckBox = nullptr;
+    QCheckBox* StormAlertsCheckBox = nullptr;
     QLabel* IntervalLabel = nullptr;
     SpinEdit* IntervalSpin = nullptr;
     QGroupBox* DisplayModeGroup = nullptr;

@@ -9,13 +9,14 @@
 #include <memory>
 #include <type_traits>
 
-extern "C" Q_DECL_EXPORT int
-StormbellPrintReport(QWidget* parent, const std::vector<std::string>* lines, std::string* error) {
+extern "C" Q_DECL_EXPORT int StormbellPrintReport(QWidget* parent, const std::string* heading,
+                                                  const std::vector<std::string>* lines,
+                                                  std::string* error) {
     using namespace stormbell;
     static_assert(std::is_same_v<decltype(&StormbellPrintReport), PrintReportEntry>);
     try {
         ReportPrinter printer(std::make_unique<DialogPrinterChooser>(parent));
-        return printer.Print(*lines) ? kPrinted : kCancelled;
+        return printer.Print(*heading, *lines) ? kPrinted : kCancelled;
     } catch (const std::exception& failure) {
         *error = failure.what();
         return kFailed;

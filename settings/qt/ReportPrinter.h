@@ -1,5 +1,5 @@
-// Prints the report box's lines on one page: one line per fixed step of device units, then a
-// form feed, with the printer's default font.
+// Prints a report under a heading line, within margins of at least 15 mm, with the printer's
+// default font: long lines wrap and a long report continues on further pages.
 #pragma once
 
 #include <memory>
@@ -33,18 +33,19 @@ class ReportPrinter {
 public:
     /// Device units between two printed lines.
     static constexpr int kLineStep = 72;
-    /// Left edge of every printed line, device units.
-    static constexpr int kLeft = 100;
-    /// Dots per inch: at this resolution the step is a readable line spacing and a report of a
-    /// few dozen lines fits on one page.
+    /// Dots per inch: at this resolution the step is a readable line spacing.
     static constexpr int kResolution = 300;
+    /// The least margin on every side, however little the printer needs.
+    static constexpr double kMarginMillimetres = 15;
 
     explicit ReportPrinter(std::unique_ptr<PrinterChooser> chooser);
     ~ReportPrinter();
 
-    /// Prints `lines` at y = 0, step, 2 step ... and the form feed one step below the last.
+    /// Prints `heading` (UTF-8) atop every page, a blank line, then `lines` (single-byte text)
+    /// one step apart, each wrapped at the right margin (at a blank where one is in reach) and
+    /// running on to further pages; a page after the first adds "page N of M" to the heading.
     /// False when the chooser was cancelled; throws std::runtime_error when the job cannot start.
-    bool Print(const std::vector<std::string>& lines);
+    bool Print(const std::string& heading, const std::vector<std::string>& lines);
 
 private:
     std::unique_ptr<PrinterChooser> chooser_;

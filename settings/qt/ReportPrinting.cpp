@@ -11,7 +11,8 @@ namespace stormbell {
 
 ModulePrinting::ModulePrinting(QStringList folders) : folders_(std::move(folders)) {}
 
-bool ModulePrinting::Print(QWidget* parent, const std::vector<std::string>& lines) {
+bool ModulePrinting::Print(QWidget* parent, const std::string& heading,
+                           const std::vector<std::string>& lines) {
     if (entry_ == nullptr) {
         QString failures;
         for (const QString& folder : folders_) {
@@ -26,7 +27,7 @@ bool ModulePrinting::Print(QWidget* parent, const std::vector<std::string>& line
             throw std::runtime_error("Cannot load the print support:" + failures.toStdString());
     }
     std::string error;
-    const int result = entry_(parent, &lines, &error);
+    const int result = entry_(parent, &heading, &lines, &error);
     if (result == kFailed)
         throw std::runtime_error(error);
     return result == kPrinted;

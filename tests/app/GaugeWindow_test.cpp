@@ -125,7 +125,7 @@ TEST_F(GaugeWindowTest, ValuesTheLastReportDidNotStateStayUnreportedAfterARestar
     store.Values = {{"OTemp", "50"}, {"OHumd", "64"}, {"ONotReported", "DewPoint"}};
     GaugeWindow& w = Start();
     EXPECT_NE(Described(w).find("\nHumidity not reported\n"), std::string::npos) << Described(w);
-    EXPECT_EQ(w.GetGauges().Dimmed, Only(Needle::Humidity));
+    EXPECT_EQ(w.GetGauges().Unreported, Only(Needle::Humidity));
 }
 
 TEST_F(GaugeWindowTest, HubClicksTurnTheReferenceHand) {

@@ -1,5 +1,6 @@
 #include "app/UpdateCycle.h"
 
+#include <cerrno>
 #include <filesystem>
 #include <functional>
 #include <optional>
@@ -164,14 +165,25 @@ TEST(UpdateCycleTest, AnyFailureLightsTheRedLampTellsWhereAndEndsTheSession) {
         std::function<void(Rig&, CycleSettings&)> change = {};
     } cases[] = {
         {1, [] { throw ETcpIpError("Couldn't resolve hostname x"); }, FailedAfter(1),
-         CycleStep::Connect, "Could not connect to reports.example: Couldn't resolve hostname x"},
-        {1, [] { throw ESocketError(111); }, FailedAfter(1), CycleStep::Connect,
-         "Could not connect to reports.example: Error creating socket (socket error 111)"},
+         CycleStep::Connect,
+         "Could not connect to reports.example port 21: Couldn't resolve hostname x"},
+        {1, [] { throw ESocketError(ECONNREFUSED); }, FailedAfter(1), CycleStep::Connect,
+         "Could not connect to reports.example port 21: connection refused"},
+        // The words come from the error code, the port from the settings.
+        {1, [] { throw ESocketError(ETIMEDOUT); }, FailedAfter(1), CycleStep::Connect,
+         "Could not connect to reports.example port 21: timed out"},
+        {1, [] { throw EHostNotFound("Couldn't resolve hostname x"); }, FailedAfter(1),
+         CycleStep::Connect, "Could not connect to reports.example port 21: host not found"},
+        {1, [] { throw ESocketError(EHOSTUNREACH); }, FailedAfter(1), CycleStep::Connect,
+         "Could not connect to 127.0.0.1 port 2121: no route to host",
+         [](Rig&, CycleSettings& s) {
+             s = {"127.0.0.1", s.ReportDirectory, s.StationFile, true, 2121};
+         }},
         {1, [] { throw EProtocolError("FTP", "Login incorrect.", 530); }, FailedAfter(1),
          CycleStep::Login, "Could not log in to reports.example: \"530 Login incorrect.\""},
         {1, [] { throw std::out_of_range("Port out of range 0..65535: 70000"); }, FailedAfter(1),
          CycleStep::Connect,
-         "Could not connect to reports.example: Port out of range 0..65535: 70000"},
+         "Could not connect to reports.example port 21: Port out of range 0..65535: 70000"},
         {2, [] { throw EProtocolError("FTP", "No such directory", 550); }, FailedAfter(2),
          CycleStep::ChangeDir,
          "The directory data/observations/metar/decoded was not found on reports.example: \"550 "

@@ -98,7 +98,7 @@ TEST_F(WindowCycleTest, FetchShowsDecodesLogsSweepsAndTellsTheReadingWithItsAge)
     const std::string fetched = "London City Airport, United Kingdom (EGLC)\n"
                                 "Observed 19:20, 23 minutes ago\n"
                                 "Fetched 19:43\n"
-                                "Temperature 51 °F (10.6 °C)\n";
+                                "Temperature 51 °F (11 °C)\n";
     EXPECT_EQ(Described(w).rfind(fetched, 0), 0u) << Described(w);
     EXPECT_NE(Hover(Child(w, "Image1")).find(fetched), std::string::npos);
     clock.Set(clock.Now() + std::chrono::hours(3));
@@ -323,6 +323,39 @@ TEST_F(WindowCycleTest, ExitDuringTheSweepSavesTheDecodedReading) {
     std::map<std::string, std::string>& v = store.Values;
     EXPECT_EQ(std::tie(v["OTemp"], v["OHumd"], v["OPresInfo"], v["OWDInfo"], v["OWSInfo"]),
               std::make_tuple("51", "53", "30.12", "250", "14"));
+}
+
+// A report with thunder rings the storm bell: without a notification service the tooltip says
+// it could not be shown; storm_bell_test.sh runs the second test with dunst listening.
+class StormAlertTest : public WindowCycleTest {
+protected:
+    GaugeWindow& StartOnThunder() {
+        PointAt(pyftpd.emplace(FreeProxyPort()).Port());
+        store.Values["OCityStr"] = "KFNT.TXT";
+        GaugeWindow& w = Start();
+        Click(w, "SpeedButton1");
+        return w;
+    }
+    const std::string daemonOutput = qgetenv("STORMBELL_NOTIFICATION_OUTPUT").toStdString();
+};
+
+TEST_F(StormAlertTest, WithoutANotificationServiceTheTooltipSaysSo) {
+    if (!daemonOutput.empty())
+        GTEST_SKIP() << "a notification daemon is listening";
+    qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/stormbell-test-bus");
+    GaugeWindow& w = StartOnThunder();
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        return Described(w).find("The storm alert could not be shown: ") != std::string::npos;
+    }));
+}
+
+TEST_F(StormAlertTest, ReachesTheDesktopsNotificationDaemon) {
+    if (daemonOutput.empty())
+        GTEST_SKIP() << "needs a notification daemon (storm_bell_test.sh)";
+    StartOnThunder();
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return ReadFile(daemonOutput).find("Storm warning — KFNT") != std::string::npos; },
+        10000));
 }
 
 } // namespace

@@ -112,7 +112,8 @@ TEST_F(OptionsDialogTest, ActivationSetsTheIntervalOnlyWhenTheMinutesChange) {
 TEST_F(OptionsDialogTest, CheckBoxesFollowTheSettingsAndStoreClicks) {
     const std::pair<QCheckBox * OptionsDialog::*, bool Settings::*> boxes[] = {
         {&OptionsDialog::LogCheckBox, &Settings::LogReports},
-        {&OptionsDialog::FetchAtStartCheckBox, &Settings::FetchAtStart}};
+        {&OptionsDialog::FetchAtStartCheckBox, &Settings::FetchAtStart},
+        {&OptionsDialog::StormAlertsCheckBox, &Settings::StormAlerts}};
     for (const auto& [box, setting] : boxes)
         for (const bool state : {true, false}) {
             settings.*setting = state;
@@ -282,7 +283,9 @@ TEST_F(OptionsDialogTest, ButtonsOpenTheFtpSettingsAndPrintTheReport) {
     dialog.FtpSettingsButton->click();
     dialog.PrintButton->click();
     EXPECT_EQ(host.ftpShown, 1);
-    EXPECT_EQ(testing::PdfText(dir.filePath("r.pdf")), "KJLN\nWind: calm\n\f");
+    const std::string printed = testing::PdfText(dir.filePath("r.pdf"));
+    EXPECT_EQ(printed.rfind("Unknown station — observation time unknown — printed ", 0), 0u);
+    EXPECT_TRUE(printed.ends_with("\nKJLN\nWind: calm\n\f")) << printed;
 
     dialog.SetPrinting(std::make_unique<testing::PdfPrinting>("/nonexistent/r.pdf"));
     dialog.PrintButton->click();

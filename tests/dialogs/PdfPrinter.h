@@ -33,8 +33,9 @@ private:
 class PdfPrinting final : public ReportPrinting {
 public:
     explicit PdfPrinting(QString path) : path_(std::move(path)) {}
-    bool Print(QWidget*, const std::vector<std::string>& lines) override {
-        return ReportPrinter(std::make_unique<PdfChooser>(path_)).Print(lines);
+    bool Print(QWidget*, const std::string& heading,
+               const std::vector<std::string>& lines) override {
+        return ReportPrinter(std::make_unique<PdfChooser>(path_)).Print(heading, lines);
     }
 
 private:
@@ -56,26 +57,45 @@ inline std::string PdfText(const QString& path) {
 }
 
 struct PrintedLine {
+    int page;         ///< from 1
     double top;       ///< points from the top of the page
+    double left;      ///< of its first word, points from the left edge
+    double right;     ///< of its last word
     std::string text; ///< the line's words joined by single blanks
 };
 
-/// The printed lines of the PDF at `path`, top to bottom: words with the same top are one line.
+/// The printed lines of the PDF at `path`, page by page, top to bottom: words with the same top
+/// are one line. Words are UTF-8, with pdftotext's escapes for markup characters.
 inline std::vector<PrintedLine> PdfLines(const QString& path) {
-    static const QRegularExpression word(
-        R"re(<word xMin="[^"]*" yMin="([^"]*)"[^>]*>([^<]*)</word>)re");
+    static const QRegularExpression item(
+        R"re(<page |<word xMin="([^"]*)" yMin="([^"]*)" xMax="([^"]*)"[^>]*>([^<]*)</word>)re");
     std::vector<PrintedLine> lines;
-    auto matches = word.globalMatch(Pdftotext({"-bbox", path, "-"}));
+    int page = 0;
+    auto matches = item.globalMatch(Pdftotext({"-bbox", path, "-"}));
     while (matches.hasNext()) {
         const auto match = matches.next();
-        const double top = match.captured(1).toDouble();
-        const std::string text = match.captured(2).toStdString();
-        if (!lines.empty() && lines.back().top == top)
+        if (match.captured(1).isEmpty()) {
+            ++page;
+            continue;
+        }
+        const double top = match.captured(2).toDouble();
+        const double right = match.captured(3).toDouble();
+        const std::string text = match.captured(4).toStdString();
+        if (!lines.empty() && lines.back().page == page && lines.back().top == top) {
             lines.back().text += " " + text;
-        else
-            lines.push_back({top, text});
+            lines.back().right = right;
+        } else {
+            lines.push_back({page, top, match.captured(1).toDouble(), right, text});
+        }
     }
     return lines;
+}
+
+/// Width and height of the PDF's first page in points.
+inline std::pair<double, double> PdfPageSize(const QString& path) {
+    static const QRegularExpression size(R"re(<page width="([^"]*)" height="([^"]*)")re");
+    const auto match = size.match(Pdftotext({"-bbox", path, "-"}));
+    return {match.captured(1).toDouble(), match.captured(2).toDouble()};
 }
 
 } // namespace stormbell::testing

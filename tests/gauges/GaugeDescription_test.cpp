@@ -201,7 +201,7 @@ TEST(GaugeDescription, FeltTemperaturesBesideTheServicesFigures) {
         shown.OHeatIndex = c.heat;
         shown.DisplayMode = c.mode;
         ReadingContext context = Fetched();
-        context.Service = c.service;
+        context.Figures.Service = c.service;
         const std::string text = DescribeGauge(shown, 100, context, FixedClock(kObserved));
         EXPECT_NE(text.find(c.expected), std::string::npos) << text;
         EXPECT_EQ(text.find(c.absent), std::string::npos) << text;

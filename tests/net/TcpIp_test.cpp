@@ -53,6 +53,8 @@ std::string LoginFailure(TTcpIp& client) {
         return "connected";
     } catch (const ESocketError& error) {
         return "socket error " + IntToStr(error.ErrorCode) + ": " + error.what();
+    } catch (const EHostNotFound& error) {
+        return std::string("host not found: ") + error.what();
     } catch (const ETcpIpError& error) {
         return std::string("TCP/IP error: ") + error.what();
     } catch (const std::out_of_range& error) {
@@ -73,7 +75,7 @@ TEST(TcpIpTest, FailedLoginsRaiseTheirErrorAndLeaveNoSocket) {
         ConnectSocket(fillers.back(), {Address("127.0.0.1"), local.Port}, 100);
     }
     const std::uint16_t unused = testing::UnusedPort();
-    const std::string resolve = "TCP/IP error: Couldn't resolve hostname ";
+    const std::string resolve = "host not found: Couldn't resolve hostname ";
     const std::string range = "range error: Port out of range 0..65535: ";
     struct Case {
         std::string hostname;

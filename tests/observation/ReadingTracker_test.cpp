@@ -37,9 +37,9 @@ TEST_F(ReadingTrackerTest, DecodedCycleNamesStationAndTimes) {
     EXPECT_EQ(c.LastFetch, kNow);
     EXPECT_FALSE(c.LastCycleFailed);
     EXPECT_FALSE(c.FtpBlocked);
-    ASSERT_TRUE(c.Service.WindChill);
-    EXPECT_EQ(c.Service.WindChill->Fahrenheit, "45");
-    EXPECT_FALSE(c.Service.HeatIndex);
+    ASSERT_TRUE(c.Figures.Service.WindChill);
+    EXPECT_EQ(c.Figures.Service.WindChill->Fahrenheit, "45");
+    EXPECT_FALSE(c.Figures.Service.HeatIndex);
 }
 
 TEST_F(ReadingTrackerTest, ReportThatDoesNotSayLeavesStationAndTimeUnknown) {
@@ -54,7 +54,7 @@ TEST_F(ReadingTrackerTest, ReportThatDoesNotSayLeavesStationAndTimeUnknown) {
         const ReadingContext& c = tracker.Context();
         EXPECT_EQ(c.StationIdentifier.empty(), report.empty() || report[0] != kReport[0]);
         EXPECT_EQ(c.Observed, std::nullopt) << report.size();
-        EXPECT_FALSE(c.Service.WindChill) << report.size();
+        EXPECT_FALSE(c.Figures.Service.WindChill) << report.size();
         EXPECT_EQ(c.LastFetch, kNow);
     }
 }

@@ -11,8 +11,10 @@ using Args = std::vector<std::string>;
 
 TEST(RenderOptionsTest, ReadsEveryOptionAndDefaultsTheFeltTemperaturesToTheShownOne) {
     const RenderOptions o = ParseRenderOptions(
-        {"--out", "f.png", "--metric", "--scale", "2", "--temp", "-12", "--humidity", "80",
-         "--pressure", "29.62", "--direction", "VRB", "--speed", "7", "--press-set", "65535"});
+        {"--out",        "f.png",      "--metric", "--scale",     "2",     "--temp",
+         "-12",          "--humidity", "80",       "--pressure",  "29.62", "--direction",
+         "VRB",          "--speed",    "7",        "--press-set", "65535", "--station-line",
+         "KBFI 3 h old", "--dimmed",   "--gust",   "22"});
     EXPECT_EQ(o.Out, "f.png");
     EXPECT_TRUE(o.Metric);
     EXPECT_EQ(o.Scale, 2);
@@ -25,6 +27,9 @@ TEST(RenderOptionsTest, ReadsEveryOptionAndDefaultsTheFeltTemperaturesToTheShown
     EXPECT_EQ(o.Direction, "VRB");
     EXPECT_EQ(o.Speed, "7");
     EXPECT_EQ(o.PressSet, 65535);
+    EXPECT_EQ(o.StationLine, "KBFI 3 h old");
+    EXPECT_TRUE(o.Dimmed);
+    EXPECT_EQ(o.GustKnots, 22);
 
     const RenderOptions felt = ParseRenderOptions(
         {"--out", "f.png", "--temp", "88", "--target-temp", "40", "--chill", "31.5"});
@@ -45,6 +50,7 @@ TEST(RenderOptionsTest, RefusesBadCommandLines) {
         {"--out", "f.png", "--press-set", "65536"},
         {"--out", "f.png", "--scale", "0"},
         {"--out", "f.png", "--chill", "cold"},
+        {"--out", "f.png", "--gust", "-1"},
     };
     for (const Args& args : cases)
         EXPECT_THROW(ParseRenderOptions(args), std::invalid_argument) << args.size();

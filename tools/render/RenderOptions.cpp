@@ -11,7 +11,7 @@ namespace stormbell {
 const char* const kRenderUsage =
     "usage: stormbell-render --out face.png [--metric] [--scale 2] [--temp F] [--humidity P]\n"
     "         [--pressure TEXT] [--direction TEXT] [--speed KT] [--heat-index F] [--chill F]\n"
-    "         [--target-temp F] [--press-set N]\n";
+    "         [--target-temp F] [--press-set N] [--station-line TEXT] [--dimmed] [--gust KT]\n";
 
 namespace {
 
@@ -38,14 +38,15 @@ RenderOptions ParseRenderOptions(const std::vector<std::string>& args) {
     constexpr std::int32_t kInt16Max = std::numeric_limits<std::int16_t>::max();
     constexpr std::int32_t kUInt16Max = std::numeric_limits<std::uint16_t>::max();
     constexpr std::int32_t kMaxScale = 8;
+    constexpr std::int32_t kMaxGust = 999;
 
     RenderOptions o;
     std::optional<std::int16_t> target;
     std::optional<double> heat, chill;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& option = args[i];
-        if (option == "--metric") {
-            o.Metric = true;
+        if (option == "--metric" || option == "--dimmed") {
+            (option == "--metric" ? o.Metric : o.Dimmed) = true;
             continue;
         }
         if (i + 1 >= args.size())
@@ -72,6 +73,10 @@ RenderOptions ParseRenderOptions(const std::vector<std::string>& args) {
             chill = Real(option, value);
         else if (option == "--target-temp")
             target = static_cast<std::int16_t>(IntIn(option, value, kInt16Min, kInt16Max));
+        else if (option == "--station-line")
+            o.StationLine = value;
+        else if (option == "--gust")
+            o.GustKnots = IntIn(option, value, 0, kMaxGust);
         else if (option == "--press-set")
             o.PressSet = static_cast<std::uint16_t>(IntIn(option, value, 0, kUInt16Max));
         else

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,9 @@ struct RenderOptions {
     double Chill = 50;
     std::int16_t TargetTemp = 50;
     std::uint16_t PressSet = 50;
+    std::string StationLine;      ///< lettered in the caption's space; the caption when empty
+    bool Dimmed = false;          ///< needles as for a stale reading or a failed update
+    std::optional<int> GustKnots; ///< the gust tell-tale on the speed dial
 };
 
 /// The usage text printed for --help and after a bad command line.

@@ -88,8 +88,11 @@ int main(int argc, char** argv) {
 
     try {
         stormbell::GaugeFace face(observation, options.Scale);
+        face.SetStationLine(options.StationLine);
         stormbell::Gauges& gauges = face.GetGauges();
         gauges.PressSet = options.PressSet;
+        gauges.Dimmed = options.Dimmed;
+        gauges.GustKnots = options.GustKnots;
         gauges.UpdatePressSet();
         gauges.DrawNeedles();
         const QImage picture = WindowPicture(face.Visible(), options.Scale);

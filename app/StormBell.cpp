@@ -1,0 +1,53 @@
+#include "app/StormBell.h"
+
+#include <cstdio>
+
+#include "platform/TextConvert.h"
+
+namespace stormbell {
+
+namespace {
+
+// Printed figures are exact to a tenth: this keeps "3.5" from reading as just below 3.5.
+constexpr double kTenthSlack = 1e-9;
+
+std::string Signs(const ReportFigures& figures) {
+    std::string signs;
+    if (figures.Weather && WeatherHasThunder(*figures.Weather))
+        signs = "Thunder or lightning: " + Latin1ToUtf8(*figures.Weather);
+    if (figures.Tendency && figures.Tendency->Change <= -kStormPressureFall + kTenthSlack)
+        signs += (signs.empty() ? "" : "\n") + std::string("Pressure falling ") +
+                 figures.Tendency->Hectopascals + " hPa in 3 hours";
+    return signs;
+}
+
+std::string LocalTime(const std::tm& local) {
+    static constexpr const char* kMonths[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                              "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+    char text[32];
+    std::snprintf(text, sizeof text, "%s %d, %02d:%02d", kMonths[local.tm_mon % 12], local.tm_mday,
+                  local.tm_hour, local.tm_min);
+    return text;
+}
+
+} // namespace
+
+StormCall StormBell::Decide(const ReadingContext& context, bool enabled, const Clock& clock) {
+    if (!context.Observed)
+        return {false, "the observation time is unknown", {}, {}};
+    if (last_ && last_->Station == context.StationIdentifier &&
+        last_->Observed == *context.Observed)
+        return {false, "a repeated report", {}, {}};
+    last_ = Decided{context.StationIdentifier, *context.Observed};
+    const std::string signs = Signs(context.Figures);
+    if (signs.empty())
+        return {false, "no thunder, lightning or sharp pressure fall", {}, {}};
+    if (!enabled)
+        return {false, "storm alerts are off", {}, {}};
+    const std::string title = context.StationIdentifier.empty()
+                                  ? "Storm warning"
+                                  : "Storm warning — " + context.StationIdentifier;
+    return {true, signs, title, signs + "\nObserved " + LocalTime(clock.Local(*context.Observed))};
+}
+
+} // namespace stormbell

@@ -1,0 +1,40 @@
+// The storm bell's decision: whether a decoded report rings a desktop notification, and why.
+// It rings once per observation, for thunder or lightning in its weather or a pressure fall of
+// 3.5 hPa or more in three hours; never again for a repeated report.
+#pragma once
+
+#include <chrono>
+#include <optional>
+#include <string>
+
+#include "observation/ReadingContext.h"
+#include "platform/Clock.h"
+
+namespace stormbell {
+
+/// The fall in three hours that rings the bell, in hPa.
+inline constexpr double kStormPressureFall = 3.5;
+
+struct StormCall {
+    bool Ring = false;
+    std::string Why;   ///< the storm's signs when it rings, else why it does not; UTF-8
+    std::string Title; ///< "Storm warning — KBFI", when it rings
+    std::string Body;  ///< the signs and the observation's local time, when it rings
+};
+
+class StormBell {
+public:
+    /// After a report was decoded into `context`: the call for it. Each observation (station and
+    /// observation time) is decided once, whether `enabled` or not, so turning alerts on later
+    /// never rings for an old report; a report without an observation time never rings.
+    StormCall Decide(const ReadingContext& context, bool enabled, const Clock& clock);
+
+private:
+    struct Decided {
+        std::string Station;
+        std::chrono::sys_seconds Observed;
+    };
+    std::optional<Decided> last_;
+};
+
+} // namespace stormbell

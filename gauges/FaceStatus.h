@@ -1,0 +1,22 @@
+// What the face itself says about its reading, without colour: the station line under the bars
+// ("KBFI 15:53", "KBFI 3 h old", "KBFI update failed", "no reading yet") and whether the
+// needles show a reading to doubt.
+#pragma once
+
+#include <string>
+
+#include "observation/ReadingContext.h"
+#include "platform/Clock.h"
+
+namespace stormbell {
+
+struct FaceStatus {
+    std::string StationLine; ///< ASCII, short enough for the caption's space
+    bool Doubtful = false;   ///< the last cycle failed or the reading is stale: needles dimmed
+};
+
+/// The face's status now. A failure outranks the age, and the age the time; stale is what the
+/// description calls outdated (older than kStaleAfter), in whole hours, or days from 48 hours.
+FaceStatus DescribeFaceStatus(const ReadingContext& context, const Clock& clock);
+
+} // namespace stormbell
