@@ -11,13 +11,25 @@ namespace {
 // Printed figures are exact to a tenth: this keeps "3.5" from reading as just below 3.5.
 constexpr double kTenthSlack = 1e-9;
 
-std::string Signs(const ReportFigures& figures) {
+bool Falls(double change) {
+    return change <= -kStormPressureFall + kTenthSlack;
+}
+
+std::string Signs(const ReportFigures& figures, std::optional<double> historyChange) {
     std::string signs;
     if (figures.Weather && WeatherHasThunder(*figures.Weather))
         signs = "Thunder or lightning: " + Latin1ToUtf8(*figures.Weather);
-    if (figures.Tendency && figures.Tendency->Change <= -kStormPressureFall + kTenthSlack)
-        signs += (signs.empty() ? "" : "\n") + std::string("Pressure falling ") +
-                 figures.Tendency->Hectopascals + " hPa in 3 hours";
+    std::string fall;
+    if (figures.Tendency) {
+        if (Falls(figures.Tendency->Change))
+            fall = figures.Tendency->Hectopascals + " hPa in 3 hours";
+    } else if (historyChange && Falls(*historyChange)) {
+        char amount[32];
+        std::snprintf(amount, sizeof amount, "%.1f", -*historyChange);
+        fall = std::string(amount) + " hPa in 3 hours, from the history";
+    }
+    if (!fall.empty())
+        signs += std::string(signs.empty() ? "" : "\n") + "Pressure falling " + fall;
     return signs;
 }
 
@@ -32,14 +44,15 @@ std::string LocalTime(const std::tm& local) {
 
 } // namespace
 
-StormCall StormBell::Decide(const ReadingContext& context, bool enabled, const Clock& clock) {
+StormCall StormBell::Decide(const ReadingContext& context, bool enabled, const Clock& clock,
+                            std::optional<double> historyChange) {
     if (!context.Observed)
         return {false, "the observation time is unknown", {}, {}};
     if (last_ && last_->Station == context.StationIdentifier &&
         last_->Observed == *context.Observed)
         return {false, "a repeated report", {}, {}};
     last_ = Decided{context.StationIdentifier, *context.Observed};
-    const std::string signs = Signs(context.Figures);
+    const std::string signs = Signs(context.Figures, historyChange);
     if (signs.empty())
         return {false, "no thunder, lightning or sharp pressure fall", {}, {}};
     if (!enabled)

@@ -1,6 +1,7 @@
 // The storm bell's decision: whether a decoded report rings a desktop notification, and why.
 // It rings once per observation, for thunder or lightning in its weather or a pressure fall of
-// 3.5 hPa or more in three hours; never again for a repeated report.
+// 3.5 hPa or more in three hours (the report's tendency, else the history's); never again for
+// a repeated report.
 #pragma once
 
 #include <chrono>
@@ -27,7 +28,10 @@ public:
     /// After a report was decoded into `context`: the call for it. Each observation (station and
     /// observation time) is decided once, whether `enabled` or not, so turning alerts on later
     /// never rings for an old report; a report without an observation time never rings.
-    StormCall Decide(const ReadingContext& context, bool enabled, const Clock& clock);
+    /// `historyChange`, the pressure change in hPa over three hours from the stored readings,
+    /// stands in for a report without a tendency line.
+    StormCall Decide(const ReadingContext& context, bool enabled, const Clock& clock,
+                     std::optional<double> historyChange = std::nullopt);
 
 private:
     struct Decided {

@@ -16,6 +16,12 @@ constexpr const char* kAccessingData = "Accessing data";
 constexpr const char* kUpdateFailed = "Update failed";
 constexpr const char* kCompleted = "Completed";
 
+// Where a cycle on `settings` connects and what it asks for, as its failures name it.
+CyclePlace PlaceOf(const CycleSettings& settings) {
+    return {settings.Host, settings.ReportDirectory, settings.StationFile,
+            settings.UseProxy ? std::optional<int>(settings.ProxyPort) : std::nullopt};
+}
+
 } // namespace
 
 UpdateCycle::UpdateCycle(ReportClient& client, Lamps& lamps, StatusLine& status,
@@ -83,10 +89,7 @@ CycleOutcome UpdateCycle::Fetch(const CycleSettings& settings,
     } catch (const std::exception& error) {
         // The report came whole; a server that fumbles the goodbye takes nothing from it. The
         // client has closed the connection either way.
-        fetched.Notes.push_back(
-            FailedCycle(CycleStep::Logout,
-                        {settings.Host, settings.ReportDirectory, settings.StationFile}, error)
-                .Message);
+        fetched.Notes.push_back(FailedCycle(CycleStep::Logout, PlaceOf(settings), error).Message);
     }
     lamps_.SetLampState(LampState::Fetched);
     return fetched;
@@ -94,10 +97,7 @@ CycleOutcome UpdateCycle::Fetch(const CycleSettings& settings,
 
 CycleOutcome UpdateCycle::Fail(CycleStep step, const CycleSettings& settings,
                                const std::exception& error) {
-    const CyclePlace place{settings.Host, settings.ReportDirectory, settings.StationFile,
-                           settings.UseProxy ? std::optional<int>(settings.ProxyPort)
-                                             : std::nullopt};
-    CycleOutcome outcome = FailedCycle(step, place, error);
+    CycleOutcome outcome = FailedCycle(step, PlaceOf(settings), error);
     lamps_.SetLampState(LampState::Failed);
     status_.SetStatus(kUpdateFailed);
     return outcome;

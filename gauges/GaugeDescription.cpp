@@ -236,10 +236,10 @@ std::string DescribeGauge(const Observation& shown, std::uint16_t pressSet,
     const bool metric = shown.DisplayMode == DisplayMode::Metric;
     const Unreported& missing = shown.NotReported;
     const auto notReported = [](const char* what) { return std::string(what) + " not reported"; };
-    line(missing.Temperature ? notReported("Temperature")
-                             : "Temperature " + (report.Temperature
-                                                     ? ReportTemperature(*report.Temperature, metric)
-                                                     : Temperature(shown.OTemp, metric)));
+    line(missing.Temperature
+             ? notReported("Temperature")
+             : "Temperature " + (report.Temperature ? ReportTemperature(*report.Temperature, metric)
+                                                    : Temperature(shown.OTemp, metric)));
     if (missing.DewPoint)
         line(notReported("Dew point"));
     else if (report.DewPoint)
@@ -263,12 +263,11 @@ std::string DescribeGauge(const Observation& shown, std::uint16_t pressSet,
     // The service's humidity only where it differs from the gauge's: the same figure twice says
     // nothing.
     const bool ownHumidity = report.RelativeHumidity && *report.RelativeHumidity != shown.OHumd;
-    line(missing.Humidity()
-             ? notReported("Humidity")
-             : "Humidity " + std::to_string(shown.OHumd) + " %" +
-                   (ownHumidity ? "; the weather service gives " +
-                                      std::to_string(*report.RelativeHumidity) + " %"
-                                : ""));
+    line(missing.Humidity() ? notReported("Humidity")
+                            : "Humidity " + std::to_string(shown.OHumd) + " %" +
+                                  (ownHumidity ? "; the weather service gives " +
+                                                     std::to_string(*report.RelativeHumidity) + " %"
+                                               : ""));
     line(missing.Pressure
              ? notReported("Pressure")
              : PressureLine(shown.OPresInfo, report.PressureHectopascals, pressSet, metric));

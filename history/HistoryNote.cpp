@@ -25,17 +25,16 @@ std::string TrendLine(const PressureTrend& trend) {
     else
         line += std::string(trend.ChangeHpa < 0 ? "falling " : "rising ") + Fixed(change, 1) +
                 " hPa (" + Fixed(change / kHectopascalsPerInch, 2) + " inHg)";
-    line += " in 3 hours, ";
-    if (trend.Source == TrendSource::Report || !trend.Since)
-        return line + "as the report says\n";
-    return line + "from the history since " + IsoUtc(*trend.Since).substr(11, 5) + " UTC\n";
+    return line + " in 3 hours, from the history since " + IsoUtc(*trend.Since).substr(11, 5) +
+           " UTC\n";
 }
 
 } // namespace
 
 std::string HistoryNote(const RecordResult& result) {
     std::string note;
-    if (result.Trend)
+    // A report's own tendency is told with its other figures.
+    if (result.Trend && result.Trend->Source == TrendSource::History && result.Trend->Since)
         note += TrendLine(*result.Trend);
     if (!result.Problem.empty())
         note += "The history could not be written: " + result.Problem + "\n";

@@ -8,9 +8,10 @@
 
 namespace stormbell {
 
-/// Lines, each ending in "\n", for the last reading's `result`: "Pressure falling 1.4 hPa
-/// (0.04 inHg) in 3 hours, as the report says" or "..., from the history since 06:00 UTC";
-/// then a problem and a notice, when there are any. Empty when there is nothing to say.
+/// Lines, each ending in "\n", for the last reading's `result`: a trend the history gave,
+/// "Pressure falling 1.4 hPa (0.04 inHg) in 3 hours, from the history since 06:00 UTC" (a
+/// report's own tendency is told with its figures); then a problem and a notice, when there are
+/// any. Empty when there is nothing to say.
 std::string HistoryNote(const RecordResult& result);
 
 } // namespace stormbell

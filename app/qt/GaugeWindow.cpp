@@ -89,8 +89,11 @@ GaugeWindow::GaugeWindow(SettingsStore& store, Settings& settings, Observation& 
     LoadWindowPosition(store_, settings_);
     move(settings_.WindowLeft, settings_.WindowTop);
 
-    history_ = std::make_unique<GaugeHistory>(DefaultHistoryFile(), clock_,
-                                              [this] { RefreshDescription(); });
+    // The storm bell waits for the history, whose trend stands in for a missing tendency line.
+    history_ = std::make_unique<GaugeHistory>(DefaultHistoryFile(), clock_, [this] {
+        RingForStorm();
+        RefreshDescription();
+    });
 }
 
 GaugeWindow::~GaugeWindow() = default;
@@ -154,7 +157,6 @@ void GaugeWindow::RecordOutcome(const CycleOutcome& outcome) {
         const auto lines = SplitReportLines(session_.Report());
         reading_.RecordDecoded(lines, std::move(sideSteps));
         history_->Record(lines, settings_.KeepHistory);
-        RingForStorm();
     } else {
         reading_.RecordFailure(outcome.Message,
                                FtpBlocked(outcome, settings_.Host, settingstable::kHost.Default));
@@ -376,7 +378,11 @@ void GaugeWindow::RedrawFace() {
 }
 
 void GaugeWindow::RingForStorm() {
-    const StormCall call = stormBell_.Decide(reading_.Context(), settings_.StormAlerts, clock_);
+    const auto& trend = history_->LastResult().Trend;
+    const StormCall call = stormBell_.Decide(reading_.Context(), settings_.StormAlerts, clock_,
+                                             trend && trend->Source == TrendSource::History
+                                                 ? std::optional<double>(trend->ChangeHpa)
+                                                 : std::nullopt);
     if (!call.Ring)
         return;
     // A failure arriving after a newer report belongs to the older one's alert.

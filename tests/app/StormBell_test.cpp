@@ -20,6 +20,7 @@ TEST(StormBellTest, RingsOncePerObservationForThunderOrASharpFall) {
         std::string line;
         bool enabled, ring;
         std::string why;
+        std::optional<double> history = std::nullopt;
     } cases[] = {
         {"KFNT", 53, thunder, true, true, "Thunder or lightning: thunder in the vicinity"},
         {"KFNT", 53, thunder, true, false, "a repeated report"},
@@ -30,6 +31,11 @@ TEST(StormBellTest, RingsOncePerObservationForThunderOrASharpFall) {
         {"KBFI", 56, fall, true, true, "Pressure falling 3.5 hPa in 3 hours"},
         {"KBFI", 57, std::string(fall).replace(fall.find("3.5"), 3, "3.4"), true, false, none},
         {"KBFI", 58, std::string(fall).replace(fall.find("lower"), 5, "higher"), true, false, none},
+        {"KBFI", 50, "Weather: mist", true, true,
+         "Pressure falling 3.6 hPa in 3 hours, from the history", -3.6},
+        // The report's own tendency comes before the history's.
+        {"KBFI", 51, std::string(fall).replace(fall.find("lower"), 5, "higher"), true, false, none,
+         -5.0},
         {"KBFI", 59, thunder, false, false, "storm alerts are off"},
         {"KBFI", 59, thunder, true, false, "a repeated report"},
         {"KBFI", -1, thunder, true, false, "the observation time is unknown"},
@@ -42,7 +48,7 @@ TEST(StormBellTest, RingsOncePerObservationForThunderOrASharpFall) {
         tracker.RecordDecoded(
             {std::string("SOMEWHERE, XX (") + c.station + ")",
              c.minute < 0 ? "no time" : "Aug 25, 2023 / 2023.08.25 03" + mm + " UTC", c.line});
-        const StormCall call = bell.Decide(tracker.Context(), c.enabled, clock);
+        const StormCall call = bell.Decide(tracker.Context(), c.enabled, clock, c.history);
         EXPECT_EQ(call.Ring, c.ring) << c.station << c.minute;
         EXPECT_EQ(call.Why, c.why) << c.station << c.minute;
         if (c.station == std::string("KFNT") && call.Ring) {

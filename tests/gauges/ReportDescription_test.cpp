@@ -70,8 +70,10 @@ TEST(ReportDescriptionTest, SampleReportsInTheSkinsUnits) {
          "Visibility 30 mile(s)\n"
          "Sky mostly cloudy"},
         {"edge/NOTEMP.TXT", DisplayMode::English, // no temperature, no dew point
-         "Temperature 32 °F (0.0 °C)\n"
-         "Humidity 100 %\n"
+         "Temperature not reported\n"
+         "Dew point not reported\n"
+         "Wind chill not reported\n"
+         "Humidity not reported\n"
          "Pressure 29.92 inHg (1013 hPa), 0.08 inHg below the reference hand at 30.00 inHg\n"
          "Wind variable at 3 knots (6 km/h)"},
     };

@@ -88,9 +88,7 @@ TEST(HistoryRecorderTest, ADamagedOrUnwritableStoreNeverStopsTheReading) {
         ASSERT_TRUE(result.Trend) << "the report's own tendency is still given";
         EXPECT_EQ(result.Trend->ChangeHpa, 4.1);
         const std::string note = HistoryNote(result);
-        EXPECT_NE(note.find("Pressure rising 4.1 hPa (0.12 inHg) in 3 hours, as the report says"),
-                  std::string::npos)
-            << note;
+        EXPECT_EQ(note.find("Pressure"), std::string::npos) << "the report tells its own: " << note;
         if (c.asideAs) {
             EXPECT_NE(result.Notice.find("set aside as " + file.string() + c.asideAs),
                       std::string::npos)
