@@ -5,6 +5,8 @@
 #include <functional>
 #include <vector>
 
+#include "observation/ObservationTime.h"
+
 namespace stormbell {
 
 namespace {
@@ -134,20 +136,6 @@ std::string HistoryJsonLine(const HistoryReading& reading) {
                                  : *value);
     }
     return line + "}\n";
-}
-
-std::string IsoUtc(std::chrono::sys_seconds time) {
-    using namespace std::chrono;
-    const auto day = floor<days>(time);
-    const year_month_day date(day);
-    const hh_mm_ss clock(time - day);
-    char text[32];
-    std::snprintf(text, sizeof text, "%04d-%02u-%02uT%02d:%02d:%02dZ",
-                  static_cast<int>(date.year()), static_cast<unsigned>(date.month()),
-                  static_cast<unsigned>(date.day()), static_cast<int>(clock.hours().count()),
-                  static_cast<int>(clock.minutes().count()),
-                  static_cast<int>(clock.seconds().count()));
-    return text;
 }
 
 std::optional<std::chrono::seconds> ParseSpan(std::string_view text) {

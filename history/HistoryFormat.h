@@ -19,9 +19,6 @@ std::string HistoryCsvRow(const HistoryReading& reading);
 /// One JSON object and "\n".
 std::string HistoryJsonLine(const HistoryReading& reading);
 
-/// "2026-12-08T05:00:00Z".
-std::string IsoUtc(std::chrono::sys_seconds time);
-
 /// A duration such as "72h", "30m", "7d" or "90s"; nothing when it is not one.
 std::optional<std::chrono::seconds> ParseSpan(std::string_view text);
 

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "history/HistoryFormat.h"
+#include "observation/ObservationTime.h"
 
 namespace stormbell {
 

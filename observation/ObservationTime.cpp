@@ -1,6 +1,7 @@
 #include "observation/ObservationTime.h"
 
 #include <cstddef>
+#include <cstdio>
 
 namespace stormbell {
 
@@ -48,6 +49,20 @@ std::optional<std::chrono::sys_seconds> ParseObservationTime(std::string_view se
     if (!date.ok() || hour > 23 || minute > 59)
         return std::nullopt;
     return sys_days(date) + hours(hour) + minutes(minute);
+}
+
+std::string IsoUtc(std::chrono::sys_seconds time) {
+    using namespace std::chrono;
+    const auto day = floor<days>(time);
+    const year_month_day date(day);
+    const hh_mm_ss clock(time - day);
+    char text[32];
+    std::snprintf(text, sizeof text, "%04d-%02u-%02uT%02d:%02d:%02dZ",
+                  static_cast<int>(date.year()), static_cast<unsigned>(date.month()),
+                  static_cast<unsigned>(date.day()), static_cast<int>(clock.hours().count()),
+                  static_cast<int>(clock.minutes().count()),
+                  static_cast<int>(clock.seconds().count()));
+    return text;
 }
 
 } // namespace stormbell

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "observation/ObservationTime.h"
 #include "platform/TextConvert.h"
 #include "tools/cli/TextEscapes.h"
 
@@ -12,20 +13,6 @@ namespace {
 // JSON has no escape for a byte. Report text is UTF-8 by the time it is written; a byte that is
 // not UTF-8 can still come from elsewhere (a file name is bytes on POSIX) and is shown as U+FFFD.
 constexpr const char* kReplacementCharacter = "\\ufffd";
-
-std::string Iso8601(std::chrono::sys_seconds time) {
-    using namespace std::chrono;
-    const sys_days day = floor<days>(time);
-    const year_month_day date(day);
-    const hh_mm_ss clock(time - day);
-    char text[32];
-    std::snprintf(text, sizeof text, "%04d-%02u-%02uT%02d:%02d:%02dZ",
-                  static_cast<int>(date.year()), static_cast<unsigned>(date.month()),
-                  static_cast<unsigned>(date.day()), static_cast<int>(clock.hours().count()),
-                  static_cast<int>(clock.minutes().count()),
-                  static_cast<int>(clock.seconds().count()));
-    return text;
-}
 
 } // namespace
 
@@ -114,7 +101,7 @@ void WriteObservationJson(std::ostream& out, const Observation& o,
     Field(out, "DisplayMode", std::optional(std::string(DisplayModeText(o.DisplayMode))));
     Field(out, "station", header ? std::optional(header->Station) : std::nullopt);
     Field(out, "station_name", header ? std::optional(header->StationName) : std::nullopt);
-    Field(out, "observed", observed ? std::optional(Iso8601(*observed)) : std::nullopt);
+    Field(out, "observed", observed ? std::optional(IsoUtc(*observed)) : std::nullopt);
     out << "\"frames\": " << frames << "}\n";
 }
 
