@@ -195,8 +195,11 @@ std::string DescribeGauge(const Observation& shown, std::uint16_t pressSet,
             text += '\n';
         text += content;
     };
+    // Needles at rest show no reading, earlier or not.
     if (context.LastCycleFailed)
-        line("The last update failed; these values are from an earlier reading.");
+        line(!context.LastFetch && AtRest(shown)
+                 ? "The last update failed."
+                 : "The last update failed; these values are from an earlier reading.");
     if (context.LastCycleFailed && !context.LastFailure.empty())
         line(context.LastFailure);
     if (context.FtpBlocked)

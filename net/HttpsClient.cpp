@@ -478,6 +478,13 @@ std::exception_ptr HttpsClient::Session::TransportFailure(const TransferEnd& end
     const std::string text = errors[0] != '\0' ? errors : curl_easy_strerror(end.code);
     if (end.code == CURLE_UNSUPPORTED_PROTOCOL)
         return std::make_exception_ptr(ETcpIpError(kHttpsTo + where + kRedirectRefused + text));
+    // With the system's error code, the user reads the same words as for FTP.
+    long systemError = 0;
+    if (end.code == CURLE_COULDNT_CONNECT &&
+        curl_easy_getinfo(easy, CURLINFO_OS_ERRNO, &systemError) == CURLE_OK && systemError > 0 &&
+        systemError <= 0xFFFF)
+        return std::make_exception_ptr(
+            ESocketError(static_cast<std::uint16_t>(systemError), kHttpsTo + where + ": " + text));
     return std::make_exception_ptr(ETcpIpError(kHttpsTo + where + ": " + text));
 }
 

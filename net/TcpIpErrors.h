@@ -24,6 +24,8 @@ public:
 class ESocketError : public ETcpIpError {
 public:
     explicit ESocketError(std::uint16_t errorCode);
+    /// A failure whose own text says more than "Error creating socket" (curl's, for HTTPS).
+    ESocketError(std::uint16_t errorCode, const std::string& message);
     std::uint16_t ErrorCode;
 };
 

@@ -14,6 +14,7 @@
 #include "net/TcpIpErrors.h"
 #include "observation/ReportLines.h"
 #include "tests/support/HttpsTestServer.h"
+#include "tests/support/ProxyPort.h"
 #include "tests/support/RecordingWindow.h"
 
 namespace stormbell {
@@ -27,6 +28,7 @@ TEST(HttpsCycleTest, LampsBoxAndErrorsAsForFtp) {
     const std::string dir = "data/observations/metar/decoded";
     std::ofstream(trusted.Root() / dir / "HUGE.TXT", std::ios::binary)
         << std::string(kMaxReportBytes + 1, '\n');
+    const std::uint16_t closedPort = testing::FreeProxyPort();
     struct Case {
         const char* name;
         std::string host;
@@ -42,6 +44,9 @@ TEST(HttpsCycleTest, LampsBoxAndErrorsAsForFtp) {
         {"server error", trusted.Host(), "status/503", "KARB.TXT",
          "HTTP/1.0 503 Service Unavailable"},
         {"too large to decode", trusted.Host(), dir, "HUGE.TXT", "larger than 1 MiB"},
+        {"nothing listening", "https://127.0.0.1:" + std::to_string(closedPort), dir, "KARB.TXT",
+         "Could not connect to 127.0.0.1 port " + std::to_string(closedPort) +
+             ": connection refused"},
     };
     for (const auto& c : cases) {
         TFTP ftp;

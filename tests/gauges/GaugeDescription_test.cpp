@@ -119,6 +119,12 @@ TEST(GaugeDescription, NoReadingYetSinceStart) {
     for (const Case& c : cases)
         EXPECT_EQ(DescribeGauge(c.shown, 100, ReadingContext{}, FixedClock(kObserved)), c.expected)
             << c.name;
+    ReadingContext failed;
+    failed.LastCycleFailed = true;
+    failed.LastFailure = "Could not connect to 127.0.0.1 port 2121: connection refused";
+    EXPECT_EQ(DescribeGauge(fresh, 100, failed, FixedClock(kObserved)),
+              "The last update failed.\n" + failed.LastFailure +
+                  "\nNo reading yet: the needles rest until the first update.");
 }
 
 TEST(GaugeDescription, DayAndYearShownWhenNotTodayOrThisYear) {
