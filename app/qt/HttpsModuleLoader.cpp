@@ -1,8 +1,6 @@
 #include "app/qt/HttpsModuleLoader.h"
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QLibrary>
+#include "settings/qt/ProgramModule.h"
 
 #include <memory>
 #include <stdexcept>
@@ -15,20 +13,9 @@ MakeHttpsClient HttpsFromModule(QStringList folders) {
     auto found = std::make_shared<CreateHttpsClientEntry>(nullptr);
     return [folders = std::move(folders), found](const HttpsBounds& bounds) {
         CreateHttpsClientEntry& entry = *found;
-        if (entry == nullptr) {
-            QString failures;
-            for (const QString& folder : folders) {
-                // QLibrary leaves the module loaded when it goes.
-                QLibrary module(QDir(folder).filePath(kHttpsModule));
-                entry = reinterpret_cast<CreateHttpsClientEntry>(
-                    module.resolve(kCreateHttpsClientEntry));
-                if (entry != nullptr)
-                    break;
-                failures += "\n" + module.errorString();
-            }
-            if (entry == nullptr)
-                throw std::runtime_error("its module is not installed:" + failures.toStdString());
-        }
+        if (entry == nullptr)
+            entry = reinterpret_cast<CreateHttpsClientEntry>(ResolveModuleEntry(
+                folders, kHttpsModule, kCreateHttpsClientEntry, "its module is not installed:"));
         std::string error;
         std::unique_ptr<ReportClient> client(entry(&bounds, &error));
         if (client == nullptr)
@@ -37,14 +24,9 @@ MakeHttpsClient HttpsFromModule(QStringList folders) {
     };
 }
 
-QStringList HttpsModuleFolders() {
-    const QString program = QCoreApplication::applicationDirPath();
-    return {program, QDir(program).filePath(STORMBELL_MODULE_DIR)};
-}
-
 ClientLimits WithHttpsModule(ClientLimits limits) {
     if (!limits.MakeHttps)
-        limits.MakeHttps = HttpsFromModule(HttpsModuleFolders());
+        limits.MakeHttps = HttpsFromModule(ProgramModuleFolders());
     return limits;
 }
 

@@ -12,11 +12,7 @@ namespace stormbell {
 /// first call and kept loaded; throws std::runtime_error naming what was tried when none does.
 MakeHttpsClient HttpsFromModule(QStringList folders);
 
-/// Where the program looks for the module: beside itself (a build tree), then where it is
-/// installed relative to the program.
-QStringList HttpsModuleFolders();
-
-/// `limits`, with the client from the module in HttpsModuleFolders unless they name a maker.
+/// `limits`, with the client from the module in ProgramModuleFolders unless they name a maker.
 ClientLimits WithHttpsModule(ClientLimits limits);
 
 } // namespace stormbell

@@ -5,6 +5,7 @@
 #include "settings/PrintHeading.h"
 #include "settings/SettingsTable.h"
 #include "settings/qt/FormPlacement.h"
+#include "settings/qt/ProgramModule.h"
 #include "settings/qt/ReportPrinting.h"
 #include "settings/qt/SpinEdit.h"
 #include "settings/qt/StationFinder.h"
@@ -89,7 +90,7 @@ OptionsDialog::OptionsDialog(Settings& settings, Observation& observation, Optio
                              QWidget* parent)
     : ToolDialog("Stormbell Options", kClientSize, kFirstPlace, parent), settings_(settings),
       observation_(observation), host_(host),
-      printer_(std::make_unique<ModulePrinting>(PrintModuleFolders())) {}
+      printer_(std::make_unique<ModulePrinting>(ProgramModuleFolders())) {}
 
 void OptionsDialog::BuildControls() {
     ReportFrame = Place(new QGroupBox(" METAR report ", this), "GroupBox1", kReportFrame);

@@ -44,8 +44,4 @@ private:
     PrintReportEntry entry_ = nullptr;
 };
 
-/// Where the program looks for the module: beside itself (a build tree), then where it is
-/// installed relative to the program.
-QStringList PrintModuleFolders();
-
 } // namespace stormbell
