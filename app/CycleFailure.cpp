@@ -17,6 +17,25 @@ constexpr std::uint16_t kNotFound = 550;
 constexpr int kFtpPort = 21;
 constexpr int kHttpsPort = 443;
 
+// Every control character (C0, DEL and C1) and the backslash as \xNN, so that neither a setting
+// nor a server's reply can break the tooltip's line or steer a terminal, and an escape cannot be
+// faked. Done once, on the whole message: no part of it is escaped before.
+std::string EscapedControls(std::string_view singleByte) {
+    static constexpr char kHex[] = "0123456789abcdef";
+    std::string escaped;
+    for (const char c : singleByte) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || (byte >= 0x7f && byte <= 0x9f) || byte == '\\') {
+            escaped += "\\x";
+            escaped += kHex[byte >> 4];
+            escaped += kHex[byte & 0xF];
+        } else {
+            escaped += c;
+        }
+    }
+    return escaped;
+}
+
 // The host name and port a connection went to, as far as the Host setting tells them.
 std::string ConnectTarget(const CyclePlace& place) {
     try {
@@ -84,8 +103,11 @@ std::string SingleByteMessage(CycleStep step, const CyclePlace& place,
            " was not decoded: " + Reason(error);
 }
 
-// Only a reply of the server's means it was reached; the decoder's log errors are the log's.
+// Only a reply of the server's means it was reached; the decoder's log errors are the log's. A
+// CA bundle that cannot be used stops the fetch before anything is sent.
 CycleStep StepOf(CycleStep step, const std::exception& error) {
+    if (dynamic_cast<const ECaBundleError*>(&error) != nullptr)
+        return CycleStep::Check;
     if (step == CycleStep::Login && dynamic_cast<const EProtocolError*>(&error) == nullptr)
         return CycleStep::Connect;
     if (step == CycleStep::Decode && dynamic_cast<const ELogFileError*>(&error) != nullptr)
@@ -105,7 +127,7 @@ CycleOutcome FailedCycle(CycleStep step, const CyclePlace& place, const std::exc
 
 std::string CycleFailureMessage(CycleStep step, const CyclePlace& place,
                                 const std::exception& error) {
-    return Latin1ToUtf8(SingleByteMessage(step, place, error));
+    return Latin1ToUtf8(EscapedControls(SingleByteMessage(step, place, error)));
 }
 
 bool FtpBlocked(const CycleOutcome& outcome, const std::string& host,

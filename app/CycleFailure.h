@@ -34,7 +34,8 @@ CycleOutcome FailedCycle(CycleStep step, const CyclePlace& place, const std::exc
 /// decoded on tgftp.nws.noaa.gov: "550 No such file or directory." A refusal of the server is
 /// quoted with its code; a connection that could not be made names the host and port and the
 /// reason in words ("connection refused"); other errors follow with their own text. The settings
-/// and the server speak single-byte text; the message is UTF-8.
+/// and the server speak single-byte text; the message is UTF-8, with every control character and
+/// backslash written as \xNN (lower-case hex), ready for a tooltip or a terminal as it is.
 std::string CycleFailureMessage(CycleStep step, const CyclePlace& place,
                                 const std::exception& error);
 

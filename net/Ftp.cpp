@@ -203,9 +203,10 @@ void TFTP::Download() {
     AcceptDataConnection();
     Stream().Clear();
     try {
-        ReceiveWholeFile();
+        const bool completed = ReceiveWholeFile();
         EndOfData = false;
-        ReadReply(Expected::Completion);
+        if (!completed)
+            ReadReply(Expected::Completion);
         CloseDataConnection();
     } catch (...) {
         Stream().Seek(0);
@@ -222,14 +223,23 @@ void TFTP::SendCommand(const std::string& text) {
 
 // Until the server ends the data connection; a receive error there is a damaged file, never
 // its end. Without a data connection there is nothing to read, and the completion reply tells.
-void TFTP::ReceiveWholeFile() {
+// The control connection is read whenever the data pauses: a server that refuses there (425)
+// while it holds the data connection open must not leave the transfer waiting for data.
+bool TFTP::ReceiveWholeFile() {
     if (Socket == NoSocketHandle)
-        return;
+        return false;
     const MeasuredTransfer measured(*this);
+    bool completed = false;
     for (;;) {
-        const long count = ReceiveIntoStream();
+        const long count = ReceiveIntoStream(completed ? NoSocketHandle : ControlSocket);
+        if (count == WatchedSpoke) {
+            // Throws for a refusal; a completion reply before the data's end is only early.
+            ReadReply(Expected::Completion);
+            completed = true;
+            continue;
+        }
         if (count == 0)
-            return;
+            return completed;
         if (count < 0)
             throw ETcpIpError(ErrorDataReceive + IntToStr(LastSocketError()));
     }

@@ -42,9 +42,10 @@ public:
     void ChangeDir(const std::string& directory);
     /// Retrieves URI into Stream and rewinds it; nothing happens for an empty URI. In active mode
     /// only a data connection from the server's address is taken, and a reply on the control
-    /// connection before it ends the wait. Throws EProtocolError for a reply out of the
-    /// dialogue's order (Stream unchanged) or when CheckFtpArgument refuses URI; ETcpIpError for
-    /// a PASV reply without six numbers of 0..255, a receive error on the data connection, past
+    /// connection before it ends the wait; while the data comes, a refusal (4xx, 5xx) on the
+    /// control connection ends the transfer with its text. Throws EProtocolError for a reply out of
+    /// the dialogue's order (Stream unchanged) or when CheckFtpArgument refuses URI; ETcpIpError
+    /// for a PASV reply without six numbers of 0..255, a receive error on the data connection, past
     /// MaxDownloadSize, on a time-out or below the low-speed limit; ESocketError when active
     /// mode cannot listen.
     void Download();
@@ -89,7 +90,8 @@ private:
     void AcceptDataConnection();
     void CloseDataConnection();
     void DropStaleDataConnection();
-    void ReceiveWholeFile();
+    /// True when the completion reply came before the data's end and has been read.
+    bool ReceiveWholeFile();
     /// Closes the control and the current connection, without a word to the server.
     void CloseSession();
 

@@ -40,6 +40,8 @@ constexpr const char* kOnHost = " on ";
 constexpr const char* kCaBundle = "The CA bundle ";
 constexpr const char* kCaNotFile = " is not a regular file";
 constexpr const char* kCaMissing = " does not exist";
+constexpr const char* kSystemCaBundle = "The system's CA bundle";
+constexpr const char* kCaUnreadable = " could not be read: ";
 constexpr const char* kHeaderTooLarge = "Response header larger than the limit (bytes) of ";
 // Far above any real answer's header; curl itself refuses a single header line above 100 KB.
 constexpr std::size_t kMostHeaderBytes = 64 * 1024;
@@ -111,9 +113,9 @@ void CheckCaFile(const std::string& caFile) {
     std::error_code error;
     const auto status = std::filesystem::status(caFile, error);
     if (status.type() == std::filesystem::file_type::not_found)
-        throw ETcpIpError(kCaBundle + caFile + kCaMissing);
+        throw ECaBundleError(kCaBundle + caFile + kCaMissing);
     if (status.type() != std::filesystem::file_type::regular)
-        throw ETcpIpError(kCaBundle + caFile + kCaNotFile);
+        throw ECaBundleError(kCaBundle + caFile + kCaNotFile);
 }
 
 bool IsFollowedRedirect(long status) {
@@ -352,15 +354,25 @@ HttpsClient::HttpsClient() : session_(std::make_unique<Session>()) {
 HttpsClient::~HttpsClient() = default;
 
 void HttpsClient::SetRequest(const ReportRequest& request) {
-    const ReportHost host = ParseReportHost(request.Host);
-    if (host.Protocol != ReportProtocol::Https)
+    ReportHost host;
+    try {
+        host = ParseReportHost(request.Host);
+    } catch (const ETcpIpError&) {
+        validators_.Forget();
+        throw;
+    }
+    if (host.Protocol != ReportProtocol::Https) {
+        validators_.Forget();
         throw ETcpIpError(kNotHttps + request.Host);
+    }
     // Cleared here, on the cycle's thread before the transfer starts, so that an abort racing
     // with the start of Login is never lost.
     aborted_ = false;
     request_ = request;
     hostName_ = host.Name;
     port_ = request.Port.value_or(host.Port.value_or(kHttpsPort));
+    place_ = {hostName_, port_, request.Directory, request.FileName};
+    validators_.MoveTo(place_);
 }
 
 void HttpsClient::Session::Configure(const HttpsClient& client, const std::string& url) {
@@ -434,6 +446,12 @@ TransferEnd HttpsClient::Session::Transfer(const HttpsClient& client, const std:
 std::exception_ptr HttpsClient::Session::ClassifyAnswer(const TransferEnd& end,
                                                         const HttpsClient& client,
                                                         const std::string& where) {
+    if (end.code == CURLE_SSL_CACERT_BADFILE) {
+        report.Clear();
+        throw ECaBundleError((client.CaFile.empty() ? kSystemCaBundle : kCaBundle + client.CaFile) +
+                             kCaUnreadable +
+                             (errors[0] != '\0' ? errors : curl_easy_strerror(end.code)));
+    }
     if (end.code == CURLE_FILESIZE_EXCEEDED)
         tooLarge = final = true;
     const bool refused = status == 401 || status == 403;
@@ -503,15 +521,10 @@ void HttpsClient::Login() {
     const std::string url =
         "https://" + where + "/" + EncodedPath(request_.Directory, request_.FileName);
     s.Configure(*this, url);
-    bool conditional = false;
-    if (request_.IfChanged && url == receivedUrl_) {
-        // The tag names the very bytes; the time only what the server's clock said.
-        if (!receivedTag_.empty())
-            s.AddCondition("If-None-Match: " + receivedTag_);
-        else if (!receivedTime_.empty())
-            s.AddCondition("If-Modified-Since: " + receivedTime_);
-        conditional = s.condition != nullptr;
-    }
+    const auto condition = request_.IfChanged ? validators_.ConditionFor(place_) : std::nullopt;
+    if (condition)
+        s.AddCondition(condition->Name + ": " + condition->Value);
+    const bool conditional = condition.has_value();
     const TransferEnd end = s.Transfer(*this, where);
     ThrowIfAborted();
     if (conditional && s.final && s.status == 304 && !end.limitBroken && end.code == CURLE_OK) {
@@ -520,11 +533,10 @@ void HttpsClient::Login() {
         return;
     }
     kept_ = s.ClassifyAnswer(end, *this, where);
-    if (!kept_) {
-        receivedUrl_ = url;
-        receivedTag_ = s.tag;
-        receivedTime_ = s.modified.empty() ? s.date : s.modified;
-    }
+    if (kept_)
+        validators_.Forget();
+    else
+        validators_.Keep(place_, s.tag, s.modified.empty() ? s.date : s.modified);
 }
 
 void HttpsClient::Download() {

@@ -6,8 +6,9 @@
 // or 403, or a server that sends no answer. The file's own outcome (404, any other status, a
 // body too large or too slow) is kept for Download. Builds without libcurl refuse at Login.
 //
-// An IfChanged request for the address of the last report received sends that report's ETag
-// (If-None-Match) or time (If-Modified-Since); a 304 answer leaves Report empty and Unchanged.
+// An IfChanged request for the place of the last report received, with no request elsewhere
+// between them, sends that report's ETag (If-None-Match) or time (If-Modified-Since); a 304
+// answer leaves Report empty and Unchanged.
 #pragma once
 
 #include <atomic>
@@ -19,6 +20,7 @@
 #include "net/MemoryStream.h"
 #include "net/NetTexts.h"
 #include "net/ReportClient.h"
+#include "net/ReportValidators.h"
 #include "net/TcpIpErrors.h"
 
 namespace stormbell {
@@ -31,11 +33,13 @@ public:
     HttpsClient(const HttpsClient&) = delete;
     HttpsClient& operator=(const HttpsClient&) = delete;
 
-    /// Takes the request and clears an earlier Abort; throws ETcpIpError when its Host is not
+    /// Takes the request and clears an earlier Abort; a request to another place than the last
+    /// one forgets the last report's validators. Throws ETcpIpError when its Host is not
     /// https://name[:port].
     void SetRequest(const ReportRequest& request) override;
     /// GETs the request's file (nothing for an empty file name; Report is then empty). Throws
-    /// ETcpIpError when CaFile is not a regular file, the host cannot be resolved or reached,
+    /// ECaBundleError when CaFile is not a regular file or TLS cannot read it; ETcpIpError when
+    /// the host cannot be resolved or reached,
     /// TLS fails, a redirect goes elsewhere than https or too far, the server stays silent, its
     /// header is too large, or on an abort; EProtocolError ("HTTP", the status line cut to 200
     /// characters, the status) for 401 and 403.
@@ -53,6 +57,7 @@ public:
     /// Nothing to end (the connection is kept for the next cycle). Throws after Abort.
     void Logout() override { ThrowIfAborted(); }
     void Abort() override;
+    void Forget() override { validators_.Forget(); }
 
     /// The CA bundle to verify against; empty: the system's trust store. Given, it is the only
     /// trust: the system's store is not consulted.
@@ -84,10 +89,9 @@ private:
     std::atomic<bool> aborted_{false};
     std::exception_ptr kept_;
     bool unchanged_ = false;
-    // The last report received: its address and what tells whether it has changed since.
-    std::string receivedUrl_;
-    std::string receivedTag_;
-    std::string receivedTime_;
+    ReportPlace place_;
+    // What tells whether the last report received has changed since.
+    ReportValidators validators_;
 };
 
 } // namespace stormbell

@@ -48,6 +48,11 @@ void LoadedClient::Logout() {
         client_->Logout();
 }
 
+void LoadedClient::Forget() {
+    if (client_ != nullptr)
+        client_->Forget();
+}
+
 void LoadedClient::Abort() {
     if (ReportClient* client = made_.load())
         client->Abort();

@@ -30,6 +30,7 @@ public:
     /// Nothing to end before the client exists.
     void Logout() override;
     void Abort() override;
+    void Forget() override;
 
 private:
     ReportClient& Client();

@@ -43,6 +43,9 @@ public:
     virtual bool Unchanged() const { return false; }
     /// Ends the session; throws when the server refuses to end it or after Abort.
     virtual void Logout() = 0;
+    /// Forgets what tells whether the last report changed, as after a request to another place:
+    /// the next request fetches the whole file. Never throws.
+    virtual void Forget() {}
     /// From any thread: the running step ends promptly with ETcpIpError "Transfer aborted", as
     /// does every later step until the next request (FTP: the next Login). Never throws.
     virtual void Abort() = 0;

@@ -45,20 +45,6 @@ std::optional<int> PortNumber(std::string_view digits) {
     return port;
 }
 
-// The text in a message: a control character shows as its code, so nothing can break the line.
-std::string Shown(std::string_view text) {
-    std::string shown;
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x20 || byte == 0x7F)
-            shown += "\\x" + std::string(1, "0123456789ABCDEF"[byte >> 4]) +
-                     "0123456789ABCDEF"[byte & 0xF];
-        else
-            shown += c;
-    }
-    return shown;
-}
-
 // "name", "name:port", "[v6]" or "[v6]:port"; nothing when it is none of them.
 std::optional<ReportHost> Authority(std::string_view authority, ReportProtocol protocol) {
     ReportHost parsed{protocol, {}, std::nullopt};
@@ -100,7 +86,7 @@ ReportHost ParseReportHost(const std::string& host) {
         return {protocol, {}, std::nullopt};
     if (auto parsed = Authority(text, protocol))
         return *parsed;
-    throw ETcpIpError((https ? kBadHttpsHost : kBadFtpHost) + Shown(host));
+    throw ETcpIpError((https ? kBadHttpsHost : kBadFtpHost) + host);
 }
 
 std::string HostInUrl(const std::string& name) {

@@ -21,8 +21,9 @@ struct ReportHost {
 /// ("ftp://" or "https://", in any case; none means FTP) and one trailing "/". What is left must
 /// be a host name of letters, digits, '.', '-' and '_' (at most 253 of them) or an IPv6 literal
 /// in brackets, optionally followed by a port of 1..65535; anything else (a blank or a control
-/// character inside, a user, a path) throws ETcpIpError. An empty FTP text gives an empty name,
-/// which fails to resolve later.
+/// character inside, a user, a path) throws ETcpIpError quoting the text as it is (whoever shows
+/// the message escapes it, once). An empty FTP text gives an empty name, which fails to resolve
+/// later.
 ReportHost ParseReportHost(const std::string& host);
 
 /// `name` as a URL or a message writes a host: an IPv6 address in brackets.

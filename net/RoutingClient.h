@@ -10,8 +10,10 @@ public:
     /// Both clients must outlive this object.
     RoutingClient(ReportClient& ftp, ReportClient& https) : ftp_(ftp), https_(https) {}
 
-    /// Chooses the client by ParseReportHost (throwing as it does) and gives it the request;
-    /// the steps go to that client until the next request.
+    /// Chooses the client by ParseReportHost and gives it the request; the steps go to that
+    /// client until the next request. The other client forgets its last report, which a later
+    /// request to its old place must fetch again. Throws as ParseReportHost, both clients then
+    /// forgetting.
     void SetRequest(const ReportRequest& request) override;
     void Login() override { current_->Login(); }
     void ChangeDir() override { current_->ChangeDir(); }
@@ -21,6 +23,7 @@ public:
     void Logout() override { current_->Logout(); }
     /// Aborts both: the choice may be changing on the cycle's thread.
     void Abort() override;
+    void Forget() override;
 
 private:
     ReportClient& ftp_;

@@ -189,6 +189,10 @@ void TTcpIp::CloseSocket(SocketHandle& s) {
 }
 
 long TTcpIp::Receive(void* buffer, std::size_t size) {
+    return ReceiveWatching(buffer, size, NoSocketHandle);
+}
+
+long TTcpIp::ReceiveWatching(void* buffer, std::size_t size, SocketHandle watched) {
     std::unique_ptr<char[]> temporary;
     if (buffer == nullptr) {
         temporary = std::make_unique<char[]>(size);
@@ -197,7 +201,7 @@ long TTcpIp::Receive(void* buffer, std::size_t size) {
     ThrowIfAborted();
     const auto found = pending_.find(Socket);
     if (found == pending_.end() || found->second.start == found->second.bytes.size())
-        return ReceiveFromPeer(buffer, size);
+        return ReceiveFromPeer(buffer, size, watched);
     Pending& pending = found->second;
     const std::size_t count = std::min(size, pending.bytes.size() - pending.start);
     std::memcpy(buffer, pending.bytes.data() + pending.start, count);
@@ -205,7 +209,7 @@ long TTcpIp::Receive(void* buffer, std::size_t size) {
     return static_cast<long>(count);
 }
 
-long TTcpIp::ReceiveFromPeer(void* buffer, std::size_t size) {
+long TTcpIp::ReceiveFromPeer(void* buffer, std::size_t size, SocketHandle watched) {
     const MeasuredTransfer measured(*this);
     const Deadline deadline(IdleTimeout);
     for (;;) {
@@ -217,7 +221,10 @@ long TTcpIp::ReceiveFromPeer(void* buffer, std::size_t size) {
         // A would-block result is retried, but only within the time-out and the low-speed
         // limit: a silent or trickling peer must not hold the caller for ever.
         if (count < 0 && IsWouldBlock(LastSocketError())) {
-            AwaitProgress(WaitReadable, deadline.RemainingMs(), ErrorReceiveTimeout);
+            // What a line read has taken in already shows in no wait.
+            if (HasUnreadBytes(watched) ||
+                AwaitProgress(WaitReadable, deadline.RemainingMs(), ErrorReceiveTimeout, watched))
+                return WatchedSpoke;
             continue;
         }
         EndOfData = true;
@@ -314,8 +321,8 @@ int TTcpIp::TransferLeftMs() const {
     return static_cast<int>(left);
 }
 
-void TTcpIp::AwaitProgress(WaitResult (*wait)(SocketHandle, int, const WakeSignal*),
-                           int silenceLeftMs, const char* timeoutText) {
+bool TTcpIp::AwaitProgress(WaitResult (*wait)(SocketHandle, int, const WakeSignal*),
+                           int silenceLeftMs, const char* timeoutText, SocketHandle watched) {
     if (silenceLeftMs < 0)
         throw ETcpIpError(TimeoutText(timeoutText, IdleTimeout, Socket));
     const int transferLeftMs = TransferLeftMs();
@@ -327,9 +334,15 @@ void TTcpIp::AwaitProgress(WaitResult (*wait)(SocketHandle, int, const WakeSigna
     const int windowLeftMs = lowSpeed_.MsToWindowEnd(now);
     const bool windowFirst =
         windowLeftMs > 0 && (silenceLeftMs == 0 || windowLeftMs < silenceLeftMs);
-    if (wait(Socket, Sooner(windowFirst ? windowLeftMs : silenceLeftMs, transferLeftMs), &abort_) ==
-        WaitResult::Woken)
+    const int waitMs = Sooner(windowFirst ? windowLeftMs : silenceLeftMs, transferLeftMs);
+    bool socketReady = true;
+    const WaitResult waited =
+        watched == NoSocketHandle
+            ? wait(Socket, waitMs, &abort_)
+            : WaitReadableEither(Socket, watched, socketReady, waitMs, &abort_);
+    if (waited == WaitResult::Woken)
         throw ETcpIpError(ErrorAborted);
+    return waited == WaitResult::Ready && !socketReady;
 }
 
 TTcpIp::MeasuredTransfer::MeasuredTransfer(TTcpIp& owner) : owner_(owner) {
@@ -338,9 +351,9 @@ TTcpIp::MeasuredTransfer::MeasuredTransfer(TTcpIp& owner) : owner_(owner) {
 }
 
 // Receiving in place spares a copy of every byte, which matters for large files.
-long TTcpIp::ReceiveIntoStream() {
+long TTcpIp::ReceiveIntoStream(SocketHandle watched) {
     const std::size_t blockSize = TransferBlockSize();
-    const long count = Receive(FStream.WriteSpace(blockSize), blockSize);
+    const long count = ReceiveWatching(FStream.WriteSpace(blockSize), blockSize, watched);
     if (count <= 0)
         return count;
     if (static_cast<std::size_t>(count) > MaxDownloadSize - FStream.Position()) {

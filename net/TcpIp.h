@@ -127,8 +127,11 @@ protected:
     std::size_t TransferBlockSize() const { return BlockSize > 0 ? BlockSize : 1; }
     /// Receives one block from Socket straight into Stream at its position and returns the
     /// count, as Receive. Past MaxDownloadSize the socket is closed (so the peer stops) and
-    /// ETcpIpError raised.
-    long ReceiveIntoStream();
+    /// ETcpIpError raised. With `watched`, a wait for Socket also ends, with WatchedSpoke and
+    /// nothing received, once `watched` has something to read.
+    long ReceiveIntoStream(SocketHandle watched = NoSocketHandle);
+    /// What ReceiveIntoStream gives when the watched socket spoke first; the data goes on.
+    static constexpr long WatchedSpoke = -2;
     /// True from Abort to the next Login.
     bool Aborted() const { return abort_.Raised(); }
     /// Throws ETcpIpError "Transfer aborted" when Aborted.
@@ -163,14 +166,16 @@ private:
         std::size_t start = 0;
     };
 
-    long ReceiveFromPeer(void* buffer, std::size_t size);
+    long ReceiveWatching(void* buffer, std::size_t size, SocketHandle watched);
+    long ReceiveFromPeer(void* buffer, std::size_t size, SocketHandle watched = NoSocketHandle);
     /// Connects a new socket (IPv6 or not) as Socket with `connect`; on failure Socket is -1.
     template <typename Connect> void OpenConnected(bool ipv6, Connect connect);
     /// Waits for Socket as `wait` does, within `silenceLeftMs` (-1: none left) and the
     /// low-speed window; throws ETcpIpError with `timeoutText` when the silence ran out, when the
-    /// transfer is too slow, or on an abort.
-    void AwaitProgress(WaitResult (*wait)(SocketHandle, int, const WakeSignal*), int silenceLeftMs,
-                       const char* timeoutText);
+    /// transfer is too slow, or on an abort. With `watched`, waits for either to be readable and
+    /// gives true when `watched` is.
+    bool AwaitProgress(WaitResult (*wait)(SocketHandle, int, const WakeSignal*), int silenceLeftMs,
+                       const char* timeoutText, SocketHandle watched = NoSocketHandle);
     /// True when bytes received on `s` wait to be read.
     bool HasUnreadBytes(SocketHandle s) const;
     /// A new connection on `s` starts with nothing pending, whatever its handle carried before.

@@ -29,6 +29,13 @@ public:
     std::uint16_t ErrorCode;
 };
 
+/// A CA bundle that cannot verify any server: missing, not a regular file or unreadable. The
+/// message names the bundle; nothing was sent.
+class ECaBundleError : public ETcpIpError {
+public:
+    using ETcpIpError::ETcpIpError;
+};
+
 /// A refusal or unreadable answer of the peer's protocol; the message is the reply text.
 class EProtocolError : public ETcpIpError {
 public:

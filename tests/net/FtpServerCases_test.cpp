@@ -71,18 +71,22 @@ void Take(TFTP& ftp, Step step, Clock::time_point& timedFrom) {
 }
 
 // What ends the client's wait: the error by itself, within the transfer bound of `boundBytes`
-// (0: no bound), or an Abort once the server has run its script and falls silent.
+// (0: no bound), an Abort once the server has run its script and falls silent, or the error at
+// once, with time-outs that could not end the wait.
 struct Ending {
     std::size_t boundBytes = 0;
     bool abortAtSilence = false;
+    bool atOnce = false;
 };
 constexpr Ending kByItself{0, false};
 constexpr Ending kAborted{0, true};
+constexpr Ending kAtOnce{0, false, true};
 constexpr Ending Within(std::size_t boundBytes) {
     return {boundBytes, false};
 }
 // Far beyond what any case takes: only the abort can end the waits of an aborted case.
 constexpr int kNeverMs = 60000;
+constexpr milliseconds kAtOnceBound{1000};
 
 // One scripted server and what the client must make of it, as a curl test case is: the server's
 // script, the client's step, the error (its message; the reply code of an EProtocolError, or 0
@@ -179,6 +183,44 @@ TEST(FtpServerCasesTest, EveryScriptedServerEndsInItsErrorWithinItsBoundOrAtAnAb
         {"active 150 and 421 together",
          Replies({"200 PORT command successful", "150 Opening\r\n421 Closing"}),
          Step::ActiveDownload, "Closing", 421},
+        // A refusal on the control connection while the data connection stays open and silent.
+        {"passive 150, then 425 with the data held",
+         [](FakeFtpSession& s) {
+             s.LoginAndCwd();
+             s.OpenData();
+             s.Reply("425 Can't open data connection.");
+             s.AnswerUntilClose();
+         },
+         Step::Download, "Can't open data connection.", 425, kAtOnce, LogoutEndsTheSession(true)},
+        {"passive 150 and 451 together with the data held",
+         [](FakeFtpSession& s) {
+             s.LoginAndCwd();
+             s.AnswerPasv();
+             s.AcceptData();
+             s.Answer("150 Opening\r\n451 Local error in processing.");
+             s.WaitForClose();
+         },
+         Step::Download, "Local error in processing.", 451, kAtOnce},
+        {"part of the file, then 426 with the data held",
+         [&](FakeFtpSession& s) {
+             s.LoginAndCwd();
+             s.OpenData();
+             s.SendData(report.substr(0, 300));
+             s.Reply("426 Connection closed; transfer aborted.");
+             s.WaitForClose();
+         },
+         Step::Download, "Connection closed; transfer aborted.", 426, kAtOnce},
+        {"active 150, then 425 with the data held",
+         [](FakeFtpSession& s) {
+             s.LoginAndCwd();
+             const std::string portCommand = s.ReadCommand();
+             s.Reply("200 PORT command successful");
+             s.Answer("150 Opening");
+             s.ConnectData(portCommand);
+             s.Reply("425 Can't open data connection.");
+             s.WaitForClose();
+         },
+         Step::ActiveDownload, "Can't open data connection.", 425, kAtOnce},
         {"RETR refused",
          [](FakeFtpSession& s) {
              s.LoginAndCwd();
@@ -307,7 +349,7 @@ TEST(FtpServerCasesTest, EveryScriptedServerEndsInItsErrorWithinItsBoundOrAtAnAb
         {
             TFTP ftp;
             UseSmallLimits(ftp, server);
-            if (abort)
+            if (abort || c.ends.atOnce)
                 ftp.ConnectTimeout = ftp.IdleTimeout = kNeverMs;
             ftp.URI = "F.TXT";
             std::optional<std::string> message;
@@ -336,6 +378,9 @@ TEST(FtpServerCasesTest, EveryScriptedServerEndsInItsErrorWithinItsBoundOrAtAnAb
                 if (c.ends.boundBytes != 0) {
                     EXPECT_LT(Clock::now() - timedFrom, TransferBound(ftp, c.ends.boundBytes))
                         << c.name;
+                }
+                if (c.ends.atOnce) {
+                    EXPECT_LT(Clock::now() - timedFrom, kAtOnceBound) << c.name;
                 }
             }
             ASSERT_TRUE(message) << c.name;

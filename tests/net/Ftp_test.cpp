@@ -205,6 +205,30 @@ TEST(FtpTest, DownloadsFilesOfAnySize) {
     }
 }
 
+// A completion reply that overtakes the data is early, not the end: the whole file still comes,
+// and the reply is not waited for again.
+TEST(FtpTest, ACompletionReplyBeforeTheDataEndsStillTakesTheWholeFile) {
+    const std::string data = Pattern(10000);
+    FakeFtpServer server([&](FakeFtpSession& s) {
+        s.LoginAndCwd();
+        s.OpenData();
+        s.Reply("226 Transfer complete");
+        s.SendData(data);
+        s.CloseData();
+        s.Answer("221 Goodbye");
+    });
+    TFTP ftp;
+    LoginTo(ftp, server);
+    ftp.ChangeDir("reports");
+    ftp.URI = "KJLN.TXT";
+    ftp.Download();
+    EXPECT_EQ(StreamText(ftp), data);
+    EXPECT_EQ(ftp.ReplyCode, 226);
+    ftp.Logout();
+    server.Join();
+    EXPECT_EQ(server.Error(), "");
+}
+
 // Some servers connect at PORT already and send the start and the completion reply together:
 // the connection waiting is still the file's, though the reply came first.
 TEST(FtpTest, ActiveModeTakesAConnectionMadeAtPort) {

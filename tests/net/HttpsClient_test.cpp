@@ -10,9 +10,13 @@
 #include <optional>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include <gtest/gtest.h>
 
+#include "FakeFtpServer.h"
+#include "net/FtpReportClient.h"
+#include "net/RoutingClient.h"
 #include "net/TcpIpErrors.h"
 #include "tests/support/HttpsTestServer.h"
 #include "tests/support/ProxyPort.h"
@@ -37,7 +41,7 @@ struct Outcome {
     std::string report;
 };
 
-Outcome FetchWith(HttpsClient& client, const ReportRequest& request) {
+Outcome FetchWith(ReportClient& client, const ReportRequest& request) {
     Outcome outcome;
     const char* step = "SetRequest";
     try {
@@ -201,6 +205,112 @@ TEST(HttpsClientTest, AbortEndsAWaitingRequestAndTheStepsAfterItUntilTheNextRequ
         EXPECT_STREQ(thrown->what(), "Transfer aborted");
     }
     EXPECT_EQ(FetchWith(client, {server.Host(), std::nullopt, kDir, "KARB.TXT"}).step, "fetched");
+}
+
+// A CA bundle that cannot verify anything is named in the error, which no connection caused.
+TEST(HttpsClientTest, ACaBundleThatCannotBeUsedIsNamed) {
+    HttpsTestServer server;
+    testing::TempDir dir;
+    const std::string garbage = (dir.Path() / "garbage.pem").string();
+    std::ofstream(garbage) << "not a certificate\n";
+    const std::string missing = (dir.Path() / "missing.pem").string();
+    const std::string folder = dir.Path().string();
+    struct Case {
+        std::string caFile;
+        std::string message;
+    } cases[] = {
+        {missing, "The CA bundle " + missing + " does not exist"},
+        {folder, "The CA bundle " + folder + " is not a regular file"},
+        {garbage, "The CA bundle " + garbage + " could not be read: "},
+    };
+    for (const auto& c : cases) {
+        HttpsClient client;
+        client.CaFile = c.caFile;
+        client.SetRequest({server.Host(), std::nullopt, kDir, "KARB.TXT"});
+        const auto error = Thrown<ECaBundleError>([&] { client.Login(); });
+        ASSERT_TRUE(error) << c.caFile;
+        EXPECT_EQ(std::string(error->what()).substr(0, c.message.size()), c.message);
+    }
+}
+
+// What a server planted in a validator goes back to it only when it is a plain, short value:
+// a CR would end the header early and start one of the server's choosing.
+TEST(HttpsClientTest, OnlyAPlainShortValidatorIsSentBack) {
+    HttpsTestServer server;
+    struct Case {
+        const char* planted; // a validator of https_server.py's /planted/
+        bool sentBack;
+    } cases[] = {
+        {"etag", true},      {"time", true},     {"etag-cr", false},
+        {"etag-esc", false}, {"time-cr", false}, {"etag-long", false},
+    };
+    for (const auto& c : cases) {
+        HttpsClient client;
+        client.CaFile = server.CaFile();
+        const std::string directory = std::string("planted/") + c.planted + "/" + kDir;
+        ASSERT_EQ(FetchWith(client, {server.Host(), std::nullopt, directory, "KARB.TXT"}).step,
+                  "fetched")
+            << c.planted;
+        const Outcome again =
+            FetchWith(client, {server.Host(), std::nullopt, directory, "KARB.TXT", true});
+        EXPECT_EQ(again.step, "fetched") << c.planted << ": " << again.message;
+        EXPECT_EQ(client.Unchanged(), c.sentBack) << c.planted;
+        EXPECT_EQ(again.report.empty(), c.sentBack) << c.planted;
+    }
+}
+
+// A validator belongs to the host, port, directory and station it came from, and only while no
+// request went elsewhere: a request anywhere else between, even one that failed or went to the
+// FTP client beside it, means the next one fetches the whole file.
+TEST(HttpsClientTest, AValidatorGoesBackOnlyToItsPlaceWithNoOtherRequestBetween) {
+    HttpsTestServer server;
+    const std::string tagged = std::string("etag/") + kDir;
+    const ReportRequest place{server.Host(), std::nullopt, tagged, "KARB.TXT"};
+    const std::string report = testing::ReadFile(server.Root() / kDir / "KARB.TXT");
+    constexpr const char* kFtp = "the FTP server";
+    struct Case {
+        const char* name;
+        std::vector<ReportRequest> between;
+        bool unchanged;
+    } cases[] = {
+        {"nothing between", {}, true},
+        {"the same place between", {place}, true},
+        {"an FTP server between", {{kFtp, std::nullopt, kDir, "KARB.TXT"}}, false},
+        {"another name of the server between",
+         {{"https://localhost:" + std::to_string(server.Port()), std::nullopt, tagged, "KARB.TXT"}},
+         false},
+        {"another port between",
+         {{server.Host(), testing::FreeProxyPort(), tagged, "KARB.TXT"}},
+         false},
+        {"another directory text between",
+         {{server.Host(), std::nullopt, tagged + "/", "KARB.TXT"}},
+         false},
+        {"another station between", {{server.Host(), std::nullopt, tagged, "EGLC.TXT"}}, false},
+        {"a host text naming no server between",
+         {{"https://user@host", std::nullopt, tagged, "KARB.TXT"}},
+         false},
+    };
+    for (const auto& c : cases) {
+        testing::FakeFtpServer ftpServer(
+            [&](testing::FakeFtpSession& s) { s.ServeReport(report); });
+        TFTP ftp;
+        FtpReportClient ftpClient(ftp);
+        HttpsClient https;
+        https.CaFile = server.CaFile();
+        RoutingClient client(ftpClient, https);
+        ASSERT_EQ(FetchWith(client, place).step, "fetched") << c.name;
+        for (ReportRequest request : c.between) {
+            if (request.Host == kFtp)
+                request.Host = "ftp://127.0.0.1:" + std::to_string(ftpServer.Port());
+            FetchWith(client, request);
+        }
+        ReportRequest again = place;
+        again.IfChanged = true;
+        const Outcome outcome = FetchWith(client, again);
+        EXPECT_EQ(outcome.step, "fetched") << c.name << ": " << outcome.message;
+        EXPECT_EQ(client.Unchanged(), c.unchanged) << c.name;
+        EXPECT_EQ(outcome.report == report, !c.unchanged) << c.name;
+    }
 }
 
 TEST(HttpsClientTest, RefusesAHostThatIsNoHttpsServer) {

@@ -17,6 +17,8 @@ that begin with these names behave as a hostile or unusual server would:
   /big-header/         answers with a header of 1 MB
   /header-trickle/     sends its header one byte every 50 ms
   /long-status/        answers 500 with a status text of 60 KB
+  /planted/NAME/P      sends P with the validator PLANTED[NAME], 304 to a request whose
+                       condition begins as that validator does, 400 to one with X-Injected
 """
 import http.server
 import os
@@ -24,6 +26,17 @@ import socket
 import ssl
 import sys
 import time
+
+
+# Validators a hostile or broken server plants: (header, value).
+PLANTED = {
+    "etag": ("ETag", '"abc"'),
+    "etag-cr": ("ETag", '"abc\rX-Injected: yes"'),
+    "etag-esc": ("ETag", '"abc\x1b[2J"'),
+    "etag-long": ("ETag", '"' + "e" * 1100 + '"'),
+    "time": ("Last-Modified", "Mon, 07 Dec 2026 10:00:00 GMT"),
+    "time-cr": ("Last-Modified", "Mon, 07 Dec 2026 10:00:00 GMT\rX-Injected: yes"),
+}
 
 
 class Handler(http.server.SimpleHTTPRequestHandler):
@@ -55,6 +68,22 @@ class Handler(http.server.SimpleHTTPRequestHandler):
         if not unchanged:
             self.wfile.write(body)
 
+    def send_planted(self, rest):
+        name, path = rest.split("/", 1)
+        header, value = PLANTED[name]
+        body = self.file_bytes(path)
+        sent = self.headers.get("If-None-Match") or self.headers.get("If-Modified-Since") or ""
+        if "X-Injected" in self.headers:
+            self.send_error(400)
+            return
+        unchanged = sent != "" and sent[:8] == value[:8]
+        self.send_response(304 if unchanged else 200)
+        self.send_header(header, value)
+        self.send_header("Content-Length", "0" if unchanged else str(len(body)))
+        self.end_headers()
+        if not unchanged:
+            self.wfile.write(body)
+
     def do_GET(self):
         parts = self.path.split("/", 2)
         kind = parts[1]
@@ -80,6 +109,8 @@ class Handler(http.server.SimpleHTTPRequestHandler):
                         time.sleep(0.05)
             elif kind == "etag":
                 self.send_tagged(rest)
+            elif kind == "planted":
+                self.send_planted(rest)
             elif kind == "big-header":
                 self.send_response(200)
                 self.send_header("X-Big", "b" * 1024 * 1024)

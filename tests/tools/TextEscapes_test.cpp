@@ -1,10 +1,14 @@
 #include "tools/cli/TextEscapes.h"
 
+#include <filesystem>
+#include <functional>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
+#include "tools/cli/Commands.h"
 #include "tools/cli/ObservationJson.h"
 
 namespace stormbell {
@@ -30,6 +34,45 @@ TEST(TextEscapesTest, TerminalTextCarriesNoControlsAndNoStrayBytes) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(ErrorText(c.text), c.printed) << c.printed;
+}
+
+// What the user typed comes back in an error with its control characters escaped, once.
+TEST(TextEscapesTest, UserInputInAnErrorReachesTheTerminalEscapedOnce) {
+    using Command =
+        std::function<int(const std::vector<std::string>&, std::ostream&, std::ostream&)>;
+    const Command history = [](const std::vector<std::string>& args, std::ostream& out,
+                               std::ostream& err) {
+        return RunHistory(args, out, err, std::filesystem::path("/nonexistent/history.db"));
+    };
+    struct Case {
+        Command command;
+        std::vector<std::string> args;
+        std::string err;
+    } cases[] = {
+        {RunFetch,
+         {"--host", "ftp://a\r\nb", "KJLN"},
+         "stormbell-cli fetch: Nothing was sent to ftp://a\\x0d\\x0ab: Not an FTP server of "
+         "the form name[:port]: ftp://a\\x0d\\x0ab\n"},
+        {RunFetch,
+         {"--host", "https://\x1b[2Jx\\y", "KJLN"},
+         "stormbell-cli fetch: Nothing was sent to https://\\x1b[2Jx\\x5cy: Not an HTTPS server "
+         "of the form https://name[:port]: https://\\x1b[2Jx\\x5cy\n"},
+        {RunStations,
+         {"--find", "\x1b[31mqq\nzz"},
+         "stormbell-cli stations: no station matches \"\\x1b[31mqq\\x0azz\"\n"},
+        {history,
+         {"--since", "\x1b]0;x\x07"},
+         "stormbell-cli history: --since takes a span such as 72h, 30m or 7d, not "
+         "\"\\x1b]0;x\\x07\"\n"},
+        {history,
+         {"import", "/nonexistent/\x1b[2J.log"},
+         "stormbell-cli history import: cannot read /nonexistent/\\x1b[2J.log\n"},
+    };
+    for (const auto& c : cases) {
+        std::ostringstream out, err;
+        EXPECT_NE(c.command(c.args, out, err), 0) << c.err;
+        EXPECT_EQ(err.str(), c.err);
+    }
 }
 
 TEST(TextEscapesTest, JsonStringsAreValidUtf8) {

@@ -13,7 +13,6 @@
 #include "settings/stations/StationDirectory.h"
 #include "tools/cli/Commands.h"
 #include "tools/cli/Headless.h"
-#include "tools/cli/TextEscapes.h"
 
 namespace stormbell {
 
@@ -103,7 +102,8 @@ int RunFetch(const std::vector<std::string>& args, std::ostream& out, std::ostre
                           decoded = DecodeAndPrint(lines, observation, false, out);
                       });
     if (const CycleOutcome outcome = RunCycle(cycle, *options, out); !outcome.Completed()) {
-        err << kPrefix << ErrorText(outcome.Message) << '\n';
+        // Escaped where it is made, as the window shows it; escaping again would double it.
+        err << kPrefix << outcome.Message << '\n';
         return 1;
     }
     return EndOutput(out, err, "fetch", decoded ? 0 : 1);

@@ -5,6 +5,7 @@
 #include "history/HistoryStore.h"
 #include "history/LogImport.h"
 #include "tools/cli/Commands.h"
+#include "tools/cli/TextEscapes.h"
 
 namespace stormbell {
 
@@ -32,7 +33,7 @@ int Import(const std::vector<std::string>& args, std::ostream& out, std::ostream
     }
     std::ifstream log(FromUtf8(args[1]), std::ios::binary);
     if (!log) {
-        err << "stormbell-cli history import: cannot read " << args[1] << '\n';
+        err << "stormbell-cli history import: cannot read " << EscapeForTerminal(args[1]) << '\n';
         return 1;
     }
     HistoryStore store(storeFile);
@@ -40,8 +41,8 @@ int Import(const std::vector<std::string>& args, std::ostream& out, std::ostream
         err << store.SetAsideNotice() << '\n';
     const ImportCounts counts = ImportLog(log, store, Now());
     if (log.bad()) {
-        err << "stormbell-cli history import: reading " << args[1] << " failed part-way; "
-            << counts.Added << " readings were stored before\n";
+        err << "stormbell-cli history import: reading " << EscapeForTerminal(args[1])
+            << " failed part-way; " << counts.Added << " readings were stored before\n";
         return 1;
     }
     out << args[1] << ": " << counts.Added << " added, " << counts.Duplicates << " already stored, "
@@ -79,7 +80,7 @@ int RunHistory(const std::vector<std::string>& args, std::ostream& out, std::ost
             const auto span = ParseSpan(value);
             if (!span) {
                 err << "stormbell-cli history: --since takes a span such as 72h, 30m or 7d, not \""
-                    << value << "\"\n";
+                    << EscapeForTerminal(value) << "\"\n";
                 return 2;
             }
             query.Since = Now() - *span;

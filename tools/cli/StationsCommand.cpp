@@ -3,6 +3,7 @@
 #include "settings/stations/StationDirectory.h"
 #include "settings/stations/StationSearch.h"
 #include "tools/cli/Commands.h"
+#include "tools/cli/TextEscapes.h"
 
 namespace stormbell {
 namespace {
@@ -15,7 +16,8 @@ int FindStations(const std::string& typed, std::ostream& out, std::ostream& err)
         out << station.Identifier << '\t' << station.DisplayText << '\n';
     }
     if (found.empty())
-        err << "stormbell-cli stations: no station matches \"" << typed << "\"\n";
+        err << "stormbell-cli stations: no station matches \"" << EscapeForTerminal(typed)
+            << "\"\n";
     return EndOutput(out, err, "stations", found.empty() ? 1 : 0);
 }
 
