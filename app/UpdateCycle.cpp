@@ -7,14 +7,15 @@
 #include "net/FtpArguments.h"
 #include "observation/ReportLines.h"
 #include "observation/ReportScan.h"
+#include "platform/ShownText.h"
 
 namespace stormbell {
 
 namespace {
 
-constexpr const char* kAccessingData = "Accessing data";
-constexpr const char* kUpdateFailed = "Update failed";
-constexpr const char* kCompleted = "Completed";
+constexpr const char* kAccessingData = STORMBELL_TEXT("Status", "Accessing data");
+constexpr const char* kUpdateFailed = STORMBELL_TEXT("Status", "Update failed");
+constexpr const char* kCompleted = STORMBELL_TEXT("Status", "Completed");
 
 // Where a cycle on `settings` connects and what it asks for, as its failures name it.
 CyclePlace PlaceOf(const CycleSettings& settings) {

@@ -1,6 +1,8 @@
 // Every text the decoder and the needle sweep show the user, in one table.
 #pragma once
 
+#include "platform/ShownText.h"
+
 namespace stormbell::texts {
 
 inline constexpr const char* CannotAssignLog = "Cannot ASSIGN METAR.LOG.";
@@ -15,6 +17,6 @@ inline constexpr const char* CannotReplaceLog =
 /// Followed by the file name and the system's reason.
 inline constexpr const char* CannotReadLog = "Cannot read ";
 inline constexpr const char* CannotWriteLog = "Cannot write ";
-inline constexpr const char* SweepCompleted = "Completed";
+inline constexpr const char* SweepCompleted = STORMBELL_TEXT("Status", "Completed");
 
 } // namespace stormbell::texts

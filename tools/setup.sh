@@ -4,7 +4,8 @@ set -euo pipefail
 
 packages=(
   clang cmake g++ libclang-rt-14-dev make ninja-build pkg-config
-  qt6-base-dev qt6-base-dev-tools libgl-dev
+  qt6-base-dev qt6-base-dev-tools libgl-dev qt6-tools-dev qt6-l10n-tools
+  qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
   fontconfig fonts-dejavu-core fonts-dejavu-extra locales-all clang-format
   python3 python3-pyftpdlib curl libcurl4-openssl-dev openssl libsqlite3-dev sqlite3

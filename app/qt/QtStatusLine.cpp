@@ -1,5 +1,7 @@
 #include "app/qt/QtStatusLine.h"
 
+#include "platform/qt/ShownText.h"
+
 #include <QGuiApplication>
 #include <QLoggingCategory>
 #include <QWidget>
@@ -15,7 +17,7 @@ Q_LOGGING_CATEGORY(lcStatus, "stormbell.status", QtWarningMsg)
 
 void QtStatusLine::SetStatus(const std::string& text) {
     qCDebug(lcStatus, "status %s", text.c_str());
-    const QString status = QString::fromStdString(text);
+    const QString status = ShownText("Status", text);
     window_.setWindowTitle(status);
     // The program's name follows the status on the native window only. An application display
     // name would do the same for every window, and the dialogs' captions are to stay as they are.

@@ -2,6 +2,7 @@
 #include "app/qt/AppIdentity.h"
 #include "app/qt/CommandLine.h"
 #include "app/qt/GaugeProgram.h"
+#include "app/qt/Translations.h"
 #include "settings/qt/QtSettingsStore.h"
 
 #include <QApplication>
@@ -15,6 +16,7 @@ int main(int argc, char** argv) {
         return *code;
     QApplication app(argc, argv);
     stormbell::ApplyAppIdentity();
+    stormbell::InstallTranslations(app);
     stormbell::QtSettingsStore store;
     const stormbell::SystemClock clock;
     stormbell::GaugeProgram program(store, clock,
