@@ -9,7 +9,7 @@ namespace stormbell {
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
+using SteadyClock = std::chrono::steady_clock;
 
 // A reply line is short ("REJECTED EXTERNAL ANONYMOUS"); a longer one is no D-Bus server's.
 constexpr std::size_t kReplyLimit = 512;
@@ -80,8 +80,9 @@ std::optional<BusEndpoint> ParseEntry(std::string_view entry) {
     return std::nullopt;
 }
 
-int MillisecondsUntil(Clock::time_point end) {
-    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(end - Clock::now());
+int MillisecondsUntil(SteadyClock::time_point end) {
+    const auto left =
+        std::chrono::duration_cast<std::chrono::milliseconds>(end - SteadyClock::now());
     // At least one: a wait of 0 means no limit to the socket calls.
     return left.count() > 0 ? static_cast<int>(left.count()) : 1;
 }
@@ -115,10 +116,11 @@ Connection Connect(const BusEndpoint& endpoint, int timeoutMs) {
 }
 
 // Whether a whole reply line came before `end`, or the server ended the connection first.
-BusAnswer Handshake(SocketHandle s, Clock::time_point end) {
+BusAnswer Handshake(SocketHandle s, SteadyClock::time_point end) {
     std::size_t sent = 0;
     while (sent < sizeof kHandshakeOpening - 1) {
-        if (WaitWritable(s, MillisecondsUntil(end)) != WaitResult::Ready || Clock::now() >= end)
+        if (WaitWritable(s, MillisecondsUntil(end)) != WaitResult::Ready ||
+            SteadyClock::now() >= end)
             return BusAnswer::Silent;
         const long n =
             SendOnSocket(s, kHandshakeOpening + sent, sizeof kHandshakeOpening - 1 - sent);
@@ -128,7 +130,8 @@ BusAnswer Handshake(SocketHandle s, Clock::time_point end) {
     }
     std::string reply;
     while (reply.size() < kReplyLimit) {
-        if (WaitReadable(s, MillisecondsUntil(end)) != WaitResult::Ready || Clock::now() >= end)
+        if (WaitReadable(s, MillisecondsUntil(end)) != WaitResult::Ready ||
+            SteadyClock::now() >= end)
             return BusAnswer::Silent;
         char buffer[kReplyLimit];
         const long n = ReceiveFromSocket(s, buffer, sizeof buffer);
@@ -158,9 +161,9 @@ std::vector<BusEndpoint> BusEndpoints(std::string_view address) {
 }
 
 BusAnswer ProbeBus(std::string_view address, std::chrono::milliseconds limit) {
-    const Clock::time_point end = Clock::now() + limit;
+    const SteadyClock::time_point end = SteadyClock::now() + limit;
     for (const BusEndpoint& endpoint : BusEndpoints(address)) {
-        if (Clock::now() >= end)
+        if (SteadyClock::now() >= end)
             return BusAnswer::Silent;
         const Connection connection = Connect(endpoint, MillisecondsUntil(end));
         if (connection.Socket == NoSocketHandle) {
