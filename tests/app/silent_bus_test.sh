@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The gauge on a session bus that takes connections and never speaks: its window must show
-# within 4 s (the bus is given 1 s), on an X server of its own, with the accessibility bridge
-# asked for. Without the bus probe no window showed in two minutes.
+# within 5 s, on an X server of its own, with the accessibility bridge asked for. The bus is
+# given 1 s; a busy machine takes most of the rest to start the gauge. Without the bus probe
+# no window showed in two minutes.
 # usage: silent_bus_test.sh STORMBELL
 set -euo pipefail
 gauge=$1
@@ -35,7 +36,7 @@ DBUS_SESSION_BUS_ADDRESS="unix:path=$work/silent-bus" QT_QPA_PLATFORM=xcb \
     QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 "$gauge" >"$work/gauge.log" 2>&1 &
 echo $! >"$work/gauge.pid"
 elapsed_ms() { echo $((($(date +%s%N) - start) / 1000000)); }
-until shown || [ "$(elapsed_ms)" -gt 4000 ]; do sleep 0.1; done
+until shown || [ "$(elapsed_ms)" -gt 5000 ]; do sleep 0.1; done
 if ! shown; then
     echo "FAIL: no window within $(elapsed_ms) ms on a silent session bus" >&2
     cat "$work/gauge.log" >&2
