@@ -7,6 +7,7 @@
 #include "app/qt/GaugeHistory.h"
 #include "app/qt/HttpsModuleLoader.h"
 #include "app/qt/KeyboardAccess.h"
+#include "app/qt/SessionBusGuard.h"
 #include "app/qt/SkinView.h"
 #include "app/qt/WindowDrag.h"
 #include "app/qt/WindowRegion.h"
@@ -430,6 +431,8 @@ std::string GaugeWindow::Description() const {
                                                        reading_.Context(), clock_);
     if (const std::string note = history_->Note(); !note.empty())
         description += (description.ends_with('\n') ? "" : "\n") + note.substr(0, note.size() - 1);
+    if (SessionBusSkipped())
+        description += (description.ends_with('\n') ? "" : "\n") + std::string(SessionBusNote());
     return description;
 }
 
