@@ -4,6 +4,7 @@
 #pragma once
 
 #include "app/CycleSession.h"
+#include "app/ShownReading.h"
 #include "app/StormBell.h"
 #include "app/qt/EventLoopPause.h"
 #include "app/qt/Lamp.h"
@@ -14,7 +15,6 @@
 #include "gauges/GaugeDescription.h"
 #include "observation/FramePresenter.h"
 #include "observation/Observation.h"
-#include "observation/ReadingTracker.h"
 #include "observation/ReportDecoder.h"
 #include "settings/OptionsHost.h"
 #include "settings/Settings.h"
@@ -36,6 +36,7 @@ class GaugeFace;
 class GaugeHistory;
 class Gauges;
 class OptionsDialog;
+class StationLineLabel;
 
 /// Ends the program with an exit code: leaves the event loop in the program, records in tests.
 using ProgramEnd = std::function<void(int exitCode)>;
@@ -129,7 +130,7 @@ private:
     bool ApplyFaceStatus();
     /// ApplyFaceStatus, and the redraw when something changed.
     void RefreshFaceStatus();
-    /// After a decoded report: the storm bell's notification, when it rings.
+    /// Once the shown reading's trend is back: the storm bell's notification, when it rings.
     void RingForStorm();
     /// The skins at the screen's scale, the needles redrawn on them.
     void Rescale();
@@ -156,8 +157,9 @@ private:
     EventLoopPause pause_;
     ThreadRunner runner_;
     ReportDecoder decoder_;
-    ReadingTracker reading_;
+    ShownReading shown_;
     StormBell stormBell_;
+    StationLineLabel* stationLine_ = nullptr;
     DesktopNotifier* notifier_ = nullptr;
     CycleSession session_;
     std::unique_ptr<GaugeHistory> history_;
