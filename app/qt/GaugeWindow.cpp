@@ -3,7 +3,6 @@
 #include "app/CycleFailure.h"
 #include "app/qt/CircleShape.h"
 #include "app/qt/CycleAborted.h"
-#include "app/qt/DesktopNotifier.h"
 #include "app/qt/GaugeHistory.h"
 #include "app/qt/HttpsModuleLoader.h"
 #include "app/qt/KeyboardAccess.h"
@@ -61,8 +60,9 @@ GaugeWindow::GaugeWindow(SettingsStore& store, Settings& settings, Observation& 
       // and exit end the wait.
       // The log is rebuilt on the runner's thread, so that a large log never holds the window.
       decoder_(observation, *this, pause_, status_, messages_, ".", pause_, runner_), shown_(clock),
-      stormBell_(store), session_(*lamps_, status_, pause_, runner_, WithHttpsModule(limits),
-                                  DecodeAdmitted(shown_, decoder_, status_)) {
+      stormAlert_(store, shown_, clock, *this, [this] { RefreshDescription(); }),
+      session_(*lamps_, status_, pause_, runner_, WithHttpsModule(limits),
+               DecodeAdmitted(shown_, decoder_, status_)) {
     parts_.Hub->OnMouseDown = [this](Qt::MouseButton button) { HubPressed(button); };
     new WindowDrag(*this); // a child of the window, which it follows
     new KeyboardAccess(*this, parts_);
@@ -77,7 +77,6 @@ GaugeWindow::GaugeWindow(SettingsStore& store, Settings& settings, Observation& 
     stationFetchDelay_->setSingleShot(true);
     stationFetchDelay_->setInterval(kStationFetchDelayMs);
     connect(stationFetchDelay_, &QTimer::timeout, this, &GaugeWindow::FetchChosenStation);
-    notifier_ = new DesktopNotifier(this);
     ageTimer_ = new QTimer(this);
     connect(ageTimer_, &QTimer::timeout, this, [this] {
         // A sweep draws on the skins: the line changes once it has ended.
@@ -91,7 +90,7 @@ GaugeWindow::GaugeWindow(SettingsStore& store, Settings& settings, Observation& 
     history_ = std::make_unique<GaugeHistory>(
         DefaultHistoryFile(), clock_, [this] { return shown_.Key(); },
         [this] {
-            RingForStorm();
+            stormAlert_.Decide(settings_.StormAlerts, history_->LastResult().Trend);
             RefreshDescription();
         });
 }
@@ -369,26 +368,6 @@ void GaugeWindow::RedrawFace() {
     GetGauges().DrawNeedles();
     RepaintSkin();
     RefreshDescription();
-}
-
-void GaugeWindow::RingForStorm() {
-    const auto& trend = history_->LastResult().Trend;
-    const StormCall call = stormBell_.Decide(shown_.Context(), settings_.StormAlerts, clock_,
-                                             trend && trend->Source == TrendSource::History
-                                                 ? std::optional<double>(trend->ChangeHpa)
-                                                 : std::nullopt);
-    if (!call.Problem.empty())
-        shown_.RecordAlertFailure(call.Problem);
-    if (!call.Ring)
-        return;
-    // A failure arriving after a newer report belongs to the older one's alert.
-    notifier_->Notify(QString::fromStdString(call.Title), QString::fromStdString(call.Body),
-                      [this, key = shown_.Key()](const QString& reason) {
-                          if (shown_.Key() != key)
-                              return;
-                          shown_.RecordAlertFailure(reason.toStdString());
-                          RefreshDescription();
-                      });
 }
 
 bool GaugeWindow::ApplyFaceStatus() {

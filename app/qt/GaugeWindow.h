@@ -5,11 +5,11 @@
 
 #include "app/CycleSession.h"
 #include "app/ShownReading.h"
-#include "app/StormBell.h"
 #include "app/qt/EventLoopPause.h"
 #include "app/qt/Lamp.h"
 #include "app/qt/QtMessageSink.h"
 #include "app/qt/QtStatusLine.h"
+#include "app/qt/StormAlert.h"
 #include "app/qt/ThreadRunner.h"
 #include "app/qt/WindowParts.h"
 #include "gauges/GaugeDescription.h"
@@ -30,7 +30,6 @@ class QTimer;
 
 namespace stormbell {
 
-class DesktopNotifier;
 class FtpSettingsDialog;
 class GaugeFace;
 class GaugeHistory;
@@ -130,8 +129,6 @@ private:
     bool ApplyFaceStatus();
     /// ApplyFaceStatus, and the redraw when something changed.
     void RefreshFaceStatus();
-    /// Once the shown reading's trend is back: the storm bell's notification, when it rings.
-    void RingForStorm();
     /// The skins at the screen's scale, the needles redrawn on them.
     void Rescale();
     CycleSettings CurrentCycleSettings() const;
@@ -158,9 +155,8 @@ private:
     ThreadRunner runner_;
     ReportDecoder decoder_;
     ShownReading shown_;
-    StormBell stormBell_;
+    StormAlert stormAlert_;
     StationLineLabel* stationLine_ = nullptr;
-    DesktopNotifier* notifier_ = nullptr;
     CycleSession session_;
     std::unique_ptr<GaugeHistory> history_;
     QRegion windowRegion_;
