@@ -20,6 +20,8 @@ struct CycleOutcome {
     /// Side steps that failed while the report still came whole (the logout), in the same
     /// words; they do not make the cycle fail.
     std::vector<std::string> Notes;
+    /// Completed without a report: the server answered that it has not changed.
+    bool Unchanged = false;
 
     bool Completed() const { return !FailedAt.has_value(); }
 };

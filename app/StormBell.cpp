@@ -1,7 +1,12 @@
 #include "app/StormBell.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cstdio>
+#include <exception>
+#include <sstream>
 
+#include "gauges/GaugeDescription.h"
 #include "platform/TextConvert.h"
 
 namespace stormbell {
@@ -10,6 +15,8 @@ namespace {
 
 // Printed figures are exact to a tenth: this keeps "3.5" from reading as just below 3.5.
 constexpr double kTenthSlack = 1e-9;
+// Enough for every station a user flips between; the oldest decision goes first.
+constexpr std::size_t kRememberedStations = 64;
 
 bool Falls(double change) {
     return change <= -kStormPressureFall + kTenthSlack;
@@ -33,34 +40,92 @@ std::string Signs(const ReportFigures& figures, std::optional<double> historyCha
     return signs;
 }
 
-std::string LocalTime(const std::tm& local) {
+// "Aug 12, 03:21", with the year after the day when it is not this year's.
+std::string LocalTime(const std::tm& local, const std::tm& today) {
     static constexpr const char* kMonths[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                               "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-    char text[32];
-    std::snprintf(text, sizeof text, "%s %d, %02d:%02d", kMonths[local.tm_mon % 12], local.tm_mday,
-                  local.tm_hour, local.tm_min);
+    char year[16] = "";
+    if (local.tm_year != today.tm_year)
+        std::snprintf(year, sizeof year, ", %d", local.tm_year + 1900);
+    char text[48];
+    std::snprintf(text, sizeof text, "%s %d%s, %02d:%02d", kMonths[local.tm_mon % 12],
+                  local.tm_mday, year, local.tm_hour, local.tm_min);
+    return text;
+}
+
+// "KBFI 1692935580;KFNT 1628738460": each station with the seconds of its newest decided time.
+std::map<std::string, std::chrono::sys_seconds> ParseDecided(const std::string& text) {
+    std::map<std::string, std::chrono::sys_seconds> decided;
+    std::istringstream entries(text);
+    std::string entry;
+    while (std::getline(entries, entry, ';')) {
+        const auto space = entry.find(' ');
+        if (space == 0 || space == std::string::npos)
+            continue;
+        long long seconds = 0;
+        const char* end = entry.data() + entry.size();
+        const auto [at, error] = std::from_chars(entry.data() + space + 1, end, seconds);
+        if (error == std::errc() && at == end)
+            decided[entry.substr(0, space)] =
+                std::chrono::sys_seconds{std::chrono::seconds{seconds}};
+    }
+    return decided;
+}
+
+std::string DecidedText(const std::map<std::string, std::chrono::sys_seconds>& decided) {
+    std::string text;
+    for (const auto& [station, observed] : decided)
+        text += (text.empty() ? "" : ";") + station + " " +
+                std::to_string(observed.time_since_epoch().count());
     return text;
 }
 
 } // namespace
 
+StormBell::StormBell(SettingsStore& store)
+    : store_(store), decided_(ParseDecided(store.ReadSetting(kStormBellDecidedKey, ""))) {}
+
 StormCall StormBell::Decide(const ReadingContext& context, bool enabled, const Clock& clock,
                             std::optional<double> historyChange) {
     if (!context.Observed)
-        return {false, "the observation time is unknown", {}, {}};
-    if (last_ && last_->Station == context.StationIdentifier &&
-        last_->Observed == *context.Observed)
-        return {false, "a repeated report", {}, {}};
-    last_ = Decided{context.StationIdentifier, *context.Observed};
+        return {false, "the observation time is unknown", {}, {}, {}};
+    if (context.StationIdentifier.empty())
+        return {false, "the station is unknown", {}, {}, {}};
+    const auto now = clock.Now();
+    const auto observed = *context.Observed;
+    if (now - observed > kStaleAfter)
+        return {false, "an outdated observation", {}, {}, {}};
+    const auto before = decided_.find(context.StationIdentifier);
+    if (before != decided_.end() && observed <= before->second)
+        return {false, "a repeated report", {}, {}, {}};
+    const std::string problem = Remember(context.StationIdentifier, observed);
     const std::string signs = Signs(context.Figures, historyChange);
     if (signs.empty())
-        return {false, "no thunder, lightning or sharp pressure fall", {}, {}};
+        return {false, "no thunder, lightning or sharp pressure fall", {}, {}, problem};
     if (!enabled)
-        return {false, "storm alerts are off", {}, {}};
-    const std::string title = context.StationIdentifier.empty()
-                                  ? "Storm warning"
-                                  : "Storm warning — " + context.StationIdentifier;
-    return {true, signs, title, signs + "\nObserved " + LocalTime(clock.Local(*context.Observed))};
+        return {false, "storm alerts are off", {}, {}, problem};
+    const std::string place = context.StationName.empty()
+                                  ? context.StationIdentifier
+                                  : context.StationName + " (" + context.StationIdentifier + ")";
+    return {true, signs, "Storm warning — " + context.StationIdentifier,
+            signs + "\n" + place + "\nObserved " +
+                LocalTime(clock.Local(observed), clock.Local(now)) + ", " + AgeText(now - observed),
+            problem};
+}
+
+std::string StormBell::Remember(const std::string& station, std::chrono::sys_seconds observed) {
+    decided_[station] = observed;
+    if (decided_.size() > kRememberedStations)
+        decided_.erase(std::min_element(decided_.begin(), decided_.end(),
+                                        [](auto& a, auto& b) { return a.second < b.second; }));
+    try {
+        store_.WriteSetting(kStormBellDecidedKey, DecidedText(decided_));
+        store_.Commit();
+    } catch (const std::exception& error) {
+        // The bell still knows it for this run; only a restart could ring for it again.
+        return std::string("this alert may be repeated after a restart: ") + error.what();
+    }
+    return {};
 }
 
 } // namespace stormbell

@@ -10,9 +10,9 @@ namespace {
 
 constexpr std::chrono::hours kCountInDaysFrom{48};
 
-// The station's identifier before what is said of it, when the report named one.
-std::string Named(const ReadingContext& context, const std::string& what) {
-    return context.StationIdentifier.empty() ? what : context.StationIdentifier + " " + what;
+// `station` before what is said of it, when it is known.
+std::string Named(const std::string& station, const std::string& what) {
+    return station.empty() ? what : station + " " + what;
 }
 
 std::string AgeWords(std::chrono::seconds age) {
@@ -25,19 +25,23 @@ std::string AgeWords(std::chrono::seconds age) {
 } // namespace
 
 FaceStatus DescribeFaceStatus(const ReadingContext& context, const Clock& clock) {
+    // A failure names the station it failed for, which need not be the one shown.
     if (context.LastCycleFailed)
-        return {Named(context, "update failed"), true};
+        return {
+            Named(context.FailedStation.empty() ? context.StationIdentifier : context.FailedStation,
+                  "update failed"),
+            true};
     if (!context.LastFetch)
         return {"no reading yet", false};
     if (!context.Observed)
-        return {Named(context, "time unknown"), false};
+        return {Named(context.StationIdentifier, "time unknown"), false};
     const auto age = clock.Now() - *context.Observed;
     if (age > kStaleAfter)
-        return {Named(context, AgeWords(age)), true};
+        return {Named(context.StationIdentifier, AgeWords(age)), true};
     const std::tm local = clock.Local(*context.Observed);
     char time[16];
     std::snprintf(time, sizeof time, "%02d:%02d", local.tm_hour, local.tm_min);
-    return {Named(context, time), false};
+    return {Named(context.StationIdentifier, time), false};
 }
 
 } // namespace stormbell

@@ -195,17 +195,28 @@ std::string DescribeGauge(const Observation& shown, std::uint16_t pressSet,
             text += '\n';
         text += content;
     };
-    // Needles at rest show no reading, earlier or not.
+    // Needles at rest show no reading, earlier or not. A failure for another station than the
+    // one shown names both, so the old values are never taken for the new station's.
+    const bool otherStation =
+        !context.FailedStation.empty() && context.FailedStation != context.StationIdentifier;
+    const std::string failedUpdate = otherStation
+                                         ? "The update of " + context.FailedStation + " failed"
+                                         : "The last update failed";
     if (context.LastCycleFailed)
-        line(!context.LastFetch && AtRest(shown)
-                 ? "The last update failed."
-                 : "The last update failed; these values are from an earlier reading.");
+        line(!context.LastFetch && AtRest(shown) ? failedUpdate + "."
+             : otherStation && !context.StationIdentifier.empty()
+                 ? failedUpdate + "; these values are from an earlier reading of " +
+                       context.StationIdentifier + "."
+                 : failedUpdate + "; these values are from an earlier reading.");
     if (context.LastCycleFailed && !context.LastFailure.empty())
         line(context.LastFailure);
     if (context.FtpBlocked)
         line("A network that blocks FTP can use https://tgftp.nws.noaa.gov in the FTP settings.");
     if (!context.AlertFailure.empty())
         line("The storm alert could not be shown: " + context.AlertFailure);
+    if (context.OlderSent)
+        line("The service sent an older observation, of " +
+             ClockText(clock.Local(*context.OlderSent), today) + "; the newer reading stays.");
     if (context.Observed && now - *context.Observed > kStaleAfter)
         line("Outdated: this observation is " + DurationText(now - *context.Observed) + " old.");
 

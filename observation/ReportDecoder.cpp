@@ -21,14 +21,8 @@ void ReportDecoder::BreakOut(const std::vector<std::string>& reportLines, bool l
     if (reading && observation_.OWDInfo == VariableWind)
         observation_.OWDInfo = "000";
     told_.Last.clear();
-    if (logIt) {
-        try {
-            log_.Append(reportLines);
-        } catch (const ELogFileError& error) {
-            // The log is a side step: the reading it failed to keep is still the reading.
-            told_.ShowMessage(error.what());
-        }
-    }
+    if (logIt)
+        Log(reportLines);
     if (!reading)
         throw ENotAReading();
     // Only what this report states counts; a text of an earlier one would be made up here.
@@ -41,6 +35,16 @@ void ReportDecoder::BreakOut(const std::vector<std::string>& reportLines, bool l
     ScanReportLines(reportLines, observation_);
     const PressurePlan plan = DeriveTargets(observation_);
     lastSweepFrames_ = sweep_.Run(observation_, plan);
+}
+
+void ReportDecoder::Log(const std::vector<std::string>& reportLines) {
+    told_.Last.clear();
+    try {
+        log_.Append(reportLines);
+    } catch (const ELogFileError& error) {
+        // The log is a side step: the reading it failed to keep is still the reading.
+        told_.ShowMessage(error.what());
+    }
 }
 
 } // namespace stormbell

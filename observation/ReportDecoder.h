@@ -33,8 +33,12 @@ public:
     /// those of the values derived from it, go to rest.
     void BreakOut(const std::vector<std::string>& reportLines, bool logIt);
 
-    /// Why the last BreakOut's report was not logged, as told; empty when it was, or when no
-    /// log was asked for.
+    /// Appends the report to METAR.LOG as BreakOut does, without decoding it: for a report that
+    /// is received but not shown. Fails as BreakOut's log does.
+    void Log(const std::vector<std::string>& reportLines);
+
+    /// Why the last BreakOut's or Log's report was not logged, as told; empty when it was, or when
+    /// no log was asked for.
     const std::string& LogProblem() const { return told_.Last; }
 
     /// Stepping frames of the last sweep that completed; 0 when the last BreakOut failed.

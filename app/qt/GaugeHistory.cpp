@@ -33,24 +33,29 @@ HistoryView GaugeHistoryView(const std::string& station, bool metric, std::uint1
 }
 
 GaugeHistory::GaugeHistory(std::optional<std::filesystem::path> storeFile, const Clock& clock,
-                           std::function<void()> changed, QObject* parent)
-    : QObject(parent), storeFile_(storeFile), clock_(clock), changed_(std::move(changed)),
-      recorder_(std::move(storeFile)) {}
+                           ShownKey shown, std::function<void()> changed, QObject* parent)
+    : QObject(parent), storeFile_(storeFile), clock_(clock), shown_(std::move(shown)),
+      changed_(std::move(changed)), recorder_(std::move(storeFile)) {}
 
 GaugeHistory::~GaugeHistory() = default;
 
 void GaugeHistory::Record(const std::vector<std::string>& reportLines, bool keep) {
     const auto received = clock_.Now();
-    worker_.Post([this, reportLines, received, keep] {
+    const auto key = ReportKey(reportLines);
+    worker_.Post([this, reportLines, received, keep, key] {
         RecordResult result = recorder_.Record(reportLines, received, keep);
         // Back on the window's thread; dropped if this object has gone meanwhile.
         QMetaObject::invokeMethod(
             this,
-            [this, result = std::move(result)] {
-                last_ = result;
+            [this, key, result = std::move(result)] {
                 ++outcomes_;
                 if (window_ != nullptr && window_->isVisible())
                     window_->Reload();
+                // A newer reading may be shown by now: this one's trend is not its trend.
+                if (!key || key != shown_())
+                    return;
+                last_ = result;
+                lastKey_ = key;
                 if (changed_)
                     changed_();
             },
@@ -59,7 +64,8 @@ void GaugeHistory::Record(const std::vector<std::string>& reportLines, bool keep
 }
 
 std::string GaugeHistory::Note() const {
-    return HistoryNote(last_);
+    // Until the shown reading's own outcome is back, the last one belongs to another reading.
+    return lastKey_ && lastKey_ == shown_() ? HistoryNote(last_) : std::string();
 }
 
 void GaugeHistory::ShowWindow(const HistoryView& view, QWidget* parent) {

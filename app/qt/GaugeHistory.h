@@ -15,6 +15,7 @@
 #include "history/HistoryRecorder.h"
 #include "history/HistoryWorker.h"
 #include "history/qt/HistoryWindow.h"
+#include "observation/ReadingKey.h"
 #include "platform/Clock.h"
 
 namespace stormbell {
@@ -22,20 +23,28 @@ namespace stormbell {
 class GaugeHistory final : public QObject {
     Q_OBJECT
 public:
+    /// The reading shown now: only its outcome is kept when one comes back.
+    using ShownKey = std::function<std::optional<ReadingKey>()>;
+
     /// Keeps the history in `storeFile` (nothing: no data folder is known); `changed` runs on
-    /// this thread whenever a reading's outcome has come back. `clock` must outlive this.
-    GaugeHistory(std::optional<std::filesystem::path> storeFile, const Clock& clock,
+    /// this thread whenever the outcome of the reading `shown` gives has come back; an outcome
+    /// for any other reading is dropped. `clock` must outlive this.
+    GaugeHistory(std::optional<std::filesystem::path> storeFile, const Clock& clock, ShownKey shown,
                  std::function<void()> changed, QObject* parent = nullptr);
     /// Waits for the readings already handed over.
     ~GaugeHistory() override;
 
-    /// Hands the reading of `reportLines` to the worker: stored when `keep`, its trend found.
+    /// Hands the reading of `reportLines` to the worker: stored when `keep`, its trend found; the
+    /// outcome comes back with the reading's station and observation time.
     void Record(const std::vector<std::string>& reportLines, bool keep);
-    /// The tooltip's lines about the last reading's trend and storage; may be empty.
+    /// The tooltip's lines about the shown reading's trend and storage; empty until its outcome
+    /// has come back.
     std::string Note() const;
-    /// What became of the last reading, once it has come back.
+    /// What became of the last shown reading, once it has come back.
     const RecordResult& LastResult() const { return last_; }
-    /// How many readings have come back so far.
+    /// The reading LastResult belongs to; nothing before the first.
+    const std::optional<ReadingKey>& LastKey() const { return lastKey_; }
+    /// How many readings have come back so far, dropped ones too.
     std::size_t Outcomes() const { return outcomes_; }
     /// Brings up the history window following `view`; `parent` owns it.
     void ShowWindow(const HistoryView& view, QWidget* parent);
@@ -45,8 +54,10 @@ public:
 private:
     std::optional<std::filesystem::path> storeFile_;
     const Clock& clock_;
+    ShownKey shown_;
     std::function<void()> changed_;
     RecordResult last_;
+    std::optional<ReadingKey> lastKey_;
     std::size_t outcomes_ = 0;
     HistoryWindow* window_ = nullptr;
     HistoryRecorder recorder_; // used on the worker's thread only

@@ -3,19 +3,17 @@
 #include "app/CycleFailure.h"
 #include "app/qt/CircleShape.h"
 #include "app/qt/CycleAborted.h"
-#include "app/qt/DesktopNotifier.h"
 #include "app/qt/GaugeHistory.h"
 #include "app/qt/HttpsModuleLoader.h"
 #include "app/qt/KeyboardAccess.h"
 #include "app/qt/SessionBusGuard.h"
 #include "app/qt/SkinView.h"
+#include "app/qt/StationLineLabel.h"
 #include "app/qt/WindowDrag.h"
 #include "app/qt/WindowRegion.h"
 #include "gauges/FaceStatus.h"
 #include "gauges/WindowLayout.h"
 #include "gauges/qt/GaugeFace.h"
-#include "observation/ReportLines.h"
-#include "platform/TextConvert.h"
 #include "settings/SettingsPersistence.h"
 #include "settings/SettingsTable.h"
 #include "settings/qt/FtpSettingsDialog.h"
@@ -62,14 +60,14 @@ GaugeWindow::GaugeWindow(SettingsStore& store, Settings& settings, Observation& 
       // The log's lock is waited for on the sweep's pause: the window stays live, and close
       // and exit end the wait.
       // The log is rebuilt on the runner's thread, so that a large log never holds the window.
-      decoder_(observation, *this, pause_, status_, messages_, ".", pause_, runner_),
-      reading_(clock), session_(*lamps_, status_, pause_, runner_, WithHttpsModule(limits),
-                                [this](const std::vector<std::string>& lines, bool logIt) {
-                                    decoder_.BreakOut(lines, logIt);
-                                }) {
+      decoder_(observation, *this, pause_, status_, messages_, ".", pause_, runner_), shown_(clock),
+      stormAlert_(store, shown_, clock, *this, [this] { RefreshDescription(); }),
+      session_(*lamps_, status_, pause_, runner_, WithHttpsModule(limits),
+               DecodeAdmitted(shown_, decoder_, status_)) {
     parts_.Hub->OnMouseDown = [this](Qt::MouseButton button) { HubPressed(button); };
     new WindowDrag(*this); // a child of the window, which it follows
     new KeyboardAccess(*this, parts_);
+    stationLine_ = new StationLineLabel(*this);
     ShowSkin();
 
     updateTimer_ = new QTimer(this);
@@ -80,7 +78,6 @@ GaugeWindow::GaugeWindow(SettingsStore& store, Settings& settings, Observation& 
     stationFetchDelay_->setSingleShot(true);
     stationFetchDelay_->setInterval(kStationFetchDelayMs);
     connect(stationFetchDelay_, &QTimer::timeout, this, &GaugeWindow::FetchChosenStation);
-    notifier_ = new DesktopNotifier(this);
     ageTimer_ = new QTimer(this);
     connect(ageTimer_, &QTimer::timeout, this, [this] {
         // A sweep draws on the skins: the line changes once it has ended.
@@ -91,10 +88,12 @@ GaugeWindow::GaugeWindow(SettingsStore& store, Settings& settings, Observation& 
     move(settings_.WindowLeft, settings_.WindowTop);
 
     // The storm bell waits for the history, whose trend stands in for a missing tendency line.
-    history_ = std::make_unique<GaugeHistory>(DefaultHistoryFile(), clock_, [this] {
-        RingForStorm();
-        RefreshDescription();
-    });
+    history_ = std::make_unique<GaugeHistory>(
+        DefaultHistoryFile(), clock_, [this] { return shown_.Key(); },
+        [this] {
+            stormAlert_.Decide(settings_.StormAlerts, history_->LastResult().Trend);
+            RefreshDescription();
+        });
 }
 
 GaugeWindow::~GaugeWindow() = default;
@@ -150,18 +149,12 @@ void GaugeWindow::RunCycle(bool ifChanged) {
 
 void GaugeWindow::RecordOutcome(const CycleOutcome& outcome) {
     // The lamp and the title say whether it failed; the description says why.
-    if (outcome.Completed()) {
-        std::vector<std::string> sideSteps = outcome.Notes;
-        if (!decoder_.LogProblem().empty())
-            sideSteps.insert(sideSteps.begin(),
-                             "The report was not logged: " + Latin1ToUtf8(decoder_.LogProblem()));
-        const auto lines = SplitReportLines(session_.Report());
-        reading_.RecordDecoded(lines, std::move(sideSteps));
-        history_->Record(lines, settings_.KeepHistory);
-    } else {
-        reading_.RecordFailure(outcome.Message,
-                               FtpBlocked(outcome, settings_.Host, settingstable::kHost.Default));
-    }
+    const auto received =
+        shown_.Record(outcome, {session_.Report(), std::string(StationIdOf(fetchedStation_)),
+                                decoder_.LogProblem(),
+                                FtpBlocked(outcome, settings_.Host, settingstable::kHost.Default)});
+    if (received)
+        history_->Record(*received, settings_.KeepHistory);
     if (options_ != nullptr)
         options_->ShowReport();
     RefreshFaceStatus();
@@ -208,7 +201,7 @@ void GaugeWindow::ShowOptions() {
 
 void GaugeWindow::ShowHistory() {
     Guarded([this] {
-        const std::string& known = reading_.Context().StationIdentifier;
+        const std::string& known = shown_.Context().StationIdentifier;
         history_->ShowWindow(GaugeHistoryView(known.empty() ? settings_.StationFile : known,
                                               observation_.DisplayMode == DisplayMode::Metric,
                                               GetGauges().PressSet, observation_.OPresInfo),
@@ -276,7 +269,7 @@ void GaugeWindow::ShowError(const std::string& message) {
 }
 
 const std::string& GaugeWindow::LastReport() const {
-    return session_.Report();
+    return shown_.Report();
 }
 
 void GaugeWindow::PresentFrame() {
@@ -378,28 +371,10 @@ void GaugeWindow::RedrawFace() {
     RefreshDescription();
 }
 
-void GaugeWindow::RingForStorm() {
-    const auto& trend = history_->LastResult().Trend;
-    const StormCall call = stormBell_.Decide(reading_.Context(), settings_.StormAlerts, clock_,
-                                             trend && trend->Source == TrendSource::History
-                                                 ? std::optional<double>(trend->ChangeHpa)
-                                                 : std::nullopt);
-    if (!call.Ring)
-        return;
-    // A failure arriving after a newer report belongs to the older one's alert.
-    const auto observed = reading_.Context().Observed;
-    notifier_->Notify(QString::fromStdString(call.Title), QString::fromStdString(call.Body),
-                      [this, observed](const QString& reason) {
-                          if (reading_.Context().Observed != observed)
-                              return;
-                          reading_.RecordAlertFailure(reason.toStdString());
-                          RefreshDescription();
-                      });
-}
-
 bool GaugeWindow::ApplyFaceStatus() {
-    const ReadingContext& context = reading_.Context();
+    const ReadingContext& context = shown_.Context();
     const FaceStatus status = DescribeFaceStatus(context, clock_);
+    stationLine_->SetLine(status.StationLine);
     const std::optional<int> gust =
         context.Figures.Wind ? context.Figures.Wind->GustKnots : std::nullopt;
     Gauges& gauges = GetGauges();
@@ -428,7 +403,7 @@ std::string GaugeWindow::Description() const {
     // The green lamp's state, which the reading does not know of.
     const char* const fetching = lamps_->Fetching() ? "Fetching a report now.\n" : "";
     std::string description = fetching + DescribeGauge(observation_, face_->GetGauges().PressSet,
-                                                       reading_.Context(), clock_);
+                                                       shown_.Context(), clock_);
     if (const std::string note = history_->Note(); !note.empty())
         description += (description.ends_with('\n') ? "" : "\n") + note.substr(0, note.size() - 1);
     if (SessionBusSkipped())
