@@ -46,21 +46,20 @@ std::string LocalTime(const std::tm& local) {
 
 StormCall StormBell::Decide(const ReadingContext& context, bool enabled, const Clock& clock,
                             std::optional<double> historyChange) {
-    if (!context.Observed)
+    const ReportHeader& header = context.Header;
+    if (!header.Observed)
         return {false, "the observation time is unknown", {}, {}};
-    if (last_ && last_->Station == context.StationIdentifier &&
-        last_->Observed == *context.Observed)
+    if (last_ && last_->Station == header.Station && last_->Observed == *header.Observed)
         return {false, "a repeated report", {}, {}};
-    last_ = Decided{context.StationIdentifier, *context.Observed};
+    last_ = Decided{header.Station, *header.Observed};
     const std::string signs = Signs(context.Figures, historyChange);
     if (signs.empty())
         return {false, "no thunder, lightning or sharp pressure fall", {}, {}};
     if (!enabled)
         return {false, "storm alerts are off", {}, {}};
-    const std::string title = context.StationIdentifier.empty()
-                                  ? "Storm warning"
-                                  : "Storm warning — " + context.StationIdentifier;
-    return {true, signs, title, signs + "\nObserved " + LocalTime(clock.Local(*context.Observed))};
+    const std::string title =
+        header.Station.empty() ? "Storm warning" : "Storm warning — " + header.Station;
+    return {true, signs, title, signs + "\nObserved " + LocalTime(clock.Local(*header.Observed))};
 }
 
 } // namespace stormbell

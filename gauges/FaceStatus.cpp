@@ -12,7 +12,8 @@ constexpr std::chrono::hours kCountInDaysFrom{48};
 
 // The station's identifier before what is said of it, when the report named one.
 std::string Named(const ReadingContext& context, const std::string& what) {
-    return context.StationIdentifier.empty() ? what : context.StationIdentifier + " " + what;
+    const std::string& station = context.Header.Station;
+    return station.empty() ? what : station + " " + what;
 }
 
 std::string AgeWords(std::chrono::seconds age) {
@@ -29,12 +30,13 @@ FaceStatus DescribeFaceStatus(const ReadingContext& context, const Clock& clock)
         return {Named(context, "update failed"), true};
     if (!context.LastFetch)
         return {"no reading yet", false};
-    if (!context.Observed)
+    const auto& observed = context.Header.Observed;
+    if (!observed)
         return {Named(context, "time unknown"), false};
-    const auto age = clock.Now() - *context.Observed;
+    const auto age = clock.Now() - *observed;
     if (age > kStaleAfter)
         return {Named(context, AgeWords(age)), true};
-    const std::tm local = clock.Local(*context.Observed);
+    const std::tm local = clock.Local(*observed);
     char time[16];
     std::snprintf(time, sizeof time, "%02d:%02d", local.tm_hour, local.tm_min);
     return {Named(context, time), false};

@@ -61,11 +61,11 @@ GaugeWindow::GaugeWindow(SettingsStore& store, Settings& settings, Observation& 
       // The log's lock is waited for on the sweep's pause: the window stays live, and close
       // and exit end the wait.
       // The log is rebuilt on the runner's thread, so that a large log never holds the window.
-      decoder_(observation, *this, pause_, status_, messages_, ".", pause_, runner_),
-      reading_(clock), session_(*lamps_, status_, pause_, runner_, WithHttpsModule(limits),
-                                [this](const std::vector<std::string>& lines, bool logIt) {
-                                    decoder_.BreakOut(lines, logIt);
-                                }) {
+      decoder_(observation, *this, pause_, status_, ".", pause_, runner_), reading_(clock),
+      session_(*lamps_, status_, pause_, runner_, WithHttpsModule(limits),
+               [this](const std::vector<std::string>& lines, bool logIt) {
+                   decoder_.BreakOut(lines, logIt);
+               }) {
     parts_.Hub->OnMouseDown = [this](Qt::MouseButton button) { HubPressed(button); };
     new WindowDrag(*this); // a child of the window, which it follows
     new KeyboardAccess(*this, parts_);
@@ -143,7 +143,14 @@ void GaugeWindow::RunCycle(bool ifChanged) {
     fetchedStation_ = settings_.StationFile;
     CycleSettings cycleSettings = CurrentCycleSettings();
     cycleSettings.IfChanged = ifChanged;
-    Guarded([&] { RecordOutcome(session_.Cycle().Run(cycleSettings)); });
+    Guarded([&] {
+        const CycleOutcome outcome = session_.Cycle().Run(cycleSettings);
+        RecordOutcome(outcome);
+        // The description tells a log that failed; a box would hold a timer's cycle until
+        // someone clicks, so only an update asked for shows one, once the reading stands.
+        if (!ifChanged && outcome.Completed() && !decoder_.LogProblem().empty())
+            messages_.ShowMessage(decoder_.LogProblem());
+    });
     EndAfterCycle(session_.Finish());
 }
 
@@ -207,7 +214,7 @@ void GaugeWindow::ShowOptions() {
 
 void GaugeWindow::ShowHistory() {
     Guarded([this] {
-        const std::string& known = reading_.Context().StationIdentifier;
+        const std::string& known = reading_.Context().Header.Station;
         history_->ShowWindow(GaugeHistoryView(known.empty() ? settings_.StationFile : known,
                                               observation_.DisplayMode == DisplayMode::Metric,
                                               GetGauges().PressSet, observation_.OPresInfo),
@@ -386,10 +393,10 @@ void GaugeWindow::RingForStorm() {
     if (!call.Ring)
         return;
     // A failure arriving after a newer report belongs to the older one's alert.
-    const auto observed = reading_.Context().Observed;
+    const auto observed = reading_.Context().Header.Observed;
     notifier_->Notify(QString::fromStdString(call.Title), QString::fromStdString(call.Body),
                       [this, observed](const QString& reason) {
-                          if (reading_.Context().Observed != observed)
+                          if (reading_.Context().Header.Observed != observed)
                               return;
                           reading_.RecordAlertFailure(reason.toStdString());
                           RefreshDescription();

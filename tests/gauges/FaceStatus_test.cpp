@@ -13,8 +13,8 @@ TEST(FaceStatusTest, StationLineAndDimmingFollowTheReadingsState) {
     constexpr sys_seconds kObserved{seconds{1692935580}}; // 2023-08-25 03:53 UTC, the local zone
     auto context = [&](bool fetched, bool failed, bool timed) {
         ReadingContext c;
-        c.StationIdentifier = fetched ? "KBFI" : "";
-        c.Observed = timed ? std::optional(kObserved) : std::nullopt;
+        c.Header.Station = fetched ? "KBFI" : "";
+        c.Header.Observed = timed ? std::optional(kObserved) : std::nullopt;
         c.LastFetch = fetched ? std::optional(kObserved) : std::nullopt;
         c.LastCycleFailed = failed;
         return c;
