@@ -87,27 +87,28 @@ StormBell::StormBell(SettingsStore& store)
 
 StormCall StormBell::Decide(const ReadingContext& context, bool enabled, const Clock& clock,
                             std::optional<double> historyChange) {
-    if (!context.Observed)
+    const ReportHeader& header = context.Header;
+    if (!header.Observed)
         return {false, "the observation time is unknown", {}, {}, {}};
-    if (context.StationIdentifier.empty())
+    if (header.Station.empty())
         return {false, "the station is unknown", {}, {}, {}};
     const auto now = clock.Now();
-    const auto observed = *context.Observed;
+    const auto observed = *header.Observed;
     if (now - observed > kStaleAfter)
         return {false, "an outdated observation", {}, {}, {}};
-    const auto before = decided_.find(context.StationIdentifier);
+    const auto before = decided_.find(header.Station);
     if (before != decided_.end() && observed <= before->second)
         return {false, "a repeated report", {}, {}, {}};
-    const std::string problem = Remember(context.StationIdentifier, observed);
+    const std::string problem = Remember(header.Station, observed);
     const std::string signs = Signs(context.Figures, historyChange);
     if (signs.empty())
         return {false, "no thunder, lightning or sharp pressure fall", {}, {}, problem};
     if (!enabled)
         return {false, "storm alerts are off", {}, {}, problem};
-    const std::string place = context.StationName.empty()
-                                  ? context.StationIdentifier
-                                  : context.StationName + " (" + context.StationIdentifier + ")";
-    return {true, signs, "Storm warning — " + context.StationIdentifier,
+    const std::string place = header.StationName.empty()
+                                  ? header.Station
+                                  : header.StationName + " (" + header.Station + ")";
+    return {true, signs, "Storm warning — " + header.Station,
             signs + "\n" + place + "\nObserved " +
                 LocalTime(clock.Local(observed), clock.Local(now)) + ", " + AgeText(now - observed),
             problem};

@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "observation/ObservationTime.h"
 #include "observation/ReportFigures.h"
 #include "observation/ReportHeader.h"
 #include "platform/TextConvert.h"
@@ -52,16 +51,13 @@ std::string JoinedReport(const std::vector<std::string>& lines) {
 
 std::optional<HistoryReading> ReadingFromReport(const std::vector<std::string>& reportLines,
                                                 std::chrono::sys_seconds received) {
-    if (reportLines.size() < 2)
-        return std::nullopt;
-    const auto header = ParseReportHeader(reportLines[0]);
-    const auto observed = ParseObservationTime(reportLines[1]);
-    if (!header || !observed)
+    const ReportHeader header = ReadReportHeader(reportLines);
+    if (header.Station.empty() || !header.Observed)
         return std::nullopt;
     const ReportFigures figures = ParseReportFigures(reportLines);
     HistoryReading reading;
-    reading.Station = header->Station;
-    reading.Observed = *observed;
+    reading.Station = header.Station;
+    reading.Observed = *header.Observed;
     reading.Received = received;
     reading.TemperatureC = Celsius(figures.Temperature);
     reading.DewPointC = Celsius(figures.DewPoint);

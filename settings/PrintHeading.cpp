@@ -2,7 +2,6 @@
 
 #include <cstdio>
 
-#include "observation/ObservationTime.h"
 #include "observation/ReportHeader.h"
 
 namespace stormbell {
@@ -21,13 +20,13 @@ std::string DateAndTime(const std::tm& local) {
 } // namespace
 
 std::string PrintHeading(const std::vector<std::string>& reportLines, const Clock& clock) {
-    const auto header = reportLines.empty() ? std::nullopt : ParseReportHeader(reportLines[0]);
-    const auto observed =
-        reportLines.size() < 2 ? std::nullopt : ParseObservationTime(reportLines[1]);
-    const std::string station =
-        header ? header->StationName + " (" + header->Station + ")" : "Unknown station";
-    const std::string when =
-        observed ? "observed " + DateAndTime(clock.Local(*observed)) : "observation time unknown";
+    const ReportHeader header = ReadReportHeader(reportLines);
+    const std::string station = header.Station.empty()
+                                    ? "Unknown station"
+                                    : header.StationName + " (" + header.Station + ")";
+    const std::string when = header.Observed
+                                 ? "observed " + DateAndTime(clock.Local(*header.Observed))
+                                 : "observation time unknown";
     return station + " — " + when + " — printed " + DateAndTime(clock.Local(clock.Now()));
 }
 

@@ -60,7 +60,7 @@ GaugeWindow::GaugeWindow(SettingsStore& store, Settings& settings, Observation& 
       // The log's lock is waited for on the sweep's pause: the window stays live, and close
       // and exit end the wait.
       // The log is rebuilt on the runner's thread, so that a large log never holds the window.
-      decoder_(observation, *this, pause_, status_, messages_, ".", pause_, runner_), shown_(clock),
+      decoder_(observation, *this, pause_, status_, ".", pause_, runner_), shown_(clock),
       stormAlert_(store, shown_, clock, *this, [this] { RefreshDescription(); }),
       session_(*lamps_, status_, pause_, runner_, WithHttpsModule(limits),
                DecodeAdmitted(shown_, decoder_, status_)) {
@@ -143,7 +143,14 @@ void GaugeWindow::RunCycle(bool ifChanged) {
     fetchedStation_ = settings_.StationFile;
     CycleSettings cycleSettings = CurrentCycleSettings();
     cycleSettings.IfChanged = ifChanged;
-    Guarded([&] { RecordOutcome(session_.Cycle().Run(cycleSettings)); });
+    Guarded([&] {
+        const CycleOutcome outcome = session_.Cycle().Run(cycleSettings);
+        RecordOutcome(outcome);
+        // The description tells a log that failed; a box would hold a timer's cycle until
+        // someone clicks, so only an update asked for shows one, once the reading stands.
+        if (!ifChanged && outcome.Completed() && !decoder_.LogProblem().empty())
+            messages_.ShowMessage(decoder_.LogProblem());
+    });
     EndAfterCycle(session_.Finish());
 }
 
@@ -201,7 +208,7 @@ void GaugeWindow::ShowOptions() {
 
 void GaugeWindow::ShowHistory() {
     Guarded([this] {
-        const std::string& known = shown_.Context().StationIdentifier;
+        const std::string& known = shown_.Context().Header.Station;
         history_->ShowWindow(GaugeHistoryView(known.empty() ? settings_.StationFile : known,
                                               observation_.DisplayMode == DisplayMode::Metric,
                                               GetGauges().PressSet, observation_.OPresInfo),

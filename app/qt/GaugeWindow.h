@@ -110,7 +110,8 @@ private:
     /// last is fetched now, and the update timer's interval runs from this fetch; a running cycle
     /// finishes first.
     void FetchChosenStation();
-    /// UpdateNow's work; `ifChanged` as in CycleSettings.
+    /// UpdateNow's work; `ifChanged` as in CycleSettings. A log that failed is told in the
+    /// description, and in a box after the reading is shown only when not `ifChanged` (asked for).
     void RunCycle(bool ifChanged);
     /// After the system's close: hides the dialogs and ends the program.
     void EndProgram();

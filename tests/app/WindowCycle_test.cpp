@@ -115,25 +115,33 @@ TEST_F(WindowCycleTest, FetchShowsDecodesLogsSweepsAndTellsTheReadingWithItsAge)
               std::string::npos);
 }
 
-// A report that came whole stands whatever fails beside it: a log that cannot be written is told
-// and named, a logout only named, and a server silent after QUIT is not waited out.
+// A report that came whole stands whatever fails beside it: a log that cannot be written is named,
+// and told in a box only for an update asked for, once the reading is shown; a logout is only
+// named, and a server silent after QUIT is not waited out. No box holds the timer's cycle.
 TEST_F(WindowCycleTest, ASideStepThatFailsKeepsTheReading) {
     const std::string report =
         ReadFile(std::filesystem::path(STORMBELL_TEST_DATA_DIR) / "reports" / kStation);
     const std::string logout = "Logging out of 127.0.0.1 failed after EGLC.TXT was fetched: ";
     const std::string noSpace = "Cannot write METAR.TMP: No space left on device";
+    const auto goodbye = [](FakeFtpSession& s) { s.Answer("221 Goodbye"); };
     SmallFilesystem disk;
     const struct {
         std::function<void(FakeFtpSession&)> quit;
-        bool fullDisk; // told in a message as well
+        bool fullDisk;
+        bool byTimer;
         std::string named;
     } cases[] = {
-        {[](FakeFtpSession& s) { s.Answer("221 Goodbye"); }, true,
-         "The report was not logged: " + noSpace},
-        {[](FakeFtpSession& s) { s.ReadCommand(), s.WaitForClose(); }, false, logout},
-        {[](FakeFtpSession& s) { s.Answer("500 Not now"), s.WaitForClose(); }, false,
+        {goodbye, true, false, "The report was not logged: " + noSpace},
+        {goodbye, true, true, "The report was not logged: " + noSpace},
+        {[](FakeFtpSession& s) { s.ReadCommand(), s.WaitForClose(); }, false, false, logout},
+        {[](FakeFtpSession& s) { s.Answer("500 Not now"), s.WaitForClose(); }, false, false,
          logout + "\"500 Not now\""},
     };
+    std::vector<std::string> describedWhenTold;
+    QtMessageSink::SetTestHook([&](const std::string& text) {
+        messages.push_back(text);
+        describedWhenTold.push_back(Described(program->window));
+    });
     for (const auto& c : cases) {
         if (c.fullDisk && !disk.Mounted())
             continue;
@@ -153,16 +161,30 @@ TEST_F(WindowCycleTest, ASideStepThatFailsKeepsTheReading) {
         store.Values["LogIt"] = "true";
         PointAt(server.Port());
         messages.clear();
+        describedWhenTold.clear();
         GaugeWindow& w = Start();
+        QTimer& updateTimer = Child<QTimer>(w, "Timer1");
         const auto start = std::chrono::steady_clock::now();
-        Click(w, "SpeedButton1");
+        if (c.byTimer)
+            QMetaObject::invokeMethod(&updateTimer, "timeout");
+        else
+            Click(w, "SpeedButton1");
         EXPECT_LT(std::chrono::steady_clock::now() - start,
                   std::chrono::milliseconds(limits.IdleTimeout / 3));
         EXPECT_EQ(program->observation.OTemp, 51) << c.named;
-        EXPECT_EQ(messages, c.fullDisk ? std::vector{noSpace} : std::vector<std::string>{});
+        const bool boxed = c.fullDisk && !c.byTimer;
+        EXPECT_EQ(messages, boxed ? std::vector{noSpace} : std::vector<std::string>{}) << c.named;
+        // The box comes once the reading is shown and described.
+        for (const auto& described : describedWhenTold)
+            EXPECT_NE(described.find("Temperature 51 °F"), std::string::npos) << described;
         EXPECT_NE(Described(w).find(c.named), std::string::npos) << Described(w);
+        EXPECT_TRUE(updateTimer.isActive()) << c.named;
+        EXPECT_EQ(w.CycleState(), SessionState::Idle) << c.named;
+        EXPECT_NE(w.windowTitle(), "Accessing data") << c.named;
         program.reset();
     }
+    if (!disk.Mounted())
+        GTEST_SKIP() << disk.Reason();
 }
 
 // A failed cycle shows no box: a timer would stack one a minute. The red lamp and the title
