@@ -3,9 +3,9 @@
 #include "settings/qt/FtpSettingsDialog.h"
 #include "settings/qt/SpinEdit.h"
 #include "settings/stations/StationDirectory.h"
-#include "tests/dialogs/PdfPrinter.h"
 #include "tests/dialogs/RecordingHost.h"
 #include "tests/dialogs/TabOrder.h"
+#include "tests/support/PdfPrinter.h"
 
 #include <QAccessible>
 #include <QCheckBox>

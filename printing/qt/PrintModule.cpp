@@ -1,7 +1,7 @@
 // The print module: the report printer behind one C entry point that ModulePrinting loads on
 // the first print. Nothing thrown crosses the module's edge.
-#include "settings/qt/ReportPrinter.h"
-#include "settings/qt/ReportPrinting.h"
+#include "printing/qt/ReportPrinter.h"
+#include "printing/qt/ReportPrinting.h"
 
 #include <QtGlobal>
 

@@ -1,4 +1,4 @@
-#include "settings/qt/ReportPrinter.h"
+#include "printing/qt/ReportPrinter.h"
 
 #include <QFontMetrics>
 #include <QMarginsF>

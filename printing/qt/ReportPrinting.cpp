@@ -1,6 +1,6 @@
-#include "settings/qt/ReportPrinting.h"
+#include "printing/qt/ReportPrinting.h"
 
-#include "settings/qt/ProgramModule.h"
+#include "platform/qt/ProgramModule.h"
 
 #include <stdexcept>
 #include <utility>

@@ -1,8 +1,8 @@
 // Prints to a PDF file instead of asking for a printer, and reads the printed text back.
 #pragma once
 
-#include "settings/qt/ReportPrinter.h"
-#include "settings/qt/ReportPrinting.h"
+#include "printing/qt/ReportPrinter.h"
+#include "printing/qt/ReportPrinting.h"
 
 #include <QPrinter>
 #include <QProcess>

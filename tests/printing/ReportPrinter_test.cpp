@@ -1,6 +1,6 @@
-#include "settings/qt/ReportPrinter.h"
+#include "printing/qt/ReportPrinter.h"
 
-#include "tests/dialogs/PdfPrinter.h"
+#include "tests/support/PdfPrinter.h"
 
 #include <QApplication>
 #include <QTemporaryDir>

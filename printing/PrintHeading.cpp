@@ -1,4 +1,4 @@
-#include "settings/PrintHeading.h"
+#include "printing/PrintHeading.h"
 
 #include <cstdio>
 
