@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "platform/CalendarText.h"
 #include "platform/TextConvert.h"
 
 namespace stormbell {
@@ -34,11 +35,9 @@ std::string Signs(const ReportFigures& figures, std::optional<double> historyCha
 }
 
 std::string LocalTime(const std::tm& local) {
-    static constexpr const char* kMonths[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                              "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
     char text[32];
-    std::snprintf(text, sizeof text, "%s %d, %02d:%02d", kMonths[local.tm_mon % 12], local.tm_mday,
-                  local.tm_hour, local.tm_min);
+    std::snprintf(text, sizeof text, "%s %d, %02d:%02d", ShortMonthName(local.tm_mon),
+                  local.tm_mday, local.tm_hour, local.tm_min);
     return text;
 }
 
