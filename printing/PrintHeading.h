@@ -1,4 +1,5 @@
-// The heading line of a printed report: which station, when it was observed, when printed.
+// The heading of a printed report: which station, when it was observed (in UTC and in the
+// user's local time with its zone) and when it was printed.
 #pragma once
 
 #include <string>
@@ -8,9 +9,12 @@
 
 namespace stormbell {
 
-/// "SEATTLE BOEING FIELD, WA, United States (KBFI) — observed Aug 25, 2023 03:53 — printed
-/// Dec 8, 2026 10:15", in local time, from the report's first two lines; UTF-8. A line that does
-/// not name the station or the time says so.
-std::string PrintHeading(const std::vector<std::string>& reportLines, const Clock& clock);
+/// Three UTF-8 lines from the report's first two lines:
+/// "SEATTLE BOEING FIELD, WA, United States (KBFI)",
+/// "Observed Aug 25, 2023 03:53 UTC, Aug 24, 2023 20:53 local time (UTC-07:00)",
+/// "Printed Dec 8, 2026 10:15 local time (UTC+01:00)". A line that does not name the station or
+/// the time says so ("Unknown station", "Observation time unknown"); never throws.
+std::vector<std::string> PrintHeading(const std::vector<std::string>& reportLines,
+                                      const Clock& clock);
 
 } // namespace stormbell
