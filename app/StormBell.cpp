@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "gauges/GaugeDescription.h"
+#include "platform/CalendarText.h"
 #include "platform/TextConvert.h"
 
 namespace stormbell {
@@ -42,13 +43,11 @@ std::string Signs(const ReportFigures& figures, std::optional<double> historyCha
 
 // "Aug 12, 03:21", with the year after the day when it is not this year's.
 std::string LocalTime(const std::tm& local, const std::tm& today) {
-    static constexpr const char* kMonths[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                              "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
     char year[16] = "";
     if (local.tm_year != today.tm_year)
         std::snprintf(year, sizeof year, ", %d", local.tm_year + 1900);
     char text[48];
-    std::snprintf(text, sizeof text, "%s %d%s, %02d:%02d", kMonths[local.tm_mon % 12],
+    std::snprintf(text, sizeof text, "%s %d%s, %02d:%02d", ShortMonthName(local.tm_mon),
                   local.tm_mday, year, local.tm_hour, local.tm_min);
     return text;
 }

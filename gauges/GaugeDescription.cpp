@@ -7,24 +7,16 @@
 #include <optional>
 
 #include "gauges/GaugeGeometry.h"
+#include "observation/PressureUnits.h"
+#include "platform/CalendarText.h"
 #include "platform/TextConvert.h"
 
 namespace stormbell {
 
 namespace {
 
-constexpr double kHectopascalsPerInch = 33.8639;
 constexpr double kKilopascalsPerInch = kHectopascalsPerInch / 10;
 constexpr double kKilometresPerKnot = 1.852;
-
-std::string Fixed(double value, int decimals) {
-    char text[64];
-    std::snprintf(text, sizeof text, "%.*f", decimals, value);
-    std::string result = text;
-    if (result == "-0" || result == "-0.0" || result == "-0.00")
-        result.erase(0, 1);
-    return result;
-}
 
 // The units of the skin in use lead; the other system's follow in parentheses.
 std::string InUnits(bool metric, const std::string& english, const std::string& metricText) {
@@ -62,16 +54,14 @@ bool AtRest(const Observation& shown) {
 }
 
 std::string ClockText(const std::tm& local, const std::tm& today) {
-    static constexpr std::array<const char*, 12> kMonths{"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                                         "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
     char text[32];
     if (local.tm_year == today.tm_year && local.tm_yday == today.tm_yday)
         std::snprintf(text, sizeof text, "%02d:%02d", local.tm_hour, local.tm_min);
     else if (local.tm_year == today.tm_year)
-        std::snprintf(text, sizeof text, "%s %d %02d:%02d", kMonths[local.tm_mon % 12],
+        std::snprintf(text, sizeof text, "%s %d %02d:%02d", ShortMonthName(local.tm_mon),
                       local.tm_mday, local.tm_hour, local.tm_min);
     else
-        std::snprintf(text, sizeof text, "%s %d, %d %02d:%02d", kMonths[local.tm_mon % 12],
+        std::snprintf(text, sizeof text, "%s %d, %d %02d:%02d", ShortMonthName(local.tm_mon),
                       local.tm_mday, local.tm_year + 1900, local.tm_hour, local.tm_min);
     return text;
 }

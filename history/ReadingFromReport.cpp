@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "observation/PressureUnits.h"
 #include "observation/ReportFigures.h"
 #include "observation/ReportHeader.h"
 #include "platform/TextConvert.h"
@@ -9,8 +10,6 @@
 namespace stormbell {
 
 namespace {
-
-constexpr double kHectopascalsPerInch = 33.8638866667;
 
 std::optional<double> Number(const std::string& text) {
     const auto value = TryStrToFloat(text);

@@ -8,6 +8,7 @@
 #include "gauges/GaugeGeometry.h"
 #include "history/HistoryNote.h"
 #include "history/HistoryStore.h"
+#include "observation/PressureUnits.h"
 #include "platform/DataFolder.h"
 #include "platform/TextConvert.h"
 
@@ -20,7 +21,6 @@ std::optional<std::filesystem::path> DefaultHistoryFile() {
 
 HistoryView GaugeHistoryView(const std::string& station, bool metric, std::uint16_t pressSet,
                              const std::string& shownInches) {
-    constexpr double kHectopascalsPerInch = 33.8638866667;
     HistoryView view;
     view.Station = station.substr(0, station.find('.'));
     view.Metric = metric;

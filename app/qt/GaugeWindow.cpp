@@ -10,6 +10,7 @@
 #include "app/qt/SkinView.h"
 #include "app/qt/StationLineLabel.h"
 #include "app/qt/WindowDrag.h"
+#include "app/qt/WindowPrintout.h"
 #include "app/qt/WindowRegion.h"
 #include "gauges/FaceStatus.h"
 #include "gauges/WindowLayout.h"
@@ -101,6 +102,10 @@ GaugeWindow::~GaugeWindow() = default;
 void GaugeWindow::AttachDialogs(OptionsDialog& options, FtpSettingsDialog& ftpSettings) {
     options_ = &options;
     ftpSettings_ = &ftpSettings;
+    options.SetPrinting(
+        WindowPrinting(std::make_unique<WindowPrintout>(observation_, GetGauges(), reading_,
+                                                        settings_, clock_, DefaultHistoryFile()),
+                       clock_));
 }
 
 Gauges& GaugeWindow::GetGauges() {

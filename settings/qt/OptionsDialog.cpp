@@ -2,11 +2,10 @@
 
 #include "generated/Version.h"
 #include "observation/ReportLines.h"
-#include "settings/PrintHeading.h"
+#include "platform/qt/ProgramModule.h"
+#include "printing/qt/GaugePrintout.h"
 #include "settings/SettingsTable.h"
 #include "settings/qt/FormPlacement.h"
-#include "settings/qt/ProgramModule.h"
-#include "settings/qt/ReportPrinting.h"
 #include "settings/qt/SpinEdit.h"
 #include "settings/qt/StationFinder.h"
 #include "settings/qt/StationListModel.h"
@@ -84,13 +83,17 @@ public:
     }
 };
 
+// The heading's times, until the window hands over its own printing.
+const SystemClock kSystemClock;
+
 } // namespace
 
 OptionsDialog::OptionsDialog(Settings& settings, Observation& observation, OptionsHost& host,
                              QWidget* parent)
     : ToolDialog("Stormbell Options", kClientSize, kFirstPlace, parent), settings_(settings),
       observation_(observation), host_(host),
-      printer_(std::make_unique<ModulePrinting>(ProgramModuleFolders())) {}
+      printer_(std::make_unique<GaugePrintout>(
+          std::make_unique<ModulePrinting>(ProgramModuleFolders()), kSystemClock)) {}
 
 void OptionsDialog::BuildControls() {
     ReportFrame = Place(new QGroupBox(" METAR report ", this), "GroupBox1", kReportFrame);
@@ -331,7 +334,7 @@ void OptionsDialog::OpenFtpSettings() {
 void OptionsDialog::PrintReport() {
     try {
         const std::vector<std::string> lines = SplitReportLines(host_.LastReport());
-        printer_->Print(this, PrintHeading(lines, SystemClock()), lines);
+        printer_->Print(this, lines);
     } catch (const std::exception& error) {
         host_.ShowError(error.what());
     }

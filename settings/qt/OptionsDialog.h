@@ -70,9 +70,9 @@ public:
     void DisplayModePicked();
     /// Shows the FTP settings dialog.
     void OpenFtpSettings();
-    /// Prints the last report's lines under a heading of its station, its observation time and
-    /// the time of printing, after the printer dialog; nothing when it is cancelled. A job that
-    /// cannot start is reported through OptionsHost::ShowError.
+    /// Prints the last report's lines through the printing SetPrinting gave (the report under
+    /// a heading of its station and times, at first), after the printer dialog; nothing when it
+    /// is cancelled. A job that cannot start is reported through OptionsHost::ShowError.
     void PrintReport();
 
     QGroupBox* ReportFrame = nullptr;

@@ -3,9 +3,9 @@
 #include "settings/qt/FtpSettingsDialog.h"
 #include "settings/qt/SpinEdit.h"
 #include "settings/stations/StationDirectory.h"
-#include "tests/dialogs/PdfPrinter.h"
 #include "tests/dialogs/RecordingHost.h"
 #include "tests/dialogs/TabOrder.h"
+#include "tests/support/PdfPrinter.h"
 
 #include <QAccessible>
 #include <QCheckBox>
@@ -284,7 +284,8 @@ TEST_F(OptionsDialogTest, ButtonsOpenTheFtpSettingsAndPrintTheReport) {
     dialog.PrintButton->click();
     EXPECT_EQ(host.ftpShown, 1);
     const std::string printed = testing::PdfText(dir.filePath("r.pdf"));
-    EXPECT_EQ(printed.rfind("Unknown station — observation time unknown — printed ", 0), 0u);
+    EXPECT_EQ(printed.rfind("Unknown station\nObservation time unknown\nPrinted ", 0), 0u)
+        << printed;
     EXPECT_TRUE(printed.ends_with("\nKJLN\nWind: calm\n\f")) << printed;
 
     dialog.SetPrinting(std::make_unique<testing::PdfPrinting>("/nonexistent/r.pdf"));
