@@ -34,37 +34,42 @@ HistoryView GaugeHistoryView(const std::string& station, bool metric, std::uint1
 
 GaugeHistory::GaugeHistory(std::optional<std::filesystem::path> storeFile, const Clock& clock,
                            std::function<void()> changed, QObject* parent)
-    : QObject(parent), storeFile_(storeFile), clock_(clock), changed_(std::move(changed)),
-      recorder_(std::move(storeFile)) {}
+    : QObject(parent), clock_(clock), changed_(std::move(changed)), link_(std::move(storeFile)) {
+    connect(&link_, &HistoryLink::Failed, this, [this](const QString& what) {
+        failure_ = what.toStdString();
+        if (changed_)
+            changed_();
+    });
+}
 
-GaugeHistory::~GaugeHistory() = default;
+GaugeHistory::~GaugeHistory() {
+    delete window_;
+}
 
 void GaugeHistory::Record(const std::vector<std::string>& reportLines, bool keep) {
-    const auto received = clock_.Now();
-    worker_.Post([this, reportLines, received, keep] {
-        RecordResult result = recorder_.Record(reportLines, received, keep);
-        // Back on the window's thread; dropped if this object has gone meanwhile.
-        QMetaObject::invokeMethod(
-            this,
-            [this, result = std::move(result)] {
-                last_ = result;
-                ++outcomes_;
-                if (window_ != nullptr && window_->isVisible())
-                    window_->Reload();
-                if (changed_)
-                    changed_();
-            },
-            Qt::QueuedConnection);
+    link_.Record(reportLines, clock_.Now(), keep, this, [this](const RecordResult& result) {
+        last_ = result;
+        failure_.clear();
+        ++outcomes_;
+        if (window_ != nullptr && window_->isVisible())
+            window_->Reload();
+        if (changed_)
+            changed_();
     });
 }
 
 std::string GaugeHistory::Note() const {
-    return HistoryNote(last_);
+    return HistoryNote(last_) + (failure_.empty() ? "" : failure_ + "\n");
+}
+
+void GaugeHistory::ClaimAlert(const ReadingKey& reading,
+                              std::function<void(const AlertClaim&)> done) {
+    link_.ClaimAlert(reading, this, std::move(done));
 }
 
 void GaugeHistory::ShowWindow(const HistoryView& view, QWidget* parent) {
     if (window_ == nullptr)
-        window_ = new HistoryWindow(storeFile_, clock_, parent);
+        window_ = new HistoryWindow(link_, clock_, parent);
     window_->ShowView(view);
 }
 
