@@ -66,7 +66,7 @@ std::string SetHistoryAside(const fs::path& file, const std::optional<FileIdenti
     {
         HistoryStore fresh(file, WhenDamaged::Refuse);
         try {
-            const HistoryStore old(aside, WhenDamaged::Refuse);
+            const HistoryStore old(aside, WhenDamaged::Inspect);
             std::vector<HistoryReading> batch;
             // In batches, as an import: a large store is never held whole.
             constexpr std::size_t kBatch = 2000;

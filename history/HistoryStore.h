@@ -35,6 +35,7 @@ private:
 enum class WhenDamaged {
     SetAside, ///< rename it (and its journal) to "<file>.bad", "<file>.bad.1", ... and start anew
     Refuse,   ///< leave it and throw
+    Inspect,  ///< open it for reading only, writing nothing to it or its journals; throw
 };
 
 /// Which readings to read; every bound is optional and inclusive.

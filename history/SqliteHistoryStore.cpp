@@ -341,12 +341,6 @@ bool HistoryStore::Available() {
     return true;
 }
 
-bool PlausibleObservation(sys_seconds observed, sys_seconds now) {
-    using namespace std::chrono;
-    constexpr sys_days kOldest = year(1900) / January / 1;
-    return observed >= kOldest && observed <= now + days(1);
-}
-
 HistoryStore::HistoryStore(const fs::path& file, WhenDamaged whenDamaged, std::stop_token stop)
     : file_(file) {
     using Access = Connection::Access;
@@ -361,6 +355,18 @@ HistoryStore::HistoryStore(const fs::path& file, WhenDamaged whenDamaged, std::s
         connection_->Open(access);
         identity_ = IdentityOf(file);
     };
+    const auto connectForReading = [&] {
+        readOnly_ = true;
+        try {
+            connect(Access::Read);
+        } catch (const EHistoryError&) {
+            connect(Access::Unchanging);
+        }
+    };
+    if (whenDamaged == WhenDamaged::Inspect) {
+        connectForReading();
+        return;
+    }
     for (bool retried = false;; retried = true) {
         int code = SQLITE_OK;
         try {
@@ -372,12 +378,7 @@ HistoryStore::HistoryStore(const fs::path& file, WhenDamaged whenDamaged, std::s
             connection_.reset();
             if (IsReadOnly(code) && fs::exists(file, error)) {
                 // Kept for reading: what cannot be stored is told at the first store.
-                readOnly_ = true;
-                try {
-                    connect(Access::Read);
-                } catch (const EHistoryError&) {
-                    connect(Access::Unchanging);
-                }
+                connectForReading();
                 return;
             }
             if (!failure.Damaged() || whenDamaged == WhenDamaged::Refuse || retried)

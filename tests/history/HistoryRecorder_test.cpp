@@ -13,6 +13,7 @@
 #include "tests/support/PermissionBitsApply.h"
 #include "tests/support/SmallFilesystem.h"
 #include "tests/support/TempDir.h"
+#include "tests/support/Thrown.h"
 
 namespace stormbell {
 namespace {
@@ -114,6 +115,54 @@ TEST(HistoryRecorderTest, OffStoresNothingAndStillGivesTheReportsTrend) {
     EXPECT_TRUE(result.Problem.empty());
     EXPECT_TRUE(result.Trend);
     EXPECT_FALSE(fs::exists(dir.Path() / "history.sqlite3"));
+}
+
+TEST(HistoryRecorderTest, SetsAsideOnlyTheFileFoundDamagedAndChecksEveryRename) {
+    struct Case {
+        const char* what;
+        std::function<void(const fs::path& file)> meanwhile; ///< after the damage was found
+        const char* refusal;                                 ///< nullptr: set aside
+    };
+    const Case cases[] = {
+        {"the damaged file with its journals", [](const fs::path&) {}, nullptr},
+        {"another program's new store in its place",
+         [](const fs::path& file) {
+             WriteFile(file.string() + ".new", "a new store");
+             fs::rename(file.string() + ".new", file);
+         },
+         "another file has taken its name meanwhile"},
+        {"a journal that cannot follow",
+         [](const fs::path& file) { fs::create_directories(file.string() + ".bad-shm/taken"); },
+         "its journal"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        testing::TempDir dir;
+        const fs::path file = dir.Path() / "history.sqlite3";
+        WriteFile(file, std::string(5000, 'x'));
+        WriteFile(file.string() + "-wal", "journal");
+        WriteFile(file.string() + "-shm", "shared");
+        const auto damaged = IdentityOf(file);
+        c.meanwhile(file);
+        const std::string before = ReadFile(file);
+        const auto refused = Thrown<EHistoryError>([&] {
+            EXPECT_NE(SetHistoryAside(file, damaged).find("set aside as " + file.string() + ".bad"),
+                      std::string::npos);
+        });
+        EXPECT_EQ(refused.has_value(), c.refusal != nullptr);
+        if (refused) {
+            EXPECT_NE(std::string(refused->what()).find(c.refusal), std::string::npos)
+                << refused->what();
+            EXPECT_EQ(ReadFile(file), before);
+            EXPECT_EQ(ReadFile(file.string() + "-wal"), "journal");
+            EXPECT_FALSE(fs::exists(file.string() + ".bad"));
+        } else {
+            EXPECT_EQ(ReadFile(file.string() + ".bad"), before);
+            EXPECT_EQ(ReadFile(file.string() + ".bad-wal"), "journal");
+            EXPECT_EQ(ReadFile(file.string() + ".bad-shm"), "shared");
+            EXPECT_EQ(HistoryStore(file).Count(), 0);
+        }
+    }
 }
 
 // Three thousand readings with long reports: many pages, so one damaged page leaves the rest.
