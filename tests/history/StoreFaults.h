@@ -2,17 +2,22 @@
 // naming a schema, a damaged page, and a log of many readings to import.
 #pragma once
 
-#include <sqlite3.h>
-
+#include <algorithm>
 #include <cstdint>
+#include <cstdio>
 #include <filesystem>
 #include <stdexcept>
 #include <string>
 
 #include "tests/support/TempDir.h"
 
+#if __has_include(<sqlite3.h>)
+#include <sqlite3.h>
+#endif
+
 namespace stormbell::testing {
 
+#if __has_include(<sqlite3.h>)
 /// Another program's connection that holds the write lock of `file` while it lives.
 class HeldStore {
 public:
@@ -31,6 +36,15 @@ public:
 private:
     sqlite3* db_ = nullptr;
 };
+#else
+/// A build without SQLite keeps no history: its tests skip before they would hold one.
+class HeldStore {
+public:
+    explicit HeldStore(const std::filesystem::path& file) {
+        throw std::runtime_error("no SQLite to hold " + file.string());
+    }
+};
+#endif
 
 /// Writes `version` as the schema number of the closed store `file` (the header's user_version,
 /// big-endian at byte 60).
