@@ -8,6 +8,7 @@
 #include "observation/ReportLines.h"
 #include "observation/ReportLog.h"
 #include "tests/history/HistorySample.h"
+#include "tests/history/StoreFaults.h"
 #include "tests/support/ReportShapes.h"
 #include "tests/support/TempDir.h"
 
@@ -58,6 +59,55 @@ TEST(LogImportTest, EveryShapeOfAReportIsLoggedAndStored) {
         EXPECT_EQ(stored[0].Observed, sys_days{2021y / August / 12} + 3h + 21min) << shape.name;
         EXPECT_EQ(stored[0].TemperatureC, 22.2) << shape.name;
     }
+}
+
+TEST(LogImportTest, SkipsOverlongLinesAndImplausibleTimesAsDamaged) {
+    SKIP_WITHOUT_HISTORY();
+    const std::string kbfi = Entry("KBFI.TXT");
+    const auto withTime = [&](const char* time) {
+        std::string entry = kbfi;
+        entry.replace(entry.find("2023.08.25 0353"), 15, time);
+        return entry;
+    };
+    struct Case {
+        const char* what;
+        std::string log;
+        ImportCounts counts;
+    };
+    const Case cases[] = {
+        // The carriage return is the line's last character.
+        {"a line of 64 KiB",
+         kbfi.substr(0, kbfi.size() - 2) + std::string(kMaxLogLine - 1, 'a') + "\r\n\r\n",
+         {1, 0, 0}},
+        {"a line over 64 KiB",
+         "KBFI " + std::string(kMaxLogLine, 'a') + "\r\n\r\n" + Entry("KARB.TXT"),
+         {1, 0, 1}},
+        {"a long line without an end", Entry("KARB.TXT") + std::string(3 << 20, 'a'), {1, 0, 1}},
+        {"the year 0000", withTime("0000.01.01 0000"), {0, 0, 1}},
+        {"the year 2099", withTime("2099.08.25 0353"), {0, 0, 1}},
+        {"the year 9999", withTime("9999.08.25 0353"), {0, 0, 1}},
+        {"a day ahead", withTime("2026.12.09 0000"), {1, 0, 0}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        testing::TempDir dir;
+        HistoryStore store(dir.Path() / "h.sqlite3");
+        std::istringstream log(c.log);
+        EXPECT_EQ(ImportLog(log, store, testing::At(0)), c.counts);
+    }
+}
+
+TEST(LogImportTest, AStopEndsTheImportKeepingWhatWasStored) {
+    SKIP_WITHOUT_HISTORY();
+    testing::TempDir dir;
+    HistoryStore store(dir.Path() / "h.sqlite3");
+    std::stop_source stop;
+    stop.request_stop();
+    std::istringstream log(testing::ManyReports(3 * static_cast<int>(kImportBatch)));
+    const ImportCounts counts = ImportLog(log, store, testing::At(0), stop.get_token());
+    EXPECT_TRUE(counts.Stopped);
+    EXPECT_LT(counts.Added, kImportBatch);
+    EXPECT_EQ(store.Count(), static_cast<long long>(counts.Added));
 }
 
 } // namespace
