@@ -2,6 +2,7 @@
 
 #include "settings/stations/StationDirectory.h"
 
+#include <algorithm>
 #include <charconv>
 #include <stdexcept>
 #include <string>
@@ -93,6 +94,13 @@ PlaceNames ParsePlaceNames(std::string_view text) {
 const PlaceNames& BuiltInPlaceNames() {
     static const PlaceNames names = ParsePlaceNames(kPlaceNamesText);
     return names;
+}
+
+bool IsUnlistedStation(std::string_view identifier) {
+    const auto& unlisted = BuiltInPlaceNames().Unlisted;
+    return std::any_of(unlisted.begin(), unlisted.end(), [identifier](const UnlistedStation& s) {
+        return s.Identifier == identifier;
+    });
 }
 
 } // namespace stormbell

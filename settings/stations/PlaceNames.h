@@ -41,4 +41,7 @@ PlaceNames ParsePlaceNames(std::string_view text);
 /// The embedded table, parsed once.
 const PlaceNames& BuiltInPlaceNames();
 
+/// Whether the service publishes station `identifier` (case counts) that the directory lacks.
+bool IsUnlistedStation(std::string_view identifier);
+
 } // namespace stormbell
