@@ -2,8 +2,9 @@
 
 #include <algorithm>
 #include <limits>
-#include <tuple>
+#include <numeric>
 #include <unordered_map>
+#include <utility>
 
 namespace stormbell {
 namespace {
@@ -108,7 +109,6 @@ enum class Match { Exact, WholeName, WordStart, InsideWord, None };
 constexpr int kMainStation = 2;  // a main airport, or the station of a listed city
 constexpr int kCodedStation = 1; // an airport with a passenger code
 constexpr int kNoRank = std::numeric_limits<int>::max();
-constexpr int kFirstUnlisted = kStationCount + 1; // unlisted stations follow the directory
 
 constexpr std::string_view kUnlistedMark = " (not in the list: fetched by its identifier)";
 
@@ -212,6 +212,14 @@ StationSearch::StationSearch(const std::vector<StationRow>& rows, const PlaceNam
             std::string folded = FoldForSearch(city.Name, true);
             entries_.push_back({byIdentifier[city.Identifier], city.Name, ' ' + folded, {folded}});
         }
+    // Main stations and larger cities first, then the directory's order, then the stations it
+    // lacks.
+    order_.resize(stations_.size());
+    std::iota(order_.begin(), order_.end(), std::size_t{0});
+    std::stable_sort(order_.begin(), order_.end(), [this](std::size_t a, std::size_t b) {
+        return std::pair(-stations_[a].Weight, stations_[a].Rank) <
+               std::pair(-stations_[b].Weight, stations_[b].Rank);
+    });
 }
 
 StationSearch::~StationSearch() = default;
@@ -239,11 +247,19 @@ std::vector<StationMatch> StationSearch::Find(std::string_view typed) const {
     };
     std::vector<Best> best(stations_.size());
     const bool exactIdentifier = folded.size() == kStationIdLength;
+    const auto holdsEvery = [](const std::string& text, const auto& parts) {
+        return std::all_of(parts.begin(), parts.end(), [&text](const auto& part) {
+            return text.find(part) != std::string::npos;
+        });
+    };
     for (const Entry& entry : entries_) {
+        // Most names hold not even the letters typed: that is found out with one look.
         Match how = Match::None;
         if (entry.Code) {
             if (entry.Words == folded)
                 how = Match::Exact;
+        } else if (!holdsEvery(entry.Words, words)) {
+            continue;
         } else if (exactIdentifier && entry.Alias.empty() &&
                    Lower(stations_[entry.Station].Identifier) == folded) {
             how = Match::Exact;
@@ -251,14 +267,8 @@ std::vector<StationMatch> StationSearch::Find(std::string_view typed) const {
             // A large city's name counts as much as an identifier: "lima" means the city, not
             // the station whose identifier it also is.
             how = entry.Alias.empty() ? Match::WholeName : Match::Exact;
-        } else if (std::all_of(wordStarts.begin(), wordStarts.end(), [&](const std::string& w) {
-                       return entry.Words.find(w) != std::string::npos;
-                   })) {
-            how = Match::WordStart;
-        } else if (std::all_of(words.begin(), words.end(), [&](std::string_view w) {
-                       return entry.Words.find(w) != std::string::npos;
-                   })) {
-            how = Match::InsideWord;
+        } else {
+            how = holdsEvery(entry.Words, wordStarts) ? Match::WordStart : Match::InsideWord;
         }
         Best& station = best[entry.Station];
         // A station's own text that names it wholly needs no explaining, even when a city's
@@ -270,22 +280,14 @@ std::vector<StationMatch> StationSearch::Find(std::string_view typed) const {
             station = {how, &entry};
     }
 
-    std::vector<std::size_t> matched;
-    for (std::size_t at = 0; at < best.size(); ++at)
-        if (best[at].How != Match::None)
-            matched.push_back(at);
-    const auto key = [&](std::size_t at) {
-        const Station& station = stations_[at];
-        return std::tuple(best[at].How, -station.Weight, station.Rank,
-                          station.Row >= 0 ? station.Row : kFirstUnlisted + static_cast<int>(at));
-    };
-    std::sort(matched.begin(), matched.end(),
-              [&](std::size_t a, std::size_t b) { return key(a) < key(b); });
-    found.reserve(matched.size());
-    for (std::size_t at : matched) {
-        const Station& station = stations_[at];
-        found.push_back({station.Row, station.Identifier, station.Text, best[at].By->Alias});
-    }
+    // Stations in their standing order, group by group: no sort on a keystroke.
+    for (Match group : {Match::Exact, Match::WholeName, Match::WordStart, Match::InsideWord})
+        for (std::size_t at : order_)
+            if (best[at].How == group) {
+                const Station& station = stations_[at];
+                found.push_back(
+                    {station.Row, station.Identifier, station.Text, best[at].By->Alias});
+            }
     return found;
 }
 

@@ -48,8 +48,9 @@ public:
 private:
     struct Station;
     struct Entry;
-    std::vector<Station> stations_; ///< the directory's rows, then the unlisted stations
-    std::vector<Entry> entries_;    ///< every searchable name of every station
+    std::vector<Station> stations_;  ///< the directory's rows, then the unlisted stations
+    std::vector<Entry> entries_;     ///< every searchable name of every station
+    std::vector<std::size_t> order_; ///< stations_ in the order matches of one strength show
 };
 
 } // namespace stormbell
