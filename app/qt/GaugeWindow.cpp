@@ -4,6 +4,7 @@
 #include "app/qt/CircleShape.h"
 #include "app/qt/CycleAborted.h"
 #include "app/qt/GaugeHistory.h"
+#include "app/qt/GaugeMenu.h"
 #include "app/qt/HttpsModuleLoader.h"
 #include "app/qt/KeyboardAccess.h"
 #include "app/qt/SessionBusGuard.h"
@@ -19,6 +20,7 @@
 #include "settings/SettingsTable.h"
 #include "settings/qt/FtpSettingsDialog.h"
 #include "settings/qt/OptionsDialog.h"
+#include "settings/stations/RecentStations.h"
 #include "settings/stations/StationDirectory.h"
 
 #include <QCloseEvent>
@@ -67,7 +69,25 @@ GaugeWindow::GaugeWindow(SettingsStore& store, Settings& settings, Observation& 
                DecodeAdmitted(shown_, decoder_, status_)) {
     parts_.Hub->OnMouseDown = [this](Qt::MouseButton button) { HubPressed(button); };
     new WindowDrag(*this); // a child of the window, which it follows
-    new KeyboardAccess(*this, parts_);
+    (new KeyboardAccess(*this, parts_))
+        ->Menu()
+        .AddRecentStations(
+            [this] {
+                std::vector<std::string> labels;
+                for (const std::string& identifier : RecentStationList(settings_.RecentStations))
+                    labels.push_back(RecentStationLabel(identifier));
+                return labels;
+            },
+            [this](std::size_t chosen) {
+                const auto recent = RecentStationList(settings_.RecentStations);
+                if (chosen >= recent.size())
+                    return;
+                settings_.StationFile = StationFileName(recent[chosen]);
+                if (options_ != nullptr && options_->isVisible())
+                    options_->ShowSettings();
+                fetchedStation_.clear(); // chosen again, fetched again
+                FetchChosenStation();
+            });
     stationLine_ = new StationLineLabel(*this);
     ShowSkin();
 
@@ -186,6 +206,7 @@ void GaugeWindow::FetchChosenStation() {
     if (session_.State() != SessionState::Idle || firstActivation_ || !complete ||
         settings_.StationFile == fetchedStation_)
         return;
+    settings_.RecentStations = WithRecentStation(settings_.RecentStations, identifier);
     updateTimer_->start();
     UpdateNow();
 }

@@ -9,6 +9,7 @@
 #include "settings/qt/SpinEdit.h"
 #include "settings/qt/StationFinder.h"
 #include "settings/qt/StationListModel.h"
+#include "settings/stations/PlaceNames.h"
 #include "settings/stations/StationDirectory.h"
 
 #include <QCheckBox>
@@ -287,8 +288,8 @@ void OptionsDialog::StationIdTyped() {
     const auto row = CurrentStationRow();
     if (row && *row != HighlightedRow())
         SelectStationRow(*row);
-    StationNote->setVisible(!row ||
-                            !IsIdentifierLike(StationIdField->text().toLatin1().toStdString()));
+    const std::string typed = StationIdField->text().toLatin1().toStdString();
+    StationNote->setVisible(!(row || IsUnlistedStation(typed)) || !IsIdentifierLike(typed));
 }
 
 void OptionsDialog::StationIdEdited() {
@@ -305,11 +306,14 @@ void OptionsDialog::IntervalChanged() {
 }
 
 void OptionsDialog::StationPicked() {
-    const int row = HighlightedRow();
-    settings_.PickedStationRow = row;
-    StationNameField->setText(StationList->currentIndex().data().toString());
-    if (const auto identifier = StationIdentifier(row)) {
-        StationIdField->setText(QString::fromLatin1(*identifier));
+    const QModelIndex index = StationList->currentIndex();
+    const QString identifier = stations_->Identifier(index);
+    // A station the directory lacks is taken by its identifier alone; LIndex keeps its row.
+    if (identifier.isEmpty() || stations_->DirectoryRow(index) >= 0)
+        settings_.PickedStationRow = stations_->DirectoryRow(index);
+    StationNameField->setText(stations_->Text(index));
+    if (!identifier.isEmpty()) {
+        StationIdField->setText(identifier);
         host_.StationChanged();
     }
 }

@@ -109,10 +109,10 @@ TEST_F(KeyboardTest, MenuListsEveryActionWithItsKeysAndOpensOnARightClickOnly) {
     QStringList entries;
     for (const QAction* action : Menu(w).Menu().actions())
         entries << action->text() + " " + action->shortcut().toString();
-    EXPECT_EQ(entries,
-              QStringList({"Update now F5", "Options… Ctrl+,",
-                           "Set reference hand to current pressure Ctrl+Shift+R", "History… Ctrl+H",
-                           "Move with the keyboard ", "Minimise Ctrl+M", "Save and exit Ctrl+Q"}));
+    EXPECT_EQ(entries, QStringList({"Update now F5", "Options… Ctrl+,",
+                                    "Set reference hand to current pressure Ctrl+Shift+R",
+                                    "History… Ctrl+H", "Move with the keyboard ", "Minimise Ctrl+M",
+                                    "Save and exit Ctrl+Q", "&Recent stations "}));
     QWidget& skin = Child(w, "Image1");
     QTest::mouseClick(&skin, Qt::RightButton, {}, {100, 50});
     EXPECT_EQ(Seen(w), "hand 50 at 213,102, menu");

@@ -8,7 +8,10 @@
 #include "tests/support/PdfPrinter.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -23,6 +26,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 namespace stormbell {
 namespace {
@@ -176,7 +180,8 @@ TEST_F(OptionsDialogTest, PickingARowChoosesItsStation) {
 TEST_F(OptionsDialogTest, APickUnderASearchStoresTheDirectoryRow) {
     dialog.show();
     QTest::keyClicks(dialog.StationNameField, "zurich");
-    EXPECT_EQ(dialog.StationList->model()->rowCount(), 1);
+    EXPECT_EQ(dialog.StationList->model()->index(0, 0).data().toString(),
+              "Zurich \u2192 Switzerland, Zurich-Kloten");
     EXPECT_EQ(host.stationChanges, 0);
     QTest::keyClick(dialog.StationNameField, Qt::Key_Down);
     QTest::keyClick(dialog.StationList, Qt::Key_Return);
@@ -193,6 +198,57 @@ TEST_F(OptionsDialogTest, APickUnderASearchStoresTheDirectoryRow) {
     EXPECT_TRUE(dialog.isVisible());
     QTest::keyClick(dialog.StationNameField, Qt::Key_Escape);
     EXPECT_FALSE(dialog.isVisible());
+}
+
+// A station only the service publishes is taken by its identifier; LIndex keeps its row.
+TEST_F(OptionsDialogTest, APickOfAStationTheDirectoryLacksTakesItsIdentifier) {
+    settings.PickedStationRow = 1987;
+    dialog.show();
+    QTest::keyClicks(dialog.StationNameField, "birk");
+    QTest::keyClick(dialog.StationNameField, Qt::Key_Return);
+    EXPECT_EQ(dialog.StationIdField->text(), "BIRK");
+    EXPECT_EQ(settings.StationFile, "BIRK.TXT");
+    EXPECT_EQ(settings.PickedStationRow, 1987);
+    EXPECT_FALSE(dialog.StationNote->isVisible());
+    EXPECT_EQ(host.stationChanges, 1);
+}
+
+// While the field shows the picked row, what is typed, pasted or composed there is a new
+// search, not an addition to the row's text.
+TEST_F(OptionsDialogTest, TextPutIntoAPickedRowStartsANewSearch) {
+    const struct {
+        const char* what;
+        std::function<void(QLineEdit&)> put;
+        const char* field;
+        const char* first;
+    } cases[] = {
+        {"typed", [](QLineEdit& field) { QTest::keyClicks(&field, "oslo"); }, "oslo", "ENGM"},
+        {"pasted",
+         [](QLineEdit& field) {
+             QApplication::clipboard()->setText("munich");
+             QTest::keyClick(&field, Qt::Key_V, Qt::ControlModifier);
+         },
+         "munich", "EDDM"},
+        {"composed",
+         [](QLineEdit& field) {
+             QInputMethodEvent compose;
+             compose.setCommitString(QString::fromUtf8("K\u00f6ln"));
+             QApplication::sendEvent(&field, &compose);
+         },
+         "K\u00f6ln", "EDDK"},
+    };
+    dialog.show();
+    for (const auto& c : cases) {
+        PickRow(1987);
+        dialog.StationNameField->setFocus();
+        dialog.StationNameField->end(false);
+        c.put(*dialog.StationNameField);
+        EXPECT_EQ(dialog.StationNameField->text(), QString::fromUtf8(c.field)) << c.what;
+        EXPECT_EQ(dialog.StationList->currentIndex().row(), 0) << c.what;
+        QTest::keyClick(dialog.StationNameField, Qt::Key_Return);
+        EXPECT_EQ(dialog.StationIdField->text(), c.first) << c.what;
+        QTest::keyClick(dialog.StationNameField, Qt::Key_Escape);
+    }
 }
 
 // Any text is taken, but one that names no station of the directory gets the note.

@@ -174,7 +174,7 @@ TEST(SettingsSaveTest, SavedTextsLoadBackUnchanged) {
                     {"DisplayMode", "1"},     {"OPresInfo", "29.92"},
                     {"OWDInfo", "VRB"},       {"OWSInfo", "15"},
                     {"OCityStr", "EGLC.TXT"}, {"Direct1", "pub\\reports/x"},
-                    {"Host", "a, b"}};
+                    {"Host", "a, b"},         {"RecentStations", "KSEA,EGLL"}};
     settingstable::ForEachSetting([&](const auto& row) {
         if constexpr (std::is_same_v<decltype(row.Default), bool>)
             stored[row.Name] = row.Default ? "false" : "true";
