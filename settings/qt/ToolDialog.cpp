@@ -1,17 +1,19 @@
 #include "settings/qt/ToolDialog.h"
 
-#include "settings/qt/FormPlacement.h"
+#include "settings/qt/DialogParts.h"
+#include "settings/qt/FocusFrame.h"
 
 #include <QEvent>
 #include <QKeyEvent>
+#include <QLayout>
 
 namespace stormbell {
 
-ToolDialog::ToolDialog(const char* caption, QSize clientSize, QPoint firstPlace, QWidget* parent)
-    : QWidget(parent, Qt::Tool) {
+ToolDialog::ToolDialog(const QString& caption, QSize smallest, QPoint firstPlace, QWidget* parent)
+    : QWidget(parent, Qt::Tool), smallest_(smallest) {
     setWindowTitle(caption);
     setFont(DialogFont());
-    setFixedSize(clientSize);
+    setFixedSize(smallest_);
     move(firstPlace);
 }
 
@@ -20,6 +22,13 @@ void ToolDialog::BuildContents() {
         return;
     built_ = true;
     BuildControls();
+    new FocusFrame(*this);
+    FitToContents();
+}
+
+void ToolDialog::FitToContents() {
+    layout()->activate();
+    setFixedSize(layout()->totalSizeHint().expandedTo(smallest_));
 }
 
 void ToolDialog::setVisible(bool visible) {
@@ -50,6 +59,13 @@ bool ToolDialog::event(QEvent* event) {
     if (event->type() == QEvent::WindowActivate || event->type() == QEvent::Show)
         ShowSettings();
     return QWidget::event(event);
+}
+
+void ToolDialog::changeEvent(QEvent* event) {
+    // A larger font or a longer translation asks for more room.
+    if (built_ && (event->type() == QEvent::FontChange || event->type() == QEvent::LanguageChange))
+        FitToContents();
+    QWidget::changeEvent(event);
 }
 
 void ToolDialog::keyPressEvent(QKeyEvent* event) {
