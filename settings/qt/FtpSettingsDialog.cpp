@@ -36,7 +36,6 @@ void FtpSettingsDialog::BuildControls() {
     DirectoryLabel = Named(new QLabel(tr("Subdirectory"), this), "directoryLabel");
     DirectoryField = Explained(new QLineEdit(this), "directoryField",
                                tr("Subdirectory: where the reports lie on the server"));
-    HostField->setMinimumWidth(kSmallestFieldWidth);
     // No longer than a host text and a path can be, so pasted pages never reach the settings.
     HostField->setMaxLength(static_cast<int>(nettexts::MaxHostTextLength));
     DirectoryField->setMaxLength(static_cast<int>(nettexts::MaxArgumentLength));
@@ -87,6 +86,10 @@ void FtpSettingsDialog::BuildControls() {
 }
 
 FtpSettingsDialog::~FtpSettingsDialog() = default;
+
+void FtpSettingsDialog::SizeToFont() {
+    HostField->setMinimumWidth(static_cast<int>(kSmallestFieldWidth * FontScale()));
+}
 
 QWidget* FtpSettingsDialog::FirstField() const {
     return HostField;

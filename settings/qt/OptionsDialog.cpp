@@ -40,6 +40,7 @@ constexpr QSize kSmallestReportView(465, 145);
 constexpr QSize kSmallestStationList(393, 145);
 constexpr QSize kSmallestVersionPanel(33, 17);
 constexpr int kMargin = 8;
+constexpr int kColumnSpacing = 3; // the design's column stands close
 
 constexpr int kListRowHeight = 13;
 
@@ -116,7 +117,6 @@ void OptionsDialog::BuildControls() {
     page->addWidget(BuildReportFrame(), 0, 0, 1, 2);
 
     StationList = Named(new QListView(this), "stationList");
-    StationList->setMinimumSize(kSmallestStationList);
     StationList->setSelectionMode(QAbstractItemView::SingleSelection);
     StationList->setUniformItemSizes(true);
     StationList->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -170,26 +170,23 @@ void OptionsDialog::BuildControls() {
 
 QGroupBox* OptionsDialog::BuildReportFrame() {
     ReportFrame = Named(new QGroupBox(tr(" METAR report "), this), "reportFrame");
-    HistoryButton = Named(new QPushButton(tr("History…"), ReportFrame), "showHistory");
     ReportView = Named(new QPlainTextEdit(ReportFrame), "reportView");
-    ReportView->setMinimumSize(kSmallestReportView);
     ReportView->setReadOnly(true);
     ReportView->setLineWrapMode(QPlainTextEdit::NoWrap);
     ReportView->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     ReportView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     auto* frame = new QVBoxLayout(ReportFrame);
-    frame->addWidget(HistoryButton, 0, Qt::AlignRight);
     frame->addWidget(ReportView, 1);
     return ReportFrame;
 }
 
 QLayout* OptionsDialog::BuildSideColumn() {
     auto* column = new QVBoxLayout;
+    column->setSpacing(kColumnSpacing);
     PrintButton = Named(new QPushButton(tr("Print Metar"), this), "printReport");
     column->addWidget(PrintButton);
 
     VersionPanel = Named(new QLabel(kVersionLabel, this), "versionLabel");
-    VersionPanel->setMinimumSize(kSmallestVersionPanel);
     VersionPanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     VersionPanel->setLineWidth(2);
     VersionPanel->setAlignment(Qt::AlignCenter);
@@ -234,6 +231,8 @@ QLayout* OptionsDialog::BuildSideColumn() {
 
     FtpSettingsButton = Named(new QPushButton(tr("FTP settings"), this), "ftpSettings");
     column->addWidget(FtpSettingsButton);
+    HistoryButton = Named(new QPushButton(tr("History…"), this), "showHistory");
+    column->addWidget(HistoryButton);
     column->addStretch(1);
     return column;
 }
@@ -283,13 +282,12 @@ void OptionsDialog::DescribeControls() {
     PlacePrompt->setBuddy(StationNameField);
 
     // Top to bottom, left to right, as the controls are read.
-    std::vector<QWidget*> reading = {HistoryButton, ReportView, StationList, PrintButton};
+    std::vector<QWidget*> reading = {ReportView, StationList, PrintButton};
     reading.insert(reading.end(), checkBoxes_.begin(), checkBoxes_.end());
-    for (QWidget* control :
-         {static_cast<QWidget*>(IntervalSpin), static_cast<QWidget*>(RadioEnglish),
-          static_cast<QWidget*>(RadioMetric), static_cast<QWidget*>(FtpSettingsButton),
-          static_cast<QWidget*>(StationNameField), static_cast<QWidget*>(StationIdField)})
-        reading.push_back(control);
+    const std::vector<QWidget*> below = {IntervalSpin,      RadioEnglish,  RadioMetric,
+                                         FtpSettingsButton, HistoryButton, StationNameField,
+                                         StationIdField};
+    reading.insert(reading.end(), below.begin(), below.end());
     for (std::size_t i = 1; i < reading.size(); ++i)
         setTabOrder(reading[i - 1], reading[i]);
 }
@@ -298,6 +296,13 @@ OptionsDialog::~OptionsDialog() = default;
 
 QWidget* OptionsDialog::FirstField() const {
     return StationNameField;
+}
+
+void OptionsDialog::SizeToFont() {
+    const double scale = FontScale();
+    ReportView->setMinimumSize(kSmallestReportView * scale);
+    StationList->setMinimumSize(kSmallestStationList * scale);
+    VersionPanel->setMinimumSize(kSmallestVersionPanel * scale);
 }
 
 void OptionsDialog::ShowReport() {

@@ -105,7 +105,7 @@ protected:
 
 private:
     void BuildControls() override;
-    /// The report frame with its view and the history button.
+    /// The report frame with its view.
     QGroupBox* BuildReportFrame();
     /// The column beside the station list: buttons, check boxes, the interval and the scales.
     QLayout* BuildSideColumn();
@@ -118,6 +118,7 @@ private:
     /// The user typed into StationIdField: the window is told the station changed.
     void StationIdEdited();
     QWidget* FirstField() const override;
+    void SizeToFont() override;
     /// Selects `row` without running StationPicked and scrolls to it; a row outside the list
     /// leaves no selection. StationNameField keeps a search under way, else it is emptied.
     void SelectStationRow(int row);

@@ -7,6 +7,8 @@
 #include <QKeyEvent>
 #include <QLayout>
 
+#include <algorithm>
+
 namespace stormbell {
 
 ToolDialog::ToolDialog(const QString& caption, QSize smallest, QPoint firstPlace, QWidget* parent)
@@ -27,8 +29,14 @@ void ToolDialog::BuildContents() {
 }
 
 void ToolDialog::FitToContents() {
+    SizeToFont();
     layout()->activate();
-    setFixedSize(layout()->totalSizeHint().expandedTo(smallest_));
+    setFixedSize(layout()->totalMinimumSize().expandedTo(smallest_));
+}
+
+double ToolDialog::FontScale() const {
+    constexpr double kDesignLineHeight = 13; // the design's list rows, in its 8-point font
+    return std::max(1.0, fontMetrics().height() / kDesignLineHeight);
 }
 
 void ToolDialog::setVisible(bool visible) {

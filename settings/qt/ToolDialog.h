@@ -35,13 +35,19 @@ protected:
     virtual void BuildControls() = 0;
     /// The first control of the dialog's Tab order, focused whenever it is shown.
     virtual QWidget* FirstField() const = 0;
+    /// Gives the controls that show rows of text (lists, fields) their design's sizes times
+    /// FontScale as minimums; runs when they are built and whenever the font changes.
+    virtual void SizeToFont() = 0;
+    /// How much taller the font's lines are than the design's 13 pixels; at least 1.
+    double FontScale() const;
 
     bool event(QEvent* event) override;
     void changeEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    /// Fixes the size at what the layout asks for, at least `smallest_`.
+    /// Fixes the size at the least the layout needs, at least `smallest_`: the controls' own
+    /// minimums hold their captions whole.
     void FitToContents();
 
     QSize smallest_;

@@ -40,12 +40,14 @@ std::vector<std::string> LayoutFaults(QWidget& dialog) {
                                      parts[j]->objectName().toStdString());
     }
     for (QWidget* part : dialog.findChildren<QWidget*>()) {
-        // A caption must fit; a spin's arrows may shrink.
+        // A caption must fit; a spin's arrows may shrink, and a group holds its title and the
+        // least its contents need.
         const auto* button = qobject_cast<QAbstractButton*>(part);
-        const bool captioned = qobject_cast<QLabel*>(part) || qobject_cast<QGroupBox*>(part) ||
-                               (button && !button->text().isEmpty());
-        const QSize wanted = part->sizeHint();
-        if (captioned && part->isVisibleTo(&dialog) && part->objectName() != "focusFrame" &&
+        const bool group = qobject_cast<QGroupBox*>(part) != nullptr;
+        const bool captioned =
+            qobject_cast<QLabel*>(part) || group || (button && !button->text().isEmpty());
+        const QSize wanted = group ? part->minimumSizeHint() : part->sizeHint();
+        if (captioned && part->isVisibleTo(&dialog) &&
             (wanted.width() > part->width() || wanted.height() > part->height()))
             faults.push_back(part->objectName().toStdString() + " is cut");
     }
