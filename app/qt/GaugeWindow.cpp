@@ -18,6 +18,7 @@
 #include "gauges/qt/GaugeFace.h"
 #include "settings/SettingsPersistence.h"
 #include "settings/SettingsTable.h"
+#include "settings/qt/FirstStartUnits.h"
 #include "settings/qt/FtpSettingsDialog.h"
 #include "settings/qt/OptionsDialog.h"
 #include "settings/stations/RecentStations.h"
@@ -105,7 +106,7 @@ GaugeWindow::GaugeWindow(SettingsStore& store, Settings& settings, Observation& 
         session_.WhenIdle([this] { Guarded([this] { RefreshFaceStatus(); }); });
     });
 
-    LoadWindowPosition(store_, settings_);
+    LoadAtWindowCreation(store_, settings_);
     move(settings_.WindowLeft, settings_.WindowTop);
 
     // The storm bell waits for the history, whose trend stands in for a missing tendency line.
@@ -136,7 +137,8 @@ void GaugeWindow::StartOnFirstActivation() {
     if (!firstActivation_)
         return;
     Gauges& gauges = GetGauges();
-    LoadSettings(store_, settings_, observation_, gauges.StoredPressSet);
+    LoadSettings(store_, settings_, observation_, gauges.StoredPressSet,
+                 FirstStartDisplayMode(QLocale::system()));
     gauges.PressSet = gauges.StoredPressSet;
     ftpSettings_->ApplyStartupSettings();
     options_->SetDisplayModeRow(observation_.DisplayMode == DisplayMode::Metric ? 1 : 0);
@@ -154,6 +156,8 @@ void GaugeWindow::StartOnFirstActivation() {
     firstActivation_ = false;
     if (const std::string notice = store_.StartupNotice(); !notice.empty())
         messages_.ShowMessage(notice);
+    if (store_.FirstStart())
+        options_->AskWhereTheUserIs();
     if (settings_.FetchAtStart)
         UpdateNow();
 }

@@ -55,7 +55,8 @@ public:
     void AttachDialogs(OptionsDialog& options, FtpSettingsDialog& ftpSettings);
 
     /// The start-up on the first activation (later ones do nothing): the rest of the settings,
-    /// skin, region, lamps, the first drawing, the timer and, with RunOnStart, one cycle.
+    /// skin, region, lamps, the first drawing, the timer and, with RunOnStart, one cycle. On a
+    /// first start the options dialog asks where the user is.
     void StartOnFirstActivation();
     /// The update cycle, unless one is running already (then nothing happens). Its outcome is
     /// recorded for the description; the window stays open.

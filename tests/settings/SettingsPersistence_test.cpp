@@ -36,8 +36,9 @@ Loaded Load(const Texts& values) {
     MemorySettingsStore store;
     store.Values = values;
     Loaded loaded;
-    LoadWindowPosition(store, loaded.settings);
-    LoadSettings(store, loaded.settings, loaded.observation, loaded.storedPressSet);
+    LoadAtWindowCreation(store, loaded.settings);
+    LoadSettings(store, loaded.settings, loaded.observation, loaded.storedPressSet,
+                 DisplayMode::Metric);
     return loaded;
 }
 
@@ -152,6 +153,32 @@ TEST(SettingsLoadTest, MetricStartsAtItsOwnLowEndsOnlyFromTheDefaults) {
     EXPECT_EQ(std::tie(read.OPresInfo, read.OTemp), std::tuple("28.0", -29));
     const Observation english = Load({{"DisplayMode", "2"}}).observation;
     EXPECT_EQ(std::tie(english.OPresInfo, english.OTemp), std::tuple("28.00", -30));
+}
+
+// The locale's units only while no settings file exists; the metric face then starts at its own
+// low ends, as any store that never held a reading does.
+TEST(SettingsLoadTest, FirstStartTakesTheGivenModeAndLaterStartsTheStoredOne) {
+    const struct {
+        bool noFile;
+        Texts stored;
+        DisplayMode given;
+        DisplayMode loaded;
+        const char* pressure;
+    } cases[] = {
+        {true, {}, DisplayMode::Metric, DisplayMode::Metric, "100.0"},
+        {true, {}, DisplayMode::English, DisplayMode::English, "28.00"},
+        {false, {}, DisplayMode::Metric, DisplayMode::English, "28.00"},
+        {false, {{"DisplayMode", "1"}}, DisplayMode::English, DisplayMode::Metric, "100.0"},
+        {false, {{"DisplayMode", "0"}}, DisplayMode::Metric, DisplayMode::English, "28.00"}};
+    for (const auto& c : cases) {
+        MemorySettingsStore store;
+        store.Values = c.stored;
+        store.NoFile = c.noFile;
+        Loaded l;
+        LoadSettings(store, l.settings, l.observation, l.storedPressSet, c.given);
+        EXPECT_EQ(l.observation.DisplayMode, c.loaded) << c.noFile << c.stored.size();
+        EXPECT_EQ(l.observation.OPresInfo, c.pressure) << c.noFile << c.stored.size();
+    }
 }
 
 TEST(SettingsSaveTest, WritesEverySettingOnceInTheTablesOrder) {
