@@ -8,7 +8,7 @@
 namespace stormbell {
 
 /// English for a locale of a country that measures in the US customary units (the United
-/// States, Liberia, Myanmar), Metric for any other.
+/// States, Liberia, Myanmar) and for the C locale, which names none; Metric for any other.
 DisplayMode FirstStartDisplayMode(const QLocale& locale);
 
 } // namespace stormbell
