@@ -124,7 +124,7 @@ void GaugeWindow::AttachDialogs(OptionsDialog& options, FtpSettingsDialog& ftpSe
     options_ = &options;
     ftpSettings_ = &ftpSettings;
     options.SetPrinting(
-        WindowPrinting(std::make_unique<WindowPrintout>(observation_, GetGauges(), reading_,
+        WindowPrinting(std::make_unique<WindowPrintout>(observation_, GetGauges(), shown_,
                                                         settings_, clock_, DefaultHistoryFile()),
                        clock_));
 }

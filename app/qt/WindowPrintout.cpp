@@ -12,13 +12,13 @@
 namespace stormbell {
 
 WindowPrintout::WindowPrintout(const Observation& observation, const Gauges& gauges,
-                               const ReadingTracker& reading, const Settings& settings,
+                               const ShownReading& reading, const Settings& settings,
                                const Clock& clock, std::optional<std::filesystem::path> historyFile)
     : observation_(observation), gauges_(gauges), reading_(reading), settings_(settings),
       clock_(clock), historyFile_(std::move(historyFile)) {}
 
 std::string WindowPrintout::Station() const {
-    const std::string& known = reading_.Context().StationIdentifier;
+    const std::string& known = reading_.Context().Header.Station;
     return known.empty() ? settings_.StationFile : known;
 }
 
