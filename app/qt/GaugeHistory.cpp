@@ -120,7 +120,10 @@ std::string GaugeHistory::Note() const {
 
 void GaugeHistory::ClaimAlert(const ReadingKey& reading,
                               std::function<void(const AlertClaim&)> done) {
-    link_.ClaimAlert(reading, this, std::move(done));
+    link_.ClaimAlert(reading, this, [this, done = std::move(done)](const AlertClaim& claim) {
+        ++claims_;
+        done(claim);
+    });
 }
 
 void GaugeHistory::ShowWindow(const HistoryView& view, QWidget* parent) {

@@ -52,6 +52,8 @@ public:
     const std::optional<ReadingKey>& LastKey() const { return lastKey_; }
     /// How many readings have come back so far, dropped ones too.
     std::size_t Outcomes() const { return outcomes_; }
+    /// How many alert claims have been answered so far.
+    std::size_t Claims() const { return claims_; }
     /// Notes in the history that an alert is given for `reading`; `done` is told on this thread
     /// whether it is the first ever for that station and observation time (when the history
     /// cannot tell, it is, and the claim's Problem says why).
@@ -89,6 +91,7 @@ private:
     std::optional<ReadingKey> lastKey_;
     std::string failure_;
     std::size_t outcomes_ = 0;
+    std::size_t claims_ = 0;
     HistoryLink link_;
     QPointer<HistoryWindow> window_; // goes before the link it reads through
 };

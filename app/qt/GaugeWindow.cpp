@@ -65,7 +65,10 @@ GaugeWindow::GaugeWindow(SettingsStore& store, Settings& settings, Observation& 
       // and exit end the wait.
       // The log is rebuilt on the runner's thread, so that a large log never holds the window.
       decoder_(observation, *this, pause_, status_, ".", pause_, runner_), shown_(clock),
-      stormAlert_(store, shown_, clock, *this, [this] { RefreshDescription(); }),
+      stormAlert_(
+          store, shown_, clock, *this,
+          [this](const ReadingKey& key, auto done) { history_->ClaimAlert(key, std::move(done)); },
+          [this] { RefreshDescription(); }),
       session_(*lamps_, status_, pause_, runner_, WithHttpsModule(limits),
                DecodeAdmitted(shown_, decoder_, status_)) {
     parts_.Hub->OnMouseDown = [this](Qt::MouseButton button) { HubPressed(button); };
@@ -125,7 +128,7 @@ void GaugeWindow::AttachDialogs(OptionsDialog& options, FtpSettingsDialog& ftpSe
     options_ = &options;
     ftpSettings_ = &ftpSettings;
     options.SetPrinting(
-        WindowPrinting(std::make_unique<WindowPrintout>(observation_, GetGauges(), reading_,
+        WindowPrinting(std::make_unique<WindowPrintout>(observation_, GetGauges(), shown_,
                                                         settings_, clock_, *history_),
                        clock_));
 }

@@ -10,13 +10,13 @@
 namespace stormbell {
 
 WindowPrintout::WindowPrintout(const Observation& observation, const Gauges& gauges,
-                               const ReadingTracker& reading, const Settings& settings,
+                               const ShownReading& reading, const Settings& settings,
                                const Clock& clock, const GaugeHistory& history)
     : observation_(observation), gauges_(gauges), reading_(reading), settings_(settings),
       clock_(clock), history_(history) {}
 
 std::string WindowPrintout::Station() const {
-    const std::string& known = reading_.Context().StationIdentifier;
+    const std::string& known = reading_.Context().Header.Station;
     return known.empty() ? settings_.StationFile : known;
 }
 

@@ -4,8 +4,8 @@
 
 #include <memory>
 
+#include "app/ShownReading.h"
 #include "gauges/Gauges.h"
-#include "observation/ReadingTracker.h"
 #include "platform/Clock.h"
 #include "printing/qt/PrintoutSource.h"
 #include "printing/qt/ReportPrinting.h"
@@ -20,7 +20,7 @@ public:
     /// Reads what the window shows through these, which must outlive this; the readings come
     /// from `history`'s copy of the last days, so a printout never waits for the store.
     WindowPrintout(const Observation& observation, const Gauges& gauges,
-                   const ReadingTracker& reading, const Settings& settings, const Clock& clock,
+                   const ShownReading& reading, const Settings& settings, const Clock& clock,
                    const GaugeHistory& history);
 
     FaceLook Face() const override;
@@ -32,7 +32,7 @@ private:
 
     const Observation& observation_;
     const Gauges& gauges_;
-    const ReadingTracker& reading_;
+    const ShownReading& reading_;
     const Settings& settings_;
     const Clock& clock_;
     const GaugeHistory& history_;

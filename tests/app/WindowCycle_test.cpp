@@ -395,8 +395,9 @@ TEST_F(StormAlertTest, WithoutANotificationServiceTheTooltipSaysSo) {
 }
 
 // The bell rings only for news: a fresh observation, once per station and time, even after a
-// restart, and never for a report that goes back in time, which is not shown either. Without a
-// notification service each ring leaves its failure in the tooltip.
+// restart that lost the settings (the history remembers), and never for a report that goes back
+// in time, which is not shown either. Without a notification service each ring leaves its
+// failure in the tooltip.
 TEST_F(StormAlertTest, RingsOnlyForAFreshObservationNeverTwice) {
     if (!daemonOutput.empty())
         GTEST_SKIP() << "a notification daemon is listening";
@@ -411,15 +412,17 @@ TEST_F(StormAlertTest, RingsOnlyForAFreshObservationNeverTwice) {
         const char* time; // the report's observation time, UTC
         std::chrono::minutes age;
         bool restart;
+        bool forgetSettings; // the restart lost what the settings remembered
         bool rings;
         const char* shown; // the shown observation's time
     } cases[] = {
-        {"stale", "0321", std::chrono::hours(3), false, false, "03:21"},
-        {"fresh", "0321", std::chrono::minutes(20), false, true, "03:21"},
-        {"repeated", "0321", std::chrono::minutes(21), false, false, "03:21"},
-        {"back in time", "0311", std::chrono::minutes(22), false, false, "03:21"},
-        {"after a restart", "0321", std::chrono::minutes(23), true, false, "03:21"},
-        {"newer", "0331", std::chrono::minutes(24), false, true, "03:31"},
+        {"stale", "0321", std::chrono::hours(3), false, false, false, "03:21"},
+        {"fresh", "0321", std::chrono::minutes(20), false, false, true, "03:21"},
+        {"repeated", "0321", std::chrono::minutes(21), false, false, false, "03:21"},
+        {"back in time", "0311", std::chrono::minutes(22), false, false, false, "03:21"},
+        {"after a restart", "0321", std::chrono::minutes(23), true, false, false, "03:21"},
+        {"settings lost", "0321", std::chrono::minutes(24), true, true, false, "03:21"},
+        {"newer", "0331", std::chrono::minutes(25), false, false, true, "03:31"},
     };
     GaugeWindow* w = &StartOnThunder();
     const auto file = pyftpd->Root() / ReportDirectory / "KFNT.TXT";
@@ -431,11 +434,16 @@ TEST_F(StormAlertTest, RingsOnlyForAFreshObservationNeverTwice) {
         clock.Set(observed + c.age);
         if (c.restart) {
             program.reset();
+            if (c.forgetSettings)
+                store.Values.erase("StormBellDecided");
             w = &Start();
         }
         const std::size_t before = w->History().Outcomes();
+        const std::size_t claimed = w->History().Claims();
         Click(*w, "SpeedButton1");
         ASSERT_TRUE(QTest::qWaitFor([&] { return w->History().Outcomes() > before; })) << c.name;
+        if (c.forgetSettings || c.rings)
+            ASSERT_TRUE(QTest::qWaitFor([&] { return w->History().Claims() > claimed; })) << c.name;
         QCoreApplication::processEvents(); // the notifier's failure, told from the event loop
         const std::string described = Described(*w);
         EXPECT_EQ(described.find("The storm alert could not be shown") != std::string::npos,
