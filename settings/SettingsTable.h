@@ -173,12 +173,11 @@ inline constexpr Setting kHistoryPlace{
     "HistoryGeometry", &Settings::HistoryPlace, "", {.Usable = IsWindowPlace}};
 
 /// The rows above in the order of the save; a new setting is one row and its place here.
-inline constexpr auto kTable =
-    std::tie(kPickedStationRow, kUpdateMinutes, kProxyPort, kOTemp, kOHumd, kStoredPressSet,
-             kOHeatIndex, kOChill, kOPresInfo, kOWDInfo, kOWSInfo, kStationFile, kDisplayMode,
-             kWindowLeft, kUseProxy, kWindowTop, kLogReports, kFetchAtStart, kHost,
-             kReportDirectory, kNotReported, kKeepHistory, kStormAlerts, kRecentStations,
-             kHistoryPlace);
+inline constexpr auto kTable = std::tie(
+    kPickedStationRow, kUpdateMinutes, kProxyPort, kOTemp, kOHumd, kStoredPressSet, kOHeatIndex,
+    kOChill, kOPresInfo, kOWDInfo, kOWSInfo, kStationFile, kDisplayMode, kWindowLeft, kUseProxy,
+    kWindowTop, kLogReports, kFetchAtStart, kHost, kReportDirectory, kNotReported, kKeepHistory,
+    kStormAlerts, kRecentStations, kHistoryPlace);
 
 /// Calls `f` with each row of the table, in its order.
 template <typename F> void ForEachSetting(F&& f) {

@@ -141,16 +141,15 @@ void GaugeHistory::ShowWindow(const HistoryView& view, QWidget* parent) {
 
 void GaugeHistory::PlaceWindow(QWidget* parent) {
     const std::optional<WindowPlace> stored = ParseWindowPlace(windowPlace_);
-    QScreen* screen = stored ? QGuiApplication::screenAt(QRect(stored->Left, stored->Top,
-                                                               stored->Width, stored->Height)
-                                                             .center())
-                             : nullptr;
+    QScreen* screen =
+        stored ? QGuiApplication::screenAt(
+                     QRect(stored->Left, stored->Top, stored->Width, stored->Height).center())
+               : nullptr;
     if (screen == nullptr)
         screen = parent != nullptr ? parent->screen() : QGuiApplication::primaryScreen();
     if (screen == nullptr)
         return;
-    const QRect room =
-        screen->availableGeometry().adjusted(kBorder, kTitleBar, -kBorder, -kBorder);
+    const QRect room = screen->availableGeometry().adjusted(kBorder, kTitleBar, -kBorder, -kBorder);
     const QSize size = window_->sizeHint();
     const QSize least = window_->minimumSizeHint();
     WindowPlace wanted{0, 0, size.width(), size.height()};

@@ -26,7 +26,7 @@ constexpr int kTop = 8;
 constexpr int kBottom = 28;
 constexpr int kPanelGap = 14;
 constexpr int kPanels = 4;
-constexpr int kMarkSpacing = 16; // pixels between two wind direction marks
+constexpr int kMarkSpacing = 16;  // pixels between two wind direction marks
 constexpr int kLegendSwatch = 18; // the length of a legend's line sample
 constexpr int kLegendGap = 12;    // pixels between two legend entries
 
@@ -108,8 +108,8 @@ void DrawLegend(QPainter& p, const QRectF& area, double top, const Panel& panel,
     for (const auto& series : panel.Lines)
         entries.push_back({series.Name, QPen(series.Colour, 1.6), series.Dots});
     if (reference)
-        entries.push_back(
-            {HistoryChart::tr("Reference hand"), QPen(kPalette.BezelDark, 1.5, Qt::DashLine), false});
+        entries.push_back({HistoryChart::tr("Reference hand"),
+                           QPen(kPalette.BezelDark, 1.5, Qt::DashLine), false});
     const QFontMetricsF metrics(p.font());
     double right = area.right() - 6;
     const double y = top + metrics.ascent() / 2 + 1;
@@ -164,8 +164,7 @@ void HistoryChart::Show(std::vector<HistoryReading> readings, const ChartFrame& 
 void HistoryChart::Hover(std::optional<std::size_t> index) {
     hovered_ = index;
     // A screen reader hears the figures under the line as the description changes.
-    setAccessibleDescription(index ? ReadOutText()
-                                   : tr("Left and Right move along the readings"));
+    setAccessibleDescription(index ? ReadOutText() : tr("Left and Right move along the readings"));
     update();
 }
 

@@ -48,8 +48,7 @@ void HistoryLink::Read(const HistoryQuery& query, QObject* receiver,
     });
 }
 
-void HistoryLink::Stations(QObject* receiver,
-                           std::function<void(const HistoryStations&)> done) {
+void HistoryLink::Stations(QObject* receiver, std::function<void(const HistoryStations&)> done) {
     worker_.Post([this, receiver = QPointer(receiver), done = std::move(done)] {
         Reply(receiver, done, recorder_.Stations());
     });

@@ -50,9 +50,9 @@ const SpanTexts& TextsOf(int hours) {
 } // namespace
 
 HistoryWindow::HistoryWindow(HistoryLink& history, const Clock& clock, QWidget* parent)
-    : QWidget(parent, Qt::Window), history_(history), clock_(clock),
-      stations_(new QComboBox(this)), chart_(new HistoryChart(clock, this)),
-      spans_(new QButtonGroup(this)), import_(new QPushButton(tr("Import log…"), this)),
+    : QWidget(parent, Qt::Window), history_(history), clock_(clock), stations_(new QComboBox(this)),
+      chart_(new HistoryChart(clock, this)), spans_(new QButtonGroup(this)),
+      import_(new QPushButton(tr("Import log…"), this)),
       export_(new QPushButton(tr("Export CSV…"), this)), close_(new QPushButton(tr("Close"), this)),
       status_(new QLabel(this)) {
     setObjectName("HistoryWindow");
@@ -68,25 +68,28 @@ HistoryWindow::HistoryWindow(HistoryLink& history, const Clock& clock, QWidget* 
 
     auto* stationLabel = new QLabel(tr("&Station:"), this);
     stationLabel->setBuddy(stations_);
+    // Two rows above the graphs keep the window narrow enough for a small screen.
     auto* bar = new QHBoxLayout;
     bar->addWidget(stationLabel);
     bar->addWidget(stations_);
-    bar->addSpacing(12);
+    bar->addStretch();
+    bar->addWidget(import_);
+    bar->addWidget(export_);
+    auto* periods = new QHBoxLayout;
     for (const SpanTexts& span : kSpanTexts) {
         auto* button = new QRadioButton(tr(span.Caption), this);
         button->setObjectName(QString("span%1Hours").arg(span.Hours));
         button->setChecked(span.Hours == spanHours_);
         spans_->addButton(button, span.Hours);
-        bar->addWidget(button);
+        periods->addWidget(button);
     }
-    bar->addStretch();
-    bar->addWidget(import_);
-    bar->addWidget(export_);
+    periods->addStretch();
     auto* foot = new QHBoxLayout;
     foot->addWidget(status_, 1);
     foot->addWidget(close_, 0, Qt::AlignBottom);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(bar);
+    layout->addLayout(periods);
     layout->addWidget(chart_, 1);
     layout->addLayout(foot);
 
@@ -250,14 +253,14 @@ void HistoryWindow::Finished(const ImportOutcome& outcome) {
     if (!outcome.Problem.empty())
         status_->setText(tr("The import stopped: %1").arg(QString::fromStdString(outcome.Problem)));
     else
-        status_->setText(
-            (counts.Stopped ? tr("%1: %2 added, %3 already stored, %4 damaged entries skipped; "
-                                 "stopped before the end")
-                            : tr("%1: %2 added, %3 already stored, %4 damaged entries skipped"))
-                .arg(log)
-                .arg(counts.Added)
-                .arg(counts.Duplicates)
-                .arg(counts.Skipped));
+        status_->setText((counts.Stopped
+                              ? tr("%1: %2 added, %3 already stored, %4 damaged entries skipped; "
+                                   "stopped before the end")
+                              : tr("%1: %2 added, %3 already stored, %4 damaged entries skipped"))
+                             .arg(log)
+                             .arg(counts.Added)
+                             .arg(counts.Duplicates)
+                             .arg(counts.Skipped));
     emit ImportFinished();
 }
 
