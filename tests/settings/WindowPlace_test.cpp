@@ -23,8 +23,9 @@ TEST(WindowPlaceTest, ReadsFourWholeNumbersWithASize) {
     };
     for (const auto& c : cases) {
         EXPECT_EQ(ParseWindowPlace(c.text), c.place) << c.text;
-        if (c.place)
+        if (c.place) {
             EXPECT_EQ(WindowPlaceText(*c.place), c.text);
+        }
     }
 }
 
