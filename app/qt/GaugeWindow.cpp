@@ -118,7 +118,8 @@ GaugeWindow::GaugeWindow(SettingsStore& store, Settings& settings, Observation& 
         [this] {
             stormAlert_.Decide(settings_.StormAlerts, history_->LastResult().Trend);
             RefreshDescription();
-        });
+        },
+        settings_.HistoryPlace);
 }
 
 GaugeWindow::~GaugeWindow() = default;
@@ -128,7 +129,7 @@ void GaugeWindow::AttachDialogs(OptionsDialog& options, FtpSettingsDialog& ftpSe
     ftpSettings_ = &ftpSettings;
     options.SetPrinting(
         WindowPrinting(std::make_unique<WindowPrintout>(observation_, GetGauges(), shown_,
-                                                        settings_, clock_, DefaultHistoryFile()),
+                                                        settings_, clock_, *history_),
                        clock_));
 }
 
