@@ -1,7 +1,8 @@
 #include "app/StormBell.h"
 
-#include <cstdio>
+#include <charconv>
 
+#include "platform/ShownText.h"
 #include "platform/TextConvert.h"
 
 namespace stormbell {
@@ -15,52 +16,56 @@ bool Falls(double change) {
     return change <= -kStormPressureFall + kTenthSlack;
 }
 
-std::string Signs(const ReportFigures& figures, std::optional<double> historyChange) {
+std::string Signs(const Words& say, const ReportFigures& figures,
+                  std::optional<double> historyChange) {
     std::string signs;
     if (figures.Weather && WeatherHasThunder(*figures.Weather))
-        signs = "Thunder or lightning: " + Latin1ToUtf8(*figures.Weather);
+        signs = say(STORMBELL_TEXT("StormAlert", "Thunder or lightning: %1"),
+                    {Latin1ToUtf8(*figures.Weather)});
     std::string fall;
     if (figures.Tendency) {
         if (Falls(figures.Tendency->Change))
-            fall = figures.Tendency->Hectopascals + " hPa in 3 hours";
+            fall = say(STORMBELL_TEXT("StormAlert", "Pressure falling %1 hPa in 3 hours"),
+                       {say.Forms().Number(figures.Tendency->Hectopascals)});
     } else if (historyChange && Falls(*historyChange)) {
-        char amount[32];
-        std::snprintf(amount, sizeof amount, "%.1f", -*historyChange);
-        fall = std::string(amount) + " hPa in 3 hours, from the history";
+        // The C locale's form whatever the process's: the wording localises it.
+        char amount[400];
+        const auto end = std::to_chars(amount, amount + sizeof amount, -*historyChange,
+                                       std::chars_format::fixed, 1)
+                             .ptr;
+        fall = say(
+            STORMBELL_TEXT("StormAlert", "Pressure falling %1 hPa in 3 hours, from the history"),
+            {say.Forms().Number(std::string(amount, end))});
     }
     if (!fall.empty())
-        signs += std::string(signs.empty() ? "" : "\n") + "Pressure falling " + fall;
+        signs += std::string(signs.empty() ? "" : "\n") + fall;
     return signs;
-}
-
-std::string LocalTime(const std::tm& local) {
-    static constexpr const char* kMonths[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                              "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-    char text[32];
-    std::snprintf(text, sizeof text, "%s %d, %02d:%02d", kMonths[local.tm_mon % 12], local.tm_mday,
-                  local.tm_hour, local.tm_min);
-    return text;
 }
 
 } // namespace
 
 StormCall StormBell::Decide(const ReadingContext& context, bool enabled, const Clock& clock,
-                            std::optional<double> historyChange) {
+                            std::optional<double> historyChange, const Wording& wording) {
     if (!context.Observed)
         return {false, "the observation time is unknown", {}, {}};
     if (last_ && last_->Station == context.StationIdentifier &&
         last_->Observed == *context.Observed)
         return {false, "a repeated report", {}, {}};
     last_ = Decided{context.StationIdentifier, *context.Observed};
-    const std::string signs = Signs(context.Figures, historyChange);
+    const Words say(wording, "StormAlert");
+    const std::string signs = Signs(say, context.Figures, historyChange);
     if (signs.empty())
         return {false, "no thunder, lightning or sharp pressure fall", {}, {}};
     if (!enabled)
         return {false, "storm alerts are off", {}, {}};
-    const std::string title = context.StationIdentifier.empty()
-                                  ? "Storm warning"
-                                  : "Storm warning — " + context.StationIdentifier;
-    return {true, signs, title, signs + "\nObserved " + LocalTime(clock.Local(*context.Observed))};
+    const std::string title =
+        context.StationIdentifier.empty()
+            ? say(STORMBELL_TEXT("StormAlert", "Storm warning"))
+            : say(STORMBELL_TEXT("StormAlert", "Storm warning — %1"), {context.StationIdentifier});
+    return {true, signs, title,
+            signs + "\n" +
+                say(STORMBELL_TEXT("StormAlert", "Observed %1"),
+                    {wording.Date(clock.Local(*context.Observed), DateForm::DayCommaTime)})};
 }
 
 } // namespace stormbell

@@ -10,6 +10,7 @@
 
 #include "observation/ReadingContext.h"
 #include "platform/Clock.h"
+#include "platform/Wording.h"
 
 namespace stormbell {
 
@@ -29,9 +30,11 @@ public:
     /// observation time) is decided once, whether `enabled` or not, so turning alerts on later
     /// never rings for an old report; a report without an observation time never rings.
     /// `historyChange`, the pressure change in hPa over three hours from the stored readings,
-    /// stands in for a report without a tendency line.
+    /// stands in for a report without a tendency line. The signs, title and body are in
+    /// `wording`'s words; why a report does not ring stays English, for the debug log.
     StormCall Decide(const ReadingContext& context, bool enabled, const Clock& clock,
-                     std::optional<double> historyChange = std::nullopt);
+                     std::optional<double> historyChange = std::nullopt,
+                     const Wording& wording = English());
 
 private:
     struct Decided {

@@ -25,7 +25,7 @@ void DesktopNotifier::Notify(const QString& title, const QString& body, FailureH
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected()) {
         // Told from the event loop, as a refusal of the service would be.
-        const QString reason = "no session bus: " + bus.lastError().message();
+        const QString reason = tr("no session bus: %1").arg(bus.lastError().message());
         QMetaObject::invokeMethod(
             this, [failed, reason] { failed(reason); }, Qt::QueuedConnection);
         return;

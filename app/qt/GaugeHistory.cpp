@@ -10,6 +10,7 @@
 #include "history/HistoryStore.h"
 #include "platform/DataFolder.h"
 #include "platform/TextConvert.h"
+#include "platform/qt/QtWording.h"
 
 namespace stormbell {
 
@@ -59,7 +60,7 @@ void GaugeHistory::Record(const std::vector<std::string>& reportLines, bool keep
 }
 
 std::string GaugeHistory::Note() const {
-    return HistoryNote(last_);
+    return HistoryNote(last_, QtWording());
 }
 
 void GaugeHistory::ShowWindow(const HistoryView& view, QWidget* parent) {

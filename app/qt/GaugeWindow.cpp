@@ -15,6 +15,7 @@
 #include "gauges/qt/GaugeFace.h"
 #include "observation/ReportLines.h"
 #include "platform/TextConvert.h"
+#include "platform/qt/QtWording.h"
 #include "settings/SettingsPersistence.h"
 #include "settings/SettingsTable.h"
 #include "settings/qt/FtpSettingsDialog.h"
@@ -36,7 +37,6 @@ constexpr int kMillisecondsPerMinute = 60000;
 // Long enough to let a user pick a few rows in a row, short enough to feel at once.
 constexpr int kStationFetchDelayMs = 1000;
 constexpr int kAgeCheckMilliseconds = kMillisecondsPerMinute;
-constexpr const char* kUnknownError = "An unknown error occurred";
 
 // The hub's starting look matches the discs the altimeter draws under it.
 constexpr Color kHubPen = colors::kHubOuter;
@@ -153,7 +153,9 @@ void GaugeWindow::RecordOutcome(const CycleOutcome& outcome) {
         std::vector<std::string> sideSteps = outcome.Notes;
         if (!decoder_.LogProblem().empty())
             sideSteps.insert(sideSteps.begin(),
-                             "The report was not logged: " + Latin1ToUtf8(decoder_.LogProblem()));
+                             tr("The report was not logged: %1")
+                                 .arg(QString::fromStdString(Latin1ToUtf8(decoder_.LogProblem())))
+                                 .toStdString());
         const auto lines = SplitReportLines(session_.Report());
         reading_.RecordDecoded(lines, std::move(sideSteps));
         history_->Record(lines, settings_.KeepHistory);
@@ -337,7 +339,7 @@ void GaugeWindow::Guarded(const std::function<void()>& handler) {
             messages_.ShowMessage(error.what());
     } catch (...) {
         if (!session_.Ending())
-            messages_.ShowMessage(kUnknownError);
+            messages_.ShowMessage(tr("An unknown error occurred").toStdString());
     }
 }
 
@@ -382,7 +384,8 @@ void GaugeWindow::RingForStorm() {
     const StormCall call = stormBell_.Decide(reading_.Context(), settings_.StormAlerts, clock_,
                                              trend && trend->Source == TrendSource::History
                                                  ? std::optional<double>(trend->ChangeHpa)
-                                                 : std::nullopt);
+                                                 : std::nullopt,
+                                             QtWording());
     if (!call.Ring)
         return;
     // A failure arriving after a newer report belongs to the older one's alert.
@@ -398,7 +401,7 @@ void GaugeWindow::RingForStorm() {
 
 bool GaugeWindow::ApplyFaceStatus() {
     const ReadingContext& context = reading_.Context();
-    const FaceStatus status = DescribeFaceStatus(context, clock_);
+    const FaceStatus status = DescribeFaceStatus(context, clock_, QtWording());
     const std::optional<int> gust =
         context.Figures.Wind ? context.Figures.Wind->GustKnots : std::nullopt;
     Gauges& gauges = GetGauges();
@@ -425,9 +428,10 @@ void GaugeWindow::Rescale() {
 
 std::string GaugeWindow::Description() const {
     // The green lamp's state, which the reading does not know of.
-    const char* const fetching = lamps_->Fetching() ? "Fetching a report now.\n" : "";
+    const std::string fetching =
+        lamps_->Fetching() ? tr("Fetching a report now.").toStdString() + "\n" : "";
     std::string description = fetching + DescribeGauge(observation_, face_->GetGauges().PressSet,
-                                                       reading_.Context(), clock_);
+                                                       reading_.Context(), clock_, QtWording());
     if (const std::string note = history_->Note(); !note.empty())
         description += (description.ends_with('\n') ? "" : "\n") + note.substr(0, note.size() - 1);
     return description;

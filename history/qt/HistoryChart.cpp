@@ -1,5 +1,6 @@
 #include "history/qt/HistoryChart.h"
 
+#include <QLocale>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -61,22 +62,24 @@ std::optional<double> Pressure(const std::optional<double>& hectopascals, bool m
 std::vector<Panel> Panels(const ChartFrame& frame) {
     const bool metric = frame.Metric;
     return {
-        {metric ? "Temperature and dew point, °C" : "Temperature and dew point, °F",
-         {{"Temperature", kPalette.Hot,
+        {metric ? HistoryChart::tr("Temperature and dew point, °C")
+                : HistoryChart::tr("Temperature and dew point, °F"),
+         {{HistoryChart::tr("Temperature"), kPalette.Hot,
            [metric](const HistoryReading& r) { return Temperature(r.TemperatureC, metric); }},
-          {"Dew point", kPalette.Cold,
+          {HistoryChart::tr("Dew point"), kPalette.Cold,
            [metric](const HistoryReading& r) { return Temperature(r.DewPointC, metric); }}}},
-        {metric ? "Pressure, kPa" : "Pressure, inHg",
-         {{"Pressure", kPalette.Caption,
+        {metric ? HistoryChart::tr("Pressure, kPa") : HistoryChart::tr("Pressure, inHg"),
+         {{HistoryChart::tr("Pressure"), kPalette.Caption,
            [metric](const HistoryReading& r) { return Pressure(r.PressureHpa, metric); }}},
          Pressure(frame.ReferenceHpa, metric)},
-        {"Relative humidity, %",
-         {{"Humidity", kPalette.PlateLight,
+        {HistoryChart::tr("Relative humidity, %"),
+         {{HistoryChart::tr("Humidity"), kPalette.PlateLight,
            [](const HistoryReading& r) { return Widened(r.RelativeHumidity); }}}},
-        {"Wind speed and gusts, knots",
-         {{"Wind", kPalette.Ink, [](const HistoryReading& r) { return Widened(r.WindSpeedKnots); }},
-          {"Gusts", kPalette.Hot, [](const HistoryReading& r) { return Widened(r.WindGustKnots); },
-           true}},
+        {HistoryChart::tr("Wind speed and gusts, knots"),
+         {{HistoryChart::tr("Wind"), kPalette.Ink,
+           [](const HistoryReading& r) { return Widened(r.WindSpeedKnots); }},
+          {HistoryChart::tr("Gusts"), kPalette.Hot,
+           [](const HistoryReading& r) { return Widened(r.WindGustKnots); }, true}},
          std::nullopt,
          true},
     };
@@ -92,14 +95,29 @@ double NiceStep(double span) {
     return 10 * power;
 }
 
+// In the user's form, without grouping: "1013,2" in German, as the tooltip writes it.
+QString Localised(double value, int decimals) {
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return locale.toString(value, 'f', decimals);
+}
+
 QString Number(double value, double step) {
     const int decimals = step >= 1 ? 0 : static_cast<int>(std::ceil(-std::log10(step) - 1e-9));
-    return QString::number(value, 'f', decimals);
+    return Localised(value, decimals);
 }
 
 QString DayLabel(const std::tm& local) {
-    static const char* const kDays[] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
-    return QString("%1 %2").arg(kDays[local.tm_wday]).arg(local.tm_mday);
+    static const char* const kDays[] = {QT_TRANSLATE_NOOP("stormbell::HistoryChart", "Sun"),
+                                        QT_TRANSLATE_NOOP("stormbell::HistoryChart", "Mon"),
+                                        QT_TRANSLATE_NOOP("stormbell::HistoryChart", "Tue"),
+                                        QT_TRANSLATE_NOOP("stormbell::HistoryChart", "Wed"),
+                                        QT_TRANSLATE_NOOP("stormbell::HistoryChart", "Thu"),
+                                        QT_TRANSLATE_NOOP("stormbell::HistoryChart", "Fri"),
+                                        QT_TRANSLATE_NOOP("stormbell::HistoryChart", "Sat")};
+    return HistoryChart::tr("%1 %2", "weekday and day of the month")
+        .arg(HistoryChart::tr(kDays[(local.tm_wday % 7 + 7) % 7]))
+        .arg(local.tm_mday);
 }
 
 QString TimeLabel(const std::tm& local) {
@@ -162,23 +180,22 @@ QString HistoryChart::ReadOut(const HistoryReading& reading) const {
                       QString::fromStdString(reading.Station)};
     const QString degrees = frame_.Metric ? "°C" : "°F";
     if (const auto t = Temperature(reading.TemperatureC, frame_.Metric))
-        lines << QString("Temperature %1 %2").arg(*t, 0, 'f', 1).arg(degrees);
+        lines << tr("Temperature %1 %2").arg(Localised(*t, 1), degrees);
     if (const auto d = Temperature(reading.DewPointC, frame_.Metric))
-        lines << QString("Dew point %1 %2").arg(*d, 0, 'f', 1).arg(degrees);
+        lines << tr("Dew point %1 %2").arg(Localised(*d, 1), degrees);
     if (reading.RelativeHumidity)
-        lines << QString("Humidity %1 %").arg(*reading.RelativeHumidity);
+        lines << tr("Humidity %1 %").arg(*reading.RelativeHumidity);
     if (const auto p = Pressure(reading.PressureHpa, frame_.Metric))
-        lines << QString("Pressure %1 %2")
-                     .arg(*p, 0, 'f', frame_.Metric ? 1 : 2)
-                     .arg(frame_.Metric ? "kPa" : "inHg");
+        lines << tr("Pressure %1 %2")
+                     .arg(Localised(*p, frame_.Metric ? 1 : 2), frame_.Metric ? "kPa" : "inHg");
     if (reading.WindSpeedKnots) {
-        QString wind = QString("Wind %1 knots").arg(*reading.WindSpeedKnots);
+        QString wind = tr("Wind %1 knots").arg(*reading.WindSpeedKnots);
         if (reading.WindGustKnots)
-            wind += QString(", gusts %1").arg(*reading.WindGustKnots);
+            wind += tr(", gusts %1").arg(*reading.WindGustKnots);
         if (reading.WindVariable)
-            wind += ", variable";
+            wind += tr(", variable");
         else if (reading.WindDirection)
-            wind += QString(" from %1°").arg(*reading.WindDirection);
+            wind += tr(" from %1°").arg(*reading.WindDirection);
         lines << wind;
     }
     return lines.join('\n');
@@ -346,7 +363,7 @@ void HistoryChart::paintEvent(QPaintEvent*) {
 
     if (readings_.empty()) {
         p.setPen(kPalette.Ink);
-        p.drawText(rect(), Qt::AlignCenter, "No readings in this span");
+        p.drawText(rect(), Qt::AlignCenter, tr("No readings in this span"));
     }
     if (const HistoryReading* reading = Hovered()) {
         const double x = XOf(reading->Observed);

@@ -20,10 +20,12 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr const char* kNoFolder = "No data folder is known: the history is not kept";
+constexpr const char* kNoFolder = QT_TRANSLATE_NOOP(
+    "stormbell::HistoryWindow", "No data folder is known: the history is not kept");
 
 QString SpanName(int hours) {
-    return hours <= 24 ? QString("24 hours") : QString("%1 days").arg(hours / 24);
+    return hours <= 24 ? HistoryWindow::tr("24 hours")
+                       : HistoryWindow::tr("%1 days").arg(hours / 24);
 }
 
 } // namespace
@@ -31,10 +33,10 @@ QString SpanName(int hours) {
 HistoryWindow::HistoryWindow(std::optional<fs::path> storeFile, const Clock& clock, QWidget* parent)
     : QWidget(parent, Qt::Window), storeFile_(std::move(storeFile)), clock_(clock),
       chart_(new HistoryChart(clock, this)), spans_(new QButtonGroup(this)),
-      import_(new QPushButton("Import log…", this)), export_(new QPushButton("Export CSV…", this)),
-      status_(new QLabel(this)) {
+      import_(new QPushButton(tr("Import log…"), this)),
+      export_(new QPushButton(tr("Export CSV…"), this)), status_(new QLabel(this)) {
     setObjectName("HistoryWindow");
-    setWindowTitle("Stormbell history");
+    setWindowTitle(tr("Stormbell history"));
     auto* bar = new QHBoxLayout;
     for (const int hours : kHistorySpans) {
         auto* button = new QRadioButton(SpanName(hours), this);
@@ -82,7 +84,7 @@ void HistoryWindow::Reload() {
     QString status;
     try {
         if (!storeFile_)
-            throw EHistoryError(kNoFolder, false);
+            throw EHistoryError(tr(kNoFolder).toStdString(), false);
         // Reading creates nothing: a missing store holds nothing yet.
         std::error_code ignored;
         if (fs::exists(*storeFile_, ignored)) {
@@ -90,10 +92,10 @@ void HistoryWindow::Reload() {
             const HistoryStore store(*storeFile_, WhenDamaged::Refuse);
             shown_ = store.Readings({view_.Station, frame.From, frame.To});
         }
-        status = QString("%1: %2 %3 in the last %4")
+        status = (shown_.size() == 1 ? tr("%1: %2 reading in the last %3")
+                                     : tr("%1: %2 readings in the last %3"))
                      .arg(QString::fromStdString(view_.Station))
                      .arg(shown_.size())
-                     .arg(shown_.size() == 1 ? "reading" : "readings")
                      .arg(SpanName(spanHours_));
     } catch (const std::exception& error) {
         status = QString::fromStdString(error.what());
@@ -110,10 +112,10 @@ bool HistoryWindow::ExportCsv(const QString& file) {
         out << HistoryCsvRow(reading);
     out.close();
     if (!out) {
-        status_->setText("The readings could not be written to " + file);
+        status_->setText(tr("The readings could not be written to %1").arg(file));
         return false;
     }
-    status_->setText(QString("%1 readings written to %2").arg(shown_.size()).arg(file));
+    status_->setText(tr("%1 readings written to %2").arg(shown_.size()).arg(file));
     return true;
 }
 
@@ -121,25 +123,25 @@ void HistoryWindow::ImportLog(const QString& file) {
     if (importer_.joinable())
         importer_.join();
     import_->setEnabled(false);
-    status_->setText("Importing " + file + "…");
+    status_->setText(tr("Importing %1…").arg(file));
     const auto received = clock_.Now();
     importer_ = std::thread([this, file, received, store = storeFile_] {
         QString message;
         try {
             if (!store)
-                throw EHistoryError(kNoFolder, false);
+                throw EHistoryError(tr(kNoFolder).toStdString(), false);
             std::ifstream log(fs::path(file.toStdU16String()), std::ios::binary);
             if (!log)
-                throw std::runtime_error("cannot read " + file.toStdString());
+                throw std::runtime_error(tr("cannot read %1").arg(file).toStdString());
             HistoryStore history(*store);
             const ImportCounts counts = stormbell::ImportLog(log, history, received);
-            message = QString("%1: %2 added, %3 already stored, %4 damaged entries skipped")
+            message = tr("%1: %2 added, %3 already stored, %4 damaged entries skipped")
                           .arg(file)
                           .arg(counts.Added)
                           .arg(counts.Duplicates)
                           .arg(counts.Skipped);
         } catch (const std::exception& error) {
-            message = "The import stopped: " + QString::fromStdString(error.what());
+            message = tr("The import stopped: %1").arg(QString::fromStdString(error.what()));
         }
         QMetaObject::invokeMethod(
             this, [this, message] { Finished(message); }, Qt::QueuedConnection);
@@ -158,15 +160,15 @@ QString HistoryWindow::StatusText() const {
 }
 
 void HistoryWindow::ChooseImport() {
-    const QString file = QFileDialog::getOpenFileName(this, "Import a report log", {},
-                                                      "Report logs (*.LOG *.log);;All files (*)");
+    const QString file = QFileDialog::getOpenFileName(
+        this, tr("Import a report log"), {}, tr("Report logs (*.LOG *.log);;All files (*)"));
     if (!file.isEmpty())
         ImportLog(file);
 }
 
 void HistoryWindow::ChooseExport() {
-    const QString file = QFileDialog::getSaveFileName(this, "Export the shown readings",
-                                                      "history.csv", "CSV files (*.csv)");
+    const QString file = QFileDialog::getSaveFileName(this, tr("Export the shown readings"),
+                                                      "history.csv", tr("CSV files (*.csv)"));
     if (!file.isEmpty())
         ExportCsv(file);
 }

@@ -29,32 +29,33 @@ constexpr auto kPorts = settingstable::kProxyPort.Rule;
 } // namespace
 
 FtpSettingsDialog::FtpSettingsDialog(Settings& settings, QWidget* parent)
-    : ToolDialog("FTP directories DO NOT CHANGE UNLESS YOU ARE CERTAIN!!!", kClientSize,
-                 kFirstPlace, parent),
+    : ToolDialog(QT_TRANSLATE_NOOP("stormbell::ToolDialog",
+                                   "FTP directories DO NOT CHANGE UNLESS YOU ARE CERTAIN!!!"),
+                 kClientSize, kFirstPlace, parent),
       settings_(settings), port_(settingstable::kProxyPort.Default) {}
 
 void FtpSettingsDialog::BuildControls() {
-    HostLabel = PlaceLabel(new QLabel("FTP for NWS", this), "Label1", kHostLabel);
+    HostLabel = PlaceLabel(new QLabel(tr("FTP for NWS"), this), "Label1", kHostLabel);
     HostField = Place(new QLineEdit(this), "Edit1", kHostField);
-    DirectoryLabel = PlaceLabel(new QLabel("Subdirectory", this), "Label2", kDirectoryLabel);
+    DirectoryLabel = PlaceLabel(new QLabel(tr("Subdirectory"), this), "Label2", kDirectoryLabel);
     DirectoryField = Place(new QLineEdit(this), "Edit2", kDirectoryField);
     // No longer than a host text and a path can be, so pasted pages never reach the settings.
     HostField->setMaxLength(static_cast<int>(nettexts::MaxHostTextLength));
     DirectoryField->setMaxLength(static_cast<int>(nettexts::MaxArgumentLength));
-    UseProxyCheckBox = Place(new QCheckBox("Use Proxy", this), "CheckBox1", kUseProxyCheckBox);
-    ProxyPortLabel = PlaceLabel(new QLabel("Proxy Port", this), "Label4", kProxyPortLabel);
+    UseProxyCheckBox = Place(new QCheckBox(tr("Use Proxy"), this), "CheckBox1", kUseProxyCheckBox);
+    ProxyPortLabel = PlaceLabel(new QLabel(tr("Proxy Port"), this), "Label4", kProxyPortLabel);
     ProxyPortSpin = Place(new SpinEdit(kPorts.Lowest, kPorts.Highest, port_, this), "SpinEdit1",
                           kProxyPortSpin);
     UseProxyCheckBox->setChecked(useProxy_);
     RegisterButton =
-        Place(new QPushButton("register new directories", this), "Button1", kRegisterButton);
+        Place(new QPushButton(tr("register new directories"), this), "Button1", kRegisterButton);
 
     // What a screen reader says for each control; a label names the field it stands before.
-    HostField->setAccessibleName("FTP server host name");
-    DirectoryField->setAccessibleName("Report directory on the server");
-    UseProxyCheckBox->setAccessibleName("Use proxy port");
-    ProxyPortSpin->setAccessibleName("Proxy port");
-    ProxyPortSpin->lineEdit()->setAccessibleName("Proxy port");
+    HostField->setAccessibleName(tr("FTP server host name"));
+    DirectoryField->setAccessibleName(tr("Report directory on the server"));
+    UseProxyCheckBox->setAccessibleName(tr("Use proxy port"));
+    ProxyPortSpin->setAccessibleName(tr("Proxy port"));
+    ProxyPortSpin->lineEdit()->setAccessibleName(tr("Proxy port"));
     HostLabel->setBuddy(HostField);
     DirectoryLabel->setBuddy(DirectoryField);
     ProxyPortLabel->setBuddy(ProxyPortSpin->lineEdit());

@@ -2,6 +2,7 @@
 
 #include "generated/Version.h"
 #include "observation/ReportLines.h"
+#include "platform/qt/QtWording.h"
 #include "settings/PrintHeading.h"
 #include "settings/SettingsTable.h"
 #include "settings/qt/FormPlacement.h"
@@ -55,8 +56,6 @@ constexpr QRect kStormAlertsCheckBox(8, 380, 377, 17);
 
 constexpr int kListRowHeight = 13;
 
-constexpr const char* kStationNoteText = "not a station identifier \u2014 search the list above";
-
 constexpr auto kMinutes = settingstable::kUpdateMinutes.Rule;
 constexpr int kMillisecondsPerMinute = 60000;
 
@@ -88,12 +87,13 @@ public:
 
 OptionsDialog::OptionsDialog(Settings& settings, Observation& observation, OptionsHost& host,
                              QWidget* parent)
-    : ToolDialog("Stormbell Options", kClientSize, kFirstPlace, parent), settings_(settings),
-      observation_(observation), host_(host),
+    : ToolDialog(QT_TRANSLATE_NOOP("stormbell::ToolDialog", "Stormbell Options"), kClientSize,
+                 kFirstPlace, parent),
+      settings_(settings), observation_(observation), host_(host),
       printer_(std::make_unique<ModulePrinting>(ProgramModuleFolders())) {}
 
 void OptionsDialog::BuildControls() {
-    ReportFrame = Place(new QGroupBox(" METAR report ", this), "GroupBox1", kReportFrame);
+    ReportFrame = Place(new QGroupBox(tr(" METAR report "), this), "GroupBox1", kReportFrame);
     ReportView = Place(new QPlainTextEdit(ReportFrame), "Memo1", kReportView);
     ReportView->setReadOnly(true);
     ReportView->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -111,18 +111,18 @@ void OptionsDialog::BuildControls() {
     StationList->setModel(stations_);
 
     StationNameField = Place(new QLineEdit("Edit2", this), "Edit2", kStationNameField);
-    StationNameField->setPlaceholderText("Search stations: town, country or identifier");
-    StationNameField->setToolTip("Type a place to find its station; Down goes to the list, "
-                                 "Return picks the highlighted row");
+    StationNameField->setPlaceholderText(tr("Search stations: town, country or identifier"));
+    StationNameField->setToolTip(tr("Type a place to find its station; Down goes to the list, "
+                                    "Return picks the highlighted row"));
     finder_ =
         new StationFinder(*StationNameField, *StationList, *stations_, [this] { StationPicked(); });
-    StationLabel = PlaceLabel(new QLabel("Station ", this), "Label2", kStationLabel);
+    StationLabel = PlaceLabel(new QLabel(tr("Station "), this), "Label2", kStationLabel);
     StationIdField = Place(new QLineEdit(this), "Edit1", kStationIdField);
-    StationNote =
-        Place(new QLabel(QString::fromUtf8(kStationNoteText), this), "StationNote", kStationNote);
+    StationNote = Place(new QLabel(tr("not a station identifier — search the list above"), this),
+                        "StationNote", kStationNote);
     StationNote->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     StationNote->hide();
-    PrintButton = Place(new QPushButton("Print Metar", this), "Button2", kPrintButton);
+    PrintButton = Place(new QPushButton(tr("Print Metar"), this), "Button2", kPrintButton);
 
     VersionPanel = Place(new QLabel(kVersionLabel, this), "Panel1", kVersionPanel);
     VersionPanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -134,38 +134,41 @@ void OptionsDialog::BuildControls() {
     panelColours.setColor(QPalette::WindowText, kPanelText);
     VersionPanel->setPalette(panelColours);
 
-    LogCheckBox = Place(new QCheckBox("Log", this), "CheckBox1", kLogCheckBox);
+    LogCheckBox = Place(new QCheckBox(tr("Log"), this), "CheckBox1", kLogCheckBox);
     FetchAtStartCheckBox =
-        Place(new QCheckBox("Run on start", this), "CheckBox2", kFetchAtStartCheckBox);
+        Place(new QCheckBox(tr("Run on start"), this), "CheckBox2", kFetchAtStartCheckBox);
     QPalette black = FetchAtStartCheckBox->palette();
     black.setColor(QPalette::WindowText, Qt::black);
     FetchAtStartCheckBox->setPalette(black);
     StormAlertsCheckBox = Place(
-        new QCheckBox("Storm alerts: a desktop notification for thunder or a sharp pressure fall",
-                      this),
+        new QCheckBox(
+            tr("Storm alerts: a desktop notification for thunder or a sharp pressure fall"), this),
         "StormAlertsCheckBox", kStormAlertsCheckBox);
-    IntervalLabel = PlaceLabel(new QLabel("Timer", this), "Label3", kIntervalLabel);
+    IntervalLabel = PlaceLabel(new QLabel(tr("Timer"), this), "Label3", kIntervalLabel);
     // The form's spin holds the longest interval until the first activation.
     IntervalSpin = Place(new SpinEdit(kMinutes.Lowest, kMinutes.Highest, kMinutes.Highest, this),
                          "SpinEdit1", kIntervalSpin);
 
-    DisplayModeGroup = Place(new QGroupBox("Display mode", this), "RadioGroup1", kDisplayModeGroup);
+    DisplayModeGroup =
+        Place(new QGroupBox(tr("Display mode"), this), "RadioGroup1", kDisplayModeGroup);
     RadioEnglish =
-        Place(new QRadioButton("English", DisplayModeGroup), "RadioEnglish", kRadioEnglish);
-    RadioMetric = Place(new QRadioButton("Metric", DisplayModeGroup), "RadioMetric", kRadioMetric);
-    FtpSettingsButton = Place(new QPushButton("FTP settings", this), "Button1", kFtpSettingsButton);
+        Place(new QRadioButton(tr("English"), DisplayModeGroup), "RadioEnglish", kRadioEnglish);
+    RadioMetric =
+        Place(new QRadioButton(tr("Metric"), DisplayModeGroup), "RadioMetric", kRadioMetric);
+    FtpSettingsButton =
+        Place(new QPushButton(tr("FTP settings"), this), "Button1", kFtpSettingsButton);
     HistoryButton =
-        Place(new QPushButton("History…", ReportFrame), "HistoryButton", kHistoryButton);
+        Place(new QPushButton(tr("History…"), ReportFrame), "HistoryButton", kHistoryButton);
 
     // What a screen reader says for each control; a label names the field it stands before.
-    const std::pair<QWidget*, const char*> names[] = {
-        {ReportView, "Last report"},
-        {StationList, "Station list"},
-        {StationNameField, "Find a station by name or identifier"},
-        {StationIdField, "Station identifier"},
-        {LogCheckBox, "Log reports"},
-        {IntervalSpin, "Update interval in minutes"},
-        {IntervalSpin->lineEdit(), "Update interval in minutes"},
+    const std::pair<QWidget*, QString> names[] = {
+        {ReportView, tr("Last report")},
+        {StationList, tr("Station list")},
+        {StationNameField, tr("Find a station by name or identifier")},
+        {StationIdField, tr("Station identifier")},
+        {LogCheckBox, tr("Log reports")},
+        {IntervalSpin, tr("Update interval in minutes")},
+        {IntervalSpin->lineEdit(), tr("Update interval in minutes")},
     };
     for (const auto& [control, name] : names)
         control->setAccessibleName(name);
@@ -331,7 +334,7 @@ void OptionsDialog::OpenFtpSettings() {
 void OptionsDialog::PrintReport() {
     try {
         const std::vector<std::string> lines = SplitReportLines(host_.LastReport());
-        printer_->Print(this, PrintHeading(lines, SystemClock()), lines);
+        printer_->Print(this, PrintHeading(lines, SystemClock(), QtWording()), lines);
     } catch (const std::exception& error) {
         host_.ShowError(error.what());
     }

@@ -1,5 +1,6 @@
 #include "settings/qt/ReportPrinter.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QMarginsF>
 #include <QPageLayout>
@@ -68,7 +69,8 @@ bool ReportPrinter::Print(const std::string& heading, const std::vector<std::str
     SetMargins(printer);
     QPainter painter;
     if (!painter.begin(&printer))
-        throw std::runtime_error("Cannot start the print job");
+        throw std::runtime_error(
+            QCoreApplication::translate("Printout", "Cannot start the print job").toStdString());
     // A report is printed as its characters, never as ligatures ("fi" drawn as one glyph): a
     // letter spacing of its own keeps Qt from forming them.
     QFont font = painter.font();
@@ -85,9 +87,12 @@ bool ReportPrinter::Print(const std::string& heading, const std::vector<std::str
     const QFontMetrics headingMetrics(bold, &printer);
     const QString title = QString::fromStdString(heading);
     const auto headingOf = [&](int page, int pages) {
-        return Wrapped(
-            {pages > 1 ? title + QString(" — page %1 of %2").arg(page).arg(pages) : title},
-            headingMetrics, area.width());
+        return Wrapped({pages > 1 ? QCoreApplication::translate("Printout", "%1 — page %2 of %3")
+                                        .arg(title)
+                                        .arg(page)
+                                        .arg(pages)
+                                  : title},
+                       headingMetrics, area.width());
     };
     // The heading and a blank line above the report on every page; the last page's heading is
     // the longest.

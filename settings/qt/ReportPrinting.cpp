@@ -2,6 +2,8 @@
 
 #include "settings/qt/ProgramModule.h"
 
+#include <QCoreApplication>
+
 #include <stdexcept>
 #include <utility>
 
@@ -13,7 +15,8 @@ bool ModulePrinting::Print(QWidget* parent, const std::string& heading,
                            const std::vector<std::string>& lines) {
     if (entry_ == nullptr)
         entry_ = reinterpret_cast<PrintReportEntry>(ResolveModuleEntry(
-            folders_, kPrintModule, kPrintReportEntry, "Cannot load the print support:"));
+            folders_, kPrintModule, kPrintReportEntry,
+            QCoreApplication::translate("Printout", "Cannot load the print support:")));
     std::string error;
     const int result = entry_(parent, &heading, &lines, &error);
     if (result == kFailed)

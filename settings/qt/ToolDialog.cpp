@@ -9,7 +9,7 @@ namespace stormbell {
 
 ToolDialog::ToolDialog(const char* caption, QSize clientSize, QPoint firstPlace, QWidget* parent)
     : QWidget(parent, Qt::Tool) {
-    setWindowTitle(caption);
+    setWindowTitle(tr(caption));
     setFont(DialogFont());
     setFixedSize(clientSize);
     move(firstPlace);
