@@ -38,6 +38,19 @@ constexpr int kMillisecondsPerMinute = 60000;
 constexpr int kStationFetchDelayMs = 1000;
 constexpr int kAgeCheckMilliseconds = kMillisecondsPerMinute;
 
+// The failure in the user's words; the outcome keeps the core's English for the cli.
+std::string ShownFailure(const CycleOutcome& outcome) {
+    if (!outcome.FailedAt || !outcome.Cause)
+        return outcome.Message;
+    try {
+        std::rethrow_exception(outcome.Cause);
+    } catch (const std::exception& error) {
+        return CycleFailureMessage(*outcome.FailedAt, outcome.Place, error, QtWording());
+    } catch (...) {
+    }
+    return outcome.Message;
+}
+
 // The hub's starting look matches the discs the altimeter draws under it.
 constexpr Color kHubPen = colors::kHubOuter;
 constexpr int kHubPenWidth = 3;
@@ -160,7 +173,7 @@ void GaugeWindow::RecordOutcome(const CycleOutcome& outcome) {
         reading_.RecordDecoded(lines, std::move(sideSteps));
         history_->Record(lines, settings_.KeepHistory);
     } else {
-        reading_.RecordFailure(outcome.Message,
+        reading_.RecordFailure(ShownFailure(outcome),
                                FtpBlocked(outcome, settings_.Host, settingstable::kHost.Default));
     }
     if (options_ != nullptr)

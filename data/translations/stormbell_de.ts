@@ -88,6 +88,57 @@
     </message>
 </context>
 <context>
+    <name>Failure</name>
+    <message>
+        <source>%1 port %2</source>
+        <translation>%1, Port %2</translation>
+    </message>
+    <message>
+        <source>Nothing was sent to %1: %2</source>
+        <translation>An %1 wurde nichts gesendet: %2</translation>
+    </message>
+    <message>
+        <source>Could not connect to %1: %2</source>
+        <translation>Keine Verbindung zu %1: %2</translation>
+    </message>
+    <message>
+        <source>Could not log in to %1: %2</source>
+        <translation>Anmeldung bei %1 fehlgeschlagen: %2</translation>
+    </message>
+    <message>
+        <source>The directory %1 was not found on %2: %3</source>
+        <translation>Das Verzeichnis %1 wurde auf %2 nicht gefunden: %3</translation>
+    </message>
+    <message>
+        <source>Could not change to the directory %1 on %2: %3</source>
+        <translation>Wechsel in das Verzeichnis %1 auf %2 fehlgeschlagen: %3</translation>
+    </message>
+    <message>
+        <source>%1, asked for %2 in %3, sent an empty report</source>
+        <translation>%1 hat auf die Anfrage nach %2 in %3 einen leeren Bericht gesendet</translation>
+    </message>
+    <message>
+        <source>%1 was not found in %2 on %3: %4</source>
+        <translation>%1 wurde in %2 auf %3 nicht gefunden: %4</translation>
+    </message>
+    <message>
+        <source>%1 could not be fetched from %2 on %3: %4</source>
+        <translation>%1 konnte nicht aus %2 auf %3 abgerufen werden: %4</translation>
+    </message>
+    <message>
+        <source>Logging out of %1 failed after %2 was fetched: %3</source>
+        <translation>Abmelden von %1 nach dem Abruf von %2 fehlgeschlagen: %3</translation>
+    </message>
+    <message>
+        <source>%1 from %2 on %3 is not a decoded report: %4</source>
+        <translation>%1 aus %2 auf %3 ist kein entschlüsselter Bericht: %4</translation>
+    </message>
+    <message>
+        <source>%1 from %2 on %3 was not decoded: %4</source>
+        <translation>%1 aus %2 auf %3 wurde nicht entschlüsselt: %4</translation>
+    </message>
+</context>
+<context>
     <name>GaugeMenu</name>
     <message>
         <source>Gauge menu</source>

@@ -88,6 +88,57 @@
     </message>
 </context>
 <context>
+    <name>Failure</name>
+    <message>
+        <source>%1 port %2</source>
+        <translation>%1 puerto %2</translation>
+    </message>
+    <message>
+        <source>Nothing was sent to %1: %2</source>
+        <translation>No se envió nada a %1: %2</translation>
+    </message>
+    <message>
+        <source>Could not connect to %1: %2</source>
+        <translation>No se pudo conectar con %1: %2</translation>
+    </message>
+    <message>
+        <source>Could not log in to %1: %2</source>
+        <translation>No se pudo iniciar sesión en %1: %2</translation>
+    </message>
+    <message>
+        <source>The directory %1 was not found on %2: %3</source>
+        <translation>No se encontró el directorio %1 en %2: %3</translation>
+    </message>
+    <message>
+        <source>Could not change to the directory %1 on %2: %3</source>
+        <translation>No se pudo cambiar al directorio %1 en %2: %3</translation>
+    </message>
+    <message>
+        <source>%1, asked for %2 in %3, sent an empty report</source>
+        <translation>%1, al pedirle %2 en %3, envió un parte vacío</translation>
+    </message>
+    <message>
+        <source>%1 was not found in %2 on %3: %4</source>
+        <translation>No se encontró %1 en %2 en %3: %4</translation>
+    </message>
+    <message>
+        <source>%1 could not be fetched from %2 on %3: %4</source>
+        <translation>No se pudo descargar %1 de %2 en %3: %4</translation>
+    </message>
+    <message>
+        <source>Logging out of %1 failed after %2 was fetched: %3</source>
+        <translation>Falló el cierre de sesión en %1 tras descargar %2: %3</translation>
+    </message>
+    <message>
+        <source>%1 from %2 on %3 is not a decoded report: %4</source>
+        <translation>%1 de %2 en %3 no es un parte descodificado: %4</translation>
+    </message>
+    <message>
+        <source>%1 from %2 on %3 was not decoded: %4</source>
+        <translation>%1 de %2 en %3 no se descodificó: %4</translation>
+    </message>
+</context>
+<context>
     <name>GaugeMenu</name>
     <message>
         <source>Gauge menu</source>

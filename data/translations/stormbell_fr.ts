@@ -88,6 +88,57 @@
     </message>
 </context>
 <context>
+    <name>Failure</name>
+    <message>
+        <source>%1 port %2</source>
+        <translation>%1 port %2</translation>
+    </message>
+    <message>
+        <source>Nothing was sent to %1: %2</source>
+        <translation>Rien n’a été envoyé à %1 : %2</translation>
+    </message>
+    <message>
+        <source>Could not connect to %1: %2</source>
+        <translation>Connexion impossible à %1 : %2</translation>
+    </message>
+    <message>
+        <source>Could not log in to %1: %2</source>
+        <translation>Connexion refusée par %1 : %2</translation>
+    </message>
+    <message>
+        <source>The directory %1 was not found on %2: %3</source>
+        <translation>Le répertoire %1 est introuvable sur %2 : %3</translation>
+    </message>
+    <message>
+        <source>Could not change to the directory %1 on %2: %3</source>
+        <translation>Impossible d’accéder au répertoire %1 sur %2 : %3</translation>
+    </message>
+    <message>
+        <source>%1, asked for %2 in %3, sent an empty report</source>
+        <translation>%1, interrogé sur %2 dans %3, a envoyé un relevé vide</translation>
+    </message>
+    <message>
+        <source>%1 was not found in %2 on %3: %4</source>
+        <translation>%1 est introuvable dans %2 sur %3 : %4</translation>
+    </message>
+    <message>
+        <source>%1 could not be fetched from %2 on %3: %4</source>
+        <translation>Impossible de récupérer %1 depuis %2 sur %3 : %4</translation>
+    </message>
+    <message>
+        <source>Logging out of %1 failed after %2 was fetched: %3</source>
+        <translation>La déconnexion de %1 a échoué après la récupération de %2 : %3</translation>
+    </message>
+    <message>
+        <source>%1 from %2 on %3 is not a decoded report: %4</source>
+        <translation>%1 de %2 sur %3 n’est pas un relevé décodé : %4</translation>
+    </message>
+    <message>
+        <source>%1 from %2 on %3 was not decoded: %4</source>
+        <translation>%1 de %2 sur %3 n’a pas été décodé : %4</translation>
+    </message>
+</context>
+<context>
     <name>GaugeMenu</name>
     <message>
         <source>Gauge menu</source>

@@ -16,7 +16,8 @@ bool ModulePrinting::Print(QWidget* parent, const std::string& heading,
     if (entry_ == nullptr)
         entry_ = reinterpret_cast<PrintReportEntry>(ResolveModuleEntry(
             folders_, kPrintModule, kPrintReportEntry,
-            QCoreApplication::translate("Printout", "Cannot load the print support:")));
+            QCoreApplication::translate("Printout", "Cannot load the print support:")
+                .toStdString()));
     std::string error;
     const int result = entry_(parent, &heading, &lines, &error);
     if (result == kFailed)
