@@ -869,7 +869,7 @@
     </message>
     <message>
         <source>Log</source>
-        <translation>Protokoll</translation>
+        <translation>Log</translation>
     </message>
     <message>
         <source>Run on start</source>
@@ -877,11 +877,11 @@
     </message>
     <message>
         <source>Storm alerts: a desktop notification for thunder or a sharp pressure fall</source>
-        <translation>Unwetterwarnung: Desktop-Benachrichtigung bei Gewitter oder starkem Druckabfall</translation>
+        <translation>Unwetterwarnung bei Gewitter oder starkem Druckabfall</translation>
     </message>
     <message>
         <source>Timer</source>
-        <translation>Intervall</translation>
+        <translation>Takt</translation>
     </message>
     <message>
         <source>Display mode</source>
@@ -897,7 +897,7 @@
     </message>
     <message>
         <source>FTP settings</source>
-        <translation>FTP-Einstellungen</translation>
+        <translation>FTP-Server</translation>
     </message>
     <message>
         <source>History…</source>

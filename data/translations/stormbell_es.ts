@@ -877,7 +877,7 @@
     </message>
     <message>
         <source>Storm alerts: a desktop notification for thunder or a sharp pressure fall</source>
-        <translation>Avisos de tormenta: una notificación por truenos o una fuerte bajada de presión</translation>
+        <translation>Aviso de tormenta: truenos o fuerte bajada de presión</translation>
     </message>
     <message>
         <source>Timer</source>

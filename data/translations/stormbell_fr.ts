@@ -877,7 +877,7 @@
     </message>
     <message>
         <source>Storm alerts: a desktop notification for thunder or a sharp pressure fall</source>
-        <translation>Alertes orage : une notification pour le tonnerre ou une forte baisse de pression</translation>
+        <translation>Alerte orage : tonnerre ou forte baisse de pression</translation>
     </message>
     <message>
         <source>Timer</source>

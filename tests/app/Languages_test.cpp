@@ -30,7 +30,7 @@ TEST(Languages, OptionsDialogSpeaksTheDesktopsLanguage) {
         const char* metric;
         const char* stationList; ///< its accessible name
     } cases[] = {
-        {"de_DE", "Stormbell – Einstellungen", "FTP-Einstellungen", "Einheiten", "Metrisch",
+        {"de_DE", "Stormbell – Einstellungen", "FTP-Server", "Einheiten", "Metrisch",
          "Stationsliste"},
         {"fr_FR", "Options de Stormbell", "Réglages FTP", "Unités", "Métriques",
          "Liste des stations"},
