@@ -136,7 +136,8 @@ CycleStep StepOf(CycleStep step, const std::exception& error) {
 CycleOutcome FailedCycle(CycleStep step, const CyclePlace& place, const std::exception& error) {
     const CycleStep failedAt = StepOf(step, error);
     return {
-        failedAt, std::current_exception(), CycleFailureMessage(failedAt, place, error), {}, place};
+        failedAt, std::current_exception(), CycleFailureMessage(failedAt, place, error), {}, false,
+        place};
 }
 
 std::string CycleFailureMessage(CycleStep step, const CyclePlace& place,

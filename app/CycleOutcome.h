@@ -28,6 +28,8 @@ struct CycleOutcome {
     /// Side steps that failed while the report still came whole (the logout), in the same
     /// words; they do not make the cycle fail.
     std::vector<std::string> Notes;
+    /// Completed without a report: the server answered that it has not changed.
+    bool Unchanged = false;
     CyclePlace Place; ///< where the failed cycle fetched from, to word its failure again
 
     bool Completed() const { return !FailedAt.has_value(); }

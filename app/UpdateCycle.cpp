@@ -45,6 +45,7 @@ CycleOutcome UpdateCycle::Run(const CycleSettings& settings) {
     if (!fetched.Completed())
         return fetched;
     if (client_.Unchanged()) {
+        fetched.Unchanged = true;
         status_.SetStatus(kCompleted);
     } else {
         try {

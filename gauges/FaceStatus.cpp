@@ -9,9 +9,9 @@ namespace {
 
 constexpr std::chrono::hours kCountInDaysFrom{48};
 
-// The station's identifier before what is said of it, when the report named one.
-std::string Named(const ReadingContext& context, const std::string& what) {
-    return context.StationIdentifier.empty() ? what : context.StationIdentifier + " " + what;
+// `station` before what is said of it, when it is known.
+std::string Named(const std::string& station, const std::string& what) {
+    return station.empty() ? what : station + " " + what;
 }
 
 std::string AgeWords(const Words& say, std::chrono::seconds age) {
@@ -28,16 +28,23 @@ std::string AgeWords(const Words& say, std::chrono::seconds age) {
 FaceStatus DescribeFaceStatus(const ReadingContext& context, const Clock& clock,
                               const Wording& wording) {
     const Words say(wording, "StationLine");
+    // A failure names the station it failed for, which need not be the one shown.
     if (context.LastCycleFailed)
-        return {Named(context, say(STORMBELL_TEXT("StationLine", "update failed"))), true};
+        return {
+            Named(context.FailedStation.empty() ? context.Header.Station : context.FailedStation,
+                  say(STORMBELL_TEXT("StationLine", "update failed"))),
+            true};
     if (!context.LastFetch)
         return {say(STORMBELL_TEXT("StationLine", "no reading yet")), false};
-    if (!context.Observed)
-        return {Named(context, say(STORMBELL_TEXT("StationLine", "time unknown"))), false};
-    const auto age = clock.Now() - *context.Observed;
+    if (!context.Header.Observed)
+        return {Named(context.Header.Station, say(STORMBELL_TEXT("StationLine", "time unknown"))),
+                false};
+    const auto age = clock.Now() - *context.Header.Observed;
     if (age > kStaleAfter)
-        return {Named(context, AgeWords(say, age)), true};
-    return {Named(context, wording.Date(clock.Local(*context.Observed), DateForm::Time)), false};
+        return {Named(context.Header.Station, AgeWords(say, age)), true};
+    return {Named(context.Header.Station,
+                  wording.Date(clock.Local(*context.Header.Observed), DateForm::Time)),
+            false};
 }
 
 } // namespace stormbell

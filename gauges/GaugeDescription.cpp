@@ -1,12 +1,12 @@
 #include "gauges/GaugeDescription.h"
 
 #include <array>
-#include <charconv>
 #include <cmath>
 #include <functional>
 #include <optional>
 
 #include "gauges/GaugeGeometry.h"
+#include "observation/PressureUnits.h"
 #include "platform/ShownText.h"
 #include "platform/TextConvert.h"
 
@@ -14,21 +14,9 @@ namespace stormbell {
 
 namespace {
 
-constexpr double kHectopascalsPerInch = 33.8639;
 constexpr double kKilopascalsPerInch = kHectopascalsPerInch / 10;
 constexpr double kKilometresPerKnot = 1.852;
 constexpr const char* kContext = "Tooltip";
-
-// In the C locale's form whatever the process's locale: the wording localises it afterwards.
-std::string Fixed(double value, int decimals) {
-    char text[400];
-    const auto end =
-        std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, decimals).ptr;
-    std::string result(text, end);
-    if (result == "-0" || result == "-0.0" || result == "-0.00")
-        result.erase(0, 1);
-    return result;
-}
 
 // `value` to `decimals` places in the reader's form.
 std::string Shown(const Words& say, double value, int decimals) {
@@ -196,6 +184,21 @@ std::string AgeText(const Words& say, std::chrono::seconds age) {
     return say(STORMBELL_TEXT("Tooltip", "%1 ago"), {DurationText(say, age)});
 }
 
+// What the report says of itself: the station, and when it was observed with its age.
+void HeaderLines(const Words& say, const ReportHeader& header, const Clock& clock,
+                 const std::function<void(const std::string&)>& line) {
+    if (!header.StationName.empty() || !header.Station.empty())
+        line(header.Station.empty() ? header.StationName
+                                    : header.StationName + " (" + header.Station + ")");
+    const auto now = clock.Now();
+    if (header.Observed)
+        line(say(STORMBELL_TEXT("Tooltip", "Observed %1, %2"),
+                 {ClockText(say, clock.Local(*header.Observed), clock.Local(now)),
+                  AgeText(say, now - *header.Observed)}));
+    else
+        line(say(STORMBELL_TEXT("Tooltip", "Observation time unknown")));
+}
+
 } // namespace
 
 std::string AgeText(std::chrono::seconds age, const Wording& wording) {
@@ -229,10 +232,23 @@ std::string DescribeGauge(const Observation& shown, std::uint16_t pressSet,
             text += '\n';
         text += content;
     };
-    // Needles at rest show no reading, earlier or not.
-    if (context.LastCycleFailed)
-        line(!context.LastFetch && AtRest(shown)
-                 ? say(STORMBELL_TEXT("Tooltip", "The last update failed."))
+    // Needles at rest show no reading, earlier or not. A failure for another station than the
+    // one shown names both, so the old values are never taken for the new station's.
+    const bool otherStation =
+        !context.FailedStation.empty() && context.FailedStation != context.Header.Station;
+    if (context.LastCycleFailed && !context.LastFetch && AtRest(shown))
+        line(otherStation ? say(STORMBELL_TEXT("Tooltip", "The update of %1 failed."),
+                                {context.FailedStation})
+                          : say(STORMBELL_TEXT("Tooltip", "The last update failed.")));
+    else if (context.LastCycleFailed && otherStation && !context.Header.Station.empty())
+        line(say(STORMBELL_TEXT("Tooltip", "The update of %1 failed; these values are from an "
+                                           "earlier reading of %2."),
+                 {context.FailedStation, context.Header.Station}));
+    else if (context.LastCycleFailed)
+        line(otherStation
+                 ? say(STORMBELL_TEXT("Tooltip", "The update of %1 failed; these values are from "
+                                                 "an earlier reading."),
+                       {context.FailedStation})
                  : say(STORMBELL_TEXT("Tooltip", "The last update failed; these values are from "
                                                  "an earlier reading.")));
     if (context.LastCycleFailed && !context.LastFailure.empty())
@@ -243,9 +259,14 @@ std::string DescribeGauge(const Observation& shown, std::uint16_t pressSet,
     if (!context.AlertFailure.empty())
         line(say(STORMBELL_TEXT("Tooltip", "The storm alert could not be shown: %1"),
                  {context.AlertFailure}));
-    if (context.Observed && now - *context.Observed > kStaleAfter)
+    if (context.OlderSent)
+        line(say(STORMBELL_TEXT("Tooltip", "The service sent an older observation, of %1; the "
+                                           "newer reading stays."),
+                 {ClockText(say, clock.Local(*context.OlderSent), today)}));
+    const ReportHeader& header = context.Header;
+    if (header.Observed && now - *header.Observed > kStaleAfter)
         line(say(STORMBELL_TEXT("Tooltip", "Outdated: this observation is %1 old."),
-                 {DurationText(say, now - *context.Observed)}));
+                 {DurationText(say, now - *header.Observed)}));
 
     if (!context.LastFetch) {
         // Nothing decoded in this run: the needles stand where the last save left them, or at
@@ -258,16 +279,7 @@ std::string DescribeGauge(const Observation& shown, std::uint16_t pressSet,
         line(say(STORMBELL_TEXT("Tooltip", "No reading yet in this run; these are the values "
                                            "shown when the gauge was last saved.")));
     } else {
-        if (!context.StationName.empty() || !context.StationIdentifier.empty())
-            line(context.StationIdentifier.empty()
-                     ? context.StationName
-                     : context.StationName + " (" + context.StationIdentifier + ")");
-        if (context.Observed)
-            line(say(STORMBELL_TEXT("Tooltip", "Observed %1, %2"),
-                     {ClockText(say, clock.Local(*context.Observed), today),
-                      AgeText(say, now - *context.Observed)}));
-        else
-            line(say(STORMBELL_TEXT("Tooltip", "Observation time unknown")));
+        HeaderLines(say, header, clock, line);
         line(say(STORMBELL_TEXT("Tooltip", "Fetched %1"),
                  {ClockText(say, clock.Local(*context.LastFetch), today)}));
     }

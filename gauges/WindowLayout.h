@@ -28,6 +28,9 @@ inline constexpr Bounds kRedLampDot{236, 210, 4, 4};    ///< highlight dot of th
 inline constexpr Bounds kGreenLampDot{236, 177, 4, 4};  ///< highlight dot of the green lamp
 inline constexpr Bounds kAltimeterHub{227, 70, 17, 17}; ///< the altimeter hub
 
+/// The station line's band under the nameplate, between the speed dial's bezel and the corner.
+inline constexpr Bounds kStationLine{337, 219, 107, 14};
+
 inline constexpr Bounds kBarPanel{361, 183, 58, 22}; ///< the sunken panel holding the bar buttons
 inline constexpr int kBarPanelBevel = 2;
 inline constexpr Color kBarPanelColor = 0x40;

@@ -1,24 +1,15 @@
 #include "history/HistoryNote.h"
 
-#include <charconv>
 #include <cmath>
 
 #include "observation/ObservationTime.h"
+#include "observation/PressureUnits.h"
 #include "platform/ShownText.h"
+#include "platform/TextConvert.h"
 
 namespace stormbell {
 
 namespace {
-
-constexpr double kHectopascalsPerInch = 33.8638866667;
-
-// In the C locale's form whatever the process's: the wording localises it afterwards.
-std::string Fixed(double value, int decimals) {
-    char text[400];
-    const auto end =
-        std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, decimals).ptr;
-    return std::string(text, end);
-}
 
 std::string TrendLine(const Words& say, const PressureTrend& trend) {
     const double change = std::fabs(trend.ChangeHpa);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <limits>
 
 namespace stormbell {
@@ -176,6 +177,18 @@ std::string FloatToStrFixed(double value) {
         rounded = 0; // no "-0.00"
     result = std::to_chars(buffer, buffer + sizeof buffer, rounded, std::chars_format::fixed, 2);
     return std::string(buffer, result.ptr);
+}
+
+// std::to_chars, as printf would write it in the C locale: the desktop's locale may have changed
+// printf's separator, and the wording localises the number afterwards.
+std::string Fixed(double value, int decimals) {
+    char text[400];
+    const auto end =
+        std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, decimals).ptr;
+    const std::string_view digits(text, static_cast<std::size_t>(end - text));
+    // A value that rounds to nothing is told without a sign.
+    const bool zero = digits.find_first_not_of("-0.") == std::string_view::npos;
+    return std::string(zero && digits.starts_with('-') ? digits.substr(1) : digits);
 }
 
 double RoundHalfEven(double value) {

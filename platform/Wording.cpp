@@ -1,16 +1,10 @@
 #include "platform/Wording.h"
 
-#include <array>
 #include <cstdio>
 
+#include "platform/CalendarText.h"
+
 namespace stormbell {
-
-namespace {
-
-constexpr std::array<const char*, 12> kMonths{"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                              "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-
-} // namespace
 
 std::string EnglishWording::Text(const char*, const char* english) const {
     return english;
@@ -21,7 +15,7 @@ std::string EnglishWording::Number(const std::string& plain) const {
 }
 
 std::string EnglishWording::Date(const std::tm& local, DateForm form) const {
-    const char* month = kMonths[static_cast<unsigned>(local.tm_mon) % kMonths.size()];
+    const char* month = ShortMonthName(local.tm_mon);
     char text[64];
     switch (form) {
     case DateForm::Time:
@@ -37,6 +31,10 @@ std::string EnglishWording::Date(const std::tm& local, DateForm form) const {
         break;
     case DateForm::DayYearAndTime:
         std::snprintf(text, sizeof text, "%s %d, %d %02d:%02d", month, local.tm_mday,
+                      local.tm_year + 1900, local.tm_hour, local.tm_min);
+        break;
+    case DateForm::DayYearCommaTime:
+        std::snprintf(text, sizeof text, "%s %d, %d, %02d:%02d", month, local.tm_mday,
                       local.tm_year + 1900, local.tm_hour, local.tm_min);
         break;
     }

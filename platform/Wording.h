@@ -12,10 +12,11 @@ namespace stormbell {
 
 /// How much of a local time a text gives; the English forms are shown beside each.
 enum class DateForm {
-    Time,           ///< "14:07"
-    DayAndTime,     ///< "Mar 5 14:07"
-    DayCommaTime,   ///< "Mar 5, 14:07"
-    DayYearAndTime, ///< "Mar 5, 2026 14:07"
+    Time,             ///< "14:07"
+    DayAndTime,       ///< "Mar 5 14:07"
+    DayCommaTime,     ///< "Mar 5, 14:07"
+    DayYearAndTime,   ///< "Mar 5, 2026 14:07"
+    DayYearCommaTime, ///< "Mar 5, 2026, 14:07"
 };
 
 class Wording {

@@ -9,7 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fontconfig fonts-dejavu-core fonts-dejavu-extra locales-all clang-format
   python3 python3-pyftpdlib curl libcurl4-openssl-dev openssl libsqlite3-dev sqlite3
-  xvfb xauth x11-apps imagemagick poppler-utils xdotool
+  xvfb xauth x11-apps x11-utils imagemagick poppler-utils xdotool
   dbus at-spi2-core python3-pyatspi dunst
   appstream desktop-file-utils dpkg-dev lintian man-db
 )

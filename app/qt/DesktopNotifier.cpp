@@ -1,5 +1,6 @@
 #include "app/qt/DesktopNotifier.h"
 
+#include "app/qt/SessionBusGuard.h"
 #include "generated/Version.h"
 
 #include <QDBusConnection>
@@ -22,12 +23,19 @@ constexpr unsigned char kCriticalUrgency = 2; // stays until the user dismisses 
 } // namespace
 
 void DesktopNotifier::Notify(const QString& title, const QString& body, FailureHandler failed) {
-    QDBusConnection bus = QDBusConnection::sessionBus();
-    if (!bus.isConnected()) {
-        // Told from the event loop, as a refusal of the service would be.
-        const QString reason = tr("no session bus: %1").arg(bus.lastError().message());
+    // Told from the event loop, as a refusal of the service would be.
+    const auto failLater = [this, &failed](const QString& reason) {
         QMetaObject::invokeMethod(
             this, [failed, reason] { failed(reason); }, Qt::QueuedConnection);
+    };
+    // A bus found silent at the start is not asked again: the call would wait on it.
+    if (SessionBusSkipped()) {
+        failLater(tr("the session bus did not answer at the start"));
+        return;
+    }
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected()) {
+        failLater(tr("no session bus: %1").arg(bus.lastError().message()));
         return;
     }
     QDBusMessage call = QDBusMessage::createMethodCall(kService, kPath, kService, "Notify");

@@ -3,23 +3,26 @@
 #include "app/CycleFailure.h"
 #include "app/qt/CircleShape.h"
 #include "app/qt/CycleAborted.h"
-#include "app/qt/DesktopNotifier.h"
 #include "app/qt/GaugeHistory.h"
+#include "app/qt/GaugeMenu.h"
 #include "app/qt/HttpsModuleLoader.h"
 #include "app/qt/KeyboardAccess.h"
+#include "app/qt/SessionBusGuard.h"
 #include "app/qt/SkinView.h"
+#include "app/qt/StationLineLabel.h"
 #include "app/qt/WindowDrag.h"
+#include "app/qt/WindowPrintout.h"
 #include "app/qt/WindowRegion.h"
 #include "gauges/FaceStatus.h"
 #include "gauges/WindowLayout.h"
 #include "gauges/qt/GaugeFace.h"
-#include "observation/ReportLines.h"
-#include "platform/TextConvert.h"
 #include "platform/qt/QtWording.h"
 #include "settings/SettingsPersistence.h"
 #include "settings/SettingsTable.h"
+#include "settings/qt/FirstStartUnits.h"
 #include "settings/qt/FtpSettingsDialog.h"
 #include "settings/qt/OptionsDialog.h"
+#include "settings/stations/RecentStations.h"
 #include "settings/stations/StationDirectory.h"
 
 #include <QCloseEvent>
@@ -37,18 +40,17 @@ constexpr int kMillisecondsPerMinute = 60000;
 // Long enough to let a user pick a few rows in a row, short enough to feel at once.
 constexpr int kStationFetchDelayMs = 1000;
 constexpr int kAgeCheckMilliseconds = kMillisecondsPerMinute;
-
-// The failure in the user's words; the outcome keeps the core's English for the cli.
-std::string ShownFailure(const CycleOutcome& outcome) {
+// The failure in the user's words; the outcome's Message keeps the core's English for the cli.
+CycleOutcome InShownWords(CycleOutcome outcome) {
     if (!outcome.FailedAt || !outcome.Cause)
-        return outcome.Message;
+        return outcome;
     try {
         std::rethrow_exception(outcome.Cause);
     } catch (const std::exception& error) {
-        return CycleFailureMessage(*outcome.FailedAt, outcome.Place, error, QtWording());
+        outcome.Message = CycleFailureMessage(*outcome.FailedAt, outcome.Place, error, QtWording());
     } catch (...) {
     }
-    return outcome.Message;
+    return outcome;
 }
 
 // The hub's starting look matches the discs the altimeter draws under it.
@@ -74,14 +76,35 @@ GaugeWindow::GaugeWindow(SettingsStore& store, Settings& settings, Observation& 
       // The log's lock is waited for on the sweep's pause: the window stays live, and close
       // and exit end the wait.
       // The log is rebuilt on the runner's thread, so that a large log never holds the window.
-      decoder_(observation, *this, pause_, status_, messages_, ".", pause_, runner_),
-      reading_(clock), session_(*lamps_, status_, pause_, runner_, WithHttpsModule(limits),
-                                [this](const std::vector<std::string>& lines, bool logIt) {
-                                    decoder_.BreakOut(lines, logIt);
-                                }) {
+      decoder_(observation, *this, pause_, status_, ".", pause_, runner_), shown_(clock),
+      stormAlert_(
+          store, shown_, clock, *this,
+          [this](const ReadingKey& key, auto done) { history_->ClaimAlert(key, std::move(done)); },
+          [this] { RefreshDescription(); }),
+      session_(*lamps_, status_, pause_, runner_, WithHttpsModule(limits),
+               DecodeAdmitted(shown_, decoder_, status_)) {
     parts_.Hub->OnMouseDown = [this](Qt::MouseButton button) { HubPressed(button); };
     new WindowDrag(*this); // a child of the window, which it follows
-    new KeyboardAccess(*this, parts_);
+    (new KeyboardAccess(*this, parts_))
+        ->Menu()
+        .AddRecentStations(
+            [this] {
+                std::vector<std::string> labels;
+                for (const std::string& identifier : RecentStationList(settings_.RecentStations))
+                    labels.push_back(RecentStationLabel(identifier));
+                return labels;
+            },
+            [this](std::size_t chosen) {
+                const auto recent = RecentStationList(settings_.RecentStations);
+                if (chosen >= recent.size())
+                    return;
+                settings_.StationFile = StationFileName(recent[chosen]);
+                if (options_ != nullptr && options_->isVisible())
+                    options_->ShowSettings();
+                fetchedStation_.clear(); // chosen again, fetched again
+                FetchChosenStation();
+            });
+    stationLine_ = new StationLineLabel(*this);
     ShowSkin();
 
     updateTimer_ = new QTimer(this);
@@ -92,21 +115,22 @@ GaugeWindow::GaugeWindow(SettingsStore& store, Settings& settings, Observation& 
     stationFetchDelay_->setSingleShot(true);
     stationFetchDelay_->setInterval(kStationFetchDelayMs);
     connect(stationFetchDelay_, &QTimer::timeout, this, &GaugeWindow::FetchChosenStation);
-    notifier_ = new DesktopNotifier(this);
     ageTimer_ = new QTimer(this);
     connect(ageTimer_, &QTimer::timeout, this, [this] {
         // A sweep draws on the skins: the line changes once it has ended.
         session_.WhenIdle([this] { Guarded([this] { RefreshFaceStatus(); }); });
     });
 
-    LoadWindowPosition(store_, settings_);
+    LoadAtWindowCreation(store_, settings_);
     move(settings_.WindowLeft, settings_.WindowTop);
 
     // The storm bell waits for the history, whose trend stands in for a missing tendency line.
-    history_ = std::make_unique<GaugeHistory>(DefaultHistoryFile(), clock_, [this] {
-        RingForStorm();
-        RefreshDescription();
-    });
+    history_ = std::make_unique<GaugeHistory>(
+        DefaultHistoryFile(), clock_, [this] { return shown_.Key(); },
+        [this] {
+            stormAlert_.Decide(settings_.StormAlerts, history_->LastResult().Trend);
+            RefreshDescription();
+        });
 }
 
 GaugeWindow::~GaugeWindow() = default;
@@ -114,6 +138,10 @@ GaugeWindow::~GaugeWindow() = default;
 void GaugeWindow::AttachDialogs(OptionsDialog& options, FtpSettingsDialog& ftpSettings) {
     options_ = &options;
     ftpSettings_ = &ftpSettings;
+    options.SetPrinting(
+        WindowPrinting(std::make_unique<WindowPrintout>(observation_, GetGauges(), shown_,
+                                                        settings_, clock_, DefaultHistoryFile()),
+                       clock_));
 }
 
 Gauges& GaugeWindow::GetGauges() {
@@ -124,7 +152,8 @@ void GaugeWindow::StartOnFirstActivation() {
     if (!firstActivation_)
         return;
     Gauges& gauges = GetGauges();
-    LoadSettings(store_, settings_, observation_, gauges.StoredPressSet);
+    LoadSettings(store_, settings_, observation_, gauges.StoredPressSet,
+                 FirstStartDisplayMode(QLocale::system()));
     gauges.PressSet = gauges.StoredPressSet;
     ftpSettings_->ApplyStartupSettings();
     options_->SetDisplayModeRow(observation_.DisplayMode == DisplayMode::Metric ? 1 : 0);
@@ -142,6 +171,8 @@ void GaugeWindow::StartOnFirstActivation() {
     firstActivation_ = false;
     if (const std::string notice = store_.StartupNotice(); !notice.empty())
         messages_.ShowMessage(notice);
+    if (store_.FirstStart())
+        options_->AskWhereTheUserIs();
     if (settings_.FetchAtStart)
         UpdateNow();
 }
@@ -156,26 +187,25 @@ void GaugeWindow::RunCycle(bool ifChanged) {
     fetchedStation_ = settings_.StationFile;
     CycleSettings cycleSettings = CurrentCycleSettings();
     cycleSettings.IfChanged = ifChanged;
-    Guarded([&] { RecordOutcome(session_.Cycle().Run(cycleSettings)); });
+    Guarded([&] {
+        const CycleOutcome outcome = session_.Cycle().Run(cycleSettings);
+        RecordOutcome(outcome);
+        // The description tells a log that failed; a box would hold a timer's cycle until
+        // someone clicks, so only an update asked for shows one, once the reading stands.
+        if (!ifChanged && outcome.Completed() && !decoder_.LogProblem().empty())
+            messages_.ShowMessage(decoder_.LogProblem());
+    });
     EndAfterCycle(session_.Finish());
 }
 
 void GaugeWindow::RecordOutcome(const CycleOutcome& outcome) {
     // The lamp and the title say whether it failed; the description says why.
-    if (outcome.Completed()) {
-        std::vector<std::string> sideSteps = outcome.Notes;
-        if (!decoder_.LogProblem().empty())
-            sideSteps.insert(sideSteps.begin(),
-                             tr("The report was not logged: %1")
-                                 .arg(QString::fromStdString(Latin1ToUtf8(decoder_.LogProblem())))
-                                 .toStdString());
-        const auto lines = SplitReportLines(session_.Report());
-        reading_.RecordDecoded(lines, std::move(sideSteps));
-        history_->Record(lines, settings_.KeepHistory);
-    } else {
-        reading_.RecordFailure(ShownFailure(outcome),
-                               FtpBlocked(outcome, settings_.Host, settingstable::kHost.Default));
-    }
+    const auto received = shown_.Record(
+        InShownWords(outcome),
+        {session_.Report(), std::string(StationIdOf(fetchedStation_)), decoder_.LogProblem(),
+         FtpBlocked(outcome, settings_.Host, settingstable::kHost.Default)});
+    if (received)
+        history_->Record(*received, settings_.KeepHistory);
     if (options_ != nullptr)
         options_->ShowReport();
     RefreshFaceStatus();
@@ -195,6 +225,7 @@ void GaugeWindow::FetchChosenStation() {
     if (session_.State() != SessionState::Idle || firstActivation_ || !complete ||
         settings_.StationFile == fetchedStation_)
         return;
+    settings_.RecentStations = WithRecentStation(settings_.RecentStations, identifier);
     updateTimer_->start();
     UpdateNow();
 }
@@ -222,7 +253,7 @@ void GaugeWindow::ShowOptions() {
 
 void GaugeWindow::ShowHistory() {
     Guarded([this] {
-        const std::string& known = reading_.Context().StationIdentifier;
+        const std::string& known = shown_.Context().Header.Station;
         history_->ShowWindow(GaugeHistoryView(known.empty() ? settings_.StationFile : known,
                                               observation_.DisplayMode == DisplayMode::Metric,
                                               GetGauges().PressSet, observation_.OPresInfo),
@@ -290,7 +321,7 @@ void GaugeWindow::ShowError(const std::string& message) {
 }
 
 const std::string& GaugeWindow::LastReport() const {
-    return session_.Report();
+    return shown_.Report();
 }
 
 void GaugeWindow::PresentFrame() {
@@ -392,29 +423,10 @@ void GaugeWindow::RedrawFace() {
     RefreshDescription();
 }
 
-void GaugeWindow::RingForStorm() {
-    const auto& trend = history_->LastResult().Trend;
-    const StormCall call = stormBell_.Decide(reading_.Context(), settings_.StormAlerts, clock_,
-                                             trend && trend->Source == TrendSource::History
-                                                 ? std::optional<double>(trend->ChangeHpa)
-                                                 : std::nullopt,
-                                             QtWording());
-    if (!call.Ring)
-        return;
-    // A failure arriving after a newer report belongs to the older one's alert.
-    const auto observed = reading_.Context().Observed;
-    notifier_->Notify(QString::fromStdString(call.Title), QString::fromStdString(call.Body),
-                      [this, observed](const QString& reason) {
-                          if (reading_.Context().Observed != observed)
-                              return;
-                          reading_.RecordAlertFailure(reason.toStdString());
-                          RefreshDescription();
-                      });
-}
-
 bool GaugeWindow::ApplyFaceStatus() {
-    const ReadingContext& context = reading_.Context();
+    const ReadingContext& context = shown_.Context();
     const FaceStatus status = DescribeFaceStatus(context, clock_, QtWording());
+    stationLine_->SetLine(status.StationLine);
     const std::optional<int> gust =
         context.Figures.Wind ? context.Figures.Wind->GustKnots : std::nullopt;
     Gauges& gauges = GetGauges();
@@ -444,9 +456,11 @@ std::string GaugeWindow::Description() const {
     const std::string fetching =
         lamps_->Fetching() ? tr("Fetching a report now.").toStdString() + "\n" : "";
     std::string description = fetching + DescribeGauge(observation_, face_->GetGauges().PressSet,
-                                                       reading_.Context(), clock_, QtWording());
+                                                       shown_.Context(), clock_, QtWording());
     if (const std::string note = history_->Note(); !note.empty())
         description += (description.ends_with('\n') ? "" : "\n") + note.substr(0, note.size() - 1);
+    if (SessionBusSkipped())
+        description += (description.ends_with('\n') ? "" : "\n") + SessionBusNote();
     return description;
 }
 

@@ -4,17 +4,17 @@
 #pragma once
 
 #include "app/CycleSession.h"
-#include "app/StormBell.h"
+#include "app/ShownReading.h"
 #include "app/qt/EventLoopPause.h"
 #include "app/qt/Lamp.h"
 #include "app/qt/QtMessageSink.h"
 #include "app/qt/QtStatusLine.h"
+#include "app/qt/StormAlert.h"
 #include "app/qt/ThreadRunner.h"
 #include "app/qt/WindowParts.h"
 #include "gauges/GaugeDescription.h"
 #include "observation/FramePresenter.h"
 #include "observation/Observation.h"
-#include "observation/ReadingTracker.h"
 #include "observation/ReportDecoder.h"
 #include "settings/OptionsHost.h"
 #include "settings/Settings.h"
@@ -30,12 +30,12 @@ class QTimer;
 
 namespace stormbell {
 
-class DesktopNotifier;
 class FtpSettingsDialog;
 class GaugeFace;
 class GaugeHistory;
 class Gauges;
 class OptionsDialog;
+class StationLineLabel;
 
 /// Ends the program with an exit code: leaves the event loop in the program, records in tests.
 using ProgramEnd = std::function<void(int exitCode)>;
@@ -55,7 +55,8 @@ public:
     void AttachDialogs(OptionsDialog& options, FtpSettingsDialog& ftpSettings);
 
     /// The start-up on the first activation (later ones do nothing): the rest of the settings,
-    /// skin, region, lamps, the first drawing, the timer and, with RunOnStart, one cycle.
+    /// skin, region, lamps, the first drawing, the timer and, with RunOnStart, one cycle. On a
+    /// first start the options dialog asks where the user is.
     void StartOnFirstActivation();
     /// The update cycle, unless one is running already (then nothing happens). Its outcome is
     /// recorded for the description; the window stays open.
@@ -110,7 +111,8 @@ private:
     /// last is fetched now, and the update timer's interval runs from this fetch; a running cycle
     /// finishes first.
     void FetchChosenStation();
-    /// UpdateNow's work; `ifChanged` as in CycleSettings.
+    /// UpdateNow's work; `ifChanged` as in CycleSettings. A log that failed is told in the
+    /// description, and in a box after the reading is shown only when not `ifChanged` (asked for).
     void RunCycle(bool ifChanged);
     /// After the system's close: hides the dialogs and ends the program.
     void EndProgram();
@@ -129,8 +131,6 @@ private:
     bool ApplyFaceStatus();
     /// ApplyFaceStatus, and the redraw when something changed.
     void RefreshFaceStatus();
-    /// After a decoded report: the storm bell's notification, when it rings.
-    void RingForStorm();
     /// The skins at the screen's scale, the needles redrawn on them.
     void Rescale();
     CycleSettings CurrentCycleSettings() const;
@@ -156,9 +156,9 @@ private:
     EventLoopPause pause_;
     ThreadRunner runner_;
     ReportDecoder decoder_;
-    ReadingTracker reading_;
-    StormBell stormBell_;
-    DesktopNotifier* notifier_ = nullptr;
+    ShownReading shown_;
+    StormAlert stormAlert_;
+    StationLineLabel* stationLine_ = nullptr;
     CycleSession session_;
     std::unique_ptr<GaugeHistory> history_;
     QRegion windowRegion_;

@@ -14,7 +14,8 @@ class CircleShape;
 class SkinView;
 class SunkenPanel;
 
-/// The children, by what they are; their object names are the ones tests and screen readers use.
+/// The children, by what they are. Tests find them by their object names; a screen reader knows
+/// them by their accessible names.
 struct WindowParts {
     SkinView* EnglishSkin; ///< "Image1"
     SkinView* MetricSkin;  ///< "Image3"

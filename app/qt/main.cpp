@@ -2,6 +2,7 @@
 #include "app/qt/AppIdentity.h"
 #include "app/qt/CommandLine.h"
 #include "app/qt/GaugeProgram.h"
+#include "app/qt/SessionBusGuard.h"
 #include "app/qt/Translations.h"
 #include "settings/qt/QtSettingsStore.h"
 
@@ -14,6 +15,8 @@ int main(int argc, char** argv) {
     if (const auto code = stormbell::AnswerWithoutWindow(
             std::vector<std::string>(argv + 1, argv + argc), std::cout))
         return *code;
+    // Before the toolkit's accessibility bridge first asks the bus, which it does unbounded.
+    stormbell::GuardSessionBus();
     QApplication app(argc, argv);
     stormbell::ApplyAppIdentity();
     stormbell::InstallTranslations(app);

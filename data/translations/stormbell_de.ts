@@ -86,6 +86,10 @@
         <source>MMM d, yyyy HH:mm</source>
         <translation>d. MMM yyyy, HH:mm</translation>
     </message>
+    <message>
+        <source>MMM d, yyyy, HH:mm</source>
+        <translation>d. MMM yyyy, HH:mm</translation>
+    </message>
 </context>
 <context>
     <name>Failure</name>
@@ -230,20 +234,28 @@
 <context>
     <name>Printout</name>
     <message>
+        <source>Cannot load the print support:</source>
+        <translation>Die Druckunterstützung kann nicht geladen werden:</translation>
+    </message>
+    <message>
+        <source>%1 local time (%2)</source>
+        <translation>%1 Ortszeit (%2)</translation>
+    </message>
+    <message>
         <source>Unknown station</source>
         <translation>Unbekannte Station</translation>
     </message>
     <message>
-        <source>observed %1</source>
-        <translation>beobachtet %1</translation>
+        <source>Observed %1 UTC, %2</source>
+        <translation>Beobachtet %1 UTC, %2</translation>
     </message>
     <message>
-        <source>observation time unknown</source>
+        <source>Observation time unknown</source>
         <translation>Beobachtungszeit unbekannt</translation>
     </message>
     <message>
-        <source>printed %1</source>
-        <translation>gedruckt %1</translation>
+        <source>Printed %1</source>
+        <translation>Gedruckt %1</translation>
     </message>
     <message>
         <source>Cannot start the print job</source>
@@ -253,9 +265,12 @@
         <source>%1 — page %2 of %3</source>
         <translation>%1 – Seite %2 von %3</translation>
     </message>
+</context>
+<context>
+    <name>SessionBus</name>
     <message>
-        <source>Cannot load the print support:</source>
-        <translation>Die Druckunterstützung kann nicht geladen werden:</translation>
+        <source>The session bus did not answer: started without screen reader support or desktop notifications.</source>
+        <translation>Der Sitzungsbus hat nicht geantwortet: ohne Bildschirmleser-Unterstützung und Desktop-Benachrichtigungen gestartet.</translation>
     </message>
 </context>
 <context>
@@ -311,16 +326,12 @@
         <translation>Luftdruck fällt um %1 hPa in 3 Stunden, laut Verlauf</translation>
     </message>
     <message>
-        <source>Storm warning</source>
-        <translation>Unwetterwarnung</translation>
-    </message>
-    <message>
         <source>Storm warning — %1</source>
         <translation>Unwetterwarnung – %1</translation>
     </message>
     <message>
-        <source>Observed %1</source>
-        <translation>Beobachtet %1</translation>
+        <source>Observed %1, %2</source>
+        <translation>Beobachtung: %1, %2</translation>
     </message>
 </context>
 <context>
@@ -525,6 +536,22 @@
         <source>Wind not reported</source>
         <translation>Wind nicht gemeldet</translation>
     </message>
+    <message>
+        <source>The update of %1 failed.</source>
+        <translation>Die Aktualisierung von %1 ist fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>The update of %1 failed; these values are from an earlier reading of %2.</source>
+        <translation>Die Aktualisierung von %1 ist fehlgeschlagen; die Werte stammen von einer früheren Messung von %2.</translation>
+    </message>
+    <message>
+        <source>The update of %1 failed; these values are from an earlier reading.</source>
+        <translation>Die Aktualisierung von %1 ist fehlgeschlagen; die Werte stammen von einer früheren Messung.</translation>
+    </message>
+    <message>
+        <source>The service sent an older observation, of %1; the newer reading stays.</source>
+        <translation>Der Dienst hat eine ältere Beobachtung gesendet (%1); die neuere Messung bleibt.</translation>
+    </message>
 </context>
 <context>
     <name>WindowParts</name>
@@ -591,6 +618,10 @@
         <source>no session bus: %1</source>
         <translation>kein Sitzungsbus: %1</translation>
     </message>
+    <message>
+        <source>the session bus did not answer at the start</source>
+        <translation>der Sitzungsbus hat beim Start nicht geantwortet</translation>
+    </message>
 </context>
 <context>
     <name>stormbell::FtpSettingsDialog</name>
@@ -630,13 +661,33 @@
         <source>Proxy port</source>
         <translation>Proxy-Port</translation>
     </message>
+    <message>
+        <source>FTP directories DO NOT CHANGE UNLESS YOU ARE CERTAIN!!!</source>
+        <translation>FTP-Verzeichnisse – NUR ÄNDERN, WENN SIE SICHER SIND!</translation>
+    </message>
+    <message>
+        <source>FTP for NWS: the server the reports are fetched from</source>
+        <translation>FTP-Server des NWS: der Server, von dem die Berichte abgerufen werden</translation>
+    </message>
+    <message>
+        <source>Subdirectory: where the reports lie on the server</source>
+        <translation>Unterverzeichnis: wo die Berichte auf dem Server liegen</translation>
+    </message>
+    <message>
+        <source>Use Proxy: connect on the proxy port instead of port 21</source>
+        <translation>Proxy verwenden: über den Proxy-Port statt Port 21 verbinden</translation>
+    </message>
+    <message>
+        <source>Proxy Port: the port used instead of 21</source>
+        <translation>Proxy-Port: der Port, der statt 21 verwendet wird</translation>
+    </message>
+    <message>
+        <source>Takes the server and the subdirectory as they stand</source>
+        <translation>Übernimmt Server und Unterverzeichnis wie eingetragen</translation>
+    </message>
 </context>
 <context>
     <name>stormbell::GaugeWindow</name>
-    <message>
-        <source>The report was not logged: %1</source>
-        <translation>Der Bericht wurde nicht protokolliert: %1</translation>
-    </message>
     <message>
         <source>An unknown error occurred</source>
         <translation>Ein unbekannter Fehler ist aufgetreten</translation>
@@ -769,10 +820,6 @@
 <context>
     <name>stormbell::HistoryWindow</name>
     <message>
-        <source>No data folder is known: the history is not kept</source>
-        <translation>Kein Datenordner bekannt: Der Verlauf wird nicht gespeichert</translation>
-    </message>
-    <message>
         <source>24 hours</source>
         <translation>24 Stunden</translation>
     </message>
@@ -813,14 +860,6 @@
         <translation>%1 wird importiert …</translation>
     </message>
     <message>
-        <source>cannot read %1</source>
-        <translation>%1 kann nicht gelesen werden</translation>
-    </message>
-    <message>
-        <source>%1: %2 added, %3 already stored, %4 damaged entries skipped</source>
-        <translation>%1: %2 hinzugefügt, %3 bereits vorhanden, %4 beschädigte Einträge übersprungen</translation>
-    </message>
-    <message>
         <source>The import stopped: %1</source>
         <translation>Der Import wurde abgebrochen: %1</translation>
     </message>
@@ -839,6 +878,14 @@
     <message>
         <source>CSV files (*.csv)</source>
         <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>%1: %2 added, %3 already stored, %4 damaged entries skipped%5</source>
+        <translation>%1: %2 hinzugefügt, %3 bereits vorhanden, %4 beschädigte Einträge übersprungen%5</translation>
+    </message>
+    <message>
+        <source>; stopped before the end</source>
+        <translation>; vor dem Ende abgebrochen</translation>
     </message>
 </context>
 <context>
@@ -869,11 +916,11 @@
     </message>
     <message>
         <source>Log</source>
-        <translation>Log</translation>
+        <translation>Protokoll</translation>
     </message>
     <message>
         <source>Run on start</source>
-        <translation>Beim Start</translation>
+        <translation>Beim Start abrufen</translation>
     </message>
     <message>
         <source>Storm alerts: a desktop notification for thunder or a sharp pressure fall</source>
@@ -881,7 +928,7 @@
     </message>
     <message>
         <source>Timer</source>
-        <translation>Takt</translation>
+        <translation>Intervall</translation>
     </message>
     <message>
         <source>Display mode</source>
@@ -897,7 +944,7 @@
     </message>
     <message>
         <source>FTP settings</source>
-        <translation>FTP-Server</translation>
+        <translation>FTP-Einstellungen</translation>
     </message>
     <message>
         <source>History…</source>
@@ -927,6 +974,58 @@
         <source>Update interval in minutes</source>
         <translation>Aktualisierungsintervall in Minuten</translation>
     </message>
+    <message>
+        <source>Log: add every report fetched to METAR.LOG</source>
+        <translation>Protokoll: jeden abgerufenen Bericht in METAR.LOG eintragen</translation>
+    </message>
+    <message>
+        <source>Run on start: fetch a report as soon as the gauge starts</source>
+        <translation>Beim Start abrufen: gleich nach dem Start einen Bericht abrufen</translation>
+    </message>
+    <message>
+        <source>Storm alerts</source>
+        <translation>Unwetterwarnung</translation>
+    </message>
+    <message>
+        <source>Stormbell Options</source>
+        <translation>Stormbell – Einstellungen</translation>
+    </message>
+    <message>
+        <source>Where are you? Type a town or an airport code</source>
+        <translation>Wo sind Sie? Ort oder Flughafenkennung eingeben</translation>
+    </message>
+    <message>
+        <source>Timer: minutes between updates</source>
+        <translation>Intervall: Minuten zwischen den Aktualisierungen</translation>
+    </message>
+    <message>
+        <source>Display mode: the gauge's English or metric scales</source>
+        <translation>Einheiten: imperiale oder metrische Skalen der Anzeige</translation>
+    </message>
+    <message>
+        <source>The last report fetched, as the server sent it</source>
+        <translation>Der zuletzt abgerufene Bericht, wie der Server ihn gesendet hat</translation>
+    </message>
+    <message>
+        <source>Station: the identifier of the station the gauge shows</source>
+        <translation>Station: die Kennung der angezeigten Station</translation>
+    </message>
+    <message>
+        <source>Print Metar: print the last report</source>
+        <translation>METAR drucken: den letzten Bericht drucken</translation>
+    </message>
+    <message>
+        <source>FTP settings: the server the reports come from</source>
+        <translation>FTP-Einstellungen: der Server, von dem die Berichte kommen</translation>
+    </message>
+    <message>
+        <source>History: the readings stored for the station</source>
+        <translation>Verlauf: die gespeicherten Messwerte der Station</translation>
+    </message>
+    <message>
+        <source>The gauge's version</source>
+        <translation>Version der Wetteranzeige</translation>
+    </message>
 </context>
 <context>
     <name>stormbell::SpinEdit</name>
@@ -937,17 +1036,6 @@
     <message>
         <source>Decrease</source>
         <translation>Verringern</translation>
-    </message>
-</context>
-<context>
-    <name>stormbell::ToolDialog</name>
-    <message>
-        <source>FTP directories DO NOT CHANGE UNLESS YOU ARE CERTAIN!!!</source>
-        <translation>FTP-Verzeichnisse – NUR ÄNDERN, WENN SIE SICHER SIND!</translation>
-    </message>
-    <message>
-        <source>Stormbell Options</source>
-        <translation>Stormbell – Einstellungen</translation>
     </message>
 </context>
 </TS>

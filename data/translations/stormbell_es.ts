@@ -86,6 +86,10 @@
         <source>MMM d, yyyy HH:mm</source>
         <translation>d MMM yyyy, HH:mm</translation>
     </message>
+    <message>
+        <source>MMM d, yyyy, HH:mm</source>
+        <translation>d MMM yyyy, HH:mm</translation>
+    </message>
 </context>
 <context>
     <name>Failure</name>
@@ -230,20 +234,28 @@
 <context>
     <name>Printout</name>
     <message>
+        <source>Cannot load the print support:</source>
+        <translation>No se puede cargar el módulo de impresión:</translation>
+    </message>
+    <message>
+        <source>%1 local time (%2)</source>
+        <translation>%1 hora local (%2)</translation>
+    </message>
+    <message>
         <source>Unknown station</source>
         <translation>Estación desconocida</translation>
     </message>
     <message>
-        <source>observed %1</source>
-        <translation>observado el %1</translation>
+        <source>Observed %1 UTC, %2</source>
+        <translation>Observado el %1 UTC, %2</translation>
     </message>
     <message>
-        <source>observation time unknown</source>
-        <translation>hora de observación desconocida</translation>
+        <source>Observation time unknown</source>
+        <translation>Hora de observación desconocida</translation>
     </message>
     <message>
-        <source>printed %1</source>
-        <translation>impreso el %1</translation>
+        <source>Printed %1</source>
+        <translation>Impreso el %1</translation>
     </message>
     <message>
         <source>Cannot start the print job</source>
@@ -253,9 +265,12 @@
         <source>%1 — page %2 of %3</source>
         <translation>%1 — página %2 de %3</translation>
     </message>
+</context>
+<context>
+    <name>SessionBus</name>
     <message>
-        <source>Cannot load the print support:</source>
-        <translation>No se puede cargar el módulo de impresión:</translation>
+        <source>The session bus did not answer: started without screen reader support or desktop notifications.</source>
+        <translation>El bus de sesión no respondió: se inició sin compatibilidad con lectores de pantalla ni notificaciones.</translation>
     </message>
 </context>
 <context>
@@ -311,16 +326,12 @@
         <translation>La presión baja %1 hPa en 3 horas, según el historial</translation>
     </message>
     <message>
-        <source>Storm warning</source>
-        <translation>Aviso de tormenta</translation>
-    </message>
-    <message>
         <source>Storm warning — %1</source>
         <translation>Aviso de tormenta — %1</translation>
     </message>
     <message>
-        <source>Observed %1</source>
-        <translation>Observado el %1</translation>
+        <source>Observed %1, %2</source>
+        <translation>Observación: %1, %2</translation>
     </message>
 </context>
 <context>
@@ -525,6 +536,22 @@
         <source>Wind not reported</source>
         <translation>Viento no informado</translation>
     </message>
+    <message>
+        <source>The update of %1 failed.</source>
+        <translation>La actualización de %1 ha fallado.</translation>
+    </message>
+    <message>
+        <source>The update of %1 failed; these values are from an earlier reading of %2.</source>
+        <translation>La actualización de %1 ha fallado; estos valores son de una medición anterior de %2.</translation>
+    </message>
+    <message>
+        <source>The update of %1 failed; these values are from an earlier reading.</source>
+        <translation>La actualización de %1 ha fallado; estos valores son de una medición anterior.</translation>
+    </message>
+    <message>
+        <source>The service sent an older observation, of %1; the newer reading stays.</source>
+        <translation>El servicio envió una observación más antigua (%1); se mantiene la medición más reciente.</translation>
+    </message>
 </context>
 <context>
     <name>WindowParts</name>
@@ -591,6 +618,10 @@
         <source>no session bus: %1</source>
         <translation>no hay bus de sesión: %1</translation>
     </message>
+    <message>
+        <source>the session bus did not answer at the start</source>
+        <translation>el bus de sesión no respondió al iniciar</translation>
+    </message>
 </context>
 <context>
     <name>stormbell::FtpSettingsDialog</name>
@@ -630,13 +661,33 @@
         <source>Proxy port</source>
         <translation>Puerto del proxy</translation>
     </message>
+    <message>
+        <source>FTP directories DO NOT CHANGE UNLESS YOU ARE CERTAIN!!!</source>
+        <translation>Directorios FTP: ¡NO LOS CAMBIE SI NO ESTÁ SEGURO!</translation>
+    </message>
+    <message>
+        <source>FTP for NWS: the server the reports are fetched from</source>
+        <translation>FTP del NWS: el servidor del que se descargan los partes</translation>
+    </message>
+    <message>
+        <source>Subdirectory: where the reports lie on the server</source>
+        <translation>Subdirectorio: dónde están los partes en el servidor</translation>
+    </message>
+    <message>
+        <source>Use Proxy: connect on the proxy port instead of port 21</source>
+        <translation>Usar proxy: conectar por el puerto del proxy en lugar del 21</translation>
+    </message>
+    <message>
+        <source>Proxy Port: the port used instead of 21</source>
+        <translation>Puerto del proxy: el puerto que se usa en lugar del 21</translation>
+    </message>
+    <message>
+        <source>Takes the server and the subdirectory as they stand</source>
+        <translation>Guarda el servidor y el subdirectorio tal como están</translation>
+    </message>
 </context>
 <context>
     <name>stormbell::GaugeWindow</name>
-    <message>
-        <source>The report was not logged: %1</source>
-        <translation>El parte no se registró: %1</translation>
-    </message>
     <message>
         <source>An unknown error occurred</source>
         <translation>Se ha producido un error desconocido</translation>
@@ -769,10 +820,6 @@
 <context>
     <name>stormbell::HistoryWindow</name>
     <message>
-        <source>No data folder is known: the history is not kept</source>
-        <translation>No se conoce ninguna carpeta de datos: el historial no se guarda</translation>
-    </message>
-    <message>
         <source>24 hours</source>
         <translation>24 horas</translation>
     </message>
@@ -813,14 +860,6 @@
         <translation>Importando %1…</translation>
     </message>
     <message>
-        <source>cannot read %1</source>
-        <translation>no se puede leer %1</translation>
-    </message>
-    <message>
-        <source>%1: %2 added, %3 already stored, %4 damaged entries skipped</source>
-        <translation>%1: %2 añadidas, %3 ya guardadas, %4 entradas dañadas omitidas</translation>
-    </message>
-    <message>
         <source>The import stopped: %1</source>
         <translation>La importación se detuvo: %1</translation>
     </message>
@@ -839,6 +878,14 @@
     <message>
         <source>CSV files (*.csv)</source>
         <translation>Archivos CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>%1: %2 added, %3 already stored, %4 damaged entries skipped%5</source>
+        <translation>%1: %2 añadidas, %3 ya guardadas, %4 entradas dañadas omitidas%5</translation>
+    </message>
+    <message>
+        <source>; stopped before the end</source>
+        <translation>; detenida antes del final</translation>
     </message>
 </context>
 <context>
@@ -927,6 +974,58 @@
         <source>Update interval in minutes</source>
         <translation>Intervalo de actualización en minutos</translation>
     </message>
+    <message>
+        <source>Log: add every report fetched to METAR.LOG</source>
+        <translation>Registro: añadir cada parte descargado a METAR.LOG</translation>
+    </message>
+    <message>
+        <source>Run on start: fetch a report as soon as the gauge starts</source>
+        <translation>Al iniciar: descargar un parte en cuanto se inicie</translation>
+    </message>
+    <message>
+        <source>Storm alerts</source>
+        <translation>Avisos de tormenta</translation>
+    </message>
+    <message>
+        <source>Stormbell Options</source>
+        <translation>Opciones de Stormbell</translation>
+    </message>
+    <message>
+        <source>Where are you? Type a town or an airport code</source>
+        <translation>¿Dónde está? Escriba una ciudad o un código de aeropuerto</translation>
+    </message>
+    <message>
+        <source>Timer: minutes between updates</source>
+        <translation>Intervalo: minutos entre actualizaciones</translation>
+    </message>
+    <message>
+        <source>Display mode: the gauge's English or metric scales</source>
+        <translation>Unidades: escalas imperiales o métricas del indicador</translation>
+    </message>
+    <message>
+        <source>The last report fetched, as the server sent it</source>
+        <translation>El último parte descargado, tal como lo envió el servidor</translation>
+    </message>
+    <message>
+        <source>Station: the identifier of the station the gauge shows</source>
+        <translation>Estación: el indicativo de la estación mostrada</translation>
+    </message>
+    <message>
+        <source>Print Metar: print the last report</source>
+        <translation>Imprimir METAR: imprimir el último parte</translation>
+    </message>
+    <message>
+        <source>FTP settings: the server the reports come from</source>
+        <translation>Ajustes FTP: el servidor del que vienen los partes</translation>
+    </message>
+    <message>
+        <source>History: the readings stored for the station</source>
+        <translation>Historial: las mediciones guardadas de la estación</translation>
+    </message>
+    <message>
+        <source>The gauge's version</source>
+        <translation>Versión del indicador</translation>
+    </message>
 </context>
 <context>
     <name>stormbell::SpinEdit</name>
@@ -937,17 +1036,6 @@
     <message>
         <source>Decrease</source>
         <translation>Disminuir</translation>
-    </message>
-</context>
-<context>
-    <name>stormbell::ToolDialog</name>
-    <message>
-        <source>FTP directories DO NOT CHANGE UNLESS YOU ARE CERTAIN!!!</source>
-        <translation>Directorios FTP: ¡NO LOS CAMBIE SI NO ESTÁ SEGURO!</translation>
-    </message>
-    <message>
-        <source>Stormbell Options</source>
-        <translation>Opciones de Stormbell</translation>
     </message>
 </context>
 </TS>

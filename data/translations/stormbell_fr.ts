@@ -86,6 +86,10 @@
         <source>MMM d, yyyy HH:mm</source>
         <translation>d MMM yyyy 'à' HH:mm</translation>
     </message>
+    <message>
+        <source>MMM d, yyyy, HH:mm</source>
+        <translation>d MMM yyyy 'à' HH:mm</translation>
+    </message>
 </context>
 <context>
     <name>Failure</name>
@@ -230,20 +234,28 @@
 <context>
     <name>Printout</name>
     <message>
+        <source>Cannot load the print support:</source>
+        <translation>Impossible de charger la prise en charge de l’impression :</translation>
+    </message>
+    <message>
+        <source>%1 local time (%2)</source>
+        <translation>%1 heure locale (%2)</translation>
+    </message>
+    <message>
         <source>Unknown station</source>
         <translation>Station inconnue</translation>
     </message>
     <message>
-        <source>observed %1</source>
-        <translation>observé le %1</translation>
+        <source>Observed %1 UTC, %2</source>
+        <translation>Observé le %1 UTC, %2</translation>
     </message>
     <message>
-        <source>observation time unknown</source>
-        <translation>heure d’observation inconnue</translation>
+        <source>Observation time unknown</source>
+        <translation>Heure d’observation inconnue</translation>
     </message>
     <message>
-        <source>printed %1</source>
-        <translation>imprimé le %1</translation>
+        <source>Printed %1</source>
+        <translation>Imprimé le %1</translation>
     </message>
     <message>
         <source>Cannot start the print job</source>
@@ -253,9 +265,12 @@
         <source>%1 — page %2 of %3</source>
         <translation>%1 — page %2 sur %3</translation>
     </message>
+</context>
+<context>
+    <name>SessionBus</name>
     <message>
-        <source>Cannot load the print support:</source>
-        <translation>Impossible de charger la prise en charge de l’impression :</translation>
+        <source>The session bus did not answer: started without screen reader support or desktop notifications.</source>
+        <translation>Le bus de session n’a pas répondu : démarrage sans prise en charge des lecteurs d’écran ni notifications.</translation>
     </message>
 </context>
 <context>
@@ -311,16 +326,12 @@
         <translation>La pression baisse de %1 hPa en 3 heures, d’après l’historique</translation>
     </message>
     <message>
-        <source>Storm warning</source>
-        <translation>Alerte orage</translation>
-    </message>
-    <message>
         <source>Storm warning — %1</source>
         <translation>Alerte orage — %1</translation>
     </message>
     <message>
-        <source>Observed %1</source>
-        <translation>Observé le %1</translation>
+        <source>Observed %1, %2</source>
+        <translation>Observation : %1, %2</translation>
     </message>
 </context>
 <context>
@@ -525,6 +536,22 @@
         <source>Wind not reported</source>
         <translation>Vent non signalé</translation>
     </message>
+    <message>
+        <source>The update of %1 failed.</source>
+        <translation>La mise à jour de %1 a échoué.</translation>
+    </message>
+    <message>
+        <source>The update of %1 failed; these values are from an earlier reading of %2.</source>
+        <translation>La mise à jour de %1 a échoué ; ces valeurs viennent d’une mesure précédente de %2.</translation>
+    </message>
+    <message>
+        <source>The update of %1 failed; these values are from an earlier reading.</source>
+        <translation>La mise à jour de %1 a échoué ; ces valeurs viennent d’une mesure précédente.</translation>
+    </message>
+    <message>
+        <source>The service sent an older observation, of %1; the newer reading stays.</source>
+        <translation>Le service a envoyé une observation plus ancienne (%1) ; la mesure plus récente est conservée.</translation>
+    </message>
 </context>
 <context>
     <name>WindowParts</name>
@@ -591,6 +618,10 @@
         <source>no session bus: %1</source>
         <translation>aucun bus de session : %1</translation>
     </message>
+    <message>
+        <source>the session bus did not answer at the start</source>
+        <translation>le bus de session n’a pas répondu au démarrage</translation>
+    </message>
 </context>
 <context>
     <name>stormbell::FtpSettingsDialog</name>
@@ -630,13 +661,33 @@
         <source>Proxy port</source>
         <translation>Port du proxy</translation>
     </message>
+    <message>
+        <source>FTP directories DO NOT CHANGE UNLESS YOU ARE CERTAIN!!!</source>
+        <translation>Répertoires FTP – NE MODIFIEZ QU’EN CONNAISSANCE DE CAUSE !</translation>
+    </message>
+    <message>
+        <source>FTP for NWS: the server the reports are fetched from</source>
+        <translation>FTP du NWS : le serveur d’où viennent les relevés</translation>
+    </message>
+    <message>
+        <source>Subdirectory: where the reports lie on the server</source>
+        <translation>Sous-répertoire : l’emplacement des relevés sur le serveur</translation>
+    </message>
+    <message>
+        <source>Use Proxy: connect on the proxy port instead of port 21</source>
+        <translation>Utiliser un proxy : se connecter au port du proxy au lieu du port 21</translation>
+    </message>
+    <message>
+        <source>Proxy Port: the port used instead of 21</source>
+        <translation>Port du proxy : le port utilisé au lieu du 21</translation>
+    </message>
+    <message>
+        <source>Takes the server and the subdirectory as they stand</source>
+        <translation>Enregistre le serveur et le sous-répertoire tels quels</translation>
+    </message>
 </context>
 <context>
     <name>stormbell::GaugeWindow</name>
-    <message>
-        <source>The report was not logged: %1</source>
-        <translation>Le relevé n’a pas été journalisé : %1</translation>
-    </message>
     <message>
         <source>An unknown error occurred</source>
         <translation>Une erreur inconnue s’est produite</translation>
@@ -769,10 +820,6 @@
 <context>
     <name>stormbell::HistoryWindow</name>
     <message>
-        <source>No data folder is known: the history is not kept</source>
-        <translation>Aucun dossier de données connu : l’historique n’est pas conservé</translation>
-    </message>
-    <message>
         <source>24 hours</source>
         <translation>24 heures</translation>
     </message>
@@ -813,14 +860,6 @@
         <translation>Importation de %1…</translation>
     </message>
     <message>
-        <source>cannot read %1</source>
-        <translation>impossible de lire %1</translation>
-    </message>
-    <message>
-        <source>%1: %2 added, %3 already stored, %4 damaged entries skipped</source>
-        <translation>%1 : %2 ajoutées, %3 déjà présentes, %4 entrées endommagées ignorées</translation>
-    </message>
-    <message>
         <source>The import stopped: %1</source>
         <translation>L’importation s’est arrêtée : %1</translation>
     </message>
@@ -839,6 +878,14 @@
     <message>
         <source>CSV files (*.csv)</source>
         <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>%1: %2 added, %3 already stored, %4 damaged entries skipped%5</source>
+        <translation>%1 : %2 ajoutées, %3 déjà présentes, %4 entrées endommagées ignorées%5</translation>
+    </message>
+    <message>
+        <source>; stopped before the end</source>
+        <translation> ; arrêtée avant la fin</translation>
     </message>
 </context>
 <context>
@@ -927,6 +974,58 @@
         <source>Update interval in minutes</source>
         <translation>Intervalle de mise à jour en minutes</translation>
     </message>
+    <message>
+        <source>Log: add every report fetched to METAR.LOG</source>
+        <translation>Journal : ajouter chaque relevé récupéré à METAR.LOG</translation>
+    </message>
+    <message>
+        <source>Run on start: fetch a report as soon as the gauge starts</source>
+        <translation>Au démarrage : récupérer un relevé dès le lancement</translation>
+    </message>
+    <message>
+        <source>Storm alerts</source>
+        <translation>Alertes orage</translation>
+    </message>
+    <message>
+        <source>Stormbell Options</source>
+        <translation>Options de Stormbell</translation>
+    </message>
+    <message>
+        <source>Where are you? Type a town or an airport code</source>
+        <translation>Où êtes-vous ? Saisissez une ville ou un code d’aéroport</translation>
+    </message>
+    <message>
+        <source>Timer: minutes between updates</source>
+        <translation>Délai : minutes entre deux mises à jour</translation>
+    </message>
+    <message>
+        <source>Display mode: the gauge's English or metric scales</source>
+        <translation>Unités : échelles impériales ou métriques du cadran</translation>
+    </message>
+    <message>
+        <source>The last report fetched, as the server sent it</source>
+        <translation>Le dernier relevé récupéré, tel que le serveur l’a envoyé</translation>
+    </message>
+    <message>
+        <source>Station: the identifier of the station the gauge shows</source>
+        <translation>Station : l’indicatif de la station affichée</translation>
+    </message>
+    <message>
+        <source>Print Metar: print the last report</source>
+        <translation>Imprimer METAR : imprimer le dernier relevé</translation>
+    </message>
+    <message>
+        <source>FTP settings: the server the reports come from</source>
+        <translation>Réglages FTP : le serveur d’où viennent les relevés</translation>
+    </message>
+    <message>
+        <source>History: the readings stored for the station</source>
+        <translation>Historique : les mesures enregistrées pour la station</translation>
+    </message>
+    <message>
+        <source>The gauge's version</source>
+        <translation>Version de la station</translation>
+    </message>
 </context>
 <context>
     <name>stormbell::SpinEdit</name>
@@ -937,17 +1036,6 @@
     <message>
         <source>Decrease</source>
         <translation>Diminuer</translation>
-    </message>
-</context>
-<context>
-    <name>stormbell::ToolDialog</name>
-    <message>
-        <source>FTP directories DO NOT CHANGE UNLESS YOU ARE CERTAIN!!!</source>
-        <translation>Répertoires FTP – NE MODIFIEZ QU’EN CONNAISSANCE DE CAUSE !</translation>
-    </message>
-    <message>
-        <source>Stormbell Options</source>
-        <translation>Options de Stormbell</translation>
     </message>
 </context>
 </TS>

@@ -52,7 +52,8 @@ constexpr QPointF kNameplate{390.5, 162};
 constexpr QPointF kSubtitle{390.5, 226};
 // The station line's space: the caption's band between the speed dial's bezel and the window's
 // rounded corner, centred under the nameplate like the caption it covers.
-constexpr QRectF kStationLine{337, 219, 107, 14};
+constexpr QRectF kStationLine(layout::kStationLine.Left, layout::kStationLine.Top,
+                              layout::kStationLine.Width, layout::kStationLine.Height);
 constexpr double kStationLinePixels = 10; // DejaVu's capitals are 0.73 em: 7.3 pixels
 // Key to the second thermometer needle, in the free corner left of the compass.
 constexpr QPointF kLegend{44, 190};

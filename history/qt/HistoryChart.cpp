@@ -11,6 +11,7 @@
 #include <numbers>
 
 #include "gauges/qt/SkinPalette.h"
+#include "observation/PressureUnits.h"
 
 namespace stormbell {
 
@@ -24,7 +25,6 @@ constexpr int kTop = 8;
 constexpr int kBottom = 28;
 constexpr int kPanelGap = 14;
 constexpr int kPanels = 4;
-constexpr double kHectopascalsPerInch = 33.8638866667;
 constexpr int kMarkSpacing = 16; // pixels between two wind direction marks
 
 using Value = std::function<std::optional<double>(const HistoryReading&)>;

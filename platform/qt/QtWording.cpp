@@ -18,6 +18,8 @@ const char* PatternOf(DateForm form) {
         return STORMBELL_TEXT("Dates", "MMM d HH:mm");
     case DateForm::DayCommaTime:
         return STORMBELL_TEXT("Dates", "MMM d, HH:mm");
+    case DateForm::DayYearCommaTime:
+        return STORMBELL_TEXT("Dates", "MMM d, yyyy, HH:mm");
     case DateForm::DayYearAndTime:
         break;
     }

@@ -6,9 +6,9 @@
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 export gauge=$1 here python=/usr/bin/python3 # the system's Python holds pyatspi
-if ! command -v Xvfb dbus-run-session >/dev/null || [ ! -x /usr/libexec/at-spi-bus-launcher ] ||
-    ! "$python" -c 'import pyatspi' 2>/dev/null; then
-    echo "needs xvfb, dbus, at-spi2-core and python3-pyatspi (tools/setup.sh)"
+if ! command -v Xvfb dbus-run-session xdpyinfo >/dev/null ||
+    [ ! -x /usr/libexec/at-spi-bus-launcher ] || ! "$python" -c 'import pyatspi' 2>/dev/null; then
+    echo "needs xvfb, x11-utils, dbus, at-spi2-core and python3-pyatspi (tools/setup.sh)"
     [ "${CI:-}" = true ] && exit 1 || exit 77
 fi
 
@@ -22,12 +22,10 @@ printf '[General]\nHost=127.0.0.1\nUseProxy=true\nFTPPortNum=%s\nRunOnStart=fals
     >"$XDG_CONFIG_HOME/Brightmoor/Stormbell.conf"
 
 session() {
-    Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-    echo $! >"$work/xvfb.pid"
-    for _ in $(seq 100); do [ -s "$work/display" ] && break || sleep 0.1; done
-    export DISPLAY=":$(head -n1 "$work/display")"
-    /usr/libexec/at-spi-bus-launcher --launch-immediately &
-    echo $! >"$work/bus.pid"
+    set -euo pipefail
+    source "$here/../support/own-display.sh"
+    start_x_server
+    start_accessibility_bus
     QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 \
         "$gauge" >"$work/gauge.log" 2>&1 &
     echo $! >"$work/gauge.pid"

@@ -47,7 +47,7 @@ TEST_F(GaugeWindowTest, StartUpPlacesShapesColoursAndTimesTheWindowAndItsCompone
         if (child->isWidgetType() && !static_cast<QWidget*>(child)->isWindow())
             zOrder << child->objectName();
     EXPECT_EQ(zOrder, QStringList({"Image1", "Image3", "Shape1", "Shape2", "Shape3", "Shape4",
-                                   "Shape5", "Panel5", "FocusMark"}));
+                                   "Shape5", "Panel5", "FocusMark", "stationLine"}));
     for (const auto& c : components) {
         QWidget& widget = Child(w, c.name);
         EXPECT_EQ(InWindow(widget), c.bounds) << c.name;

@@ -125,7 +125,9 @@ TEST(HttpsCycleTest, AnUnchangedReportCostsA304AndKeepsTheReading) {
         window.journal.clear();
         settings.IfChanged = c.ifChanged;
         settings.StationFile = c.second;
-        EXPECT_TRUE(cycle.Run(settings).Completed()) << c.name;
+        const CycleOutcome outcome = cycle.Run(settings);
+        EXPECT_TRUE(outcome.Completed()) << c.name;
+        EXPECT_EQ(outcome.Unchanged, c.notModified) << c.name;
         EXPECT_EQ(window.journal, c.notModified ? unchanged : decoded) << c.name;
         EXPECT_EQ(client.Unchanged(), c.notModified) << c.name;
         EXPECT_EQ(cycle.Report().substr(0, 6), c.second[0] == 'K' ? "ANN AR" : "London") << c.name;

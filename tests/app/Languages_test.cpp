@@ -30,7 +30,7 @@ TEST(Languages, OptionsDialogSpeaksTheDesktopsLanguage) {
         const char* metric;
         const char* stationList; ///< its accessible name
     } cases[] = {
-        {"de_DE", "Stormbell – Einstellungen", "FTP-Server", "Einheiten", "Metrisch",
+        {"de_DE", "Stormbell – Einstellungen", "FTP-Einstellungen", "Einheiten", "Metrisch",
          "Stationsliste"},
         {"fr_FR", "Options de Stormbell", "Réglages FTP", "Unités", "Métriques",
          "Liste des stations"},
@@ -47,15 +47,16 @@ TEST(Languages, OptionsDialogSpeaksTheDesktopsLanguage) {
         OptionsDialog dialog{settings, observation, host};
         dialog.BuildContents();
         EXPECT_EQ(dialog.windowTitle(), QString::fromUtf8(c.caption)) << c.locale;
-        EXPECT_EQ(dialog.findChild<QPushButton*>("Button1")->text(), QString::fromUtf8(c.ftpButton))
+        EXPECT_EQ(dialog.findChild<QPushButton*>("ftpSettings")->text(),
+                  QString::fromUtf8(c.ftpButton))
             << c.locale;
-        EXPECT_EQ(dialog.findChild<QGroupBox*>("RadioGroup1")->title(),
+        EXPECT_EQ(dialog.findChild<QGroupBox*>("displayMode")->title(),
                   QString::fromUtf8(c.unitsGroup))
             << c.locale;
-        EXPECT_EQ(dialog.findChild<QRadioButton*>("RadioMetric")->text(),
+        EXPECT_EQ(dialog.findChild<QRadioButton*>("metricScales")->text(),
                   QString::fromUtf8(c.metric))
             << c.locale;
-        EXPECT_EQ(dialog.findChild<QListView*>("ListBox1")->accessibleName(),
+        EXPECT_EQ(dialog.findChild<QListView*>("stationList")->accessibleName(),
                   QString::fromUtf8(c.stationList))
             << c.locale;
     }

@@ -6,6 +6,7 @@
 #include "tests/support/SmallFilesystem.h"
 #include "tests/support/TempDir.h"
 
+#include "app/qt/GaugeHistory.h"
 #include "observation/ReportLines.h"
 #include "platform/Files.h"
 #include "settings/qt/SpinEdit.h"
@@ -114,25 +115,33 @@ TEST_F(WindowCycleTest, FetchShowsDecodesLogsSweepsAndTellsTheReadingWithItsAge)
               std::string::npos);
 }
 
-// A report that came whole stands whatever fails beside it: a log that cannot be written is told
-// and named, a logout only named, and a server silent after QUIT is not waited out.
+// A report that came whole stands whatever fails beside it: a log that cannot be written is named,
+// and told in a box only for an update asked for, once the reading is shown; a logout is only
+// named, and a server silent after QUIT is not waited out. No box holds the timer's cycle.
 TEST_F(WindowCycleTest, ASideStepThatFailsKeepsTheReading) {
     const std::string report =
         ReadFile(std::filesystem::path(STORMBELL_TEST_DATA_DIR) / "reports" / kStation);
     const std::string logout = "Logging out of 127.0.0.1 failed after EGLC.TXT was fetched: ";
     const std::string noSpace = "Cannot write METAR.TMP: No space left on device";
+    const auto goodbye = [](FakeFtpSession& s) { s.Answer("221 Goodbye"); };
     SmallFilesystem disk;
     const struct {
         std::function<void(FakeFtpSession&)> quit;
-        bool fullDisk; // told in a message as well
+        bool fullDisk;
+        bool byTimer;
         std::string named;
     } cases[] = {
-        {[](FakeFtpSession& s) { s.Answer("221 Goodbye"); }, true,
-         "The report was not logged: " + noSpace},
-        {[](FakeFtpSession& s) { s.ReadCommand(), s.WaitForClose(); }, false, logout},
-        {[](FakeFtpSession& s) { s.Answer("500 Not now"), s.WaitForClose(); }, false,
+        {goodbye, true, false, "The report was not logged: " + noSpace},
+        {goodbye, true, true, "The report was not logged: " + noSpace},
+        {[](FakeFtpSession& s) { s.ReadCommand(), s.WaitForClose(); }, false, false, logout},
+        {[](FakeFtpSession& s) { s.Answer("500 Not now"), s.WaitForClose(); }, false, false,
          logout + "\"500 Not now\""},
     };
+    std::vector<std::string> describedWhenTold;
+    QtMessageSink::SetTestHook([&](const std::string& text) {
+        messages.push_back(text);
+        describedWhenTold.push_back(Described(program->window));
+    });
     for (const auto& c : cases) {
         if (c.fullDisk && !disk.Mounted())
             continue;
@@ -152,58 +161,91 @@ TEST_F(WindowCycleTest, ASideStepThatFailsKeepsTheReading) {
         store.Values["LogIt"] = "true";
         PointAt(server.Port());
         messages.clear();
+        describedWhenTold.clear();
         GaugeWindow& w = Start();
+        QTimer& updateTimer = Child<QTimer>(w, "Timer1");
         const auto start = std::chrono::steady_clock::now();
-        Click(w, "SpeedButton1");
+        if (c.byTimer)
+            QMetaObject::invokeMethod(&updateTimer, "timeout");
+        else
+            Click(w, "SpeedButton1");
         EXPECT_LT(std::chrono::steady_clock::now() - start,
                   std::chrono::milliseconds(limits.IdleTimeout / 3));
         EXPECT_EQ(program->observation.OTemp, 51) << c.named;
-        EXPECT_EQ(messages, c.fullDisk ? std::vector{noSpace} : std::vector<std::string>{});
+        const bool boxed = c.fullDisk && !c.byTimer;
+        EXPECT_EQ(messages, boxed ? std::vector{noSpace} : std::vector<std::string>{}) << c.named;
+        // The box comes once the reading is shown and described.
+        for (const auto& described : describedWhenTold)
+            EXPECT_NE(described.find("Temperature 51 °F"), std::string::npos) << described;
         EXPECT_NE(Described(w).find(c.named), std::string::npos) << Described(w);
+        EXPECT_TRUE(updateTimer.isActive()) << c.named;
+        EXPECT_EQ(w.CycleState(), SessionState::Idle) << c.named;
+        EXPECT_NE(w.windowTitle(), "Accessing data") << c.named;
         program.reset();
     }
+    if (!disk.Mounted())
+        GTEST_SKIP() << disk.Reason();
 }
 
 // A failed cycle shows no box: a timer would stack one a minute. The red lamp and the title
-// tell that it failed, the description why, first, until the next cycle. An oversized report
-// is refused while it downloads.
+// tell that it failed, the description why, first, until the next cycle; the face, its station
+// line for a screen reader and the tooltip name the station that failed, and the old reading
+// stays titled with its own. The report box never shows one station's report under another's
+// name. An oversized report is refused while it downloads.
 TEST_F(WindowCycleTest, RefusedOrOversizedStationFileLightsTheRedLampAndKeepsTheReading) {
     GaugeWindow& w = StartOnServer();
     Click(w, "SpeedButton1");
     const QString kept = ReportBoxText();
-    program->settings.StationFile = "ZZZZ.TXT";
-
-    Click(w, "SpeedButton1");
-
-    EXPECT_TRUE(messages.empty()) << messages.front();
-    EXPECT_EQ(ReportBoxText(), kept);
-    EXPECT_EQ(w.windowTitle(), "Update failed");
-    EXPECT_EQ(Brush(w, "Shape1"), 0x4000u);
-    EXPECT_EQ(Brush(w, "Shape2"), 0x88u);
-    EXPECT_FALSE(std::filesystem::exists(cwd.Path() / "METAR.LOG"));
-    EXPECT_EQ(Described(w).rfind("The last update failed; these values are from an earlier "
-                                 "reading.\nZZZZ.TXT was not found in "
-                                 "data/observations/metar/decoded on 127.0.0.1: \"550 No such "
-                                 "file or directory.\"\nLondon City Airport, United Kingdom "
-                                 "(EGLC)\n",
-                                 0),
-              0u)
-        << Described(w);
-
-    program->settings.StationFile = "HUGE.TXT";
-    std::ofstream(pyftpd->Root() / ReportDirectory / "HUGE.TXT", std::ios::binary)
+    const auto directory = pyftpd->Root() / ReportDirectory;
+    std::ofstream(directory / "HUGE.TXT", std::ios::binary)
         << std::string(2 * kMaxReportBytes, '\n');
-    Click(w, "SpeedButton1");
-    EXPECT_TRUE(messages.empty()) << messages.front();
-    EXPECT_NE(Described(w).find("Download larger than the limit"), std::string::npos)
-        << Described(w);
-    EXPECT_EQ(w.windowTitle(), "Update failed");
-    EXPECT_EQ(ReportBoxText(), kept);
+    const std::string notFound = "was not found in data/observations/metar/decoded on 127.0.0.1: "
+                                 "\"550 No such file or directory.\"\n";
+    const std::string shown = "London City Airport, United Kingdom (EGLC)\n";
+    const struct {
+        const char* station;
+        bool present; // the station's file is on the server
+        const char* line;
+        std::string described;
+        bool keptBox;
+    } cases[] = {
+        {"ZZZZ.TXT", true, "ZZZZ update failed",
+         "The update of ZZZZ failed; these values are from an earlier reading of EGLC.\nZZZZ.TXT " +
+             notFound + shown,
+         false},
+        {"HUGE.TXT", true, "HUGE update failed",
+         "The update of HUGE failed; these values are from an earlier reading of EGLC.\nHUGE.TXT "
+         "could not be fetched from data/observations/metar/decoded on 127.0.0.1: Download "
+         "larger than the limit",
+         false},
+        {kStation, false, "EGLC update failed",
+         "The last update failed; these values are from an earlier reading.\nEGLC.TXT " + notFound +
+             shown,
+         true},
+    };
+    for (const auto& c : cases) {
+        if (!c.present)
+            std::filesystem::rename(directory / c.station, directory / "hidden");
+        program->settings.StationFile = c.station;
+        Click(w, "SpeedButton1");
+        if (!c.present)
+            std::filesystem::rename(directory / "hidden", directory / c.station);
+
+        EXPECT_TRUE(messages.empty()) << messages.front();
+        EXPECT_EQ(ReportBoxText(), c.keptBox ? kept : QString()) << c.station;
+        EXPECT_EQ(w.windowTitle(), "Update failed");
+        EXPECT_EQ(Brush(w, "Shape1"), 0x4000u);
+        EXPECT_EQ(Brush(w, "Shape2"), 0x88u);
+        EXPECT_EQ(Child(w, "stationLine").accessibleName().toStdString(), c.line);
+        EXPECT_EQ(Described(w).rfind(c.described, 0), 0u) << Described(w);
+        EXPECT_FALSE(std::filesystem::exists(cwd.Path() / "METAR.LOG"));
+    }
 
     program->settings.StationFile = kStation;
     Click(w, "SpeedButton1");
     EXPECT_EQ(w.windowTitle(), "Completed");
     EXPECT_EQ(Described(w).rfind("London City", 0), 0u) << Described(w);
+    EXPECT_EQ(Child(w, "stationLine").accessibleName(), "EGLC 19:20");
 }
 
 TEST_F(WindowCycleTest, StalledServerEndsInTheRedLamp) {
@@ -330,6 +372,9 @@ TEST_F(WindowCycleTest, ExitDuringTheSweepSavesTheDecodedReading) {
 class StormAlertTest : public WindowCycleTest {
 protected:
     GaugeWindow& StartOnThunder() {
+        // Twenty minutes after the thunder report was observed: news.
+        clock.Set(std::chrono::sys_days{std::chrono::August / 12 / 2021} +
+                  std::chrono::minutes(3 * 60 + 41));
         PointAt(pyftpd.emplace(FreeProxyPort()).Port());
         store.Values["OCityStr"] = "KFNT.TXT";
         GaugeWindow& w = Start();
@@ -347,6 +392,74 @@ TEST_F(StormAlertTest, WithoutANotificationServiceTheTooltipSaysSo) {
     EXPECT_TRUE(QTest::qWaitFor([&] {
         return Described(w).find("The storm alert could not be shown: ") != std::string::npos;
     }));
+}
+
+// The bell rings only for news: a fresh observation, once per station and time, even after a
+// restart that lost the settings (the history remembers), and never for a report that goes back
+// in time, which is not shown either. Without a notification service each ring leaves its
+// failure in the tooltip.
+TEST_F(StormAlertTest, RingsOnlyForAFreshObservationNeverTwice) {
+    if (!daemonOutput.empty())
+        GTEST_SKIP() << "a notification daemon is listening";
+    qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/stormbell-test-bus");
+    store.Values["LogIt"] = "true";
+    const auto observed =
+        std::chrono::sys_days{std::chrono::August / 12 / 2021} + std::chrono::minutes(3 * 60 + 21);
+    const std::string older = "The service sent an older observation, of 03:11; the "
+                              "newer reading stays.";
+    const struct {
+        const char* name;
+        const char* time; // the report's observation time, UTC
+        std::chrono::minutes age;
+        bool restart;
+        bool forgetSettings; // the restart lost what the settings remembered
+        bool rings;
+        const char* shown; // the shown observation's time
+    } cases[] = {
+        {"stale", "0321", std::chrono::hours(3), false, false, false, "03:21"},
+        {"fresh", "0321", std::chrono::minutes(20), false, false, true, "03:21"},
+        {"repeated", "0321", std::chrono::minutes(21), false, false, false, "03:21"},
+        {"back in time", "0311", std::chrono::minutes(22), false, false, false, "03:21"},
+        {"after a restart", "0321", std::chrono::minutes(23), true, false, false, "03:21"},
+        {"settings lost", "0321", std::chrono::minutes(24), true, true, false, "03:21"},
+        {"newer", "0331", std::chrono::minutes(25), false, false, true, "03:31"},
+    };
+    GaugeWindow* w = &StartOnThunder();
+    const auto file = pyftpd->Root() / ReportDirectory / "KFNT.TXT";
+    const std::string report = ReadFile(file);
+    for (const auto& c : cases) {
+        std::string sent = report;
+        sent.replace(sent.find("0321 UTC"), 4, c.time);
+        std::ofstream(file, std::ios::binary | std::ios::trunc) << sent;
+        clock.Set(observed + c.age);
+        if (c.restart) {
+            program.reset();
+            if (c.forgetSettings)
+                store.Values.erase("StormBellDecided");
+            w = &Start();
+        }
+        const std::size_t before = w->History().Outcomes();
+        const std::size_t claimed = w->History().Claims();
+        Click(*w, "SpeedButton1");
+        ASSERT_TRUE(QTest::qWaitFor([&] { return w->History().Outcomes() > before; })) << c.name;
+        if (c.forgetSettings || c.rings)
+            ASSERT_TRUE(QTest::qWaitFor([&] { return w->History().Claims() > claimed; })) << c.name;
+        QCoreApplication::processEvents(); // the notifier's failure, told from the event loop
+        const std::string described = Described(*w);
+        EXPECT_EQ(described.find("The storm alert could not be shown") != std::string::npos,
+                  c.rings)
+            << c.name << ":\n"
+            << described;
+        EXPECT_EQ(described.find(older) != std::string::npos, c.time == std::string("0311"))
+            << c.name << ":\n"
+            << described;
+        EXPECT_EQ(Child(*w, "stationLine").accessibleName().toStdString(),
+                  std::string("KFNT ") + (c.age > std::chrono::hours(2) ? "3 h old" : c.shown))
+            << c.name;
+        EXPECT_EQ(w->windowTitle(), "Completed") << c.name;
+    }
+    // The log keeps what was received, the older report too.
+    EXPECT_NE(ReadFile(cwd.Path() / "METAR.LOG").find("2021.08.12 0311 UTC"), std::string::npos);
 }
 
 TEST_F(StormAlertTest, ReachesTheDesktopsNotificationDaemon) {

@@ -11,10 +11,11 @@ using namespace std::chrono;
 
 TEST(FaceStatusTest, StationLineAndDimmingFollowTheReadingsState) {
     constexpr sys_seconds kObserved{seconds{1692935580}}; // 2023-08-25 03:53 UTC, the local zone
-    auto context = [&](bool fetched, bool failed, bool timed) {
+    auto context = [&](bool fetched, bool failed, bool timed, const char* failedFor = "") {
         ReadingContext c;
-        c.StationIdentifier = fetched ? "KBFI" : "";
-        c.Observed = timed ? std::optional(kObserved) : std::nullopt;
+        c.FailedStation = failedFor;
+        c.Header.Station = fetched ? "KBFI" : "";
+        c.Header.Observed = timed ? std::optional(kObserved) : std::nullopt;
         c.LastFetch = fetched ? std::optional(kObserved) : std::nullopt;
         c.LastCycleFailed = failed;
         return c;
@@ -31,6 +32,9 @@ TEST(FaceStatusTest, StationLineAndDimmingFollowTheReadingsState) {
         {context(true, false, true), days(800), "KBFI 800 d old", true},
         {context(true, true, true), minutes(20), "KBFI update failed", true},
         {context(false, true, false), {}, "update failed", true},
+        // A change of station whose fetch fails names the new station, not the one shown.
+        {context(true, true, true, "KQQZ"), minutes(20), "KQQZ update failed", true},
+        {context(false, true, false, "KQQZ"), {}, "KQQZ update failed", true},
         {context(true, false, false), {}, "KBFI time unknown", false},
     };
     for (const auto& c : cases) {

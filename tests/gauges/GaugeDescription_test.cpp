@@ -27,9 +27,9 @@ Observation Shown() {
 
 ReadingContext Fetched() {
     ReadingContext context;
-    context.StationName = "Vancouver International Air-Port, B. C., Canada";
-    context.StationIdentifier = "CYVR";
-    context.Observed = kObserved;
+    context.Header.StationName = "Vancouver International Air-Port, B. C., Canada";
+    context.Header.Station = "CYVR";
+    context.Header.Observed = kObserved;
     context.LastFetch = kObserved + minutes(20);
     return context;
 }
@@ -72,6 +72,8 @@ TEST(GaugeDescription, WarningsComeFirst) {
         seconds age;
         std::string firstLines;
         bool ftpBlocked = false;
+        const char* failedFor = "";
+        std::optional<sys_seconds> olderSent = std::nullopt;
     };
     const Case cases[] = {
         {"stale", false, hours(5) + minutes(3),
@@ -80,11 +82,20 @@ TEST(GaugeDescription, WarningsComeFirst) {
         {"both", true, hours(50), failed + "Outdated: this observation is 2 days old.\nVancouver"},
         {"two hours exactly is not yet stale", false, hours(2), "Vancouver"},
         {"the FTP login could not connect", true, minutes(10), failed + hint + "Vancouver", true},
+        {"the same station failed", true, minutes(10), failed + "Vancouver", false, "CYVR"},
+        {"another station failed", true, minutes(10),
+         "The update of KQQZ failed; these values are from an earlier reading of CYVR.\nVancouver",
+         false, "KQQZ"},
+        {"the service sent an older observation", false, minutes(10),
+         "The service sent an older observation, of 04:30; the newer reading stays.\nVancouver",
+         false, "", kObserved - minutes(30)},
     };
     for (const auto& c : cases) {
         ReadingContext context = Fetched();
         context.LastCycleFailed = c.failed;
         context.FtpBlocked = c.ftpBlocked;
+        context.FailedStation = c.failedFor;
+        context.OlderSent = c.olderSent;
         const std::string text =
             DescribeGauge(Shown(), 100, context, FixedClock(kObserved + c.age));
         EXPECT_EQ(text.rfind(c.firstLines, 0), 0u) << c.name << ":\n" << text;
@@ -125,6 +136,10 @@ TEST(GaugeDescription, NoReadingYetSinceStart) {
     EXPECT_EQ(DescribeGauge(fresh, 100, failed, FixedClock(kObserved)),
               "The last update failed.\n" + failed.LastFailure +
                   "\nNo reading yet: the needles rest until the first update.");
+    failed.FailedStation = "KQQZ";
+    EXPECT_EQ(DescribeGauge(fresh, 100, failed, FixedClock(kObserved))
+                  .rfind("The update of KQQZ failed.\n", 0),
+              0u);
 }
 
 TEST(GaugeDescription, DayAndYearShownWhenNotTodayOrThisYear) {

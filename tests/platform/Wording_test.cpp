@@ -44,6 +44,7 @@ TEST(Wording, EnglishDatesKeepTheirFormsAndWrapADamagedMonth) {
         {march, DateForm::DayAndTime, "Mar 5 09:07"},
         {march, DateForm::DayCommaTime, "Mar 5, 09:07"},
         {march, DateForm::DayYearAndTime, "Mar 5, 2026 09:07"},
+        {march, DateForm::DayYearCommaTime, "Mar 5, 2026, 09:07"},
         {damaged, DateForm::DayAndTime, "Mar 5 09:07"},
     };
     for (const auto& c : cases)

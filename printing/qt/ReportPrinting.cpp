@@ -1,6 +1,6 @@
-#include "settings/qt/ReportPrinting.h"
+#include "printing/qt/ReportPrinting.h"
 
-#include "settings/qt/ProgramModule.h"
+#include "platform/qt/ProgramModule.h"
 
 #include <QCoreApplication>
 
@@ -11,15 +11,14 @@ namespace stormbell {
 
 ModulePrinting::ModulePrinting(QStringList folders) : folders_(std::move(folders)) {}
 
-bool ModulePrinting::Print(QWidget* parent, const std::string& heading,
-                           const std::vector<std::string>& lines) {
+bool ModulePrinting::Print(QWidget* parent, const Printout& printout) {
     if (entry_ == nullptr)
         entry_ = reinterpret_cast<PrintReportEntry>(ResolveModuleEntry(
             folders_, kPrintModule, kPrintReportEntry,
             QCoreApplication::translate("Printout", "Cannot load the print support:")
                 .toStdString()));
     std::string error;
-    const int result = entry_(parent, &heading, &lines, &error);
+    const int result = entry_(parent, &printout, &error);
     if (result == kFailed)
         throw std::runtime_error(error);
     return result == kPrinted;
