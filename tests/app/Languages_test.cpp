@@ -68,9 +68,9 @@ TEST(Languages, TooltipReadsInTheLanguageWithItsNumberAndDateForms) {
     shown.OTemp = 67;
     shown.DisplayMode = DisplayMode::Metric;
     ReadingContext context;
-    context.Observed = sys_days(2026y / March / 5) + 14h + 7min;
+    context.Header.Observed = sys_days(2026y / March / 5) + 14h + 7min;
     context.LastFetch = sys_days(2026y / March / 4) + 14h + 30min;
-    const testing::FixedClock clock(*context.Observed + 23min);
+    const testing::FixedClock clock(*context.Header.Observed + 23min);
     const std::string english = DescribeGauge(shown, 0, context, clock);
     const struct {
         const char* locale;
