@@ -18,6 +18,7 @@
 #include "platform/TextConvert.h"
 #include "printing/qt/GaugePrintout.h"
 #include "settings/WindowPlace.h"
+#include "platform/qt/QtWording.h"
 
 namespace stormbell {
 
@@ -114,7 +115,8 @@ std::vector<HistoryReading> GaugeHistory::RecentReadings(const std::string& stat
 
 std::string GaugeHistory::Note() const {
     // Until the shown reading's own outcome is back, the last one belongs to another reading.
-    const std::string note = lastKey_ && lastKey_ == shown_() ? HistoryNote(last_) : std::string();
+    const std::string note =
+        lastKey_ && lastKey_ == shown_() ? HistoryNote(last_, QtWording()) : std::string();
     return note + (failure_.empty() ? "" : failure_ + "\n");
 }
 

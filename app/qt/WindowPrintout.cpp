@@ -3,6 +3,7 @@
 #include "app/qt/GaugeHistory.h"
 #include "gauges/FaceStatus.h"
 #include "platform/qt/ProgramModule.h"
+#include "platform/qt/QtWording.h"
 #include "printing/qt/GaugePrintout.h"
 
 #include <utility>
@@ -24,9 +25,10 @@ FaceLook WindowPrintout::Face() const {
     const bool metric = observation_.DisplayMode == DisplayMode::Metric;
     const HistoryView view =
         GaugeHistoryView(Station(), metric, gauges_.PressSet, observation_.OPresInfo);
-    return {observation_,      DescribeFaceStatus(reading_.Context(), clock_).StationLine,
-            gauges_.PressSet,  gauges_.Dimmed,
-            gauges_.GustKnots, view.ReferenceHpa};
+    return {
+        observation_,      DescribeFaceStatus(reading_.Context(), clock_, QtWording()).StationLine,
+        gauges_.PressSet,  gauges_.Dimmed,
+        gauges_.GustKnots, view.ReferenceHpa};
 }
 
 std::vector<HistoryReading> WindowPrintout::Readings(std::chrono::sys_seconds since) const {

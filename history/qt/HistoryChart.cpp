@@ -1,6 +1,7 @@
 #include "history/qt/HistoryChart.h"
 
 #include <QKeyEvent>
+#include <QLocale>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -129,14 +130,29 @@ void DrawLegend(QPainter& p, const QRectF& area, double top, const Panel& panel,
     p.setBrush(Qt::NoBrush);
 }
 
+// In the user's form, without grouping: "1013,2" in German, as the tooltip writes it.
+QString Localised(double value, int decimals) {
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return locale.toString(value, 'f', decimals);
+}
+
 QString Number(double value, double step) {
     const int decimals = step >= 1 ? 0 : static_cast<int>(std::ceil(-std::log10(step) - 1e-9));
-    return QString::number(value, 'f', decimals);
+    return Localised(value, decimals);
 }
 
 QString DayLabel(const std::tm& local) {
-    static const char* const kDays[] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
-    return QString("%1 %2").arg(kDays[local.tm_wday]).arg(local.tm_mday);
+    static const char* const kDays[] = {QT_TRANSLATE_NOOP("stormbell::HistoryChart", "Sun"),
+                                        QT_TRANSLATE_NOOP("stormbell::HistoryChart", "Mon"),
+                                        QT_TRANSLATE_NOOP("stormbell::HistoryChart", "Tue"),
+                                        QT_TRANSLATE_NOOP("stormbell::HistoryChart", "Wed"),
+                                        QT_TRANSLATE_NOOP("stormbell::HistoryChart", "Thu"),
+                                        QT_TRANSLATE_NOOP("stormbell::HistoryChart", "Fri"),
+                                        QT_TRANSLATE_NOOP("stormbell::HistoryChart", "Sat")};
+    return HistoryChart::tr("%1 %2", "weekday and day of the month")
+        .arg(HistoryChart::tr(kDays[(local.tm_wday % 7 + 7) % 7]))
+        .arg(local.tm_mday);
 }
 
 QString TimeLabel(const std::tm& local) {
@@ -238,15 +254,14 @@ QString HistoryChart::ReadOut(const HistoryReading& reading) const {
                       QString::fromStdString(reading.Station)};
     const QString degrees = frame_.Metric ? "°C" : "°F";
     if (const auto t = Temperature(reading.TemperatureC, frame_.Metric))
-        lines << tr("Temperature %1 %2").arg(*t, 0, 'f', 1).arg(degrees);
+        lines << tr("Temperature %1 %2").arg(Localised(*t, 1), degrees);
     if (const auto d = Temperature(reading.DewPointC, frame_.Metric))
-        lines << tr("Dew point %1 %2").arg(*d, 0, 'f', 1).arg(degrees);
+        lines << tr("Dew point %1 %2").arg(Localised(*d, 1), degrees);
     if (reading.RelativeHumidity)
         lines << tr("Humidity %1 %").arg(*reading.RelativeHumidity);
     if (const auto p = Pressure(reading.PressureHpa, frame_.Metric))
         lines << tr("Pressure %1 %2")
-                     .arg(*p, 0, 'f', frame_.Metric ? 1 : 2)
-                     .arg(frame_.Metric ? "kPa" : "inHg");
+                     .arg(Localised(*p, frame_.Metric ? 1 : 2), frame_.Metric ? "kPa" : "inHg");
     if (reading.WindSpeedKnots) {
         QString wind = tr("Wind %1 knots").arg(*reading.WindSpeedKnots);
         if (reading.WindGustKnots)
