@@ -365,7 +365,7 @@
         <translation>%1 Tage</translation>
     </message>
     <message>
-        <source>Pressure unreadable ("%1")</source>
+        <source>Pressure unreadable (&quot;%1&quot;)</source>
         <translation>Luftdruck nicht lesbar („%1“)</translation>
     </message>
     <message>
@@ -393,7 +393,7 @@
         <translation>%1 Knoten</translation>
     </message>
     <message>
-        <source>Wind speed unreadable ("%1")</source>
+        <source>Wind speed unreadable (&quot;%1&quot;)</source>
         <translation>Windgeschwindigkeit nicht lesbar („%1“)</translation>
     </message>
     <message>
@@ -401,7 +401,7 @@
         <translation>Wind umlaufend mit %1</translation>
     </message>
     <message>
-        <source>Wind direction unreadable ("%1")</source>
+        <source>Wind direction unreadable (&quot;%1&quot;)</source>
         <translation>Windrichtung nicht lesbar („%1“)</translation>
     </message>
     <message>
@@ -816,16 +816,24 @@
         <source>No readings in this span</source>
         <translation>Keine Messwerte in diesem Zeitraum</translation>
     </message>
+    <message>
+        <source>Reference hand</source>
+        <translation>Referenzzeiger</translation>
+    </message>
+    <message>
+        <source>History graphs</source>
+        <translation>Verlaufsdiagramme</translation>
+    </message>
+    <message>
+        <source>Left and Right move along the readings</source>
+        <translation>Pfeil links und rechts wechseln zwischen den Messwerten</translation>
+    </message>
 </context>
 <context>
     <name>stormbell::HistoryWindow</name>
     <message>
         <source>24 hours</source>
         <translation>24 Stunden</translation>
-    </message>
-    <message>
-        <source>%1 days</source>
-        <translation>%1 Tage</translation>
     </message>
     <message>
         <source>Import log…</source>
@@ -841,11 +849,11 @@
     </message>
     <message>
         <source>%1: %2 reading in the last %3</source>
-        <translation>%1: %2 Messwert in den letzten %3</translation>
+        <translation>%1: %2 Messwert der letzten %3</translation>
     </message>
     <message>
         <source>%1: %2 readings in the last %3</source>
-        <translation>%1: %2 Messwerte in den letzten %3</translation>
+        <translation>%1: %2 Messwerte der letzten %3</translation>
     </message>
     <message>
         <source>The readings could not be written to %1</source>
@@ -880,12 +888,44 @@
         <translation>CSV-Dateien (*.csv)</translation>
     </message>
     <message>
-        <source>%1: %2 added, %3 already stored, %4 damaged entries skipped%5</source>
-        <translation>%1: %2 hinzugefügt, %3 bereits vorhanden, %4 beschädigte Einträge übersprungen%5</translation>
+        <source>3 days</source>
+        <translation>3 Tage</translation>
     </message>
     <message>
-        <source>; stopped before the end</source>
-        <translation>; vor dem Ende abgebrochen</translation>
+        <source>7 days</source>
+        <translation>7 Tage</translation>
+    </message>
+    <message>
+        <source>30 days</source>
+        <translation>30 Tage</translation>
+    </message>
+    <message>
+        <source>1 year</source>
+        <translation>1 Jahr</translation>
+    </message>
+    <message>
+        <source>year</source>
+        <translation>12 Monate</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Station</source>
+        <translation>Station</translation>
+    </message>
+    <message>
+        <source>&amp;Station:</source>
+        <translation>&amp;Station:</translation>
+    </message>
+    <message>
+        <source>%1: %2 added, %3 already stored, %4 damaged entries skipped; stopped before the end</source>
+        <translation>%1: %2 hinzugefügt, %3 bereits gespeichert, %4 beschädigte Einträge übersprungen; vor dem Ende abgebrochen</translation>
+    </message>
+    <message>
+        <source>%1: %2 added, %3 already stored, %4 damaged entries skipped</source>
+        <translation>%1: %2 hinzugefügt, %3 bereits gespeichert, %4 beschädigte Einträge übersprungen</translation>
     </message>
 </context>
 <context>
@@ -999,7 +1039,7 @@
         <translation>Intervall: Minuten zwischen den Aktualisierungen</translation>
     </message>
     <message>
-        <source>Display mode: the gauge's English or metric scales</source>
+        <source>Display mode: the gauge&apos;s English or metric scales</source>
         <translation>Einheiten: imperiale oder metrische Skalen der Anzeige</translation>
     </message>
     <message>
@@ -1023,7 +1063,7 @@
         <translation>Verlauf: die gespeicherten Messwerte der Station</translation>
     </message>
     <message>
-        <source>The gauge's version</source>
+        <source>The gauge&apos;s version</source>
         <translation>Version der Wetteranzeige</translation>
     </message>
 </context>

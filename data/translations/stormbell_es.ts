@@ -365,7 +365,7 @@
         <translation>%1 días</translation>
     </message>
     <message>
-        <source>Pressure unreadable ("%1")</source>
+        <source>Pressure unreadable (&quot;%1&quot;)</source>
         <translation>Presión ilegible («%1»)</translation>
     </message>
     <message>
@@ -393,7 +393,7 @@
         <translation>%1 nudos</translation>
     </message>
     <message>
-        <source>Wind speed unreadable ("%1")</source>
+        <source>Wind speed unreadable (&quot;%1&quot;)</source>
         <translation>Velocidad del viento ilegible («%1»)</translation>
     </message>
     <message>
@@ -401,7 +401,7 @@
         <translation>Viento variable a %1</translation>
     </message>
     <message>
-        <source>Wind direction unreadable ("%1")</source>
+        <source>Wind direction unreadable (&quot;%1&quot;)</source>
         <translation>Dirección del viento ilegible («%1»)</translation>
     </message>
     <message>
@@ -816,16 +816,24 @@
         <source>No readings in this span</source>
         <translation>No hay mediciones en este periodo</translation>
     </message>
+    <message>
+        <source>Reference hand</source>
+        <translation>Aguja de referencia</translation>
+    </message>
+    <message>
+        <source>History graphs</source>
+        <translation>Gráficos del historial</translation>
+    </message>
+    <message>
+        <source>Left and Right move along the readings</source>
+        <translation>Las flechas izquierda y derecha recorren las mediciones</translation>
+    </message>
 </context>
 <context>
     <name>stormbell::HistoryWindow</name>
     <message>
         <source>24 hours</source>
         <translation>24 horas</translation>
-    </message>
-    <message>
-        <source>%1 days</source>
-        <translation>%1 días</translation>
     </message>
     <message>
         <source>Import log…</source>
@@ -841,11 +849,11 @@
     </message>
     <message>
         <source>%1: %2 reading in the last %3</source>
-        <translation>%1: %2 medición en las últimas %3</translation>
+        <translation>%1: %2 medición en el periodo de %3</translation>
     </message>
     <message>
         <source>%1: %2 readings in the last %3</source>
-        <translation>%1: %2 mediciones en las últimas %3</translation>
+        <translation>%1: %2 mediciones en el periodo de %3</translation>
     </message>
     <message>
         <source>The readings could not be written to %1</source>
@@ -880,12 +888,44 @@
         <translation>Archivos CSV (*.csv)</translation>
     </message>
     <message>
-        <source>%1: %2 added, %3 already stored, %4 damaged entries skipped%5</source>
-        <translation>%1: %2 añadidas, %3 ya guardadas, %4 entradas dañadas omitidas%5</translation>
+        <source>3 days</source>
+        <translation>3 días</translation>
     </message>
     <message>
-        <source>; stopped before the end</source>
-        <translation>; detenida antes del final</translation>
+        <source>7 days</source>
+        <translation>7 días</translation>
+    </message>
+    <message>
+        <source>30 days</source>
+        <translation>30 días</translation>
+    </message>
+    <message>
+        <source>1 year</source>
+        <translation>1 año</translation>
+    </message>
+    <message>
+        <source>year</source>
+        <translation>un año</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Station</source>
+        <translation>Estación</translation>
+    </message>
+    <message>
+        <source>&amp;Station:</source>
+        <translation>E&amp;stación:</translation>
+    </message>
+    <message>
+        <source>%1: %2 added, %3 already stored, %4 damaged entries skipped; stopped before the end</source>
+        <translation>%1: %2 añadidas, %3 ya guardadas, %4 entradas dañadas omitidas; detenido antes del final</translation>
+    </message>
+    <message>
+        <source>%1: %2 added, %3 already stored, %4 damaged entries skipped</source>
+        <translation>%1: %2 añadidas, %3 ya guardadas, %4 entradas dañadas omitidas</translation>
     </message>
 </context>
 <context>
@@ -999,7 +1039,7 @@
         <translation>Intervalo: minutos entre actualizaciones</translation>
     </message>
     <message>
-        <source>Display mode: the gauge's English or metric scales</source>
+        <source>Display mode: the gauge&apos;s English or metric scales</source>
         <translation>Unidades: escalas imperiales o métricas del indicador</translation>
     </message>
     <message>
@@ -1023,7 +1063,7 @@
         <translation>Historial: las mediciones guardadas de la estación</translation>
     </message>
     <message>
-        <source>The gauge's version</source>
+        <source>The gauge&apos;s version</source>
         <translation>Versión del indicador</translation>
     </message>
 </context>

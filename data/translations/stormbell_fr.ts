@@ -76,19 +76,19 @@
     </message>
     <message>
         <source>MMM d HH:mm</source>
-        <translation>d MMM 'à' HH:mm</translation>
+        <translation>d MMM &apos;à&apos; HH:mm</translation>
     </message>
     <message>
         <source>MMM d, HH:mm</source>
-        <translation>d MMM 'à' HH:mm</translation>
+        <translation>d MMM &apos;à&apos; HH:mm</translation>
     </message>
     <message>
         <source>MMM d, yyyy HH:mm</source>
-        <translation>d MMM yyyy 'à' HH:mm</translation>
+        <translation>d MMM yyyy &apos;à&apos; HH:mm</translation>
     </message>
     <message>
         <source>MMM d, yyyy, HH:mm</source>
-        <translation>d MMM yyyy 'à' HH:mm</translation>
+        <translation>d MMM yyyy &apos;à&apos; HH:mm</translation>
     </message>
 </context>
 <context>
@@ -365,7 +365,7 @@
         <translation>%1 jours</translation>
     </message>
     <message>
-        <source>Pressure unreadable ("%1")</source>
+        <source>Pressure unreadable (&quot;%1&quot;)</source>
         <translation>Pression illisible (« %1 »)</translation>
     </message>
     <message>
@@ -393,7 +393,7 @@
         <translation>%1 nœuds</translation>
     </message>
     <message>
-        <source>Wind speed unreadable ("%1")</source>
+        <source>Wind speed unreadable (&quot;%1&quot;)</source>
         <translation>Vitesse du vent illisible (« %1 »)</translation>
     </message>
     <message>
@@ -401,7 +401,7 @@
         <translation>Vent variable, %1</translation>
     </message>
     <message>
-        <source>Wind direction unreadable ("%1")</source>
+        <source>Wind direction unreadable (&quot;%1&quot;)</source>
         <translation>Direction du vent illisible (« %1 »)</translation>
     </message>
     <message>
@@ -816,16 +816,24 @@
         <source>No readings in this span</source>
         <translation>Aucune mesure sur cette période</translation>
     </message>
+    <message>
+        <source>Reference hand</source>
+        <translation>Aiguille de référence</translation>
+    </message>
+    <message>
+        <source>History graphs</source>
+        <translation>Graphiques de l&apos;historique</translation>
+    </message>
+    <message>
+        <source>Left and Right move along the readings</source>
+        <translation>Les flèches gauche et droite parcourent les mesures</translation>
+    </message>
 </context>
 <context>
     <name>stormbell::HistoryWindow</name>
     <message>
         <source>24 hours</source>
         <translation>24 heures</translation>
-    </message>
-    <message>
-        <source>%1 days</source>
-        <translation>%1 jours</translation>
     </message>
     <message>
         <source>Import log…</source>
@@ -841,11 +849,11 @@
     </message>
     <message>
         <source>%1: %2 reading in the last %3</source>
-        <translation>%1 : %2 mesure sur les dernières %3</translation>
+        <translation>%1 : %2 mesure sur %3</translation>
     </message>
     <message>
         <source>%1: %2 readings in the last %3</source>
-        <translation>%1 : %2 mesures sur les dernières %3</translation>
+        <translation>%1 : %2 mesures sur %3</translation>
     </message>
     <message>
         <source>The readings could not be written to %1</source>
@@ -880,12 +888,44 @@
         <translation>Fichiers CSV (*.csv)</translation>
     </message>
     <message>
-        <source>%1: %2 added, %3 already stored, %4 damaged entries skipped%5</source>
-        <translation>%1 : %2 ajoutées, %3 déjà présentes, %4 entrées endommagées ignorées%5</translation>
+        <source>3 days</source>
+        <translation>3 jours</translation>
     </message>
     <message>
-        <source>; stopped before the end</source>
-        <translation> ; arrêtée avant la fin</translation>
+        <source>7 days</source>
+        <translation>7 jours</translation>
+    </message>
+    <message>
+        <source>30 days</source>
+        <translation>30 jours</translation>
+    </message>
+    <message>
+        <source>1 year</source>
+        <translation>1 an</translation>
+    </message>
+    <message>
+        <source>year</source>
+        <translation>un an</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Station</source>
+        <translation>Station</translation>
+    </message>
+    <message>
+        <source>&amp;Station:</source>
+        <translation>&amp;Station :</translation>
+    </message>
+    <message>
+        <source>%1: %2 added, %3 already stored, %4 damaged entries skipped; stopped before the end</source>
+        <translation>%1 : %2 ajoutées, %3 déjà enregistrées, %4 entrées endommagées ignorées ; arrêté avant la fin</translation>
+    </message>
+    <message>
+        <source>%1: %2 added, %3 already stored, %4 damaged entries skipped</source>
+        <translation>%1 : %2 ajoutées, %3 déjà enregistrées, %4 entrées endommagées ignorées</translation>
     </message>
 </context>
 <context>
@@ -999,7 +1039,7 @@
         <translation>Délai : minutes entre deux mises à jour</translation>
     </message>
     <message>
-        <source>Display mode: the gauge's English or metric scales</source>
+        <source>Display mode: the gauge&apos;s English or metric scales</source>
         <translation>Unités : échelles impériales ou métriques du cadran</translation>
     </message>
     <message>
@@ -1023,7 +1063,7 @@
         <translation>Historique : les mesures enregistrées pour la station</translation>
     </message>
     <message>
-        <source>The gauge's version</source>
+        <source>The gauge&apos;s version</source>
         <translation>Version de la station</translation>
     </message>
 </context>
