@@ -16,9 +16,9 @@
 #include "observation/PressureUnits.h"
 #include "platform/DataFolder.h"
 #include "platform/TextConvert.h"
+#include "platform/qt/QtWording.h"
 #include "printing/qt/GaugePrintout.h"
 #include "settings/WindowPlace.h"
-#include "platform/qt/QtWording.h"
 
 namespace stormbell {
 
