@@ -2,16 +2,13 @@
 
 #include "app/CycleFailure.h"
 #include "app/qt/CircleShape.h"
-#include "app/qt/CycleAborted.h"
 #include "app/qt/GaugeHistory.h"
+#include "app/qt/GaugeTooltip.h"
 #include "app/qt/HttpsModuleLoader.h"
 #include "app/qt/KeyboardAccess.h"
-#include "app/qt/SessionBusGuard.h"
-#include "app/qt/SkinView.h"
-#include "app/qt/StationLineLabel.h"
+#include "app/qt/UpdateSchedule.h"
 #include "app/qt/WindowDrag.h"
 #include "app/qt/WindowRegion.h"
-#include "gauges/FaceStatus.h"
 #include "gauges/WindowLayout.h"
 #include "gauges/qt/GaugeFace.h"
 #include "settings/SettingsPersistence.h"
@@ -21,9 +18,6 @@
 #include "settings/stations/StationDirectory.h"
 
 #include <QCloseEvent>
-#include <QHelpEvent>
-#include <QTimer>
-#include <QToolTip>
 
 #include <utility>
 
@@ -32,10 +26,6 @@ namespace stormbell {
 namespace {
 
 constexpr int kMillisecondsPerMinute = 60000;
-// Long enough to let a user pick a few rows in a row, short enough to feel at once.
-constexpr int kStationFetchDelayMs = 1000;
-constexpr int kAgeCheckMilliseconds = kMillisecondsPerMinute;
-constexpr const char* kUnknownError = "An unknown error occurred";
 
 // The hub's starting look matches the discs the altimeter draws under it.
 constexpr Color kHubPen = colors::kHubOuter;
@@ -49,14 +39,16 @@ GaugeWindow::GaugeWindow(SettingsStore& store, Settings& settings, Observation& 
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), store_(store), settings_(settings),
       observation_(observation), clock_(clock), end_(std::move(end)),
       face_(std::make_unique<GaugeFace>(observation_, devicePixelRatioF(),
-                                        [this] { RepaintSkin(); })),
-      parts_(BuildWindowParts(*this, [this]() -> const QImage& { return face_->Visible(); },
-                              {[this] { UpdateNow(); }, [this] { ShowOptions(); },
-                               [this] { Minimise(); }, [this] { SaveAndExit(); }})),
+                                        [this] { view_.Repaint(); })),
+      parts_(BuildWindowParts(
+          *this, [this]() -> const QImage& { return face_->Visible(); }, *this)),
+      // The keyboard's focus mark lies under the station line.
+      keyboard_(new KeyboardAccess(*this, *this, parts_)),
+      view_(*this, *face_, parts_, observation_, [this] { RefreshDescription(); }),
       lamps_(std::make_unique<WindowLamps>(
           LampShapes{*parts_.GreenBody, *parts_.RedBody, *parts_.RedDot, *parts_.GreenDot},
           [this] { RefreshDescription(); })),
-      status_(*this), messages_(this),
+      status_(*this), messages_(this), guard_(messages_, [this] { return session_.Ending(); }),
       // The log's lock is waited for on the sweep's pause: the window stays live, and close
       // and exit end the wait.
       // The log is rebuilt on the runner's thread, so that a large log never holds the window.
@@ -66,23 +58,21 @@ GaugeWindow::GaugeWindow(SettingsStore& store, Settings& settings, Observation& 
                DecodeAdmitted(shown_, decoder_, status_)) {
     parts_.Hub->OnMouseDown = [this](Qt::MouseButton button) { HubPressed(button); };
     new WindowDrag(*this); // a child of the window, which it follows
-    new KeyboardAccess(*this, parts_);
-    stationLine_ = new StationLineLabel(*this);
-    ShowSkin();
+    tooltip_ = new GaugeTooltip(*this,
+                                {[this] { return lamps_->Fetching(); },
+                                 [this] {
+                                     return DescribeGauge(observation_, GetGauges().PressSet,
+                                                          shown_.Context(), clock_);
+                                 },
+                                 [this] { return history_->Note(); }},
+                                guard_);
 
-    updateTimer_ = new QTimer(this);
-    updateTimer_->setObjectName("Timer1");
-    connect(updateTimer_, &QTimer::timeout, this, &GaugeWindow::OnUpdateTimer);
-    stationFetchDelay_ = new QTimer(this);
-    stationFetchDelay_->setObjectName("StationFetchDelay");
-    stationFetchDelay_->setSingleShot(true);
-    stationFetchDelay_->setInterval(kStationFetchDelayMs);
-    connect(stationFetchDelay_, &QTimer::timeout, this, &GaugeWindow::FetchChosenStation);
-    ageTimer_ = new QTimer(this);
-    connect(ageTimer_, &QTimer::timeout, this, [this] {
-        // A sweep draws on the skins: the line changes once it has ended.
-        session_.WhenIdle([this] { Guarded([this] { RefreshFaceStatus(); }); });
-    });
+    schedule_ = new UpdateSchedule(
+        *this, {[this] { RunCycle(true); }, [this] { FetchChosenStation(); },
+                [this] {
+                    // A sweep draws on the skins: the line changes once it has ended.
+                    session_.WhenIdle([this] { guard_([this] { RefreshFaceStatus(); }); });
+                }});
 
     LoadWindowPosition(store_, settings_);
     move(settings_.WindowLeft, settings_.WindowTop);
@@ -104,7 +94,7 @@ void GaugeWindow::AttachDialogs(OptionsDialog& options, FtpSettingsDialog& ftpSe
 }
 
 Gauges& GaugeWindow::GetGauges() {
-    return face_->GetGauges();
+    return view_.GetGauges();
 }
 
 void GaugeWindow::StartOnFirstActivation() {
@@ -115,17 +105,17 @@ void GaugeWindow::StartOnFirstActivation() {
     gauges.PressSet = gauges.StoredPressSet;
     ftpSettings_->ApplyStartupSettings();
     options_->SetDisplayModeRow(observation_.DisplayMode == DisplayMode::Metric ? 1 : 0);
-    ShowSkin();
+    view_.ShowSkin();
     move(settings_.WindowLeft, settings_.WindowTop);
     ShapeRoundedRegion(rect());
     gauges.NeedleColor = colors::kNeedle;
     lamps_->SetLampState(LampState::Idle);
     parts_.Hub->SetPen(kHubPen, kHubPenWidth);
     parts_.Hub->SetBrush(kHubBrush);
-    ApplyFaceStatus();
-    RedrawFace();
+    view_.ApplyStatus(shown_.Context(), clock_);
+    view_.Redraw();
     SetUpdateInterval(settings_.UpdateMinutes * kMillisecondsPerMinute);
-    ageTimer_->start(kAgeCheckMilliseconds);
+    schedule_->StartAgeTicks();
     firstActivation_ = false;
     if (const std::string notice = store_.StartupNotice(); !notice.empty())
         messages_.ShowMessage(notice);
@@ -143,7 +133,7 @@ void GaugeWindow::RunCycle(bool ifChanged) {
     fetchedStation_ = settings_.StationFile;
     CycleSettings cycleSettings = CurrentCycleSettings();
     cycleSettings.IfChanged = ifChanged;
-    Guarded([&] { RecordOutcome(session_.Cycle().Run(cycleSettings)); });
+    guard_([&] { RecordOutcome(session_.Cycle().Run(cycleSettings)); });
     EndAfterCycle(session_.Finish());
 }
 
@@ -161,20 +151,16 @@ void GaugeWindow::RecordOutcome(const CycleOutcome& outcome) {
     RefreshDescription();
 }
 
-void GaugeWindow::OnUpdateTimer() {
-    RunCycle(true);
-}
-
 void GaugeWindow::FetchChosenStation() {
     if (session_.State() == SessionState::Running)
-        stationFetchDelay_->start();
+        schedule_->StationChosen();
     const std::string_view identifier = StationIdOf(settings_.StationFile);
     const bool complete =
         IsIdentifierLike(identifier) && StationFileName(identifier) == settings_.StationFile;
     if (session_.State() != SessionState::Idle || firstActivation_ || !complete ||
         settings_.StationFile == fetchedStation_)
         return;
-    updateTimer_->start();
+    schedule_->RestartInterval();
     UpdateNow();
 }
 
@@ -185,7 +171,7 @@ void GaugeWindow::SaveAndExit() {
 
 bool GaugeWindow::SaveAndEnd() {
     bool saved = false;
-    Guarded([&] {
+    guard_([&] {
         SaveSettings(store_, settings_, observation_, GetGauges().StoredPressSet, x(), y());
         saved = true;
     });
@@ -200,7 +186,7 @@ void GaugeWindow::ShowOptions() {
 }
 
 void GaugeWindow::ShowHistory() {
-    Guarded([this] {
+    guard_([this] {
         const std::string& known = shown_.Context().StationIdentifier;
         history_->ShowWindow(GaugeHistoryView(known.empty() ? settings_.StationFile : known,
                                               observation_.DisplayMode == DisplayMode::Metric,
@@ -222,17 +208,17 @@ void GaugeWindow::HubPressed(Qt::MouseButton button) {
         hub = MouseButton::Middle;
     else if (button != Qt::LeftButton)
         return;
-    Guarded([&] {
+    guard_([&] {
         GetGauges().HubPressed(hub);
-        RepaintSkin();
+        view_.Repaint();
         RefreshDescription();
     });
 }
 
 void GaugeWindow::SetReferenceToPressure() {
-    Guarded([this] {
+    guard_([this] {
         GetGauges().SetReferenceToPressure();
-        RepaintSkin();
+        view_.Repaint();
         RefreshDescription();
     });
 }
@@ -243,19 +229,17 @@ void GaugeWindow::ShapeRoundedRegion(const QRect& rect) {
 }
 
 void GaugeWindow::SetUpdateInterval(int milliseconds) {
-    if (updateTimer_->isActive() && updateTimer_->interval() == milliseconds)
-        return;
-    updateTimer_->start(milliseconds);
+    schedule_->SetInterval(milliseconds);
 }
 
 void GaugeWindow::StationChanged() {
-    stationFetchDelay_->start();
+    schedule_->StationChosen();
 }
 
 void GaugeWindow::ApplyDisplayMode() {
-    Guarded([this] {
-        ShowSkin();
-        RedrawFace();
+    guard_([this] {
+        view_.ShowSkin();
+        view_.Redraw();
     });
 }
 
@@ -273,30 +257,18 @@ const std::string& GaugeWindow::LastReport() const {
 }
 
 void GaugeWindow::PresentFrame() {
-    GetGauges().Unreported = UnreportedNeedles(observation_);
-    GetGauges().PresentFrame();
+    view_.PresentFrame();
 }
 
 bool GaugeWindow::event(QEvent* event) {
     if (event->type() == QEvent::WindowActivate)
-        Guarded([this] { StartOnFirstActivation(); });
+        guard_([this] { StartOnFirstActivation(); });
     // A cycle's sweep draws on the skins: they change scale once it has ended.
     if (event->type() == QEvent::ScreenChangeInternal &&
         face_->Visible().devicePixelRatio() != devicePixelRatioF())
-        session_.WhenIdle([this] { Guarded([this] { Rescale(); }); });
-    if (event->type() == QEvent::ToolTip) {
-        // Reaches the window from the skin and the gaps between the controls, which have no
-        // tooltip of their own; computed now, so the age is current. Escaped: the station's
-        // name comes from the server and must never be taken for markup.
-        const QPoint at = static_cast<QHelpEvent*>(event)->globalPos();
-        Guarded([&] {
-            QToolTip::showText(at,
-                               "<p style='white-space:pre'>" +
-                                   QString::fromStdString(Description()).toHtmlEscaped() + "</p>",
-                               this);
-        });
-        return true;
-    }
+        // Before the start-up the skins show as painted; the needles come with it.
+        session_.WhenIdle(
+            [this] { guard_([this] { view_.Rescale(devicePixelRatioF(), !firstActivation_); }); });
     return QWidget::event(event);
 }
 
@@ -306,7 +278,7 @@ void GaugeWindow::showEvent(QShowEvent* event) {
     // start-up still runs once the window is up.
     if (firstActivation_)
         QMetaObject::invokeMethod(
-            this, [this] { Guarded([this] { StartOnFirstActivation(); }); }, Qt::QueuedConnection);
+            this, [this] { guard_([this] { StartOnFirstActivation(); }); }, Qt::QueuedConnection);
 }
 
 void GaugeWindow::closeEvent(QCloseEvent* event) {
@@ -318,21 +290,6 @@ void GaugeWindow::closeEvent(QCloseEvent* event) {
     }
     EndProgram();
     event->accept();
-}
-
-void GaugeWindow::Guarded(const std::function<void()>& handler) {
-    // No exception may cross Qt's event loop: every handler's errors end here. While the window
-    // is ending, errors of the interrupted work are of no interest to anyone.
-    try {
-        handler();
-    } catch (const CycleAborted&) {
-    } catch (const std::exception& error) {
-        if (!session_.Ending())
-            messages_.ShowMessage(error.what());
-    } catch (...) {
-        if (!session_.Ending())
-            messages_.ShowMessage(kUnknownError);
-    }
 }
 
 void GaugeWindow::EndProgram() {
@@ -353,66 +310,14 @@ void GaugeWindow::EndAfterCycle(SessionState ended) {
         close();
 }
 
-void GaugeWindow::ShowSkin() {
-    const bool english = observation_.DisplayMode == DisplayMode::English;
-    parts_.EnglishSkin->setVisible(english);
-    parts_.MetricSkin->setVisible(!english);
-}
-
-void GaugeWindow::RepaintSkin() {
-    (parts_.EnglishSkin->isHidden() ? parts_.MetricSkin : parts_.EnglishSkin)->repaint();
-}
-
-void GaugeWindow::RedrawFace() {
-    GetGauges().Unreported = UnreportedNeedles(observation_);
-    GetGauges().UpdatePressSet();
-    GetGauges().DrawNeedles();
-    RepaintSkin();
-    RefreshDescription();
-}
-
-bool GaugeWindow::ApplyFaceStatus() {
-    const ReadingContext& context = shown_.Context();
-    const FaceStatus status = DescribeFaceStatus(context, clock_);
-    stationLine_->SetLine(status.StationLine);
-    const std::optional<int> gust =
-        context.Figures.Wind ? context.Figures.Wind->GustKnots : std::nullopt;
-    Gauges& gauges = GetGauges();
-    bool changed = face_->SetStationLine(status.StationLine);
-    changed = changed || gauges.Dimmed != status.Doubtful || gauges.GustKnots != gust;
-    gauges.Dimmed = status.Doubtful;
-    gauges.GustKnots = gust;
-    return changed;
-}
-
 void GaugeWindow::RefreshFaceStatus() {
-    if (!firstActivation_ && ApplyFaceStatus())
-        RedrawFace();
-}
-
-void GaugeWindow::Rescale() {
-    face_->Rescale(devicePixelRatioF());
-    // Before the start-up the skins show as painted; the needles come with it.
-    if (firstActivation_)
-        RepaintSkin();
-    else
-        RedrawFace();
-}
-
-std::string GaugeWindow::Description() const {
-    // The green lamp's state, which the reading does not know of.
-    const char* const fetching = lamps_->Fetching() ? "Fetching a report now.\n" : "";
-    std::string description = fetching + DescribeGauge(observation_, face_->GetGauges().PressSet,
-                                                       shown_.Context(), clock_);
-    if (const std::string note = history_->Note(); !note.empty())
-        description += (description.ends_with('\n') ? "" : "\n") + note.substr(0, note.size() - 1);
-    if (SessionBusSkipped())
-        description += (description.ends_with('\n') ? "" : "\n") + std::string(SessionBusNote());
-    return description;
+    if (!firstActivation_ && view_.ApplyStatus(shown_.Context(), clock_))
+        view_.Redraw();
 }
 
 void GaugeWindow::RefreshDescription() {
-    setAccessibleDescription(QString::fromStdString(Description()));
+    if (tooltip_ != nullptr)
+        tooltip_->Refresh();
 }
 
 CycleSettings GaugeWindow::CurrentCycleSettings() const {

@@ -3,6 +3,7 @@
 #include "app/qt/BarButton.h"
 #include "app/qt/BarGlyph.h"
 #include "app/qt/CircleShape.h"
+#include "app/qt/GaugeCommands.h"
 #include "app/qt/SkinView.h"
 #include "app/qt/SunkenPanel.h"
 #include "gauges/WindowLayout.h"
@@ -29,19 +30,20 @@ struct ButtonSpec {
     layout::Bounds Bounds;
     Color Bright;
     Color Dark;
-    std::function<void()> BarClicks::*Click;
+    void (GaugeCommands::*Click)();
+    BarButton* WindowParts::*Role;
 };
 
 const ButtonSpec kButtons[] = {
     {"SpeedButton1", "update now", "update now", layout::kUpdateButton, 0x00FF00, 0x00BF00,
-     &BarClicks::Update},
+     &GaugeCommands::UpdateNow, &WindowParts::UpdateBar},
     {"SpeedButton2", "options", "options", layout::kOptionsButton, 0xFF0000, 0xBF0000,
-     &BarClicks::Options},
+     &GaugeCommands::ShowOptions, &WindowParts::OptionsBar},
     {"SpeedButton5", "minimise", "minimise", layout::kMinimiseButton, 0xFFFF00, 0xBFBF00,
-     &BarClicks::Minimise},
+     &GaugeCommands::Minimise, &WindowParts::MinimiseBar},
     // Only this bar saves: a close by the system quits as it stands.
     {"SpeedButton3", "save and exit", kSaveOnlyHere, layout::kExitButton, 0x0000FF, 0x0000BF,
-     &BarClicks::Exit},
+     &GaugeCommands::SaveAndExit, &WindowParts::ExitBar},
 };
 
 template <typename Widget, typename... Args>
@@ -67,7 +69,7 @@ CircleShape* Shape(const char* name, layout::Bounds bounds, const char* says, QW
 } // namespace
 
 WindowParts BuildWindowParts(QWidget& window, const std::function<const QImage&()>& visible,
-                             const BarClicks& clicks) {
+                             GaugeCommands& commands) {
     window.setObjectName("Form1");
     window.setAccessibleName(kWindowName);
     // A gauge on the desktop is rarely the active window, and hovering it should still tell.
@@ -90,7 +92,9 @@ WindowParts BuildWindowParts(QWidget& window, const std::function<const QImage&(
     for (const ButtonSpec& bar : kButtons) {
         BarButton* button = Place<BarButton>(
             bar.Name, bar.Bounds, BarGlyphStrip(bar.Bright, bar.Dark), parts.ButtonPanel);
-        QObject::connect(button, &QAbstractButton::clicked, &window, clicks.*bar.Click);
+        QObject::connect(button, &QAbstractButton::clicked, &window,
+                         [&commands, click = bar.Click] { (commands.*click)(); });
+        parts.*bar.Role = button;
         Name(*button, bar.Says, bar.Tip);
     }
     return parts;
