@@ -20,7 +20,7 @@ std::optional<std::vector<std::string>> ShownReading::Record(const CycleOutcome&
                                                              const CycleReport& report) {
     const auto older = std::exchange(refusedOlder_, std::nullopt);
     if (!outcome.Completed()) {
-        const std::string& shown = Context().StationIdentifier;
+        const std::string& shown = Context().Header.Station;
         if (report.Station.empty() || shown.empty() || report.Station == shown)
             report_ = report.Text;
         else

@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "gauges/GaugeDescription.h"
+#include "platform/CalendarText.h"
 #include "platform/TextConvert.h"
 
 namespace stormbell {
@@ -42,13 +43,11 @@ std::string Signs(const ReportFigures& figures, std::optional<double> historyCha
 
 // "Aug 12, 03:21", with the year after the day when it is not this year's.
 std::string LocalTime(const std::tm& local, const std::tm& today) {
-    static constexpr const char* kMonths[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                              "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
     char year[16] = "";
     if (local.tm_year != today.tm_year)
         std::snprintf(year, sizeof year, ", %d", local.tm_year + 1900);
     char text[48];
-    std::snprintf(text, sizeof text, "%s %d%s, %02d:%02d", kMonths[local.tm_mon % 12],
+    std::snprintf(text, sizeof text, "%s %d%s, %02d:%02d", ShortMonthName(local.tm_mon),
                   local.tm_mday, year, local.tm_hour, local.tm_min);
     return text;
 }
@@ -87,27 +86,28 @@ StormBell::StormBell(SettingsStore& store)
 
 StormCall StormBell::Decide(const ReadingContext& context, bool enabled, const Clock& clock,
                             std::optional<double> historyChange) {
-    if (!context.Observed)
+    const ReportHeader& header = context.Header;
+    if (!header.Observed)
         return {false, "the observation time is unknown", {}, {}, {}};
-    if (context.StationIdentifier.empty())
+    if (header.Station.empty())
         return {false, "the station is unknown", {}, {}, {}};
     const auto now = clock.Now();
-    const auto observed = *context.Observed;
+    const auto observed = *header.Observed;
     if (now - observed > kStaleAfter)
         return {false, "an outdated observation", {}, {}, {}};
-    const auto before = decided_.find(context.StationIdentifier);
+    const auto before = decided_.find(header.Station);
     if (before != decided_.end() && observed <= before->second)
         return {false, "a repeated report", {}, {}, {}};
-    const std::string problem = Remember(context.StationIdentifier, observed);
+    const std::string problem = Remember(header.Station, observed);
     const std::string signs = Signs(context.Figures, historyChange);
     if (signs.empty())
         return {false, "no thunder, lightning or sharp pressure fall", {}, {}, problem};
     if (!enabled)
         return {false, "storm alerts are off", {}, {}, problem};
-    const std::string place = context.StationName.empty()
-                                  ? context.StationIdentifier
-                                  : context.StationName + " (" + context.StationIdentifier + ")";
-    return {true, signs, "Storm warning — " + context.StationIdentifier,
+    const std::string place = header.StationName.empty()
+                                  ? header.Station
+                                  : header.StationName + " (" + header.Station + ")";
+    return {true, signs, "Storm warning — " + header.Station,
             signs + "\n" + place + "\nObserved " +
                 LocalTime(clock.Local(observed), clock.Local(now)) + ", " + AgeText(now - observed),
             problem};

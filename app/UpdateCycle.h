@@ -39,7 +39,7 @@ public:
 
     /// One cycle: fetches the report, keeps it as Report() and decodes it. Any error (a refused
     /// setting, the network, an empty download, a report above kMaxReportBytes or without the
-    /// observation time on its second line, the decoder) ends the session (QUIT when the
+    /// observation time among its first lines, the decoder) ends the session (QUIT when the
     /// connection can carry it, else a close), lights the red lamp with the title "Update
     /// failed" and is told by the outcome; Report() then changes only when the decoder failed.
     /// A failed logout after the whole report came is only noted in the outcome. Errors

@@ -30,17 +30,12 @@ constexpr int kServers = 6;
 // The silent server outwaits this; the others answer at once.
 constexpr int kIdleTimeoutMs = 300;
 
-class Quiet final : public Lamps,
-                    public StatusLine,
-                    public FramePresenter,
-                    public Pause,
-                    public MessageSink {
+class Quiet final : public Lamps, public StatusLine, public FramePresenter, public Pause {
 public:
     void SetLampState(LampState) override {}
     void SetStatus(const std::string&) override {}
     void PresentFrame() override {}
     void Sleep(int) override {}
-    void ShowMessage(const std::string&) override {}
 };
 
 std::string StatusField(const char* name) {
@@ -95,7 +90,7 @@ int main(int argc, char** argv) {
     const int cycles = std::atoi(argv[1]);
     Quiet quiet;
     Observation observation = FreshStoreObservation();
-    ReportDecoder decoder(observation, quiet, quiet, quiet, quiet, ".");
+    ReportDecoder decoder(observation, quiet, quiet, quiet, ".");
     TFTP ftp;
     ftp.IdleTimeout = kIdleTimeoutMs;
     FtpReportClient client(ftp);

@@ -29,11 +29,10 @@ void BM_DecodeAndSweepTypicalReport(benchmark::State& state) {
     NoFrames frames;
     NoPause pause;
     NoStatus status;
-    StderrMessages messages;
     long sweepFrames = 0;
     for (auto _ : state) {
         Observation o = FreshStoreObservation();
-        ReportDecoder decoder(o, frames, pause, status, messages, ".");
+        ReportDecoder decoder(o, frames, pause, status, ".");
         decoder.BreakOut(SplitReportLines(TypicalReport), false);
         sweepFrames = decoder.LastSweepFrames();
         benchmark::DoNotOptimize(o);
@@ -46,9 +45,8 @@ void BM_SplitAndDecodeWithoutSweep(benchmark::State& state) {
     NoFrames frames;
     NoPause pause;
     NoStatus status;
-    StderrMessages messages;
     Observation o = FreshStoreObservation();
-    ReportDecoder decoder(o, frames, pause, status, messages, ".");
+    ReportDecoder decoder(o, frames, pause, status, ".");
     decoder.BreakOut(SplitReportLines(TypicalReport), false);
     // The needles already rest on this report's values, so only decoding is left to time.
     for (auto _ : state) {

@@ -28,20 +28,20 @@ FaceStatus DescribeFaceStatus(const ReadingContext& context, const Clock& clock)
     // A failure names the station it failed for, which need not be the one shown.
     if (context.LastCycleFailed)
         return {
-            Named(context.FailedStation.empty() ? context.StationIdentifier : context.FailedStation,
+            Named(context.FailedStation.empty() ? context.Header.Station : context.FailedStation,
                   "update failed"),
             true};
     if (!context.LastFetch)
         return {"no reading yet", false};
-    if (!context.Observed)
-        return {Named(context.StationIdentifier, "time unknown"), false};
-    const auto age = clock.Now() - *context.Observed;
+    if (!context.Header.Observed)
+        return {Named(context.Header.Station, "time unknown"), false};
+    const auto age = clock.Now() - *context.Header.Observed;
     if (age > kStaleAfter)
-        return {Named(context.StationIdentifier, AgeWords(age)), true};
-    const std::tm local = clock.Local(*context.Observed);
+        return {Named(context.Header.Station, AgeWords(age)), true};
+    const std::tm local = clock.Local(*context.Header.Observed);
     char time[16];
     std::snprintf(time, sizeof time, "%02d:%02d", local.tm_hour, local.tm_min);
-    return {Named(context.StationIdentifier, time), false};
+    return {Named(context.Header.Station, time), false};
 }
 
 } // namespace stormbell

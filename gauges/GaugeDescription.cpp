@@ -7,24 +7,16 @@
 #include <optional>
 
 #include "gauges/GaugeGeometry.h"
+#include "observation/PressureUnits.h"
+#include "platform/CalendarText.h"
 #include "platform/TextConvert.h"
 
 namespace stormbell {
 
 namespace {
 
-constexpr double kHectopascalsPerInch = 33.8639;
 constexpr double kKilopascalsPerInch = kHectopascalsPerInch / 10;
 constexpr double kKilometresPerKnot = 1.852;
-
-std::string Fixed(double value, int decimals) {
-    char text[64];
-    std::snprintf(text, sizeof text, "%.*f", decimals, value);
-    std::string result = text;
-    if (result == "-0" || result == "-0.0" || result == "-0.00")
-        result.erase(0, 1);
-    return result;
-}
 
 // The units of the skin in use lead; the other system's follow in parentheses.
 std::string InUnits(bool metric, const std::string& english, const std::string& metricText) {
@@ -62,16 +54,14 @@ bool AtRest(const Observation& shown) {
 }
 
 std::string ClockText(const std::tm& local, const std::tm& today) {
-    static constexpr std::array<const char*, 12> kMonths{"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                                         "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
     char text[32];
     if (local.tm_year == today.tm_year && local.tm_yday == today.tm_yday)
         std::snprintf(text, sizeof text, "%02d:%02d", local.tm_hour, local.tm_min);
     else if (local.tm_year == today.tm_year)
-        std::snprintf(text, sizeof text, "%s %d %02d:%02d", kMonths[local.tm_mon % 12],
+        std::snprintf(text, sizeof text, "%s %d %02d:%02d", ShortMonthName(local.tm_mon),
                       local.tm_mday, local.tm_hour, local.tm_min);
     else
-        std::snprintf(text, sizeof text, "%s %d, %d %02d:%02d", kMonths[local.tm_mon % 12],
+        std::snprintf(text, sizeof text, "%s %d, %d %02d:%02d", ShortMonthName(local.tm_mon),
                       local.tm_mday, local.tm_year + 1900, local.tm_hour, local.tm_min);
     return text;
 }
@@ -168,6 +158,20 @@ void WeatherLines(const ReportFigures& figures, bool metric,
         line("Weather " + Latin1ToUtf8(*figures.Weather));
 }
 
+// What the report says of itself: the station, and when it was observed with its age.
+void HeaderLines(const ReportHeader& header, const Clock& clock,
+                 const std::function<void(const std::string&)>& line) {
+    if (!header.StationName.empty() || !header.Station.empty())
+        line(header.Station.empty() ? header.StationName
+                                    : header.StationName + " (" + header.Station + ")");
+    const auto now = clock.Now();
+    if (header.Observed)
+        line("Observed " + ClockText(clock.Local(*header.Observed), clock.Local(now)) + ", " +
+             AgeText(now - *header.Observed));
+    else
+        line("Observation time unknown");
+}
+
 } // namespace
 
 std::string AgeText(std::chrono::seconds age) {
@@ -198,15 +202,15 @@ std::string DescribeGauge(const Observation& shown, std::uint16_t pressSet,
     // Needles at rest show no reading, earlier or not. A failure for another station than the
     // one shown names both, so the old values are never taken for the new station's.
     const bool otherStation =
-        !context.FailedStation.empty() && context.FailedStation != context.StationIdentifier;
+        !context.FailedStation.empty() && context.FailedStation != context.Header.Station;
     const std::string failedUpdate = otherStation
                                          ? "The update of " + context.FailedStation + " failed"
                                          : "The last update failed";
     if (context.LastCycleFailed)
         line(!context.LastFetch && AtRest(shown) ? failedUpdate + "."
-             : otherStation && !context.StationIdentifier.empty()
+             : otherStation && !context.Header.Station.empty()
                  ? failedUpdate + "; these values are from an earlier reading of " +
-                       context.StationIdentifier + "."
+                       context.Header.Station + "."
                  : failedUpdate + "; these values are from an earlier reading.");
     if (context.LastCycleFailed && !context.LastFailure.empty())
         line(context.LastFailure);
@@ -217,8 +221,9 @@ std::string DescribeGauge(const Observation& shown, std::uint16_t pressSet,
     if (context.OlderSent)
         line("The service sent an older observation, of " +
              ClockText(clock.Local(*context.OlderSent), today) + "; the newer reading stays.");
-    if (context.Observed && now - *context.Observed > kStaleAfter)
-        line("Outdated: this observation is " + DurationText(now - *context.Observed) + " old.");
+    const ReportHeader& header = context.Header;
+    if (header.Observed && now - *header.Observed > kStaleAfter)
+        line("Outdated: this observation is " + DurationText(now - *header.Observed) + " old.");
 
     if (!context.LastFetch) {
         // Nothing decoded in this run: the needles stand where the last save left them, or at
@@ -230,15 +235,7 @@ std::string DescribeGauge(const Observation& shown, std::uint16_t pressSet,
         line("No reading yet in this run; these are the values shown when the gauge was last "
              "saved.");
     } else {
-        if (!context.StationName.empty() || !context.StationIdentifier.empty())
-            line(context.StationIdentifier.empty()
-                     ? context.StationName
-                     : context.StationName + " (" + context.StationIdentifier + ")");
-        if (context.Observed)
-            line("Observed " + ClockText(clock.Local(*context.Observed), today) + ", " +
-                 AgeText(now - *context.Observed));
-        else
-            line("Observation time unknown");
+        HeaderLines(header, clock, line);
         line("Fetched " + ClockText(clock.Local(*context.LastFetch), today));
     }
 

@@ -1,3 +1,4 @@
+// The one way a damaged history is set aside: on open, and on any later read or write.
 #include "history/HistoryStore.h"
 
 namespace stormbell {
@@ -6,34 +7,85 @@ namespace fs = std::filesystem;
 
 namespace {
 
+constexpr const char* kJournals[] = {"-wal", "-shm"};
+
 bool Taken(const fs::path& path) {
     std::error_code ignored;
     return fs::symlink_status(path, ignored).type() != fs::file_type::not_found;
 }
 
-} // namespace
+[[noreturn]] void Refuse(const fs::path& file, const std::string& why) {
+    throw EHistoryError("The history " + file.string() +
+                            " is damaged and could not be set aside (" + why + ")",
+                        true);
+}
 
-fs::path SetHistoryAside(const fs::path& file) {
+fs::path FreeAsideName(const fs::path& file) {
     // Every earlier copy is kept: it may still hold readings someone can recover.
-    fs::path aside;
     for (int number = 0;; ++number) {
-        aside = file.string() + ".bad" + (number > 0 ? "." + std::to_string(number) : "");
+        fs::path aside = file.string() + ".bad" + (number > 0 ? "." + std::to_string(number) : "");
         if (!Taken(aside) && !Taken(aside.string() + "-wal"))
-            break;
+            return aside;
     }
+}
+
+// Moves the file and its journals; a journal that cannot follow brings the file back, for a
+// journal left behind would be replayed into the new store.
+void MoveWithJournals(const fs::path& file, const fs::path& aside) {
     std::error_code error;
     fs::rename(file, aside, error);
     if (error)
-        throw EHistoryError("The history " + file.string() +
-                                " is damaged and could not be set aside (" + error.message() + ")",
-                            true);
-    // The journals belong to the damaged file: left here, the new store would replay them.
-    for (const char* journal : {"-wal", "-shm"}) {
-        const fs::path from = file.string() + journal;
-        if (Taken(from))
-            fs::rename(from, aside.string() + journal, error);
+        Refuse(file, error.message());
+    std::vector<std::string> moved;
+    for (const std::string journal : kJournals) {
+        if (!Taken(file.string() + journal))
+            continue;
+        fs::rename(file.string() + journal, aside.string() + journal, error);
+        if (!error) {
+            moved.push_back(journal);
+            continue;
+        }
+        const std::string why = "its journal " + file.string() + journal + ": " + error.message();
+        std::error_code ignored;
+        for (const auto& back : moved)
+            fs::rename(aside.string() + back, file.string() + back, ignored);
+        fs::rename(aside, file, ignored);
+        Refuse(file, why);
     }
-    return aside;
+}
+
+} // namespace
+
+std::string SetHistoryAside(const fs::path& file, const std::optional<FileIdentity>& damaged) {
+    // Another program may have set it aside already and begun a new store under the name.
+    if (damaged && IdentityOf(file) != damaged)
+        Refuse(file, "another file has taken its name meanwhile");
+    const fs::path aside = FreeAsideName(file);
+    MoveWithJournals(file, aside);
+    std::size_t kept = 0;
+    {
+        HistoryStore fresh(file, WhenDamaged::Refuse);
+        try {
+            const HistoryStore old(aside, WhenDamaged::Inspect);
+            std::vector<HistoryReading> batch;
+            // In batches, as an import: a large store is never held whole.
+            constexpr std::size_t kBatch = 2000;
+            old.ForEachReadable([&](const HistoryReading& reading) {
+                if (PlausibleObservation(reading.Observed, reading.Received))
+                    batch.push_back(reading);
+                if (batch.size() >= kBatch) {
+                    kept += fresh.AddAll(batch);
+                    batch.clear();
+                }
+            });
+            kept += fresh.AddAll(batch);
+        } catch (const EHistoryError&) {
+            // Nothing of it can be read: the new store begins empty.
+        }
+    }
+    return "The history " + file.string() + " was damaged and was set aside as " + aside.string() +
+           "; a new history begins" +
+           (kept > 0 ? " with the " + std::to_string(kept) + " readings still readable" : "") + ".";
 }
 
 } // namespace stormbell

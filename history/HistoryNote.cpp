@@ -1,21 +1,14 @@
 #include "history/HistoryNote.h"
 
 #include <cmath>
-#include <cstdio>
 
 #include "observation/ObservationTime.h"
+#include "observation/PressureUnits.h"
+#include "platform/TextConvert.h"
 
 namespace stormbell {
 
 namespace {
-
-constexpr double kHectopascalsPerInch = 33.8638866667;
-
-std::string Fixed(double value, int decimals) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.*f", decimals, value);
-    return text;
-}
 
 std::string TrendLine(const PressureTrend& trend) {
     const double change = std::fabs(trend.ChangeHpa);

@@ -10,39 +10,48 @@ namespace {
 
 constexpr const char* kNoFolder = "no data folder is known (neither XDG_DATA_HOME nor HOME is set)";
 constexpr const char* kUnplaced = "its report names no station or observation time";
+constexpr const char* kImplausible =
+    "its observation time is before 1900 or more than a day ahead of the clock";
+constexpr const char* kUnknownFailure = "an unexpected failure without a description";
+
+bool Exists(const std::filesystem::path& file) {
+    std::error_code ignored;
+    return std::filesystem::symlink_status(file, ignored).type() !=
+           std::filesystem::file_type::not_found;
+}
 
 } // namespace
 
-HistoryRecorder::HistoryRecorder(std::optional<std::filesystem::path> file)
-    : file_(std::move(file)) {}
+HistoryRecorder::HistoryRecorder(std::optional<std::filesystem::path> file, std::stop_token stop)
+    : file_(std::move(file)), stop_(std::move(stop)) {}
 
 HistoryRecorder::~HistoryRecorder() = default;
 
-HistoryStore& HistoryRecorder::Store(RecordResult& result) {
+HistoryStore& HistoryRecorder::Store(std::string& notice) {
     if (!store_) {
         if (!file_)
             throw EHistoryError(kNoFolder, false);
-        store_ = std::make_unique<HistoryStore>(*file_);
+        store_ = std::make_unique<HistoryStore>(*file_, WhenDamaged::SetAside, stop_);
         if (!store_->SetAsideNotice().empty())
-            result.Notice = store_->SetAsideNotice();
+            notice = store_->SetAsideNotice();
     }
     return *store_;
 }
 
-void HistoryRecorder::Keep(const HistoryReading& reading, RecordResult& result) {
+// Runs `use` on the store. A store found damaged only now is set aside, as one found on open,
+// and `use` runs once more on the new one; after any other failure the next use opens the file
+// afresh.
+template <typename Use> auto HistoryRecorder::WithStore(std::string& notice, Use use) {
     try {
-        Store(result).Add(reading);
+        return use(Store(notice));
     } catch (const EHistoryError& failure) {
-        // A store found damaged only now is set aside and the reading goes to a new one; any
-        // other failure is told, and the next reading opens the file afresh.
+        const auto identity = store_ ? store_->Identity() : std::nullopt;
         store_.reset();
         if (!failure.Damaged() || !file_)
             throw;
-        const auto aside = SetHistoryAside(*file_);
-        result.Notice = "The history " + file_->string() + " was damaged and was set aside as " +
-                        aside.string() + "; a new history begins.";
-        Store(result).Add(reading);
+        notice = SetHistoryAside(*file_, identity);
     }
+    return use(Store(notice));
 }
 
 RecordResult HistoryRecorder::Record(const std::vector<std::string>& reportLines,
@@ -54,20 +63,76 @@ RecordResult HistoryRecorder::Record(const std::vector<std::string>& reportLines
             result.Problem = kUnplaced;
         return result;
     }
+    result.Reading = ReadingKey{reading->Station, reading->Observed};
     result.Trend = TrendOf(*reading, {});
     if (!keep)
         return result;
+    if (!PlausibleObservation(reading->Observed, received)) {
+        result.Problem = kImplausible;
+        return result;
+    }
     try {
-        Keep(*reading, result);
+        WithStore(result.Notice, [&](HistoryStore& store) { return store.Add(*reading); });
         result.Stored = true;
         if (!result.Trend)
-            result.Trend = TrendOf(*reading, store_->Readings(TrendQuery(*reading)));
-    } catch (const EHistoryError& failure) {
-        store_.reset();
+            result.Trend = TrendOf(*reading, WithStore(result.Notice, [&](HistoryStore& store) {
+                return store.Readings(TrendQuery(*reading));
+            }));
+    } catch (const std::exception& failure) {
         if (!result.Stored)
             result.Problem = failure.what();
+    } catch (...) {
+        if (!result.Stored)
+            result.Problem = kUnknownFailure;
     }
     return result;
+}
+
+HistoryRead HistoryRecorder::Read(const HistoryQuery& query) {
+    HistoryRead read{query, {}, {}, {}};
+    try {
+        // Reading makes nothing: a missing store simply holds nothing yet.
+        if (!store_ && file_ && !Exists(*file_))
+            return read;
+        read.Readings =
+            WithStore(read.Notice, [&](HistoryStore& store) { return store.Readings(query); });
+    } catch (const std::exception& failure) {
+        read.Problem = failure.what();
+    } catch (...) {
+        read.Problem = kUnknownFailure;
+    }
+    return read;
+}
+
+ImportCounts HistoryRecorder::Import(std::istream& log, std::chrono::sys_seconds received,
+                                     std::stop_token stop) {
+    std::string notice;
+    try {
+        return ImportLog(log, Store(notice), received, std::move(stop));
+    } catch (const EHistoryError& failure) {
+        const auto identity = store_ ? store_->Identity() : std::nullopt;
+        store_.reset();
+        if (!failure.Damaged() || !file_)
+            throw;
+        // The log cannot be read again from its start: the import ends, told where the store went.
+        throw EHistoryError(std::string(failure.what()) + ". " + SetHistoryAside(*file_, identity),
+                            true);
+    }
+}
+
+AlertClaim HistoryRecorder::ClaimAlert(const ReadingKey& reading) {
+    AlertClaim claim{reading, true, {}};
+    std::string notice;
+    try {
+        claim.First = WithStore(notice, [&](HistoryStore& store) {
+            return store.NoteAlert(reading.Station, reading.Observed);
+        });
+    } catch (const std::exception& failure) {
+        claim.Problem = failure.what();
+    } catch (...) {
+        claim.Problem = kUnknownFailure;
+    }
+    return claim;
 }
 
 } // namespace stormbell

@@ -10,10 +10,12 @@
 #include <memory>
 #include <optional>
 #include <stdexcept>
+#include <stop_token>
 #include <string>
 #include <vector>
 
 #include "history/HistoryReading.h"
+#include "platform/FileIdentity.h"
 
 namespace stormbell {
 
@@ -33,6 +35,7 @@ private:
 enum class WhenDamaged {
     SetAside, ///< rename it (and its journal) to "<file>.bad", "<file>.bad.1", ... and start anew
     Refuse,   ///< leave it and throw
+    Inspect,  ///< open it for reading only, writing nothing to it or its journals; throw
 };
 
 /// Which readings to read; every bound is optional and inclusive.
@@ -47,46 +50,73 @@ inline constexpr const char* kHistoryFileName = "history.sqlite3";
 /// How long a write waits for another writer's transaction before it fails.
 inline constexpr std::chrono::milliseconds kHistoryBusyWait{5000};
 
+/// Whether a report observed at `observed` may be kept when the clock reads `now`: not before
+/// 1900 and no more than a day ahead (a report's clock may run a little fast, never years).
+bool PlausibleObservation(std::chrono::sys_seconds observed, std::chrono::sys_seconds now);
+
 class HistoryStore {
 public:
     /// False in a build without SQLite: every open then throws, saying so.
     static bool Available();
 
     /// Opens `file`, creating it and its folder when missing, and brings its schema to the
-    /// current version. Throws EHistoryError when it cannot; a damaged file is handled as
-    /// `whenDamaged` says, and SetAsideNotice() then tells where it went.
+    /// current version; a file that can be read but not written is opened for reading only.
+    /// Throws EHistoryError when it cannot, and for a schema it does not know (left alone); a
+    /// damaged file is handled as `whenDamaged` says, and SetAsideNotice() then tells where it
+    /// went. A wait for another program's lock ends early once `stop` is requested.
     explicit HistoryStore(const std::filesystem::path& file,
-                          WhenDamaged whenDamaged = WhenDamaged::SetAside);
+                          WhenDamaged whenDamaged = WhenDamaged::SetAside,
+                          std::stop_token stop = {});
     ~HistoryStore();
     HistoryStore(const HistoryStore&) = delete;
     HistoryStore& operator=(const HistoryStore&) = delete;
 
     /// Stores one reading in a transaction of its own: true when added, false when the store
-    /// already holds that station and time (the stored row is kept as it was).
+    /// already holds that station and time (the stored row is kept as it was). Throws
+    /// EHistoryError for an implausible observation time (PlausibleObservation against its
+    /// receipt) and when the store was opened for reading only.
     bool Add(const HistoryReading& reading);
-    /// Stores the readings in one transaction, all or none; the number added.
+    /// Stores the readings in one transaction, all or none; the number added. Throws as Add.
     std::size_t AddAll(const std::vector<HistoryReading>& readings);
+    /// Whether the store holds a reading of `station` observed at `observed`.
+    bool Holds(const std::string& station, std::chrono::sys_seconds observed) const;
+    /// Notes that an alert was given for `station` at `observed`: true the first time ever,
+    /// false when one was noted before. Throws EHistoryError when it cannot be written.
+    bool NoteAlert(const std::string& station, std::chrono::sys_seconds observed);
     /// Calls `each` with the matching readings, by observation time, then station.
     void ForEach(const HistoryQuery& query,
                  const std::function<void(const HistoryReading&)>& each) const;
     /// The matching readings, as ForEach gives them.
     std::vector<HistoryReading> Readings(const HistoryQuery& query) const;
+    /// Calls `each` with every reading that can still be read in a damaged store: those before
+    /// the damage in key order, then those after it; the number given. Never throws for damage.
+    std::size_t ForEachReadable(const std::function<void(const HistoryReading&)>& each) const;
     /// How many readings the store holds.
     long long Count() const;
 
     /// Empty, or which damaged file was set aside where when this store was opened.
     const std::string& SetAsideNotice() const { return notice_; }
+    /// The store can be read but not written (a read-only file or folder).
+    bool ReadOnly() const { return readOnly_; }
+    /// The file this store opened, as it was found at the open; nothing when unknown.
+    const std::optional<FileIdentity>& Identity() const { return identity_; }
 
 private:
     struct Connection;
     std::filesystem::path file_;
     std::unique_ptr<Connection> connection_;
     std::string notice_;
+    bool readOnly_ = false;
+    std::optional<FileIdentity> identity_;
 };
 
 /// Renames the damaged history `file` and its journal files aside under the first free name of
-/// "<file>.bad", "<file>.bad.1", ... (the settings file's naming); returns that name. Throws
-/// EHistoryError when the rename fails.
-std::filesystem::path SetHistoryAside(const std::filesystem::path& file);
+/// "<file>.bad", "<file>.bad.1", ... (the settings file's naming), but only while `file` is still
+/// the file `damaged` (when given); then keeps the readings still readable in a new store at
+/// `file`. Returns the notice for the user: where the copy went and what was kept. Throws
+/// EHistoryError when `file` is another file by now or a rename fails (a failed journal rename
+/// puts the file back).
+std::string SetHistoryAside(const std::filesystem::path& file,
+                            const std::optional<FileIdentity>& damaged);
 
 } // namespace stormbell

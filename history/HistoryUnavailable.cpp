@@ -10,7 +10,8 @@ bool HistoryStore::Available() {
     return false;
 }
 
-HistoryStore::HistoryStore(const std::filesystem::path& file, WhenDamaged) : file_(file) {
+HistoryStore::HistoryStore(const std::filesystem::path& file, WhenDamaged, std::stop_token)
+    : file_(file) {
     throw EHistoryError("This build keeps no history (built without SQLite): " + file.string(),
                         false);
 }
@@ -30,6 +31,18 @@ void HistoryStore::ForEach(const HistoryQuery&,
 
 std::vector<HistoryReading> HistoryStore::Readings(const HistoryQuery&) const {
     return {};
+}
+
+bool HistoryStore::Holds(const std::string&, std::chrono::sys_seconds) const {
+    return false;
+}
+
+bool HistoryStore::NoteAlert(const std::string&, std::chrono::sys_seconds) {
+    return true;
+}
+
+std::size_t HistoryStore::ForEachReadable(const std::function<void(const HistoryReading&)>&) const {
+    return 0;
 }
 
 long long HistoryStore::Count() const {

@@ -1,10 +1,12 @@
 #include "history/HistoryWorker.h"
 
+#include <exception>
 #include <utility>
 
 namespace stormbell {
 
-HistoryWorker::HistoryWorker() : thread_([this] { Work(); }) {}
+HistoryWorker::HistoryWorker(std::function<void(const std::string&)> failed)
+    : failed_(std::move(failed)), thread_([this] { Work(); }) {}
 
 HistoryWorker::~HistoryWorker() {
     {
@@ -23,6 +25,26 @@ void HistoryWorker::Post(std::function<void()> job) {
     wake_.notify_one();
 }
 
+void HistoryWorker::Run(const std::function<void()>& job) const {
+    // An exception leaving a thread's function ends the program: none may.
+    std::string what;
+    try {
+        job();
+        return;
+    } catch (const std::exception& failure) {
+        what = failure.what();
+    } catch (...) {
+        what = "an unexpected failure without a description";
+    }
+    if (failed_) {
+        try {
+            failed_("The history's work failed: " + what);
+        } catch (...) {
+            // Nothing is left to tell it to.
+        }
+    }
+}
+
 void HistoryWorker::Work() {
     for (;;) {
         std::function<void()> job;
@@ -34,7 +56,7 @@ void HistoryWorker::Work() {
             job = std::move(jobs_.front());
             jobs_.pop_front();
         }
-        job();
+        Run(job);
     }
 }
 

@@ -1,5 +1,6 @@
 #include "history/LogImport.h"
 
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -22,7 +23,12 @@ public:
     void Store() {
         if (readings_.empty())
             return;
-        const std::size_t added = store_.AddAll(readings_);
+        std::size_t added = 0;
+        try {
+            added = store_.AddAll(readings_);
+        } catch (const EHistoryError& failure) {
+            throw EImportFailed(failure, counts_);
+        }
         counts_.Added += added;
         counts_.Duplicates += readings_.size() - added;
         readings_.clear();
@@ -34,9 +40,30 @@ private:
     std::vector<HistoryReading> readings_;
 };
 
+// Reads one line of at most kMaxLogLine characters into `line`; a longer one is read past
+// without being kept, and `tooLong` says so. False at the end of the log.
+bool ReadBoundedLine(std::istream& log, std::string& line, bool& tooLong) {
+    line.resize(kMaxLogLine + 1);
+    log.getline(line.data(), static_cast<std::streamsize>(line.size()));
+    const auto count = static_cast<std::size_t>(log.gcount());
+    tooLong = log.fail() && !log.eof() && count == kMaxLogLine;
+    if (tooLong) {
+        log.clear();
+        log.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
+        line.clear();
+        return true;
+    }
+    if (count == 0 && !log)
+        return false;
+    // gcount counts the line feed that getline took but did not store.
+    line.resize(log.eof() ? count : count - 1);
+    return true;
+}
+
 } // namespace
 
-ImportCounts ImportLog(std::istream& log, HistoryStore& store, std::chrono::sys_seconds received) {
+ImportCounts ImportLog(std::istream& log, HistoryStore& store, std::chrono::sys_seconds received,
+                       std::stop_token stop) {
     ImportCounts counts;
     Batch batch(store, counts);
     std::vector<std::string> lines;
@@ -46,7 +73,8 @@ ImportCounts ImportLog(std::istream& log, HistoryStore& store, std::chrono::sys_
         if (oversized)
             ++counts.Skipped;
         else if (!lines.empty()) {
-            if (auto reading = ReadingFromReport(lines, received))
+            auto reading = ReadingFromReport(lines, received);
+            if (reading && PlausibleObservation(reading->Observed, received))
                 batch.Add(std::move(*reading));
             else
                 ++counts.Skipped;
@@ -56,24 +84,27 @@ ImportCounts ImportLog(std::istream& log, HistoryStore& store, std::chrono::sys_
         oversized = false;
     };
     std::string line;
-    while (std::getline(log, line)) {
+    bool tooLong = false;
+    while (!counts.Stopped && ReadBoundedLine(log, line, tooLong)) {
         if (line.ends_with('\r'))
             line.pop_back();
-        if (line.empty()) {
+        if (line.empty() && !tooLong) {
             endEntry();
+            counts.Stopped = stop.stop_requested();
             continue;
         }
         // A damaged log may run on without an empty line: such an entry is dropped as it comes,
         // so memory stays bounded.
         bytes += line.size();
-        if (bytes > kMaxReportBytes) {
+        if (tooLong || bytes > kMaxReportBytes) {
             oversized = true;
             lines.clear();
         }
         if (!oversized)
             lines.push_back(line);
     }
-    endEntry();
+    if (!counts.Stopped)
+        endEntry();
     batch.Store();
     return counts;
 }

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "observation/ObservationTime.h"
+#include "observation/PressureUnits.h"
 #include "observation/ReportFigures.h"
 #include "observation/ReportHeader.h"
 #include "platform/TextConvert.h"
@@ -10,8 +10,6 @@
 namespace stormbell {
 
 namespace {
-
-constexpr double kHectopascalsPerInch = 33.8638866667;
 
 std::optional<double> Number(const std::string& text) {
     const auto value = TryStrToFloat(text);
@@ -52,16 +50,13 @@ std::string JoinedReport(const std::vector<std::string>& lines) {
 
 std::optional<HistoryReading> ReadingFromReport(const std::vector<std::string>& reportLines,
                                                 std::chrono::sys_seconds received) {
-    if (reportLines.size() < 2)
-        return std::nullopt;
-    const auto header = ParseReportHeader(reportLines[0]);
-    const auto observed = ParseObservationTime(reportLines[1]);
-    if (!header || !observed)
+    const ReportHeader header = ReadReportHeader(reportLines);
+    if (header.Station.empty() || !header.Observed)
         return std::nullopt;
     const ReportFigures figures = ParseReportFigures(reportLines);
     HistoryReading reading;
-    reading.Station = header->Station;
-    reading.Observed = *observed;
+    reading.Station = header.Station;
+    reading.Observed = *header.Observed;
     reading.Received = received;
     reading.TemperatureC = Celsius(figures.Temperature);
     reading.DewPointC = Celsius(figures.DewPoint);

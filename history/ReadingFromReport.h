@@ -10,8 +10,8 @@
 
 namespace stormbell {
 
-/// The reading of `reportLines`, received at `received`. Nothing when the first line names no
-/// station or the second no observation time: such a report cannot be placed in the history.
+/// The reading of `reportLines`, received at `received`. Nothing when ReadReportHeader finds no
+/// station or no observation time: such a report cannot be placed in the history.
 /// Texts become UTF-8 (reports are single-byte). Never throws for a report's content.
 std::optional<HistoryReading> ReadingFromReport(const std::vector<std::string>& reportLines,
                                                 std::chrono::sys_seconds received);

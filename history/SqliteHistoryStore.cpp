@@ -4,6 +4,7 @@
 #include <sqlite3.h>
 
 #include <array>
+#include <cstdio>
 #include <limits>
 #include <string_view>
 #include <type_traits>
@@ -19,7 +20,7 @@ namespace {
 
 // One step per schema version: step i brings user_version i to i + 1. A later version of the
 // program adds a step; a file from a newer program is refused rather than misread.
-constexpr std::array<std::string_view, 1> kMigrations = {
+constexpr std::array<std::string_view, 2> kMigrations = {
     R"(CREATE TABLE readings(
            station TEXT NOT NULL,
            observed INTEGER NOT NULL,
@@ -39,6 +40,12 @@ constexpr std::array<std::string_view, 1> kMigrations = {
            report TEXT NOT NULL,
            PRIMARY KEY (station, observed)
        ) WITHOUT ROWID;)",
+    // The alerts given, so that none is given twice for one observation, across restarts.
+    R"(CREATE TABLE alerts(
+           station TEXT NOT NULL,
+           observed INTEGER NOT NULL,
+           PRIMARY KEY (station, observed)
+       ) WITHOUT ROWID;)",
 };
 constexpr int kSchemaVersion = static_cast<int>(kMigrations.size());
 
@@ -47,18 +54,44 @@ constexpr const char* kColumns =
     "wind_direction, wind_variable, wind_speed_kt, wind_gust_kt, visibility, sky, weather, "
     "tendency_hpa, report";
 
+constexpr std::chrono::milliseconds kBusyStep{20};
+
 bool IsDamage(int code) {
     const int primary = code & 0xFF;
     return primary == SQLITE_CORRUPT || primary == SQLITE_NOTADB;
 }
 
+// What a store that may be read but not written fails with on a write or on its first read.
+bool IsReadOnly(int code) {
+    const int primary = code & 0xFF;
+    return primary == SQLITE_READONLY || primary == SQLITE_CANTOPEN || primary == SQLITE_PERM;
+}
+
+// The file name as a URI, so that options can follow it; "%", "?" and "#" would be read as
+// the URI's own.
+std::string FileUri(const fs::path& file, const char* options) {
+    std::string uri = "file:";
+    for (const char c : file.string()) {
+        if (c == '%' || c == '?' || c == '#') {
+            char escaped[4];
+            std::snprintf(escaped, sizeof escaped, "%%%02X", static_cast<unsigned char>(c));
+            uri += escaped;
+        } else {
+            uri += c;
+        }
+    }
+    return uri + "?" + options;
+}
+
 } // namespace
 
 struct HistoryStore::Connection {
-    explicit Connection(fs::path path) : file(std::move(path)) {}
+    Connection(fs::path path, std::stop_token stopToken)
+        : file(std::move(path)), stop(std::move(stopToken)) {}
     ~Connection() { sqlite3_close_v2(db); }
 
     [[noreturn]] void Fail(const std::string& what, int code) const {
+        lastCode = code;
         const char* detail = db != nullptr ? sqlite3_errmsg(db) : sqlite3_errstr(code);
         throw EHistoryError("The history " + file.string() + " " + what + " (" + detail + ")",
                             IsDamage(code));
@@ -162,21 +195,42 @@ struct HistoryStore::Connection {
         bool done_ = false;
     };
 
-    void Open() {
-        const int flags =
-            SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX | SQLITE_OPEN_NOFOLLOW;
-        const int code = sqlite3_open_v2(file.string().c_str(), &db, flags, nullptr);
+    // Waits for another program's lock in short steps, so that a stop is heeded at once.
+    static int WaitWhileBusy(void* self, int tries) {
+        const auto* connection = static_cast<const Connection*>(self);
+        if (connection->stop.stop_requested() || tries * kBusyStep >= kHistoryBusyWait)
+            return 0;
+        sqlite3_sleep(static_cast<int>(kBusyStep.count()));
+        return 1;
+    }
+
+    enum class Access { Write, Read, Unchanging };
+
+    void Open(Access access) {
+        const int flags = SQLITE_OPEN_NOMUTEX | SQLITE_OPEN_NOFOLLOW | SQLITE_OPEN_URI |
+                          (access == Access::Write ? SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE
+                                                   : SQLITE_OPEN_READONLY);
+        // In a folder that cannot be written no reader can make the shared-memory file; there
+        // nobody can write either, so the file is read as one that does not change.
+        const std::string name =
+            FileUri(file, access == Access::Unchanging ? "immutable=1" : "mode=rwc");
+        const int code = sqlite3_open_v2(name.c_str(), &db, flags, nullptr);
         if (code != SQLITE_OK)
             Fail("could not be opened", code);
         sqlite3_extended_result_codes(db, 1);
-        sqlite3_busy_timeout(db, static_cast<int>(kHistoryBusyWait.count()));
+        sqlite3_busy_handler(db, &Connection::WaitWhileBusy, this);
         // The first read of the file: a file that is no database fails here.
         const auto journalMode = [this] {
             Statement mode(*this, "PRAGMA journal_mode", "could not be read");
             mode.Step();
             return mode.Text(0);
         };
-        if (journalMode() != "wal")
+        const bool wal = journalMode() == "wal";
+        if (access != Access::Write || sqlite3_db_readonly(db, "main") == 1) {
+            CheckSchema(SchemaVersion());
+            return;
+        }
+        if (!wal)
             Execute("PRAGMA journal_mode=WAL", "could not be switched to write-ahead logging");
         // With write-ahead logging, NORMAL keeps every commit through a crash of the program;
         // only a power loss may take the last ones, never the file's soundness.
@@ -190,17 +244,27 @@ struct HistoryStore::Connection {
         return static_cast<int>(version.Integer(0));
     }
 
+    // A version below zero is no history of ours; one above the current is a newer program's.
+    // Either is refused and left as it is, never migrated.
+    void CheckSchema(int version) const {
+        if (version < 0 || version > kSchemaVersion)
+            throw EHistoryError("The history " + file.string() +
+                                    (version > kSchemaVersion
+                                         ? " was written by a newer Stormbell (schema "
+                                         : " has a schema this Stormbell does not know (schema ") +
+                                    std::to_string(version) + "); it is left as it is",
+                                false);
+    }
+
     void Migrate() {
-        if (SchemaVersion() == kSchemaVersion)
+        const int seen = SchemaVersion();
+        CheckSchema(seen);
+        if (seen == kSchemaVersion)
             return;
         Transaction transaction(*this);
         // Read again under the lock: another program may have migrated meanwhile.
         const int version = SchemaVersion();
-        if (version > kSchemaVersion)
-            throw EHistoryError("The history " + file.string() +
-                                    " was written by a newer Stormbell (schema " +
-                                    std::to_string(version) + ")",
-                                false);
+        CheckSchema(version);
         for (int step = version; step < kSchemaVersion; ++step)
             Execute(std::string(kMigrations[static_cast<std::size_t>(step)]).c_str(),
                     "could not be brought to the current schema");
@@ -210,6 +274,11 @@ struct HistoryStore::Connection {
     }
 
     bool Insert(Statement& insert, const HistoryReading& reading) const {
+        if (!PlausibleObservation(reading.Observed, reading.Received))
+            throw EHistoryError("The history " + file.string() + " refused a reading of " +
+                                    reading.Station + ": its observation time is before 1900 " +
+                                    "or more than a day after it was received",
+                                false);
         insert.Reset();
         insert.Bind(1, reading.Station);
         insert.Bind(2, static_cast<long long>(reading.Observed.time_since_epoch().count()));
@@ -231,8 +300,31 @@ struct HistoryStore::Connection {
         return sqlite3_changes(db) > 0;
     }
 
+    HistoryReading Row(const Statement& select) const {
+        HistoryReading reading;
+        reading.Station = select.Text(0);
+        reading.Observed = sys_seconds(seconds(select.Integer(1)));
+        reading.Received = sys_seconds(seconds(select.Integer(2)));
+        reading.TemperatureC = select.Optional<double>(3);
+        reading.DewPointC = select.Optional<double>(4);
+        reading.RelativeHumidity = select.Optional<int>(5);
+        reading.PressureHpa = select.Optional<double>(6);
+        reading.WindDirection = select.Optional<int>(7);
+        reading.WindVariable = select.Integer(8) != 0;
+        reading.WindSpeedKnots = select.Optional<int>(9);
+        reading.WindGustKnots = select.Optional<int>(10);
+        reading.Visibility = select.Optional<std::string>(11);
+        reading.Sky = select.Optional<std::string>(12);
+        reading.Weather = select.Optional<std::string>(13);
+        reading.TendencyHpa = select.Optional<double>(14);
+        reading.Report = select.Text(15);
+        return reading;
+    }
+
     fs::path file;
+    std::stop_token stop;
     sqlite3* db = nullptr;
+    mutable int lastCode = SQLITE_OK;
 };
 
 namespace {
@@ -249,32 +341,68 @@ bool HistoryStore::Available() {
     return true;
 }
 
-HistoryStore::HistoryStore(const fs::path& file, WhenDamaged whenDamaged) : file_(file) {
+HistoryStore::HistoryStore(const fs::path& file, WhenDamaged whenDamaged, std::stop_token stop)
+    : file_(file) {
+    using Access = Connection::Access;
     std::error_code error;
     fs::create_directories(file.parent_path(), error);
-    if (error)
+    if (error && !fs::is_directory(file.parent_path()))
         throw EHistoryError("The history's folder " + file.parent_path().string() +
                                 " could not be created (" + error.message() + ")",
                             false);
-    for (bool retried = false;; retried = true) {
+    const auto connect = [&](Access access) {
+        connection_ = std::make_unique<Connection>(file, stop);
+        connection_->Open(access);
+        identity_ = IdentityOf(file);
+    };
+    const auto connectForReading = [&] {
+        readOnly_ = true;
         try {
-            connection_ = std::make_unique<Connection>(file);
-            connection_->Open();
+            connect(Access::Read);
+        } catch (const EHistoryError&) {
+            connect(Access::Unchanging);
+        }
+    };
+    if (whenDamaged == WhenDamaged::Inspect) {
+        connectForReading();
+        return;
+    }
+    for (bool retried = false;; retried = true) {
+        int code = SQLITE_OK;
+        try {
+            connect(Access::Write);
+            readOnly_ = sqlite3_db_readonly(connection_->db, "main") == 1;
             return;
         } catch (const EHistoryError& failure) {
+            code = connection_->lastCode;
             connection_.reset();
+            if (IsReadOnly(code) && fs::exists(file, error)) {
+                // Kept for reading: what cannot be stored is told at the first store.
+                connectForReading();
+                return;
+            }
             if (!failure.Damaged() || whenDamaged == WhenDamaged::Refuse || retried)
                 throw;
         }
-        const fs::path aside = SetHistoryAside(file);
-        notice_ = "The history " + file.string() + " was damaged and was set aside as " +
-                  aside.string() + "; a new history begins.";
+        notice_ = SetHistoryAside(file, IdentityOf(file));
     }
 }
 
 HistoryStore::~HistoryStore() = default;
 
+namespace {
+
+void RefuseWhenReadOnly(bool readOnly, const fs::path& file) {
+    if (readOnly)
+        throw EHistoryError("The history " + file.string() +
+                                " can be read but not written: nothing new can be stored",
+                            false);
+}
+
+} // namespace
+
 bool HistoryStore::Add(const HistoryReading& reading) {
+    RefuseWhenReadOnly(readOnly_, file_);
     Connection::Transaction transaction(*connection_);
     Connection::Statement insert(*connection_, kInsert, "could not be written");
     const bool added = connection_->Insert(insert, reading);
@@ -283,6 +411,7 @@ bool HistoryStore::Add(const HistoryReading& reading) {
 }
 
 std::size_t HistoryStore::AddAll(const std::vector<HistoryReading>& readings) {
+    RefuseWhenReadOnly(readOnly_, file_);
     Connection::Transaction transaction(*connection_);
     Connection::Statement insert(*connection_, kInsert, "could not be written");
     std::size_t added = 0;
@@ -305,32 +434,64 @@ void HistoryStore::ForEach(const HistoryQuery& query,
     };
     select.Bind(2, bound(query.Since, std::numeric_limits<long long>::min()));
     select.Bind(3, bound(query.Until, std::numeric_limits<long long>::max()));
-    while (select.Step()) {
-        HistoryReading reading;
-        reading.Station = select.Text(0);
-        reading.Observed = sys_seconds(seconds(select.Integer(1)));
-        reading.Received = sys_seconds(seconds(select.Integer(2)));
-        reading.TemperatureC = select.Optional<double>(3);
-        reading.DewPointC = select.Optional<double>(4);
-        reading.RelativeHumidity = select.Optional<int>(5);
-        reading.PressureHpa = select.Optional<double>(6);
-        reading.WindDirection = select.Optional<int>(7);
-        reading.WindVariable = select.Integer(8) != 0;
-        reading.WindSpeedKnots = select.Optional<int>(9);
-        reading.WindGustKnots = select.Optional<int>(10);
-        reading.Visibility = select.Optional<std::string>(11);
-        reading.Sky = select.Optional<std::string>(12);
-        reading.Weather = select.Optional<std::string>(13);
-        reading.TendencyHpa = select.Optional<double>(14);
-        reading.Report = select.Text(15);
-        each(reading);
-    }
+    while (select.Step())
+        each(connection_->Row(select));
 }
 
 std::vector<HistoryReading> HistoryStore::Readings(const HistoryQuery& query) const {
     std::vector<HistoryReading> readings;
     ForEach(query, [&](const HistoryReading& reading) { readings.push_back(reading); });
     return readings;
+}
+
+bool HistoryStore::Holds(const std::string& station, sys_seconds observed) const {
+    Connection::Statement select(*connection_,
+                                 "SELECT 1 FROM readings WHERE station = ?1 AND observed = ?2",
+                                 "could not be read");
+    select.Bind(1, station);
+    select.Bind(2, static_cast<long long>(observed.time_since_epoch().count()));
+    return select.Step();
+}
+
+bool HistoryStore::NoteAlert(const std::string& station, sys_seconds observed) {
+    RefuseWhenReadOnly(readOnly_, file_);
+    Connection::Statement insert(*connection_,
+                                 "INSERT OR IGNORE INTO alerts (station, observed) VALUES (?1, ?2)",
+                                 "could not be written");
+    insert.Bind(1, station);
+    insert.Bind(2, static_cast<long long>(observed.time_since_epoch().count()));
+    insert.Step();
+    return sqlite3_changes(connection_->db) > 0;
+}
+
+std::size_t
+HistoryStore::ForEachReadable(const std::function<void(const HistoryReading&)>& each) const {
+    // A damaged page ends a scan; the rows beyond it are reached by the scan from the other end.
+    std::size_t given = 0;
+    std::optional<std::pair<std::string, long long>> last;
+    const auto scan = [&](const char* order, bool forward) {
+        try {
+            const std::string sql =
+                std::string("SELECT ") + kColumns + " FROM readings ORDER BY " + order;
+            Connection::Statement select(*connection_, sql.c_str(), "could not be read");
+            while (select.Step()) {
+                HistoryReading reading = connection_->Row(select);
+                const std::pair key(
+                    reading.Station,
+                    static_cast<long long>(reading.Observed.time_since_epoch().count()));
+                if (!forward && last && key <= *last)
+                    return;
+                if (forward)
+                    last = key;
+                each(reading);
+                ++given;
+            }
+        } catch (const EHistoryError&) {
+        }
+    };
+    scan("station, observed", true);
+    scan("station DESC, observed DESC", false);
+    return given;
 }
 
 long long HistoryStore::Count() const {

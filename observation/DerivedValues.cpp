@@ -88,6 +88,10 @@ PressurePlan DeriveTargets(Observation& o) {
     missing.DewPoint = !dewPoint;
     missing.Pressure = !TryStrToFloat(o.NewPresInfo);
     missing.Wind = !IsDirectionText(o.NewWDInfo) || !knots || *knots < 0;
+    // The report's own figure is a stated value; it stands only where the gauge's formula has
+    // nothing to work on, so that reports stating all show as they always have.
+    missing.HumidityStated =
+        (missing.Temperature || missing.DewPoint) && o.StatedHumidity.has_value();
     if (missing.Pressure)
         o.NewPresInfo = rest::kPresInfo;
     if (missing.Wind) {
@@ -95,7 +99,11 @@ PressurePlan DeriveTargets(Observation& o) {
         o.NewWSInfo = rest::kWSInfo;
     }
     o.NewTemp = fahrenheit ? *fahrenheit : rest::kTemp;
-    o.NewHumd = missing.Humidity() ? rest::kHumd : RelativeHumidity(celsius, dewPoint);
+    if (missing.Humidity())
+        o.NewHumd = rest::kHumd;
+    else
+        o.NewHumd =
+            missing.HumidityStated ? *o.StatedHumidity : RelativeHumidity(celsius, dewPoint);
     PressurePlan plan = StartPressurePlan(o);
     o.NewHeatIndex = missing.HeatIndex() ? rest::kHeatIndex : TargetHeatIndex(o.NewTemp, o.NewHumd);
     o.NewChill = missing.WindChill() ? rest::kChill : TargetWindChill(o.NewTemp, *knots);

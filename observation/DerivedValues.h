@@ -28,7 +28,8 @@ double TargetWindChill(std::int16_t fahrenheit, double knots);
 /// Derives every target from the cut texts and plans the pressure steps. A quantity whose text
 /// is missing or cannot be read (a wind needs a direction of "VRB" or one to three digits and
 /// whole knots) is marked in NotReported; its target, and those derived from it, are the rest
-/// positions. Never throws for a text.
+/// positions. Where temperature or dew point is missing, a StatedHumidity is the humidity
+/// target (HumidityStated); the heat index stays unreported. Never throws for a text.
 PressurePlan DeriveTargets(Observation& observation);
 
 } // namespace stormbell

@@ -65,4 +65,12 @@ std::optional<int> TakeWhole(std::string_view& text, std::size_t maxDigits) {
     return value;
 }
 
+std::optional<int> TakeHumidity(std::string_view text) {
+    SkipBlanks(text);
+    const auto percent = TakeWhole(text, 3);
+    if (!percent || *percent > 100 || !Take(text, "%"))
+        return std::nullopt;
+    return percent;
+}
+
 } // namespace stormbell::figure_text

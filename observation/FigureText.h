@@ -25,4 +25,7 @@ std::optional<ServiceFigure> TakeTemperature(std::string_view text);
 /// A whole number of at most `maxDigits` digits, without sign, at the front of `text`.
 std::optional<int> TakeWhole(std::string_view& text, std::size_t maxDigits = 6);
 
+/// " 58%" after "Relative Humidity:": the percent, 0..100; what follows "%" does not matter.
+std::optional<int> TakeHumidity(std::string_view text);
+
 } // namespace stormbell::figure_text

@@ -21,11 +21,12 @@ void Observation::SetTargetsToShown() {
 
 namespace {
 
-constexpr std::array<std::pair<const char*, bool Unreported::*>, 4> kUnreportedNames = {{
+constexpr std::array<std::pair<const char*, bool Unreported::*>, 5> kUnreportedNames = {{
     {"Temperature", &Unreported::Temperature},
     {"DewPoint", &Unreported::DewPoint},
     {"Pressure", &Unreported::Pressure},
     {"Wind", &Unreported::Wind},
+    {"HumidityStated", &Unreported::HumidityStated},
 }};
 
 } // namespace

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -28,18 +29,21 @@ struct Unreported {
     bool DewPoint = false;
     bool Pressure = false;
     bool Wind = false; ///< direction and speed, which one line states together
+    /// The report's own "Relative Humidity" stands where temperature and dew point give none.
+    bool HumidityStated = false;
 
-    /// Humidity comes from temperature and dew point.
-    bool Humidity() const { return Temperature || DewPoint; }
-    /// The heat index comes from temperature and humidity.
-    bool HeatIndex() const { return Humidity(); }
+    /// Humidity comes from temperature and dew point, or from the report's own figure.
+    bool Humidity() const { return (Temperature || DewPoint) && !HumidityStated; }
+    /// The heat index comes from temperature and dew point; a stated humidity alone makes none.
+    bool HeatIndex() const { return Temperature || DewPoint; }
     /// The wind chill comes from temperature and wind speed.
     bool WindChill() const { return Temperature || Wind; }
     bool operator==(const Unreported&) const = default;
 };
 
 /// The stored form: the names of the unreported quantities, comma-separated, in the order
-/// "Temperature,DewPoint,Pressure,Wind"; empty when the report stated all four.
+/// "Temperature,DewPoint,Pressure,Wind", then "HumidityStated" when it is set; empty when the
+/// report stated all four.
 std::string UnreportedText(const Unreported& missing);
 /// Reads the stored form; names it does not know are skipped.
 Unreported UnreportedFromText(std::string_view text);
@@ -61,6 +65,7 @@ struct Observation {
     std::string NewWSInfo;    ///< target wind speed, knots text, "00" calm
     std::string TempCText;    ///< Celsius temperature text last cut from a report
     std::string DewCText;     ///< Celsius dew point text last cut from a report
+    std::optional<std::int32_t> StatedHumidity; ///< "Relative Humidity: 58%" of the last report
     stormbell::DisplayMode DisplayMode = stormbell::DisplayMode::English; ///< skin in use
     Unreported NotReported; ///< what the last report left unstated; its values are at rest
 

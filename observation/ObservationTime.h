@@ -1,4 +1,4 @@
-// When a report was observed: the UTC time its second line ends with, and that time as text.
+// When a report was observed: the UTC time its time line ends with, and that time as text.
 #pragma once
 
 #include <chrono>
@@ -8,7 +8,7 @@
 
 namespace stormbell {
 
-/// The UTC time of "Apr 25, 2013 - 01:00 AM EDT / 2013.04.25 0500 UTC" (a report's second
+/// The UTC time of "Apr 25, 2013 - 01:00 AM EDT / 2013.04.25 0500 UTC" (a report's time
 /// line): the part after the last " / ", exactly "YYYY.MM.DD HHMM UTC". Nothing when the line
 /// has no such part or names no real date and time; never throws.
 std::optional<std::chrono::sys_seconds> ParseObservationTime(std::string_view secondLine);

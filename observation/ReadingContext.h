@@ -7,13 +7,12 @@
 #include <vector>
 
 #include "observation/ReportFigures.h"
+#include "observation/ReportHeader.h"
 
 namespace stormbell {
 
 struct ReadingContext {
-    std::string StationName;       ///< UTF-8, from the report's first line; empty when unknown
-    std::string StationIdentifier; ///< "CYVR"; empty when unknown
-    std::optional<std::chrono::sys_seconds> Observed;  ///< the report's UTC time
+    ReportHeader Header; ///< the report's station and observation time, as it names them
     std::optional<std::chrono::sys_seconds> LastFetch; ///< end of the last successful fetch
     bool LastCycleFailed = false;                      ///< the most recent cycle did not decode
     std::string LastFailure;                           ///< why it did not, when known; UTF-8

@@ -1,24 +1,20 @@
 #include "observation/ReadingKey.h"
 
-#include "observation/ObservationTime.h"
 #include "observation/ReportHeader.h"
 
 namespace stormbell {
 
 std::optional<ReadingKey> ReportKey(const std::vector<std::string>& reportLines) {
-    if (reportLines.size() < 2)
+    const ReportHeader header = ReadReportHeader(reportLines);
+    if (header.Station.empty() || !header.Observed)
         return std::nullopt;
-    const auto header = ParseReportHeader(reportLines[0]);
-    const auto observed = ParseObservationTime(reportLines[1]);
-    if (!header || !observed)
-        return std::nullopt;
-    return ReadingKey{header->Station, *observed};
+    return ReadingKey{header.Station, *header.Observed};
 }
 
 std::optional<ReadingKey> KeyOf(const ReadingContext& context) {
-    if (context.StationIdentifier.empty() || !context.Observed)
+    if (context.Header.Station.empty() || !context.Header.Observed)
         return std::nullopt;
-    return ReadingKey{context.StationIdentifier, *context.Observed};
+    return ReadingKey{context.Header.Station, *context.Header.Observed};
 }
 
 bool GoesBack(const std::optional<ReadingKey>& shown, const std::optional<ReadingKey>& received) {

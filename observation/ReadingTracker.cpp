@@ -2,7 +2,6 @@
 
 #include <utility>
 
-#include "observation/ObservationTime.h"
 #include "observation/ReportHeader.h"
 
 namespace stormbell {
@@ -11,11 +10,7 @@ void ReadingTracker::RecordDecoded(const std::vector<std::string>& reportLines,
                                    std::vector<std::string> sideStepFailures) {
     // Whatever the new report leaves unnamed is unknown now: the earlier report's station or
     // time would be attached to values that no longer come from it.
-    const auto header = reportLines.empty() ? std::nullopt : ParseReportHeader(reportLines[0]);
-    context_.StationName = header ? header->StationName : std::string();
-    context_.StationIdentifier = header ? header->Station : std::string();
-    context_.Observed =
-        reportLines.size() < 2 ? std::nullopt : ParseObservationTime(reportLines[1]);
+    context_.Header = ReadReportHeader(reportLines);
     context_.Figures = ParseReportFigures(reportLines);
     context_.AlertFailure.clear();
     RecordNothingNew(std::move(sideStepFailures));

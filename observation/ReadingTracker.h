@@ -16,8 +16,8 @@ public:
     /// Fetch times come from `clock`, which must outlive the tracker.
     explicit ReadingTracker(const Clock& clock) : clock_(clock) {}
 
-    /// After a cycle that fetched and decoded `reportLines`: its station and observation time
-    /// from its first two lines (unknown when a line does not name them), fetched now, no failure
+    /// After a cycle that fetched and decoded `reportLines`: its header as ReadReportHeader
+    /// reads it (unknown parts stay unknown), fetched now, no failure
     /// but the side steps that failed beside it, in UTF-8.
     void RecordDecoded(const std::vector<std::string>& reportLines,
                        std::vector<std::string> sideStepFailures = {});

@@ -6,11 +6,10 @@
 namespace stormbell {
 
 ReportDecoder::ReportDecoder(Observation& observation, FramePresenter& presenter, Pause& pause,
-                             StatusLine& status, MessageSink& messages,
-                             std::filesystem::path logDirectory, Pause& lockPause,
-                             BlockingRunner& logRunner)
-    : observation_(observation), told_(messages),
-      log_(std::move(logDirectory), told_, lockPause, ReplaceByRename, logRunner),
+                             StatusLine& status, std::filesystem::path logDirectory,
+                             Pause& lockPause, BlockingRunner& logRunner)
+    : observation_(observation),
+      log_(std::move(logDirectory), logProblem_, lockPause, ReplaceByRename, logRunner),
       sweep_(presenter, pause, status) {}
 
 void ReportDecoder::BreakOut(const std::vector<std::string>& reportLines, bool logIt) {
@@ -20,7 +19,7 @@ void ReportDecoder::BreakOut(const std::vector<std::string>& reportLines, bool l
     // The direction needle starts a sweep from north, never from "variable".
     if (reading && observation_.OWDInfo == VariableWind)
         observation_.OWDInfo = "000";
-    told_.Last.clear();
+    logProblem_.Last.clear();
     if (logIt)
         Log(reportLines);
     if (!reading)
@@ -29,6 +28,7 @@ void ReportDecoder::BreakOut(const std::vector<std::string>& reportLines, bool l
     Observation& o = observation_;
     o.TempCText.clear();
     o.DewCText.clear();
+    o.StatedHumidity.reset();
     o.NewPresInfo.clear();
     o.NewWDInfo.clear();
     o.NewWSInfo.clear();
@@ -38,12 +38,12 @@ void ReportDecoder::BreakOut(const std::vector<std::string>& reportLines, bool l
 }
 
 void ReportDecoder::Log(const std::vector<std::string>& reportLines) {
-    told_.Last.clear();
+    logProblem_.Last.clear();
     try {
         log_.Append(reportLines);
     } catch (const ELogFileError& error) {
         // The log is a side step: the reading it failed to keep is still the reading.
-        told_.ShowMessage(error.what());
+        logProblem_.ShowMessage(error.what());
     }
 }
 

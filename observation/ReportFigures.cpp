@@ -13,6 +13,7 @@ namespace {
 
 using figure_text::SkipBlanks;
 using figure_text::Take;
+using figure_text::TakeHumidity;
 using figure_text::TakeNumber;
 using figure_text::TakeTemperature;
 using figure_text::TakeWhole;
@@ -112,14 +113,6 @@ void TakePressure(std::string_view text, ReportFigures& figures) {
         return;
     figures.PressureInches = std::move(inches);
     figures.PressureHectopascals = hectopascals;
-}
-
-std::optional<int> TakeHumidity(std::string_view text) {
-    SkipBlanks(text);
-    const auto percent = TakeWhole(text, 3);
-    if (!percent || *percent > 100 || !Take(text, "%"))
-        return std::nullopt;
-    return percent;
 }
 
 } // namespace

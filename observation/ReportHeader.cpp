@@ -1,7 +1,9 @@
 #include "observation/ReportHeader.h"
 
-#include <cstddef>
+#include <algorithm>
+#include <string_view>
 
+#include "observation/ObservationTime.h"
 #include "platform/TextConvert.h"
 
 namespace stormbell {
@@ -25,19 +27,37 @@ bool IsIdentifierGroup(std::string_view line, std::size_t open) {
     return true;
 }
 
-} // namespace
-
-std::optional<ReportHeader> ParseReportHeader(std::string_view firstLine) {
-    for (std::size_t open = firstLine.size(); open-- > 0;) {
-        if (firstLine[open] != '(' || !IsIdentifierGroup(firstLine, open))
+// "Vancouver International Air-Port, B. C., Canada (CYVR) 49-11N 123-10W 2M".
+void ReadStation(std::string_view text, ReportHeader& header) {
+    for (std::size_t open = text.size(); open-- > 0;) {
+        if (text[open] != '(' || !IsIdentifierGroup(text, open))
             continue;
-        std::string_view name = firstLine.substr(0, open);
+        std::string_view name = text.substr(0, open);
         while (!name.empty() && name.back() == ' ')
             name.remove_suffix(1);
-        return ReportHeader{Latin1ToUtf8(name),
-                            std::string(firstLine.substr(open + 1, kIdentifierLength))};
+        header.StationName = Latin1ToUtf8(name);
+        header.Station = std::string(text.substr(open + 1, kIdentifierLength));
+        return;
     }
-    return std::nullopt;
+}
+
+} // namespace
+
+ReportHeader ReadReportHeader(const std::vector<std::string>& reportLines) {
+    ReportHeader header;
+    if (reportLines.empty())
+        return header;
+    std::size_t timeLine = 1;
+    const std::size_t searchEnd = std::min(reportLines.size(), 1 + kTimeLineSearch);
+    for (; timeLine < searchEnd && !header.Observed; ++timeLine)
+        header.Observed = ParseObservationTime(reportLines[timeLine]);
+    // A carriage return inside the first line split it; its parts are one text again.
+    std::string stationText = reportLines[0];
+    if (header.Observed)
+        for (std::size_t i = 1; i + 1 < timeLine; ++i)
+            stationText += reportLines[i];
+    ReadStation(stationText, header);
+    return header;
 }
 
 } // namespace stormbell

@@ -1,6 +1,7 @@
 #include "observation/ReportScan.h"
 
-#include "observation/ObservationTime.h"
+#include "observation/FigureText.h"
+#include "observation/ReportHeader.h"
 #include "platform/TextConvert.h"
 
 namespace stormbell {
@@ -33,6 +34,10 @@ bool IsDewPointLine(const std::string& line) {
     return Cut(line, 1, 9) == "Dew Point";
 }
 
+bool IsHumidityLine(const std::string& line) {
+    return Cut(line, 1, 18) == "Relative Humidity:";
+}
+
 bool IsPressureLine(const std::string& line) {
     return Cut(line, 1, 13) == "Pressure (alt";
 }
@@ -63,6 +68,8 @@ void ScanReportLines(const std::vector<std::string>& lines, Observation& o) {
             o.TempCText = CelsiusText(line);
         if (IsDewPointLine(line))
             o.DewCText = CelsiusText(line);
+        if (IsHumidityLine(line))
+            o.StatedHumidity = figure_text::TakeHumidity(std::string_view(line).substr(18));
         if (IsPressureLine(line)) {
             // "Pressure (altimeter): 30.09 in. Hg (1018 hPa)"
             const long long k = Find(":", line);
@@ -85,10 +92,10 @@ ENotAReading::ENotAReading()
           "The report holds none of the Wind, Temperature, Dew Point and Pressure lines") {}
 
 ENotADecodedReport::ENotADecodedReport()
-    : std::runtime_error("its second line gives no observation time") {}
+    : std::runtime_error("none of its first lines gives the observation time") {}
 
 void CheckDecodedReport(const std::vector<std::string>& lines) {
-    if (lines.size() < 2 || !ParseObservationTime(lines[1]))
+    if (!ReadReportHeader(lines).Observed)
         throw ENotADecodedReport();
 }
 

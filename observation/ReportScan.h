@@ -9,9 +9,10 @@
 
 namespace stormbell {
 
-/// Tests every line against the "Wind:", "Temperature", "Dew Point" and "Pressure (alt"
-/// captions and sets the matching texts of `observation`; a later line overwrites an earlier
-/// one, texts not found keep their values. Never fails: odd lines give odd texts, which the
+/// Tests every line against the "Wind:", "Temperature", "Dew Point", "Relative Humidity:" and
+/// "Pressure (alt" captions and sets the matching texts of `observation` (StatedHumidity for the
+/// humidity, missing when it does not read as "58%"); a later line overwrites an earlier one,
+/// values not found keep theirs. Never fails: odd lines give odd texts, which the
 /// number conversions later reject.
 void ScanReportLines(const std::vector<std::string>& lines, Observation& observation);
 
@@ -25,14 +26,14 @@ public:
     ENotAReading();
 };
 
-/// A text whose second line does not end with the observation time ("... / 2024.01.05 1753
+/// A text none of whose first lines ends with the observation time ("... / 2024.01.05 1753
 /// UTC") that every decoded report carries: an error page, a cut download, something else.
 class ENotADecodedReport : public std::runtime_error {
 public:
     ENotADecodedReport();
 };
 
-/// Throws ENotADecodedReport unless the second line names the observation time.
+/// Throws ENotADecodedReport unless ReadReportHeader finds the observation time.
 void CheckDecodedReport(const std::vector<std::string>& lines);
 
 } // namespace stormbell

@@ -1,8 +1,9 @@
 #include "platform/Files.h"
 
+#include "platform/FileHandles.h"
+
 #include <cerrno>
 #include <cstdio>
-#include <utility>
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -12,8 +13,6 @@
 namespace stormbell {
 
 namespace {
-
-constexpr int kNoFile = -1;
 
 int Flags(OpenMode mode, bool followLinks) {
     // Never wait for the other end of a FIFO; never leak the descriptor into a child.
@@ -33,33 +32,24 @@ int Fd(std::intptr_t handle) {
     return static_cast<int>(handle);
 }
 
-std::error_code LastError() {
-    return {errno, std::generic_category()};
+} // namespace
+
+std::intptr_t NoFileHandle() {
+    return -1;
 }
 
-} // namespace
+bool CloseFileHandle(std::intptr_t handle) {
+    return ::close(Fd(handle)) == 0;
+}
+
+std::error_code LastFileError() {
+    return {errno, std::generic_category()};
+}
 
 NativeFile::NativeFile(const std::filesystem::path& path, OpenMode mode, bool followLinks)
     : handle_(::open(path.c_str(), Flags(mode, followLinks), 0666)) {
     if (handle_ < 0)
-        error_ = LastError();
-}
-
-NativeFile::NativeFile(NativeFile&& other) noexcept
-    : handle_(std::exchange(other.handle_, kNoFile)), error_(other.error_) {}
-
-NativeFile::~NativeFile() {
-    if (IsOpen())
-        ::close(Fd(handle_));
-}
-
-bool NativeFile::IsOpen() const {
-    return handle_ >= 0;
-}
-
-bool NativeFile::Failed() {
-    error_ = LastError();
-    return false;
+        error_ = LastFileError();
 }
 
 FileKind NativeFile::Kind() const {
@@ -139,13 +129,8 @@ LockResult NativeFile::TryLock() {
     }
 }
 
-std::error_code NativeFile::Close() {
-    const int result = ::close(Fd(std::exchange(handle_, kNoFile)));
-    return result == 0 ? std::error_code() : LastError();
-}
-
 std::error_code RemoveFile(const std::filesystem::path& path) {
-    return ::unlink(path.c_str()) == 0 ? std::error_code() : LastError();
+    return ::unlink(path.c_str()) == 0 ? std::error_code() : LastFileError();
 }
 
 namespace {
@@ -165,7 +150,7 @@ void FlushFolderOf(const std::filesystem::path& path) {
 std::error_code ReplaceByRename(const std::filesystem::path& from,
                                 const std::filesystem::path& to) {
     if (std::rename(from.c_str(), to.c_str()) != 0)
-        return LastError();
+        return LastFileError();
     FlushFolderOf(to);
     return {};
 }
@@ -176,7 +161,7 @@ std::error_code PublishNewFile(const std::filesystem::path& from, const std::fil
         return {};
     }
     if (errno != EINVAL && errno != ENOSYS)
-        return LastError();
+        return LastFileError();
     return ReplaceByRename(from, to);
 }
 

@@ -1,14 +1,12 @@
 #include "platform/Files.h"
 
-#include <utility>
+#include "platform/FileHandles.h"
 
 #include <windows.h>
 
 namespace stormbell {
 
 namespace {
-
-const std::intptr_t kNoFile = reinterpret_cast<std::intptr_t>(INVALID_HANDLE_VALUE);
 
 HANDLE Native(std::intptr_t handle) {
     return reinterpret_cast<HANDLE>(handle);
@@ -33,10 +31,6 @@ std::error_code ToErrorCode(DWORD code) {
     default:
         return {static_cast<int>(code), std::system_category()};
     }
-}
-
-std::error_code LastError() {
-    return ToErrorCode(::GetLastError());
 }
 
 HANDLE Open(const std::filesystem::path& path, OpenMode mode, bool followLinks) {
@@ -64,27 +58,23 @@ bool Information(std::intptr_t handle, BY_HANDLE_FILE_INFORMATION& info) {
 
 } // namespace
 
+std::intptr_t NoFileHandle() {
+    return reinterpret_cast<std::intptr_t>(INVALID_HANDLE_VALUE);
+}
+
+// Closing the handle also releases its lock.
+bool CloseFileHandle(std::intptr_t handle) {
+    return ::CloseHandle(Native(handle)) != 0;
+}
+
+std::error_code LastFileError() {
+    return ToErrorCode(::GetLastError());
+}
+
 NativeFile::NativeFile(const std::filesystem::path& path, OpenMode mode, bool followLinks)
     : handle_(reinterpret_cast<std::intptr_t>(Open(path, mode, followLinks))) {
     if (!IsOpen())
-        error_ = LastError();
-}
-
-NativeFile::NativeFile(NativeFile&& other) noexcept
-    : handle_(std::exchange(other.handle_, kNoFile)), error_(other.error_) {}
-
-NativeFile::~NativeFile() {
-    if (IsOpen())
-        ::CloseHandle(Native(handle_));
-}
-
-bool NativeFile::IsOpen() const {
-    return handle_ != kNoFile;
-}
-
-bool NativeFile::Failed() {
-    error_ = LastError();
-    return false;
+        error_ = LastFileError();
 }
 
 FileKind NativeFile::Kind() const {
@@ -166,13 +156,8 @@ LockResult NativeFile::TryLock() {
     return LockResult::Failed;
 }
 
-std::error_code NativeFile::Close() {
-    // Closing the handle also releases its lock.
-    return ::CloseHandle(Native(std::exchange(handle_, kNoFile))) ? std::error_code() : LastError();
-}
-
 std::error_code RemoveFile(const std::filesystem::path& path) {
-    return ::DeleteFileW(path.c_str()) ? std::error_code() : LastError();
+    return ::DeleteFileW(path.c_str()) ? std::error_code() : LastFileError();
 }
 
 std::error_code ReplaceByRename(const std::filesystem::path& from,
@@ -180,12 +165,12 @@ std::error_code ReplaceByRename(const std::filesystem::path& from,
     return ::MoveFileExW(from.c_str(), to.c_str(),
                          MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)
                ? std::error_code()
-               : LastError();
+               : LastFileError();
 }
 
 std::error_code PublishNewFile(const std::filesystem::path& from, const std::filesystem::path& to) {
     return ::MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_WRITE_THROUGH) ? std::error_code()
-                                                                           : LastError();
+                                                                           : LastFileError();
 }
 
 } // namespace stormbell

@@ -1,4 +1,5 @@
-// The address forms both sides of the sockets hand to the system's calls: IPv4 and IPv6.
+// The address forms both sides of the sockets hand to the system's calls (IPv4 and IPv6), and the
+// connect each side makes of them.
 #pragma once
 
 #include "platform/Sockets.h"
@@ -51,5 +52,11 @@ inline std::optional<Ipv6Address> Ipv6Of(const sockaddr_storage& address) {
                 bytes.size());
     return bytes;
 }
+
+/// Connects `s` to `address` of `length` bytes within `timeoutMs` (0: no limit), given up when
+/// `wake` is raised; false on failure, with LastSocketError() saying why (ETIMEDOUT when the time
+/// ran out, ECANCELED when woken). Each side of the sockets has its own.
+bool ConnectTo(SocketHandle s, const sockaddr* address, int length, int timeoutMs,
+               const WakeSignal* wake);
 
 } // namespace stormbell

@@ -62,11 +62,13 @@ bool SetBlocking(SocketHandle s, bool blocking) {
     return ::fcntl(s, F_SETFL, blocking ? flags & ~O_NONBLOCK : flags | O_NONBLOCK) == 0;
 }
 
-bool ConnectTo(SocketHandle s, const sockaddr* address, socklen_t length, int timeoutMs,
+} // namespace
+
+bool ConnectTo(SocketHandle s, const sockaddr* address, int length, int timeoutMs,
                const WakeSignal* wake) {
     if (!SetBlocking(s, false))
         return false;
-    int result = ::connect(s, address, length);
+    int result = ::connect(s, address, static_cast<socklen_t>(length));
     if (result != 0 && errno == EINPROGRESS) {
         const WaitResult waited = WaitFor(s, POLLOUT, timeoutMs, wake);
         if (waited != WaitResult::Ready) {
@@ -86,8 +88,6 @@ bool ConnectTo(SocketHandle s, const sockaddr* address, socklen_t length, int ti
     errno = saved;
     return result == 0;
 }
-
-} // namespace
 
 WakeSignal::WakeSignal() : handle_(::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK)) {
     if (handle_ < 0)
@@ -136,18 +136,6 @@ SocketHandle CreateTcpSocket(bool ipv6) {
     }
 #endif
     return s;
-}
-
-bool ConnectSocket(SocketHandle s, SocketEndpoint peer, int timeoutMs, const WakeSignal* wake) {
-    const sockaddr_in address = ToSockaddr(peer);
-    return ConnectTo(s, reinterpret_cast<const sockaddr*>(&address), sizeof address, timeoutMs,
-                     wake);
-}
-
-bool ConnectSocket6(SocketHandle s, const Ipv6Address& address, std::uint16_t port, int timeoutMs,
-                    const WakeSignal* wake) {
-    const sockaddr_in6 peer = ToSockaddr6(address, port);
-    return ConnectTo(s, reinterpret_cast<const sockaddr*>(&peer), sizeof peer, timeoutMs, wake);
 }
 
 bool BindSocket(SocketHandle s, SocketEndpoint local) {

@@ -1,6 +1,8 @@
-// What both sides of the sockets share: the error kinds, and host names and addresses (Winsock
-// offers the POSIX calls once started).
+// What both sides of the sockets share: the error kinds, connecting, and host names and addresses
+// (Winsock offers the POSIX calls once started).
 #include "platform/Sockets.h"
+
+#include "platform/SocketAddress.h"
 
 #ifdef _WIN32
 #include <winsock2.h>
@@ -23,6 +25,18 @@ bool IsWouldBlock(int error) {
 
 int NotConnectedError() {
     return ENOTCONN;
+}
+
+bool ConnectSocket(SocketHandle s, SocketEndpoint peer, int timeoutMs, const WakeSignal* wake) {
+    const sockaddr_in address = ToSockaddr(peer);
+    return ConnectTo(s, reinterpret_cast<const sockaddr*>(&address), sizeof address, timeoutMs,
+                     wake);
+}
+
+bool ConnectSocket6(SocketHandle s, const Ipv6Address& address, std::uint16_t port, int timeoutMs,
+                    const WakeSignal* wake) {
+    const sockaddr_in6 peer = ToSockaddr6(address, port);
+    return ConnectTo(s, reinterpret_cast<const sockaddr*>(&peer), sizeof peer, timeoutMs, wake);
 }
 
 std::uint32_t ParseDottedAddress(const std::string& text) {

@@ -127,6 +127,8 @@ WaitResult WaitFor(SocketHandle s, bool forWriting, int timeoutMs, const WakeSig
     return WaitResult::Ready;
 }
 
+} // namespace
+
 bool ConnectTo(SocketHandle s, const sockaddr* address, int length, int timeoutMs,
                const WakeSignal* wake) {
     if (::connect(s, address, length) == 0)
@@ -148,8 +150,6 @@ bool ConnectTo(SocketHandle s, const sockaddr* address, int length, int timeoutM
     }
     return true;
 }
-
-} // namespace
 
 void StartSocketLibrary() {
     static Library library;
@@ -217,18 +217,6 @@ SocketHandle CreateTcpSocket(bool ipv6) {
         return NoSocketHandle;
     }
     return s;
-}
-
-bool ConnectSocket(SocketHandle s, SocketEndpoint peer, int timeoutMs, const WakeSignal* wake) {
-    const sockaddr_in address = ToSockaddr(peer);
-    return ConnectTo(s, reinterpret_cast<const sockaddr*>(&address), sizeof address, timeoutMs,
-                     wake);
-}
-
-bool ConnectSocket6(SocketHandle s, const Ipv6Address& address, std::uint16_t port, int timeoutMs,
-                    const WakeSignal* wake) {
-    const sockaddr_in6 peer = ToSockaddr6(address, port);
-    return ConnectTo(s, reinterpret_cast<const sockaddr*>(&peer), sizeof peer, timeoutMs, wake);
 }
 
 bool BindSocket(SocketHandle s, SocketEndpoint local) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <limits>
 
 namespace stormbell {
@@ -176,6 +177,15 @@ std::string FloatToStrFixed(double value) {
         rounded = 0; // no "-0.00"
     result = std::to_chars(buffer, buffer + sizeof buffer, rounded, std::chars_format::fixed, 2);
     return std::string(buffer, result.ptr);
+}
+
+std::string Fixed(double value, int decimals) {
+    char text[400];
+    std::snprintf(text, sizeof text, "%.*f", decimals, value);
+    // A value that rounds to nothing is told without a sign.
+    const std::string_view digits(text);
+    const bool zero = digits.find_first_not_of("-0.") == std::string_view::npos;
+    return zero && text[0] == '-' ? text + 1 : text;
 }
 
 double RoundHalfEven(double value) {

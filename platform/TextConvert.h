@@ -63,6 +63,10 @@ std::string FloatToStrGeneral(double value);
 /// 30.016 -> "30.02", 30 -> "30.00".
 std::string FloatToStrFixed(double value);
 
+/// `value` with exactly `decimals` decimals (0 to 20), rounded as printf rounds, never "-0":
+/// (2.345, 1) -> "2.3", (-0.04, 1) -> "0.0". Never throws.
+std::string Fixed(double value, int decimals);
+
 /// Nearest whole number, halves to the even neighbour (16.5 -> 16, 17.5 -> 18, -2.5 -> -2).
 double RoundHalfEven(double value);
 

@@ -26,6 +26,7 @@ struct Settings {
     std::string ReportDirectory;   ///< directory of the reports
     bool KeepHistory;              ///< store every decoded reading in the history
     bool StormAlerts;              ///< a desktop notification for a storm in a new observation
+    std::string RecentStations;    ///< the stations picked last, newest first: "KSEA,EGLL"
 };
 
 } // namespace stormbell

@@ -115,17 +115,20 @@ void Load(SettingsStore& store, Variables& variables, ReadBy reader) {
 
 } // namespace
 
-void LoadWindowPosition(SettingsStore& store, Settings& settings) {
+void LoadAtWindowCreation(SettingsStore& store, Settings& settings) {
     Variables variables{settings, Observation{}, 0};
     Load(store, variables, ReadBy::WindowCreation);
     settings = std::move(variables.settings);
 }
 
 void LoadSettings(SettingsStore& store, Settings& settings, Observation& observation,
-                  std::uint16_t& storedPressSet) {
+                  std::uint16_t& storedPressSet, DisplayMode firstStartMode) {
     Variables variables{settings, observation, storedPressSet};
     Load(store, variables, ReadBy::FirstActivation);
     Observation& o = variables.observation;
+    // Only until the first save: from then on the stored mode rules.
+    if (store.FirstStart())
+        o.DisplayMode = firstStartMode;
 
     // A hand-edited store may hold a value where the report stated none.
     RestUnreported(o);

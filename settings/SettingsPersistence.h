@@ -10,17 +10,18 @@
 
 namespace stormbell {
 
-/// The window creation's part of the load: the window's place. Each load reads its rows of the
-/// settings table, converted and limited as the row says; a missing or unusable value takes its
-/// default.
-void LoadWindowPosition(SettingsStore& store, Settings& settings);
+/// The window creation's part of the load: the rows of the settings table read by
+/// ReadBy::WindowCreation. Each load reads its rows, converted and limited as the row says; a
+/// missing or unusable value takes its default.
+void LoadAtWindowCreation(SettingsStore& store, Settings& settings);
 
 /// The first activation's part of the load: every other setting; then the targets are set to
-/// the shown values, DisplayMode is made "0" unless it is "1", and a metric skin loaded with the
-/// default pressure or temperature shows its own scales' low ends instead. `storedPressSet`
-/// receives the reference hand's stored position; the caller sets PressSet from it.
+/// the shown values, DisplayMode is made "0" unless it is "1" (on a first start it is
+/// `firstStartMode`, the units of the user's locale), and a metric skin loaded with the default
+/// pressure or temperature shows its own scales' low ends instead. `storedPressSet` receives the
+/// reference hand's stored position; the caller sets PressSet from it.
 void LoadSettings(SettingsStore& store, Settings& settings, Observation& observation,
-                  std::uint16_t& storedPressSet);
+                  std::uint16_t& storedPressSet, DisplayMode firstStartMode);
 
 /// The exit button's save: every setting in the table's order and its text form, Host without a
 /// leading "F#F", the window's place from its current `left` and `top`, committed together.

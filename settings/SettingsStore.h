@@ -32,6 +32,9 @@ public:
     /// What the user is told once at start about the store: a file that could not be read, and
     /// where it was set aside. Empty when there is nothing to tell.
     virtual std::string StartupNotice() const { return {}; }
+    /// Whether the store holds no settings file yet: the user's first start, which the gauge
+    /// opens by asking where the user is. False when the store could not look.
+    virtual bool FirstStart() const = 0;
 };
 
 } // namespace stormbell

@@ -1,6 +1,7 @@
 #include "settings/SettingsTable.h"
 
 #include "platform/TextConvert.h"
+#include "settings/stations/RecentStations.h"
 
 namespace stormbell::settingstable {
 
@@ -42,6 +43,10 @@ bool IsSpeed(const std::string& text) {
 
 bool IsNotFormerDirectory(const std::string& text) {
     return text != kFormerReportDirectory;
+}
+
+std::string TidyRecentStations(std::string stored) {
+    return WithRecentStation(stored, "");
 }
 
 std::string WithoutPortMarker(std::string host) {

@@ -109,6 +109,8 @@ bool IsDirection(const std::string& text);
 bool IsSpeed(const std::string& text);
 /// Any directory but the earlier name of the reports' one.
 bool IsNotFormerDirectory(const std::string& text);
+/// The recent stations' list without its parts that name no station, and at most five.
+std::string TidyRecentStations(std::string stored);
 /// The host without one "F#F" at its front.
 std::string WithoutPortMarker(std::string host);
 
@@ -162,13 +164,16 @@ inline constexpr Setting kReportDirectory{"Direct1",
 inline constexpr Setting kNotReported{"ONotReported", &Observation::NotReported, Unreported{}};
 inline constexpr Setting kKeepHistory{"KeepHistory", &Settings::KeepHistory, true};
 inline constexpr Setting kStormAlerts{"StormAlerts", &Settings::StormAlerts, true};
+// The gauge's menu offers them again; a damaged part is dropped on load.
+inline constexpr Setting kRecentStations{
+    "RecentStations", &Settings::RecentStations, "", {.Loaded = TidyRecentStations}};
 
 /// The rows above in the order of the save; a new setting is one row and its place here.
 inline constexpr auto kTable =
     std::tie(kPickedStationRow, kUpdateMinutes, kProxyPort, kOTemp, kOHumd, kStoredPressSet,
              kOHeatIndex, kOChill, kOPresInfo, kOWDInfo, kOWSInfo, kStationFile, kDisplayMode,
              kWindowLeft, kUseProxy, kWindowTop, kLogReports, kFetchAtStart, kHost,
-             kReportDirectory, kNotReported, kKeepHistory, kStormAlerts);
+             kReportDirectory, kNotReported, kKeepHistory, kStormAlerts, kRecentStations);
 
 /// Calls `f` with each row of the table, in its order.
 template <typename F> void ForEachSetting(F&& f) {

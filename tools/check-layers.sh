@@ -3,7 +3,7 @@
 # each folder (with its qt/ part) may only build on folders below it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-folders="app gauges history net observation platform settings"
+folders="app gauges history net observation platform printing settings"
 edges=$(for from in $folders; do
     grep -rhoE '#include "[a-z]+/' "$from" --include='*.h' --include='*.cpp' |
         sed -E 's/#include "([a-z]+)\//\1/' | sort -u |

@@ -11,7 +11,7 @@ lupdate=${2:-/usr/lib/qt6/bin/lupdate}
 catalogues=(data/translations/stormbell_de.ts data/translations/stormbell_fr.ts
             data/translations/stormbell_es.ts)
 # Folders whose texts a person reads; the cli and the tests speak English to programs.
-sources=(app gauges history net observation platform settings)
+sources=(app gauges history net observation platform printing settings)
 
 # lupdate's notes on classes it cannot resolve across files are noise here.
 scan() {

@@ -1,9 +1,9 @@
 // What the gauge's bars, keys and menu ask of the window, so that they need not know the window.
 #pragma once
 
-#include <Qt>
-
 namespace stormbell {
+
+enum class MouseButton;
 
 class GaugeCommands {
 public:
@@ -21,9 +21,9 @@ public:
     virtual void Minimise() = 0;
     /// Saves every setting and ends the program; a failed save is shown and the program goes on.
     virtual void SaveAndExit() = 0;
-    /// A press on the hub: left turns the reference hand on, right back, middle redraws; other
-    /// buttons do nothing. A failure is shown, never thrown.
-    virtual void HubPressed(Qt::MouseButton button) = 0;
+    /// A press on the hub: left turns the reference hand on, right back, middle redraws. A
+    /// failure is shown, never thrown.
+    virtual void HubPressed(MouseButton button) = 0;
 
 protected:
     GaugeCommands() = default;

@@ -8,6 +8,7 @@
 #include "gauges/GaugeGeometry.h"
 #include "history/HistoryNote.h"
 #include "history/HistoryStore.h"
+#include "observation/PressureUnits.h"
 #include "platform/DataFolder.h"
 #include "platform/TextConvert.h"
 
@@ -20,7 +21,6 @@ std::optional<std::filesystem::path> DefaultHistoryFile() {
 
 HistoryView GaugeHistoryView(const std::string& station, bool metric, std::uint16_t pressSet,
                              const std::string& shownInches) {
-    constexpr double kHectopascalsPerInch = 33.8638866667;
     HistoryView view;
     view.Station = station.substr(0, station.find('.'));
     view.Metric = metric;
@@ -34,43 +34,52 @@ HistoryView GaugeHistoryView(const std::string& station, bool metric, std::uint1
 
 GaugeHistory::GaugeHistory(std::optional<std::filesystem::path> storeFile, const Clock& clock,
                            ShownKey shown, std::function<void()> changed, QObject* parent)
-    : QObject(parent), storeFile_(storeFile), clock_(clock), shown_(std::move(shown)),
-      changed_(std::move(changed)), recorder_(std::move(storeFile)) {}
+    : QObject(parent), clock_(clock), shown_(std::move(shown)), changed_(std::move(changed)),
+      link_(std::move(storeFile)) {
+    connect(&link_, &HistoryLink::Failed, this, [this](const QString& what) {
+        failure_ = what.toStdString();
+        if (changed_)
+            changed_();
+    });
+}
 
-GaugeHistory::~GaugeHistory() = default;
+GaugeHistory::~GaugeHistory() {
+    delete window_;
+}
 
 void GaugeHistory::Record(const std::vector<std::string>& reportLines, bool keep) {
-    const auto received = clock_.Now();
-    const auto key = ReportKey(reportLines);
-    worker_.Post([this, reportLines, received, keep, key] {
-        RecordResult result = recorder_.Record(reportLines, received, keep);
-        // Back on the window's thread; dropped if this object has gone meanwhile.
-        QMetaObject::invokeMethod(
-            this,
-            [this, key, result = std::move(result)] {
-                ++outcomes_;
-                if (window_ != nullptr && window_->isVisible())
-                    window_->Reload();
-                // A newer reading may be shown by now: this one's trend is not its trend.
-                if (!key || key != shown_())
-                    return;
-                last_ = result;
-                lastKey_ = key;
-                if (changed_)
-                    changed_();
-            },
-            Qt::QueuedConnection);
+    link_.Record(reportLines, clock_.Now(), keep, this, [this](const RecordResult& result) {
+        ++outcomes_;
+        failure_.clear();
+        if (window_ != nullptr && window_->isVisible())
+            window_->Reload();
+        // A newer reading may be shown by now: this one's trend is not its trend.
+        if (!result.Reading || result.Reading != shown_())
+            return;
+        last_ = result;
+        lastKey_ = result.Reading;
+        if (changed_)
+            changed_();
     });
 }
 
 std::string GaugeHistory::Note() const {
     // Until the shown reading's own outcome is back, the last one belongs to another reading.
-    return lastKey_ && lastKey_ == shown_() ? HistoryNote(last_) : std::string();
+    const std::string note = lastKey_ && lastKey_ == shown_() ? HistoryNote(last_) : std::string();
+    return note + (failure_.empty() ? "" : failure_ + "\n");
+}
+
+void GaugeHistory::ClaimAlert(const ReadingKey& reading,
+                              std::function<void(const AlertClaim&)> done) {
+    link_.ClaimAlert(reading, this, [this, done = std::move(done)](const AlertClaim& claim) {
+        ++claims_;
+        done(claim);
+    });
 }
 
 void GaugeHistory::ShowWindow(const HistoryView& view, QWidget* parent) {
     if (window_ == nullptr)
-        window_ = new HistoryWindow(storeFile_, clock_, parent);
+        window_ = new HistoryWindow(link_, clock_, parent);
     window_->ShowView(view);
 }
 

@@ -1,8 +1,9 @@
-// The gauge's side of the history: each decoded reading goes to the store on a worker thread,
-// what became of it comes back for the tooltip, and the history window follows the gauge.
+// The gauge's side of the history: each decoded reading goes to the store on the history's
+// thread, what became of it comes back for the tooltip, and the history window follows the gauge.
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 
 #include <chrono>
 #include <cstdint>
@@ -13,7 +14,7 @@
 #include <vector>
 
 #include "history/HistoryRecorder.h"
-#include "history/HistoryWorker.h"
+#include "history/qt/HistoryLink.h"
 #include "history/qt/HistoryWindow.h"
 #include "observation/ReadingKey.h"
 #include "platform/Clock.h"
@@ -27,18 +28,20 @@ public:
     using ShownKey = std::function<std::optional<ReadingKey>()>;
 
     /// Keeps the history in `storeFile` (nothing: no data folder is known); `changed` runs on
-    /// this thread whenever the outcome of the reading `shown` gives has come back; an outcome
-    /// for any other reading is dropped. `clock` must outlive this.
+    /// this thread whenever the outcome of the reading `shown` gives, or a failure of the
+    /// history's thread, has come back; an outcome for any other reading is dropped. `clock` must
+    /// outlive this.
     GaugeHistory(std::optional<std::filesystem::path> storeFile, const Clock& clock, ShownKey shown,
                  std::function<void()> changed, QObject* parent = nullptr);
-    /// Waits for the readings already handed over.
+    /// Closes the history window, stops an import at its next batch and finishes the stores
+    /// already handed over.
     ~GaugeHistory() override;
 
-    /// Hands the reading of `reportLines` to the worker: stored when `keep`, its trend found; the
-    /// outcome comes back with the reading's station and observation time.
+    /// Hands the reading of `reportLines` to the history's thread: stored when `keep`, its
+    /// trend found. The outcome comes back with the reading's station and observation time.
     void Record(const std::vector<std::string>& reportLines, bool keep);
-    /// The tooltip's lines about the shown reading's trend and storage; empty until its outcome
-    /// has come back.
+    /// The tooltip's lines about the shown reading's trend and storage, empty until its outcome
+    /// has come back, and a failure of the history's thread.
     std::string Note() const;
     /// What became of the last shown reading, once it has come back.
     const RecordResult& LastResult() const { return last_; }
@@ -46,22 +49,28 @@ public:
     const std::optional<ReadingKey>& LastKey() const { return lastKey_; }
     /// How many readings have come back so far, dropped ones too.
     std::size_t Outcomes() const { return outcomes_; }
-    /// Brings up the history window following `view`; `parent` owns it.
+    /// How many alert claims have been answered so far.
+    std::size_t Claims() const { return claims_; }
+    /// Notes in the history that an alert is given for `reading`; `done` is told on this thread
+    /// whether it is the first ever for that station and observation time (when the history
+    /// cannot tell, it is, and the claim's Problem says why).
+    void ClaimAlert(const ReadingKey& reading, std::function<void(const AlertClaim&)> done);
+    /// Brings up the history window following `view`; `parent` shows it.
     void ShowWindow(const HistoryView& view, QWidget* parent);
     /// The window, once it was shown.
     HistoryWindow* Window() const { return window_; }
 
 private:
-    std::optional<std::filesystem::path> storeFile_;
     const Clock& clock_;
     ShownKey shown_;
     std::function<void()> changed_;
     RecordResult last_;
     std::optional<ReadingKey> lastKey_;
+    std::string failure_;
     std::size_t outcomes_ = 0;
-    HistoryWindow* window_ = nullptr;
-    HistoryRecorder recorder_; // used on the worker's thread only
-    HistoryWorker worker_;     // last: ends, and finishes its jobs, before the recorder goes
+    std::size_t claims_ = 0;
+    HistoryLink link_;
+    QPointer<HistoryWindow> window_; // goes before the link it reads through
 };
 
 /// The history file in the user's data folder; nothing when no such folder is known.

@@ -28,6 +28,25 @@ QAction* GaugeMenu::Add(const QString& text, const QList<QKeySequence>& keys,
     return action;
 }
 
+void GaugeMenu::AddRecentStations(std::function<std::vector<std::string>()> recent,
+                                  std::function<void(std::size_t)> choose) {
+    QMenu* stations = menu_->addMenu("&Recent stations");
+    stations->setObjectName("RecentStations");
+    connect(stations, &QMenu::aboutToShow, this, [this, stations, recent, choose] {
+        stations->clear();
+        const std::vector<std::string> labels = recent();
+        for (std::size_t at = 0; at < labels.size(); ++at) {
+            // "&1 KSEA ...": the number picks the entry from the keyboard.
+            const QString text =
+                QString("&%1 %2").arg(at + 1).arg(QString::fromStdString(labels[at]));
+            connect(stations->addAction(text), &QAction::triggered, &window_,
+                    [choose, at] { choose(at); });
+        }
+        if (labels.empty())
+            stations->addAction("No station picked yet")->setEnabled(false);
+    });
+}
+
 void GaugeMenu::AddKeys(const QList<QKeySequence>& keys, std::function<void()> run) {
     auto* action = new QAction(this);
     action->setShortcuts(keys);

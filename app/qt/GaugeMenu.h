@@ -11,6 +11,8 @@
 
 #include <functional>
 #include <optional>
+#include <string>
+#include <vector>
 
 class QAction;
 class QMenu;
@@ -25,6 +27,11 @@ public:
 
     /// An entry `text` that `run`s when chosen or when `keys` are pressed (the first is shown).
     QAction* Add(const QString& text, const QList<QKeySequence>& keys, std::function<void()> run);
+    /// A submenu "Recent stations" at the menu's end, filled as it opens with the labels of
+    /// `recent` (numbered 1-5 for the keyboard; a disabled line when there are none); choosing
+    /// one calls `choose` with its index.
+    void AddRecentStations(std::function<std::vector<std::string>()> recent,
+                           std::function<void(std::size_t)> choose);
     /// Keys of the window that `run` and are no entry of the menu.
     void AddKeys(const QList<QKeySequence>& keys, std::function<void()> run);
     /// Opens the menu with its top left at `global`, without waiting for a choice.

@@ -12,6 +12,9 @@ GaugeProgram::GaugeProgram(SettingsStore& store, const Clock& clock, ProgramEnd 
     window.AttachDialogs(options, ftpSettings);
     options.ReturnFocusTo({&window});
     ftpSettings.ReturnFocusTo({&options, &window});
+    // Queued: the cycle runs from the event loop, not inside the list's pick.
+    QObject::connect(&options, &OptionsDialog::placeChosen, &window, &GaugeWindow::UpdateNow,
+                     Qt::QueuedConnection);
 }
 
 } // namespace stormbell

@@ -1,20 +1,23 @@
 #include "app/qt/GaugeWindow.h"
 
 #include "app/CycleFailure.h"
-#include "app/qt/CircleShape.h"
 #include "app/qt/GaugeHistory.h"
 #include "app/qt/GaugeTooltip.h"
 #include "app/qt/HttpsModuleLoader.h"
 #include "app/qt/KeyboardAccess.h"
+#include "app/qt/RecentStationsMenu.h"
 #include "app/qt/UpdateSchedule.h"
 #include "app/qt/WindowDrag.h"
+#include "app/qt/WindowPrintout.h"
 #include "app/qt/WindowRegion.h"
 #include "gauges/WindowLayout.h"
 #include "gauges/qt/GaugeFace.h"
 #include "settings/SettingsPersistence.h"
 #include "settings/SettingsTable.h"
+#include "settings/qt/FirstStartUnits.h"
 #include "settings/qt/FtpSettingsDialog.h"
 #include "settings/qt/OptionsDialog.h"
+#include "settings/stations/RecentStations.h"
 #include "settings/stations/StationDirectory.h"
 
 #include <QCloseEvent>
@@ -27,17 +30,12 @@ namespace {
 
 constexpr int kMillisecondsPerMinute = 60000;
 
-// The hub's starting look matches the discs the altimeter draws under it.
-constexpr Color kHubPen = colors::kHubOuter;
-constexpr int kHubPenWidth = 3;
-constexpr Color kHubBrush = colors::kReference;
-
 } // namespace
 
 GaugeWindow::GaugeWindow(SettingsStore& store, Settings& settings, Observation& observation,
                          const Clock& clock, ProgramEnd end, const ClientLimits& limits)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), store_(store), settings_(settings),
-      observation_(observation), clock_(clock), end_(std::move(end)),
+      observation_(observation), clock_(clock),
       face_(std::make_unique<GaugeFace>(observation_, devicePixelRatioF(),
                                         [this] { view_.Repaint(); })),
       parts_(BuildWindowParts(
@@ -52,12 +50,31 @@ GaugeWindow::GaugeWindow(SettingsStore& store, Settings& settings, Observation& 
       // The log's lock is waited for on the sweep's pause: the window stays live, and close
       // and exit end the wait.
       // The log is rebuilt on the runner's thread, so that a large log never holds the window.
-      decoder_(observation, *this, pause_, status_, messages_, ".", pause_, runner_), shown_(clock),
-      stormAlert_(store, shown_, clock, *this, [this] { RefreshDescription(); }),
+      decoder_(observation, *this, pause_, status_, ".", pause_, runner_), shown_(clock),
+      stormAlert_(
+          store, shown_, clock, *this,
+          [this](const ReadingKey& key, auto done) { history_->ClaimAlert(key, std::move(done)); },
+          [this] { RefreshDescription(); }),
       session_(*lamps_, status_, pause_, runner_, WithHttpsModule(limits),
-               DecodeAdmitted(shown_, decoder_, status_)) {
-    parts_.Hub->OnMouseDown = [this](Qt::MouseButton button) { HubPressed(button); };
+               DecodeAdmitted(shown_, decoder_, status_)),
+      ending_(session_, guard_, std::move(end),
+              {[this] {
+                   SaveSettings(store_, settings_, observation_, GetGauges().StoredPressSet, x(),
+                                y());
+               },
+               [this] {
+                   for (QWidget* dialog : std::initializer_list<QWidget*>{options_, ftpSettings_})
+                       if (dialog != nullptr)
+                           dialog->hide();
+               },
+               [this] { close(); }}) {
     new WindowDrag(*this); // a child of the window, which it follows
+    OfferRecentStations(keyboard_->Menu(), settings_, [this] {
+        if (options_ != nullptr && options_->isVisible())
+            options_->ShowSettings();
+        fetchedStation_.clear(); // chosen again, fetched again
+        FetchChosenStation();
+    });
     tooltip_ = new GaugeTooltip(*this,
                                 {[this] { return lamps_->Fetching(); },
                                  [this] {
@@ -74,7 +91,7 @@ GaugeWindow::GaugeWindow(SettingsStore& store, Settings& settings, Observation& 
                     session_.WhenIdle([this] { guard_([this] { RefreshFaceStatus(); }); });
                 }});
 
-    LoadWindowPosition(store_, settings_);
+    LoadAtWindowCreation(store_, settings_);
     move(settings_.WindowLeft, settings_.WindowTop);
 
     // The storm bell waits for the history, whose trend stands in for a missing tendency line.
@@ -91,17 +108,18 @@ GaugeWindow::~GaugeWindow() = default;
 void GaugeWindow::AttachDialogs(OptionsDialog& options, FtpSettingsDialog& ftpSettings) {
     options_ = &options;
     ftpSettings_ = &ftpSettings;
-}
-
-Gauges& GaugeWindow::GetGauges() {
-    return view_.GetGauges();
+    options.SetPrinting(
+        WindowPrinting(std::make_unique<WindowPrintout>(observation_, GetGauges(), shown_,
+                                                        settings_, clock_, DefaultHistoryFile()),
+                       clock_));
 }
 
 void GaugeWindow::StartOnFirstActivation() {
     if (!firstActivation_)
         return;
     Gauges& gauges = GetGauges();
-    LoadSettings(store_, settings_, observation_, gauges.StoredPressSet);
+    LoadSettings(store_, settings_, observation_, gauges.StoredPressSet,
+                 FirstStartDisplayMode(QLocale::system()));
     gauges.PressSet = gauges.StoredPressSet;
     ftpSettings_->ApplyStartupSettings();
     options_->SetDisplayModeRow(observation_.DisplayMode == DisplayMode::Metric ? 1 : 0);
@@ -110,8 +128,7 @@ void GaugeWindow::StartOnFirstActivation() {
     ShapeRoundedRegion(rect());
     gauges.NeedleColor = colors::kNeedle;
     lamps_->SetLampState(LampState::Idle);
-    parts_.Hub->SetPen(kHubPen, kHubPenWidth);
-    parts_.Hub->SetBrush(kHubBrush);
+    DressHub(*parts_.Hub);
     view_.ApplyStatus(shown_.Context(), clock_);
     view_.Redraw();
     SetUpdateInterval(settings_.UpdateMinutes * kMillisecondsPerMinute);
@@ -119,22 +136,29 @@ void GaugeWindow::StartOnFirstActivation() {
     firstActivation_ = false;
     if (const std::string notice = store_.StartupNotice(); !notice.empty())
         messages_.ShowMessage(notice);
+    if (store_.FirstStart())
+        options_->AskWhereTheUserIs();
     if (settings_.FetchAtStart)
         UpdateNow();
-}
-
-void GaugeWindow::UpdateNow() {
-    RunCycle(false);
 }
 
 void GaugeWindow::RunCycle(bool ifChanged) {
     if (!session_.Begin())
         return;
     fetchedStation_ = settings_.StationFile;
-    CycleSettings cycleSettings = CurrentCycleSettings();
-    cycleSettings.IfChanged = ifChanged;
-    guard_([&] { RecordOutcome(session_.Cycle().Run(cycleSettings)); });
-    EndAfterCycle(session_.Finish());
+    const CycleSettings cycleSettings{
+        settings_.Host,     settings_.ReportDirectory, settings_.StationFile,
+        settings_.UseProxy, ftpSettings_->ProxyPort(), settings_.LogReports,
+        ifChanged};
+    guard_([&] {
+        const CycleOutcome outcome = session_.Cycle().Run(cycleSettings);
+        RecordOutcome(outcome);
+        // The description tells a log that failed; a box would hold a timer's cycle until
+        // someone clicks, so only an update asked for shows one, once the reading stands.
+        if (!ifChanged && outcome.Completed() && !decoder_.LogProblem().empty())
+            messages_.ShowMessage(decoder_.LogProblem());
+    });
+    ending_.AfterCycle(session_.Finish());
 }
 
 void GaugeWindow::RecordOutcome(const CycleOutcome& outcome) {
@@ -160,24 +184,9 @@ void GaugeWindow::FetchChosenStation() {
     if (session_.State() != SessionState::Idle || firstActivation_ || !complete ||
         settings_.StationFile == fetchedStation_)
         return;
+    settings_.RecentStations = WithRecentStation(settings_.RecentStations, identifier);
     schedule_->RestartInterval();
     UpdateNow();
-}
-
-void GaugeWindow::SaveAndExit() {
-    if (session_.RequestExit())
-        SaveAndEnd();
-}
-
-bool GaugeWindow::SaveAndEnd() {
-    bool saved = false;
-    guard_([&] {
-        SaveSettings(store_, settings_, observation_, GetGauges().StoredPressSet, x(), y());
-        saved = true;
-    });
-    if (saved)
-        end_(0);
-    return saved;
 }
 
 void GaugeWindow::ShowOptions() {
@@ -187,7 +196,7 @@ void GaugeWindow::ShowOptions() {
 
 void GaugeWindow::ShowHistory() {
     guard_([this] {
-        const std::string& known = shown_.Context().StationIdentifier;
+        const std::string& known = shown_.Context().Header.Station;
         history_->ShowWindow(GaugeHistoryView(known.empty() ? settings_.StationFile : known,
                                               observation_.DisplayMode == DisplayMode::Metric,
                                               GetGauges().PressSet, observation_.OPresInfo),
@@ -200,24 +209,17 @@ void GaugeWindow::Minimise() {
         showMinimized();
 }
 
-void GaugeWindow::HubPressed(Qt::MouseButton button) {
-    MouseButton hub = MouseButton::Left;
-    if (button == Qt::RightButton)
-        hub = MouseButton::Right;
-    else if (button == Qt::MiddleButton)
-        hub = MouseButton::Middle;
-    else if (button != Qt::LeftButton)
-        return;
-    guard_([&] {
-        GetGauges().HubPressed(hub);
-        view_.Repaint();
-        RefreshDescription();
-    });
+void GaugeWindow::HubPressed(MouseButton button) {
+    TurnReference([this, button] { GetGauges().HubPressed(button); });
 }
 
 void GaugeWindow::SetReferenceToPressure() {
-    guard_([this] {
-        GetGauges().SetReferenceToPressure();
+    TurnReference([this] { GetGauges().SetReferenceToPressure(); });
+}
+
+void GaugeWindow::TurnReference(const std::function<void()>& turn) {
+    guard_([&] {
+        turn();
         view_.Repaint();
         RefreshDescription();
     });
@@ -226,14 +228,6 @@ void GaugeWindow::SetReferenceToPressure() {
 void GaugeWindow::ShapeRoundedRegion(const QRect& rect) {
     windowRegion_ = RoundRectRegion(rect, layout::kCornerEllipse, layout::kCornerEllipse);
     setMask(windowRegion_);
-}
-
-void GaugeWindow::SetUpdateInterval(int milliseconds) {
-    schedule_->SetInterval(milliseconds);
-}
-
-void GaugeWindow::StationChanged() {
-    schedule_->StationChosen();
 }
 
 void GaugeWindow::ApplyDisplayMode() {
@@ -246,18 +240,6 @@ void GaugeWindow::ApplyDisplayMode() {
 void GaugeWindow::ShowFtpSettings() {
     if (ftpSettings_ != nullptr)
         ftpSettings_->show();
-}
-
-void GaugeWindow::ShowError(const std::string& message) {
-    messages_.ShowMessage(message);
-}
-
-const std::string& GaugeWindow::LastReport() const {
-    return shown_.Report();
-}
-
-void GaugeWindow::PresentFrame() {
-    view_.PresentFrame();
 }
 
 bool GaugeWindow::event(QEvent* event) {
@@ -282,32 +264,7 @@ void GaugeWindow::showEvent(QShowEvent* event) {
 }
 
 void GaugeWindow::closeEvent(QCloseEvent* event) {
-    // The client goes, unless a cycle still runs on it; then the close comes
-    // again once the cycle has unwound.
-    if (!session_.RequestClose()) {
-        event->ignore();
-        return;
-    }
-    EndProgram();
-    event->accept();
-}
-
-void GaugeWindow::EndProgram() {
-    if (options_ != nullptr)
-        options_->hide();
-    if (ftpSettings_ != nullptr)
-        ftpSettings_->hide();
-    end_(0);
-}
-
-void GaugeWindow::EndAfterCycle(SessionState ended) {
-    const bool exit =
-        ended == SessionState::EndingByExit || ended == SessionState::EndingByExitThenClose;
-    if (exit && SaveAndEnd())
-        return;
-    // A close asked for as well still ends the program when the save failed.
-    if (ended == SessionState::EndingByClose || ended == SessionState::EndingByExitThenClose)
-        close();
+    event->setAccepted(ending_.Close());
 }
 
 void GaugeWindow::RefreshFaceStatus() {
@@ -318,11 +275,6 @@ void GaugeWindow::RefreshFaceStatus() {
 void GaugeWindow::RefreshDescription() {
     if (tooltip_ != nullptr)
         tooltip_->Refresh();
-}
-
-CycleSettings GaugeWindow::CurrentCycleSettings() const {
-    return {settings_.Host,     settings_.ReportDirectory, settings_.StationFile,
-            settings_.UseProxy, ftpSettings_->ProxyPort(), settings_.LogReports};
 }
 
 } // namespace stormbell

@@ -7,12 +7,14 @@
 #include "app/ShownReading.h"
 #include "app/qt/EventLoopPause.h"
 #include "app/qt/GaugeCommands.h"
+#include "app/qt/GaugeEnding.h"
 #include "app/qt/HandlerGuard.h"
 #include "app/qt/Lamp.h"
 #include "app/qt/QtMessageSink.h"
 #include "app/qt/QtStatusLine.h"
 #include "app/qt/StormAlert.h"
 #include "app/qt/ThreadRunner.h"
+#include "app/qt/UpdateSchedule.h"
 #include "app/qt/WindowFace.h"
 #include "app/qt/WindowParts.h"
 #include "gauges/GaugeDescription.h"
@@ -38,10 +40,6 @@ class GaugeTooltip;
 class KeyboardAccess;
 class Gauges;
 class OptionsDialog;
-class UpdateSchedule;
-
-/// Ends the program with an exit code: leaves the event loop in the program, records in tests.
-using ProgramEnd = std::function<void(int exitCode)>;
 
 class GaugeWindow final : public QWidget,
                           public GaugeCommands,
@@ -61,7 +59,8 @@ public:
     void AttachDialogs(OptionsDialog& options, FtpSettingsDialog& ftpSettings);
 
     /// The start-up on the first activation (later ones do nothing): the rest of the settings,
-    /// skin, region, lamps, the first drawing, the timer and, with RunOnStart, one cycle.
+    /// skin, region, lamps, the first drawing, the timer and, with RunOnStart, one cycle. On a
+    /// first start the options dialog asks where the user is.
     void StartOnFirstActivation();
     /// Shapes the window as `rect` with corners rounded by the 130 × 130 ellipse.
     void ShapeRoundedRegion(const QRect& rect);
@@ -72,30 +71,30 @@ public:
     /// The region the window was given, empty before the first activation.
     const QRegion& WindowRegion() const { return windowRegion_; }
     /// The needles and the reference hand on the current face.
-    Gauges& GetGauges();
+    Gauges& GetGauges() { return view_.GetGauges(); }
     /// The reading history: storage of each reading, its trend, the history window.
     GaugeHistory& History() { return *history_; }
 
     // GaugeCommands. The cycle's outcome is recorded for the description. The exit ends a
     // running cycle first. The reference hand, turned, is saved as a hub click is.
-    void UpdateNow() override;
-    void SaveAndExit() override;
+    void UpdateNow() override { RunCycle(false); }
+    void SaveAndExit() override { ending_.Exit(); }
     void ShowOptions() override;
     void ShowHistory() override;
     void SetReferenceToPressure() override;
     void Minimise() override;
-    void HubPressed(Qt::MouseButton button) override;
+    void HubPressed(MouseButton button) override;
 
     // OptionsHost
-    void SetUpdateInterval(int milliseconds) override;
+    void SetUpdateInterval(int milliseconds) override { schedule_->SetInterval(milliseconds); }
     /// Starts the wait before the chosen station is fetched, or starts it again.
-    void StationChanged() override;
+    void StationChanged() override { schedule_->StationChosen(); }
     void ApplyDisplayMode() override;
     void ShowFtpSettings() override;
-    void ShowError(const std::string& message) override;
-    const std::string& LastReport() const override;
+    void ShowError(const std::string& message) override { messages_.ShowMessage(message); }
+    const std::string& LastReport() const override { return shown_.Report(); }
     // FramePresenter: one sweep frame on the current face, painted at once.
-    void PresentFrame() override;
+    void PresentFrame() override { view_.PresentFrame(); }
 
 protected:
     bool event(QEvent* event) override;
@@ -107,26 +106,21 @@ private:
     /// last is fetched now, and the update timer's interval runs from this fetch; a running cycle
     /// finishes first.
     void FetchChosenStation();
-    /// UpdateNow's work; `ifChanged` as in CycleSettings.
+    /// UpdateNow's work; `ifChanged` as in CycleSettings. A log that failed is told in the
+    /// description, and in a box after the reading is shown only when not `ifChanged` (asked for).
     void RunCycle(bool ifChanged);
-    /// After the system's close: hides the dialogs and ends the program.
-    void EndProgram();
     /// Tells the reading and the dialog what the cycle came to.
     void RecordOutcome(const CycleOutcome& outcome);
-    /// Finishes the exit or close asked for while the cycle that ended in `ended` ran.
-    void EndAfterCycle(SessionState ended);
-    /// The exit button's save, then the end; a failed save is shown and gives false.
-    bool SaveAndEnd();
     /// The face's status as the reading now has it, redrawn when it changed.
     void RefreshFaceStatus();
-    CycleSettings CurrentCycleSettings() const;
     void RefreshDescription();
+    /// Turns the reference hand by `turn`, then shows and describes it; a failure is shown.
+    void TurnReference(const std::function<void()>& turn);
 
     SettingsStore& store_;
     Settings& settings_;
     Observation& observation_;
     const Clock& clock_;
-    ProgramEnd end_;
     OptionsDialog* options_ = nullptr;
     FtpSettingsDialog* ftpSettings_ = nullptr;
     std::unique_ptr<GaugeFace> face_;
@@ -144,6 +138,7 @@ private:
     ShownReading shown_;
     StormAlert stormAlert_;
     CycleSession session_;
+    GaugeEnding ending_;
     std::unique_ptr<GaugeHistory> history_;
     GaugeTooltip* tooltip_ = nullptr;
     UpdateSchedule* schedule_ = nullptr;

@@ -1,6 +1,6 @@
 #include "app/qt/HttpsModuleLoader.h"
 
-#include "settings/qt/ProgramModule.h"
+#include "platform/qt/ProgramModule.h"
 
 #include <memory>
 #include <stdexcept>

@@ -7,6 +7,7 @@
 #include "app/qt/GaugeMenu.h"
 #include "app/qt/KeyboardMove.h"
 #include "app/qt/WindowParts.h"
+#include "gauges/Gauges.h"
 
 #include <QAbstractButton>
 #include <QKeyEvent>
@@ -66,9 +67,9 @@ bool KeyboardAccess::eventFilter(QObject* watched, QEvent* event) {
     if (watched == &hub_) {
         // As the hub's clicks: on is a left click, back a right one.
         if (activate || key == Qt::Key_Space || key == Qt::Key_Up || key == Qt::Key_Plus)
-            commands_.HubPressed(Qt::LeftButton);
+            commands_.HubPressed(MouseButton::Left);
         else if (key == Qt::Key_Down || key == Qt::Key_Minus)
-            commands_.HubPressed(Qt::RightButton);
+            commands_.HubPressed(MouseButton::Right);
         else
             return false;
         return true;

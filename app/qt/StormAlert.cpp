@@ -7,9 +7,9 @@
 namespace stormbell {
 
 StormAlert::StormAlert(SettingsStore& store, ShownReading& shown, const Clock& clock,
-                       QObject& parent, std::function<void()> told)
+                       QObject& parent, ClaimFirst claim, std::function<void()> told)
     : bell_(store), shown_(shown), clock_(clock), notifier_(new DesktopNotifier(&parent)),
-      told_(std::move(told)) {}
+      claim_(std::move(claim)), told_(std::move(told)) {}
 
 void StormAlert::Decide(bool enabled, const std::optional<PressureTrend>& trend) {
     // Only the history's trend stands in: the report's own tendency is read from the report.
@@ -19,11 +19,25 @@ void StormAlert::Decide(bool enabled, const std::optional<PressureTrend>& trend)
                                             : std::nullopt);
     if (!call.Problem.empty())
         shown_.RecordAlertFailure(call.Problem);
-    if (!call.Ring)
+    const auto key = shown_.Key();
+    if (!call.Ring || !key)
         return;
+    // The history remembers every alert given, by any gauge and across restarts: it has the
+    // last word on whether this one is news.
+    claim_(*key, [this, call, key](const AlertClaim& claim) {
+        if (!claim.Problem.empty() && shown_.Key() == key) {
+            shown_.RecordAlertFailure("the history could not note this alert: " + claim.Problem);
+            told_();
+        }
+        if (claim.First)
+            Notify(call, key);
+    });
+}
+
+void StormAlert::Notify(const StormCall& call, const std::optional<ReadingKey>& key) {
     // A failure arriving after a newer report belongs to the older one's alert.
     notifier_->Notify(QString::fromStdString(call.Title), QString::fromStdString(call.Body),
-                      [this, key = shown_.Key()](const QString& reason) {
+                      [this, key](const QString& reason) {
                           if (shown_.Key() != key)
                               return;
                           shown_.RecordAlertFailure(reason.toStdString());

@@ -6,9 +6,11 @@
 #include "app/qt/GaugeCommands.h"
 #include "app/qt/SkinView.h"
 #include "app/qt/SunkenPanel.h"
+#include "gauges/Gauges.h"
 #include "gauges/WindowLayout.h"
 #include "gauges/qt/QtCanvas.h"
 
+#include <optional>
 #include <utility>
 
 namespace stormbell {
@@ -22,6 +24,11 @@ constexpr const char* kFetchFailed = "no fetch failure";
 constexpr const char* kHub = "reference hand: left click turns on, right click turns back";
 constexpr const char* kSaveOnlyHere =
     "save and exit (closing the gauge any other way does not save the settings)";
+
+// The hub's look from the start-up on matches the discs the altimeter draws under it.
+constexpr Color kHubPen = colors::kHubOuter;
+constexpr int kHubPenWidth = 3;
+constexpr Color kHubBrush = colors::kReference;
 
 struct ButtonSpec {
     const char* Name;
@@ -59,6 +66,19 @@ void Name(QWidget& widget, const char* says, const char* tip) {
     widget.setToolTip(tip);
 }
 
+std::optional<MouseButton> HubButton(Qt::MouseButton button) {
+    switch (button) {
+    case Qt::LeftButton:
+        return MouseButton::Left;
+    case Qt::RightButton:
+        return MouseButton::Right;
+    case Qt::MiddleButton:
+        return MouseButton::Middle;
+    default:
+        return std::nullopt;
+    }
+}
+
 // Each lamp's highlight dot is named as its lamp: hovering it is hovering the lamp.
 CircleShape* Shape(const char* name, layout::Bounds bounds, const char* says, QWidget& window) {
     auto* shape = Place<CircleShape>(name, bounds, &window);
@@ -88,6 +108,10 @@ WindowParts BuildWindowParts(QWidget& window, const std::function<const QImage&(
     parts.RedDot = Shape("Shape3", layout::kRedLampDot, kFetchFailed, window);
     parts.GreenDot = Shape("Shape4", layout::kGreenLampDot, kFetching, window);
     parts.Hub = Shape("Shape5", layout::kAltimeterHub, kHub, window);
+    parts.Hub->OnMouseDown = [&commands](Qt::MouseButton button) {
+        if (const auto hub = HubButton(button))
+            commands.HubPressed(*hub);
+    };
     parts.ButtonPanel = Place<SunkenPanel>("Panel5", layout::kBarPanel, &window);
     for (const ButtonSpec& bar : kButtons) {
         BarButton* button = Place<BarButton>(
@@ -98,6 +122,11 @@ WindowParts BuildWindowParts(QWidget& window, const std::function<const QImage&(
         Name(*button, bar.Says, bar.Tip);
     }
     return parts;
+}
+
+void DressHub(CircleShape& hub) {
+    hub.SetPen(kHubPen, kHubPenWidth);
+    hub.SetBrush(kHubBrush);
 }
 
 } // namespace stormbell

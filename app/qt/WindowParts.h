@@ -16,7 +16,8 @@ class GaugeCommands;
 class SkinView;
 class SunkenPanel;
 
-/// The children, by what they are; tests find them by the same roles as object names.
+/// The children, by what they are. Tests find them by their object names, which name their
+/// roles; a screen reader knows them by their accessible names.
 struct WindowParts {
     SkinView* EnglishSkin;
     SkinView* MetricSkin;
@@ -33,9 +34,12 @@ struct WindowParts {
 };
 
 /// Dresses `window` (its names, size and background) and creates its children; both skin views
-/// paint what `visible` returns, and the bars ask `commands`, which must outlive them. Never
-/// throws but for a failed allocation.
+/// paint what `visible` returns, and the bars and the hub ask `commands`, which must outlive
+/// them. Never throws but for a failed allocation.
 WindowParts BuildWindowParts(QWidget& window, const std::function<const QImage&()>& visible,
                              GaugeCommands& commands);
+
+/// The hub's look from the start-up on, when it matches the discs the altimeter draws under it.
+void DressHub(CircleShape& hub);
 
 } // namespace stormbell

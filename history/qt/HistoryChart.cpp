@@ -10,6 +10,7 @@
 #include <numbers>
 
 #include "gauges/qt/SkinPalette.h"
+#include "observation/PressureUnits.h"
 
 namespace stormbell {
 
@@ -23,7 +24,6 @@ constexpr int kTop = 8;
 constexpr int kBottom = 28;
 constexpr int kPanelGap = 14;
 constexpr int kPanels = 4;
-constexpr double kHectopascalsPerInch = 33.8638866667;
 constexpr int kMarkSpacing = 16; // pixels between two wind direction marks
 
 using Value = std::function<std::optional<double>(const HistoryReading&)>;

@@ -11,8 +11,6 @@
 #include <fstream>
 
 #include "history/HistoryFormat.h"
-#include "history/HistoryStore.h"
-#include "history/LogImport.h"
 
 namespace stormbell {
 
@@ -20,16 +18,14 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr const char* kNoFolder = "No data folder is known: the history is not kept";
-
 QString SpanName(int hours) {
     return hours <= 24 ? QString("24 hours") : QString("%1 days").arg(hours / 24);
 }
 
 } // namespace
 
-HistoryWindow::HistoryWindow(std::optional<fs::path> storeFile, const Clock& clock, QWidget* parent)
-    : QWidget(parent, Qt::Window), storeFile_(std::move(storeFile)), clock_(clock),
+HistoryWindow::HistoryWindow(HistoryLink& history, const Clock& clock, QWidget* parent)
+    : QWidget(parent, Qt::Window), history_(history), clock_(clock),
       chart_(new HistoryChart(clock, this)), spans_(new QButtonGroup(this)),
       import_(new QPushButton("Import log…", this)), export_(new QPushButton("Export CSV…", this)),
       status_(new QLabel(this)) {
@@ -55,8 +51,14 @@ HistoryWindow::HistoryWindow(std::optional<fs::path> storeFile, const Clock& clo
 }
 
 HistoryWindow::~HistoryWindow() {
-    if (importer_.joinable())
-        importer_.join();
+    if (importing_)
+        history_.StopImport();
+}
+
+void HistoryWindow::hideEvent(QHideEvent* event) {
+    if (importing_)
+        history_.StopImport();
+    QWidget::hideEvent(event);
 }
 
 void HistoryWindow::ShowView(const HistoryView& view) {
@@ -75,32 +77,42 @@ void HistoryWindow::SetSpan(int hours) {
 }
 
 void HistoryWindow::Reload() {
+    holdStatus_ = false;
+    Ask();
+}
+
+void HistoryWindow::Ask() {
     const auto to = clock_.Now();
     const ChartFrame frame{to - std::chrono::hours(spanHours_), to, view_.Metric,
                            view_.ReferenceHpa};
-    shown_.clear();
-    QString status;
-    try {
-        if (!storeFile_)
-            throw EHistoryError(kNoFolder, false);
-        // Reading creates nothing: a missing store holds nothing yet.
-        std::error_code ignored;
-        if (fs::exists(*storeFile_, ignored)) {
-            // The gauge sets a damaged store aside; the window only reads.
-            const HistoryStore store(*storeFile_, WhenDamaged::Refuse);
-            shown_ = store.Readings({view_.Station, frame.From, frame.To});
-        }
-        status = QString("%1: %2 %3 in the last %4")
-                     .arg(QString::fromStdString(view_.Station))
-                     .arg(shown_.size())
-                     .arg(shown_.size() == 1 ? "reading" : "readings")
-                     .arg(SpanName(spanHours_));
-    } catch (const std::exception& error) {
-        status = QString::fromStdString(error.what());
-    }
-    status_->setText(status);
+    const std::uint64_t asked = ++asked_;
+    history_.Read({view_.Station, frame.From, frame.To}, this,
+                  [this, asked, frame](const HistoryRead& read) {
+                      if (asked == asked_)
+                          Draw(read, frame);
+                  });
+}
+
+void HistoryWindow::Draw(const HistoryRead& read, const ChartFrame& frame) {
+    shown_ = read.Readings;
+    QString status =
+        read.Problem.empty()
+            ? QString("%1: %2 %3 in the last %4")
+                  .arg(QString::fromStdString(read.Query.Station.value_or("")))
+                  .arg(shown_.size())
+                  .arg(shown_.size() == 1 ? "reading" : "readings")
+                  .arg(SpanName(static_cast<int>(
+                      std::chrono::duration_cast<std::chrono::hours>(frame.To - frame.From)
+                          .count())))
+            : QString::fromStdString(read.Problem);
+    if (!read.Notice.empty())
+        status += "\n" + QString::fromStdString(read.Notice);
+    // An import's progress or outcome stays shown until the user asks for something else.
+    if (!importing_ && !holdStatus_)
+        status_->setText(status);
     export_->setEnabled(!shown_.empty());
     chart_->Show(shown_, frame);
+    emit Reloaded();
 }
 
 bool HistoryWindow::ExportCsv(const QString& file) {
@@ -118,38 +130,29 @@ bool HistoryWindow::ExportCsv(const QString& file) {
 }
 
 void HistoryWindow::ImportLog(const QString& file) {
-    if (importer_.joinable())
-        importer_.join();
+    importing_ = true;
     import_->setEnabled(false);
     status_->setText("Importing " + file + "…");
-    const auto received = clock_.Now();
-    importer_ = std::thread([this, file, received, store = storeFile_] {
-        QString message;
-        try {
-            if (!store)
-                throw EHistoryError(kNoFolder, false);
-            std::ifstream log(fs::path(file.toStdU16String()), std::ios::binary);
-            if (!log)
-                throw std::runtime_error("cannot read " + file.toStdString());
-            HistoryStore history(*store);
-            const ImportCounts counts = stormbell::ImportLog(log, history, received);
-            message = QString("%1: %2 added, %3 already stored, %4 damaged entries skipped")
-                          .arg(file)
-                          .arg(counts.Added)
-                          .arg(counts.Duplicates)
-                          .arg(counts.Skipped);
-        } catch (const std::exception& error) {
-            message = "The import stopped: " + QString::fromStdString(error.what());
-        }
-        QMetaObject::invokeMethod(
-            this, [this, message] { Finished(message); }, Qt::QueuedConnection);
-    });
+    history_.Import(fs::path(file.toStdU16String()), clock_.Now(), this,
+                    [this](const ImportOutcome& outcome) { Finished(outcome); });
 }
 
-void HistoryWindow::Finished(const QString& message) {
-    Reload();
+void HistoryWindow::Finished(const ImportOutcome& outcome) {
+    importing_ = false;
+    holdStatus_ = true;
     import_->setEnabled(true);
-    status_->setText(message);
+    Ask();
+    const QString log = QString::fromStdU16String(outcome.Log.u16string());
+    const ImportCounts& counts = outcome.Counts;
+    if (!outcome.Problem.empty())
+        status_->setText("The import stopped: " + QString::fromStdString(outcome.Problem));
+    else
+        status_->setText(QString("%1: %2 added, %3 already stored, %4 damaged entries skipped%5")
+                             .arg(log)
+                             .arg(counts.Added)
+                             .arg(counts.Duplicates)
+                             .arg(counts.Skipped)
+                             .arg(counts.Stopped ? "; stopped before the end" : ""));
     emit ImportFinished();
 }
 

@@ -5,14 +5,14 @@
 #include <QWidget>
 
 #include <chrono>
-#include <filesystem>
+#include <cstdint>
 #include <optional>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "history/HistoryReading.h"
 #include "history/qt/HistoryChart.h"
+#include "history/qt/HistoryLink.h"
 #include "platform/Clock.h"
 
 class QButtonGroup;
@@ -34,22 +34,22 @@ struct HistoryView {
 class HistoryWindow final : public QWidget {
     Q_OBJECT
 public:
-    /// Reads `storeFile` (nothing: no data folder is known); times come from `clock`, which
-    /// must outlive the window.
-    HistoryWindow(std::optional<std::filesystem::path> storeFile, const Clock& clock,
-                  QWidget* parent = nullptr);
-    /// Waits for an import under way.
+    /// Reads the history through `history`; times come from `clock`. Both must outlive the
+    /// window.
+    HistoryWindow(HistoryLink& history, const Clock& clock, QWidget* parent = nullptr);
+    /// Stops an import under way at its next batch.
     ~HistoryWindow() override;
 
-    /// Follows `view`, reads the store again and brings the window up.
+    /// Follows `view`, asks for the store's readings again and brings the window up.
     void ShowView(const HistoryView& view);
     /// Shows the last `hours` (one of kHistorySpans).
     void SetSpan(int hours);
-    /// Reads the shown span from the store again.
+    /// Asks for the shown span's readings again; Reloaded follows once they are drawn.
     void Reload();
     /// Writes the shown readings to `file` as CSV; false, told in the status line, when it cannot.
     bool ExportCsv(const QString& file);
-    /// Imports the report log `file` on a thread of its own; ImportFinished follows.
+    /// Imports the report log `file` on the history's thread; ImportFinished follows. Closing
+    /// the window stops it at its next batch.
     void ImportLog(const QString& file);
 
     HistoryChart& Chart() { return *chart_; }
@@ -58,14 +58,22 @@ public:
 
 signals:
     void ImportFinished();
+    /// The readings asked for last have been drawn (or their failure told).
+    void Reloaded();
+
+protected:
+    void hideEvent(QHideEvent* event) override;
 
 private:
     void ChooseImport();
     void ChooseExport();
-    void Finished(const QString& message);
+    void Ask();
+    void Draw(const HistoryRead& read, const ChartFrame& frame);
+    void Finished(const ImportOutcome& outcome);
 
-    std::optional<std::filesystem::path> storeFile_;
+    HistoryLink& history_;
     const Clock& clock_;
+    std::uint64_t asked_ = 0; // the latest request: an older answer is not drawn
     HistoryView view_;
     int spanHours_ = kHistorySpans[0];
     std::vector<HistoryReading> shown_;
@@ -74,7 +82,8 @@ private:
     QPushButton* import_;
     QPushButton* export_;
     QLabel* status_;
-    std::thread importer_;
+    bool importing_ = false;
+    bool holdStatus_ = false;
 };
 
 } // namespace stormbell

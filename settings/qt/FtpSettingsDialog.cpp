@@ -1,10 +1,12 @@
 #include "settings/qt/FtpSettingsDialog.h"
 
 #include "settings/SettingsTable.h"
-#include "settings/qt/FormPlacement.h"
+#include "settings/qt/DialogParts.h"
 #include "settings/qt/SpinEdit.h"
 
+#include <QBoxLayout>
 #include <QCheckBox>
+#include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -12,57 +14,71 @@
 namespace stormbell {
 namespace {
 
-// The form, in client-area pixels: left, top, width, height.
-constexpr QSize kClientSize(465, 88);
+// The design's client area, the least the dialog is given, and its first place on the screen.
+constexpr QSize kSmallest(465, 88);
 constexpr QPoint kFirstPlace(237, 205);
-constexpr QPoint kHostLabel(8, 8);
-constexpr QRect kHostField(80, 8, 377, 21);
-constexpr QPoint kDirectoryLabel(8, 32);
-constexpr QRect kDirectoryField(80, 32, 377, 21);
-constexpr QRect kUseProxyCheckBox(80, 56, 73, 17);
-constexpr QPoint kProxyPortLabel(176, 56);
-constexpr QRect kProxyPortSpin(232, 56, 57, 22);
-constexpr QRect kRegisterButton(312, 56, 147, 25);
+constexpr int kSmallestFieldWidth = 377; // the design's host and directory fields
+constexpr int kMargin = 8;
 
 constexpr auto kPorts = settingstable::kProxyPort.Rule;
 
 } // namespace
 
 FtpSettingsDialog::FtpSettingsDialog(Settings& settings, QWidget* parent)
-    : ToolDialog("FTP directories DO NOT CHANGE UNLESS YOU ARE CERTAIN!!!", kClientSize,
+    : ToolDialog(tr("FTP directories DO NOT CHANGE UNLESS YOU ARE CERTAIN!!!"), kSmallest,
                  kFirstPlace, parent),
       settings_(settings), port_(settingstable::kProxyPort.Default) {}
 
 void FtpSettingsDialog::BuildControls() {
-    HostLabel = PlaceLabel(new QLabel("FTP for NWS", this), "Label1", kHostLabel);
-    HostField = Place(new QLineEdit(this), "Edit1", kHostField);
-    DirectoryLabel = PlaceLabel(new QLabel("Subdirectory", this), "Label2", kDirectoryLabel);
-    DirectoryField = Place(new QLineEdit(this), "Edit2", kDirectoryField);
+    HostLabel = Named(new QLabel(tr("FTP for NWS"), this), "hostLabel");
+    HostField = Explained(new QLineEdit(this), "hostField",
+                          tr("FTP for NWS: the server the reports are fetched from"));
+    DirectoryLabel = Named(new QLabel(tr("Subdirectory"), this), "directoryLabel");
+    DirectoryField = Explained(new QLineEdit(this), "directoryField",
+                               tr("Subdirectory: where the reports lie on the server"));
     // No longer than a host text and a path can be, so pasted pages never reach the settings.
     HostField->setMaxLength(static_cast<int>(nettexts::MaxHostTextLength));
     DirectoryField->setMaxLength(static_cast<int>(nettexts::MaxArgumentLength));
-    UseProxyCheckBox = Place(new QCheckBox("Use Proxy", this), "CheckBox1", kUseProxyCheckBox);
-    ProxyPortLabel = PlaceLabel(new QLabel("Proxy Port", this), "Label4", kProxyPortLabel);
-    ProxyPortSpin = Place(new SpinEdit(kPorts.Lowest, kPorts.Highest, port_, this), "SpinEdit1",
-                          kProxyPortSpin);
+    UseProxyCheckBox = Explained(new QCheckBox(tr("Use Proxy"), this), "useProxy",
+                                 tr("Use Proxy: connect on the proxy port instead of port 21"));
+    ProxyPortLabel = Named(new QLabel(tr("Proxy Port"), this), "proxyPortLabel");
+    ProxyPortSpin = Explained(new SpinEdit(kPorts.Lowest, kPorts.Highest, port_, this), "proxyPort",
+                              tr("Proxy Port: the port used instead of 21"));
     UseProxyCheckBox->setChecked(useProxy_);
     RegisterButton =
-        Place(new QPushButton("register new directories", this), "Button1", kRegisterButton);
+        Explained(new QPushButton(tr("register new directories"), this), "registerDirectories",
+                  tr("Takes the server and the subdirectory as they stand"));
+
+    auto* form = new QGridLayout(this);
+    form->setContentsMargins(kMargin, kMargin, kMargin, kMargin);
+    form->addWidget(HostLabel, 0, 0);
+    form->addWidget(HostField, 0, 1);
+    form->addWidget(DirectoryLabel, 1, 0);
+    form->addWidget(DirectoryField, 1, 1);
+    auto* proxy = new QHBoxLayout;
+    proxy->addWidget(UseProxyCheckBox);
+    proxy->addWidget(ProxyPortLabel);
+    proxy->addWidget(ProxyPortSpin);
+    proxy->addStretch(1);
+    proxy->addWidget(RegisterButton);
+    form->addLayout(proxy, 2, 1);
+    form->setColumnStretch(1, 1);
 
     // What a screen reader says for each control; a label names the field it stands before.
-    HostField->setAccessibleName("FTP server host name");
-    DirectoryField->setAccessibleName("Report directory on the server");
-    UseProxyCheckBox->setAccessibleName("Use proxy port");
-    ProxyPortSpin->setAccessibleName("Proxy port");
-    ProxyPortSpin->lineEdit()->setAccessibleName("Proxy port");
+    HostField->setAccessibleName(tr("FTP server host name"));
+    DirectoryField->setAccessibleName(tr("Report directory on the server"));
+    UseProxyCheckBox->setAccessibleName(tr("Use proxy port"));
+    ProxyPortSpin->setAccessibleName(tr("Proxy port"));
+    ProxyPortSpin->lineEdit()->setAccessibleName(tr("Proxy port"));
     HostLabel->setBuddy(HostField);
     DirectoryLabel->setBuddy(DirectoryField);
     ProxyPortLabel->setBuddy(ProxyPortSpin->lineEdit());
 
+    // Top to bottom, left to right, as the controls are read.
     setTabOrder(HostField, DirectoryField);
-    setTabOrder(DirectoryField, RegisterButton);
-    setTabOrder(RegisterButton, ProxyPortSpin);
-    setTabOrder(ProxyPortSpin, UseProxyCheckBox);
+    setTabOrder(DirectoryField, UseProxyCheckBox);
+    setTabOrder(UseProxyCheckBox, ProxyPortSpin);
+    setTabOrder(ProxyPortSpin, RegisterButton);
 
     connect(RegisterButton, &QPushButton::clicked, this, &FtpSettingsDialog::RegisterDirectories);
     connect(ProxyPortSpin, &SpinEdit::changed, this, &FtpSettingsDialog::ProxyPortChanged);
@@ -70,6 +86,10 @@ void FtpSettingsDialog::BuildControls() {
 }
 
 FtpSettingsDialog::~FtpSettingsDialog() = default;
+
+void FtpSettingsDialog::SizeToFont() {
+    HostField->setMinimumWidth(static_cast<int>(kSmallestFieldWidth * FontScale()));
+}
 
 QWidget* FtpSettingsDialog::FirstField() const {
     return HostField;

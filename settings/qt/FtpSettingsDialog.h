@@ -48,6 +48,7 @@ public:
 private:
     void BuildControls() override;
     QWidget* FirstField() const override;
+    void SizeToFont() override;
 
     Settings& settings_;
     int port_;              ///< the port spin's value until the spin is built

@@ -2,17 +2,19 @@
 
 #include "generated/Version.h"
 #include "observation/ReportLines.h"
-#include "settings/PrintHeading.h"
+#include "platform/qt/ProgramModule.h"
+#include "printing/qt/GaugePrintout.h"
 #include "settings/SettingsTable.h"
-#include "settings/qt/FormPlacement.h"
-#include "settings/qt/ProgramModule.h"
-#include "settings/qt/ReportPrinting.h"
+#include "settings/qt/DialogParts.h"
+#include "settings/qt/SettingCheckBox.h"
 #include "settings/qt/SpinEdit.h"
 #include "settings/qt/StationFinder.h"
 #include "settings/qt/StationListModel.h"
+#include "settings/stations/PlaceNames.h"
 #include "settings/stations/StationDirectory.h"
 
-#include <QCheckBox>
+#include <QBoxLayout>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -22,6 +24,7 @@
 #include <QRadioButton>
 #include <QStyledItemDelegate>
 
+#include <algorithm>
 #include <stdexcept>
 #include <string_view>
 #include <utility>
@@ -29,33 +32,17 @@
 namespace stormbell {
 namespace {
 
-// The form, in client-area pixels: left, top, width, height.
-// The form's 366 pixels, a line under the Station box for its note and one for the storm alerts.
-constexpr QSize kClientSize(496, 401);
+// The design's client area, the least the dialog is given, and its first place on the screen.
+constexpr QSize kSmallest(496, 366);
 constexpr QPoint kFirstPlace(209, 87);
-constexpr QRect kReportFrame(8, 8, 481, 169);
-constexpr QRect kReportView(8, 16, 465, 145); // inside ReportFrame
-constexpr QRect kStationList(8, 184, 393, 145);
-constexpr QRect kStationNameField(8, 336, 377, 21);
-constexpr QPoint kStationLabel(392, 340);
-constexpr QRect kStationIdField(432, 336, 57, 21);
-constexpr QRect kStationNote(8, 361, 481, 16);
-constexpr QRect kPrintButton(408, 184, 83, 17);
-constexpr QRect kVersionPanel(408, 205, 33, 17);
-constexpr QRect kLogCheckBox(448, 205, 41, 17);
-constexpr QRect kFetchAtStartCheckBox(408, 224, 81, 17);
-constexpr QPoint kIntervalLabel(408, 244);
-constexpr QRect kIntervalSpin(436, 240, 49, 22);
-constexpr QRect kDisplayModeGroup(408, 262, 81, 45);
-constexpr QRect kRadioEnglish(8, 14, 69, 14); // inside DisplayModeGroup
-constexpr QRect kRadioMetric(8, 28, 69, 14);  // inside DisplayModeGroup
-constexpr QRect kFtpSettingsButton(408, 312, 81, 17);
-constexpr QRect kHistoryButton(400, 0, 73, 15); // in the report frame's title band
-constexpr QRect kStormAlertsCheckBox(8, 380, 377, 17);
+// The design's sizes of the controls that show much text: at least these, more with the font.
+constexpr QSize kSmallestReportView(465, 145);
+constexpr QSize kSmallestStationList(393, 145);
+constexpr QSize kSmallestVersionPanel(33, 17);
+constexpr int kMargin = 8;
+constexpr int kColumnSpacing = 3; // the design's column stands close
 
 constexpr int kListRowHeight = 13;
-
-constexpr const char* kStationNoteText = "not a station identifier \u2014 search the list above";
 
 constexpr auto kMinutes = settingstable::kUpdateMinutes.Rule;
 constexpr int kMillisecondsPerMinute = 60000;
@@ -63,6 +50,37 @@ constexpr int kMillisecondsPerMinute = 60000;
 // The version label's colours: dark olive face, lime text, 6:1 apart.
 const QColor kPanelFace(0x50, 0x50, 0x00);
 const QColor kPanelText(0x00, 0xff, 0x00);
+
+/// A check box of the side column and the boolean setting it shows and stores.
+struct BoundCheckBox {
+    const settingstable::Setting<Settings, bool>* Row;
+    const char* Name;
+    const char* Caption;
+    const char* Spoken;      ///< what a screen reader names it
+    const char* Explanation; ///< its tooltip and description
+    bool BlackText;
+};
+
+// In the column's order; a new boolean setting with a check box is a row here.
+constexpr BoundCheckBox kCheckBoxes[] = {
+    {&settingstable::kLogReports, "logReports",
+     QT_TRANSLATE_NOOP("stormbell::OptionsDialog", "Log"),
+     QT_TRANSLATE_NOOP("stormbell::OptionsDialog", "Log reports"),
+     QT_TRANSLATE_NOOP("stormbell::OptionsDialog", "Log: add every report fetched to METAR.LOG"),
+     false},
+    {&settingstable::kFetchAtStart, "fetchAtStart",
+     QT_TRANSLATE_NOOP("stormbell::OptionsDialog", "Run on start"),
+     QT_TRANSLATE_NOOP("stormbell::OptionsDialog", "Run on start"),
+     QT_TRANSLATE_NOOP("stormbell::OptionsDialog",
+                       "Run on start: fetch a report as soon as the gauge starts"),
+     true},
+    {&settingstable::kStormAlerts, "stormAlerts",
+     QT_TRANSLATE_NOOP("stormbell::OptionsDialog", "Storm alerts"),
+     QT_TRANSLATE_NOOP("stormbell::OptionsDialog", "Storm alerts"),
+     QT_TRANSLATE_NOOP("stormbell::OptionsDialog",
+                       "Storm alerts: a desktop notification for thunder or a sharp pressure fall"),
+     false},
+};
 
 /// The station file from the station field: the typed station's file unless the text names a
 /// file already (case counts), then a..z upper-cased, so "kjln.txt" gives "KJLN.TXT.TXT".
@@ -75,33 +93,34 @@ std::string TypedStationFile(std::string typed) {
     return typed;
 }
 
-/// Gives every row of the station list the form's row height.
+/// Gives every row of the station list the form's row height, or the font's when that is taller.
 class FixedRowHeight final : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
-        return {QStyledItemDelegate::sizeHint(option, index).width(), kListRowHeight};
+        const QSize natural = QStyledItemDelegate::sizeHint(option, index);
+        return {natural.width(), std::max(kListRowHeight, option.fontMetrics.height())};
     }
 };
+
+// The heading's times, until the window hands over its own printing.
+const SystemClock kSystemClock;
 
 } // namespace
 
 OptionsDialog::OptionsDialog(Settings& settings, Observation& observation, OptionsHost& host,
                              QWidget* parent)
-    : ToolDialog("Stormbell Options", kClientSize, kFirstPlace, parent), settings_(settings),
+    : ToolDialog(tr("Stormbell Options"), kSmallest, kFirstPlace, parent), settings_(settings),
       observation_(observation), host_(host),
-      printer_(std::make_unique<ModulePrinting>(ProgramModuleFolders())) {}
+      printer_(std::make_unique<GaugePrintout>(
+          std::make_unique<ModulePrinting>(ProgramModuleFolders()), kSystemClock)) {}
 
 void OptionsDialog::BuildControls() {
-    ReportFrame = Place(new QGroupBox(" METAR report ", this), "GroupBox1", kReportFrame);
-    ReportView = Place(new QPlainTextEdit(ReportFrame), "Memo1", kReportView);
-    ReportView->setReadOnly(true);
-    ReportView->setLineWrapMode(QPlainTextEdit::NoWrap);
-    ReportView->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    ReportView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    ShowReport();
+    auto* page = new QGridLayout(this);
+    page->setContentsMargins(kMargin, kMargin, kMargin, kMargin);
+    page->addWidget(BuildReportFrame(), 0, 0, 1, 2);
 
-    StationList = Place(new QListView(this), "ListBox1", kStationList);
+    StationList = Named(new QListView(this), "stationList");
     StationList->setSelectionMode(QAbstractItemView::SingleSelection);
     StationList->setUniformItemSizes(true);
     StationList->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -109,84 +128,31 @@ void OptionsDialog::BuildControls() {
     StationList->setItemDelegate(new FixedRowHeight(StationList));
     stations_ = new StationListModel(StationDirectory(), StationList);
     StationList->setModel(stations_);
+    page->addWidget(StationList, 1, 0);
+    page->addLayout(BuildSideColumn(), 1, 1);
 
-    StationNameField = Place(new QLineEdit("Edit2", this), "Edit2", kStationNameField);
-    StationNameField->setPlaceholderText("Search stations: town, country or identifier");
-    StationNameField->setToolTip("Type a place to find its station; Down goes to the list, "
-                                 "Return picks the highlighted row");
-    finder_ =
-        new StationFinder(*StationNameField, *StationList, *stations_, [this] { StationPicked(); });
-    StationLabel = PlaceLabel(new QLabel("Station ", this), "Label2", kStationLabel);
-    StationIdField = Place(new QLineEdit(this), "Edit1", kStationIdField);
+    PlacePrompt =
+        Named(new QLabel(tr("Where are you? Type a town or an airport code"), this), "placePrompt");
+    PlacePrompt->hide();
+    page->addWidget(PlacePrompt, 2, 0, 1, 2);
+    page->addLayout(BuildStationLine(), 3, 0, 1, 2);
     StationNote =
-        Place(new QLabel(QString::fromUtf8(kStationNoteText), this), "StationNote", kStationNote);
+        Named(new QLabel(tr("not a station identifier \u2014 search the list above"), this),
+              "stationNote");
     StationNote->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     StationNote->hide();
-    PrintButton = Place(new QPushButton("Print Metar", this), "Button2", kPrintButton);
+    page->addWidget(StationNote, 4, 0, 1, 2);
+    page->setRowStretch(1, 1);
+    page->setColumnStretch(0, 1);
 
-    VersionPanel = Place(new QLabel(kVersionLabel, this), "Panel1", kVersionPanel);
-    VersionPanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    VersionPanel->setLineWidth(2);
-    VersionPanel->setAlignment(Qt::AlignCenter);
-    VersionPanel->setAutoFillBackground(true);
-    QPalette panelColours = VersionPanel->palette();
-    panelColours.setColor(QPalette::Window, kPanelFace);
-    panelColours.setColor(QPalette::WindowText, kPanelText);
-    VersionPanel->setPalette(panelColours);
-
-    LogCheckBox = Place(new QCheckBox("Log", this), "CheckBox1", kLogCheckBox);
-    FetchAtStartCheckBox =
-        Place(new QCheckBox("Run on start", this), "CheckBox2", kFetchAtStartCheckBox);
-    QPalette black = FetchAtStartCheckBox->palette();
-    black.setColor(QPalette::WindowText, Qt::black);
-    FetchAtStartCheckBox->setPalette(black);
-    StormAlertsCheckBox = Place(
-        new QCheckBox("Storm alerts: a desktop notification for thunder or a sharp pressure fall",
-                      this),
-        "StormAlertsCheckBox", kStormAlertsCheckBox);
-    IntervalLabel = PlaceLabel(new QLabel("Timer", this), "Label3", kIntervalLabel);
-    // The form's spin holds the longest interval until the first activation.
-    IntervalSpin = Place(new SpinEdit(kMinutes.Lowest, kMinutes.Highest, kMinutes.Highest, this),
-                         "SpinEdit1", kIntervalSpin);
-
-    DisplayModeGroup = Place(new QGroupBox("Display mode", this), "RadioGroup1", kDisplayModeGroup);
-    RadioEnglish =
-        Place(new QRadioButton("English", DisplayModeGroup), "RadioEnglish", kRadioEnglish);
-    RadioMetric = Place(new QRadioButton("Metric", DisplayModeGroup), "RadioMetric", kRadioMetric);
-    FtpSettingsButton = Place(new QPushButton("FTP settings", this), "Button1", kFtpSettingsButton);
-    HistoryButton =
-        Place(new QPushButton("History…", ReportFrame), "HistoryButton", kHistoryButton);
-
-    // What a screen reader says for each control; a label names the field it stands before.
-    const std::pair<QWidget*, const char*> names[] = {
-        {ReportView, "Last report"},
-        {StationList, "Station list"},
-        {StationNameField, "Find a station by name or identifier"},
-        {StationIdField, "Station identifier"},
-        {LogCheckBox, "Log reports"},
-        {IntervalSpin, "Update interval in minutes"},
-        {IntervalSpin->lineEdit(), "Update interval in minutes"},
-    };
-    for (const auto& [control, name] : names)
-        control->setAccessibleName(name);
-    StationLabel->setBuddy(StationIdField);
-    IntervalLabel->setBuddy(IntervalSpin->lineEdit());
-
-    QWidget* tabOrder[] = {LogCheckBox, StationIdField,       IntervalSpin, StationNameField,
-                           ReportView,  FtpSettingsButton,    PrintButton,  RadioEnglish,
-                           RadioMetric, FetchAtStartCheckBox, StationList,  StormAlertsCheckBox};
-    for (std::size_t i = 1; i < std::size(tabOrder); ++i)
-        setTabOrder(tabOrder[i - 1], tabOrder[i]);
+    DescribeControls();
+    ShowReport();
     if (displayRow_ >= 0)
         (displayRow_ == 1 ? RadioMetric : RadioEnglish)->setChecked(true);
 
     connect(StationIdField, &QLineEdit::textChanged, this, &OptionsDialog::StationIdTyped);
     connect(StationIdField, &QLineEdit::textEdited, this, &OptionsDialog::StationIdEdited);
     connect(IntervalSpin, &SpinEdit::changed, this, &OptionsDialog::IntervalChanged);
-    connect(LogCheckBox, &QCheckBox::toggled, this, &OptionsDialog::LogToggled);
-    connect(FetchAtStartCheckBox, &QCheckBox::toggled, this, &OptionsDialog::FetchAtStartToggled);
-    connect(StormAlertsCheckBox, &QCheckBox::toggled, this,
-            [this](bool checked) { settings_.StormAlerts = checked; });
     for (QRadioButton* row : {RadioEnglish, RadioMetric})
         connect(row, &QRadioButton::toggled, this, [this, row](bool checked) {
             if (checked) {
@@ -206,10 +172,141 @@ void OptionsDialog::BuildControls() {
     connect(HistoryButton, &QPushButton::clicked, this, [this] { host_.ShowHistory(); });
 }
 
+QGroupBox* OptionsDialog::BuildReportFrame() {
+    ReportFrame = Named(new QGroupBox(tr(" METAR report "), this), "reportFrame");
+    ReportView = Named(new QPlainTextEdit(ReportFrame), "reportView");
+    ReportView->setReadOnly(true);
+    ReportView->setLineWrapMode(QPlainTextEdit::NoWrap);
+    ReportView->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    ReportView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    auto* frame = new QVBoxLayout(ReportFrame);
+    frame->addWidget(ReportView, 1);
+    return ReportFrame;
+}
+
+QLayout* OptionsDialog::BuildSideColumn() {
+    auto* column = new QVBoxLayout;
+    column->setSpacing(kColumnSpacing);
+    PrintButton = Named(new QPushButton(tr("Print Metar"), this), "printReport");
+    column->addWidget(PrintButton);
+
+    VersionPanel = Named(new QLabel(kVersionLabel, this), "versionLabel");
+    VersionPanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    VersionPanel->setLineWidth(2);
+    VersionPanel->setAlignment(Qt::AlignCenter);
+    VersionPanel->setAutoFillBackground(true);
+    QPalette panelColours = VersionPanel->palette();
+    panelColours.setColor(QPalette::Window, kPanelFace);
+    panelColours.setColor(QPalette::WindowText, kPanelText);
+    VersionPanel->setPalette(panelColours);
+    column->addWidget(VersionPanel, 0, Qt::AlignLeft);
+
+    for (const BoundCheckBox& bound : kCheckBoxes) {
+        auto* box = Explained(new SettingCheckBox(*bound.Row, settings_, tr(bound.Caption), this),
+                              bound.Name, tr(bound.Explanation));
+        box->setAccessibleName(tr(bound.Spoken));
+        if (bound.BlackText) {
+            QPalette black = box->palette();
+            black.setColor(QPalette::WindowText, Qt::black);
+            box->setPalette(black);
+        }
+        checkBoxes_.push_back(box);
+        column->addWidget(box);
+    }
+
+    auto* interval = new QHBoxLayout;
+    IntervalLabel = Named(new QLabel(tr("Timer"), this), "intervalLabel");
+    // The form's spin holds the longest interval until the first activation.
+    IntervalSpin =
+        Explained(new SpinEdit(kMinutes.Lowest, kMinutes.Highest, kMinutes.Highest, this),
+                  "updateMinutes", tr("Timer: minutes between updates"));
+    interval->addWidget(IntervalLabel);
+    interval->addWidget(IntervalSpin, 1);
+    column->addLayout(interval);
+
+    DisplayModeGroup = Explained(new QGroupBox(tr("Display mode"), this), "displayMode",
+                                 tr("Display mode: the gauge's English or metric scales"));
+    RadioEnglish = Named(new QRadioButton(tr("English"), DisplayModeGroup), "englishScales");
+    RadioMetric = Named(new QRadioButton(tr("Metric"), DisplayModeGroup), "metricScales");
+    auto* modes = new QVBoxLayout(DisplayModeGroup);
+    modes->addWidget(RadioEnglish);
+    modes->addWidget(RadioMetric);
+    column->addWidget(DisplayModeGroup);
+
+    FtpSettingsButton = Named(new QPushButton(tr("FTP settings"), this), "ftpSettings");
+    column->addWidget(FtpSettingsButton);
+    HistoryButton = Named(new QPushButton(tr("History…"), this), "showHistory");
+    column->addWidget(HistoryButton);
+    column->addStretch(1);
+    return column;
+}
+
+QLayout* OptionsDialog::BuildStationLine() {
+    auto* line = new QHBoxLayout;
+    StationNameField = Named(new QLineEdit(this), "stationSearch");
+    StationNameField->setPlaceholderText(tr("Search stations: town, country or identifier"));
+    finder_ =
+        new StationFinder(*StationNameField, *StationList, *stations_, [this] { StationPicked(); });
+    StationLabel = Named(new QLabel(tr("Station "), this), "stationLabel");
+    StationIdField = Named(new QLineEdit(this), "stationIdField");
+    line->addWidget(StationNameField, 1);
+    line->addWidget(StationLabel);
+    line->addWidget(StationIdField);
+    return line;
+}
+
+void OptionsDialog::DescribeControls() {
+    // What a screen reader says for each control; a label names the field it stands before.
+    const std::pair<QWidget*, QString> names[] = {
+        {ReportView, tr("Last report")},
+        {StationList, tr("Station list")},
+        {StationNameField, tr("Find a station by name or identifier")},
+        {StationIdField, tr("Station identifier")},
+        {IntervalSpin, tr("Update interval in minutes")},
+        {IntervalSpin->lineEdit(), tr("Update interval in minutes")},
+    };
+    for (const auto& [control, name] : names)
+        control->setAccessibleName(name);
+    const std::pair<QWidget*, QString> explanations[] = {
+        {ReportView, tr("The last report fetched, as the server sent it")},
+        {StationNameField, tr("Type a place to find its station; Down goes to the list, "
+                              "Return picks the highlighted row")},
+        {StationIdField, tr("Station: the identifier of the station the gauge shows")},
+        {PrintButton, tr("Print Metar: print the last report")},
+        {FtpSettingsButton, tr("FTP settings: the server the reports come from")},
+        {HistoryButton, tr("History: the readings stored for the station")},
+        {VersionPanel, tr("The gauge's version")},
+    };
+    for (const auto& [control, explanation] : explanations) {
+        control->setToolTip(explanation);
+        control->setAccessibleDescription(explanation);
+    }
+    StationLabel->setBuddy(StationIdField);
+    IntervalLabel->setBuddy(IntervalSpin->lineEdit());
+    PlacePrompt->setBuddy(StationNameField);
+
+    // Top to bottom, left to right, as the controls are read.
+    std::vector<QWidget*> reading = {ReportView, StationList, PrintButton};
+    reading.insert(reading.end(), checkBoxes_.begin(), checkBoxes_.end());
+    const std::vector<QWidget*> below = {IntervalSpin,      RadioEnglish,  RadioMetric,
+                                         FtpSettingsButton, HistoryButton, StationNameField,
+                                         StationIdField};
+    reading.insert(reading.end(), below.begin(), below.end());
+    for (std::size_t i = 1; i < reading.size(); ++i)
+        setTabOrder(reading[i - 1], reading[i]);
+}
+
 OptionsDialog::~OptionsDialog() = default;
 
 QWidget* OptionsDialog::FirstField() const {
-    return LogCheckBox;
+    return StationNameField;
+}
+
+void OptionsDialog::SizeToFont() {
+    const double scale = FontScale();
+    ReportView->setMinimumSize(kSmallestReportView * scale);
+    StationList->setMinimumSize(kSmallestStationList * scale);
+    VersionPanel->setMinimumSize(kSmallestVersionPanel * scale);
 }
 
 void OptionsDialog::ShowReport() {
@@ -238,6 +335,14 @@ void OptionsDialog::SetPrinting(std::unique_ptr<ReportPrinting> printing) {
     printer_ = std::move(printing);
 }
 
+void OptionsDialog::AskWhereTheUserIs() {
+    BuildContents();
+    asking_ = true;
+    PlacePrompt->show();
+    StationNameField->setAccessibleDescription(PlacePrompt->text());
+    show();
+}
+
 void OptionsDialog::ShowSettings() {
     StationIdField->setText(QString::fromLatin1(StationIdOf(settings_.StationFile)));
     // The list and the station field agree: PickedStationRow only says which row was picked last,
@@ -245,15 +350,23 @@ void OptionsDialog::ShowSettings() {
     if (!finder_->Searching())
         SelectStationRow(CurrentStationRow().value_or(settings_.PickedStationRow));
     IntervalSpin->setValue(settings_.UpdateMinutes);
-    LogCheckBox->setChecked(settings_.LogReports);
-    FetchAtStartCheckBox->setChecked(settings_.FetchAtStart);
-    StormAlertsCheckBox->setChecked(settings_.StormAlerts);
+    for (SettingCheckBox* box : checkBoxes_)
+        box->ShowSetting();
 }
 
 void OptionsDialog::hideEvent(QHideEvent* event) {
     if (finder_ != nullptr)
         finder_->Clear();
+    StopAsking();
     ToolDialog::hideEvent(event);
+}
+
+void OptionsDialog::StopAsking() {
+    if (!asking_)
+        return;
+    asking_ = false;
+    PlacePrompt->hide();
+    StationNameField->setAccessibleDescription(StationNameField->toolTip());
 }
 
 void OptionsDialog::SelectStationRow(int row) {
@@ -267,7 +380,10 @@ void OptionsDialog::SelectStationRow(int row) {
     selectingRow_ = wasSelecting;
     if (index.isValid())
         StationList->scrollTo(index, QAbstractItemView::PositionAtCenter);
-    StationNameField->setText(index.data().toString());
+    // The field is the user's: it shows a search, or a row the user picked, never one the
+    // program chose, so that typing a town starts at once.
+    if (!finder_->Searching())
+        StationNameField->clear();
 }
 
 std::optional<int> OptionsDialog::CurrentStationRow() const {
@@ -284,8 +400,8 @@ void OptionsDialog::StationIdTyped() {
     const auto row = CurrentStationRow();
     if (row && *row != HighlightedRow())
         SelectStationRow(*row);
-    StationNote->setVisible(!row ||
-                            !IsIdentifierLike(StationIdField->text().toLatin1().toStdString()));
+    const std::string typed = StationIdField->text().toLatin1().toStdString();
+    StationNote->setVisible(!(row || IsUnlistedStation(typed)) || !IsIdentifierLike(typed));
 }
 
 void OptionsDialog::StationIdEdited() {
@@ -302,21 +418,20 @@ void OptionsDialog::IntervalChanged() {
 }
 
 void OptionsDialog::StationPicked() {
-    const int row = HighlightedRow();
-    settings_.PickedStationRow = row;
-    StationNameField->setText(StationList->currentIndex().data().toString());
-    if (const auto identifier = StationIdentifier(row)) {
-        StationIdField->setText(QString::fromLatin1(*identifier));
+    const QModelIndex index = StationList->currentIndex();
+    const QString identifier = stations_->Identifier(index);
+    // A station the directory lacks is taken by its identifier alone; LIndex keeps its row.
+    if (identifier.isEmpty() || stations_->DirectoryRow(index) >= 0)
+        settings_.PickedStationRow = stations_->DirectoryRow(index);
+    StationNameField->setText(stations_->Text(index));
+    if (!identifier.isEmpty()) {
+        StationIdField->setText(identifier);
         host_.StationChanged();
+        if (asking_) {
+            StopAsking();
+            emit placeChosen();
+        }
     }
-}
-
-void OptionsDialog::LogToggled() {
-    settings_.LogReports = LogCheckBox->isChecked();
-}
-
-void OptionsDialog::FetchAtStartToggled() {
-    settings_.FetchAtStart = FetchAtStartCheckBox->isChecked();
 }
 
 void OptionsDialog::DisplayModePicked() {
@@ -331,7 +446,7 @@ void OptionsDialog::OpenFtpSettings() {
 void OptionsDialog::PrintReport() {
     try {
         const std::vector<std::string> lines = SplitReportLines(host_.LastReport());
-        printer_->Print(this, PrintHeading(lines, SystemClock()), lines);
+        printer_->Print(this, lines);
     } catch (const std::exception& error) {
         host_.ShowError(error.what());
     }

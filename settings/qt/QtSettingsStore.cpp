@@ -70,6 +70,8 @@ void QtSettingsStore::Load() {
     std::string why;
     switch (ReadFile(file_, why)) {
     case Read::Absent:
+        firstStart_ = true;
+        return;
     case Read::Taken:
         return;
     case Read::Failed:

@@ -39,6 +39,8 @@ public:
     /// would refuse (too large), or the file cannot be written.
     void Commit() override;
     std::string StartupNotice() const override { return notice_; }
+    /// True when the file was absent at start.
+    bool FirstStart() const override { return firstStart_; }
 
     /// The INI file's path.
     std::string Location() const { return path_; }
@@ -59,6 +61,7 @@ private:
     SettingsFile file_;
     bool saveAllowed_ = true;
     std::string notice_;
+    bool firstStart_ = false;
     std::vector<std::pair<std::string, std::string>> pending_;
 };
 

@@ -11,7 +11,7 @@
 namespace stormbell {
 namespace {
 
-constexpr int kButtonWidth = 15;
+constexpr int kButtonWidth = 15; // at least; the buttons widen with the font
 
 std::optional<std::int32_t> ReadInt(const QLineEdit* edit) {
     return TryStrToInt(edit->text().toStdString());
@@ -81,13 +81,24 @@ bool SpinEdit::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
+int SpinEdit::ButtonWidth() const {
+    return std::max(kButtonWidth, fontMetrics().height());
+}
+
+QSize SpinEdit::sizeHint() const {
+    // The field's own frame and margins, as its smallest hint has them, around the digits.
+    const QSize field = edit_->minimumSizeHint();
+    const int digits = fontMetrics().horizontalAdvance(QString::number(maximum_));
+    return {field.width() + digits + ButtonWidth(), edit_->sizeHint().height()};
+}
+
 void SpinEdit::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    const int buttonsLeft = width() - kButtonWidth;
+    const int buttonsLeft = width() - ButtonWidth();
     const int upHeight = height() / 2;
     edit_->setGeometry(0, 0, buttonsLeft, height());
-    up_->setGeometry(buttonsLeft, 0, kButtonWidth, upHeight);
-    down_->setGeometry(buttonsLeft, upHeight, kButtonWidth, height() - upHeight);
+    up_->setGeometry(buttonsLeft, 0, ButtonWidth(), upHeight);
+    down_->setGeometry(buttonsLeft, upHeight, ButtonWidth(), height() - upHeight);
 }
 
 } // namespace stormbell

@@ -22,6 +22,9 @@ public:
     void setValue(int value);
     /// The field the user types into.
     QLineEdit* lineEdit() const { return edit_; }
+    /// Room for the longest value and the buttons, in the current font.
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override { return sizeHint(); }
 
 signals:
     /// Every change of the text, by typing, the buttons or setValue.
@@ -33,6 +36,7 @@ protected:
 
 private:
     int Clamped(long long value) const;
+    int ButtonWidth() const;
     void Step(int delta);
     void CorrectOnLeave();
 

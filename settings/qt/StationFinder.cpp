@@ -16,7 +16,30 @@ StationFinder::StationFinder(QLineEdit& field, QListView& list, StationListModel
     field_.installEventFilter(this);
     list_.installEventFilter(this);
     // Only what the user types filters: the program writes the picked row's text there too.
-    connect(&field_, &QLineEdit::textEdited, this, &StationFinder::Filter);
+    connect(&field_, &QLineEdit::textEdited, this, &StationFinder::Edited);
+    connect(&field_, &QLineEdit::textChanged, this, [this](const QString& text) {
+        previousText_ = shownText_;
+        shownText_ = text;
+    });
+}
+
+void StationFinder::Edited(const QString& text) {
+    // The text before this edit, whichever of the two signals came first.
+    const QString before = shownText_ == text ? previousText_ : shownText_;
+    if (before == typed_) {
+        Filter(text);
+        return;
+    }
+    qsizetype head = 0;
+    while (head < before.size() && head < text.size() && before[head] == text[head])
+        ++head;
+    qsizetype tail = 0;
+    while (tail < before.size() - head && tail < text.size() - head &&
+           before[before.size() - 1 - tail] == text[text.size() - 1 - tail])
+        ++tail;
+    const QString inserted = text.mid(head, text.size() - head - tail);
+    field_.setText(inserted);
+    Filter(inserted);
 }
 
 void StationFinder::Clear() {
@@ -28,13 +51,16 @@ void StationFinder::Filter(const QString& typed) {
     // Folding the directory waits for the first search: a dialog nobody searches in costs
     // nothing more to show.
     if (!search_)
-        search_.emplace();
+        search_.emplace(model_.Rows());
     const int highlighted = model_.DirectoryRow(list_.currentIndex());
     const QByteArray utf8 = typed.toUtf8();
     typed_ = typed;
     searching_ = !typed.isEmpty();
     movingHighlight_ = true;
-    model_.ShowRows(search_->Find(std::string_view(utf8.constData(), utf8.size())));
+    if (searching_)
+        model_.ShowMatches(search_->Find(std::string_view(utf8.constData(), utf8.size())));
+    else
+        model_.ShowAllRows();
     movingHighlight_ = false;
     const QModelIndex kept = model_.IndexOf(highlighted);
     if (kept.isValid() || searching_)
@@ -57,13 +83,6 @@ bool StationFinder::eventFilter(QObject* watched, QEvent* event) {
     const QString text = key->text();
     const bool plainKey = (key->modifiers() & ~Qt::ShiftModifier) == Qt::NoModifier;
     const bool printable = plainKey && !text.isEmpty() && text.front().isPrint();
-    const bool erases = key->key() == Qt::Key_Backspace || key->key() == Qt::Key_Delete;
-    if (inField && (printable || erases) && field_.text() != typed_) {
-        // The field shows the picked row: what is typed now is a search of its own.
-        field_.clear();
-        Filter({});
-        return false;
-    }
     switch (key->key()) {
     case Qt::Key_Down:
         if (!inField)

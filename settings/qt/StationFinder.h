@@ -33,12 +33,15 @@ public:
     void Clear();
 
 protected:
-    /// Typing into the field while it shows a row's text starts a new search; Down in the field
-    /// goes into the list; Return picks the highlighted row; Escape empties the field before it
-    /// closes the dialog; a letter typed in the list only moves the highlight.
+    /// Down in the field goes into the list; Return picks the highlighted row; Escape empties
+    /// the field before it closes the dialog; a letter typed in the list only moves the
+    /// highlight.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    /// The user changed the field's text to `text`. While the field showed a picked row's text,
+    /// what was typed, pasted or composed into it is a search of its own and replaces it.
+    void Edited(const QString& text);
     /// Shows the rows matching `typed`, keeping the highlighted row when it is among them, else
     /// highlighting the first.
     void Filter(const QString& typed);
@@ -50,6 +53,8 @@ private:
     std::function<void()> pick_;
     std::optional<StationSearch> search_; ///< made on the first search
     QString typed_; ///< the search as the user typed it; the field may show a row's text instead
+    QString shownText_;    ///< the field's text as of its last change
+    QString previousText_; ///< the field's text before that change
     bool searching_ = false;
     bool movingHighlight_ = false;
 };

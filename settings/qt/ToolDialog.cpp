@@ -1,17 +1,21 @@
 #include "settings/qt/ToolDialog.h"
 
-#include "settings/qt/FormPlacement.h"
+#include "settings/qt/DialogParts.h"
+#include "settings/qt/FocusFrame.h"
 
 #include <QEvent>
 #include <QKeyEvent>
+#include <QLayout>
+
+#include <algorithm>
 
 namespace stormbell {
 
-ToolDialog::ToolDialog(const char* caption, QSize clientSize, QPoint firstPlace, QWidget* parent)
-    : QWidget(parent, Qt::Tool) {
+ToolDialog::ToolDialog(const QString& caption, QSize smallest, QPoint firstPlace, QWidget* parent)
+    : QWidget(parent, Qt::Tool), smallest_(smallest) {
     setWindowTitle(caption);
     setFont(DialogFont());
-    setFixedSize(clientSize);
+    setFixedSize(smallest_);
     move(firstPlace);
 }
 
@@ -20,6 +24,19 @@ void ToolDialog::BuildContents() {
         return;
     built_ = true;
     BuildControls();
+    new FocusFrame(*this);
+    FitToContents();
+}
+
+void ToolDialog::FitToContents() {
+    SizeToFont();
+    layout()->activate();
+    setFixedSize(layout()->totalMinimumSize().expandedTo(smallest_));
+}
+
+double ToolDialog::FontScale() const {
+    constexpr double kDesignLineHeight = 13; // the design's list rows, in its 8-point font
+    return std::max(1.0, fontMetrics().height() / kDesignLineHeight);
 }
 
 void ToolDialog::setVisible(bool visible) {
@@ -50,6 +67,13 @@ bool ToolDialog::event(QEvent* event) {
     if (event->type() == QEvent::WindowActivate || event->type() == QEvent::Show)
         ShowSettings();
     return QWidget::event(event);
+}
+
+void ToolDialog::changeEvent(QEvent* event) {
+    // A larger font or a longer translation asks for more room.
+    if (built_ && (event->type() == QEvent::FontChange || event->type() == QEvent::LanguageChange))
+        FitToContents();
+    QWidget::changeEvent(event);
 }
 
 void ToolDialog::keyPressEvent(QKeyEvent* event) {

@@ -76,18 +76,19 @@ TEST_F(KeyboardTest, EachKeyDoesItsAction) {
     const std::string home = "hand 50 at 213,102";
     const std::pair<QString, std::string> cases[] = {
         {"F5", "fetch failed, " + home},
-        {"Ctrl+,", "options, " + home + ", focus CheckBox1"},
-        {"Ctrl+O", "options, " + home + ", focus CheckBox1"},
+        {"Ctrl+,", "options, " + home + ", focus stationSearch"},
+        {"Ctrl+O", "options, " + home + ", focus stationSearch"},
         {"Ctrl+O;Escape", home},
-        {"Ctrl+O;Tab;Tab;Tab;Tab;Tab;Space", "options, FTP settings, " + home + ", focus Edit1"},
-        {"Ctrl+O;Tab;Tab;Tab;Tab;Tab;Space;Escape", "options, " + home + ", focus Button1"},
+        {"Ctrl+O;Shift+Tab;Shift+Tab;Space",
+         "options, FTP settings, " + home + ", focus hostField"},
+        {"Ctrl+O;Shift+Tab;Shift+Tab;Space;Escape", "options, " + home + ", focus ftpSettings"},
         {"Ctrl+M", "minimised, " + home},
         {"Ctrl+Q", "saved and ended, " + home},
         {"Alt+F4", "ended unsaved, " + home},
         {"Ctrl+Shift+R", "hand 98 at 213,102"},
         {"Up;+;Return", home},
         {"Tab;Return", "fetch failed, " + home + ", focus SpeedButton1 marked"},
-        {"Tab;Tab;Space", "options, " + home + ", focus CheckBox1"},
+        {"Tab;Tab;Space", "options, " + home + ", focus stationSearch"},
         {"Tab;Tab;Tab;Return", "minimised, " + home + ", focus SpeedButton5 marked"},
         {"Tab;Tab;Tab;Tab;Space", "saved and ended, " + home + ", focus SpeedButton3 marked"},
         {"Shift+Backtab;Up;+;Return", "hand 53 at 213,102, focus Shape5 marked"},
@@ -109,10 +110,10 @@ TEST_F(KeyboardTest, MenuListsEveryActionWithItsKeysAndOpensOnARightClickOnly) {
     QStringList entries;
     for (const QAction* action : Menu(w).Menu().actions())
         entries << action->text() + " " + action->shortcut().toString();
-    EXPECT_EQ(entries,
-              QStringList({"Update now F5", "Options… Ctrl+,",
-                           "Set reference hand to current pressure Ctrl+Shift+R", "History… Ctrl+H",
-                           "Move with the keyboard ", "Minimise Ctrl+M", "Save and exit Ctrl+Q"}));
+    EXPECT_EQ(entries, QStringList({"Update now F5", "Options… Ctrl+,",
+                                    "Set reference hand to current pressure Ctrl+Shift+R",
+                                    "History… Ctrl+H", "Move with the keyboard ", "Minimise Ctrl+M",
+                                    "Save and exit Ctrl+Q", "&Recent stations "}));
     QWidget& skin = Child(w, "Image1");
     QTest::mouseClick(&skin, Qt::RightButton, {}, {100, 50});
     EXPECT_EQ(Seen(w), "hand 50 at 213,102, menu");

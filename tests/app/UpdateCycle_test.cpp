@@ -24,6 +24,7 @@
 #include "tests/observation/Fakes.h"
 #include "tests/support/OpenDescriptors.h"
 #include "tests/support/RecordingWindow.h"
+#include "tests/support/ReportShapes.h"
 #include "tests/support/TempDir.h"
 
 namespace stormbell {
@@ -274,17 +275,20 @@ TEST(UpdateCycleTest, ReportsShowOnlyWhatTheyStateReadably) {
     const std::string karb = Sample("KARB.TXT");
     const std::string refused =
         "KJLN.TXT from data/observations/metar/decoded on reports.example "
-        "is not a decoded report: its second line gives no observation time";
+        "is not a decoded report: none of its first lines gives the observation time";
     const std::string windless = "24 83 24 -30 30.02 000 0 Wind";
+    const auto kfnt = testing::ReportShapes(Sample("KFNT.TXT"));
     const struct {
         std::string report;
         std::string shown; // temperature, humidity, heat index, chill, pressure, wind; unreported
     } cases[] = {
-        {Edited("KARB.TXT", "Dew Point", std::nullopt), "24 0 -30 12 30.02 250 8 DewPoint"},
+        // The report's own humidity stands in for the one the dew point would give.
+        {Edited("KARB.TXT", "Dew Point", std::nullopt),
+         "24 83 -30 12 30.02 250 8 DewPoint,HumidityStated"},
         {Edited("KYIP.TXT", "Wind:", std::nullopt), "89 54 95 -30 29.94 000 0 Wind"},
         {Edited("KARB.TXT", "Pressure (alt", std::nullopt), "24 83 24 12 28 250 8 Pressure"},
         {Edited("KARB.TXT", "Temperature:", std::string("Temperature: 24.1 F (-4.4\0 C)", 30)),
-         "-30 0 -30 -30 30.02 250 8 Temperature"},
+         "-30 83 -30 -30 30.02 250 8 Temperature,HumidityStated"},
         {karb.substr(0, karb.find("(-4.4 C)") + 3),
          "-30 0 -30 -30 28 250 8 Temperature,DewPoint,Pressure"},
         {Edited("KARB.TXT", wind, wind + "0999" + windRest), windless},
@@ -294,14 +298,15 @@ TEST(UpdateCycleTest, ReportsShowOnlyWhatTheyStateReadably) {
         {Edited("KARB.TXT", " UTC", std::nullopt), "55 58 55 55 30.09 000 0 " + refused},
         {"<html>\n<p>Wind: from the N (10 degrees) at 5 MPH (4 KT)</p>\n",
          "55 58 55 55 30.09 000 0 " + refused},
+        {kfnt[2].text, "71 90 75 71 29.89 210 13 "}, // a stray carriage return in the header
+        {kfnt[4].text, "71 90 75 71 29.89 210 13 "}, // the time line third
     };
     for (const auto& c : cases) {
         Observation o = FreshStoreObservation();
         testing::RecordingPresenter presenter{o};
         testing::CountingPause pause;
         testing::RecordingStatus status;
-        testing::RecordingMessages messages;
-        ReportDecoder decoder{o, presenter, pause, status, messages, "."};
+        ReportDecoder decoder{o, presenter, pause, status, "."};
         decoder.BreakOut(SplitReportLines(Sample("CYVR.TXT")), false);
         Rig rig;
         rig.decodeWith = [&](const std::vector<std::string>& lines) {
@@ -414,8 +419,7 @@ TEST(UpdateCycleTest, DownloadOutcomesAgainstAServer) {
         testing::RecordingPresenter presenter{shown};
         testing::CountingPause pause;
         testing::RecordingStatus status;
-        testing::RecordingMessages messages;
-        ReportDecoder decoder{shown, presenter, pause, status, messages, "."};
+        ReportDecoder decoder{shown, presenter, pause, status, "."};
         Rig rig;
         rig.decodeWith = [&](const std::vector<std::string>& lines) {
             decoder.BreakOut(lines, false);

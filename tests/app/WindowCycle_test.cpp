@@ -115,25 +115,33 @@ TEST_F(WindowCycleTest, FetchShowsDecodesLogsSweepsAndTellsTheReadingWithItsAge)
               std::string::npos);
 }
 
-// A report that came whole stands whatever fails beside it: a log that cannot be written is told
-// and named, a logout only named, and a server silent after QUIT is not waited out.
+// A report that came whole stands whatever fails beside it: a log that cannot be written is named,
+// and told in a box only for an update asked for, once the reading is shown; a logout is only
+// named, and a server silent after QUIT is not waited out. No box holds the timer's cycle.
 TEST_F(WindowCycleTest, ASideStepThatFailsKeepsTheReading) {
     const std::string report =
         ReadFile(std::filesystem::path(STORMBELL_TEST_DATA_DIR) / "reports" / kStation);
     const std::string logout = "Logging out of 127.0.0.1 failed after EGLC.TXT was fetched: ";
     const std::string noSpace = "Cannot write METAR.TMP: No space left on device";
+    const auto goodbye = [](FakeFtpSession& s) { s.Answer("221 Goodbye"); };
     SmallFilesystem disk;
     const struct {
         std::function<void(FakeFtpSession&)> quit;
-        bool fullDisk; // told in a message as well
+        bool fullDisk;
+        bool byTimer;
         std::string named;
     } cases[] = {
-        {[](FakeFtpSession& s) { s.Answer("221 Goodbye"); }, true,
-         "The report was not logged: " + noSpace},
-        {[](FakeFtpSession& s) { s.ReadCommand(), s.WaitForClose(); }, false, logout},
-        {[](FakeFtpSession& s) { s.Answer("500 Not now"), s.WaitForClose(); }, false,
+        {goodbye, true, false, "The report was not logged: " + noSpace},
+        {goodbye, true, true, "The report was not logged: " + noSpace},
+        {[](FakeFtpSession& s) { s.ReadCommand(), s.WaitForClose(); }, false, false, logout},
+        {[](FakeFtpSession& s) { s.Answer("500 Not now"), s.WaitForClose(); }, false, false,
          logout + "\"500 Not now\""},
     };
+    std::vector<std::string> describedWhenTold;
+    QtMessageSink::SetTestHook([&](const std::string& text) {
+        messages.push_back(text);
+        describedWhenTold.push_back(Described(program->window));
+    });
     for (const auto& c : cases) {
         if (c.fullDisk && !disk.Mounted())
             continue;
@@ -153,16 +161,30 @@ TEST_F(WindowCycleTest, ASideStepThatFailsKeepsTheReading) {
         store.Values["LogIt"] = "true";
         PointAt(server.Port());
         messages.clear();
+        describedWhenTold.clear();
         GaugeWindow& w = Start();
+        QTimer& updateTimer = Child<QTimer>(w, "Timer1");
         const auto start = std::chrono::steady_clock::now();
-        Click(w, "SpeedButton1");
+        if (c.byTimer)
+            QMetaObject::invokeMethod(&updateTimer, "timeout");
+        else
+            Click(w, "SpeedButton1");
         EXPECT_LT(std::chrono::steady_clock::now() - start,
                   std::chrono::milliseconds(limits.IdleTimeout / 3));
         EXPECT_EQ(program->observation.OTemp, 51) << c.named;
-        EXPECT_EQ(messages, c.fullDisk ? std::vector{noSpace} : std::vector<std::string>{});
+        const bool boxed = c.fullDisk && !c.byTimer;
+        EXPECT_EQ(messages, boxed ? std::vector{noSpace} : std::vector<std::string>{}) << c.named;
+        // The box comes once the reading is shown and described.
+        for (const auto& described : describedWhenTold)
+            EXPECT_NE(described.find("Temperature 51 °F"), std::string::npos) << described;
         EXPECT_NE(Described(w).find(c.named), std::string::npos) << Described(w);
+        EXPECT_TRUE(updateTimer.isActive()) << c.named;
+        EXPECT_EQ(w.CycleState(), SessionState::Idle) << c.named;
+        EXPECT_NE(w.windowTitle(), "Accessing data") << c.named;
         program.reset();
     }
+    if (!disk.Mounted())
+        GTEST_SKIP() << disk.Reason();
 }
 
 // A failed cycle shows no box: a timer would stack one a minute. The red lamp and the title
@@ -373,8 +395,9 @@ TEST_F(StormAlertTest, WithoutANotificationServiceTheTooltipSaysSo) {
 }
 
 // The bell rings only for news: a fresh observation, once per station and time, even after a
-// restart, and never for a report that goes back in time, which is not shown either. Without a
-// notification service each ring leaves its failure in the tooltip.
+// restart that lost the settings (the history remembers), and never for a report that goes back
+// in time, which is not shown either. Without a notification service each ring leaves its
+// failure in the tooltip.
 TEST_F(StormAlertTest, RingsOnlyForAFreshObservationNeverTwice) {
     if (!daemonOutput.empty())
         GTEST_SKIP() << "a notification daemon is listening";
@@ -389,15 +412,17 @@ TEST_F(StormAlertTest, RingsOnlyForAFreshObservationNeverTwice) {
         const char* time; // the report's observation time, UTC
         std::chrono::minutes age;
         bool restart;
+        bool forgetSettings; // the restart lost what the settings remembered
         bool rings;
         const char* shown; // the shown observation's time
     } cases[] = {
-        {"stale", "0321", std::chrono::hours(3), false, false, "03:21"},
-        {"fresh", "0321", std::chrono::minutes(20), false, true, "03:21"},
-        {"repeated", "0321", std::chrono::minutes(21), false, false, "03:21"},
-        {"back in time", "0311", std::chrono::minutes(22), false, false, "03:21"},
-        {"after a restart", "0321", std::chrono::minutes(23), true, false, "03:21"},
-        {"newer", "0331", std::chrono::minutes(24), false, true, "03:31"},
+        {"stale", "0321", std::chrono::hours(3), false, false, false, "03:21"},
+        {"fresh", "0321", std::chrono::minutes(20), false, false, true, "03:21"},
+        {"repeated", "0321", std::chrono::minutes(21), false, false, false, "03:21"},
+        {"back in time", "0311", std::chrono::minutes(22), false, false, false, "03:21"},
+        {"after a restart", "0321", std::chrono::minutes(23), true, false, false, "03:21"},
+        {"settings lost", "0321", std::chrono::minutes(24), true, true, false, "03:21"},
+        {"newer", "0331", std::chrono::minutes(25), false, false, true, "03:31"},
     };
     GaugeWindow* w = &StartOnThunder();
     const auto file = pyftpd->Root() / ReportDirectory / "KFNT.TXT";
@@ -409,11 +434,16 @@ TEST_F(StormAlertTest, RingsOnlyForAFreshObservationNeverTwice) {
         clock.Set(observed + c.age);
         if (c.restart) {
             program.reset();
+            if (c.forgetSettings)
+                store.Values.erase("StormBellDecided");
             w = &Start();
         }
         const std::size_t before = w->History().Outcomes();
+        const std::size_t claimed = w->History().Claims();
         Click(*w, "SpeedButton1");
         ASSERT_TRUE(QTest::qWaitFor([&] { return w->History().Outcomes() > before; })) << c.name;
+        if (c.forgetSettings || c.rings)
+            ASSERT_TRUE(QTest::qWaitFor([&] { return w->History().Claims() > claimed; })) << c.name;
         QCoreApplication::processEvents(); // the notifier's failure, told from the event loop
         const std::string described = Described(*w);
         EXPECT_EQ(described.find("The storm alert could not be shown") != std::string::npos,

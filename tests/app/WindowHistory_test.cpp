@@ -56,6 +56,8 @@ TEST_F(WindowHistoryTest, KeepsEachReadingAndTellsTheTrendFromTheHistory) {
     QTest::keySequence(&w, QKeySequence("Ctrl+H"));
     ASSERT_NE(w.History().Window(), nullptr);
     EXPECT_TRUE(w.History().Window()->isVisible());
+    // The window draws what the history's thread sends back.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !w.History().Window()->StatusText().isEmpty(); }));
     EXPECT_EQ(w.History().Window()->StatusText().toStdString(),
               "EGLC: 2 readings in the last 24 hours");
 }

@@ -1,20 +1,25 @@
 #include "settings/qt/OptionsDialog.h"
 
 #include "settings/qt/FtpSettingsDialog.h"
+#include "settings/qt/SettingCheckBox.h"
 #include "settings/qt/SpinEdit.h"
 #include "settings/stations/StationDirectory.h"
-#include "tests/dialogs/PdfPrinter.h"
 #include "tests/dialogs/RecordingHost.h"
 #include "tests/dialogs/TabOrder.h"
+#include "tests/support/PdfPrinter.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
@@ -23,6 +28,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 namespace stormbell {
 namespace {
@@ -38,6 +44,10 @@ protected:
     void PickRow(int row) {
         dialog.StationList->setCurrentIndex(dialog.StationList->model()->index(row, 0));
     }
+    std::string SelectedText() const {
+        return dialog.StationList->currentIndex().data().toString().toStdString();
+    }
+    QCheckBox* Box(const char* name) const { return dialog.findChild<QCheckBox*>(name); }
 
     Settings settings;
     Observation observation = FreshStoreObservation();
@@ -46,7 +56,7 @@ protected:
 };
 
 // What is typed names the file; a station of the directory also selects its row, without
-// picking it, and any other text leaves the selection where it was.
+// picking it, and any other text leaves the selection where it was. The search stays empty.
 TEST_F(OptionsDialogTest, StationFieldGivesTheFileNameAndSelectsItsRow) {
     settings.PickedStationRow = 0;
     dialog.show();
@@ -68,7 +78,8 @@ TEST_F(OptionsDialogTest, StationFieldGivesTheFileNameAndSelectsItsRow) {
         Retype(dialog.StationIdField, c.typed);
         EXPECT_EQ(settings.StationFile, c.file) << c.typed;
         EXPECT_EQ(dialog.StationList->currentIndex().row(), c.selected) << c.typed;
-        EXPECT_EQ(dialog.StationNameField->text().toStdString(), c.text) << c.typed;
+        EXPECT_EQ(SelectedText(), c.text) << c.typed;
+        EXPECT_EQ(dialog.StationNameField->text(), "") << c.typed;
     }
     EXPECT_EQ(settings.PickedStationRow, 0);
 }
@@ -83,9 +94,9 @@ TEST_F(OptionsDialogTest, ShowingFillsTheFieldsFromTheSettings) {
     dialog.show();
     EXPECT_EQ(dialog.StationIdField->text(), "ABC.");
     EXPECT_EQ(settings.StationFile, "ABC..TXT");
-    EXPECT_EQ(dialog.StationNameField->text(), "US,MO,Joplin, Joplin Regional Airport");
+    EXPECT_EQ(SelectedText(), "US,MO,Joplin, Joplin Regional Airport");
     EXPECT_EQ(dialog.IntervalSpin->value(), 15);
-    EXPECT_TRUE(dialog.LogCheckBox->isChecked());
+    EXPECT_TRUE(Box("logReports")->isChecked());
 }
 
 TEST_F(OptionsDialogTest, TimerFieldLimitsTheMinutesAndSetsTheInterval) {
@@ -109,19 +120,22 @@ TEST_F(OptionsDialogTest, ActivationSetsTheIntervalOnlyWhenTheMinutesChange) {
     EXPECT_EQ(host.intervals, (std::vector<int>{3600000, 3660000}));
 }
 
-TEST_F(OptionsDialogTest, CheckBoxesFollowTheSettingsAndStoreClicks) {
-    const std::pair<QCheckBox * OptionsDialog::*, bool Settings::*> boxes[] = {
-        {&OptionsDialog::LogCheckBox, &Settings::LogReports},
-        {&OptionsDialog::FetchAtStartCheckBox, &Settings::FetchAtStart},
-        {&OptionsDialog::StormAlertsCheckBox, &Settings::StormAlerts}};
-    for (const auto& [box, setting] : boxes)
+// Each check box is bound to its setting's row: it shows the setting on every activation and
+// stores each click at once.
+TEST_F(OptionsDialogTest, CheckBoxesFollowTheirSettingsAndStoreClicks) {
+    const std::pair<const char*, bool Settings::*> boxes[] = {
+        {"logReports", &Settings::LogReports},
+        {"fetchAtStart", &Settings::FetchAtStart},
+        {"stormAlerts", &Settings::StormAlerts}};
+    for (const auto& [name, setting] : boxes)
         for (const bool state : {true, false}) {
             settings.*setting = state;
             dialog.ShowSettings();
-            EXPECT_EQ((dialog.*box)->isChecked(), state);
-            (dialog.*box)->click();
-            EXPECT_EQ(settings.*setting, !state);
+            EXPECT_EQ(Box(name)->isChecked(), state) << name;
+            Box(name)->click();
+            EXPECT_EQ(settings.*setting, !state) << name;
         }
+    EXPECT_EQ(dialog.findChildren<SettingCheckBox*>().size(), std::size(boxes));
 }
 
 TEST_F(OptionsDialogTest, DisplayModeRowSwitchesTheSkinAndRedrawsAtOnce) {
@@ -176,7 +190,8 @@ TEST_F(OptionsDialogTest, PickingARowChoosesItsStation) {
 TEST_F(OptionsDialogTest, APickUnderASearchStoresTheDirectoryRow) {
     dialog.show();
     QTest::keyClicks(dialog.StationNameField, "zurich");
-    EXPECT_EQ(dialog.StationList->model()->rowCount(), 1);
+    EXPECT_EQ(dialog.StationList->model()->index(0, 0).data().toString(),
+              "Zurich \u2192 Switzerland, Zurich-Kloten");
     EXPECT_EQ(host.stationChanges, 0);
     QTest::keyClick(dialog.StationNameField, Qt::Key_Down);
     QTest::keyClick(dialog.StationList, Qt::Key_Return);
@@ -193,6 +208,57 @@ TEST_F(OptionsDialogTest, APickUnderASearchStoresTheDirectoryRow) {
     EXPECT_TRUE(dialog.isVisible());
     QTest::keyClick(dialog.StationNameField, Qt::Key_Escape);
     EXPECT_FALSE(dialog.isVisible());
+}
+
+// A station only the service publishes is taken by its identifier; LIndex keeps its row.
+TEST_F(OptionsDialogTest, APickOfAStationTheDirectoryLacksTakesItsIdentifier) {
+    settings.PickedStationRow = 1987;
+    dialog.show();
+    QTest::keyClicks(dialog.StationNameField, "birk");
+    QTest::keyClick(dialog.StationNameField, Qt::Key_Return);
+    EXPECT_EQ(dialog.StationIdField->text(), "BIRK");
+    EXPECT_EQ(settings.StationFile, "BIRK.TXT");
+    EXPECT_EQ(settings.PickedStationRow, 1987);
+    EXPECT_FALSE(dialog.StationNote->isVisible());
+    EXPECT_EQ(host.stationChanges, 1);
+}
+
+// While the field shows the picked row, what is typed, pasted or composed there is a new
+// search, not an addition to the row's text.
+TEST_F(OptionsDialogTest, TextPutIntoAPickedRowStartsANewSearch) {
+    const struct {
+        const char* what;
+        std::function<void(QLineEdit&)> put;
+        const char* field;
+        const char* first;
+    } cases[] = {
+        {"typed", [](QLineEdit& field) { QTest::keyClicks(&field, "oslo"); }, "oslo", "ENGM"},
+        {"pasted",
+         [](QLineEdit& field) {
+             QApplication::clipboard()->setText("munich");
+             QTest::keyClick(&field, Qt::Key_V, Qt::ControlModifier);
+         },
+         "munich", "EDDM"},
+        {"composed",
+         [](QLineEdit& field) {
+             QInputMethodEvent compose;
+             compose.setCommitString(QString::fromUtf8("K\u00f6ln"));
+             QApplication::sendEvent(&field, &compose);
+         },
+         "K\u00f6ln", "EDDK"},
+    };
+    dialog.show();
+    for (const auto& c : cases) {
+        PickRow(1987);
+        dialog.StationNameField->setFocus();
+        dialog.StationNameField->end(false);
+        c.put(*dialog.StationNameField);
+        EXPECT_EQ(dialog.StationNameField->text(), QString::fromUtf8(c.field)) << c.what;
+        EXPECT_EQ(dialog.StationList->currentIndex().row(), 0) << c.what;
+        QTest::keyClick(dialog.StationNameField, Qt::Key_Return);
+        EXPECT_EQ(dialog.StationIdField->text(), c.first) << c.what;
+        QTest::keyClick(dialog.StationNameField, Qt::Key_Escape);
+    }
 }
 
 // Any text is taken, but one that names no station of the directory gets the note.
@@ -230,7 +296,8 @@ TEST_F(OptionsDialogTest, ShowingSelectsTheCurrentStationsRowWithoutPickingIt) {
         EXPECT_EQ(current.row(), c.selected) << c.file << c.stored;
         EXPECT_EQ(dialog.StationList->selectionModel()->hasSelection(), c.selected >= 0)
             << c.stored;
-        EXPECT_EQ(dialog.StationNameField->text().toStdString(), c.text) << c.file << c.stored;
+        EXPECT_EQ(SelectedText(), c.text) << c.file << c.stored;
+        EXPECT_EQ(dialog.StationNameField->text(), "") << c.file << c.stored;
         EXPECT_TRUE(c.selected < 0 || dialog.StationList->viewport()->rect().contains(
                                           dialog.StationList->visualRect(current)))
             << c.file;
@@ -246,7 +313,7 @@ TEST_F(OptionsDialogTest, EscapeHidesEitherDialogAsItsCloseBoxDoes) {
     const std::pair<QWidget*, std::vector<QWidget*>> dialogs[] = {
         {&dialog,
          {dialog.StationIdField, dialog.StationList, dialog.IntervalSpin->lineEdit(),
-          dialog.ReportView, dialog.LogCheckBox}},
+          dialog.ReportView, Box("logReports")}},
         {&ftp,
          {ftp.HostField, ftp.DirectoryField, ftp.ProxyPortSpin->lineEdit(), ftp.RegisterButton}}};
     for (const auto& [window, focused] : dialogs)
@@ -284,7 +351,8 @@ TEST_F(OptionsDialogTest, ButtonsOpenTheFtpSettingsAndPrintTheReport) {
     dialog.PrintButton->click();
     EXPECT_EQ(host.ftpShown, 1);
     const std::string printed = testing::PdfText(dir.filePath("r.pdf"));
-    EXPECT_EQ(printed.rfind("Unknown station — observation time unknown — printed ", 0), 0u);
+    EXPECT_EQ(printed.rfind("Unknown station\nObservation time unknown\nPrinted ", 0), 0u)
+        << printed;
     EXPECT_TRUE(printed.ends_with("\nKJLN\nWind: calm\n\f")) << printed;
 
     dialog.SetPrinting(std::make_unique<testing::PdfPrinting>("/nonexistent/r.pdf"));
@@ -292,20 +360,65 @@ TEST_F(OptionsDialogTest, ButtonsOpenTheFtpSettingsAndPrintTheReport) {
     EXPECT_EQ(host.errors, (std::vector<std::string>{"Cannot start the print job"}));
 }
 
-TEST_F(OptionsDialogTest, TabVisitsEitherDialogsControlsInTheFormsOrder) {
+// Tab reaches every control the dialog has, once each, in reading order, and the focus is marked
+// on each of them.
+TEST_F(OptionsDialogTest, TabVisitsEveryControlInReadingOrderAndMarksIt) {
     dialog.SetDisplayModeRow(0);
-    const std::vector<std::string> options = {"CheckBox1", "Edit1",   "SpinEdit1", "Edit2",
-                                              "Memo1",     "Button1", "Button2",   "RadioEnglish",
-                                              "CheckBox2", "ListBox1"};
-    // The unchecked radio button is passed over.
-    std::vector<std::string> named = options;
-    named.push_back("RadioMetric");
-    EXPECT_EQ(testing::TabWalk(dialog, dialog.LogCheckBox, named), options);
     FtpSettingsDialog ftp{settings};
     ftp.BuildContents();
-    const std::vector<std::string> ftpFields = {"Edit1", "Edit2", "Button1", "SpinEdit1",
-                                                "CheckBox1"};
-    EXPECT_EQ(testing::TabWalk(ftp, ftp.HostField, ftpFields), ftpFields);
+    for (QWidget* window : {static_cast<QWidget*>(&dialog), static_cast<QWidget*>(&ftp)}) {
+        const QString name = window->windowTitle();
+        auto* mark = window->findChild<QWidget*>("focusFrame");
+        ASSERT_NE(mark, nullptr);
+        const auto marked = [&](QWidget* control) {
+            const QRect at(control->mapTo(window, QPoint(0, 0)), control->size());
+            EXPECT_TRUE(mark->isVisible() && mark->geometry().contains(at))
+                << name.toStdString() << " " << control->objectName().toStdString();
+        };
+        const std::vector<QWidget*> walked = testing::TabWalk(*window, marked);
+        auto reachable = testing::TabReachable(*window);
+        auto visited = walked;
+        std::ranges::sort(reachable);
+        std::ranges::sort(visited);
+        EXPECT_EQ(visited, reachable) << name.toStdString();
+        // Round from the first field: the chain starts at the top once it wraps.
+        const auto top = std::ranges::min_element(
+            walked, [&](QWidget* a, QWidget* b) { return testing::ReadBefore(*window, a, b); });
+        std::vector<QWidget*> order(top, walked.end());
+        order.insert(order.end(), walked.begin(), top);
+        for (std::size_t i = 0; i < order.size(); ++i)
+            for (std::size_t j = i + 1; j < order.size(); ++j)
+                EXPECT_FALSE(testing::ReadBefore(*window, order[j], order[i]))
+                    << order[j]->objectName().toStdString() << " before "
+                    << order[i]->objectName().toStdString();
+        window->hide();
+    }
+}
+
+// The first start asks over the search field, which has the keyboard; the first pick answers it
+// once, and a dialog closed unanswered asks no more.
+TEST_F(OptionsDialogTest, AskingWhereTheUserIsWaitsInTheSearchFieldForOnePick) {
+    QSignalSpy chosen(&dialog, &OptionsDialog::placeChosen);
+    dialog.AskWhereTheUserIs();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    EXPECT_TRUE(dialog.PlacePrompt->isVisible());
+    EXPECT_EQ(dialog.PlacePrompt->text(), "Where are you? Type a town or an airport code");
+    EXPECT_EQ(QApplication::focusWidget(), dialog.StationNameField);
+    EXPECT_EQ(dialog.StationNameField->text(), "");
+    QTest::keyClicks(dialog.StationNameField, "zurich");
+    QTest::keyClick(dialog.StationNameField, Qt::Key_Return);
+    QTest::keyClick(dialog.StationNameField, Qt::Key_Return);
+    EXPECT_EQ(settings.StationFile, "LSZH.TXT");
+    EXPECT_EQ(chosen.count(), 1);
+    EXPECT_FALSE(dialog.PlacePrompt->isVisible());
+
+    dialog.hide();
+    dialog.AskWhereTheUserIs();
+    dialog.hide();
+    dialog.show();
+    EXPECT_FALSE(dialog.PlacePrompt->isVisible());
+    PickRow(0);
+    EXPECT_EQ(chosen.count(), 1);
 }
 
 double Luminance(const QColor& c) {

@@ -49,11 +49,10 @@ private:
     NullCanvas canvas_;
 };
 
-class Quiet final : public Pause, public StatusLine, public MessageSink {
+class Quiet final : public Pause, public StatusLine {
 public:
     void Sleep(int) override {}
     void SetStatus(const std::string&) override {}
-    void ShowMessage(const std::string&) override {}
 };
 
 [[noreturn]] void Fault(const char* what, const std::exception& error) {
@@ -70,7 +69,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     NullSkin image1, image2, image3, image4;
     Gauges gauges(observation, Skins{image1, image2, image3, image4}, {});
     Quiet quiet;
-    ReportDecoder decoder(observation, gauges, quiet, quiet, quiet, ".");
+    ReportDecoder decoder(observation, gauges, quiet, quiet, ".");
 
     std::string_view input(reinterpret_cast<const char*>(data), size);
     for (int report = 0; report < kMaxReports && !input.empty(); ++report) {

@@ -14,8 +14,8 @@ TEST(FaceStatusTest, StationLineAndDimmingFollowTheReadingsState) {
     auto context = [&](bool fetched, bool failed, bool timed, const char* failedFor = "") {
         ReadingContext c;
         c.FailedStation = failedFor;
-        c.StationIdentifier = fetched ? "KBFI" : "";
-        c.Observed = timed ? std::optional(kObserved) : std::nullopt;
+        c.Header.Station = fetched ? "KBFI" : "";
+        c.Header.Observed = timed ? std::optional(kObserved) : std::nullopt;
         c.LastFetch = fetched ? std::optional(kObserved) : std::nullopt;
         c.LastCycleFailed = failed;
         return c;

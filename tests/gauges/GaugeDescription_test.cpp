@@ -27,9 +27,9 @@ Observation Shown() {
 
 ReadingContext Fetched() {
     ReadingContext context;
-    context.StationName = "Vancouver International Air-Port, B. C., Canada";
-    context.StationIdentifier = "CYVR";
-    context.Observed = kObserved;
+    context.Header.StationName = "Vancouver International Air-Port, B. C., Canada";
+    context.Header.Station = "CYVR";
+    context.Header.Observed = kObserved;
     context.LastFetch = kObserved + minutes(20);
     return context;
 }

@@ -23,8 +23,7 @@ std::string Values(const char* file, DisplayMode mode) {
     testing::RecordingPresenter presenter{shown};
     testing::CountingPause pause;
     testing::RecordingStatus status;
-    testing::RecordingMessages messages;
-    ReportDecoder(shown, presenter, pause, status, messages, ".").BreakOut(lines, false);
+    ReportDecoder(shown, presenter, pause, status, ".").BreakOut(lines, false);
     shown.DisplayMode = mode;
     const testing::FixedClock clock(sys_seconds{});
     ReadingTracker tracker(clock);

@@ -2,13 +2,17 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <thread>
 
 #include "history/HistoryFormat.h"
 #include "history/ReadingFromReport.h"
+#include "observation/ObservationTime.h"
 #include "observation/ReportLines.h"
 #include "tests/history/HistorySample.h"
+#include "tests/history/StoreFaults.h"
 #include "tests/support/TempDir.h"
+#include "tests/support/Thrown.h"
 
 namespace stormbell {
 namespace {
@@ -108,22 +112,93 @@ TEST(HistoryStoreTest, TwoWritersAtOnceLoseNothing) {
     EXPECT_EQ(HistoryStore(file).Count(), 401);
 }
 
-TEST(HistoryStoreTest, AStoreOfANewerProgramIsRefused) {
+TEST(HistoryStoreTest, ASchemaOutsideTheKnownRangeIsRefusedAndLeftAlone) {
+    SKIP_WITHOUT_HISTORY();
+    constexpr int kCurrent = 2;
+    struct Case {
+        int version;
+        const char* refusal; ///< nullptr: opened
+    };
+    const Case cases[] = {
+        {-100000, "has a schema this Stormbell does not know (schema -100000)"},
+        {-1, "has a schema this Stormbell does not know (schema -1)"},
+        // A header that says "new" over tables that are there: the first step fails, told.
+        {0, "could not be brought to the current schema"},
+        {kCurrent, nullptr},
+        {kCurrent + 1, "was written by a newer Stormbell (schema 3)"},
+        {INT_MAX, "was written by a newer Stormbell (schema 2147483647)"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.version);
+        TempDir dir;
+        const auto file = dir.Path() / "h.sqlite3";
+        HistoryStore(file).Add(Reading("KBFI", 0));
+        testing::WriteSchemaVersion(file, c.version);
+        const std::string before = testing::ReadFile(file);
+        const auto refused = Thrown<EHistoryError>([&] { HistoryStore store(file); });
+        EXPECT_EQ(refused.has_value(), c.refusal != nullptr);
+        if (refused) {
+            EXPECT_NE(std::string(refused->what()).find(c.refusal), std::string::npos)
+                << refused->what();
+            EXPECT_FALSE(refused->Damaged());
+            EXPECT_EQ(testing::ReadFile(file), before);
+            EXPECT_FALSE(std::filesystem::exists(file.string() + ".bad"));
+        }
+    }
+}
+
+TEST(HistoryStoreTest, KeepsOnlyObservationsFrom1900ToADayAheadOfTheirReceipt) {
+    SKIP_WITHOUT_HISTORY();
+    using namespace std::chrono;
+    const sys_seconds received = At(0);
+    struct Case {
+        sys_seconds observed;
+        bool kept;
+    };
+    const Case cases[] = {
+        {sys_days(year(0) / January / 1), false},
+        {sys_days(year(1899) / December / 31) + hours(23), false},
+        {sys_days(year(1900) / January / 1), true},
+        {received + days(1), true},
+        {received + days(1) + seconds(1), false},
+        {sys_days(year(2099) / January / 1), false},
+        {sys_days(year(9999) / December / 31), false},
+    };
+    TempDir dir;
+    HistoryStore store(dir.Path() / "h.sqlite3");
+    for (const auto& c : cases) {
+        HistoryReading reading = Reading("KBFI", 0);
+        reading.Observed = c.observed;
+        reading.Received = received;
+        EXPECT_EQ(PlausibleObservation(c.observed, received), c.kept);
+        EXPECT_EQ(!Thrown<EHistoryError>([&] { store.Add(reading); }), c.kept)
+            << IsoUtc(c.observed);
+    }
+    EXPECT_EQ(store.Count(), 2);
+}
+
+TEST(HistoryStoreTest, TellsWhetherAnAlertWasNotedBeforeAcrossOpens) {
     SKIP_WITHOUT_HISTORY();
     TempDir dir;
     const auto file = dir.Path() / "h.sqlite3";
-    HistoryStore(file).Add(Reading("KBFI", 0));
-    // What a later version would leave: a schema number this one does not know (the header's
-    // user_version, big-endian at byte 60; the last close wrote everything to the file).
-    std::string bytes = testing::ReadFile(file);
-    bytes[63] = 7;
-    testing::WriteFile(file, bytes);
-    try {
-        HistoryStore store(file);
-        FAIL() << "opened";
-    } catch (const EHistoryError& error) {
-        EXPECT_NE(std::string(error.what()).find("newer Stormbell (schema 7)"), std::string::npos);
+    struct Case {
+        const char* station;
+        long minutes;
+        bool first;
+    };
+    const Case cases[] = {
+        {"KBFI", 0, true}, {"KBFI", 0, false},  {"KBFI", 60, true},
+        {"KSEA", 0, true}, {"KBFI", 60, false},
+    };
+    for (const auto& c : cases) {
+        HistoryStore store(file); // a store opened anew: as after a restart
+        EXPECT_EQ(store.NoteAlert(c.station, At(c.minutes)), c.first)
+            << c.station << " " << c.minutes;
     }
+    HistoryStore store(file);
+    store.Add(Reading("KBFI", 0));
+    EXPECT_TRUE(store.Holds("KBFI", At(0)));
+    EXPECT_FALSE(store.Holds("KBFI", At(60)));
 }
 
 } // namespace

@@ -1,13 +1,18 @@
 #include "history/qt/HistoryWindow.h"
 
+#include <QElapsedTimer>
 #include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 #include "history/HistoryStore.h"
+#include "observation/ReportLines.h"
 #include "tests/history/HistorySample.h"
+#include "tests/history/StoreFaults.h"
 #include "tests/support/FixedClock.h"
 #include "tests/support/ImageDiff.h"
 #include "tests/support/TempDir.h"
@@ -48,9 +53,13 @@ TEST(HistoryWindowTest, DrawsThreeDaysWithAGapReadsOutAPointAndExportsTheSpan) {
     const auto file = dir.Path() / "history.sqlite3";
     FillStore(file);
     testing::FixedClock clock(At(72 * 60));
-    HistoryWindow window(file, clock);
+    HistoryLink history(file);
+    HistoryWindow window(history, clock);
+    QSignalSpy reloaded(&window, &HistoryWindow::Reloaded);
     window.ShowView({"KBFI", false, 1015.0});
     window.SetSpan(72);
+    // The answer to the first request comes, and is not drawn: the span changed meanwhile.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return reloaded.count() == 1; }));
     window.Chart().resize(760, 560);
     EXPECT_EQ(window.StatusText().toStdString(), "KBFI: 67 readings in the last 3 days");
 
@@ -80,13 +89,74 @@ TEST(HistoryWindowTest, ImportsALogOffTheWindowsThread) {
     testing::WriteFile(log, testing::ReadFile(STORMBELL_TEST_DATA_DIR "/reports/KBFI.TXT") +
                                 "\r\ntorn entry\r\n");
     testing::FixedClock clock(At(0));
-    HistoryWindow window(dir.Path() / "history.sqlite3", clock);
+    HistoryLink history(dir.Path() / "history.sqlite3");
+    HistoryWindow window(history, clock);
     QSignalSpy finished(&window, &HistoryWindow::ImportFinished);
     window.ImportLog(QString::fromStdString(log.string()));
     ASSERT_TRUE(finished.wait());
     EXPECT_TRUE(
         window.StatusText().endsWith(": 1 added, 0 already stored, 1 damaged entries skipped"))
         << window.StatusText().toStdString();
+}
+
+TEST(HistoryWindowTest, TheWindowsThreadStaysLiveWhileAnotherProgramHoldsTheStore) {
+    SKIP_WITHOUT_HISTORY();
+    testing::TempDir dir;
+    const auto file = dir.Path() / "history.sqlite3";
+    HistoryStore(file).Add(testing::Reading("KBFI", 0));
+    HistoryLink history(file);
+    std::optional<RecordResult> stored;
+    bool probed = false;
+    {
+        testing::HeldStore held(file);
+        history.Record(
+            SplitReportLines(testing::ReadFile(STORMBELL_TEST_DATA_DIR "/reports/KBFI.TXT")), At(0),
+            true, &history, [&](const RecordResult& r) { stored = r; });
+        QTimer::singleShot(20, [&] { probed = true; });
+        ASSERT_TRUE(QTest::qWaitFor([&] { return probed; }, 2000));
+        EXPECT_FALSE(stored) << "the store was held, yet the reading came back";
+    }
+    ASSERT_TRUE(QTest::qWaitFor([&] { return stored.has_value(); }, 10000));
+    EXPECT_TRUE(stored->Stored) << stored->Problem;
+    EXPECT_EQ(stored->Reading->Station, "KBFI");
+}
+
+TEST(HistoryWindowTest, QuittingDuringAnImportThatWaitsOnTheStoreEndsAtOnce) {
+    SKIP_WITHOUT_HISTORY();
+    testing::TempDir dir;
+    const auto file = dir.Path() / "history.sqlite3";
+    const auto log = dir.Path() / "METAR.LOG";
+    testing::WriteFile(log, testing::ManyReports(100));
+    HistoryStore(file).Add(testing::Reading("KBFI", 0));
+    testing::HeldStore held(file);
+    testing::FixedClock clock(At(0));
+    auto history = std::make_unique<HistoryLink>(file);
+    auto window = std::make_unique<HistoryWindow>(*history, clock);
+    window->ImportLog(QString::fromStdString(log.string()));
+    QElapsedTimer quitting;
+    quitting.start();
+    window.reset();
+    history.reset();
+    EXPECT_LT(quitting.elapsed(), 500);
+}
+
+TEST(HistoryWindowTest, ClosingTheWindowStopsAnImportKeepingWhatWasStored) {
+    SKIP_WITHOUT_HISTORY();
+    testing::TempDir dir;
+    const auto file = dir.Path() / "history.sqlite3";
+    const auto log = dir.Path() / "METAR.LOG";
+    testing::WriteFile(log, testing::ManyReports(4 * static_cast<int>(kImportBatch)));
+    testing::FixedClock clock(At(0));
+    HistoryLink history(file);
+    HistoryWindow window(history, clock);
+    QSignalSpy finished(&window, &HistoryWindow::ImportFinished);
+    window.show();
+    window.ImportLog(QString::fromStdString(log.string()));
+    window.close();
+    ASSERT_TRUE(finished.wait());
+    EXPECT_TRUE(window.StatusText().endsWith("; stopped before the end"))
+        << window.StatusText().toStdString();
+    EXPECT_LT(HistoryStore(file).Count(), 4 * static_cast<long long>(kImportBatch));
 }
 
 } // namespace

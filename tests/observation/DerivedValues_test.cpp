@@ -133,23 +133,30 @@ TEST(DerivedValuesTest, DerivesEveryTargetAndPlansThePressure) {
     EXPECT_NEAR(plan.remainder, 0.02, 1e-9);
 }
 
-// An unreadable figure is no figure: its target and those derived from it rest.
+// An unreadable figure is no figure: its target and those derived from it rest. The report's
+// own humidity stands in where the figures give none, but makes no heat index.
 TEST(DerivedValuesTest, UnreadableTextsAreNotReported) {
     const struct {
         const char *celsius, *dewPoint, *knots, *direction, *missing;
         std::int16_t temp;
         std::int32_t humidity;
         double heatIndex, chill;
+        std::optional<std::int32_t> stated = std::nullopt; // "Relative Humidity: 58%"
     } cases[] = {
         {"99999", "21.7", "6", "210", "Temperature", -30, 0, -30, -30},
         {"13 C", "", "6", "210", "Temperature,DewPoint", -30, 0, -30, -30},
         {"32.2", "nan", "6", "210", "DewPoint", 89, 0, -30, 89},
         {"32.2", "21.7", "1,5", "210", "Wind", 89, 54, 95, -30},
         {"32.2", "21.7", "-5", "210", "Wind", 89, 54, 95, -30},
+        {"32.2", "", "6", "210", "DewPoint,HumidityStated", 89, 58, -30, 89, 58},
+        {"", "21.7", "6", "210", "Temperature,HumidityStated", -30, 58, -30, -30, 58},
+        {"32.2", "21.7", "6", "210", "", 89, 54, 95, 89, 58},
+        {"32.2", "", "6", "210", "DewPoint", 89, 0, -30, 89},
     };
     for (const auto& c : cases) {
         Observation o = WithTexts(c.celsius, c.dewPoint, c.knots);
         o.NewWDInfo = c.direction;
+        o.StatedHumidity = c.stated;
         DeriveTargets(o);
         EXPECT_EQ(UnreportedText(o.NotReported), c.missing) << c.celsius << " " << c.knots;
         EXPECT_EQ(std::tuple(o.NewTemp, o.NewHumd, o.NewHeatIndex, o.NewChill),

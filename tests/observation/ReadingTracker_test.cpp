@@ -31,9 +31,9 @@ TEST_F(ReadingTrackerTest, DecodedCycleNamesStationAndTimes) {
     tracker.RecordFailure("", true);
     Decode(kReport);
     const ReadingContext& c = tracker.Context();
-    EXPECT_EQ(c.StationName, "London City Airport, United Kingdom");
-    EXPECT_EQ(c.StationIdentifier, "EGLC");
-    EXPECT_EQ(c.Observed, kObserved);
+    EXPECT_EQ(c.Header.StationName, "London City Airport, United Kingdom");
+    EXPECT_EQ(c.Header.Station, "EGLC");
+    EXPECT_EQ(c.Header.Observed, kObserved);
     EXPECT_EQ(c.LastFetch, kNow);
     EXPECT_FALSE(c.LastCycleFailed);
     EXPECT_FALSE(c.FtpBlocked);
@@ -52,8 +52,8 @@ TEST_F(ReadingTrackerTest, ReportThatDoesNotSayLeavesStationAndTimeUnknown) {
         Decode(kReport);
         Decode(report);
         const ReadingContext& c = tracker.Context();
-        EXPECT_EQ(c.StationIdentifier.empty(), report.empty() || report[0] != kReport[0]);
-        EXPECT_EQ(c.Observed, std::nullopt) << report.size();
+        EXPECT_EQ(c.Header.Station.empty(), report.empty() || report[0] != kReport[0]);
+        EXPECT_EQ(c.Header.Observed, std::nullopt) << report.size();
         EXPECT_FALSE(c.Figures.Service.WindChill) << report.size();
         EXPECT_EQ(c.LastFetch, kNow);
     }
@@ -67,8 +67,8 @@ TEST_F(ReadingTrackerTest, FailedCycleKeepsTheReading) {
     EXPECT_TRUE(c.LastCycleFailed);
     EXPECT_EQ(c.LastFailure, "KXYZ.TXT was not found");
     EXPECT_TRUE(c.FtpBlocked);
-    EXPECT_EQ(c.StationIdentifier, "EGLC");
-    EXPECT_EQ(c.Observed, kObserved);
+    EXPECT_EQ(c.Header.Station, "EGLC");
+    EXPECT_EQ(c.Header.Observed, kObserved);
     EXPECT_EQ(c.LastFetch, kNow);
 }
 

@@ -115,6 +115,22 @@ TEST(TextConvertTest, TextForms) {
     EXPECT_EQ(FloatToStrFixed(-largest).substr(0, 4), "-179");
 }
 
+TEST(TextConvertTest, FixedRoundsToTheDecimalsAskedWithoutANegativeZero) {
+    const struct {
+        double value;
+        int decimals;
+        const char* text;
+    } cases[] = {
+        {1013.2, 0, "1013"}, {2.345, 1, "2.3"},   {-0.04, 1, "0.0"},
+        {-0.4, 0, "0"},      {-0.004, 2, "0.00"}, {-1.5, 1, "-1.5"},
+        {-10.04, 0, "-10"},  {0.005, 2, "0.01"},  {1e20, 0, "100000000000000000000"},
+        {-0.0, 2, "0.00"},   {29.92, 2, "29.92"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Fixed(c.value, c.decimals), c.text) << c.value;
+    EXPECT_EQ(Fixed(-std::numeric_limits<double>::max(), 20).substr(0, 4), "-179");
+}
+
 // Only ASCII letters fold, so a Latin-1 byte never matches another in any locale.
 TEST(TextConvertTest, CaseIsIgnoredForAsciiLettersOnly) {
     struct Case {

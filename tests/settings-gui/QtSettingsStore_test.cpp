@@ -61,8 +61,9 @@ struct QtSettingsStoreTest : ::testing::Test {
         Loaded loaded;
         QtSettingsStore store;
         std::uint16_t storedPressSet = 0;
-        LoadWindowPosition(store, loaded.settings);
-        LoadSettings(store, loaded.settings, loaded.observation, storedPressSet);
+        LoadAtWindowCreation(store, loaded.settings);
+        LoadSettings(store, loaded.settings, loaded.observation, storedPressSet,
+                     DisplayMode::English);
         loaded.notice = store.StartupNotice();
         return loaded;
     }

@@ -36,8 +36,9 @@ Loaded Load(const Texts& values) {
     MemorySettingsStore store;
     store.Values = values;
     Loaded loaded;
-    LoadWindowPosition(store, loaded.settings);
-    LoadSettings(store, loaded.settings, loaded.observation, loaded.storedPressSet);
+    LoadAtWindowCreation(store, loaded.settings);
+    LoadSettings(store, loaded.settings, loaded.observation, loaded.storedPressSet,
+                 DisplayMode::Metric);
     return loaded;
 }
 
@@ -154,6 +155,32 @@ TEST(SettingsLoadTest, MetricStartsAtItsOwnLowEndsOnlyFromTheDefaults) {
     EXPECT_EQ(std::tie(english.OPresInfo, english.OTemp), std::tuple("28.00", -30));
 }
 
+// The locale's units only while no settings file exists; the metric face then starts at its own
+// low ends, as any store that never held a reading does.
+TEST(SettingsLoadTest, FirstStartTakesTheGivenModeAndLaterStartsTheStoredOne) {
+    const struct {
+        bool noFile;
+        Texts stored;
+        DisplayMode given;
+        DisplayMode loaded;
+        const char* pressure;
+    } cases[] = {
+        {true, {}, DisplayMode::Metric, DisplayMode::Metric, "100.0"},
+        {true, {}, DisplayMode::English, DisplayMode::English, "28.00"},
+        {false, {}, DisplayMode::Metric, DisplayMode::English, "28.00"},
+        {false, {{"DisplayMode", "1"}}, DisplayMode::English, DisplayMode::Metric, "100.0"},
+        {false, {{"DisplayMode", "0"}}, DisplayMode::Metric, DisplayMode::English, "28.00"}};
+    for (const auto& c : cases) {
+        MemorySettingsStore store;
+        store.Values = c.stored;
+        store.NoFile = c.noFile;
+        Loaded l;
+        LoadSettings(store, l.settings, l.observation, l.storedPressSet, c.given);
+        EXPECT_EQ(l.observation.DisplayMode, c.loaded) << c.noFile << c.stored.size();
+        EXPECT_EQ(l.observation.OPresInfo, c.pressure) << c.noFile << c.stored.size();
+    }
+}
+
 TEST(SettingsSaveTest, WritesEverySettingOnceInTheTablesOrder) {
     std::vector<std::string> names;
     settingstable::ForEachSetting([&](const auto& row) { names.push_back(row.Name); });
@@ -174,7 +201,7 @@ TEST(SettingsSaveTest, SavedTextsLoadBackUnchanged) {
                     {"DisplayMode", "1"},     {"OPresInfo", "29.92"},
                     {"OWDInfo", "VRB"},       {"OWSInfo", "15"},
                     {"OCityStr", "EGLC.TXT"}, {"Direct1", "pub\\reports/x"},
-                    {"Host", "a, b"}};
+                    {"Host", "a, b"},         {"RecentStations", "KSEA,EGLL"}};
     settingstable::ForEachSetting([&](const auto& row) {
         if constexpr (std::is_same_v<decltype(row.Default), bool>)
             stored[row.Name] = row.Default ? "false" : "true";

@@ -16,6 +16,7 @@ public:
     std::map<std::string, std::string> Values; ///< the committed values
     std::vector<std::string> Written;          ///< names in the order they were written
     bool FailCommit = false;                   ///< the next commit throws and stores nothing
+    bool NoFile = false;                       ///< stands for a user's first start
 
     std::string ReadSetting(const std::string& name, const std::string& defaultText) override {
         const auto found = Values.find(name);
@@ -35,6 +36,8 @@ public:
         for (auto& [name, text] : pending)
             Values[name] = std::move(text);
     }
+
+    bool FirstStart() const override { return NoFile; }
 
 private:
     std::vector<std::pair<std::string, std::string>> pending_;

@@ -39,6 +39,29 @@ TEST(DecodeCommandTest, EachReportStartsWhereThePreviousOneLeft) {
     EXPECT_TRUE(Has(run.lines[1], "\"frames\": 56}")) << run.lines[1];
 }
 
+// The report's own humidity is a stated value where the dew point is missing; the heat index
+// made from temperature and dew point stays unstated.
+TEST(DecodeCommandTest, AStatedHumidityStandsWhereTheDewPointIsMissing) {
+    const struct {
+        const char* report;
+        const char* humidity;
+        const char* heatIndex;
+    } cases[] = {
+        {"Temperature: 90 F (32 C)\nRelative Humidity: 58%\n", "\"OHumd\": 58, ",
+         "\"OHeatIndex\": null, "},
+        {"Temperature: 90 F (32 C)\nRelative Humidity: 158%\n", "\"OHumd\": null, ",
+         "\"OHeatIndex\": null, "},
+        {"Temperature: 90 F (32 C)\nDew Point: 70 F (21 C)\nRelative Humidity: 58%\n",
+         "\"OHumd\": 52, ", "\"OHeatIndex\": 94, "},
+    };
+    for (const auto& c : cases) {
+        const Outcome run = Decode({"-"}, c.report);
+        ASSERT_EQ(run.lines.size(), 1u) << c.report;
+        EXPECT_TRUE(Has(run.lines[0], c.humidity)) << run.lines[0];
+        EXPECT_TRUE(Has(run.lines[0], c.heatIndex)) << run.lines[0];
+    }
+}
+
 TEST(DecodeCommandTest, FailuresPrintAnErrorLineAndTheRestGoesOn) {
     struct Case {
         std::vector<std::string> args;

@@ -33,17 +33,21 @@ TEST(StationsCommandTest, AFailedWriteEndsWithAMessageAndStatus1) {
     EXPECT_EQ(err.str(), "stormbell-cli stations: the output could not be written\n");
 }
 
-TEST(StationsCommandTest, FindWritesTheMatchingStationsOr1) {
+TEST(StationsCommandTest, FindWritesTheMatchingStationsBestFirstOr1) {
     const struct {
         const char* typed;
         const char* out;
         int status;
     } cases[] = {{"heathrow", "EGLL\tUnited Kingdom ,London / Heathrow Airport\n", 0},
-                 {"xyzzy", "", 1}};
+                 {"lhr", "EGLL\tLHR \u2192 United Kingdom, London / Heathrow Airport\n", 0},
+                 {"xyzzy", "", 1},
+                 {"\u043c\u043e\u0441\u043a\u0432\u0430", "", 1},
+                 {"-,/", "", 1}};
     for (const auto& c : cases) {
         std::ostringstream out, err;
         EXPECT_EQ(RunStations({"--find", c.typed}, out, err), c.status) << c.typed;
         EXPECT_EQ(out.str(), c.out) << c.typed;
+        EXPECT_EQ(err.str().empty(), c.status == 0) << c.typed;
     }
 }
 

@@ -1,8 +1,8 @@
 // `stormbell-cli decode`: the decoder and a headless sweep over report files.
 #include <cerrno>
 #include <cstring>
+#include <optional>
 
-#include "observation/ObservationTime.h"
 #include "observation/ReportDecoder.h"
 #include "observation/ReportHeader.h"
 #include "observation/ReportLines.h"
@@ -27,27 +27,27 @@ bool DecodeAndPrint(const std::vector<std::string>& lines, Observation& observat
     NoFrames frames;
     NoPause pause;
     NoStatus status;
-    StderrMessages messages;
-    ReportDecoder decoder(observation, frames, pause, status, messages, ".");
+    ReportDecoder decoder(observation, frames, pause, status, ".");
+    std::optional<std::string> refused;
     try {
         decoder.BreakOut(lines, logIt);
     } catch (const EConvertError& error) {
         // It quotes the report's single-byte text.
-        WriteErrorJson(out, Latin1ToUtf8(error.what()));
-        return false;
+        refused = Latin1ToUtf8(error.what());
     } catch (const ELogFileError& error) {
-        WriteErrorJson(out, error.what());
-        return false;
+        refused = error.what();
     } catch (const ENotAReading& error) {
-        WriteErrorJson(out, error.what());
+        refused = error.what();
+    }
+    if (!decoder.LogProblem().empty())
+        StderrMessages().ShowMessage(decoder.LogProblem());
+    if (refused) {
+        WriteErrorJson(out, *refused);
         return false;
     }
-    const auto header = lines.empty() ? std::nullopt : ParseReportHeader(lines[0]);
-    const auto observed = lines.size() < 2 ? std::nullopt : ParseObservationTime(lines[1]);
-    WriteObservationJson(out, observation, header, observed, decoder.LastSweepFrames());
-    // The log tells of a report it could not take only through its messages; the reading still
-    // stands, but the run did not do all it was asked.
-    return messages.Count() == 0;
+    WriteObservationJson(out, observation, ReadReportHeader(lines), decoder.LastSweepFrames());
+    // The reading stands without its log entry, but the run did not do all it was asked.
+    return decoder.LogProblem().empty();
 }
 
 int EndOutput(std::ostream& out, std::ostream& err, const char* command, int status) {

@@ -39,7 +39,13 @@ int Import(const std::vector<std::string>& args, std::ostream& out, std::ostream
     HistoryStore store(storeFile);
     if (!store.SetAsideNotice().empty())
         err << store.SetAsideNotice() << '\n';
-    const ImportCounts counts = ImportLog(log, store, Now());
+    ImportCounts counts;
+    try {
+        counts = ImportLog(log, store, Now());
+    } catch (const EImportFailed& failure) {
+        err << "stormbell-cli history import: " << failure.what() << '\n';
+        return 1;
+    }
     if (log.bad()) {
         err << "stormbell-cli history import: reading " << EscapeForTerminal(args[1])
             << " failed part-way; " << counts.Added << " readings were stored before\n";
@@ -83,7 +89,9 @@ int RunHistory(const std::vector<std::string>& args, std::ostream& out, std::ost
                     << EscapeForTerminal(value) << "\"\n";
                 return 2;
             }
-            query.Since = Now() - *span;
+            // A span reaches back from now, never past it.
+            query.Until = Now();
+            query.Since = *query.Until - *span;
         } else if (option == "--format" && (value == "csv" || value == "json")) {
             json = value == "json";
         } else {
@@ -91,16 +99,23 @@ int RunHistory(const std::vector<std::string>& args, std::ostream& out, std::ost
             return 2;
         }
     }
-    if (!json)
-        out << HistoryCsvHeader();
-    // Reading must not create a store: a missing one simply holds nothing yet.
+    // Reading must not create a store: a missing one simply holds nothing yet. The header waits
+    // for the first row, so that a store that cannot be read prints nothing on stdout.
+    bool started = false;
+    const auto start = [&] {
+        if (!started && !json)
+            out << HistoryCsvHeader();
+        started = true;
+    };
     std::error_code missing;
-    if (fs::symlink_status(*storeFile, missing).type() == fs::file_type::not_found)
-        return EndOutput(out, err, "history", 0);
-    const HistoryStore store(*storeFile, WhenDamaged::Refuse);
-    store.ForEach(query, [&](const HistoryReading& reading) {
-        out << (json ? HistoryJsonLine(reading) : HistoryCsvRow(reading));
-    });
+    if (fs::symlink_status(*storeFile, missing).type() != fs::file_type::not_found) {
+        const HistoryStore store(*storeFile, WhenDamaged::Refuse);
+        store.ForEach(query, [&](const HistoryReading& reading) {
+            start();
+            out << (json ? HistoryJsonLine(reading) : HistoryCsvRow(reading));
+        });
+    }
+    start();
     return EndOutput(out, err, "history", 0);
 }
 

@@ -77,9 +77,8 @@ void TextField(std::ostream& out, const char* name, const std::optional<std::str
 
 } // namespace
 
-void WriteObservationJson(std::ostream& out, const Observation& o,
-                          const std::optional<ReportHeader>& header,
-                          std::optional<std::chrono::sys_seconds> observed, long frames) {
+void WriteObservationJson(std::ostream& out, const Observation& o, const ReportHeader& header,
+                          long frames) {
     out << '{';
     const Unreported& missing = o.NotReported;
     Field(out, "OTemp", Stated(!missing.Temperature, static_cast<long long>(o.OTemp)));
@@ -99,9 +98,11 @@ void WriteObservationJson(std::ostream& out, const Observation& o,
     TextField(out, "TempCText", Stated(!missing.Temperature, o.TempCText));
     TextField(out, "DewCText", Stated(!missing.DewPoint, o.DewCText));
     Field(out, "DisplayMode", std::optional(std::string(DisplayModeText(o.DisplayMode))));
-    Field(out, "station", header ? std::optional(header->Station) : std::nullopt);
-    Field(out, "station_name", header ? std::optional(header->StationName) : std::nullopt);
-    Field(out, "observed", observed ? std::optional(IsoUtc(*observed)) : std::nullopt);
+    const bool named = !header.Station.empty();
+    Field(out, "station", named ? std::optional(header.Station) : std::nullopt);
+    Field(out, "station_name", named ? std::optional(header.StationName) : std::nullopt);
+    Field(out, "observed",
+          header.Observed ? std::optional(IsoUtc(*header.Observed)) : std::nullopt);
     out << "\"frames\": " << frames << "}\n";
 }
 

@@ -2,8 +2,6 @@
 // and time the report names.
 #pragma once
 
-#include <chrono>
-#include <optional>
 #include <ostream>
 #include <string_view>
 
@@ -20,8 +18,7 @@ void WriteJsonString(std::ostream& out, std::string_view text);
 /// "observed": "2013-04-25T05:00:00Z", "frames": N} on one line; what the report did not
 /// tell is null, the values of the quantities it did not state included.
 void WriteObservationJson(std::ostream& out, const Observation& observation,
-                          const std::optional<ReportHeader>& header,
-                          std::optional<std::chrono::sys_seconds> observed, long frames);
+                          const ReportHeader& header, long frames);
 
 /// Writes {"error": "<message>"} on one line.
 void WriteErrorJson(std::ostream& out, std::string_view message);

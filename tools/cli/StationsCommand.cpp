@@ -1,5 +1,6 @@
 // `stormbell-cli stations`: the built-in station directory, one row a line, for grep; with
-// --find, only the stations that the options dialog's search would show.
+// --find, the stations that the options dialog's search shows, best first, each with the name
+// that found it.
 #include "settings/stations/StationDirectory.h"
 #include "settings/stations/StationSearch.h"
 #include "tools/cli/Commands.h"
@@ -9,12 +10,9 @@ namespace stormbell {
 namespace {
 
 int FindStations(const std::string& typed, std::ostream& out, std::ostream& err) {
-    const auto& rows = StationDirectory();
-    const std::vector<int> found = StationSearch(rows).Find(typed);
-    for (int row : found) {
-        const StationRow& station = rows[static_cast<std::size_t>(row)];
-        out << station.Identifier << '\t' << station.DisplayText << '\n';
-    }
+    const std::vector<StationMatch> found = StationSearch().Find(typed);
+    for (const StationMatch& match : found)
+        out << match.Identifier << '\t' << MatchLabel(match) << '\n';
     if (found.empty())
         err << "stormbell-cli stations: no station matches \"" << EscapeForTerminal(typed)
             << "\"\n";

@@ -2,16 +2,12 @@
 // cut to the window's rounded shape, without needing a display.
 #include "RenderOptions.h"
 
-#include "gauges/Colors.h"
-#include "gauges/WindowLayout.h"
 #include "gauges/qt/GaugeFace.h"
-#include "gauges/qt/QtCanvas.h"
+#include "gauges/qt/WindowPicture.h"
 #include "observation/Observation.h"
 
 #include <QGuiApplication>
 #include <QImage>
-#include <QPainter>
-#include <QPainterPath>
 #include <QSaveFile>
 
 #include <cstdio>
@@ -20,29 +16,6 @@
 #include <vector>
 
 namespace {
-
-namespace layout = stormbell::layout;
-constexpr int kWindowWidth = layout::kClientWidth;
-constexpr int kWindowHeight = layout::kClientHeight;
-constexpr int kImageWidth = layout::kSkin.Width;
-constexpr double kCornerRadius = layout::kCornerEllipse / 2.0;
-
-QImage WindowPicture(const QImage& skin, double scale) {
-    QImage out(static_cast<int>(kWindowWidth * scale), static_cast<int>(kWindowHeight * scale),
-               QImage::Format_ARGB32_Premultiplied);
-    out.setDevicePixelRatio(scale);
-    out.fill(Qt::transparent);
-    QPainter p(&out);
-    p.setRenderHint(QPainter::Antialiasing, true);
-    QPainterPath region;
-    region.addRoundedRect(QRectF(0, 0, kWindowWidth, kWindowHeight), kCornerRadius, kCornerRadius);
-    p.setClipPath(region);
-    p.fillRect(QRectF(0, 0, kWindowWidth, kWindowHeight),
-               stormbell::ToQColor(stormbell::colors::kSkinBackground));
-    p.drawImage(QRectF(0, 0, kImageWidth, kWindowHeight), skin,
-                QRectF(0, 0, kImageWidth * scale, kWindowHeight * scale));
-    return out;
-}
 
 // Written to a temporary file that takes the name only when complete, so a failed write (a full
 // disk) never leaves a truncated picture in place of a good one.
@@ -95,7 +68,7 @@ int main(int argc, char** argv) {
         gauges.GustKnots = options.GustKnots;
         gauges.UpdatePressSet();
         gauges.DrawNeedles();
-        const QImage picture = WindowPicture(face.Visible(), options.Scale);
+        const QImage picture = stormbell::WindowPicture(face.Visible(), options.Scale);
         if (!SavePng(picture, options.Out)) {
             std::fprintf(stderr, "stormbell-render: cannot write %s\n", options.Out.c_str());
             return 1;

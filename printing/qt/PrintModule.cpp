@@ -1,7 +1,7 @@
 // The print module: the report printer behind one C entry point that ModulePrinting loads on
 // the first print. Nothing thrown crosses the module's edge.
-#include "settings/qt/ReportPrinter.h"
-#include "settings/qt/ReportPrinting.h"
+#include "printing/qt/ReportPrinter.h"
+#include "printing/qt/ReportPrinting.h"
 
 #include <QtGlobal>
 
@@ -9,14 +9,13 @@
 #include <memory>
 #include <type_traits>
 
-extern "C" Q_DECL_EXPORT int StormbellPrintReport(QWidget* parent, const std::string* heading,
-                                                  const std::vector<std::string>* lines,
-                                                  std::string* error) {
+extern "C" Q_DECL_EXPORT int
+StormbellPrintReport(QWidget* parent, const stormbell::Printout* printout, std::string* error) {
     using namespace stormbell;
     static_assert(std::is_same_v<decltype(&StormbellPrintReport), PrintReportEntry>);
     try {
         ReportPrinter printer(std::make_unique<DialogPrinterChooser>(parent));
-        return printer.Print(*heading, *lines) ? kPrinted : kCancelled;
+        return printer.Print(*printout) ? kPrinted : kCancelled;
     } catch (const std::exception& failure) {
         *error = failure.what();
         return kFailed;

@@ -1,10 +1,11 @@
-// Prints a report under a heading line, within margins of at least 15 mm, with the printer's
-// default font: long lines wrap and a long report continues on further pages.
+// Prints a printout within margins of at least 15 mm, with the printer's default font: the
+// heading atop every page, the report's lines wrapped at word boundaries, then the pictures;
+// whatever does not fit continues on further pages.
 #pragma once
 
 #include <memory>
-#include <string>
-#include <vector>
+
+#include "printing/qt/Printout.h"
 
 class QPrinter;
 class QWidget;
@@ -37,15 +38,18 @@ public:
     static constexpr int kResolution = 300;
     /// The least margin on every side, however little the printer needs.
     static constexpr double kMarginMillimetres = 15;
+    /// The widest a picture is printed; a narrower page shrinks it.
+    static constexpr double kPictureMillimetres = 150;
 
     explicit ReportPrinter(std::unique_ptr<PrinterChooser> chooser);
     ~ReportPrinter();
 
-    /// Prints `heading` (UTF-8) atop every page, a blank line, then `lines` (single-byte text)
-    /// one step apart, each wrapped at the right margin (at a blank where one is in reach) and
-    /// running on to further pages; a page after the first adds "page N of M" to the heading.
-    /// False when the chooser was cancelled; throws std::runtime_error when the job cannot start.
-    bool Print(const std::string& heading, const std::vector<std::string>& lines);
+    /// Prints the heading in bold atop every page, a blank line, then the lines one step apart,
+    /// each wrapped at the right margin (at a blank where one is in reach), then each picture
+    /// after a blank line, on a page of its own when it does not fit below; a page after the
+    /// first adds "page N of M" to the heading's first line. False when the chooser was
+    /// cancelled; throws std::runtime_error when the job cannot start.
+    bool Print(const Printout& printout);
 
 private:
     std::unique_ptr<PrinterChooser> chooser_;

@@ -1,8 +1,10 @@
 // Prints to a PDF file instead of asking for a printer, and reads the printed text back.
 #pragma once
 
-#include "settings/qt/ReportPrinter.h"
-#include "settings/qt/ReportPrinting.h"
+#include "platform/Clock.h"
+#include "printing/qt/GaugePrintout.h"
+#include "printing/qt/ReportPrinter.h"
+#include "printing/qt/ReportPrinting.h"
 
 #include <QPrinter>
 #include <QProcess>
@@ -29,17 +31,29 @@ private:
     bool cancel_;
 };
 
-/// The options dialog's printing, to a PDF file instead of through the print module.
-class PdfPrinting final : public ReportPrinting {
+/// Prints a printout to a PDF file instead of through the print module.
+class PdfPrintout final : public PrintoutPrinter {
 public:
-    explicit PdfPrinting(QString path) : path_(std::move(path)) {}
-    bool Print(QWidget*, const std::string& heading,
-               const std::vector<std::string>& lines) override {
-        return ReportPrinter(std::make_unique<PdfChooser>(path_)).Print(heading, lines);
+    explicit PdfPrintout(QString path) : path_(std::move(path)) {}
+    bool Print(QWidget*, const Printout& printout) override {
+        return ReportPrinter(std::make_unique<PdfChooser>(path_)).Print(printout);
     }
 
 private:
     QString path_;
+};
+
+/// The options dialog's first printing, the report alone, to a PDF file.
+class PdfPrinting final : public ReportPrinting {
+public:
+    explicit PdfPrinting(QString path) : printout_(std::make_unique<PdfPrintout>(path), clock_) {}
+    bool Print(QWidget* parent, const std::vector<std::string>& lines) override {
+        return printout_.Print(parent, lines);
+    }
+
+private:
+    SystemClock clock_;
+    GaugePrintout printout_;
 };
 
 /// What pdftotext prints for the file; "" when it cannot run.
@@ -89,6 +103,21 @@ inline std::vector<PrintedLine> PdfLines(const QString& path) {
         }
     }
     return lines;
+}
+
+/// How many pictures the PDF at `path` holds (their transparency masks not counted).
+inline int PdfPictureCount(const QString& path) {
+    QProcess process;
+    process.start("pdfimages", {"-list", path});
+    if (!process.waitForFinished(30000))
+        return -1;
+    static const QRegularExpression picture(R"(^\s*\d+\s+\d+\s+image\s)",
+                                            QRegularExpression::MultilineOption);
+    auto matches = picture.globalMatch(QString::fromUtf8(process.readAllStandardOutput()));
+    int count = 0;
+    for (; matches.hasNext(); matches.next())
+        ++count;
+    return count;
 }
 
 /// Width and height of the PDF's first page in points.

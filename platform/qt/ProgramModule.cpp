@@ -1,4 +1,4 @@
-#include "settings/qt/ProgramModule.h"
+#include "platform/qt/ProgramModule.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,6 +1,6 @@
-#include "settings/qt/ReportPrinting.h"
+#include "printing/qt/ReportPrinting.h"
 
-#include "settings/qt/ProgramModule.h"
+#include "platform/qt/ProgramModule.h"
 
 #include <stdexcept>
 #include <utility>
@@ -9,13 +9,12 @@ namespace stormbell {
 
 ModulePrinting::ModulePrinting(QStringList folders) : folders_(std::move(folders)) {}
 
-bool ModulePrinting::Print(QWidget* parent, const std::string& heading,
-                           const std::vector<std::string>& lines) {
+bool ModulePrinting::Print(QWidget* parent, const Printout& printout) {
     if (entry_ == nullptr)
         entry_ = reinterpret_cast<PrintReportEntry>(ResolveModuleEntry(
             folders_, kPrintModule, kPrintReportEntry, "Cannot load the print support:"));
     std::string error;
-    const int result = entry_(parent, &heading, &lines, &error);
+    const int result = entry_(parent, &printout, &error);
     if (result == kFailed)
         throw std::runtime_error(error);
     return result == kPrinted;

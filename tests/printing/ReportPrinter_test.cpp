@@ -1,6 +1,6 @@
-#include "settings/qt/ReportPrinter.h"
+#include "printing/qt/ReportPrinter.h"
 
-#include "tests/dialogs/PdfPrinter.h"
+#include "tests/support/PdfPrinter.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -41,7 +41,8 @@ TEST(ReportPrinterTest, PrintsUnderTheHeadingWithinTheMarginsWrappingAndPaging) 
     for (const Case& c : cases) {
         QTemporaryDir dir;
         const QString path = dir.filePath("report.pdf");
-        ASSERT_TRUE(ReportPrinter(std::make_unique<PdfChooser>(path)).Print(kHeading, c.report));
+        ASSERT_TRUE(
+            ReportPrinter(std::make_unique<PdfChooser>(path)).Print({{kHeading}, c.report, {}}));
         const auto [width, height] = testing::PdfPageSize(path);
         std::string body, expected;
         int page = 0;
@@ -74,7 +75,7 @@ TEST(ReportPrinterTest, PrintsUnderTheHeadingWithinTheMarginsWrappingAndPaging) 
 TEST(ReportPrinterCancelTest, CancellingTheChoicePrintsNothing) {
     QTemporaryDir dir;
     ReportPrinter printer(std::make_unique<PdfChooser>(dir.filePath("report.pdf"), true));
-    EXPECT_FALSE(printer.Print(kHeading, Report(3)));
+    EXPECT_FALSE(printer.Print({{kHeading}, Report(3), {}}));
     EXPECT_FALSE(QFile::exists(dir.filePath("report.pdf")));
 }
 
@@ -95,7 +96,7 @@ TEST(ModulePrintingTest, LoadsTheModuleOnTheFirstPrintOrSaysWhyNot) {
                 dialog->close();
         });
         try {
-            EXPECT_FALSE(printing.Print(nullptr, kHeading, Report(1)));
+            EXPECT_FALSE(printing.Print(nullptr, {{kHeading}, Report(1), {}}));
         } catch (const std::runtime_error& failure) {
             error = failure.what();
         }

@@ -1,0 +1,70 @@
+#include "printing/PrintHeading.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "observation/ReportHeader.h"
+#include "platform/CalendarText.h"
+
+namespace stormbell {
+
+namespace {
+
+using std::chrono::sys_seconds;
+
+std::string DateAndTime(const std::tm& time) {
+    char text[48];
+    std::snprintf(text, sizeof text, "%s %d, %d %02d:%02d", ShortMonthName(time.tm_mon),
+                  time.tm_mday, time.tm_year + 1900, time.tm_hour, time.tm_min);
+    return text;
+}
+
+// The clock gives broken-down local time only: its zone is how far that lies from UTC.
+std::string Zone(const std::tm& local, sys_seconds when) {
+    using namespace std::chrono;
+    const sys_days day = year(local.tm_year + 1900) / month(local.tm_mon + 1) / local.tm_mday;
+    const sys_seconds wall =
+        day + hours(local.tm_hour) + minutes(local.tm_min) + seconds(local.tm_sec);
+    const long long offsetMinutes = duration_cast<minutes>(wall - when).count();
+    char text[24];
+    std::snprintf(text, sizeof text, "UTC%c%02lld:%02lld", offsetMinutes < 0 ? '-' : '+',
+                  std::llabs(offsetMinutes) / 60, std::llabs(offsetMinutes) % 60);
+    return text;
+}
+
+std::string LocalTimeText(const Clock& clock, sys_seconds when) {
+    const std::tm local = clock.Local(when);
+    return DateAndTime(local) + " local time (" + Zone(local, when) + ")";
+}
+
+std::tm Utc(sys_seconds when) {
+    using namespace std::chrono;
+    const sys_days day = floor<days>(when);
+    const year_month_day date(day);
+    const hh_mm_ss time(when - day);
+    std::tm utc{};
+    utc.tm_year = static_cast<int>(date.year()) - 1900;
+    utc.tm_mon = static_cast<int>(static_cast<unsigned>(date.month())) - 1;
+    utc.tm_mday = static_cast<int>(static_cast<unsigned>(date.day()));
+    utc.tm_hour = static_cast<int>(time.hours().count());
+    utc.tm_min = static_cast<int>(time.minutes().count());
+    return utc;
+}
+
+} // namespace
+
+std::vector<std::string> PrintHeading(const std::vector<std::string>& reportLines,
+                                      const Clock& clock) {
+    const ReportHeader header = ReadReportHeader(reportLines);
+    const auto& observed = header.Observed;
+    return {
+        header.Station.empty() ? "Unknown station"
+                               : header.StationName + " (" + header.Station + ")",
+        observed
+            ? "Observed " + DateAndTime(Utc(*observed)) + " UTC, " + LocalTimeText(clock, *observed)
+            : "Observation time unknown",
+        "Printed " + LocalTimeText(clock, clock.Now()),
+    };
+}
+
+} // namespace stormbell
