@@ -4,6 +4,7 @@
 #include "app/qt/HandlerGuard.h"
 #include "app/qt/SessionBusGuard.h"
 
+#include <QCoreApplication>
 #include <QHelpEvent>
 #include <QToolTip>
 #include <QWidget>
@@ -20,8 +21,12 @@ GaugeTooltip::GaugeTooltip(QWidget& window, Sources sources, const HandlerGuard&
 
 std::string GaugeTooltip::Text() const {
     // The green lamp's state, which the reading does not know of.
-    return JoinLines({sources_.Fetching() ? "Fetching a report now." : "", sources_.Reading(),
-                      sources_.HistoryNote(), SessionBusSkipped() ? SessionBusNote() : ""});
+    const std::string fetching =
+        sources_.Fetching()
+            ? QCoreApplication::translate("GaugeWindow", "Fetching a report now.").toStdString()
+            : "";
+    return JoinLines({fetching, sources_.Reading(), sources_.HistoryNote(),
+                      SessionBusSkipped() ? SessionBusNote() : ""});
 }
 
 void GaugeTooltip::Refresh() {

@@ -6,12 +6,14 @@
 #include "app/qt/HttpsModuleLoader.h"
 #include "app/qt/KeyboardAccess.h"
 #include "app/qt/RecentStationsMenu.h"
+#include "app/qt/ShownFailure.h"
 #include "app/qt/UpdateSchedule.h"
 #include "app/qt/WindowDrag.h"
 #include "app/qt/WindowPrintout.h"
 #include "app/qt/WindowRegion.h"
 #include "gauges/WindowLayout.h"
 #include "gauges/qt/GaugeFace.h"
+#include "platform/qt/QtWording.h"
 #include "settings/SettingsPersistence.h"
 #include "settings/SettingsTable.h"
 #include "settings/qt/FirstStartUnits.h"
@@ -79,7 +81,7 @@ GaugeWindow::GaugeWindow(SettingsStore& store, Settings& settings, Observation& 
                                 {[this] { return lamps_->Fetching(); },
                                  [this] {
                                      return DescribeGauge(observation_, GetGauges().PressSet,
-                                                          shown_.Context(), clock_);
+                                                          shown_.Context(), clock_, QtWording());
                                  },
                                  [this] { return history_->Note(); }},
                                 guard_);
@@ -100,7 +102,8 @@ GaugeWindow::GaugeWindow(SettingsStore& store, Settings& settings, Observation& 
         [this] {
             stormAlert_.Decide(settings_.StormAlerts, history_->LastResult().Trend);
             RefreshDescription();
-        });
+        },
+        settings_.HistoryPlace);
 }
 
 GaugeWindow::~GaugeWindow() = default;
@@ -110,7 +113,7 @@ void GaugeWindow::AttachDialogs(OptionsDialog& options, FtpSettingsDialog& ftpSe
     ftpSettings_ = &ftpSettings;
     options.SetPrinting(
         WindowPrinting(std::make_unique<WindowPrintout>(observation_, GetGauges(), shown_,
-                                                        settings_, clock_, DefaultHistoryFile()),
+                                                        settings_, clock_, *history_),
                        clock_));
 }
 
@@ -163,10 +166,10 @@ void GaugeWindow::RunCycle(bool ifChanged) {
 
 void GaugeWindow::RecordOutcome(const CycleOutcome& outcome) {
     // The lamp and the title say whether it failed; the description says why.
-    const auto received =
-        shown_.Record(outcome, {session_.Report(), std::string(StationIdOf(fetchedStation_)),
-                                decoder_.LogProblem(),
-                                FtpBlocked(outcome, settings_.Host, settingstable::kHost.Default)});
+    const auto received = shown_.Record(
+        InShownWords(outcome),
+        {session_.Report(), std::string(StationIdOf(fetchedStation_)), decoder_.LogProblem(),
+         FtpBlocked(outcome, settings_.Host, settingstable::kHost.Default)});
     if (received)
         history_->Record(*received, settings_.KeepHistory);
     if (options_ != nullptr)

@@ -3,16 +3,12 @@
 #include "app/qt/CycleAborted.h"
 #include "platform/MessageSink.h"
 
+#include <QCoreApplication>
+
 #include <exception>
 #include <utility>
 
 namespace stormbell {
-
-namespace {
-
-constexpr const char* kUnknownError = "An unknown error occurred";
-
-} // namespace
 
 HandlerGuard::HandlerGuard(MessageSink& messages, std::function<bool()> ending)
     : messages_(messages), ending_(std::move(ending)) {}
@@ -26,7 +22,9 @@ void HandlerGuard::operator()(const std::function<void()>& handler) const {
             messages_.ShowMessage(error.what());
     } catch (...) {
         if (!ending_())
-            messages_.ShowMessage(kUnknownError);
+            messages_.ShowMessage(
+                QCoreApplication::translate("GaugeWindow", "An unknown error occurred")
+                    .toStdString());
     }
 }
 

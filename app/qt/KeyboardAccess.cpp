@@ -10,13 +10,15 @@
 #include "gauges/Gauges.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QKeyEvent>
 
 namespace stormbell {
 
 namespace {
 
-constexpr const char* kHubKeys = "Up or + turns it on, Down or - turns it back";
+constexpr const char* kHubKeys =
+    QT_TRANSLATE_NOOP("WindowParts", "Up or + turns it on, Down or - turns it back");
 
 } // namespace
 
@@ -28,7 +30,7 @@ KeyboardAccess::KeyboardAccess(QWidget& window, GaugeCommands& commands, const W
     window.setFocusPolicy(Qt::ClickFocus);
     window.setFocus();
     hub_.setFocusPolicy(Qt::TabFocus);
-    hub_.setAccessibleDescription(kHubKeys);
+    hub_.setAccessibleDescription(QCoreApplication::translate("WindowParts", kHubKeys));
     auto* mark = new FocusMark(window);
     QWidget* previous = nullptr;
     // The bars in Tab order: as they are read, row by row.
@@ -42,15 +44,22 @@ KeyboardAccess::KeyboardAccess(QWidget& window, GaugeCommands& commands, const W
     QWidget::setTabOrder(previous, &hub_);
     mark->Follow(hub_, true);
 
-    menu_->Add("Update now", {Qt::Key_F5}, [&commands] { commands.UpdateNow(); });
-    menu_->Add("Options…", {Qt::CTRL | Qt::Key_Comma, Qt::CTRL | Qt::Key_O},
+    menu_->Add(QCoreApplication::translate("GaugeMenu", "Update now"), {Qt::Key_F5},
+               [&commands] { commands.UpdateNow(); });
+    menu_->Add(QCoreApplication::translate("GaugeMenu", "Options…"),
+               {Qt::CTRL | Qt::Key_Comma, Qt::CTRL | Qt::Key_O},
                [&commands] { commands.ShowOptions(); });
-    menu_->Add("Set reference hand to current pressure", {Qt::CTRL | Qt::SHIFT | Qt::Key_R},
+    menu_->Add(QCoreApplication::translate("GaugeMenu", "Set reference hand to current pressure"),
+               {Qt::CTRL | Qt::SHIFT | Qt::Key_R},
                [&commands] { commands.SetReferenceToPressure(); });
-    menu_->Add("History…", {Qt::CTRL | Qt::Key_H}, [&commands] { commands.ShowHistory(); });
-    menu_->Add("Move with the keyboard", {}, [this] { move_->Start(); });
-    menu_->Add("Minimise", {Qt::CTRL | Qt::Key_M}, [&commands] { commands.Minimise(); });
-    menu_->Add("Save and exit", {Qt::CTRL | Qt::Key_Q}, [&commands] { commands.SaveAndExit(); });
+    menu_->Add(QCoreApplication::translate("GaugeMenu", "History…"), {Qt::CTRL | Qt::Key_H},
+               [&commands] { commands.ShowHistory(); });
+    menu_->Add(QCoreApplication::translate("GaugeMenu", "Move with the keyboard"), {},
+               [this] { move_->Start(); });
+    menu_->Add(QCoreApplication::translate("GaugeMenu", "Minimise"), {Qt::CTRL | Qt::Key_M},
+               [&commands] { commands.Minimise(); });
+    menu_->Add(QCoreApplication::translate("GaugeMenu", "Save and exit"), {Qt::CTRL | Qt::Key_Q},
+               [&commands] { commands.SaveAndExit(); });
     menu_->AddKeys({Qt::Key_Menu, Qt::SHIFT | Qt::Key_F10}, [this] { menu_->PopUpAtFocus(); });
     // The system's close, as a window manager gives it: no save.
     menu_->AddKeys({Qt::ALT | Qt::Key_F4}, [&window] { window.close(); });

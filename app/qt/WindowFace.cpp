@@ -6,6 +6,7 @@
 #include "gauges/FaceStatus.h"
 #include "gauges/qt/GaugeFace.h"
 #include "observation/ReadingContext.h"
+#include "platform/qt/QtWording.h"
 
 #include <utility>
 
@@ -42,7 +43,7 @@ void WindowFace::Redraw() {
 }
 
 bool WindowFace::ApplyStatus(const ReadingContext& context, const Clock& clock) {
-    const FaceStatus status = DescribeFaceStatus(context, clock);
+    const FaceStatus status = DescribeFaceStatus(context, clock, QtWording());
     stationLine_->SetLine(status.StationLine);
     const std::optional<int> gust =
         context.Figures.Wind ? context.Figures.Wind->GustKnots : std::nullopt;
