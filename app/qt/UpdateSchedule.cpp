@@ -20,8 +20,8 @@ QTimer* Timer(QObject& parent, const char* name, std::function<void()> call) {
 } // namespace
 
 UpdateSchedule::UpdateSchedule(QObject& parent, Calls calls)
-    : QObject(&parent), updateTimer_(Timer(*this, "Timer1", std::move(calls.Update))),
-      stationFetchDelay_(Timer(*this, "StationFetchDelay", std::move(calls.StationChosen))),
+    : QObject(&parent), updateTimer_(Timer(*this, "updateTimer", std::move(calls.Update))),
+      stationFetchDelay_(Timer(*this, "stationFetchDelay", std::move(calls.StationChosen))),
       ageTimer_(Timer(*this, "ageTimer", std::move(calls.AgeTick))) {
     stationFetchDelay_->setSingleShot(true);
     stationFetchDelay_->setInterval(kStationFetchDelayMs);

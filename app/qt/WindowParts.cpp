@@ -45,17 +45,17 @@ struct ButtonSpec {
 };
 
 const ButtonSpec kButtons[] = {
-    {"SpeedButton1", QT_TRANSLATE_NOOP("WindowParts", "update now"),
+    {"updateBar", QT_TRANSLATE_NOOP("WindowParts", "update now"),
      QT_TRANSLATE_NOOP("WindowParts", "update now"), layout::kUpdateButton, 0x00FF00, 0x00BF00,
      &GaugeCommands::UpdateNow, &WindowParts::UpdateBar},
-    {"SpeedButton2", QT_TRANSLATE_NOOP("WindowParts", "options"),
+    {"optionsBar", QT_TRANSLATE_NOOP("WindowParts", "options"),
      QT_TRANSLATE_NOOP("WindowParts", "options"), layout::kOptionsButton, 0xFF0000, 0xBF0000,
      &GaugeCommands::ShowOptions, &WindowParts::OptionsBar},
-    {"SpeedButton5", QT_TRANSLATE_NOOP("WindowParts", "minimise"),
+    {"minimiseBar", QT_TRANSLATE_NOOP("WindowParts", "minimise"),
      QT_TRANSLATE_NOOP("WindowParts", "minimise"), layout::kMinimiseButton, 0xFFFF00, 0xBFBF00,
      &GaugeCommands::Minimise, &WindowParts::MinimiseBar},
     // Only this bar saves: a close by the system quits as it stands.
-    {"SpeedButton3", QT_TRANSLATE_NOOP("WindowParts", "save and exit"), kSaveOnlyHere,
+    {"exitBar", QT_TRANSLATE_NOOP("WindowParts", "save and exit"), kSaveOnlyHere,
      layout::kExitButton, 0x0000FF, 0x0000BF, &GaugeCommands::SaveAndExit, &WindowParts::ExitBar},
 };
 
@@ -96,7 +96,7 @@ CircleShape* Shape(const char* name, layout::Bounds bounds, const char* says, QW
 
 WindowParts BuildWindowParts(QWidget& window, const std::function<const QImage&()>& visible,
                              GaugeCommands& commands) {
-    window.setObjectName("Form1");
+    window.setObjectName("gaugeWindow");
     window.setAccessibleName(QCoreApplication::translate("WindowParts", kWindowName));
     // A gauge on the desktop is rarely the active window, and hovering it should still tell.
     window.setAttribute(Qt::WA_AlwaysShowToolTips);
@@ -107,18 +107,18 @@ WindowParts BuildWindowParts(QWidget& window, const std::function<const QImage&(
     window.setAutoFillBackground(true);
 
     WindowParts parts{};
-    parts.EnglishSkin = Place<SkinView>("Image1", layout::kSkin, visible, &window);
-    parts.MetricSkin = Place<SkinView>("Image3", layout::kSkin, visible, &window);
-    parts.GreenBody = Shape("Shape1", layout::kGreenLamp, kFetching, window);
-    parts.RedBody = Shape("Shape2", layout::kRedLamp, kFetchFailed, window);
-    parts.RedDot = Shape("Shape3", layout::kRedLampDot, kFetchFailed, window);
-    parts.GreenDot = Shape("Shape4", layout::kGreenLampDot, kFetching, window);
-    parts.Hub = Shape("Shape5", layout::kAltimeterHub, kHub, window);
+    parts.EnglishSkin = Place<SkinView>("englishSkin", layout::kSkin, visible, &window);
+    parts.MetricSkin = Place<SkinView>("metricSkin", layout::kSkin, visible, &window);
+    parts.GreenBody = Shape("greenLamp", layout::kGreenLamp, kFetching, window);
+    parts.RedBody = Shape("redLamp", layout::kRedLamp, kFetchFailed, window);
+    parts.RedDot = Shape("redLampDot", layout::kRedLampDot, kFetchFailed, window);
+    parts.GreenDot = Shape("greenLampDot", layout::kGreenLampDot, kFetching, window);
+    parts.Hub = Shape("hub", layout::kAltimeterHub, kHub, window);
     parts.Hub->OnMouseDown = [&commands](Qt::MouseButton button) {
         if (const auto hub = HubButton(button))
             commands.HubPressed(*hub);
     };
-    parts.ButtonPanel = Place<SunkenPanel>("Panel5", layout::kBarPanel, &window);
+    parts.ButtonPanel = Place<SunkenPanel>("barPanel", layout::kBarPanel, &window);
     for (const ButtonSpec& bar : kButtons) {
         BarButton* button = Place<BarButton>(
             bar.Name, bar.Bounds, BarGlyphStrip(bar.Bright, bar.Dark), parts.ButtonPanel);
