@@ -46,8 +46,9 @@ TEST_F(GaugeWindowTest, StartUpPlacesShapesColoursAndTimesTheWindowAndItsCompone
     for (QObject* child : w.children())
         if (child->isWidgetType() && !static_cast<QWidget*>(child)->isWindow())
             zOrder << child->objectName();
-    EXPECT_EQ(zOrder, QStringList({"englishSkin", "metricSkin", "greenLamp", "redLamp", "redLampDot", "greenLampDot",
-                                   "hub", "barPanel", "FocusMark", "stationLine"}));
+    EXPECT_EQ(zOrder,
+              QStringList({"englishSkin", "metricSkin", "greenLamp", "redLamp", "redLampDot",
+                           "greenLampDot", "hub", "barPanel", "FocusMark", "stationLine"}));
     for (const auto& c : components) {
         QWidget& widget = Child(w, c.name);
         EXPECT_EQ(InWindow(widget), c.bounds) << c.name;
@@ -62,8 +63,8 @@ TEST_F(GaugeWindowTest, StartUpPlacesShapesColoursAndTimesTheWindowAndItsCompone
     EXPECT_EQ(w.pos(), QPoint(213, 102));
     EXPECT_EQ(w.WindowRegion(), RoundRectRegion(QRect(0, 0, 475, 256), 130, 130));
     const auto& hand = Child<CircleShape>(w, "hub");
-    EXPECT_EQ(std::make_tuple(Brush(w, "greenLamp"), Brush(w, "redLamp"), hand.Pen(), hand.PenWidth(),
-                              hand.Brush()),
+    EXPECT_EQ(std::make_tuple(Brush(w, "greenLamp"), Brush(w, "redLamp"), hand.Pen(),
+                              hand.PenWidth(), hand.Brush()),
               std::make_tuple(0x4000u, 0x40u, 0x4466u, 3, 0x6688u));
     EXPECT_EQ(Child<QTimer>(w, "updateTimer").interval(), 60 * 60000);
     // The column right of the skin shows the window's background.

@@ -26,7 +26,8 @@ struct GaugesFixture : ::testing::Test {
     Ops& Metric() { return image3.Recorder.Ops; }
 
     Observation obs = testing::SampleObservation();
-    RecordingSkin image1{"englishSkin"}, image2{"englishClean"}, image3{"metricSkin"}, image4{"metricClean"};
+    RecordingSkin image1{"englishSkin"}, image2{"englishClean"}, image3{"metricSkin"},
+        image4{"metricClean"};
     int repaints = 0;
     Gauges gauges{obs, Skins{image1, image2, image3, image4}, [this] { ++repaints; }};
 };
