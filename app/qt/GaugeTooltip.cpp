@@ -23,7 +23,8 @@ std::string GaugeTooltip::Text() const {
     // The green lamp's state, which the reading does not know of.
     const std::string fetching =
         sources_.Fetching()
-            ? QCoreApplication::translate("GaugeWindow", "Fetching a report now.").toStdString()
+            ? QCoreApplication::translate("stormbell::GaugeWindow", "Fetching a report now.")
+                  .toStdString()
             : "";
     return JoinLines({fetching, sources_.Reading(), sources_.HistoryNote(),
                       SessionBusSkipped() ? SessionBusNote() : ""});

@@ -23,7 +23,7 @@ void HandlerGuard::operator()(const std::function<void()>& handler) const {
     } catch (...) {
         if (!ending_())
             messages_.ShowMessage(
-                QCoreApplication::translate("GaugeWindow", "An unknown error occurred")
+                QCoreApplication::translate("stormbell::GaugeWindow", "An unknown error occurred")
                     .toStdString());
     }
 }
