@@ -1,6 +1,7 @@
 #include "GaugeFixture.h"
 
 #include "tests/support/ProxyPort.h"
+#include "tests/support/WaitUntil.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -29,7 +30,7 @@ TEST_F(GaugeFixture, FirstStartAsksWhereTheUserIsAndFetchesTheFirstPick) {
         QTest::keyClicks(options.StationNameField, "zurich");
         QTest::keyClick(options.StationNameField, Qt::Key_Return);
         EXPECT_EQ(program->settings.StationFile, "LSZH.TXT");
-        EXPECT_TRUE(QTest::qWaitFor([&] { return Brush(w, "redLamp") == 0x88; }));
+        EXPECT_TRUE(WaitUntil([&] { return Brush(w, "redLamp") == 0x88; }));
     }
 }
 

@@ -8,6 +8,7 @@
 #include "gauges/Gauges.h"
 #include "tests/support/FixedClock.h"
 #include "tests/support/MemorySettingsStore.h"
+#include "tests/support/WaitUntil.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -86,7 +87,7 @@ protected:
             on, clock, [this](int code) { endCode = code; }, limits);
         program->window.show();
         const QTimer& timer = Child<QTimer>(program->window, "updateTimer");
-        EXPECT_TRUE(QTest::qWaitFor([&timer] { return timer.isActive(); }));
+        EXPECT_TRUE(WaitUntil([&timer] { return timer.isActive(); }));
         return program->window;
     }
     GaugeWindow& Start() { return Start(store); }

@@ -10,6 +10,7 @@
 #include "settings/WindowPlace.h"
 #include "tests/support/FixedClock.h"
 #include "tests/support/TempDir.h"
+#include "tests/support/WaitUntil.h"
 
 namespace stormbell::testing {
 namespace {
@@ -45,7 +46,7 @@ TEST(GaugeHistoryTest, KeepsTheShownStationsLastDaysForAPrintout) {
     history.Record({"SOMEWHERE, XX (KBFI)", "Apr 18, 2024 / 2024.04.18 1920 UTC",
                     "Pressure (altimeter): 30.12 in. Hg (1020 hPa)"},
                    true);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return history.RecentReads() > 0; }));
+    ASSERT_TRUE(WaitUntil([&] { return history.RecentReads() > 0; }));
     const struct {
         const char* station;
         sys_seconds since;
@@ -86,7 +87,7 @@ TEST(GaugeHistoryTest, TheWindowOpensOnTheScreenAndKeepsItsPlace) {
             EXPECT_EQ(window.geometry(), *c.exactly) << c.stored;
         }
         window.setGeometry(30, 50, 640, 520);
-        EXPECT_TRUE(QTest::qWaitFor([&] { return place == "30,50,640,520"; }))
+        EXPECT_TRUE(WaitUntil([&] { return place == "30,50,640,520"; }))
             << c.stored << ": " << place;
     }
 }

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/support/FixedClock.h"
+#include "tests/support/WaitUntil.h"
 
 namespace stormbell::testing {
 namespace {
@@ -49,7 +50,7 @@ TEST(HistoryResultTest, AnOutcomeForAnotherReadingIsDropped) {
         history.Record(Report(c.station, 20), false);
         // The outcome waits for the event loop: the reading shown when it comes back is this one.
         shown = c.shownWhenBack;
-        ASSERT_TRUE(QTest::qWaitFor([&] { return history.Outcomes() > before; })) << c.name;
+        ASSERT_TRUE(WaitUntil([&] { return history.Outcomes() > before; })) << c.name;
         EXPECT_EQ(changes - changesBefore, c.kept ? 1 : 0) << c.name;
         EXPECT_EQ(history.LastKey(), std::optional(ReadingKey{"KBFI", kHour + minutes(20)}))
             << c.name;

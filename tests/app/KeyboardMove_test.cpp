@@ -1,4 +1,5 @@
 #include "app/qt/KeyboardMove.h"
+#include "tests/support/WaitUntil.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -39,7 +40,7 @@ struct MovedWindow {
             } else if (step == "hide") {
                 window.hide();
             } else if (step == "idle") {
-                EXPECT_TRUE(QTest::qWaitFor([this] { return !move.Moving(); }));
+                EXPECT_TRUE(WaitUntil([this] { return !move.Moving(); }));
             } else {
                 const QKeyCombination k = QKeySequence(step)[0];
                 QWidget* focus = QApplication::focusWidget();

@@ -2,6 +2,7 @@
 
 #include "settings/qt/OptionsDialog.h"
 #include "tests/net/FakeFtpServer.h"
+#include "tests/support/WaitUntil.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -63,9 +64,9 @@ TEST_F(StationFetchTest, RecentStationsMenuSwitchesAndFetches) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
     QTest::keyClick(&w, Qt::Key_Menu);
     QMenu& recent = Child<QMenu>(w, "RecentStations");
-    ASSERT_TRUE(QTest::qWaitFor([] { return QApplication::activePopupWidget() != nullptr; }));
+    ASSERT_TRUE(WaitUntil([] { return QApplication::activePopupWidget() != nullptr; }));
     QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_R);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return recent.isVisible(); }));
+    ASSERT_TRUE(WaitUntil([&] { return recent.isVisible(); }));
     QStringList entries;
     for (const QAction* action : recent.actions())
         entries << action->text();

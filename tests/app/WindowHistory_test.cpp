@@ -4,6 +4,7 @@
 #include "history/HistoryStore.h"
 #include "tests/net/PyFtpServer.h"
 #include "tests/support/ProxyPort.h"
+#include "tests/support/WaitUntil.h"
 
 #include <QKeySequence>
 
@@ -31,7 +32,7 @@ protected:
     void UpdateAndWait(GaugeWindow& w) {
         const std::size_t before = w.History().Outcomes();
         Click(w, "updateBar");
-        ASSERT_TRUE(QTest::qWaitFor([&] { return w.History().Outcomes() > before; }));
+        ASSERT_TRUE(WaitUntil([&] { return w.History().Outcomes() > before; }));
     }
     const std::filesystem::path file = *DefaultHistoryFile();
     std::optional<PyFtpServer> pyftpd;
@@ -57,7 +58,7 @@ TEST_F(WindowHistoryTest, KeepsEachReadingAndTellsTheTrendFromTheHistory) {
     ASSERT_NE(w.History().Window(), nullptr);
     EXPECT_TRUE(w.History().Window()->isVisible());
     // The window draws what the history's thread sends back.
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !w.History().Window()->StatusText().isEmpty(); }));
+    ASSERT_TRUE(WaitUntil([&] { return !w.History().Window()->StatusText().isEmpty(); }));
     EXPECT_EQ(w.History().Window()->StatusText().toStdString(),
               "EGLC: 2 readings in the last 24 hours");
 }

@@ -23,6 +23,7 @@
 #include "tests/support/FixedClock.h"
 #include "tests/support/ImageDiff.h"
 #include "tests/support/TempDir.h"
+#include "tests/support/WaitUntil.h"
 
 namespace stormbell {
 namespace {
@@ -66,7 +67,7 @@ TEST(HistoryWindowTest, DrawsThreeDaysWithAGapReadsOutAPointAndExportsTheSpan) {
     window.ShowView({"KBFI", false, 1015.0});
     window.SetSpan(72);
     // The answer to the first request comes, and is not drawn: the span changed meanwhile.
-    ASSERT_TRUE(QTest::qWaitFor([&] { return reloaded.count() == 1; }));
+    ASSERT_TRUE(testing::WaitUntil([&] { return reloaded.count() == 1; }));
     window.Chart().resize(760, 560);
     EXPECT_EQ(window.StatusText().toStdString(), "KBFI: 67 readings in the last 3 days");
 
@@ -104,7 +105,8 @@ protected:
         window->ShowView({"KBFI", false, 1015.0});
         QApplication::setActiveWindow(&*window);
         ASSERT_TRUE(QTest::qWaitForWindowActive(&*window));
-        ASSERT_TRUE(QTest::qWaitFor([&] { return reloaded.count() == 1 && listed.count() == 1; }));
+        ASSERT_TRUE(
+            testing::WaitUntil([&] { return reloaded.count() == 1 && listed.count() == 1; }));
     }
     template <typename T> T& Child(const char* name) {
         T* child = window->findChild<T*>(name);
@@ -168,7 +170,7 @@ TEST_F(ShownWindowTest, TheStationChoiceOffersTheStoredStationsTheGaugesOwnFirst
     auto& choice = Child<QComboBox>("stationChoice");
     choice.setFocus();
     QTest::keyClick(&choice, Qt::Key_Down);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return reloaded.count() > 0; }));
+    ASSERT_TRUE(testing::WaitUntil([&] { return reloaded.count() > 0; }));
     EXPECT_EQ(window->Station(), "KBFI");
     EXPECT_EQ(window->StatusText().toStdString(), "KBFI: 24 readings in the last 24 hours");
 }
@@ -198,7 +200,7 @@ TEST_F(ShownWindowTest, APeriodChosenThroughAccessibilitySwitchesTheSpan) {
         ASSERT_NE(button->actionInterface(), nullptr) << c.button;
         QSignalSpy reloaded(&*window, &HistoryWindow::Reloaded);
         button->actionInterface()->doAction(c.action);
-        ASSERT_TRUE(QTest::qWaitFor([&] { return reloaded.count() > 0; })) << c.button;
+        ASSERT_TRUE(testing::WaitUntil([&] { return reloaded.count() > 0; })) << c.button;
         EXPECT_EQ(window->Span(), c.hours) << c.button;
         EXPECT_EQ(window->StatusText().toStdString(), c.status) << c.button;
     }
@@ -278,7 +280,7 @@ TEST(HistoryWindowTest, TheWindowsThreadStaysLiveWhileAnotherProgramHoldsTheStor
         ASSERT_TRUE(QTest::qWaitFor([&] { return probed; }, 2000));
         EXPECT_FALSE(stored) << "the store was held, yet the reading came back";
     }
-    ASSERT_TRUE(QTest::qWaitFor([&] { return stored.has_value(); }, 10000));
+    ASSERT_TRUE(testing::WaitUntil([&] { return stored.has_value(); }));
     EXPECT_TRUE(stored->Stored) << stored->Problem;
     EXPECT_EQ(stored->Reading->Station, "KBFI");
 }
