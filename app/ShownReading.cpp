@@ -4,9 +4,21 @@
 
 #include "observation/ObservationTexts.h"
 #include "observation/ReportLines.h"
+#include "platform/ShownText.h"
 #include "platform/TextConvert.h"
 
 namespace stormbell {
+
+namespace {
+
+std::vector<std::string> NoteMessages(const CycleOutcome& outcome) {
+    std::vector<std::string> messages;
+    for (const CycleOutcome& note : outcome.Notes)
+        messages.push_back(note.Message);
+    return messages;
+}
+
+} // namespace
 
 bool ShownReading::Admit(const std::vector<std::string>& reportLines) {
     const auto received = ReportKey(reportLines);
@@ -17,7 +29,8 @@ bool ShownReading::Admit(const std::vector<std::string>& reportLines) {
 }
 
 std::optional<std::vector<std::string>> ShownReading::Record(const CycleOutcome& outcome,
-                                                             const CycleReport& report) {
+                                                             const CycleReport& report,
+                                                             const Wording& wording) {
     const auto older = std::exchange(refusedOlder_, std::nullopt);
     if (!outcome.Completed()) {
         const std::string& shown = Context().Header.Station;
@@ -30,13 +43,15 @@ std::optional<std::vector<std::string>> ShownReading::Record(const CycleOutcome&
     }
     if (outcome.Unchanged) {
         // Nothing arrived, so nothing of the last arrival (its log problem) is told again.
-        tracker_.RecordNothingNew(outcome.Notes);
+        tracker_.RecordNothingNew(NoteMessages(outcome));
         return std::nullopt;
     }
-    std::vector<std::string> sideSteps = outcome.Notes;
+    std::vector<std::string> sideSteps = NoteMessages(outcome);
     if (!report.LogProblem.empty())
-        sideSteps.insert(sideSteps.begin(),
-                         "The report was not logged: " + Latin1ToUtf8(report.LogProblem));
+        sideSteps.insert(
+            sideSteps.begin(),
+            Words(wording, "Reading")(STORMBELL_TEXT("Reading", "The report was not logged: %1"),
+                                      {Latin1ToUtf8(report.LogProblem)}));
     auto lines = SplitReportLines(report.Text);
     if (older) {
         tracker_.RecordNothingNew(std::move(sideSteps), older);

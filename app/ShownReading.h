@@ -15,6 +15,7 @@
 #include "observation/ReportDecoder.h"
 #include "platform/Clock.h"
 #include "platform/StatusLine.h"
+#include "platform/Wording.h"
 
 namespace stormbell {
 
@@ -36,9 +37,11 @@ public:
     bool Admit(const std::vector<std::string>& reportLines);
     /// After a cycle that came to `outcome`: the context and the report follow what it brought.
     /// Gives the lines of the report it received (shown or not), for the history; nothing when
-    /// it received none. An unchanged report tells nothing of an earlier cycle again.
+    /// it received none. An unchanged report tells nothing of an earlier cycle again. What this
+    /// adds to the outcome's words is `wording`'s.
     std::optional<std::vector<std::string>> Record(const CycleOutcome& outcome,
-                                                   const CycleReport& report);
+                                                   const CycleReport& report,
+                                                   const Wording& wording = English());
     /// The storm alert of the shown observation could not be shown, for `reason` (UTF-8).
     void RecordAlertFailure(std::string reason) { tracker_.RecordAlertFailure(std::move(reason)); }
 

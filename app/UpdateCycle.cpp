@@ -91,7 +91,7 @@ CycleOutcome UpdateCycle::Fetch(const CycleSettings& settings,
     } catch (const std::exception& error) {
         // The report came whole; a server that fumbles the goodbye takes nothing from it. The
         // client has closed the connection either way.
-        fetched.Notes.push_back(FailedCycle(CycleStep::Logout, PlaceOf(settings), error).Message);
+        fetched.Notes.push_back(FailedCycle(CycleStep::Logout, PlaceOf(settings), error));
     }
     lamps_.SetLampState(LampState::Fetched);
     return fetched;

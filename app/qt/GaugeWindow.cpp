@@ -169,7 +169,8 @@ void GaugeWindow::RecordOutcome(const CycleOutcome& outcome) {
     const auto received = shown_.Record(
         InShownWords(outcome),
         {session_.Report(), std::string(StationIdOf(fetchedStation_)), decoder_.LogProblem(),
-         FtpBlocked(outcome, settings_.Host, settingstable::kHost.Default)});
+         FtpBlocked(outcome, settings_.Host, settingstable::kHost.Default)},
+        QtWording());
     if (received)
         history_->Record(*received, settings_.KeepHistory);
     if (options_ != nullptr)

@@ -4,10 +4,13 @@
 #include "platform/qt/QtWording.h"
 
 #include <exception>
+#include <utility>
 
 namespace stormbell {
 
 CycleOutcome InShownWords(CycleOutcome outcome) {
+    for (CycleOutcome& note : outcome.Notes)
+        note = InShownWords(std::move(note));
     if (!outcome.FailedAt || !outcome.Cause)
         return outcome;
     try {

@@ -6,8 +6,8 @@
 
 namespace stormbell {
 
-/// `outcome` with its Message in the user's words; one that did not fail, or whose cause is no
-/// std::exception, is given back as it is. Never throws but for a failed allocation.
+/// `outcome` with its Message and its notes' in the user's words; one that did not fail, or whose
+/// cause is no std::exception, keeps its own. Never throws but for a failed allocation.
 CycleOutcome InShownWords(CycleOutcome outcome);
 
 } // namespace stormbell
