@@ -45,12 +45,8 @@ std::optional<std::string> FeltLine(const char* name, double gauge, bool gaugeDi
 }
 
 // Values a never-written store gives: they show where the needles rest, not a reading.
-bool AtRest(const Observation& shown) {
-    const Observation rest = FreshStoreObservation();
-    return shown.OTemp == rest.OTemp && shown.OHumd == rest.OHumd &&
-           shown.OHeatIndex == rest.OHeatIndex && shown.OChill == rest.OChill &&
-           shown.OPresInfo == rest.OPresInfo && shown.OWDInfo == rest.OWDInfo &&
-           shown.OWSInfo == rest.OWSInfo;
+bool AtRest(const GaugeValues& shown) {
+    return shown == FreshStoreObservation().Shown;
 }
 
 std::string ClockText(const std::tm& local, const std::tm& today) {
@@ -83,28 +79,24 @@ std::string DurationText(std::chrono::seconds age) {
     return Plural(duration_cast<hours>(age).count() / 24, "day");
 }
 
-// Shown values are single-byte text, as the store and the report hold them.
 // The report's own hectopascals, when it states them, rather than the gauge's conversion.
-std::string PressureLine(const std::string& text, std::optional<int> reportHectopascals,
+std::string PressureLine(double inches, std::optional<int> reportHectopascals,
                          std::uint16_t pressSet, bool metric) {
-    const auto inches = TryStrToFloat(text);
-    if (!inches || !std::isfinite(*inches))
-        return "Pressure unreadable (\"" + Latin1ToUtf8(text) + "\")";
-    const double hpa = reportHectopascals ? *reportHectopascals : *inches * kHectopascalsPerInch;
+    const double hpa = reportHectopascals ? *reportHectopascals : inches * kHectopascalsPerInch;
     const std::string hectopascals = Fixed(hpa, 0) + " hPa";
     const std::string line =
         "Pressure " + (metric ? Fixed(hpa / 10, 1) + " kPa / " + hectopascals + " (" +
-                                    Fixed(*inches, 2) + " inHg)"
-                              : Fixed(*inches, 2) + " inHg (" + hectopascals + ")");
+                                    Fixed(inches, 2) + " inHg)"
+                              : Fixed(inches, 2) + " inHg (" + hectopascals + ")");
     // The pressure the needle would show pointing where the reference hand points.
     const double reference = gauge::kPressure.ValueAt(gauge::kReference.TurnsFromTop(pressSet));
     // The shorter way round the dial from the hand to the needle. The hand is then read on that
     // side of the dial, so the bottom is 28.00 for a needle to its left and 32.00 to its right,
     // and naming that value makes the sign the one a reader of the dial gives.
-    const double difference = std::remainder(*inches - reference, gauge::kPressure.UnitsPerTurn);
+    const double difference = std::remainder(inches - reference, gauge::kPressure.UnitsPerTurn);
     if (Fixed(std::fabs(difference), 2) == "0.00")
         return line + ", at the reference hand";
-    const double hand = *inches - difference;
+    const double hand = inches - difference;
     const std::string amount = metric
                                    ? Fixed(std::fabs(difference) * kHectopascalsPerInch, 1) + " hPa"
                                    : Fixed(std::fabs(difference), 2) + " inHg";
@@ -118,20 +110,14 @@ std::string Speed(int knots, bool metric) {
     return InUnits(metric, Plural(knots, "knot"), Fixed(knots * kKilometresPerKnot, 0) + " km/h");
 }
 
-std::string WindLine(const std::string& direction, const std::string& speedText, bool metric) {
-    const auto knots = TryStrToInt(speedText);
-    if (!knots)
-        return "Wind speed unreadable (\"" + Latin1ToUtf8(speedText) + "\")";
-    const std::string speed = Speed(*knots, metric);
-    if (direction == VariableWind)
+std::string WindLine(WindDirection direction, int knots, bool metric) {
+    const std::string speed = Speed(knots, metric);
+    if (direction.Variable)
         return "Wind variable at " + speed;
-    const auto degrees = TryStrToInt(direction);
-    if (!degrees)
-        return "Wind direction unreadable (\"" + Latin1ToUtf8(direction) + "\")";
-    if (*knots == 0 && *degrees == 0)
+    if (knots == 0 && direction.Degrees == 0)
         return "Wind calm";
-    return "Wind from " + CompassPoint(*degrees) + " (" + std::to_string(*degrees) + "°) at " +
-           speed;
+    return "Wind from " + CompassPoint(direction.Degrees) + " (" +
+           std::to_string(direction.Degrees) + "°) at " + speed;
 }
 
 // "falling 1.4 hPa in 3 hours (0.04 inHg)", the unit of the skin's scale first.
@@ -189,8 +175,9 @@ std::string CompassPoint(int degrees) {
     return kPoints[static_cast<std::size_t>((normal * 2 + 22) / 45) % 16];
 }
 
-std::string DescribeGauge(const Observation& shown, std::uint16_t pressSet,
+std::string DescribeGauge(const Observation& observation, std::uint16_t pressSet,
                           const ReadingContext& context, const Clock& clock) {
+    const GaugeValues& shown = observation.Shown;
     const auto now = clock.Now();
     const std::tm today = clock.Local(now);
     std::string text;
@@ -244,47 +231,48 @@ std::string DescribeGauge(const Observation& shown, std::uint16_t pressSet,
 
     // The report's own figures where this run decoded one; the needles' values otherwise.
     const ReportFigures& report = context.Figures;
-    const bool metric = shown.DisplayMode == DisplayMode::Metric;
-    const Unreported& missing = shown.NotReported;
+    const bool metric = observation.DisplayMode == DisplayMode::Metric;
+    const Unreported& missing = observation.NotReported;
     const auto notReported = [](const char* what) { return std::string(what) + " not reported"; };
     line(missing.Temperature
              ? notReported("Temperature")
              : "Temperature " + (report.Temperature ? ReportTemperature(*report.Temperature, metric)
-                                                    : Temperature(shown.OTemp, metric)));
+                                                    : Temperature(shown.TemperatureF, metric)));
     if (missing.DewPoint)
         line(notReported("Dew point"));
     else if (report.DewPoint)
         line("Dew point " + ReportTemperature(*report.DewPoint, metric));
     // A felt temperature without its figures is named where its needle rests on the dial.
     if (missing.HeatIndex()) {
-        if (shown.NewTemp >= 70)
+        if (observation.Target.TemperatureF >= 70)
             line(notReported("Heat index"));
     } else if (const auto heat =
-                   FeltLine("Heat index", shown.OHeatIndex, shown.OHeatIndex > shown.OTemp,
+                   FeltLine("Heat index", shown.HeatIndexF, shown.HeatIndexF > shown.TemperatureF,
                             report.Service.HeatIndex, metric)) {
         line(*heat);
     }
     if (missing.WindChill()) {
-        if (shown.NewTemp <= 50)
+        if (observation.Target.TemperatureF <= 50)
             line(notReported("Wind chill"));
-    } else if (const auto chill = FeltLine("Wind chill", shown.OChill, shown.OChill < shown.OTemp,
-                                           report.Service.WindChill, metric)) {
+    } else if (const auto chill =
+                   FeltLine("Wind chill", shown.WindChillF, shown.WindChillF < shown.TemperatureF,
+                            report.Service.WindChill, metric)) {
         line(*chill);
     }
     // The service's humidity only where it differs from the gauge's: the same figure twice says
     // nothing.
-    const bool ownHumidity = report.RelativeHumidity && *report.RelativeHumidity != shown.OHumd;
+    const bool ownHumidity = report.RelativeHumidity && *report.RelativeHumidity != shown.HumidityPercent;
     line(missing.Humidity() ? notReported("Humidity")
-                            : "Humidity " + std::to_string(shown.OHumd) + " %" +
+                            : "Humidity " + std::to_string(shown.HumidityPercent) + " %" +
                                   (ownHumidity ? "; the weather service gives " +
                                                      std::to_string(*report.RelativeHumidity) + " %"
                                                : ""));
     line(missing.Pressure
              ? notReported("Pressure")
-             : PressureLine(shown.OPresInfo, report.PressureHectopascals, pressSet, metric));
+             : PressureLine(shown.PressureInHg, report.PressureHectopascals, pressSet, metric));
     if (report.Tendency)
         line(TendencyLine(*report.Tendency, metric));
-    line(missing.Wind ? notReported("Wind") : WindLine(shown.OWDInfo, shown.OWSInfo, metric));
+    line(missing.Wind ? notReported("Wind") : WindLine(shown.WindDirection, shown.WindSpeedKnots, metric));
     WeatherLines(report, metric, line);
     return text;
 }

@@ -24,8 +24,8 @@ inline constexpr std::chrono::hours kStaleAfter{2};
 /// gauge's, and its dew point, tendency, gusts, visibility, sky and weather follow when it gives
 /// them. Until a report is decoded (no LastFetch) it says there is no reading yet, with the values
 /// only when they are not the fresh store's rest positions. `pressSet` is the reference hand's
-/// position. Never throws for damaged shown values; such a value is named unreadable.
-std::string DescribeGauge(const Observation& shown, std::uint16_t pressSet,
+/// position. Never throws.
+std::string DescribeGauge(const Observation& observation, std::uint16_t pressSet,
                           const ReadingContext& context, const Clock& clock);
 
 /// "23 minutes ago", "2 hours 5 minutes ago", "3 days ago", "just now" (also for a future time).
