@@ -127,7 +127,7 @@ TEST(ShownReadingTest, FollowsEachCycleAndNeverGoesBackInTime) {
         const auto received = shown.Record(outcome, {c.text, c.asked, c.logProblem, false});
         EXPECT_EQ(received.has_value(), c.came == Came::Report) << c.name;
         const ReadingContext& context = shown.Context();
-        EXPECT_EQ(context.Observed, kNoon + minutes(c.shownMinute)) << c.name;
+        EXPECT_EQ(context.Header.Observed, kNoon + minutes(c.shownMinute)) << c.name;
         EXPECT_EQ(context.OlderSent,
                   c.olderMinute ? std::optional(kNoon + minutes(*c.olderMinute)) : std::nullopt)
             << c.name;
