@@ -85,9 +85,9 @@ std::string PressureLine(double inches, std::optional<int> reportHectopascals,
     const double hpa = reportHectopascals ? *reportHectopascals : inches * kHectopascalsPerInch;
     const std::string hectopascals = Fixed(hpa, 0) + " hPa";
     const std::string line =
-        "Pressure " + (metric ? Fixed(hpa / 10, 1) + " kPa / " + hectopascals + " (" +
-                                    Fixed(inches, 2) + " inHg)"
-                              : Fixed(inches, 2) + " inHg (" + hectopascals + ")");
+        "Pressure " +
+        (metric ? Fixed(hpa / 10, 1) + " kPa / " + hectopascals + " (" + Fixed(inches, 2) + " inHg)"
+                : Fixed(inches, 2) + " inHg (" + hectopascals + ")");
     // The pressure the needle would show pointing where the reference hand points.
     const double reference = gauge::kPressure.ValueAt(gauge::kReference.TurnsFromTop(pressSet));
     // The shorter way round the dial from the hand to the needle. The hand is then read on that
@@ -261,7 +261,8 @@ std::string DescribeGauge(const Observation& observation, std::uint16_t pressSet
     }
     // The service's humidity only where it differs from the gauge's: the same figure twice says
     // nothing.
-    const bool ownHumidity = report.RelativeHumidity && *report.RelativeHumidity != shown.HumidityPercent;
+    const bool ownHumidity =
+        report.RelativeHumidity && *report.RelativeHumidity != shown.HumidityPercent;
     line(missing.Humidity() ? notReported("Humidity")
                             : "Humidity " + std::to_string(shown.HumidityPercent) + " %" +
                                   (ownHumidity ? "; the weather service gives " +
@@ -272,7 +273,8 @@ std::string DescribeGauge(const Observation& observation, std::uint16_t pressSet
              : PressureLine(shown.PressureInHg, report.PressureHectopascals, pressSet, metric));
     if (report.Tendency)
         line(TendencyLine(*report.Tendency, metric));
-    line(missing.Wind ? notReported("Wind") : WindLine(shown.WindDirection, shown.WindSpeedKnots, metric));
+    line(missing.Wind ? notReported("Wind")
+                      : WindLine(shown.WindDirection, shown.WindSpeedKnots, metric));
     WeatherLines(report, metric, line);
     return text;
 }

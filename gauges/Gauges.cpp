@@ -27,7 +27,7 @@ NeedleSet UnreportedNeedles(const Observation& o) {
     NeedleSet needles;
     const bool hotColdMissing = o.Target.TemperatureF <= kChillCeiling ? missing.WindChill()
                                 : o.Target.TemperatureF >= kHeatFloor  ? missing.HeatIndex()
-                                                           : false;
+                                                                       : false;
     if (hotColdMissing)
         needles |= Only(Needle::HotCold);
     if (missing.Temperature)

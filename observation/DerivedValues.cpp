@@ -86,9 +86,8 @@ PressurePlan DeriveTargets(Observation& o) {
     const auto dewPoint = TryStrToFloat(cut.DewPointC);
     const auto pressure = TryStrToFloat(cut.PressureInHg);
     const auto knots = TryStrToInt(cut.WindSpeedKnots);
-    const auto direction = IsDirectionText(cut.WindDirection)
-                               ? DirectionFromText(cut.WindDirection)
-                               : std::nullopt;
+    const auto direction =
+        IsDirectionText(cut.WindDirection) ? DirectionFromText(cut.WindDirection) : std::nullopt;
     // A Celsius figure whose °F does not fit counts as no figure at all.
     missing.Temperature = !fahrenheit;
     missing.DewPoint = !dewPoint;
@@ -105,8 +104,8 @@ PressurePlan DeriveTargets(Observation& o) {
     if (missing.Humidity())
         target.HumidityPercent = rest::kHumidityPercent;
     else
-        target.HumidityPercent = missing.HumidityStated ? *cut.StatedHumidity
-                                                        : RelativeHumidity(celsius, dewPoint);
+        target.HumidityPercent =
+            missing.HumidityStated ? *cut.StatedHumidity : RelativeHumidity(celsius, dewPoint);
     PressurePlan plan = StartPressurePlan(o);
     target.HeatIndexF = missing.HeatIndex()
                             ? rest::kHeatIndexF

@@ -67,7 +67,7 @@ void RestUnreported(Observation& o) {
 
 Observation FreshStoreObservation() {
     Observation o;
-    o.Shown = {rest::kTemperatureF, rest::kHumidityPercent, rest::kHeatIndexF, rest::kWindChillF,
+    o.Shown = {rest::kTemperatureF, rest::kHumidityPercent, rest::kHeatIndexF,    rest::kWindChillF,
                rest::kPressureInHg, rest::kWindDirection,   rest::kWindSpeedKnots};
     o.DisplayMode = rest::kDisplayMode;
     o.SetTargetsToShown();

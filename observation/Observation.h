@@ -58,11 +58,11 @@ inline constexpr WindDirection kVariableWind{0, true};
 
 /// The quantities the six needles show, in the units the gauge keeps them in.
 struct GaugeValues {
-    std::int16_t TemperatureF = 0;   ///< whole °F
+    std::int16_t TemperatureF = 0;    ///< whole °F
     std::int32_t HumidityPercent = 0; ///< relative humidity, whole percent
-    double HeatIndexF = 0;           ///< °F; whole once a sweep starts
-    double WindChillF = 0;           ///< °F; whole once a sweep starts
-    double PressureInHg = 0;         ///< altimeter setting, inches of mercury
+    double HeatIndexF = 0;            ///< °F; whole once a sweep starts
+    double WindChillF = 0;            ///< °F; whole once a sweep starts
+    double PressureInHg = 0;          ///< altimeter setting, inches of mercury
     stormbell::WindDirection WindDirection;
     std::int32_t WindSpeedKnots = 0; ///< sustained speed, whole knots
 
@@ -71,11 +71,11 @@ struct GaugeValues {
 
 /// The texts the decoder last cut from a report, before they are read as numbers.
 struct CutTexts {
-    std::string TemperatureC;   ///< "13" of "Temperature: 55 F (13 C)"
-    std::string DewPointC;      ///< "5" of "Dew Point: 41 F (5 C)"
-    std::string PressureInHg;   ///< "30.09" of "Pressure (altimeter): 30.09 in. Hg"
-    std::string WindDirection;  ///< degrees, "000" when calm, "VRB" when variable
-    std::string WindSpeedKnots; ///< "00" when calm
+    std::string TemperatureC;                   ///< "13" of "Temperature: 55 F (13 C)"
+    std::string DewPointC;                      ///< "5" of "Dew Point: 41 F (5 C)"
+    std::string PressureInHg;                   ///< "30.09" of "Pressure (altimeter): 30.09 in. Hg"
+    std::string WindDirection;                  ///< degrees, "000" when calm, "VRB" when variable
+    std::string WindSpeedKnots;                 ///< "00" when calm
     std::optional<std::int32_t> StatedHumidity; ///< "Relative Humidity: 58%"
 };
 

@@ -18,7 +18,8 @@ std::string PadDirection(std::string direction) {
 }
 
 std::string DirectionText(WindDirection direction) {
-    return direction.Variable ? std::string(kVariableText) : PadDirection(IntToStr(direction.Degrees));
+    return direction.Variable ? std::string(kVariableText)
+                              : PadDirection(IntToStr(direction.Degrees));
 }
 
 std::optional<WindDirection> DirectionFromText(std::string_view text) {

@@ -158,9 +158,9 @@ inline constexpr Setting kShownWindChill{
 inline constexpr Setting kShownPressure{
     "OPresInfo", &GaugeValues::PressureInHg, rest::kPressureInHg,
     TextForm<double>{ReadPressure, PressureText, WithDecimalPoint}};
-inline constexpr Setting kShownWindDirection{
-    "OWDInfo", &GaugeValues::WindDirection, rest::kWindDirection,
-    TextForm<WindDirection>{ReadDirection, DirectionText}};
+inline constexpr Setting kShownWindDirection{"OWDInfo", &GaugeValues::WindDirection,
+                                             rest::kWindDirection,
+                                             TextForm<WindDirection>{ReadDirection, DirectionText}};
 inline constexpr Setting kShownWindSpeed{"OWSInfo", &GaugeValues::WindSpeedKnots,
                                          rest::kWindSpeedKnots,
                                          TextForm<std::int32_t>{ReadSpeed, SpeedText}};
@@ -192,10 +192,10 @@ inline constexpr Setting kRecentStations{
 /// The rows above in the order of the save; a new setting is one row and its place here.
 inline constexpr auto kTable =
     std::tie(kPickedStationRow, kUpdateMinutes, kProxyPort, kShownTemperature, kShownHumidity,
-             kStoredPressSet, kShownHeatIndex, kShownWindChill, kShownPressure,
-             kShownWindDirection, kShownWindSpeed, kStationFile, kDisplayMode,
-             kWindowLeft, kUseProxy, kWindowTop, kLogReports, kFetchAtStart, kHost,
-             kReportDirectory, kNotReported, kKeepHistory, kStormAlerts, kRecentStations);
+             kStoredPressSet, kShownHeatIndex, kShownWindChill, kShownPressure, kShownWindDirection,
+             kShownWindSpeed, kStationFile, kDisplayMode, kWindowLeft, kUseProxy, kWindowTop,
+             kLogReports, kFetchAtStart, kHost, kReportDirectory, kNotReported, kKeepHistory,
+             kStormAlerts, kRecentStations);
 
 /// Calls `f` with each row of the table, in its order.
 template <typename F> void ForEachSetting(F&& f) {

@@ -97,7 +97,11 @@ TEST_F(NeedleSweepTest, LastsAsManyFramesAsTheSlowestValueNeeds) {
              o.Target.WindDirection = {10, false};
          },
          71},
-        {"direction 180 to 90", [](Observation& o) { o.Target.WindDirection = {90, false}; }, 30},
+        {"direction 180 to 90",
+         [](Observation& o) {
+             o.Target.WindDirection = {90, false};
+         },
+         30},
         {"direction variable", [](Observation& o) { o.Target.WindDirection = kVariableWind; }, 1},
         {"calm after wind", [](Observation& o) { o.Target.WindSpeedKnots = 0; }, 5},
     };
@@ -169,8 +173,7 @@ TEST_F(NeedleSweepTest, TargetsTheNeedlesCannotReachFailBeforeAnythingMoves) {
         const char* message;
     } cases[] = {
         {-5, "The wind direction '-5' is negative"},
-        {std::numeric_limits<std::int32_t>::min(),
-         "The wind direction '-2147483648' is negative"},
+        {std::numeric_limits<std::int32_t>::min(), "The wind direction '-2147483648' is negative"},
         {1000, "The wind direction '1000' has more than three digits"},
         {std::numeric_limits<std::int32_t>::max(),
          "The wind direction '2147483647' has more than three digits"},

@@ -165,12 +165,11 @@ TEST(SettingsLoadTest, FirstStartTakesTheGivenModeAndLaterStartsTheStoredOne) {
         DisplayMode given;
         DisplayMode loaded;
         double pressure;
-    } cases[] = {
-        {true, {}, DisplayMode::Metric, DisplayMode::Metric, 100.0},
-        {true, {}, DisplayMode::English, DisplayMode::English, 28.00},
-        {false, {}, DisplayMode::Metric, DisplayMode::English, 28.00},
-        {false, {{"DisplayMode", "1"}}, DisplayMode::English, DisplayMode::Metric, 100.0},
-        {false, {{"DisplayMode", "0"}}, DisplayMode::Metric, DisplayMode::English, 28.00}};
+    } cases[] = {{true, {}, DisplayMode::Metric, DisplayMode::Metric, 100.0},
+                 {true, {}, DisplayMode::English, DisplayMode::English, 28.00},
+                 {false, {}, DisplayMode::Metric, DisplayMode::English, 28.00},
+                 {false, {{"DisplayMode", "1"}}, DisplayMode::English, DisplayMode::Metric, 100.0},
+                 {false, {{"DisplayMode", "0"}}, DisplayMode::Metric, DisplayMode::English, 28.00}};
     for (const auto& c : cases) {
         MemorySettingsStore store;
         store.Values = c.stored;

@@ -85,7 +85,8 @@ void WriteObservationJson(std::ostream& out, const Observation& o, const ReportH
     const GaugeValues& shown = o.Shown;
     const GaugeValues& target = o.Target;
     Field(out, "OTemp", Stated(!missing.Temperature, static_cast<long long>(shown.TemperatureF)));
-    Field(out, "NewTemp", Stated(!missing.Temperature, static_cast<long long>(target.TemperatureF)));
+    Field(out, "NewTemp",
+          Stated(!missing.Temperature, static_cast<long long>(target.TemperatureF)));
     Field(out, "OHumd", Stated(!missing.Humidity(), static_cast<long long>(shown.HumidityPercent)));
     Field(out, "NewHumd",
           Stated(!missing.Humidity(), static_cast<long long>(target.HumidityPercent)));
