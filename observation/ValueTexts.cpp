@@ -9,6 +9,9 @@ bool IsDirectionText(std::string_view text) {
                                      text.find_first_not_of("0123456789") == std::string::npos);
 }
 
+namespace {
+
+// A direction of one or two digits padded with zeros to three: "5" -> "005".
 std::string PadDirection(std::string direction) {
     if (direction.size() == 2)
         direction.insert(0, "0");
@@ -16,6 +19,8 @@ std::string PadDirection(std::string direction) {
         direction.insert(0, "00");
     return direction;
 }
+
+} // namespace
 
 std::string DirectionText(WindDirection direction) {
     return direction.Variable ? std::string(kVariableText)

@@ -17,9 +17,6 @@ inline constexpr std::string_view kVariableText = "VRB";
 /// states and the three-digit text holds.
 bool IsDirectionText(std::string_view text);
 
-/// Pads a direction of one or two characters with zeros to three: "5" -> "005".
-std::string PadDirection(std::string direction);
-
 /// "VRB", or the degrees padded to three digits: "005".
 std::string DirectionText(WindDirection direction);
 
