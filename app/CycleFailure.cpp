@@ -5,6 +5,7 @@
 #include "net/TcpIpErrors.h"
 #include "observation/ReportLog.h"
 #include "observation/ReportScan.h"
+#include "platform/ShownText.h"
 #include "platform/TextConvert.h"
 
 namespace stormbell {
@@ -19,7 +20,8 @@ constexpr int kHttpsPort = 443;
 
 // Every control character (C0, DEL and C1) and the backslash as \xNN, so that neither a setting
 // nor a server's reply can break the tooltip's line or steer a terminal, and an escape cannot be
-// faked. Done once, on the whole message: no part of it is escaped before.
+// faked. Done once on each part a setting or a server gave, never on the words around them, which
+// hold none of these.
 std::string EscapedControls(std::string_view singleByte) {
     static constexpr char kHex[] = "0123456789abcdef";
     std::string escaped;
@@ -36,15 +38,21 @@ std::string EscapedControls(std::string_view singleByte) {
     return escaped;
 }
 
+// A setting's or a server's single-byte text, escaped and in UTF-8, ready to stand in the words.
+std::string Shown(std::string_view singleByte) {
+    return Latin1ToUtf8(EscapedControls(singleByte));
+}
+
 // The host name and port a connection went to, as far as the Host setting tells them.
-std::string ConnectTarget(const CyclePlace& place) {
+std::string ConnectTarget(const Words& say, const CyclePlace& place) {
     try {
         const ReportHost host = ParseReportHost(place.Host);
         const int protocolPort = host.Protocol == ReportProtocol::Https ? kHttpsPort : kFtpPort;
-        return host.Name + " port " +
-               IntToStr(place.ProxyPort.value_or(host.Port.value_or(protocolPort)));
+        return say(STORMBELL_TEXT("Failure", "%1 port %2"),
+                   {Shown(host.Name),
+                    IntToStr(place.ProxyPort.value_or(host.Port.value_or(protocolPort)))});
     } catch (const std::exception&) {
-        return place.Host;
+        return Shown(place.Host);
     }
 }
 
@@ -52,10 +60,10 @@ std::string ConnectTarget(const CyclePlace& place) {
 // its text.
 std::string Reason(const std::exception& error) {
     if (const auto* refusal = dynamic_cast<const EProtocolError*>(&error))
-        return "\"" + IntToStr(refusal->ErrorCode) + " " + refusal->what() + "\"";
+        return Shown("\"" + IntToStr(refusal->ErrorCode) + " " + refusal->what() + "\"");
     if (const auto* socket = dynamic_cast<const ESocketError*>(&error))
-        return SocketErrorWords(socket->ErrorCode);
-    return error.what();
+        return Shown(SocketErrorWords(socket->ErrorCode));
+    return Shown(error.what());
 }
 
 bool IsNotFound(const std::exception& error) {
@@ -63,44 +71,49 @@ bool IsNotFound(const std::exception& error) {
     return refusal != nullptr && refusal->ErrorCode == kNotFound;
 }
 
-std::string SingleByteMessage(CycleStep step, const CyclePlace& place,
-                              const std::exception& error) {
-    const std::string in = " in " + place.Directory + " on " + place.Host;
+std::string Message(const Words& say, CycleStep step, const CyclePlace& place,
+                    const std::exception& error) {
+    const std::string host = Shown(place.Host);
+    const std::string directory = Shown(place.Directory);
+    const std::string file = Shown(place.File);
     switch (step) {
     case CycleStep::Check:
         // Refused here, not by the server: nothing to quote.
-        return "Nothing was sent to " + place.Host + ": " + error.what();
+        return say(STORMBELL_TEXT("Failure", "Nothing was sent to %1: %2"),
+                   {host, Shown(error.what())});
     case CycleStep::Connect:
-        return "Could not connect to " + ConnectTarget(place) + ": " + ConnectFailureReason(error);
+        return say(STORMBELL_TEXT("Failure", "Could not connect to %1: %2"),
+                   {ConnectTarget(say, place), Shown(ConnectFailureReason(error))});
     case CycleStep::Login:
-        return "Could not log in to " + place.Host + ": " + Reason(error);
+        return say(STORMBELL_TEXT("Failure", "Could not log in to %1: %2"), {host, Reason(error)});
     case CycleStep::ChangeDir:
         if (IsNotFound(error))
-            return "The directory " + place.Directory + " was not found on " + place.Host + ": " +
-                   Reason(error);
-        return "Could not change to the directory " + place.Directory + " on " + place.Host + ": " +
-               Reason(error);
+            return say(STORMBELL_TEXT("Failure", "The directory %1 was not found on %2: %3"),
+                       {directory, host, Reason(error)});
+        return say(STORMBELL_TEXT("Failure", "Could not change to the directory %1 on %2: %3"),
+                   {directory, host, Reason(error)});
     case CycleStep::Download:
         if (dynamic_cast<const EEmptyReport*>(&error) != nullptr)
-            return place.Host + ", asked for " + place.File + " in " + place.Directory +
-                   ", sent an empty report";
+            return say(STORMBELL_TEXT("Failure", "%1, asked for %2 in %3, sent an empty report"),
+                       {host, file, directory});
         if (IsNotFound(error))
-            return place.File + " was not found" + in + ": " + Reason(error);
-        return place.File + " could not be fetched from " + place.Directory + " on " + place.Host +
-               ": " + Reason(error);
+            return say(STORMBELL_TEXT("Failure", "%1 was not found in %2 on %3: %4"),
+                       {file, directory, host, Reason(error)});
+        return say(STORMBELL_TEXT("Failure", "%1 could not be fetched from %2 on %3: %4"),
+                   {file, directory, host, Reason(error)});
     case CycleStep::Logout:
-        return "Logging out of " + place.Host + " failed after " + place.File +
-               " was fetched: " + Reason(error);
+        return say(STORMBELL_TEXT("Failure", "Logging out of %1 failed after %2 was fetched: %3"),
+                   {host, file, Reason(error)});
     case CycleStep::Decode:
         if (dynamic_cast<const ENotADecodedReport*>(&error) != nullptr)
-            return place.File + " from " + place.Directory + " on " + place.Host +
-                   " is not a decoded report: " + error.what();
+            return say(STORMBELL_TEXT("Failure", "%1 from %2 on %3 is not a decoded report: %4"),
+                       {file, directory, host, Shown(error.what())});
         break;
     case CycleStep::Log:
         break;
     }
-    return place.File + " from " + place.Directory + " on " + place.Host +
-           " was not decoded: " + Reason(error);
+    return say(STORMBELL_TEXT("Failure", "%1 from %2 on %3 was not decoded: %4"),
+               {file, directory, host, Reason(error)});
 }
 
 // Only a reply of the server's means it was reached; the decoder's log errors are the log's. A
@@ -122,12 +135,14 @@ CycleStep StepOf(CycleStep step, const std::exception& error) {
 
 CycleOutcome FailedCycle(CycleStep step, const CyclePlace& place, const std::exception& error) {
     const CycleStep failedAt = StepOf(step, error);
-    return {failedAt, std::current_exception(), CycleFailureMessage(failedAt, place, error), {}};
+    return {
+        failedAt, std::current_exception(), CycleFailureMessage(failedAt, place, error), {}, false,
+        place};
 }
 
 std::string CycleFailureMessage(CycleStep step, const CyclePlace& place,
-                                const std::exception& error) {
-    return Latin1ToUtf8(EscapedControls(SingleByteMessage(step, place, error)));
+                                const std::exception& error, const Wording& wording) {
+    return Message(Words(wording, "Failure"), step, place, error);
 }
 
 bool FtpBlocked(const CycleOutcome& outcome, const std::string& host,

@@ -8,16 +8,9 @@
 #include <string_view>
 
 #include "app/CycleOutcome.h"
+#include "platform/Wording.h"
 
 namespace stormbell {
-
-/// Where a cycle fetches from.
-struct CyclePlace {
-    std::string Host;
-    std::string Directory;
-    std::string File;
-    std::optional<int> ProxyPort; ///< the port connected to instead of the protocol's own
-};
 
 /// A download of no bytes: no report, whatever the server's completion reply said.
 class EEmptyReport : public std::runtime_error {
@@ -35,9 +28,10 @@ CycleOutcome FailedCycle(CycleStep step, const CyclePlace& place, const std::exc
 /// quoted with its code; a connection that could not be made names the host and port and the
 /// reason in words ("connection refused"); other errors follow with their own text. The settings
 /// and the server speak single-byte text; the message is UTF-8, with every control character and
-/// backslash written as \xNN (lower-case hex), ready for a tooltip or a terminal as it is.
+/// backslash written as \xNN (lower-case hex), ready for a tooltip or a terminal as it is. The
+/// words around the names and the reason are `wording`'s.
 std::string CycleFailureMessage(CycleStep step, const CyclePlace& place,
-                                const std::exception& error);
+                                const std::exception& error, const Wording& wording = English());
 
 /// True when `outcome` is a connection that could not be made (refused or timed out) to the FTP
 /// server `serviceHost` as the Host setting `host` names it: what a network that blocks FTP

@@ -9,6 +9,14 @@
 
 namespace stormbell {
 
+/// Where a cycle fetches from.
+struct CyclePlace {
+    std::string Host;
+    std::string Directory;
+    std::string File;
+    std::optional<int> ProxyPort; ///< the port connected to instead of the protocol's own
+};
+
 /// The step of a cycle an error came from. A login that drew no reply from the server failed at
 /// Connect; one the server refused, at Login.
 enum class CycleStep { Check, Connect, Login, ChangeDir, Download, Logout, Decode, Log };
@@ -22,6 +30,7 @@ struct CycleOutcome {
     std::vector<std::string> Notes;
     /// Completed without a report: the server answered that it has not changed.
     bool Unchanged = false;
+    CyclePlace Place; ///< where the failed cycle fetched from, to word its failure again
 
     bool Completed() const { return !FailedAt.has_value(); }
 };

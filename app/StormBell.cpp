@@ -2,12 +2,11 @@
 
 #include <algorithm>
 #include <charconv>
-#include <cstdio>
 #include <exception>
 #include <sstream>
 
 #include "gauges/GaugeDescription.h"
-#include "platform/CalendarText.h"
+#include "platform/ShownText.h"
 #include "platform/TextConvert.h"
 
 namespace stormbell {
@@ -23,33 +22,31 @@ bool Falls(double change) {
     return change <= -kStormPressureFall + kTenthSlack;
 }
 
-std::string Signs(const ReportFigures& figures, std::optional<double> historyChange) {
+std::string Signs(const Words& say, const ReportFigures& figures,
+                  std::optional<double> historyChange) {
     std::string signs;
     if (figures.Weather && WeatherHasThunder(*figures.Weather))
-        signs = "Thunder or lightning: " + Latin1ToUtf8(*figures.Weather);
+        signs = say(STORMBELL_TEXT("StormAlert", "Thunder or lightning: %1"),
+                    {Latin1ToUtf8(*figures.Weather)});
     std::string fall;
     if (figures.Tendency) {
         if (Falls(figures.Tendency->Change))
-            fall = figures.Tendency->Hectopascals + " hPa in 3 hours";
+            fall = say(STORMBELL_TEXT("StormAlert", "Pressure falling %1 hPa in 3 hours"),
+                       {say.Forms().Number(figures.Tendency->Hectopascals)});
     } else if (historyChange && Falls(*historyChange)) {
-        char amount[32];
-        std::snprintf(amount, sizeof amount, "%.1f", -*historyChange);
-        fall = std::string(amount) + " hPa in 3 hours, from the history";
+        fall = say(
+            STORMBELL_TEXT("StormAlert", "Pressure falling %1 hPa in 3 hours, from the history"),
+            {say.Forms().Number(Fixed(-*historyChange, 1))});
     }
     if (!fall.empty())
-        signs += std::string(signs.empty() ? "" : "\n") + "Pressure falling " + fall;
+        signs += std::string(signs.empty() ? "" : "\n") + fall;
     return signs;
 }
 
 // "Aug 12, 03:21", with the year after the day when it is not this year's.
-std::string LocalTime(const std::tm& local, const std::tm& today) {
-    char year[16] = "";
-    if (local.tm_year != today.tm_year)
-        std::snprintf(year, sizeof year, ", %d", local.tm_year + 1900);
-    char text[48];
-    std::snprintf(text, sizeof text, "%s %d%s, %02d:%02d", ShortMonthName(local.tm_mon),
-                  local.tm_mday, year, local.tm_hour, local.tm_min);
-    return text;
+std::string LocalTime(const Wording& wording, const std::tm& local, const std::tm& today) {
+    return wording.Date(local, local.tm_year == today.tm_year ? DateForm::DayCommaTime
+                                                              : DateForm::DayYearCommaTime);
 }
 
 // "KBFI 1692935580;KFNT 1628738460": each station with the seconds of its newest decided time.
@@ -85,7 +82,7 @@ StormBell::StormBell(SettingsStore& store)
     : store_(store), decided_(ParseDecided(store.ReadSetting(kStormBellDecidedKey, ""))) {}
 
 StormCall StormBell::Decide(const ReadingContext& context, bool enabled, const Clock& clock,
-                            std::optional<double> historyChange) {
+                            std::optional<double> historyChange, const Wording& wording) {
     const ReportHeader& header = context.Header;
     if (!header.Observed)
         return {false, "the observation time is unknown", {}, {}, {}};
@@ -99,7 +96,8 @@ StormCall StormBell::Decide(const ReadingContext& context, bool enabled, const C
     if (before != decided_.end() && observed <= before->second)
         return {false, "a repeated report", {}, {}, {}};
     const std::string problem = Remember(header.Station, observed);
-    const std::string signs = Signs(context.Figures, historyChange);
+    const Words say(wording, "StormAlert");
+    const std::string signs = Signs(say, context.Figures, historyChange);
     if (signs.empty())
         return {false, "no thunder, lightning or sharp pressure fall", {}, {}, problem};
     if (!enabled)
@@ -107,9 +105,11 @@ StormCall StormBell::Decide(const ReadingContext& context, bool enabled, const C
     const std::string place = header.StationName.empty()
                                   ? header.Station
                                   : header.StationName + " (" + header.Station + ")";
-    return {true, signs, "Storm warning — " + header.Station,
-            signs + "\n" + place + "\nObserved " +
-                LocalTime(clock.Local(observed), clock.Local(now)) + ", " + AgeText(now - observed),
+    return {true, signs, say(STORMBELL_TEXT("StormAlert", "Storm warning — %1"), {header.Station}),
+            signs + "\n" + place + "\n" +
+                say(STORMBELL_TEXT("StormAlert", "Observed %1, %2"),
+                    {LocalTime(wording, clock.Local(observed), clock.Local(now)),
+                     AgeText(now - observed, wording)}),
             problem};
 }
 

@@ -1,8 +1,7 @@
 #include "gauges/FaceStatus.h"
 
-#include <cstdio>
-
 #include "gauges/GaugeDescription.h"
+#include "platform/ShownText.h"
 
 namespace stormbell {
 
@@ -15,33 +14,37 @@ std::string Named(const std::string& station, const std::string& what) {
     return station.empty() ? what : station + " " + what;
 }
 
-std::string AgeWords(std::chrono::seconds age) {
+std::string AgeWords(const Words& say, std::chrono::seconds age) {
     using namespace std::chrono;
     if (age < kCountInDaysFrom)
-        return std::to_string(duration_cast<hours>(age).count()) + " h old";
-    return std::to_string(duration_cast<hours>(age).count() / 24) + " d old";
+        return say(STORMBELL_TEXT("StationLine", "%1 h old"),
+                   {std::to_string(duration_cast<hours>(age).count())});
+    return say(STORMBELL_TEXT("StationLine", "%1 d old"),
+               {std::to_string(duration_cast<hours>(age).count() / 24)});
 }
 
 } // namespace
 
-FaceStatus DescribeFaceStatus(const ReadingContext& context, const Clock& clock) {
+FaceStatus DescribeFaceStatus(const ReadingContext& context, const Clock& clock,
+                              const Wording& wording) {
+    const Words say(wording, "StationLine");
     // A failure names the station it failed for, which need not be the one shown.
     if (context.LastCycleFailed)
         return {
             Named(context.FailedStation.empty() ? context.Header.Station : context.FailedStation,
-                  "update failed"),
+                  say(STORMBELL_TEXT("StationLine", "update failed"))),
             true};
     if (!context.LastFetch)
-        return {"no reading yet", false};
+        return {say(STORMBELL_TEXT("StationLine", "no reading yet")), false};
     if (!context.Header.Observed)
-        return {Named(context.Header.Station, "time unknown"), false};
+        return {Named(context.Header.Station, say(STORMBELL_TEXT("StationLine", "time unknown"))),
+                false};
     const auto age = clock.Now() - *context.Header.Observed;
     if (age > kStaleAfter)
-        return {Named(context.Header.Station, AgeWords(age)), true};
-    const std::tm local = clock.Local(*context.Header.Observed);
-    char time[16];
-    std::snprintf(time, sizeof time, "%02d:%02d", local.tm_hour, local.tm_min);
-    return {Named(context.Header.Station, time), false};
+        return {Named(context.Header.Station, AgeWords(say, age)), true};
+    return {Named(context.Header.Station,
+                  wording.Date(clock.Local(*context.Header.Observed), DateForm::Time)),
+            false};
 }
 
 } // namespace stormbell

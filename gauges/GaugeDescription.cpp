@@ -2,13 +2,12 @@
 
 #include <array>
 #include <cmath>
-#include <cstdio>
 #include <functional>
 #include <optional>
 
 #include "gauges/GaugeGeometry.h"
 #include "observation/PressureUnits.h"
-#include "platform/CalendarText.h"
+#include "platform/ShownText.h"
 #include "platform/TextConvert.h"
 
 namespace stormbell {
@@ -17,30 +16,40 @@ namespace {
 
 constexpr double kKilopascalsPerInch = kHectopascalsPerInch / 10;
 constexpr double kKilometresPerKnot = 1.852;
+constexpr const char* kContext = "Tooltip";
+
+// `value` to `decimals` places in the reader's form.
+std::string Shown(const Words& say, double value, int decimals) {
+    return say.Forms().Number(Fixed(value, decimals));
+}
 
 // The units of the skin in use lead; the other system's follow in parentheses.
 std::string InUnits(bool metric, const std::string& english, const std::string& metricText) {
     return metric ? metricText + " (" + english + ")" : english + " (" + metricText + ")";
 }
 
-std::string Temperature(double f, bool metric) {
-    return InUnits(metric, Fixed(f, 0) + " °F", Fixed((f - 32) * 5 / 9, 1) + " °C");
+std::string Temperature(const Words& say, double f, bool metric) {
+    return InUnits(metric, Shown(say, f, 0) + " °F", Shown(say, (f - 32) * 5 / 9, 1) + " °C");
 }
 
 // A temperature as the report prints it, to its own precision.
-std::string ReportTemperature(const ServiceFigure& figure, bool metric) {
-    return InUnits(metric, figure.Fahrenheit + " °F", figure.Celsius + " °C");
+std::string ReportTemperature(const Words& say, const ServiceFigure& figure, bool metric) {
+    return InUnits(metric, say.Forms().Number(figure.Fahrenheit) + " °F",
+                   say.Forms().Number(figure.Celsius) + " °C");
 }
 
 // The gauge's own felt temperature, when it differs from the air's, and the weather service's
 // figure beside it whenever the report gives one: the two formulas can differ by many degrees.
-std::optional<std::string> FeltLine(const char* name, double gauge, bool gaugeDiffers,
-                                    const std::optional<ServiceFigure>& service, bool metric) {
+// `pattern` names the temperature and takes the gauge's figure.
+std::optional<std::string> FeltLine(const Words& say, const char* pattern, double gauge,
+                                    bool gaugeDiffers, const std::optional<ServiceFigure>& service,
+                                    bool metric) {
     if (!service && !gaugeDiffers)
         return std::nullopt;
-    std::string text = std::string(name) + " " + Temperature(gauge, metric);
+    std::string text = say(pattern, {Temperature(say, gauge, metric)});
     if (service)
-        text += "; the weather service gives " + ReportTemperature(*service, metric);
+        text += say(STORMBELL_TEXT("Tooltip", "; the weather service gives %1"),
+                    {ReportTemperature(say, *service, metric)});
     return text;
 }
 
@@ -49,45 +58,45 @@ bool AtRest(const GaugeValues& shown) {
     return shown == FreshStoreObservation().Shown;
 }
 
-std::string ClockText(const std::tm& local, const std::tm& today) {
-    char text[32];
+std::string ClockText(const Words& say, const std::tm& local, const std::tm& today) {
     if (local.tm_year == today.tm_year && local.tm_yday == today.tm_yday)
-        std::snprintf(text, sizeof text, "%02d:%02d", local.tm_hour, local.tm_min);
-    else if (local.tm_year == today.tm_year)
-        std::snprintf(text, sizeof text, "%s %d %02d:%02d", ShortMonthName(local.tm_mon),
-                      local.tm_mday, local.tm_hour, local.tm_min);
-    else
-        std::snprintf(text, sizeof text, "%s %d, %d %02d:%02d", ShortMonthName(local.tm_mon),
-                      local.tm_mday, local.tm_year + 1900, local.tm_hour, local.tm_min);
-    return text;
+        return say.Forms().Date(local, DateForm::Time);
+    if (local.tm_year == today.tm_year)
+        return say.Forms().Date(local, DateForm::DayAndTime);
+    return say.Forms().Date(local, DateForm::DayYearAndTime);
 }
 
-std::string Plural(long long count, const char* unit) {
-    return std::to_string(count) + " " + unit + (count == 1 ? "" : "s");
+std::string Minutes(const Words& say, long long count) {
+    return say.Count(count, STORMBELL_TEXT("Tooltip", "%1 minute"),
+                     STORMBELL_TEXT("Tooltip", "%1 minutes"));
 }
 
 // A positive duration of at least a minute in the two largest units that matter.
-std::string DurationText(std::chrono::seconds age) {
+std::string DurationText(const Words& say, std::chrono::seconds age) {
     using namespace std::chrono;
     if (age < hours(1))
-        return Plural(duration_cast<minutes>(age).count(), "minute");
+        return Minutes(say, duration_cast<minutes>(age).count());
     if (age < hours(24)) {
         const auto wholeHours = duration_cast<hours>(age);
         const auto rest = duration_cast<minutes>(age - wholeHours).count();
-        return Plural(wholeHours.count(), "hour") + (rest > 0 ? " " + Plural(rest, "minute") : "");
+        const std::string inHours =
+            say.Count(wholeHours.count(), STORMBELL_TEXT("Tooltip", "%1 hour"),
+                      STORMBELL_TEXT("Tooltip", "%1 hours"));
+        return rest > 0 ? inHours + " " + Minutes(say, rest) : inHours;
     }
-    return Plural(duration_cast<hours>(age).count() / 24, "day");
+    return say.Count(duration_cast<hours>(age).count() / 24, STORMBELL_TEXT("Tooltip", "%1 day"),
+                     STORMBELL_TEXT("Tooltip", "%1 days"));
 }
 
 // The report's own hectopascals, when it states them, rather than the gauge's conversion.
-std::string PressureLine(double inches, std::optional<int> reportHectopascals,
+std::string PressureLine(const Words& say, double inches, std::optional<int> reportHectopascals,
                          std::uint16_t pressSet, bool metric) {
     const double hpa = reportHectopascals ? *reportHectopascals : inches * kHectopascalsPerInch;
-    const std::string hectopascals = Fixed(hpa, 0) + " hPa";
-    const std::string line =
-        "Pressure " +
-        (metric ? Fixed(hpa / 10, 1) + " kPa / " + hectopascals + " (" + Fixed(inches, 2) + " inHg)"
-                : Fixed(inches, 2) + " inHg (" + hectopascals + ")");
+    const std::string hectopascals = Shown(say, hpa, 0) + " hPa";
+    const std::string line = say(STORMBELL_TEXT("Tooltip", "Pressure %1"),
+                                 {metric ? Shown(say, hpa / 10, 1) + " kPa / " + hectopascals +
+                                               " (" + Shown(say, inches, 2) + " inHg)"
+                                         : Shown(say, inches, 2) + " inHg (" + hectopascals + ")"});
     // The pressure the needle would show pointing where the reference hand points.
     const double reference = gauge::kPressure.ValueAt(gauge::kReference.TurnsFromTop(pressSet));
     // The shorter way round the dial from the hand to the needle. The hand is then read on that
@@ -95,89 +104,109 @@ std::string PressureLine(double inches, std::optional<int> reportHectopascals,
     // and naming that value makes the sign the one a reader of the dial gives.
     const double difference = std::remainder(inches - reference, gauge::kPressure.UnitsPerTurn);
     if (Fixed(std::fabs(difference), 2) == "0.00")
-        return line + ", at the reference hand";
+        return say(STORMBELL_TEXT("Tooltip", "%1, at the reference hand"), {line});
     const double hand = inches - difference;
-    const std::string amount = metric
-                                   ? Fixed(std::fabs(difference) * kHectopascalsPerInch, 1) + " hPa"
-                                   : Fixed(std::fabs(difference), 2) + " inHg";
+    const std::string amount =
+        metric ? Shown(say, std::fabs(difference) * kHectopascalsPerInch, 1) + " hPa"
+               : Shown(say, std::fabs(difference), 2) + " inHg";
     const std::string handReads =
-        metric ? Fixed(hand * kKilopascalsPerInch, 1) + " kPa" : Fixed(hand, 2) + " inHg";
-    return line + ", " + amount + (difference > 0 ? " above" : " below") +
-           " the reference hand at " + handReads;
+        metric ? Shown(say, hand * kKilopascalsPerInch, 1) + " kPa" : Shown(say, hand, 2) + " inHg";
+    return say(difference > 0 ? STORMBELL_TEXT("Tooltip", "%1, %2 above the reference hand at %3")
+                              : STORMBELL_TEXT("Tooltip", "%1, %2 below the reference hand at %3"),
+               {line, amount, handReads});
 }
 
-std::string Speed(int knots, bool metric) {
-    return InUnits(metric, Plural(knots, "knot"), Fixed(knots * kKilometresPerKnot, 0) + " km/h");
+std::string Speed(const Words& say, int knots, bool metric) {
+    return InUnits(metric,
+                   say.Count(knots, STORMBELL_TEXT("Tooltip", "%1 knot"),
+                             STORMBELL_TEXT("Tooltip", "%1 knots")),
+                   Shown(say, knots * kKilometresPerKnot, 0) + " km/h");
 }
 
-std::string WindLine(WindDirection direction, int knots, bool metric) {
-    const std::string speed = Speed(knots, metric);
+std::string WindLine(const Words& say, WindDirection direction, int knots, bool metric) {
+    const std::string speed = Speed(say, knots, metric);
     if (direction.Variable)
-        return "Wind variable at " + speed;
+        return say(STORMBELL_TEXT("Tooltip", "Wind variable at %1"), {speed});
     if (knots == 0 && direction.Degrees == 0)
-        return "Wind calm";
-    return "Wind from " + CompassPoint(direction.Degrees) + " (" +
-           std::to_string(direction.Degrees) + "°) at " + speed;
+        return say(STORMBELL_TEXT("Tooltip", "Wind calm"));
+    return say(
+        STORMBELL_TEXT("Tooltip", "Wind from %1 (%2°) at %3"),
+        {CompassPoint(direction.Degrees, say.Forms()), std::to_string(direction.Degrees), speed});
 }
 
 // "falling 1.4 hPa in 3 hours (0.04 inHg)", the unit of the skin's scale first.
-std::string TendencyLine(const PressureTendency& tendency, bool metric) {
-    const char* way = tendency.Change < 0   ? "falling "
-                      : tendency.Change > 0 ? "rising "
-                                            : "steady ";
-    const std::string hpa = tendency.Hectopascals + " hPa";
-    const std::string inches = tendency.Inches + " inHg";
-    return std::string("Pressure ") + way + (metric ? hpa : inches) + " in 3 hours (" +
-           (metric ? inches : hpa) + ")";
+std::string TendencyLine(const Words& say, const PressureTendency& tendency, bool metric) {
+    const char* pattern =
+        tendency.Change < 0   ? STORMBELL_TEXT("Tooltip", "Pressure falling %1 in 3 hours (%2)")
+        : tendency.Change > 0 ? STORMBELL_TEXT("Tooltip", "Pressure rising %1 in 3 hours (%2)")
+                              : STORMBELL_TEXT("Tooltip", "Pressure steady %1 in 3 hours (%2)");
+    const std::string hpa = say.Forms().Number(tendency.Hectopascals) + " hPa";
+    const std::string inches = say.Forms().Number(tendency.Inches) + " inHg";
+    return say(pattern, {metric ? hpa : inches, metric ? inches : hpa});
 }
 
-// The report's own lines about the wind and the sky, as far as it states them.
-void WeatherLines(const ReportFigures& figures, bool metric,
+// The report's own lines about the wind and the sky, as far as it states them. The report's
+// words for visibility, sky and weather are the service's own and stay as they are.
+void WeatherLines(const Words& say, const ReportFigures& figures, bool metric,
                   const std::function<void(const std::string&)>& line) {
     if (figures.Wind && figures.Wind->GustKnots)
-        line("Gusts to " + Speed(*figures.Wind->GustKnots, metric));
+        line(say(STORMBELL_TEXT("Tooltip", "Gusts to %1"),
+                 {Speed(say, *figures.Wind->GustKnots, metric)}));
     if (figures.Visibility)
-        line("Visibility " + Latin1ToUtf8(*figures.Visibility));
+        line(say(STORMBELL_TEXT("Tooltip", "Visibility %1"), {Latin1ToUtf8(*figures.Visibility)}));
     if (figures.Sky)
-        line("Sky " + Latin1ToUtf8(*figures.Sky));
+        line(say(STORMBELL_TEXT("Tooltip", "Sky %1"), {Latin1ToUtf8(*figures.Sky)}));
     if (figures.Weather)
-        line("Weather " + Latin1ToUtf8(*figures.Weather));
+        line(say(STORMBELL_TEXT("Tooltip", "Weather %1"), {Latin1ToUtf8(*figures.Weather)}));
+}
+
+std::string AgeText(const Words& say, std::chrono::seconds age) {
+    if (age < std::chrono::minutes(1))
+        return say(STORMBELL_TEXT("Tooltip", "just now"));
+    return say(STORMBELL_TEXT("Tooltip", "%1 ago"), {DurationText(say, age)});
 }
 
 // What the report says of itself: the station, and when it was observed with its age.
-void HeaderLines(const ReportHeader& header, const Clock& clock,
+void HeaderLines(const Words& say, const ReportHeader& header, const Clock& clock,
                  const std::function<void(const std::string&)>& line) {
     if (!header.StationName.empty() || !header.Station.empty())
         line(header.Station.empty() ? header.StationName
                                     : header.StationName + " (" + header.Station + ")");
     const auto now = clock.Now();
     if (header.Observed)
-        line("Observed " + ClockText(clock.Local(*header.Observed), clock.Local(now)) + ", " +
-             AgeText(now - *header.Observed));
+        line(say(STORMBELL_TEXT("Tooltip", "Observed %1, %2"),
+                 {ClockText(say, clock.Local(*header.Observed), clock.Local(now)),
+                  AgeText(say, now - *header.Observed)}));
     else
-        line("Observation time unknown");
+        line(say(STORMBELL_TEXT("Tooltip", "Observation time unknown")));
 }
 
 } // namespace
 
-std::string AgeText(std::chrono::seconds age) {
-    if (age < std::chrono::minutes(1))
-        return "just now";
-    return DurationText(age) + " ago";
+std::string AgeText(std::chrono::seconds age, const Wording& wording) {
+    return AgeText(Words(wording, kContext), age);
 }
 
-std::string CompassPoint(int degrees) {
-    static constexpr std::array<const char*, 16> kPoints{"N",  "NNE", "NE", "ENE", "E",  "ESE",
-                                                         "SE", "SSE", "S",  "SSW", "SW", "WSW",
-                                                         "W",  "WNW", "NW", "NNW"};
+std::string CompassPoint(int degrees, const Wording& wording) {
+    static constexpr std::array<const char*, 16> kPoints{
+        STORMBELL_TEXT("Compass", "N"),  STORMBELL_TEXT("Compass", "NNE"),
+        STORMBELL_TEXT("Compass", "NE"), STORMBELL_TEXT("Compass", "ENE"),
+        STORMBELL_TEXT("Compass", "E"),  STORMBELL_TEXT("Compass", "ESE"),
+        STORMBELL_TEXT("Compass", "SE"), STORMBELL_TEXT("Compass", "SSE"),
+        STORMBELL_TEXT("Compass", "S"),  STORMBELL_TEXT("Compass", "SSW"),
+        STORMBELL_TEXT("Compass", "SW"), STORMBELL_TEXT("Compass", "WSW"),
+        STORMBELL_TEXT("Compass", "W"),  STORMBELL_TEXT("Compass", "WNW"),
+        STORMBELL_TEXT("Compass", "NW"), STORMBELL_TEXT("Compass", "NNW")};
     const int normal = ((degrees % 360) + 360) % 360;
     // Each point covers 22.5°, centred on its own direction.
-    return kPoints[static_cast<std::size_t>((normal * 2 + 22) / 45) % 16];
+    return wording.Text("Compass", kPoints[static_cast<std::size_t>((normal * 2 + 22) / 45) % 16]);
 }
 
 std::string DescribeGauge(const Observation& observation, std::uint16_t pressSet,
-                          const ReadingContext& context, const Clock& clock) {
+                          const ReadingContext& context, const Clock& clock,
+                          const Wording& wording) {
     const GaugeValues& shown = observation.Shown;
+    const Words say(wording, kContext);
     const auto now = clock.Now();
     const std::tm today = clock.Local(now);
     std::string text;
@@ -190,40 +219,52 @@ std::string DescribeGauge(const Observation& observation, std::uint16_t pressSet
     // one shown names both, so the old values are never taken for the new station's.
     const bool otherStation =
         !context.FailedStation.empty() && context.FailedStation != context.Header.Station;
-    const std::string failedUpdate = otherStation
-                                         ? "The update of " + context.FailedStation + " failed"
-                                         : "The last update failed";
-    if (context.LastCycleFailed)
-        line(!context.LastFetch && AtRest(shown) ? failedUpdate + "."
-             : otherStation && !context.Header.Station.empty()
-                 ? failedUpdate + "; these values are from an earlier reading of " +
-                       context.Header.Station + "."
-                 : failedUpdate + "; these values are from an earlier reading.");
+    if (context.LastCycleFailed && !context.LastFetch && AtRest(shown))
+        line(otherStation ? say(STORMBELL_TEXT("Tooltip", "The update of %1 failed."),
+                                {context.FailedStation})
+                          : say(STORMBELL_TEXT("Tooltip", "The last update failed.")));
+    else if (context.LastCycleFailed && otherStation && !context.Header.Station.empty())
+        line(say(STORMBELL_TEXT("Tooltip", "The update of %1 failed; these values are from an "
+                                           "earlier reading of %2."),
+                 {context.FailedStation, context.Header.Station}));
+    else if (context.LastCycleFailed)
+        line(otherStation
+                 ? say(STORMBELL_TEXT("Tooltip", "The update of %1 failed; these values are from "
+                                                 "an earlier reading."),
+                       {context.FailedStation})
+                 : say(STORMBELL_TEXT("Tooltip", "The last update failed; these values are from "
+                                                 "an earlier reading.")));
     if (context.LastCycleFailed && !context.LastFailure.empty())
         line(context.LastFailure);
     if (context.FtpBlocked)
-        line("A network that blocks FTP can use https://tgftp.nws.noaa.gov in the FTP settings.");
+        line(say(STORMBELL_TEXT("Tooltip", "A network that blocks FTP can use "
+                                           "https://tgftp.nws.noaa.gov in the FTP settings.")));
     if (!context.AlertFailure.empty())
-        line("The storm alert could not be shown: " + context.AlertFailure);
+        line(say(STORMBELL_TEXT("Tooltip", "The storm alert could not be shown: %1"),
+                 {context.AlertFailure}));
     if (context.OlderSent)
-        line("The service sent an older observation, of " +
-             ClockText(clock.Local(*context.OlderSent), today) + "; the newer reading stays.");
+        line(say(STORMBELL_TEXT("Tooltip", "The service sent an older observation, of %1; the "
+                                           "newer reading stays."),
+                 {ClockText(say, clock.Local(*context.OlderSent), today)}));
     const ReportHeader& header = context.Header;
     if (header.Observed && now - *header.Observed > kStaleAfter)
-        line("Outdated: this observation is " + DurationText(now - *header.Observed) + " old.");
+        line(say(STORMBELL_TEXT("Tooltip", "Outdated: this observation is %1 old."),
+                 {DurationText(say, now - *header.Observed)}));
 
     if (!context.LastFetch) {
         // Nothing decoded in this run: the needles stand where the last save left them, or at
         // rest on a store that was never written.
         if (AtRest(shown)) {
-            line("No reading yet: the needles rest until the first update.");
+            line(say(STORMBELL_TEXT("Tooltip",
+                                    "No reading yet: the needles rest until the first update.")));
             return text;
         }
-        line("No reading yet in this run; these are the values shown when the gauge was last "
-             "saved.");
+        line(say(STORMBELL_TEXT("Tooltip", "No reading yet in this run; these are the values "
+                                           "shown when the gauge was last saved.")));
     } else {
-        HeaderLines(header, clock, line);
-        line("Fetched " + ClockText(clock.Local(*context.LastFetch), today));
+        HeaderLines(say, header, clock, line);
+        line(say(STORMBELL_TEXT("Tooltip", "Fetched %1"),
+                 {ClockText(say, clock.Local(*context.LastFetch), today)}));
     }
 
     for (const auto& failure : context.SideStepFailures)
@@ -233,49 +274,54 @@ std::string DescribeGauge(const Observation& observation, std::uint16_t pressSet
     const ReportFigures& report = context.Figures;
     const bool metric = observation.DisplayMode == DisplayMode::Metric;
     const Unreported& missing = observation.NotReported;
-    const auto notReported = [](const char* what) { return std::string(what) + " not reported"; };
+    const auto serviceGives = [&say](const std::string& figure) {
+        return say(STORMBELL_TEXT("Tooltip", "; the weather service gives %1"), {figure});
+    };
     line(missing.Temperature
-             ? notReported("Temperature")
-             : "Temperature " + (report.Temperature ? ReportTemperature(*report.Temperature, metric)
-                                                    : Temperature(shown.TemperatureF, metric)));
+             ? say(STORMBELL_TEXT("Tooltip", "Temperature not reported"))
+             : say(STORMBELL_TEXT("Tooltip", "Temperature %1"),
+                   {report.Temperature ? ReportTemperature(say, *report.Temperature, metric)
+                                       : Temperature(say, shown.TemperatureF, metric)}));
     if (missing.DewPoint)
-        line(notReported("Dew point"));
+        line(say(STORMBELL_TEXT("Tooltip", "Dew point not reported")));
     else if (report.DewPoint)
-        line("Dew point " + ReportTemperature(*report.DewPoint, metric));
+        line(say(STORMBELL_TEXT("Tooltip", "Dew point %1"),
+                 {ReportTemperature(say, *report.DewPoint, metric)}));
     // A felt temperature without its figures is named where its needle rests on the dial.
     if (missing.HeatIndex()) {
         if (observation.Target.TemperatureF >= 70)
-            line(notReported("Heat index"));
-    } else if (const auto heat =
-                   FeltLine("Heat index", shown.HeatIndexF, shown.HeatIndexF > shown.TemperatureF,
-                            report.Service.HeatIndex, metric)) {
+            line(say(STORMBELL_TEXT("Tooltip", "Heat index not reported")));
+    } else if (const auto heat = FeltLine(say, STORMBELL_TEXT("Tooltip", "Heat index %1"),
+                                          shown.HeatIndexF, shown.HeatIndexF > shown.TemperatureF,
+                                          report.Service.HeatIndex, metric)) {
         line(*heat);
     }
     if (missing.WindChill()) {
         if (observation.Target.TemperatureF <= 50)
-            line(notReported("Wind chill"));
-    } else if (const auto chill =
-                   FeltLine("Wind chill", shown.WindChillF, shown.WindChillF < shown.TemperatureF,
-                            report.Service.WindChill, metric)) {
+            line(say(STORMBELL_TEXT("Tooltip", "Wind chill not reported")));
+    } else if (const auto chill = FeltLine(say, STORMBELL_TEXT("Tooltip", "Wind chill %1"),
+                                           shown.WindChillF, shown.WindChillF < shown.TemperatureF,
+                                           report.Service.WindChill, metric)) {
         line(*chill);
     }
     // The service's humidity only where it differs from the gauge's: the same figure twice says
     // nothing.
     const bool ownHumidity =
         report.RelativeHumidity && *report.RelativeHumidity != shown.HumidityPercent;
-    line(missing.Humidity() ? notReported("Humidity")
-                            : "Humidity " + std::to_string(shown.HumidityPercent) + " %" +
-                                  (ownHumidity ? "; the weather service gives " +
-                                                     std::to_string(*report.RelativeHumidity) + " %"
-                                               : ""));
-    line(missing.Pressure
-             ? notReported("Pressure")
-             : PressureLine(shown.PressureInHg, report.PressureHectopascals, pressSet, metric));
+    line(missing.Humidity()
+             ? say(STORMBELL_TEXT("Tooltip", "Humidity not reported"))
+             : say(STORMBELL_TEXT("Tooltip", "Humidity %1"),
+                   {std::to_string(shown.HumidityPercent) + " %" +
+                    (ownHumidity ? serviceGives(std::to_string(*report.RelativeHumidity) + " %")
+                                 : "")}));
+    line(missing.Pressure ? say(STORMBELL_TEXT("Tooltip", "Pressure not reported"))
+                          : PressureLine(say, shown.PressureInHg, report.PressureHectopascals,
+                                         pressSet, metric));
     if (report.Tendency)
-        line(TendencyLine(*report.Tendency, metric));
-    line(missing.Wind ? notReported("Wind")
-                      : WindLine(shown.WindDirection, shown.WindSpeedKnots, metric));
-    WeatherLines(report, metric, line);
+        line(TendencyLine(say, *report.Tendency, metric));
+    line(missing.Wind ? say(STORMBELL_TEXT("Tooltip", "Wind not reported"))
+                      : WindLine(say, shown.WindDirection, shown.WindSpeedKnots, metric));
+    WeatherLines(say, report, metric, line);
     return text;
 }
 

@@ -9,6 +9,7 @@
 #include "observation/Observation.h"
 #include "observation/ReadingContext.h"
 #include "platform/Clock.h"
+#include "platform/Wording.h"
 
 namespace stormbell {
 
@@ -25,13 +26,16 @@ inline constexpr std::chrono::hours kStaleAfter{2};
 /// them. Until a report is decoded (no LastFetch) it says there is no reading yet, with the values
 /// only when they are not the fresh store's rest positions. `pressSet` is the reference hand's
 /// position. Never throws.
+/// The words and forms are `wording`'s; the messages of the context (failures, station name) are
+/// shown as they are.
 std::string DescribeGauge(const Observation& observation, std::uint16_t pressSet,
-                          const ReadingContext& context, const Clock& clock);
+                          const ReadingContext& context, const Clock& clock,
+                          const Wording& wording = English());
 
 /// "23 minutes ago", "2 hours 5 minutes ago", "3 days ago", "just now" (also for a future time).
-std::string AgeText(std::chrono::seconds age);
+std::string AgeText(std::chrono::seconds age, const Wording& wording = English());
 
 /// One of the sixteen compass points for a direction in degrees ("N", "NNE", ... "NNW").
-std::string CompassPoint(int degrees);
+std::string CompassPoint(int degrees, const Wording& wording = English());
 
 } // namespace stormbell

@@ -4,33 +4,44 @@
 
 #include "observation/ObservationTime.h"
 #include "observation/PressureUnits.h"
+#include "platform/ShownText.h"
 #include "platform/TextConvert.h"
 
 namespace stormbell {
 
 namespace {
 
-std::string TrendLine(const PressureTrend& trend) {
+std::string TrendLine(const Words& say, const PressureTrend& trend) {
     const double change = std::fabs(trend.ChangeHpa);
-    std::string line = "Pressure ";
+    const std::string since = IsoUtc(*trend.Since).substr(11, 5);
     if (Fixed(change, 1) == "0.0")
-        line += "steady";
-    else
-        line += std::string(trend.ChangeHpa < 0 ? "falling " : "rising ") + Fixed(change, 1) +
-                " hPa (" + Fixed(change / kHectopascalsPerInch, 2) + " inHg)";
-    return line + " in 3 hours, from the history since " + IsoUtc(*trend.Since).substr(11, 5) +
-           " UTC\n";
+        return say(STORMBELL_TEXT("HistoryNote",
+                                  "Pressure steady in 3 hours, from the history since %1 UTC"),
+                   {since}) +
+               "\n";
+    const std::string hpa = say.Forms().Number(Fixed(change, 1));
+    const std::string inches = say.Forms().Number(Fixed(change / kHectopascalsPerInch, 2));
+    return say(trend.ChangeHpa < 0
+                   ? STORMBELL_TEXT("HistoryNote", "Pressure falling %1 hPa (%2 inHg) in 3 hours, "
+                                                   "from the history since %3 UTC")
+                   : STORMBELL_TEXT("HistoryNote", "Pressure rising %1 hPa (%2 inHg) in 3 hours, "
+                                                   "from the history since %3 UTC"),
+               {hpa, inches, since}) +
+           "\n";
 }
 
 } // namespace
 
-std::string HistoryNote(const RecordResult& result) {
+std::string HistoryNote(const RecordResult& result, const Wording& wording) {
+    const Words say(wording, "HistoryNote");
     std::string note;
     // A report's own tendency is told with its other figures.
     if (result.Trend && result.Trend->Source == TrendSource::History && result.Trend->Since)
-        note += TrendLine(*result.Trend);
+        note += TrendLine(say, *result.Trend);
     if (!result.Problem.empty())
-        note += "The history could not be written: " + result.Problem + "\n";
+        note += say(STORMBELL_TEXT("HistoryNote", "The history could not be written: %1"),
+                    {result.Problem}) +
+                "\n";
     if (!result.Notice.empty())
         note += result.Notice + "\n";
     return note;

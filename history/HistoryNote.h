@@ -5,13 +5,15 @@
 #include <string>
 
 #include "history/HistoryRecorder.h"
+#include "platform/Wording.h"
 
 namespace stormbell {
 
 /// Lines, each ending in "\n", for the last reading's `result`: a trend the history gave,
 /// "Pressure falling 1.4 hPa (0.04 inHg) in 3 hours, from the history since 06:00 UTC" (a
 /// report's own tendency is told with its figures); then a problem and a notice, when there are
-/// any. Empty when there is nothing to say.
-std::string HistoryNote(const RecordResult& result);
+/// any. Empty when there is nothing to say. The words and numbers are `wording`'s; the problem
+/// and the notice are shown as the recorder gave them.
+std::string HistoryNote(const RecordResult& result, const Wording& wording = English());
 
 } // namespace stormbell

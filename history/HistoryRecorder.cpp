@@ -104,6 +104,21 @@ HistoryRead HistoryRecorder::Read(const HistoryQuery& query) {
     return read;
 }
 
+HistoryStations HistoryRecorder::Stations() {
+    HistoryStations held;
+    try {
+        if (!store_ && file_ && !Exists(*file_))
+            return held;
+        held.Stations =
+            WithStore(held.Notice, [](HistoryStore& store) { return store.Stations(); });
+    } catch (const std::exception& failure) {
+        held.Problem = failure.what();
+    } catch (...) {
+        held.Problem = kUnknownFailure;
+    }
+    return held;
+}
+
 ImportCounts HistoryRecorder::Import(std::istream& log, std::chrono::sys_seconds received,
                                      std::stop_token stop) {
     std::string notice;

@@ -36,6 +36,13 @@ struct HistoryRead {
     std::string Notice;  ///< a damaged history that was set aside meanwhile
 };
 
+/// The stations the history holds readings of.
+struct HistoryStations {
+    std::vector<std::string> Stations; ///< in order, "KBFI", "KFNT"
+    std::string Problem;               ///< why they could not be read; empty when they were
+    std::string Notice;                ///< a damaged history that was set aside meanwhile
+};
+
 /// Whether an alert may be given for a reading.
 struct AlertClaim {
     ReadingKey Reading;
@@ -56,6 +63,8 @@ public:
                         std::chrono::sys_seconds received, bool keep);
     /// The readings `query` asks for; a missing store holds none and is not made. Never throws.
     HistoryRead Read(const HistoryQuery& query);
+    /// The stations the store holds; a missing store holds none and is not made. Never throws.
+    HistoryStations Stations();
     /// Imports the report log `log` as ImportLog does, ending after the batch during which
     /// `stop` is requested. Throws EHistoryError (EImportFailed once a batch was stored) when
     /// the store fails; a damaged store is set aside first.

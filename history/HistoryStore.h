@@ -88,6 +88,9 @@ public:
                  const std::function<void(const HistoryReading&)>& each) const;
     /// The matching readings, as ForEach gives them.
     std::vector<HistoryReading> Readings(const HistoryQuery& query) const;
+    /// The stations the store holds readings of, in order; throws EHistoryError when it cannot
+    /// be read.
+    std::vector<std::string> Stations() const;
     /// Calls `each` with every reading that can still be read in a damaged store: those before
     /// the damage in key order, then those after it; the number given. Never throws for damage.
     std::size_t ForEachReadable(const std::function<void(const HistoryReading&)>& each) const;

@@ -33,6 +33,10 @@ std::vector<HistoryReading> HistoryStore::Readings(const HistoryQuery&) const {
     return {};
 }
 
+std::vector<std::string> HistoryStore::Stations() const {
+    return {};
+}
+
 bool HistoryStore::Holds(const std::string&, std::chrono::sys_seconds) const {
     return false;
 }

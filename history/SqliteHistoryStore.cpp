@@ -444,6 +444,20 @@ std::vector<HistoryReading> HistoryStore::Readings(const HistoryQuery& query) co
     return readings;
 }
 
+std::vector<std::string> HistoryStore::Stations() const {
+    // Each step seeks the next station in the key, so a year of readings is not scanned.
+    Connection::Statement select(
+        *connection_,
+        "WITH RECURSIVE next(station) AS (SELECT min(station) FROM readings UNION ALL "
+        "SELECT (SELECT min(station) FROM readings WHERE station > next.station) FROM next "
+        "WHERE next.station IS NOT NULL) SELECT station FROM next WHERE station IS NOT NULL",
+        "could not be read");
+    std::vector<std::string> stations;
+    while (select.Step())
+        stations.push_back(select.Text(0));
+    return stations;
+}
+
 bool HistoryStore::Holds(const std::string& station, sys_seconds observed) const {
     Connection::Statement select(*connection_,
                                  "SELECT 1 FROM readings WHERE station = ?1 AND observed = ?2",

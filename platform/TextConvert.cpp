@@ -179,13 +179,16 @@ std::string FloatToStrFixed(double value) {
     return std::string(buffer, result.ptr);
 }
 
+// std::to_chars, as printf would write it in the C locale: the desktop's locale may have changed
+// printf's separator, and the wording localises the number afterwards.
 std::string Fixed(double value, int decimals) {
     char text[400];
-    std::snprintf(text, sizeof text, "%.*f", decimals, value);
+    const auto end =
+        std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, decimals).ptr;
+    const std::string_view digits(text, static_cast<std::size_t>(end - text));
     // A value that rounds to nothing is told without a sign.
-    const std::string_view digits(text);
     const bool zero = digits.find_first_not_of("-0.") == std::string_view::npos;
-    return zero && text[0] == '-' ? text + 1 : text;
+    return std::string(zero && digits.starts_with('-') ? digits.substr(1) : digits);
 }
 
 double RoundHalfEven(double value) {

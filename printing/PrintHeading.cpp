@@ -4,20 +4,13 @@
 #include <cstdlib>
 
 #include "observation/ReportHeader.h"
-#include "platform/CalendarText.h"
+#include "platform/ShownText.h"
 
 namespace stormbell {
 
 namespace {
 
 using std::chrono::sys_seconds;
-
-std::string DateAndTime(const std::tm& time) {
-    char text[48];
-    std::snprintf(text, sizeof text, "%s %d, %d %02d:%02d", ShortMonthName(time.tm_mon),
-                  time.tm_mday, time.tm_year + 1900, time.tm_hour, time.tm_min);
-    return text;
-}
 
 // The clock gives broken-down local time only: its zone is how far that lies from UTC.
 std::string Zone(const std::tm& local, sys_seconds when) {
@@ -32,9 +25,10 @@ std::string Zone(const std::tm& local, sys_seconds when) {
     return text;
 }
 
-std::string LocalTimeText(const Clock& clock, sys_seconds when) {
+std::string LocalTimeText(const Words& say, const Clock& clock, sys_seconds when) {
     const std::tm local = clock.Local(when);
-    return DateAndTime(local) + " local time (" + Zone(local, when) + ")";
+    return say(STORMBELL_TEXT("Printout", "%1 local time (%2)"),
+               {say.Forms().Date(local, DateForm::DayYearAndTime), Zone(local, when)});
 }
 
 std::tm Utc(sys_seconds when) {
@@ -54,16 +48,18 @@ std::tm Utc(sys_seconds when) {
 } // namespace
 
 std::vector<std::string> PrintHeading(const std::vector<std::string>& reportLines,
-                                      const Clock& clock) {
+                                      const Clock& clock, const Wording& wording) {
+    const Words say(wording, "Printout");
     const ReportHeader header = ReadReportHeader(reportLines);
     const auto& observed = header.Observed;
     return {
-        header.Station.empty() ? "Unknown station"
+        header.Station.empty() ? say(STORMBELL_TEXT("Printout", "Unknown station"))
                                : header.StationName + " (" + header.Station + ")",
-        observed
-            ? "Observed " + DateAndTime(Utc(*observed)) + " UTC, " + LocalTimeText(clock, *observed)
-            : "Observation time unknown",
-        "Printed " + LocalTimeText(clock, clock.Now()),
+        observed ? say(STORMBELL_TEXT("Printout", "Observed %1 UTC, %2"),
+                       {wording.Date(Utc(*observed), DateForm::DayYearAndTime),
+                        LocalTimeText(say, clock, *observed)})
+                 : say(STORMBELL_TEXT("Printout", "Observation time unknown")),
+        say(STORMBELL_TEXT("Printout", "Printed %1"), {LocalTimeText(say, clock, clock.Now())}),
     };
 }
 

@@ -27,6 +27,7 @@ struct Settings {
     bool KeepHistory;              ///< store every decoded reading in the history
     bool StormAlerts;              ///< a desktop notification for a storm in a new observation
     std::string RecentStations;    ///< the stations picked last, newest first: "KSEA,EGLL"
+    std::string HistoryPlace;      ///< the history window's "left,top,width,height"; empty: unset
 };
 
 } // namespace stormbell

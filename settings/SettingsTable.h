@@ -16,6 +16,7 @@
 #include "observation/Observation.h"
 #include "observation/ValueTexts.h"
 #include "settings/Settings.h"
+#include "settings/WindowPlace.h"
 
 namespace stormbell::settingstable {
 
@@ -188,6 +189,9 @@ inline constexpr Setting kStormAlerts{"StormAlerts", &Settings::StormAlerts, tru
 // The gauge's menu offers them again; a damaged part is dropped on load.
 inline constexpr Setting kRecentStations{
     "RecentStations", &Settings::RecentStations, "", {.Loaded = TidyRecentStations}};
+// Where the history window was left; a damaged text loads as unset.
+inline constexpr Setting kHistoryPlace{
+    "HistoryGeometry", &Settings::HistoryPlace, "", {.Usable = IsWindowPlace}};
 
 /// The rows above in the order of the save; a new setting is one row and its place here.
 inline constexpr auto kTable =
@@ -195,7 +199,7 @@ inline constexpr auto kTable =
              kStoredPressSet, kShownHeatIndex, kShownWindChill, kShownPressure, kShownWindDirection,
              kShownWindSpeed, kStationFile, kDisplayMode, kWindowLeft, kUseProxy, kWindowTop,
              kLogReports, kFetchAtStart, kHost, kReportDirectory, kNotReported, kKeepHistory,
-             kStormAlerts, kRecentStations);
+             kStormAlerts, kRecentStations, kHistoryPlace);
 
 /// Calls `f` with each row of the table, in its order.
 template <typename F> void ForEachSetting(F&& f) {

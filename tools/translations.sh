@@ -15,7 +15,7 @@ sources=(app gauges history net observation platform printing settings)
 
 # lupdate's notes on classes it cannot resolve across files are noise here.
 scan() {
-    "$lupdate" -silent -locations none -no-obsolete -extensions cpp,h \
+    "$lupdate" -silent -locations none -no-obsolete -extensions cpp,h -I . \
         -tr-function-alias QT_TRANSLATE_NOOP+=STORMBELL_TEXT "${sources[@]}" -ts "$@" \
         2> >(grep -v "Ignoring definition of undeclared qualified class" >&2)
 }

@@ -30,12 +30,12 @@ void DesktopNotifier::Notify(const QString& title, const QString& body, FailureH
     };
     // A bus found silent at the start is not asked again: the call would wait on it.
     if (SessionBusSkipped()) {
-        failLater("the session bus did not answer at the start");
+        failLater(tr("the session bus did not answer at the start"));
         return;
     }
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected()) {
-        failLater("no session bus: " + bus.lastError().message());
+        failLater(tr("no session bus: %1").arg(bus.lastError().message()));
         return;
     }
     QDBusMessage call = QDBusMessage::createMethodCall(kService, kPath, kService, "Notify");

@@ -1,5 +1,6 @@
 // The gauge's side of the history: each decoded reading goes to the store on the history's
-// thread, what became of it comes back for the tooltip, and the history window follows the gauge.
+// thread, what became of it comes back for the tooltip, the shown station's last days are kept
+// for a printout, and the history window follows the gauge and keeps its place in a setting.
 #pragma once
 
 #include <QObject>
@@ -29,10 +30,12 @@ public:
 
     /// Keeps the history in `storeFile` (nothing: no data folder is known); `changed` runs on
     /// this thread whenever the outcome of the reading `shown` gives, or a failure of the
-    /// history's thread, has come back; an outcome for any other reading is dropped. `clock` must
-    /// outlive this.
+    /// history's thread, has come back; an outcome for any other reading is dropped. The history
+    /// window is placed from `windowPlace` (as WindowPlaceText writes it; unusable: centred)
+    /// and writes its place there as it moves. `clock` and `windowPlace` must outlive this.
     GaugeHistory(std::optional<std::filesystem::path> storeFile, const Clock& clock, ShownKey shown,
-                 std::function<void()> changed, QObject* parent = nullptr);
+                 std::function<void()> changed, std::string& windowPlace,
+                 QObject* parent = nullptr);
     /// Closes the history window, stops an import at its next batch and finishes the stores
     /// already handed over.
     ~GaugeHistory() override;
@@ -59,11 +62,31 @@ public:
     void ShowWindow(const HistoryView& view, QWidget* parent);
     /// The window, once it was shown.
     HistoryWindow* Window() const { return window_; }
+    /// The readings of `station` ("KBFI" or "KBFI.TXT") observed from `since` on, oldest first,
+    /// out of the last kPrintedHistory as last read on the history's thread; empty when they
+    /// were not read yet, could not be, or another station's were read last. Never waits.
+    std::vector<HistoryReading> RecentReadings(const std::string& station,
+                                               std::chrono::sys_seconds since) const;
+    /// How many reads of the recent readings have come back.
+    std::size_t RecentReads() const { return recentReads_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    /// Asks the history's thread for `station`'s last kPrintedHistory.
+    void RefreshRecent(const std::string& station);
+    /// Gives the new window its stored place, fitted on the screen it falls on.
+    void PlaceWindow(QWidget* parent);
+
     const Clock& clock_;
     ShownKey shown_;
     std::function<void()> changed_;
+    std::string& windowPlace_;
+    std::string recentStation_;
+    std::vector<HistoryReading> recent_;
+    std::uint64_t askedRecent_ = 0; // the latest read: an older answer is not kept
+    std::size_t recentReads_ = 0;
     RecordResult last_;
     std::optional<ReadingKey> lastKey_;
     std::string failure_;

@@ -15,7 +15,7 @@ GaugeMenu::GaugeMenu(QWidget& window)
     : QObject(&window), window_(window), menu_(new QMenu(&window)) {
     setObjectName("GaugeMenu");
     menu_->setObjectName("ContextMenu");
-    menu_->setAccessibleName("Gauge menu");
+    menu_->setAccessibleName(QCoreApplication::translate("GaugeMenu", "Gauge menu"));
     window.installEventFilter(this);
 }
 

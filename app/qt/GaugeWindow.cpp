@@ -16,6 +16,7 @@
 #include "gauges/FaceStatus.h"
 #include "gauges/WindowLayout.h"
 #include "gauges/qt/GaugeFace.h"
+#include "platform/qt/QtWording.h"
 #include "settings/SettingsPersistence.h"
 #include "settings/SettingsTable.h"
 #include "settings/qt/FirstStartUnits.h"
@@ -39,7 +40,18 @@ constexpr int kMillisecondsPerMinute = 60000;
 // Long enough to let a user pick a few rows in a row, short enough to feel at once.
 constexpr int kStationFetchDelayMs = 1000;
 constexpr int kAgeCheckMilliseconds = kMillisecondsPerMinute;
-constexpr const char* kUnknownError = "An unknown error occurred";
+// The failure in the user's words; the outcome's Message keeps the core's English for the cli.
+CycleOutcome InShownWords(CycleOutcome outcome) {
+    if (!outcome.FailedAt || !outcome.Cause)
+        return outcome;
+    try {
+        std::rethrow_exception(outcome.Cause);
+    } catch (const std::exception& error) {
+        outcome.Message = CycleFailureMessage(*outcome.FailedAt, outcome.Place, error, QtWording());
+    } catch (...) {
+    }
+    return outcome;
+}
 
 // The hub's starting look matches the discs the altimeter draws under it.
 constexpr Color kHubPen = colors::kHubOuter;
@@ -118,7 +130,8 @@ GaugeWindow::GaugeWindow(SettingsStore& store, Settings& settings, Observation& 
         [this] {
             stormAlert_.Decide(settings_.StormAlerts, history_->LastResult().Trend);
             RefreshDescription();
-        });
+        },
+        settings_.HistoryPlace);
 }
 
 GaugeWindow::~GaugeWindow() = default;
@@ -128,7 +141,7 @@ void GaugeWindow::AttachDialogs(OptionsDialog& options, FtpSettingsDialog& ftpSe
     ftpSettings_ = &ftpSettings;
     options.SetPrinting(
         WindowPrinting(std::make_unique<WindowPrintout>(observation_, GetGauges(), shown_,
-                                                        settings_, clock_, DefaultHistoryFile()),
+                                                        settings_, clock_, *history_),
                        clock_));
 }
 
@@ -188,10 +201,10 @@ void GaugeWindow::RunCycle(bool ifChanged) {
 
 void GaugeWindow::RecordOutcome(const CycleOutcome& outcome) {
     // The lamp and the title say whether it failed; the description says why.
-    const auto received =
-        shown_.Record(outcome, {session_.Report(), std::string(StationIdOf(fetchedStation_)),
-                                decoder_.LogProblem(),
-                                FtpBlocked(outcome, settings_.Host, settingstable::kHost.Default)});
+    const auto received = shown_.Record(
+        InShownWords(outcome),
+        {session_.Report(), std::string(StationIdOf(fetchedStation_)), decoder_.LogProblem(),
+         FtpBlocked(outcome, settings_.Host, settingstable::kHost.Default)});
     if (received)
         history_->Record(*received, settings_.KeepHistory);
     if (options_ != nullptr)
@@ -372,7 +385,7 @@ void GaugeWindow::Guarded(const std::function<void()>& handler) {
             messages_.ShowMessage(error.what());
     } catch (...) {
         if (!session_.Ending())
-            messages_.ShowMessage(kUnknownError);
+            messages_.ShowMessage(tr("An unknown error occurred").toStdString());
     }
 }
 
@@ -414,7 +427,7 @@ void GaugeWindow::RedrawFace() {
 
 bool GaugeWindow::ApplyFaceStatus() {
     const ReadingContext& context = shown_.Context();
-    const FaceStatus status = DescribeFaceStatus(context, clock_);
+    const FaceStatus status = DescribeFaceStatus(context, clock_, QtWording());
     stationLine_->SetLine(status.StationLine);
     const std::optional<int> gust =
         context.Figures.Wind ? context.Figures.Wind->GustKnots : std::nullopt;
@@ -442,13 +455,14 @@ void GaugeWindow::Rescale() {
 
 std::string GaugeWindow::Description() const {
     // The green lamp's state, which the reading does not know of.
-    const char* const fetching = lamps_->Fetching() ? "Fetching a report now.\n" : "";
+    const std::string fetching =
+        lamps_->Fetching() ? tr("Fetching a report now.").toStdString() + "\n" : "";
     std::string description = fetching + DescribeGauge(observation_, face_->GetGauges().PressSet,
-                                                       shown_.Context(), clock_);
+                                                       shown_.Context(), clock_, QtWording());
     if (const std::string note = history_->Note(); !note.empty())
         description += (description.ends_with('\n') ? "" : "\n") + note.substr(0, note.size() - 1);
     if (SessionBusSkipped())
-        description += (description.ends_with('\n') ? "" : "\n") + std::string(SessionBusNote());
+        description += (description.ends_with('\n') ? "" : "\n") + SessionBusNote();
     return description;
 }
 

@@ -80,6 +80,8 @@ public:
     /// Running from the start of a cycle until its error message, if any, is dismissed; Closed
     /// once the window has closed and the cycle's clients are gone.
     SessionState CycleState() const { return session_.State(); }
+    /// The report the running or last cycle fetched, before it is decoded and shown.
+    const std::string& FetchedReport() const { return session_.Report(); }
     /// The region the window was given, empty before the first activation.
     const QRegion& WindowRegion() const { return windowRegion_; }
     /// The needles and the reference hand on the current face.

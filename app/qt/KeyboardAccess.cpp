@@ -9,6 +9,7 @@
 #include "app/qt/WindowParts.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QKeyEvent>
 
 #include <stdexcept>
@@ -21,7 +22,8 @@ namespace {
 // The bars in Tab order: as they are read, row by row.
 constexpr const char* kBarOrder[] = {"SpeedButton1", "SpeedButton2", "SpeedButton5",
                                      "SpeedButton3"};
-constexpr const char* kHubKeys = "Up or + turns it on, Down or - turns it back";
+constexpr const char* kHubKeys =
+    QT_TRANSLATE_NOOP("WindowParts", "Up or + turns it on, Down or - turns it back");
 
 QAbstractButton& Bar(const WindowParts& parts, const char* name) {
     auto* bar = parts.ButtonPanel->findChild<QAbstractButton*>(name);
@@ -40,7 +42,7 @@ KeyboardAccess::KeyboardAccess(GaugeWindow& window, const WindowParts& parts)
     window.setFocusPolicy(Qt::ClickFocus);
     window.setFocus();
     hub_.setFocusPolicy(Qt::TabFocus);
-    hub_.setAccessibleDescription(kHubKeys);
+    hub_.setAccessibleDescription(QCoreApplication::translate("WindowParts", kHubKeys));
     auto* mark = new FocusMark(window);
     QWidget* previous = nullptr;
     for (const char* name : kBarOrder) {
@@ -54,15 +56,21 @@ KeyboardAccess::KeyboardAccess(GaugeWindow& window, const WindowParts& parts)
     QWidget::setTabOrder(previous, &hub_);
     mark->Follow(hub_, true);
 
-    menu_->Add("Update now", {Qt::Key_F5}, [&window] { window.UpdateNow(); });
-    menu_->Add("Options…", {Qt::CTRL | Qt::Key_Comma, Qt::CTRL | Qt::Key_O},
+    menu_->Add(QCoreApplication::translate("GaugeMenu", "Update now"), {Qt::Key_F5},
+               [&window] { window.UpdateNow(); });
+    menu_->Add(QCoreApplication::translate("GaugeMenu", "Options…"),
+               {Qt::CTRL | Qt::Key_Comma, Qt::CTRL | Qt::Key_O},
                [&window] { window.ShowOptions(); });
-    menu_->Add("Set reference hand to current pressure", {Qt::CTRL | Qt::SHIFT | Qt::Key_R},
-               [&window] { window.SetReferenceToPressure(); });
-    menu_->Add("History…", {Qt::CTRL | Qt::Key_H}, [&window] { window.ShowHistory(); });
-    menu_->Add("Move with the keyboard", {}, [this] { move_->Start(); });
-    menu_->Add("Minimise", {Qt::CTRL | Qt::Key_M}, [&window] { window.Minimise(); });
-    menu_->Add("Save and exit", {Qt::CTRL | Qt::Key_Q}, [&window] { window.SaveAndExit(); });
+    menu_->Add(QCoreApplication::translate("GaugeMenu", "Set reference hand to current pressure"),
+               {Qt::CTRL | Qt::SHIFT | Qt::Key_R}, [&window] { window.SetReferenceToPressure(); });
+    menu_->Add(QCoreApplication::translate("GaugeMenu", "History…"), {Qt::CTRL | Qt::Key_H},
+               [&window] { window.ShowHistory(); });
+    menu_->Add(QCoreApplication::translate("GaugeMenu", "Move with the keyboard"), {},
+               [this] { move_->Start(); });
+    menu_->Add(QCoreApplication::translate("GaugeMenu", "Minimise"), {Qt::CTRL | Qt::Key_M},
+               [&window] { window.Minimise(); });
+    menu_->Add(QCoreApplication::translate("GaugeMenu", "Save and exit"), {Qt::CTRL | Qt::Key_Q},
+               [&window] { window.SaveAndExit(); });
     menu_->AddKeys({Qt::Key_Menu, Qt::SHIFT | Qt::Key_F10}, [this] { menu_->PopUpAtFocus(); });
     // The system's close, as a window manager gives it: no save.
     menu_->AddKeys({Qt::ALT | Qt::Key_F4}, [&window] { window.close(); });

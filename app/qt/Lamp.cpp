@@ -2,6 +2,8 @@
 
 #include "app/qt/CircleShape.h"
 
+#include <QCoreApplication>
+
 #include <utility>
 
 namespace stormbell {
@@ -22,16 +24,21 @@ constexpr int kBodyPenWidth = 4;
 constexpr int kDotPenWidth = 0;
 
 // What each lamp says lit and dark; the description tells which lamp it is.
-constexpr const char* kGreenSays[] = {"not fetching", "fetching"};
-constexpr const char* kRedSays[] = {"no fetch failure", "fetch failed"};
-constexpr const char* kGreenIs = "green lamp, lit while a report is fetched";
-constexpr const char* kRedIs = "red lamp, lit when the last fetch failed";
+constexpr const char* kGreenSays[] = {QT_TRANSLATE_NOOP("WindowParts", "not fetching"),
+                                      QT_TRANSLATE_NOOP("WindowParts", "fetching")};
+constexpr const char* kRedSays[] = {QT_TRANSLATE_NOOP("WindowParts", "no fetch failure"),
+                                    QT_TRANSLATE_NOOP("WindowParts", "fetch failed")};
+constexpr const char* kGreenIs =
+    QT_TRANSLATE_NOOP("WindowParts", "green lamp, lit while a report is fetched");
+constexpr const char* kRedIs =
+    QT_TRANSLATE_NOOP("WindowParts", "red lamp, lit when the last fetch failed");
 
 void Say(CircleShape& shape, const char* says, const char* is) {
-    shape.setToolTip(says);
-    shape.setAccessibleDescription(is);
+    const QString name = QCoreApplication::translate("WindowParts", says);
+    shape.setToolTip(name);
+    shape.setAccessibleDescription(QCoreApplication::translate("WindowParts", is));
     // Sends the screen reader a NameChanged event when the name changes.
-    shape.setAccessibleName(says);
+    shape.setAccessibleName(name);
 }
 
 void Light(CircleShape& body, CircleShape& dot, const LampColors& colors, bool lit,

@@ -1,5 +1,8 @@
 #include "app/qt/QtMessageSink.h"
 
+#include "observation/ObservationTexts.h"
+#include "platform/qt/ShownText.h"
+
 #include <QGuiApplication>
 #include <QMessageBox>
 
@@ -14,6 +17,16 @@ QtMessageSink::TestHook& Hook() {
     return hook;
 }
 
+// The decoder's messages in the user's language: a fixed one whole, a longer one by the fixed
+// text it starts with; the file name and the system's reason follow as they are.
+QString Translated(const std::string& text) {
+    for (const char* start : {texts::CannotReplaceLog, texts::CannotReadLog, texts::CannotWriteLog})
+        if (text.starts_with(start))
+            return ShownText("Messages", start) +
+                   QString::fromStdString(text.substr(std::string_view(start).size()));
+    return ShownText("Messages", text);
+}
+
 } // namespace
 
 void QtMessageSink::ShowMessage(const std::string& text) {
@@ -22,7 +35,7 @@ void QtMessageSink::ShowMessage(const std::string& text) {
         return;
     }
     QMessageBox box(QMessageBox::Warning, QGuiApplication::applicationDisplayName(),
-                    QString::fromStdString(text), QMessageBox::Ok, parent_);
+                    Translated(text), QMessageBox::Ok, parent_);
     box.exec();
 }
 

@@ -2,6 +2,7 @@
 
 #include "platform/SessionBus.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -20,8 +21,8 @@ constexpr const char* kAccessibilityAlwaysOn = "QT_LINUX_ACCESSIBILITY_ALWAYS_ON
 // from falling back to the runtime folder's socket or to starting a bus of its own.
 constexpr const char* kNoBus = "unix:path=/nonexistent/stormbell-skipped-session-bus";
 constexpr const char* kSkippedNote =
-    "The session bus did not answer: started without screen reader support or desktop "
-    "notifications.";
+    QT_TRANSLATE_NOOP("SessionBus", "The session bus did not answer: started without screen "
+                                    "reader support or desktop notifications.");
 
 std::atomic<bool> skipped{false};
 
@@ -51,8 +52,8 @@ bool SessionBusSkipped() {
     return skipped;
 }
 
-const char* SessionBusNote() {
-    return kSkippedNote;
+std::string SessionBusNote() {
+    return QCoreApplication::translate("SessionBus", kSkippedNote).toStdString();
 }
 
 } // namespace stormbell

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <chrono>
+#include <string>
 
 namespace stormbell {
 
@@ -18,7 +19,7 @@ void GuardSessionBus(std::chrono::milliseconds limit = kBusAnswerLimit);
 /// True when GuardSessionBus found the bus silent and started without it.
 bool SessionBusSkipped();
 
-/// The tooltip's line telling that the gauge started without the bus.
-const char* SessionBusNote();
+/// The tooltip's line telling that the gauge started without the bus, in the user's language.
+std::string SessionBusNote();
 
 } // namespace stormbell

@@ -1,6 +1,7 @@
 #include "app/qt/StormAlert.h"
 
 #include "app/qt/DesktopNotifier.h"
+#include "platform/qt/QtWording.h"
 
 #include <utility>
 
@@ -16,7 +17,8 @@ void StormAlert::Decide(bool enabled, const std::optional<PressureTrend>& trend)
     const StormCall call = bell_.Decide(shown_.Context(), enabled, clock_,
                                         trend && trend->Source == TrendSource::History
                                             ? std::optional<double>(trend->ChangeHpa)
-                                            : std::nullopt);
+                                            : std::nullopt,
+                                        QtWording());
     if (!call.Problem.empty())
         shown_.RecordAlertFailure(call.Problem);
     const auto key = shown_.Key();

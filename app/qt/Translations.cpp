@@ -28,16 +28,27 @@ QString CatalogueLanguage(const QStringList& uiLanguages) {
 }
 
 void InstallTranslations(QCoreApplication& app) {
-    const QString language = CatalogueLanguage(QLocale::system().uiLanguages());
+    InstallTranslations(app, CatalogueLanguage(QLocale::system().uiLanguages()));
+}
+
+std::vector<QTranslator*> InstallTranslations(QCoreApplication& app, const QString& language) {
+    std::vector<QTranslator*> installed;
     if (language.isEmpty())
-        return;
+        return installed;
     auto* own = new QTranslator(&app);
     if (own->load(kCataloguePrefix + language + QLatin1String(".qm")))
-        QCoreApplication::installTranslator(own);
+        installed.push_back(own);
+    else
+        delete own;
     auto* qt = new QTranslator(&app);
     if (qt->load(QLatin1String("qtbase_") + language,
                  QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(qt);
+        installed.push_back(qt);
+    else
+        delete qt;
+    for (QTranslator* translator : installed)
+        QCoreApplication::installTranslator(translator);
+    return installed;
 }
 
 } // namespace stormbell

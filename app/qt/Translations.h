@@ -4,7 +4,10 @@
 
 #include <QStringList>
 
+#include <vector>
+
 class QCoreApplication;
+class QTranslator;
 
 namespace stormbell {
 
@@ -16,5 +19,9 @@ QString CatalogueLanguage(const QStringList& uiLanguages);
 /// Installs the catalogues for the system locale's languages on `app`. A missing Qt catalogue
 /// leaves Qt's buttons in English; the program's own are compiled in and always found.
 void InstallTranslations(QCoreApplication& app);
+
+/// Installs the program's and Qt's catalogues of `language` ("de"; empty installs none) on
+/// `app`, which owns them; deleting one uninstalls it. A catalogue not found is left out.
+std::vector<QTranslator*> InstallTranslations(QCoreApplication& app, const QString& language);
 
 } // namespace stormbell

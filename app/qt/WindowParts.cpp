@@ -8,19 +8,22 @@
 #include "gauges/WindowLayout.h"
 #include "gauges/qt/QtCanvas.h"
 
+#include <QCoreApplication>
+
 #include <utility>
 
 namespace stormbell {
 
 namespace {
 
-constexpr const char* kWindowName = "Stormbell weather gauge";
+constexpr const char* kWindowName = QT_TRANSLATE_NOOP("WindowParts", "Stormbell weather gauge");
 // The lamps' names while dark; the lamps rename themselves as they light.
-constexpr const char* kFetching = "not fetching";
-constexpr const char* kFetchFailed = "no fetch failure";
-constexpr const char* kHub = "reference hand: left click turns on, right click turns back";
-constexpr const char* kSaveOnlyHere =
-    "save and exit (closing the gauge any other way does not save the settings)";
+constexpr const char* kFetching = QT_TRANSLATE_NOOP("WindowParts", "not fetching");
+constexpr const char* kFetchFailed = QT_TRANSLATE_NOOP("WindowParts", "no fetch failure");
+constexpr const char* kHub =
+    QT_TRANSLATE_NOOP("WindowParts", "reference hand: left click turns on, right click turns back");
+constexpr const char* kSaveOnlyHere = QT_TRANSLATE_NOOP(
+    "WindowParts", "save and exit (closing the gauge any other way does not save the settings)");
 
 struct ButtonSpec {
     const char* Name;
@@ -33,15 +36,18 @@ struct ButtonSpec {
 };
 
 const ButtonSpec kButtons[] = {
-    {"SpeedButton1", "update now", "update now", layout::kUpdateButton, 0x00FF00, 0x00BF00,
+    {"SpeedButton1", QT_TRANSLATE_NOOP("WindowParts", "update now"),
+     QT_TRANSLATE_NOOP("WindowParts", "update now"), layout::kUpdateButton, 0x00FF00, 0x00BF00,
      &BarClicks::Update},
-    {"SpeedButton2", "options", "options", layout::kOptionsButton, 0xFF0000, 0xBF0000,
+    {"SpeedButton2", QT_TRANSLATE_NOOP("WindowParts", "options"),
+     QT_TRANSLATE_NOOP("WindowParts", "options"), layout::kOptionsButton, 0xFF0000, 0xBF0000,
      &BarClicks::Options},
-    {"SpeedButton5", "minimise", "minimise", layout::kMinimiseButton, 0xFFFF00, 0xBFBF00,
+    {"SpeedButton5", QT_TRANSLATE_NOOP("WindowParts", "minimise"),
+     QT_TRANSLATE_NOOP("WindowParts", "minimise"), layout::kMinimiseButton, 0xFFFF00, 0xBFBF00,
      &BarClicks::Minimise},
     // Only this bar saves: a close by the system quits as it stands.
-    {"SpeedButton3", "save and exit", kSaveOnlyHere, layout::kExitButton, 0x0000FF, 0x0000BF,
-     &BarClicks::Exit},
+    {"SpeedButton3", QT_TRANSLATE_NOOP("WindowParts", "save and exit"), kSaveOnlyHere,
+     layout::kExitButton, 0x0000FF, 0x0000BF, &BarClicks::Exit},
 };
 
 template <typename Widget, typename... Args>
@@ -53,8 +59,8 @@ Widget* Place(const char* name, layout::Bounds bounds, Args&&... args) {
 }
 
 void Name(QWidget& widget, const char* says, const char* tip) {
-    widget.setAccessibleName(says);
-    widget.setToolTip(tip);
+    widget.setAccessibleName(QCoreApplication::translate("WindowParts", says));
+    widget.setToolTip(QCoreApplication::translate("WindowParts", tip));
 }
 
 // Each lamp's highlight dot is named as its lamp: hovering it is hovering the lamp.
@@ -69,7 +75,7 @@ CircleShape* Shape(const char* name, layout::Bounds bounds, const char* says, QW
 WindowParts BuildWindowParts(QWidget& window, const std::function<const QImage&()>& visible,
                              const BarClicks& clicks) {
     window.setObjectName("Form1");
-    window.setAccessibleName(kWindowName);
+    window.setAccessibleName(QCoreApplication::translate("WindowParts", kWindowName));
     // A gauge on the desktop is rarely the active window, and hovering it should still tell.
     window.setAttribute(Qt::WA_AlwaysShowToolTips);
     window.setFixedSize(layout::kClientWidth, layout::kClientHeight);

@@ -1,10 +1,8 @@
 // The gauge window's side of a printout: its face as it shows the reading, and the shown
-// station's readings from the history file.
+// station's readings as the gauge's history last read them on its own thread.
 #pragma once
 
-#include <filesystem>
 #include <memory>
-#include <optional>
 
 #include "app/ShownReading.h"
 #include "gauges/Gauges.h"
@@ -15,13 +13,15 @@
 
 namespace stormbell {
 
+class GaugeHistory;
+
 class WindowPrintout final : public PrintoutSource {
 public:
     /// Reads what the window shows through these, which must outlive this; the readings come
-    /// from `historyFile` (nothing: no history).
+    /// from `history`'s copy of the last days, so a printout never waits for the store.
     WindowPrintout(const Observation& observation, const Gauges& gauges,
                    const ShownReading& reading, const Settings& settings, const Clock& clock,
-                   std::optional<std::filesystem::path> historyFile);
+                   const GaugeHistory& history);
 
     FaceLook Face() const override;
     std::vector<HistoryReading> Readings(std::chrono::sys_seconds since) const override;
@@ -35,7 +35,7 @@ private:
     const ShownReading& reading_;
     const Settings& settings_;
     const Clock& clock_;
-    std::optional<std::filesystem::path> historyFile_;
+    const GaugeHistory& history_;
 };
 
 /// The program's printing for the options dialog: through the print module, with the pictures

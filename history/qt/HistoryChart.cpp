@@ -1,5 +1,7 @@
 #include "history/qt/HistoryChart.h"
 
+#include <QKeyEvent>
+#include <QLocale>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -10,6 +12,7 @@
 #include <numbers>
 
 #include "gauges/qt/SkinPalette.h"
+#include "history/ChartScale.h"
 #include "observation/PressureUnits.h"
 
 namespace stormbell {
@@ -24,7 +27,14 @@ constexpr int kTop = 8;
 constexpr int kBottom = 28;
 constexpr int kPanelGap = 14;
 constexpr int kPanels = 4;
-constexpr int kMarkSpacing = 16; // pixels between two wind direction marks
+constexpr int kMarkSpacing = 16;  // pixels between two wind direction marks
+constexpr int kLegendSwatch = 18; // the length of a legend's line sample
+constexpr int kLegendGap = 12;    // pixels between two legend entries
+
+// The least pressure span shown, so that a day's ordinary wobble is not drawn as a storm: in
+// inches of mercury, and 10 hPa in kilopascals.
+constexpr double kLeastInches = 0.3;
+constexpr double kLeastKilopascals = 1.0;
 
 using Value = std::function<std::optional<double>(const HistoryReading&)>;
 
@@ -40,6 +50,7 @@ struct Panel {
     std::vector<Series> Lines;
     std::optional<double> Reference = std::nullopt;
     bool DirectionMarks = false;
+    double LeastSpan = 0;
 };
 
 template <typename T> std::optional<double> Widened(const std::optional<T>& value) {
@@ -61,45 +72,87 @@ std::optional<double> Pressure(const std::optional<double>& hectopascals, bool m
 std::vector<Panel> Panels(const ChartFrame& frame) {
     const bool metric = frame.Metric;
     return {
-        {metric ? "Temperature and dew point, °C" : "Temperature and dew point, °F",
-         {{"Temperature", kPalette.Hot,
+        {metric ? HistoryChart::tr("Temperature and dew point, °C")
+                : HistoryChart::tr("Temperature and dew point, °F"),
+         {{HistoryChart::tr("Temperature"), kPalette.Hot,
            [metric](const HistoryReading& r) { return Temperature(r.TemperatureC, metric); }},
-          {"Dew point", kPalette.Cold,
+          {HistoryChart::tr("Dew point"), kPalette.Cold,
            [metric](const HistoryReading& r) { return Temperature(r.DewPointC, metric); }}}},
-        {metric ? "Pressure, kPa" : "Pressure, inHg",
-         {{"Pressure", kPalette.Caption,
+        {metric ? HistoryChart::tr("Pressure, kPa") : HistoryChart::tr("Pressure, inHg"),
+         {{HistoryChart::tr("Pressure"), kPalette.Caption,
            [metric](const HistoryReading& r) { return Pressure(r.PressureHpa, metric); }}},
-         Pressure(frame.ReferenceHpa, metric)},
-        {"Relative humidity, %",
-         {{"Humidity", kPalette.PlateLight,
+         Pressure(frame.ReferenceHpa, metric),
+         false,
+         metric ? kLeastKilopascals : kLeastInches},
+        {HistoryChart::tr("Relative humidity, %"),
+         {{HistoryChart::tr("Humidity"), kPalette.PlateLight,
            [](const HistoryReading& r) { return Widened(r.RelativeHumidity); }}}},
-        {"Wind speed and gusts, knots",
-         {{"Wind", kPalette.Ink, [](const HistoryReading& r) { return Widened(r.WindSpeedKnots); }},
-          {"Gusts", kPalette.Hot, [](const HistoryReading& r) { return Widened(r.WindGustKnots); },
-           true}},
+        {HistoryChart::tr("Wind speed and gusts, knots"),
+         {{HistoryChart::tr("Wind"), kPalette.Ink,
+           [](const HistoryReading& r) { return Widened(r.WindSpeedKnots); }},
+          {HistoryChart::tr("Gusts"), kPalette.Hot,
+           [](const HistoryReading& r) { return Widened(r.WindGustKnots); }, true}},
          std::nullopt,
          true},
     };
 }
 
-// A step of 1, 2 or 5 times a power of ten that gives three to six ticks over `span`.
-double NiceStep(double span) {
-    const double rough = span / 4;
-    const double power = std::pow(10, std::floor(std::log10(rough)));
-    for (const double factor : {1.0, 2.0, 5.0})
-        if (factor * power >= rough)
-            return factor * power;
-    return 10 * power;
+// The legend's entries from the right edge of `area`'s top line leftwards: a line (or a dot)
+// in each curve's colour before its name, and the reference's dashes when it is drawn.
+void DrawLegend(QPainter& p, const QRectF& area, double top, const Panel& panel, bool reference) {
+    struct Entry {
+        QString Name;
+        QPen Pen;
+        bool Dot;
+    };
+    std::vector<Entry> entries;
+    for (const auto& series : panel.Lines)
+        entries.push_back({series.Name, QPen(series.Colour, 1.6), series.Dots});
+    if (reference)
+        entries.push_back({HistoryChart::tr("Reference hand"),
+                           QPen(kPalette.BezelDark, 1.5, Qt::DashLine), false});
+    const QFontMetricsF metrics(p.font());
+    double right = area.right() - 6;
+    const double y = top + metrics.ascent() / 2 + 1;
+    for (auto entry = entries.rbegin(); entry != entries.rend(); ++entry) {
+        const double textWidth = metrics.horizontalAdvance(entry->Name);
+        const double left = right - textWidth - kLegendSwatch - 4;
+        p.setPen(entry->Pen);
+        p.setBrush(entry->Pen.color());
+        if (entry->Dot)
+            p.drawEllipse(QPointF(left + kLegendSwatch / 2.0, y), 2, 2);
+        else
+            p.drawLine(QPointF(left, y), QPointF(left + kLegendSwatch, y));
+        p.setPen(kPalette.Caption);
+        p.drawText(QPointF(left + kLegendSwatch + 4, top + metrics.ascent()), entry->Name);
+        right = left - kLegendGap;
+    }
+    p.setBrush(Qt::NoBrush);
+}
+
+// In the user's form, without grouping: "1013,2" in German, as the tooltip writes it.
+QString Localised(double value, int decimals) {
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return locale.toString(value, 'f', decimals);
 }
 
 QString Number(double value, double step) {
     const int decimals = step >= 1 ? 0 : static_cast<int>(std::ceil(-std::log10(step) - 1e-9));
-    return QString::number(value, 'f', decimals);
+    return Localised(value, decimals);
 }
 
 QString DayLabel(const std::tm& local) {
-    static const char* const kDays[] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
-    return QString("%1 %2").arg(kDays[local.tm_wday]).arg(local.tm_mday);
+    static const char* const kDays[] = {QT_TRANSLATE_NOOP("stormbell::HistoryChart", "Sun"),
+                                        QT_TRANSLATE_NOOP("stormbell::HistoryChart", "Mon"),
+                                        QT_TRANSLATE_NOOP("stormbell::HistoryChart", "Tue"),
+                                        QT_TRANSLATE_NOOP("stormbell::HistoryChart", "Wed"),
+                                        QT_TRANSLATE_NOOP("stormbell::HistoryChart", "Thu"),
+                                        QT_TRANSLATE_NOOP("stormbell::HistoryChart", "Fri"),
+                                        QT_TRANSLATE_NOOP("stormbell::HistoryChart", "Sat")};
+    return HistoryChart::tr("%1 %2", "weekday and day of the month")
+        .arg(HistoryChart::tr(kDays[(local.tm_wday % 7 + 7) % 7]))
+        .arg(local.tm_mday);
 }
 
 QString TimeLabel(const std::tm& local) {
@@ -112,15 +165,28 @@ QString TimeLabel(const std::tm& local) {
 
 HistoryChart::HistoryChart(const Clock& clock, QWidget* parent) : QWidget(parent), clock_(clock) {
     setMouseTracking(true);
-    setMinimumSize(480, 360);
+    setFocusPolicy(Qt::StrongFocus);
+    setMinimumSize(480, 320);
     setObjectName("HistoryChart");
+    setAccessibleName(tr("History graphs"));
 }
 
 void HistoryChart::Show(std::vector<HistoryReading> readings, const ChartFrame& frame) {
     readings_ = std::move(readings);
     frame_ = frame;
-    hovered_.reset();
+    Hover(std::nullopt);
+}
+
+void HistoryChart::Hover(std::optional<std::size_t> index) {
+    hovered_ = index;
+    // A screen reader hears the figures under the line as the description changes.
+    setAccessibleDescription(index ? ReadOutText() : tr("Left and Right move along the readings"));
     update();
+}
+
+QString HistoryChart::ReadOutText() const {
+    const HistoryReading* reading = Hovered();
+    return reading != nullptr ? ReadOut(*reading) : QString();
 }
 
 double HistoryChart::XOf(sys_seconds time) const {
@@ -131,16 +197,41 @@ double HistoryChart::XOf(sys_seconds time) const {
 }
 
 void HistoryChart::HoverAt(int x) {
-    hovered_.reset();
+    std::optional<std::size_t> nearest;
     double best = 0;
     for (std::size_t i = 0; i < readings_.size(); ++i) {
         const double distance = std::fabs(XOf(readings_[i].Observed) - x);
-        if (!hovered_ || distance < best) {
-            hovered_ = i;
+        if (!nearest || distance < best) {
+            nearest = i;
             best = distance;
         }
     }
-    update();
+    if (nearest != hovered_)
+        Hover(nearest);
+}
+
+void HistoryChart::keyPressEvent(QKeyEvent* event) {
+    if (readings_.empty()) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    const std::size_t last = readings_.size() - 1;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        Hover(hovered_ ? (*hovered_ > 0 ? *hovered_ - 1 : 0) : last);
+        break;
+    case Qt::Key_Right:
+        Hover(hovered_ ? std::min(*hovered_ + 1, last) : 0);
+        break;
+    case Qt::Key_Home:
+        Hover(0);
+        break;
+    case Qt::Key_End:
+        Hover(last);
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+    }
 }
 
 const HistoryReading* HistoryChart::Hovered() const {
@@ -152,8 +243,9 @@ void HistoryChart::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void HistoryChart::leaveEvent(QEvent*) {
-    hovered_.reset();
-    update();
+    // The keyboard's cursor stays while the chart has the focus.
+    if (!hasFocus())
+        Hover(std::nullopt);
 }
 
 QString HistoryChart::ReadOut(const HistoryReading& reading) const {
@@ -162,23 +254,22 @@ QString HistoryChart::ReadOut(const HistoryReading& reading) const {
                       QString::fromStdString(reading.Station)};
     const QString degrees = frame_.Metric ? "°C" : "°F";
     if (const auto t = Temperature(reading.TemperatureC, frame_.Metric))
-        lines << QString("Temperature %1 %2").arg(*t, 0, 'f', 1).arg(degrees);
+        lines << tr("Temperature %1 %2").arg(Localised(*t, 1), degrees);
     if (const auto d = Temperature(reading.DewPointC, frame_.Metric))
-        lines << QString("Dew point %1 %2").arg(*d, 0, 'f', 1).arg(degrees);
+        lines << tr("Dew point %1 %2").arg(Localised(*d, 1), degrees);
     if (reading.RelativeHumidity)
-        lines << QString("Humidity %1 %").arg(*reading.RelativeHumidity);
+        lines << tr("Humidity %1 %").arg(*reading.RelativeHumidity);
     if (const auto p = Pressure(reading.PressureHpa, frame_.Metric))
-        lines << QString("Pressure %1 %2")
-                     .arg(*p, 0, 'f', frame_.Metric ? 1 : 2)
-                     .arg(frame_.Metric ? "kPa" : "inHg");
+        lines << tr("Pressure %1 %2")
+                     .arg(Localised(*p, frame_.Metric ? 1 : 2), frame_.Metric ? "kPa" : "inHg");
     if (reading.WindSpeedKnots) {
-        QString wind = QString("Wind %1 knots").arg(*reading.WindSpeedKnots);
+        QString wind = tr("Wind %1 knots").arg(*reading.WindSpeedKnots);
         if (reading.WindGustKnots)
-            wind += QString(", gusts %1").arg(*reading.WindGustKnots);
+            wind += tr(", gusts %1").arg(*reading.WindGustKnots);
         if (reading.WindVariable)
-            wind += ", variable";
+            wind += tr(", variable");
         else if (reading.WindDirection)
-            wind += QString(" from %1°").arg(*reading.WindDirection);
+            wind += tr(" from %1°").arg(*reading.WindDirection);
         lines << wind;
     }
     return lines.join('\n');
@@ -229,30 +320,15 @@ void HistoryChart::paintEvent(QPaintEvent*) {
         p.setBrush(kPalette.FaceCentre);
         p.drawRect(area);
 
-        // The value range over what is shown, with the reference line.
-        double low = INFINITY, high = -INFINITY;
+        // The scale comes from the values shown; the reference is drawn only where it falls.
+        std::vector<double> values;
         for (const auto& series : panel.Lines)
             for (const auto& reading : readings_)
-                if (const auto v = series.Of(reading)) {
-                    low = std::min(low, *v);
-                    high = std::max(high, *v);
-                }
-        if (panel.Reference && std::isfinite(low)) {
-            low = std::min(low, *panel.Reference);
-            high = std::max(high, *panel.Reference);
-        }
-        if (!std::isfinite(low)) {
-            low = 0;
-            high = 1;
-        }
-        if (high - low < 1e-6) {
-            low -= 0.5;
-            high += 0.5;
-        }
-        const double step = NiceStep(high - low);
-        low = std::floor(low / step) * step;
-        // A step of room above the curves for the panel's title (and the wind's marks).
-        high = std::ceil(high / step) * step + step;
+                if (const auto v = series.Of(reading))
+                    values.push_back(*v);
+        const ChartScale scale = ScaleFor(values, panel.LeastSpan);
+        const double low = scale.Low, high = scale.High, step = scale.Step;
+        const bool reference = panel.Reference && !values.empty() && scale.Holds(*panel.Reference);
         const auto yOf = [&](double v) {
             return area.bottom() - (v - low) / (high - low) * area.height();
         };
@@ -269,7 +345,7 @@ void HistoryChart::paintEvent(QPaintEvent*) {
             p.drawText(QRectF(0, yOf(v) - 8, kLeft - 6, 16), Qt::AlignRight | Qt::AlignVCenter,
                        Number(v, step));
         }
-        if (panel.Reference) {
+        if (reference) {
             p.setPen(QPen(kPalette.BezelDark, 1.5, Qt::DashLine));
             p.drawLine(QPointF(area.left(), yOf(*panel.Reference)),
                        QPointF(area.right(), yOf(*panel.Reference)));
@@ -333,9 +409,11 @@ void HistoryChart::paintEvent(QPaintEvent*) {
         p.setPen(QPen(kPalette.MinorInk, 1));
         p.setBrush(Qt::NoBrush);
         p.drawRect(area);
+        const double textTop = area.top() + (panel.DirectionMarks ? 18 : 2);
         p.setPen(kPalette.Caption);
-        p.drawText(area.adjusted(6, panel.DirectionMarks ? 18 : 2, -6, 0),
+        p.drawText(QRectF(area.left() + 6, textTop, area.width() - 12, area.height()),
                    Qt::AlignLeft | Qt::AlignTop, panel.Title);
+        DrawLegend(p, area, textTop, panel, reference);
     }
 
     p.setPen(kPalette.Ink);
@@ -346,7 +424,12 @@ void HistoryChart::paintEvent(QPaintEvent*) {
 
     if (readings_.empty()) {
         p.setPen(kPalette.Ink);
-        p.drawText(rect(), Qt::AlignCenter, "No readings in this span");
+        p.drawText(rect(), Qt::AlignCenter, tr("No readings in this span"));
+    }
+    if (hasFocus()) {
+        p.setPen(QPen(kPalette.Caption, 1, Qt::DotLine));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5));
     }
     if (const HistoryReading* reading = Hovered()) {
         const double x = XOf(reading->Observed);

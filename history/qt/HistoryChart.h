@@ -1,7 +1,8 @@
 // The history's graphs, drawn with QPainter in the skin's palette: temperature with dew point,
 // pressure with the reference hand's value, humidity, and wind speed with gusts and direction
 // marks, one above the other over the chosen time span; lines break where no reading came.
-// Hovering reads out the nearest reading.
+// The reading nearest the pointer, or the keyboard's cursor (Left and Right, Home and End), is
+// read out beside the hover line and is the chart's accessible description.
 #pragma once
 
 #include <QWidget>
@@ -38,17 +39,23 @@ public:
     void HoverAt(int x);
     /// The reading read out now, if any.
     const HistoryReading* Hovered() const;
+    /// What is read out for the hovered reading; empty without one.
+    QString ReadOutText() const;
 
-    QSize sizeHint() const override { return {760, 560}; }
+    // Small enough that the window fits a 768-pixel-high screen with its bars and frame.
+    QSize sizeHint() const override { return {760, 500}; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     double XOf(std::chrono::sys_seconds time) const;
     QString ReadOut(const HistoryReading& reading) const;
+    /// Reads out `index` (nothing: no reading) and tells assistive technology.
+    void Hover(std::optional<std::size_t> index);
 
     const Clock& clock_;
     std::vector<HistoryReading> readings_;

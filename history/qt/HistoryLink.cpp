@@ -48,6 +48,12 @@ void HistoryLink::Read(const HistoryQuery& query, QObject* receiver,
     });
 }
 
+void HistoryLink::Stations(QObject* receiver, std::function<void(const HistoryStations&)> done) {
+    worker_.Post([this, receiver = QPointer(receiver), done = std::move(done)] {
+        Reply(receiver, done, recorder_.Stations());
+    });
+}
+
 void HistoryLink::Import(const std::filesystem::path& log, std::chrono::sys_seconds received,
                          QObject* receiver, std::function<void(const ImportOutcome&)> done) {
     importStop_ = std::stop_source();

@@ -42,6 +42,8 @@ public:
     /// Reads the readings `query` asks for.
     void Read(const HistoryQuery& query, QObject* receiver,
               std::function<void(const HistoryRead&)> done);
+    /// Lists the stations the store holds readings of.
+    void Stations(QObject* receiver, std::function<void(const HistoryStations&)> done);
     /// Imports the report log `log`; StopImport ends it at its next batch.
     void Import(const std::filesystem::path& log, std::chrono::sys_seconds received,
                 QObject* receiver, std::function<void(const ImportOutcome&)> done);

@@ -1,5 +1,6 @@
 #include "printing/qt/GaugePrintout.h"
 
+#include "platform/qt/QtWording.h"
 #include "printing/PrintHeading.h"
 #include "printing/qt/PrintPictures.h"
 
@@ -23,7 +24,7 @@ bool GaugePrintout::Print(QWidget* parent, const std::vector<std::string>& lines
 }
 
 Printout GaugePrintout::Make(const std::vector<std::string>& lines) const {
-    Printout printout{PrintHeading(lines, clock_), lines, {}};
+    Printout printout{PrintHeading(lines, clock_, QtWording()), lines, {}};
     if (source_ == nullptr)
         return printout;
     const FaceLook look = source_->Face();

@@ -1,5 +1,6 @@
 #include "printing/qt/ReportPrinter.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QMarginsF>
 #include <QPageLayout>
@@ -91,7 +92,8 @@ bool ReportPrinter::Print(const Printout& printout) {
     SetMargins(printer);
     QPainter painter;
     if (!painter.begin(&printer))
-        throw std::runtime_error("Cannot start the print job");
+        throw std::runtime_error(
+            QCoreApplication::translate("Printout", "Cannot start the print job").toStdString());
     // A report is printed as its characters, never as ligatures ("fi" drawn as one glyph): a
     // letter spacing of its own keeps Qt from forming them.
     QFont font = painter.font();
@@ -112,7 +114,8 @@ bool ReportPrinter::Print(const Printout& printout) {
     const auto headingOf = [&](int page, int pages) {
         QStringList lines = heading;
         if (pages > 1 && !lines.isEmpty())
-            lines.front() += QString(" — page %1 of %2").arg(page).arg(pages);
+            lines.front() = QCoreApplication::translate("Printout", "%1 — page %2 of %3")
+                                .arg(lines.front(), QString::number(page), QString::number(pages));
         return Wrapped(lines, headingMetrics, area.width());
     };
     // The heading and a blank line above the report on every page.

@@ -2,6 +2,8 @@
 
 #include "platform/qt/ProgramModule.h"
 
+#include <QCoreApplication>
+
 #include <stdexcept>
 #include <utility>
 
@@ -12,7 +14,9 @@ ModulePrinting::ModulePrinting(QStringList folders) : folders_(std::move(folders
 bool ModulePrinting::Print(QWidget* parent, const Printout& printout) {
     if (entry_ == nullptr)
         entry_ = reinterpret_cast<PrintReportEntry>(ResolveModuleEntry(
-            folders_, kPrintModule, kPrintReportEntry, "Cannot load the print support:"));
+            folders_, kPrintModule, kPrintReportEntry,
+            QCoreApplication::translate("Printout", "Cannot load the print support:")
+                .toStdString()));
     std::string error;
     const int result = entry_(parent, &printout, &error);
     if (result == kFailed)

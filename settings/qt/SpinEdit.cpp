@@ -26,8 +26,8 @@ SpinEdit::SpinEdit(int minimum, int maximum, int value, QWidget* parent)
     down_->setObjectName("down");
     up_->setArrowType(Qt::UpArrow);
     down_->setArrowType(Qt::DownArrow);
-    up_->setAccessibleName("Increase");
-    down_->setAccessibleName("Decrease");
+    up_->setAccessibleName(tr("Increase"));
+    down_->setAccessibleName(tr("Decrease"));
     for (QToolButton* button : {up_, down_}) {
         button->setFocusPolicy(Qt::NoFocus);
         button->setAutoRepeat(true);

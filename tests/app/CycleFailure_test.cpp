@@ -7,6 +7,7 @@
 
 #include "net/ReportHost.h"
 #include "net/TcpIpErrors.h"
+#include "tests/support/TableWording.h"
 
 namespace stormbell {
 namespace {
@@ -72,6 +73,31 @@ TEST(CycleFailureTest, TheMessageIsEscapedOnceAndNamesWhatFailed) {
         EXPECT_EQ(outcome.FailedAt, c.failedAt) << c.name;
         EXPECT_EQ(outcome.Message, c.message) << c.name;
     }
+}
+
+// A translated pattern may move the names and hold letters of its own; the names are escaped
+// once, the pattern's UTF-8 is left as it is.
+TEST(CycleFailureTest, TranslatedWordsKeepTheirLettersAndTheNamesTheirEscapes) {
+    const testing::TableWording german({
+        {"%1 was not found in %2 on %3: %4", "In %2 auf %3 fehlt %1 – %4"},
+        {"Could not log in to %1: %2", "Anmeldung bei %1 fehlgeschlagen: %2"},
+        {"%1 port %2", "%1, Port %2"},
+        {"Could not connect to %1: %2", "Keine Verbindung zu %1: %2"},
+    });
+    const CyclePlace place{"r\xe4ports.example", "re\\ports", "K\x1bJLN.TXT", 2121};
+    const struct {
+        CycleStep step;
+        EProtocolError error;
+        const char* message;
+    } cases[] = {
+        {CycleStep::Download, EProtocolError("FTP", "No such file.", 550),
+         "In re\\x5cports auf r\xc3\xa4ports.example fehlt K\\x1bJLN.TXT \xe2\x80\x93 "
+         "\"550 No such file.\""},
+        {CycleStep::Login, EProtocolError("FTP", "Z\xfcrich", 530),
+         "Anmeldung bei r\xc3\xa4ports.example fehlgeschlagen: \"530 Z\xc3\xbcrich\""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(CycleFailureMessage(c.step, place, c.error, german), c.message) << c.message;
 }
 
 } // namespace

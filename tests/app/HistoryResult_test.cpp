@@ -38,8 +38,9 @@ TEST(HistoryResultTest, AnOutcomeForAnotherReadingIsDropped) {
     const FixedClock clock(kHour + hours(1));
     std::optional<ReadingKey> shown;
     int changes = 0;
+    std::string place;
     GaugeHistory history(
-        std::nullopt, clock, [&] { return shown; }, [&] { ++changes; });
+        std::nullopt, clock, [&] { return shown; }, [&] { ++changes; }, place);
     for (const auto& c : cases) {
         const int changesBefore = changes;
         const std::size_t before = history.Outcomes();

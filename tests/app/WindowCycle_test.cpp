@@ -325,7 +325,7 @@ protected:
         store.Values["LogIt"] = "true";
         EXPECT_EQ(otherGauge.TryLock(), LockResult::Held);
         return GaugeFixture::RunCycleWhile(
-            StartOnServer(), during, [this] { return !program->window.LastReport().empty(); });
+            StartOnServer(), during, [this] { return !program->window.FetchedReport().empty(); });
     }
     NativeFile otherGauge{cwd.Path() / "METAR.LCK", OpenMode::ReadWrite};
 };

@@ -83,6 +83,30 @@ TEST(HistoryStoreTest, ARepeatedReportAddsNothing) {
     EXPECT_EQ(store.Readings({"KBFI"}).at(0).Received, At(60));
 }
 
+TEST(HistoryStoreTest, ListsEachStationOnceInOrder) {
+    SKIP_WITHOUT_HISTORY();
+    const struct {
+        const char* name;
+        std::vector<HistoryReading> readings;
+        std::vector<std::string> stations;
+    } cases[] = {
+        {"an empty store", {}, {}},
+        {"one station's day",
+         {Reading("KFNT", 0), Reading("KFNT", 60), Reading("KFNT", 120)},
+         {"KFNT"}},
+        {"interleaved stations",
+         {Reading("KFNT", 0), Reading("KBFI", 10), Reading("KFNT", 60), Reading("EGLC", 20),
+          Reading("KBFI", 70)},
+         {"EGLC", "KBFI", "KFNT"}},
+    };
+    for (const auto& c : cases) {
+        TempDir dir;
+        HistoryStore store(dir.Path() / "history.sqlite3");
+        store.AddAll(c.readings);
+        EXPECT_EQ(store.Stations(), c.stations) << c.name;
+    }
+}
+
 TEST(HistoryStoreTest, ReadsBetweenBoundsByTime) {
     SKIP_WITHOUT_HISTORY();
     TempDir dir;

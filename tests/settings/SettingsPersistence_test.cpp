@@ -202,6 +202,7 @@ TEST(SettingsSaveTest, SavedTextsLoadBackUnchanged) {
                     {"OWDInfo", "VRB"},       {"OWSInfo", "15"},
                     {"OCityStr", "EGLC.TXT"}, {"Direct1", "pub\\reports/x"},
                     {"Host", "a, b"},         {"RecentStations", "KSEA,EGLL"}};
+    stored["HistoryGeometry"] = "5,6,700,80";
     settingstable::ForEachSetting([&](const auto& row) {
         if constexpr (std::is_same_v<decltype(row.Default), bool>)
             stored[row.Name] = row.Default ? "false" : "true";

@@ -1,0 +1,130 @@
+// The desktop in the user's language: the options dialog, the tooltip's words and its number and
+// date forms, under German, French, Spanish, British English and C.
+#include "gauges/GaugeDescription.h"
+#include "platform/qt/QtWording.h"
+#include "settings/qt/OptionsDialog.h"
+#include "tests/dialogs/RecordingHost.h"
+#include "tests/support/FixedClock.h"
+#include "tests/support/LanguageScope.h"
+#include "tests/support/SampleObservation.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QListView>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <gtest/gtest.h>
+
+namespace stormbell {
+namespace {
+
+using namespace std::chrono;
+
+TEST(Languages, OptionsDialogSpeaksTheDesktopsLanguage) {
+    const struct {
+        const char* locale;
+        const char* caption;
+        const char* ftpButton;
+        const char* unitsGroup;
+        const char* metric;
+        const char* stationList; ///< its accessible name
+    } cases[] = {
+        {"de_DE", "Stormbell – Einstellungen", "FTP-Einstellungen", "Einheiten", "Metrisch",
+         "Stationsliste"},
+        {"fr_FR", "Options de Stormbell", "Réglages FTP", "Unités", "Métriques",
+         "Liste des stations"},
+        {"es_ES", "Opciones de Stormbell", "Ajustes FTP", "Unidades", "Métricas",
+         "Lista de estaciones"},
+        {"en_GB", "Stormbell Options", "FTP settings", "Display mode", "Metric", "Station list"},
+        {"C", "Stormbell Options", "FTP settings", "Display mode", "Metric", "Station list"},
+    };
+    for (const auto& c : cases) {
+        const testing::LanguageScope language(c.locale);
+        Settings settings;
+        Observation observation = FreshStoreObservation();
+        testing::RecordingHost host{observation};
+        OptionsDialog dialog{settings, observation, host};
+        dialog.BuildContents();
+        EXPECT_EQ(dialog.windowTitle(), QString::fromUtf8(c.caption)) << c.locale;
+        EXPECT_EQ(dialog.findChild<QPushButton*>("ftpSettings")->text(),
+                  QString::fromUtf8(c.ftpButton))
+            << c.locale;
+        EXPECT_EQ(dialog.findChild<QGroupBox*>("displayMode")->title(),
+                  QString::fromUtf8(c.unitsGroup))
+            << c.locale;
+        EXPECT_EQ(dialog.findChild<QRadioButton*>("metricScales")->text(),
+                  QString::fromUtf8(c.metric))
+            << c.locale;
+        EXPECT_EQ(dialog.findChild<QListView*>("stationList")->accessibleName(),
+                  QString::fromUtf8(c.stationList))
+            << c.locale;
+    }
+}
+
+// 67 °F is 19.44 °C; the reading is 23 minutes old and was fetched at 14:30 on March 5.
+TEST(Languages, TooltipReadsInTheLanguageWithItsNumberAndDateForms) {
+    Observation shown = testing::SampleObservation();
+    shown.Shown.TemperatureF = 67;
+    shown.DisplayMode = DisplayMode::Metric;
+    ReadingContext context;
+    context.Header.Observed = sys_days(2026y / March / 5) + 14h + 7min;
+    context.LastFetch = sys_days(2026y / March / 4) + 14h + 30min;
+    const testing::FixedClock clock(*context.Header.Observed + 23min);
+    const std::string english = DescribeGauge(shown, 0, context, clock);
+    const struct {
+        const char* locale;
+        const char* temperature; ///< empty: the whole text is the core's English
+        const char* observed;
+        const char* fetched;
+    } cases[] = {
+        {"de_DE", "Temperatur 19,4 °C (67 °F)", "Beobachtung: 14:07, vor 23 Minuten",
+         "Abgerufen: 4. März, 14:30"},
+        {"fr_FR", "Température 19,4 °C (67 °F)", "Observation : 14:07, il y a 23 minutes",
+         "Récupéré : 4 mars à 14:30"},
+        {"es_ES", "Temperatura 19,4 °C (67 °F)", "Observación: 14:07, hace 23 minutos",
+         "Descargado: 4 mar, 14:30"},
+        {"en_GB", "", "", ""},
+        {"C", "", "", ""},
+    };
+    for (const auto& c : cases) {
+        const testing::LanguageScope language(c.locale);
+        const std::string text = DescribeGauge(shown, 0, context, clock, QtWording());
+        if (*c.temperature == '\0') {
+            EXPECT_EQ(text, english) << c.locale;
+            continue;
+        }
+        for (const char* line : {c.temperature, c.observed, c.fetched})
+            EXPECT_NE(text.find(line), std::string::npos) << c.locale << ": " << line << "\n"
+                                                          << text;
+    }
+}
+
+TEST(Languages, NumbersAndDatesFollowTheLocale) {
+    std::tm local{};
+    local.tm_year = 126;
+    local.tm_mon = 8;
+    local.tm_mday = 5;
+    local.tm_hour = 14;
+    local.tm_min = 7;
+    const struct {
+        const char* locale;
+        const char* number;
+        const char* date;
+    } cases[] = {
+        {"de_DE", "-19,4", "5. Sept. 2026, 14:07"}, {"fr_FR", "-19,4", "5 sept. 2026 à 14:07"},
+        {"es_ES", "-19,4", "5 sept 2026, 14:07"},   {"en_GB", "-19.4", "Sep 5, 2026 14:07"},
+        {"C", "-19.4", "Sep 5, 2026 14:07"},
+    };
+    for (const auto& c : cases) {
+        const testing::LanguageScope language(c.locale);
+        const QtWording wording;
+        EXPECT_EQ(wording.Number("-19.4"), c.number) << c.locale;
+        EXPECT_EQ(wording.Number("1013"), "1013") << c.locale;
+        EXPECT_EQ(wording.Number("KBFI"), "KBFI") << c.locale;
+        EXPECT_EQ(wording.Date(local, DateForm::DayYearAndTime), c.date) << c.locale;
+    }
+}
+
+} // namespace
+} // namespace stormbell
