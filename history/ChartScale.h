@@ -12,8 +12,12 @@ struct ChartScale {
     double High = 1;
     double Step = 0.5;
 
-    /// Whether `value` lies on the scale, ends included.
-    bool Holds(double value) const { return value >= Low && value <= High; }
+    /// Whether `value` lies on the scale, ends included. The ends are products of the step, so a
+    /// value on an end may differ from it in the last bits (more so with another C library).
+    bool Holds(double value) const {
+        const double slack = Step * 1e-9;
+        return value >= Low - slack && value <= High + slack;
+    }
 };
 
 /// The scale for `values`: at least `leastSpan` wide (centred on them when they span less), ends

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "observation/ServiceFigures.h"
+#include "observation/ServiceFigure.h"
 
 namespace stormbell::figure_text {
 

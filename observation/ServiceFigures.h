@@ -7,13 +7,9 @@
 #include <string_view>
 #include <vector>
 
-namespace stormbell {
+#include "observation/ServiceFigure.h"
 
-/// One figure as the report prints it: the numbers of "96.1 F (35.6 C)".
-struct ServiceFigure {
-    std::string Fahrenheit; ///< "96.1"
-    std::string Celsius;    ///< "35.6"
-};
+namespace stormbell {
 
 /// The service's wind chill and heat index of a report; each is missing when the report has no
 /// such line.

@@ -11,6 +11,7 @@ namespace stormbell {
 /// stored position in Gauges; everything else persisted lives here. A new Settings holds the
 /// settings table's defaults, the values of a store that was never written.
 struct Settings {
+    /// Every value at its row's default; defined beside the table, which holds them.
     Settings();
 
     int WindowLeft;                ///< main window's left edge, screen pixels

@@ -1,5 +1,7 @@
 #include "settings/SettingsTable.h"
 
+#include <type_traits>
+
 #include "platform/TextConvert.h"
 #include "settings/stations/RecentStations.h"
 
@@ -73,3 +75,16 @@ std::string WithoutPortMarker(std::string host) {
 }
 
 } // namespace stormbell::settingstable
+
+namespace stormbell {
+
+// Each value held here starts at its row's default; the table knows them, so this is its code.
+Settings::Settings() {
+    settingstable::ForEachSetting([this](const auto& row) {
+        using Row = std::remove_cvref_t<decltype(row)>;
+        if constexpr (std::is_same_v<typename Row::Owner, Settings>)
+            this->*row.Of = typename Row::Value(row.Default);
+    });
+}
+
+} // namespace stormbell

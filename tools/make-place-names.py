@@ -569,10 +569,10 @@ UMLAUTS = {"ä": "ae", "ö": "oe", "ü": "ue", "Ä": "Ae", "Ö": "Oe", "Ü": "Ue
 
 
 def load_station_table_script(repo):
-    spec = importlib.util.spec_from_file_location(
+    found = importlib.util.spec_from_file_location(
         "make_station_table", os.path.join(repo, "tools", "make-station-table.py"))
-    module = importlib.util.module_from_spec(spec)
-    spec.loader.exec_module(module)
+    module = importlib.util.module_from_spec(found)
+    found.loader.exec_module(module)
     return module
 
 

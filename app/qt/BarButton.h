@@ -1,4 +1,5 @@
-// A flat bar button of the gauge (SpeedButton1/2/3/5): its glyph strip is all it shows.
+// A flat bar button of the gauge (update, options, minimise, exit): its glyph strip is all it
+// shows.
 #pragma once
 
 #include <QAbstractButton>

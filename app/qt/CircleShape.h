@@ -1,4 +1,4 @@
-// A circle control over the skin (the lamps Shape1-Shape4 and the hub Shape5): pen, pen width and
+// A circle control over the skin (the lamps, their dots and the hub): pen, pen width and
 // fill, repainted at once when they change. It takes the mouse, so a press on it never drags.
 #pragma once
 

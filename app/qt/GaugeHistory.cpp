@@ -16,9 +16,9 @@
 #include "observation/PressureUnits.h"
 #include "platform/DataFolder.h"
 #include "platform/TextConvert.h"
+#include "platform/qt/QtWording.h"
 #include "printing/qt/GaugePrintout.h"
 #include "settings/WindowPlace.h"
-#include "platform/qt/QtWording.h"
 
 namespace stormbell {
 
@@ -170,9 +170,14 @@ void GaugeHistory::PlaceWindow(QWidget* parent) {
 
 bool GaugeHistory::eventFilter(QObject* watched, QEvent* event) {
     // Kept as it changes, so the save at exit writes it even while the window is open.
-    if (watched == window_ && window_->isVisible() &&
-        (event->type() == QEvent::Move || event->type() == QEvent::Resize))
-        windowPlace_ = WindowPlaceText(PlaceOf(window_->geometry()));
+    // Only the history window is watched. It is read as the widget it is, never through the
+    // pointer to the history window, which may be half destroyed when its last events come.
+    if ((event->type() == QEvent::Move || event->type() == QEvent::Resize) &&
+        watched->isWidgetType()) {
+        const auto* widget = static_cast<const QWidget*>(watched);
+        if (widget->isVisible())
+            windowPlace_ = WindowPlaceText(PlaceOf(widget->geometry()));
+    }
     return QObject::eventFilter(watched, event);
 }
 

@@ -12,15 +12,16 @@ class QWidget;
 
 namespace stormbell {
 
+class GaugeCommands;
 class GaugeMenu;
-class GaugeWindow;
 class KeyboardMove;
 struct WindowParts;
 
 class KeyboardAccess final : public QObject {
 public:
-    /// Serves `window`, whose parts are `parts`; a child of the window.
-    KeyboardAccess(GaugeWindow& window, const WindowParts& parts);
+    /// Serves `window`, whose parts are `parts`, asking `commands`; a child of the window, and
+    /// `commands` must outlive it. Never throws but for a failed allocation.
+    KeyboardAccess(QWidget& window, GaugeCommands& commands, const WindowParts& parts);
 
     GaugeMenu& Menu() const { return *menu_; }
     const KeyboardMove& Move() const { return *move_; }
@@ -29,7 +30,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    GaugeWindow& window_;
+    GaugeCommands& commands_;
     QWidget& hub_;
     QList<QAbstractButton*> bars_; ///< in Tab order
     GaugeMenu* menu_;

@@ -1,5 +1,5 @@
-// Image1 or Image3: shows the skin with its needles. Mouse events pass to the window, which
-// drags itself by them.
+// The English or the Metric skin view: shows the skin with its needles. Mouse events pass to the
+// window, which drags itself by them.
 #pragma once
 
 #include <QImage>

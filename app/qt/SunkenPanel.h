@@ -1,5 +1,5 @@
-// Panel5: the dark red panel with a sunken bevel that holds the bar buttons. It takes the mouse,
-// so a press on it never drags the window.
+// The bar panel: the dark red panel with a sunken bevel that holds the bar buttons. It takes the
+// mouse, so a press on it never drags the window.
 #pragma once
 
 #include <QWidget>

@@ -3,13 +3,16 @@
 #include "app/qt/BarButton.h"
 #include "app/qt/BarGlyph.h"
 #include "app/qt/CircleShape.h"
+#include "app/qt/GaugeCommands.h"
 #include "app/qt/SkinView.h"
 #include "app/qt/SunkenPanel.h"
+#include "gauges/Gauges.h"
 #include "gauges/WindowLayout.h"
 #include "gauges/qt/QtCanvas.h"
 
 #include <QCoreApplication>
 
+#include <optional>
 #include <utility>
 
 namespace stormbell {
@@ -25,6 +28,11 @@ constexpr const char* kHub =
 constexpr const char* kSaveOnlyHere = QT_TRANSLATE_NOOP(
     "WindowParts", "save and exit (closing the gauge any other way does not save the settings)");
 
+// The hub's look from the start-up on matches the discs the altimeter draws under it.
+constexpr Color kHubPen = colors::kHubOuter;
+constexpr int kHubPenWidth = 3;
+constexpr Color kHubBrush = colors::kReference;
+
 struct ButtonSpec {
     const char* Name;
     const char* Says; ///< what a screen reader calls it
@@ -32,22 +40,23 @@ struct ButtonSpec {
     layout::Bounds Bounds;
     Color Bright;
     Color Dark;
-    std::function<void()> BarClicks::*Click;
+    void (GaugeCommands::*Click)();
+    BarButton* WindowParts::*Role;
 };
 
 const ButtonSpec kButtons[] = {
-    {"SpeedButton1", QT_TRANSLATE_NOOP("WindowParts", "update now"),
+    {"updateBar", QT_TRANSLATE_NOOP("WindowParts", "update now"),
      QT_TRANSLATE_NOOP("WindowParts", "update now"), layout::kUpdateButton, 0x00FF00, 0x00BF00,
-     &BarClicks::Update},
-    {"SpeedButton2", QT_TRANSLATE_NOOP("WindowParts", "options"),
+     &GaugeCommands::UpdateNow, &WindowParts::UpdateBar},
+    {"optionsBar", QT_TRANSLATE_NOOP("WindowParts", "options"),
      QT_TRANSLATE_NOOP("WindowParts", "options"), layout::kOptionsButton, 0xFF0000, 0xBF0000,
-     &BarClicks::Options},
-    {"SpeedButton5", QT_TRANSLATE_NOOP("WindowParts", "minimise"),
+     &GaugeCommands::ShowOptions, &WindowParts::OptionsBar},
+    {"minimiseBar", QT_TRANSLATE_NOOP("WindowParts", "minimise"),
      QT_TRANSLATE_NOOP("WindowParts", "minimise"), layout::kMinimiseButton, 0xFFFF00, 0xBFBF00,
-     &BarClicks::Minimise},
+     &GaugeCommands::Minimise, &WindowParts::MinimiseBar},
     // Only this bar saves: a close by the system quits as it stands.
-    {"SpeedButton3", QT_TRANSLATE_NOOP("WindowParts", "save and exit"), kSaveOnlyHere,
-     layout::kExitButton, 0x0000FF, 0x0000BF, &BarClicks::Exit},
+    {"exitBar", QT_TRANSLATE_NOOP("WindowParts", "save and exit"), kSaveOnlyHere,
+     layout::kExitButton, 0x0000FF, 0x0000BF, &GaugeCommands::SaveAndExit, &WindowParts::ExitBar},
 };
 
 template <typename Widget, typename... Args>
@@ -63,6 +72,19 @@ void Name(QWidget& widget, const char* says, const char* tip) {
     widget.setToolTip(QCoreApplication::translate("WindowParts", tip));
 }
 
+std::optional<MouseButton> HubButton(Qt::MouseButton button) {
+    switch (button) {
+    case Qt::LeftButton:
+        return MouseButton::Left;
+    case Qt::RightButton:
+        return MouseButton::Right;
+    case Qt::MiddleButton:
+        return MouseButton::Middle;
+    default:
+        return std::nullopt;
+    }
+}
+
 // Each lamp's highlight dot is named as its lamp: hovering it is hovering the lamp.
 CircleShape* Shape(const char* name, layout::Bounds bounds, const char* says, QWidget& window) {
     auto* shape = Place<CircleShape>(name, bounds, &window);
@@ -73,8 +95,8 @@ CircleShape* Shape(const char* name, layout::Bounds bounds, const char* says, QW
 } // namespace
 
 WindowParts BuildWindowParts(QWidget& window, const std::function<const QImage&()>& visible,
-                             const BarClicks& clicks) {
-    window.setObjectName("Form1");
+                             GaugeCommands& commands) {
+    window.setObjectName("gaugeWindow");
     window.setAccessibleName(QCoreApplication::translate("WindowParts", kWindowName));
     // A gauge on the desktop is rarely the active window, and hovering it should still tell.
     window.setAttribute(Qt::WA_AlwaysShowToolTips);
@@ -85,21 +107,32 @@ WindowParts BuildWindowParts(QWidget& window, const std::function<const QImage&(
     window.setAutoFillBackground(true);
 
     WindowParts parts{};
-    parts.EnglishSkin = Place<SkinView>("Image1", layout::kSkin, visible, &window);
-    parts.MetricSkin = Place<SkinView>("Image3", layout::kSkin, visible, &window);
-    parts.GreenBody = Shape("Shape1", layout::kGreenLamp, kFetching, window);
-    parts.RedBody = Shape("Shape2", layout::kRedLamp, kFetchFailed, window);
-    parts.RedDot = Shape("Shape3", layout::kRedLampDot, kFetchFailed, window);
-    parts.GreenDot = Shape("Shape4", layout::kGreenLampDot, kFetching, window);
-    parts.Hub = Shape("Shape5", layout::kAltimeterHub, kHub, window);
-    parts.ButtonPanel = Place<SunkenPanel>("Panel5", layout::kBarPanel, &window);
+    parts.EnglishSkin = Place<SkinView>("englishSkin", layout::kSkin, visible, &window);
+    parts.MetricSkin = Place<SkinView>("metricSkin", layout::kSkin, visible, &window);
+    parts.GreenBody = Shape("greenLamp", layout::kGreenLamp, kFetching, window);
+    parts.RedBody = Shape("redLamp", layout::kRedLamp, kFetchFailed, window);
+    parts.RedDot = Shape("redLampDot", layout::kRedLampDot, kFetchFailed, window);
+    parts.GreenDot = Shape("greenLampDot", layout::kGreenLampDot, kFetching, window);
+    parts.Hub = Shape("hub", layout::kAltimeterHub, kHub, window);
+    parts.Hub->OnMouseDown = [&commands](Qt::MouseButton button) {
+        if (const auto hub = HubButton(button))
+            commands.HubPressed(*hub);
+    };
+    parts.ButtonPanel = Place<SunkenPanel>("barPanel", layout::kBarPanel, &window);
     for (const ButtonSpec& bar : kButtons) {
         BarButton* button = Place<BarButton>(
             bar.Name, bar.Bounds, BarGlyphStrip(bar.Bright, bar.Dark), parts.ButtonPanel);
-        QObject::connect(button, &QAbstractButton::clicked, &window, clicks.*bar.Click);
+        QObject::connect(button, &QAbstractButton::clicked, &window,
+                         [&commands, click = bar.Click] { (commands.*click)(); });
+        parts.*bar.Role = button;
         Name(*button, bar.Says, bar.Tip);
     }
     return parts;
+}
+
+void DressHub(CircleShape& hub) {
+    hub.SetPen(kHubPen, kHubPenWidth);
+    hub.SetBrush(kHubBrush);
 }
 
 } // namespace stormbell

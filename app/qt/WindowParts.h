@@ -10,34 +10,36 @@ class QWidget;
 
 namespace stormbell {
 
+class BarButton;
 class CircleShape;
+class GaugeCommands;
 class SkinView;
 class SunkenPanel;
 
-/// The children, by what they are. Tests find them by their object names; a screen reader knows
-/// them by their accessible names.
+/// The children, by what they are. Tests find them by their object names, which name their
+/// roles; a screen reader knows them by their accessible names.
 struct WindowParts {
-    SkinView* EnglishSkin; ///< "Image1"
-    SkinView* MetricSkin;  ///< "Image3"
+    SkinView* EnglishSkin;
+    SkinView* MetricSkin;
     CircleShape* GreenBody;
     CircleShape* RedBody;
     CircleShape* RedDot;
     CircleShape* GreenDot;
-    CircleShape* Hub;         ///< the altimeter's hub, "Shape5"
-    SunkenPanel* ButtonPanel; ///< under the bar buttons, "Panel5"
-};
-
-/// What the four bar buttons do when clicked.
-struct BarClicks {
-    std::function<void()> Update;   ///< SpeedButton1
-    std::function<void()> Options;  ///< SpeedButton2
-    std::function<void()> Minimise; ///< SpeedButton5
-    std::function<void()> Exit;     ///< SpeedButton3
+    CircleShape* Hub;         ///< the altimeter's hub
+    SunkenPanel* ButtonPanel; ///< under the bar buttons
+    BarButton* UpdateBar;
+    BarButton* OptionsBar;
+    BarButton* MinimiseBar;
+    BarButton* ExitBar;
 };
 
 /// Dresses `window` (its names, size and background) and creates its children; both skin views
-/// paint what `visible` returns.
+/// paint what `visible` returns, and the bars and the hub ask `commands`, which must outlive
+/// them. Never throws but for a failed allocation.
 WindowParts BuildWindowParts(QWidget& window, const std::function<const QImage&()>& visible,
-                             const BarClicks& clicks);
+                             GaugeCommands& commands);
+
+/// The hub's look from the start-up on, when it matches the discs the altimeter draws under it.
+void DressHub(CircleShape& hub);
 
 } // namespace stormbell

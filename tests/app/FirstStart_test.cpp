@@ -29,7 +29,7 @@ TEST_F(GaugeFixture, FirstStartAsksWhereTheUserIsAndFetchesTheFirstPick) {
         QTest::keyClicks(options.StationNameField, "zurich");
         QTest::keyClick(options.StationNameField, Qt::Key_Return);
         EXPECT_EQ(program->settings.StationFile, "LSZH.TXT");
-        EXPECT_TRUE(QTest::qWaitFor([&] { return Brush(w, "Shape2") == 0x88; }));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return Brush(w, "redLamp") == 0x88; }));
     }
 }
 

@@ -46,8 +46,8 @@ inline void Click(const QObject& window, const char* name) {
 class Watcher final : public QObject {
 public:
     explicit Watcher(GaugeWindow& window)
-        : window_(window), green_(Child<CircleShape>(window, "Shape1")),
-          skin_(Child(window, "Image1")) {
+        : window_(window), green_(Child<CircleShape>(window, "greenLamp")),
+          skin_(Child(window, "englishSkin")) {
         window.installEventFilter(this);
         green_.installEventFilter(this);
         skin_.installEventFilter(this);
@@ -85,7 +85,7 @@ protected:
         program.emplace(
             on, clock, [this](int code) { endCode = code; }, limits);
         program->window.show();
-        const QTimer& timer = Child<QTimer>(program->window, "Timer1");
+        const QTimer& timer = Child<QTimer>(program->window, "updateTimer");
         EXPECT_TRUE(QTest::qWaitFor([&timer] { return timer.isActive(); }));
         return program->window;
     }
@@ -132,7 +132,7 @@ protected:
         });
         poll.start(10);
         const auto start = std::chrono::steady_clock::now();
-        Click(w, "SpeedButton1");
+        Click(w, "updateBar");
         return std::chrono::duration_cast<std::chrono::milliseconds>(
                    std::chrono::steady_clock::now() - start)
             .count();

@@ -26,18 +26,18 @@ TEST_F(GaugeWindowTest, StartUpPlacesShapesColoursAndTimesTheWindowAndItsCompone
         const char* says;             // to a screen reader and on hovering; nullptr: nothing
         const char* hovers = nullptr; // when not what it says
     } components[] = {
-        {"Image1", {0, 0, 473, 257}, nullptr},
-        {"Image3", {0, 0, 473, 257}, nullptr},
-        {"Shape1", {230, 171, 17, 17}, "not fetching"},
-        {"Shape2", {230, 203, 17, 17}, "no fetch failure"},
-        {"Shape3", {236, 210, 4, 4}, "no fetch failure"},
-        {"Shape4", {236, 177, 4, 4}, "not fetching"},
-        {"Shape5", {227, 70, 17, 17}, hub},
-        {"Panel5", {361, 183, 58, 22}, nullptr},
-        {"SpeedButton1", {365, 187, 24, 6}, "update now"},
-        {"SpeedButton2", {391, 187, 24, 6}, "options"},
-        {"SpeedButton5", {365, 195, 24, 6}, "minimise"},
-        {"SpeedButton3",
+        {"englishSkin", {0, 0, 473, 257}, nullptr},
+        {"metricSkin", {0, 0, 473, 257}, nullptr},
+        {"greenLamp", {230, 171, 17, 17}, "not fetching"},
+        {"redLamp", {230, 203, 17, 17}, "no fetch failure"},
+        {"redLampDot", {236, 210, 4, 4}, "no fetch failure"},
+        {"greenLampDot", {236, 177, 4, 4}, "not fetching"},
+        {"hub", {227, 70, 17, 17}, hub},
+        {"barPanel", {361, 183, 58, 22}, nullptr},
+        {"updateBar", {365, 187, 24, 6}, "update now"},
+        {"optionsBar", {391, 187, 24, 6}, "options"},
+        {"minimiseBar", {365, 195, 24, 6}, "minimise"},
+        {"exitBar",
          {391, 195, 24, 6},
          "save and exit",
          "save and exit (closing the gauge any other way does not save the settings)"},
@@ -46,8 +46,9 @@ TEST_F(GaugeWindowTest, StartUpPlacesShapesColoursAndTimesTheWindowAndItsCompone
     for (QObject* child : w.children())
         if (child->isWidgetType() && !static_cast<QWidget*>(child)->isWindow())
             zOrder << child->objectName();
-    EXPECT_EQ(zOrder, QStringList({"Image1", "Image3", "Shape1", "Shape2", "Shape3", "Shape4",
-                                   "Shape5", "Panel5", "FocusMark", "stationLine"}));
+    EXPECT_EQ(zOrder,
+              QStringList({"englishSkin", "metricSkin", "greenLamp", "redLamp", "redLampDot",
+                           "greenLampDot", "hub", "barPanel", "FocusMark", "stationLine"}));
     for (const auto& c : components) {
         QWidget& widget = Child(w, c.name);
         EXPECT_EQ(InWindow(widget), c.bounds) << c.name;
@@ -61,11 +62,11 @@ TEST_F(GaugeWindowTest, StartUpPlacesShapesColoursAndTimesTheWindowAndItsCompone
     EXPECT_TRUE(w.windowFlags() & Qt::FramelessWindowHint);
     EXPECT_EQ(w.pos(), QPoint(213, 102));
     EXPECT_EQ(w.WindowRegion(), RoundRectRegion(QRect(0, 0, 475, 256), 130, 130));
-    const auto& hand = Child<CircleShape>(w, "Shape5");
-    EXPECT_EQ(std::make_tuple(Brush(w, "Shape1"), Brush(w, "Shape2"), hand.Pen(), hand.PenWidth(),
-                              hand.Brush()),
+    const auto& hand = Child<CircleShape>(w, "hub");
+    EXPECT_EQ(std::make_tuple(Brush(w, "greenLamp"), Brush(w, "redLamp"), hand.Pen(),
+                              hand.PenWidth(), hand.Brush()),
               std::make_tuple(0x4000u, 0x40u, 0x4466u, 3, 0x6688u));
-    EXPECT_EQ(Child<QTimer>(w, "Timer1").interval(), 60 * 60000);
+    EXPECT_EQ(Child<QTimer>(w, "updateTimer").interval(), 60 * 60000);
     // The column right of the skin shows the window's background.
     const QImage picture = w.grab().toImage();
     for (int x : {473, 474})
@@ -96,8 +97,8 @@ TEST_F(GaugeWindowTest, DragMovesByThePointersTravelOnTheShownSkinOnly) {
         store.Values["DisplayMode"] = c.mode;
         GaugeWindow& w = Start();
         const bool english = std::string(c.mode) == "0";
-        EXPECT_EQ(Child(w, "Image1").isHidden(), !english) << c.what;
-        EXPECT_EQ(Child(w, "Image3").isHidden(), english) << c.what;
+        EXPECT_EQ(Child(w, "englishSkin").isHidden(), !english) << c.what;
+        EXPECT_EQ(Child(w, "metricSkin").isHidden(), english) << c.what;
         QWindow* handle = w.windowHandle();
         QTest::mousePress(handle, c.press, {}, c.at);
         if (c.release != none)
@@ -112,7 +113,7 @@ TEST_F(GaugeWindowTest, DragMovesByThePointersTravelOnTheShownSkinOnly) {
 TEST_F(GaugeWindowTest, HoveringTheSkinTellsTheStoredReadingNotFetchedSinceStart) {
     store.Values["OTemp"] = "50";
     GaugeWindow& w = Start();
-    const std::string hovered = Hover(Child(w, "Image1"));
+    const std::string hovered = Hover(Child(w, "englishSkin"));
     const std::string saved =
         "No reading yet in this run; these are the values shown when the gauge was last saved.\n";
     EXPECT_NE(hovered.find(saved), std::string::npos) << hovered;
@@ -132,11 +133,11 @@ TEST_F(GaugeWindowTest, HubClicksTurnTheReferenceHand) {
     store.Values["OPresInfo"] = "30.00";
     GaugeWindow& w = Start();
     const std::string described = Described(w);
-    QWidget& skin = Child(w, "Image1");
+    QWidget& skin = Child(w, "englishSkin");
     const QImage before = skin.grab().toImage();
-    Click(w, "Shape5");
-    Click(w, "Shape5");
-    QTest::mouseClick(&Child(w, "Shape5"), Qt::RightButton);
+    Click(w, "hub");
+    Click(w, "hub");
+    QTest::mouseClick(&Child(w, "hub"), Qt::RightButton);
     EXPECT_EQ(w.GetGauges().PressSet, 51);
     EXPECT_NE(skin.grab().toImage(), before);
     EXPECT_NE(Described(w), described); // the hand's difference to the pressure
@@ -147,11 +148,11 @@ TEST_F(GaugeWindowTest, ExitSavesThePositionAndEndsWithZeroOnceTheSaveWorks) {
     GaugeWindow& w = Start();
     w.move(300, 40);
     store.FailCommit = true;
-    Click(w, "SpeedButton3");
+    Click(w, "exitBar");
     EXPECT_EQ(endCode, std::nullopt);
     EXPECT_EQ(messages, std::vector<std::string>{"Failed to set data for 'LIndex'"});
     store.FailCommit = false;
-    Click(w, "SpeedButton3");
+    Click(w, "exitBar");
     EXPECT_EQ(endCode, 0);
     EXPECT_EQ(std::tie(store.Values["FLeft"], store.Values["FTop"]), std::make_tuple("300", "40"));
 }
@@ -167,7 +168,7 @@ TEST_F(GaugeWindowTest, CloseEndsWithoutSaving) {
 
 TEST_F(GaugeWindowTest, OptionsButtonShowsTheDialogWithoutWaiting) {
     GaugeWindow& w = Start();
-    Click(w, "SpeedButton2");
+    Click(w, "optionsBar");
     EXPECT_TRUE(program->options.isVisible());
     EXPECT_FALSE(program->options.isModal());
 }

@@ -45,7 +45,7 @@ protected:
     /// hand, the focus (in any window, unless on the gauge itself) and its mark, the menu.
     std::string Seen(GaugeWindow& w) {
         std::ostringstream s;
-        if (Brush(w, "Shape2") == 0x88)
+        if (Brush(w, "redLamp") == 0x88)
             s << "fetch failed, ";
         if (program->options.isVisible())
             s << "options, ";
@@ -87,15 +87,15 @@ TEST_F(KeyboardTest, EachKeyDoesItsAction) {
         {"Alt+F4", "ended unsaved, " + home},
         {"Ctrl+Shift+R", "hand 98 at 213,102"},
         {"Up;+;Return", home},
-        {"Tab;Return", "fetch failed, " + home + ", focus SpeedButton1 marked"},
+        {"Tab;Return", "fetch failed, " + home + ", focus updateBar marked"},
         {"Tab;Tab;Space", "options, " + home + ", focus stationSearch"},
-        {"Tab;Tab;Tab;Return", "minimised, " + home + ", focus SpeedButton5 marked"},
-        {"Tab;Tab;Tab;Tab;Space", "saved and ended, " + home + ", focus SpeedButton3 marked"},
-        {"Shift+Backtab;Up;+;Return", "hand 53 at 213,102, focus Shape5 marked"},
-        {"Shift+Backtab;Down;-", "hand 48 at 213,102, focus Shape5 marked"},
-        {"Tab;Tab;Tab;Tab;Tab;Tab", home + ", focus SpeedButton1 marked"},
+        {"Tab;Tab;Tab;Return", "minimised, " + home + ", focus minimiseBar marked"},
+        {"Tab;Tab;Tab;Tab;Space", "saved and ended, " + home + ", focus exitBar marked"},
+        {"Shift+Backtab;Up;+;Return", "hand 53 at 213,102, focus hub marked"},
+        {"Shift+Backtab;Down;-", "hand 48 at 213,102, focus hub marked"},
+        {"Tab;Tab;Tab;Tab;Tab;Tab", home + ", focus updateBar marked"},
         {"Menu", home + ", menu"},
-        {"Tab;Shift+F10", home + ", focus SpeedButton1 marked, menu"},
+        {"Tab;Shift+F10", home + ", focus updateBar marked, menu"},
     };
     for (const auto& [keys, seen] : cases) {
         endCode.reset();
@@ -114,13 +114,13 @@ TEST_F(KeyboardTest, MenuListsEveryActionWithItsKeysAndOpensOnARightClickOnly) {
                                     "Set reference hand to current pressure Ctrl+Shift+R",
                                     "History… Ctrl+H", "Move with the keyboard ", "Minimise Ctrl+M",
                                     "Save and exit Ctrl+Q", "&Recent stations "}));
-    QWidget& skin = Child(w, "Image1");
+    QWidget& skin = Child(w, "englishSkin");
     QTest::mouseClick(&skin, Qt::RightButton, {}, {100, 50});
     EXPECT_EQ(Seen(w), "hand 50 at 213,102, menu");
     QTest::mousePress(&skin, Qt::RightButton, {}, {100, 50});
     QTest::mouseMove(&skin, {130, 60});
     QTest::mouseRelease(&skin, Qt::RightButton, {}, {130, 60});
-    QTest::mouseClick(&Child(w, "Shape5"), Qt::RightButton);
+    QTest::mouseClick(&Child(w, "hub"), Qt::RightButton);
     EXPECT_EQ(Seen(w), "hand 49 at 213,102");
 
     // Moving by the menu's entry until Return; the place it ends at is the one the exit saves.
@@ -139,7 +139,7 @@ TEST_F(KeyboardTest, MenuListsEveryActionWithItsKeysAndOpensOnARightClickOnly) {
 
 TEST_F(KeyboardTest, HubKeysMoveTheWindowWhileTheMoveRunsAndTurnTheHandAfter) {
     GaugeWindow& w = StartActive();
-    QWidget& hub = Child(w, "Shape5");
+    QWidget& hub = Child(w, "hub");
     Menu(w).Menu().actions()[4]->trigger();
     QTest::keyClick(&hub, Qt::Key_Up);
     QTest::keyClick(&hub, Qt::Key_Down, Qt::ShiftModifier);

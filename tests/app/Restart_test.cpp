@@ -69,7 +69,7 @@ protected:
     /// and "Use Proxy" in the FTP settings, the window's place and the reference hand.
     void ChangeEverything(GaugeProgram& p, std::uint16_t port) {
         GaugeWindow& w = p.window;
-        Click(w, "SpeedButton2");
+        Click(w, "optionsBar");
         OptionsDialog& options = p.options;
         // Each dialog fills its fields from the settings when it becomes active.
         ASSERT_TRUE(QTest::qWaitForWindowActive(&options));
@@ -91,8 +91,8 @@ protected:
         QTest::mousePress(w.windowHandle(), Qt::LeftButton, {}, {100, 50});
         QTest::mouseMove(w.windowHandle(), {130, 20});
         QTest::mouseRelease(w.windowHandle(), Qt::LeftButton, {}, {100, 50}); // where it moved
-        Click(w, "Shape5");
-        Click(w, "Shape5");
+        Click(w, "hub");
+        Click(w, "hub");
     }
 
     std::string FileBytes() const { return ReadFile(file_); }
@@ -107,7 +107,7 @@ TEST_F(RestartTest, ExitKeepsEverythingForTheNextRunCloseKeepsNothing) {
     const PyFtpServer& server = server_.emplace(FreeProxyPort());
     GaugeProgram& first = Run();
     ASSERT_NO_FATAL_FAILURE(ChangeEverything(first, server.Port()));
-    Click(first.window, "SpeedButton1");
+    Click(first.window, "updateBar");
     ASSERT_TRUE(messages.empty()) << messages.front();
     ASSERT_EQ(first.window.windowTitle().toStdString(), "Completed");
     const auto kept = Kept(first);
@@ -120,15 +120,15 @@ TEST_F(RestartTest, ExitKeepsEverythingForTheNextRunCloseKeepsNothing) {
                               std::string("127.0.0.1"), int{server.Port()}, true, QPoint(243, 72),
                               std::uint16_t{52}));
     EXPECT_NE(first.observation.Shown.TemperatureF, FreshStoreObservation().Shown.TemperatureF);
-    Click(first.window, "SpeedButton3");
+    Click(first.window, "exitBar");
     ASSERT_EQ(endCode, 0);
     const std::string saved = FileBytes();
 
     GaugeProgram& second = Run();
     EXPECT_EQ(Kept(second), kept);
-    EXPECT_TRUE(Child(second.window, "Image1").isHidden());
-    EXPECT_FALSE(Child(second.window, "Image3").isHidden());
-    EXPECT_EQ(Child<QTimer>(second.window, "Timer1").interval(), 15 * 60000);
+    EXPECT_TRUE(Child(second.window, "englishSkin").isHidden());
+    EXPECT_FALSE(Child(second.window, "metricSkin").isHidden());
+    EXPECT_EQ(Child<QTimer>(second.window, "updateTimer").interval(), 15 * 60000);
     EXPECT_EQ(second.ftpSettings.ProxyPort(), server.Port());
     second.ftpSettings.BuildContents();
     EXPECT_TRUE(second.ftpSettings.UseProxyCheckBox->isChecked());
@@ -149,7 +149,7 @@ TEST_F(RestartTest, ASetAsideFileIsAnnouncedOnceAtStart) {
     EXPECT_NE(messages[0].find(file_.string() + ".bad"), std::string::npos) << messages[0];
     p.window.hide();
     p.window.show();
-    Click(p.window, "SpeedButton3");
+    Click(p.window, "exitBar");
     EXPECT_EQ(messages.size(), 1u);
     EXPECT_EQ(endCode, 0);
 }

@@ -23,8 +23,8 @@ TEST_F(StationFetchTest, PicksFetchOnceAfterTheWait) {
     store.Values["FTPPortNum"] = std::to_string(UnusedPort()); // a quick, failed fetch
     GaugeWindow& w = Start();
     Watcher watch(w);
-    QTimer& wait = Child<QTimer>(w, "StationFetchDelay");
-    QTimer& updateTimer = Child<QTimer>(w, "Timer1");
+    QTimer& wait = Child<QTimer>(w, "stationFetchDelay");
+    QTimer& updateTimer = Child<QTimer>(w, "updateTimer");
     OptionsDialog& options = program->options;
     options.show();
     for (const int row : {0, 1987}) {
@@ -51,7 +51,7 @@ TEST_F(StationFetchTest, RecentStationsMenuSwitchesAndFetches) {
     store.Values["RecentStations"] = "EGLL,KSEA,bad";
     GaugeWindow& w = Start();
     Watcher watch(w);
-    QTimer& wait = Child<QTimer>(w, "StationFetchDelay");
+    QTimer& wait = Child<QTimer>(w, "stationFetchDelay");
     OptionsDialog& options = program->options;
     options.show();
     options.StationList->setCurrentIndex(options.StationList->model()->index(1987, 0));

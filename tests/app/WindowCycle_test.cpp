@@ -67,26 +67,26 @@ TEST_F(WindowCycleTest, RefusedConnectionToTheServicesFtpServerPointsToHttps) {
     store.Values["UseProxy"] = "true";
     store.Values["FTPPortNum"] = std::to_string(FreeProxyPort()); // nothing listens there
     GaugeWindow& w = Start();
-    Click(w, "SpeedButton1");
+    Click(w, "updateBar");
     const std::string hint = "A network that blocks FTP can use https://tgftp.nws.noaa.gov";
     EXPECT_NE(Described(w).find(hint), std::string::npos) << Described(w);
-    EXPECT_NE(Hover(Child(w, "Image1")).find(hint), std::string::npos);
+    EXPECT_NE(Hover(Child(w, "englishSkin")).find(hint), std::string::npos);
 }
 
 TEST_F(WindowCycleTest, FetchShowsDecodesLogsSweepsAndTellsTheReadingWithItsAge) {
     store.Values["LogIt"] = "true";
     GaugeWindow& w = StartOnServer();
     Watcher watch(w);
-    const QImage before = Child(w, "Image1").grab().toImage();
+    const QImage before = Child(w, "englishSkin").grab().toImage();
 
-    Click(w, "SpeedButton1");
+    Click(w, "updateBar");
 
     EXPECT_TRUE(messages.empty()) << messages.front();
     EXPECT_EQ(watch.titles, (std::vector<std::string>{"Accessing data", "Completed"}));
     ASSERT_FALSE(watch.green.empty());
     EXPECT_NE(std::find(watch.green.begin(), watch.green.end(), 0x8800u), watch.green.end());
     EXPECT_EQ(watch.green.back(), 0x4000u);
-    EXPECT_EQ(Brush(w, "Shape2"), 0x40u);
+    EXPECT_EQ(Brush(w, "redLamp"), 0x40u);
     const std::string report = ReadFile(pyftpd->Root() / ReportDirectory / kStation);
     EXPECT_EQ(ReportBoxText().toStdString() + "\n", report);
     const Observation& o = program->observation;
@@ -94,7 +94,7 @@ TEST_F(WindowCycleTest, FetchShowsDecodesLogsSweepsAndTellsTheReadingWithItsAge)
                        o.Shown.WindDirection, o.Shown.WindSpeedKnots),
               std::make_tuple(51, 53, 30.12, WindDirection{250, false}, 14));
     EXPECT_GT(watch.skinPaints, 50); // one per sweep frame
-    EXPECT_NE(Child(w, "Image1").grab().toImage(), before);
+    EXPECT_NE(Child(w, "englishSkin").grab().toImage(), before);
     EXPECT_NE(ReadFile(cwd.Path() / "METAR.LOG").find("(EGLC)"), std::string::npos);
 
     const std::string fetched = "London City Airport, United Kingdom (EGLC)\n"
@@ -102,17 +102,17 @@ TEST_F(WindowCycleTest, FetchShowsDecodesLogsSweepsAndTellsTheReadingWithItsAge)
                                 "Fetched 19:43\n"
                                 "Temperature 51 °F (11 °C)\n";
     EXPECT_EQ(Described(w).rfind(fetched, 0), 0u) << Described(w);
-    EXPECT_NE(Hover(Child(w, "Image1")).find(fetched), std::string::npos);
+    EXPECT_NE(Hover(Child(w, "englishSkin")).find(fetched), std::string::npos);
     clock.Set(clock.Now() + std::chrono::hours(3));
-    EXPECT_NE(Hover(Child(w, "Image1"))
+    EXPECT_NE(Hover(Child(w, "englishSkin"))
                   .find("Outdated: this observation is 3 hours 23 minutes old.\nLondon City"),
               std::string::npos);
 
     // Markup in the report shows as text.
     std::ofstream(pyftpd->Root() / ReportDirectory / kStation, std::ios::binary)
         << "<b>Bold</b> Town (EGLC)" << report.substr(report.find('\n'));
-    Click(w, "SpeedButton1");
-    EXPECT_NE(Hover(Child(w, "Image1")).find("&lt;b&gt;Bold&lt;/b&gt; Town (EGLC)\n"),
+    Click(w, "updateBar");
+    EXPECT_NE(Hover(Child(w, "englishSkin")).find("&lt;b&gt;Bold&lt;/b&gt; Town (EGLC)\n"),
               std::string::npos);
 }
 
@@ -164,12 +164,12 @@ TEST_F(WindowCycleTest, ASideStepThatFailsKeepsTheReading) {
         messages.clear();
         describedWhenTold.clear();
         GaugeWindow& w = Start();
-        QTimer& updateTimer = Child<QTimer>(w, "Timer1");
+        QTimer& updateTimer = Child<QTimer>(w, "updateTimer");
         const auto start = std::chrono::steady_clock::now();
         if (c.byTimer)
             QMetaObject::invokeMethod(&updateTimer, "timeout");
         else
-            Click(w, "SpeedButton1");
+            Click(w, "updateBar");
         EXPECT_LT(std::chrono::steady_clock::now() - start,
                   std::chrono::milliseconds(limits.IdleTimeout / 3));
         EXPECT_EQ(program->observation.Shown.TemperatureF, 51) << c.named;
@@ -195,7 +195,7 @@ TEST_F(WindowCycleTest, ASideStepThatFailsKeepsTheReading) {
 // name. An oversized report is refused while it downloads.
 TEST_F(WindowCycleTest, RefusedOrOversizedStationFileLightsTheRedLampAndKeepsTheReading) {
     GaugeWindow& w = StartOnServer();
-    Click(w, "SpeedButton1");
+    Click(w, "updateBar");
     const QString kept = ReportBoxText();
     const auto directory = pyftpd->Root() / ReportDirectory;
     std::ofstream(directory / "HUGE.TXT", std::ios::binary)
@@ -228,22 +228,22 @@ TEST_F(WindowCycleTest, RefusedOrOversizedStationFileLightsTheRedLampAndKeepsThe
         if (!c.present)
             std::filesystem::rename(directory / c.station, directory / "hidden");
         program->settings.StationFile = c.station;
-        Click(w, "SpeedButton1");
+        Click(w, "updateBar");
         if (!c.present)
             std::filesystem::rename(directory / "hidden", directory / c.station);
 
         EXPECT_TRUE(messages.empty()) << messages.front();
         EXPECT_EQ(ReportBoxText(), c.keptBox ? kept : QString()) << c.station;
         EXPECT_EQ(w.windowTitle(), "Update failed");
-        EXPECT_EQ(Brush(w, "Shape1"), 0x4000u);
-        EXPECT_EQ(Brush(w, "Shape2"), 0x88u);
+        EXPECT_EQ(Brush(w, "greenLamp"), 0x4000u);
+        EXPECT_EQ(Brush(w, "redLamp"), 0x88u);
         EXPECT_EQ(Child(w, "stationLine").accessibleName().toStdString(), c.line);
         EXPECT_EQ(Described(w).rfind(c.described, 0), 0u) << Described(w);
         EXPECT_FALSE(std::filesystem::exists(cwd.Path() / "METAR.LOG"));
     }
 
     program->settings.StationFile = kStation;
-    Click(w, "SpeedButton1");
+    Click(w, "updateBar");
     EXPECT_EQ(w.windowTitle(), "Completed");
     EXPECT_EQ(Described(w).rfind("London City", 0), 0u) << Described(w);
     EXPECT_EQ(Child(w, "stationLine").accessibleName(), "EGLC 19:20");
@@ -252,9 +252,9 @@ TEST_F(WindowCycleTest, RefusedOrOversizedStationFileLightsTheRedLampAndKeepsThe
 TEST_F(WindowCycleTest, StalledServerEndsInTheRedLamp) {
     limits.IdleTimeout = 200;
     GaugeWindow& w = StartOnSilentServer();
-    Click(w, "SpeedButton1");
-    EXPECT_EQ(Brush(w, "Shape2"), 0x88u);
-    EXPECT_EQ(Brush(w, "Shape1"), 0x4000u);
+    Click(w, "updateBar");
+    EXPECT_EQ(Brush(w, "redLamp"), 0x88u);
+    EXPECT_EQ(Brush(w, "greenLamp"), 0x4000u);
     EXPECT_EQ(w.windowTitle(), "Update failed");
     EXPECT_TRUE(messages.empty());
 }
@@ -268,12 +268,12 @@ TEST_F(WindowCycleTest, WindowStaysLiveAndIgnoresASecondStart) {
     QPoint moved;
     RunCycleWhile(StartOnSilentServer(), [&](GaugeWindow& w) {
         Watcher watch(w);
-        Child(w, "Image1").update();
+        Child(w, "englishSkin").update();
         QTest::mousePress(w.windowHandle(), Qt::LeftButton, {}, {100, 50});
         QTest::mouseMove(w.windowHandle(), {130, 60});
         QTest::mouseRelease(w.windowHandle(), Qt::LeftButton, {}, {100, 50}); // where it moved
         moved = w.pos();
-        Click(w, "SpeedButton1");
+        Click(w, "updateBar");
         QTest::qWait(50);
         paints = watch.skinPaints;
         titles = static_cast<int>(watch.titles.size());
@@ -289,7 +289,7 @@ TEST_F(WindowCycleTest, CloseAndExitEndTheTransferPromptlyAndEndWithZero) {
     for (const bool exit : {false, true}) {
         program.reset();
         const long long took = RunCycleWhile(StartOnSilentServer(), [exit](GaugeWindow& w) {
-            exit ? Click(w, "SpeedButton3") : void(w.close());
+            exit ? Click(w, "exitBar") : void(w.close());
         });
         EXPECT_LT(took, kPrompt) << exit;
         EXPECT_EQ(endCode, 0) << exit;
@@ -303,16 +303,16 @@ TEST_F(WindowCycleTest, CloseAndExitEndTheTransferPromptlyAndEndWithZero) {
 
 TEST_F(WindowCycleTest, FailedSaveAfterAnAbortedCycleLeavesTheGaugeWorking) {
     store.FailCommit = true;
-    RunCycleWhile(StartOnSilentServer(), [](GaugeWindow& w) { Click(w, "SpeedButton3"); });
+    RunCycleWhile(StartOnSilentServer(), [](GaugeWindow& w) { Click(w, "exitBar"); });
     EXPECT_EQ(endCode, std::nullopt);
     EXPECT_EQ(messages, std::vector<std::string>{"Failed to set data for 'LIndex'"});
     GaugeWindow& w = program->window;
-    EXPECT_EQ(Brush(w, "Shape1"), 0x4000u); // the aborted cycle's lamp is out
+    EXPECT_EQ(Brush(w, "greenLamp"), 0x4000u); // the aborted cycle's lamp is out
 
     const PyFtpServer& server = pyftpd.emplace(FreeProxyPort());
     program->ftpSettings.BuildContents();
     program->ftpSettings.ProxyPortSpin->setValue(server.Port());
-    Click(w, "SpeedButton1");
+    Click(w, "updateBar");
     EXPECT_EQ(w.windowTitle(), "Completed");
     EXPECT_EQ(program->observation.Shown.TemperatureF, 51);
 }
@@ -334,7 +334,7 @@ TEST_F(HeldLogLockTest, WindowHandlesEventsWhileItWaitsThenLogs) {
     int paints = 0;
     RunCycleWhile([&](GaugeWindow& w) {
         Watcher watch(w);
-        Child(w, "Image1").update();
+        Child(w, "englishSkin").update();
         QTest::qWait(50);
         paints = watch.skinPaints;
         EXPECT_FALSE(std::filesystem::exists(cwd.Path() / "METAR.LOG"));
@@ -347,7 +347,7 @@ TEST_F(HeldLogLockTest, WindowHandlesEventsWhileItWaitsThenLogs) {
 }
 
 TEST_F(HeldLogLockTest, ExitEndsTheWaitPromptly) {
-    const long long took = RunCycleWhile([](GaugeWindow& w) { Click(w, "SpeedButton3"); });
+    const long long took = RunCycleWhile([](GaugeWindow& w) { Click(w, "exitBar"); });
     EXPECT_LT(took, kLogLockWait);
     EXPECT_EQ(endCode, 0);
     EXPECT_TRUE(messages.empty());
@@ -359,9 +359,9 @@ TEST_F(WindowCycleTest, ExitDuringTheSweepSavesTheDecodedReading) {
     GaugeWindow& w = StartOnServer();
     QTimer::singleShot(500, &w, [&] {
         EXPECT_EQ(w.CycleState(), SessionState::Running);
-        Click(w, "SpeedButton3");
+        Click(w, "exitBar");
     });
-    Click(w, "SpeedButton1");
+    Click(w, "updateBar");
     EXPECT_EQ(endCode, 0);
     std::map<std::string, std::string>& v = store.Values;
     EXPECT_EQ(std::tie(v["OTemp"], v["OHumd"], v["OPresInfo"], v["OWDInfo"], v["OWSInfo"]),
@@ -379,7 +379,7 @@ protected:
         PointAt(pyftpd.emplace(FreeProxyPort()).Port());
         store.Values["OCityStr"] = "KFNT.TXT";
         GaugeWindow& w = Start();
-        Click(w, "SpeedButton1");
+        Click(w, "updateBar");
         return w;
     }
     const std::string daemonOutput = qgetenv("STORMBELL_NOTIFICATION_OUTPUT").toStdString();
@@ -441,7 +441,7 @@ TEST_F(StormAlertTest, RingsOnlyForAFreshObservationNeverTwice) {
         }
         const std::size_t before = w->History().Outcomes();
         const std::size_t claimed = w->History().Claims();
-        Click(*w, "SpeedButton1");
+        Click(*w, "updateBar");
         ASSERT_TRUE(QTest::qWaitFor([&] { return w->History().Outcomes() > before; })) << c.name;
         if (c.forgetSettings || c.rings) {
             ASSERT_TRUE(QTest::qWaitFor([&] { return w->History().Claims() > claimed; })) << c.name;

@@ -30,7 +30,7 @@ protected:
     /// Runs one cycle and waits for its reading to come back from the history's thread.
     void UpdateAndWait(GaugeWindow& w) {
         const std::size_t before = w.History().Outcomes();
-        Click(w, "SpeedButton1");
+        Click(w, "updateBar");
         ASSERT_TRUE(QTest::qWaitFor([&] { return w.History().Outcomes() > before; }));
     }
     const std::filesystem::path file = *DefaultHistoryFile();

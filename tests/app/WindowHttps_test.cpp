@@ -29,10 +29,10 @@ protected:
 
 TEST_F(WindowHttpsTest, FetchesShowsAndDecodesTheReportAndCloseEndsAWaitingRequestPromptly) {
     GaugeWindow& w = Start();
-    Click(w, "SpeedButton1");
+    Click(w, "updateBar");
     EXPECT_EQ(w.windowTitle(), "Completed");
     EXPECT_TRUE(ReportBoxText().startsWith("London City Airport"));
-    EXPECT_EQ(Brush(w, "Shape2"), 0x40u); // the red lamp stays dark
+    EXPECT_EQ(Brush(w, "redLamp"), 0x40u); // the red lamp stays dark
 
     program->settings.ReportDirectory = "silent";
     const long long took = RunCycleWhile(w, [](GaugeWindow& window) { window.close(); });
@@ -44,7 +44,7 @@ TEST_F(WindowHttpsTest, FetchesShowsAndDecodesTheReportAndCloseEndsAWaitingReque
 TEST_F(WindowHttpsTest, WithoutItsModuleTheGaugeSaysHttpsIsUnavailable) {
     limits.MakeHttps = HttpsFromModule({STORMBELL_BINARY_DIR "/no-such-folder"});
     GaugeWindow& w = Start();
-    Click(w, "SpeedButton1");
+    Click(w, "updateBar");
     EXPECT_EQ(w.windowTitle(), "Update failed");
     const std::string told = Described(w);
     EXPECT_NE(told.find("HTTPS is unavailable, so nothing can be fetched from " + server.Host() +
@@ -60,9 +60,9 @@ TEST_F(WindowHttpsTest, ACaBundleThatIsAFifoFailsTheCycleAtOnce) {
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     ::setenv("SSL_CERT_FILE", fifo.c_str(), 1);
     GaugeWindow& w = Start();
-    Click(w, "SpeedButton1");
+    Click(w, "updateBar");
     EXPECT_EQ(w.windowTitle(), "Update failed");
-    EXPECT_EQ(Brush(w, "Shape2"), 0x88u);
+    EXPECT_EQ(Brush(w, "redLamp"), 0x88u);
     EXPECT_NE(Described(w).find("ca.fifo is not a regular file"), std::string::npos)
         << Described(w);
 }

@@ -26,7 +26,8 @@ struct GaugesFixture : ::testing::Test {
     Ops& Metric() { return image3.Recorder.Ops; }
 
     Observation obs = testing::SampleObservation();
-    RecordingSkin image1{"Image1"}, image2{"Image2"}, image3{"Image3"}, image4{"Image4"};
+    RecordingSkin image1{"englishSkin"}, image2{"englishClean"}, image3{"metricSkin"},
+        image4{"metricClean"};
     int repaints = 0;
     Gauges gauges{obs, Skins{image1, image2, image3, image4}, [this] { ++repaints; }};
 };
@@ -118,7 +119,7 @@ TEST_F(GaugesFixture, ReferenceHandPositions) {
         English().clear();
         gauges.PressSet = c.set;
         gauges.UpdatePressSet();
-        EXPECT_THAT(English(), ElementsAre("draw Image2 at 0,0", c.tip, c.tail)) << c.set;
+        EXPECT_THAT(English(), ElementsAre("draw englishClean at 0,0", c.tip, c.tail)) << c.set;
         EXPECT_EQ(gauges.StoredPressSet, c.set);
     }
 }
@@ -212,7 +213,7 @@ TEST_F(GaugesFixture, FullRedrawRestoresThenDrawsInFixedOrder) {
     gauges.FullRedraw();
     EXPECT_THAT(
         English(),
-        ElementsAre("draw Image2 at 0,0", "line 84,78-84,36 pen ff0000 w2",
+        ElementsAre("draw englishClean at 0,0", "line 84,78-84,36 pen ff0000 w2",
                     "line 84,78-84,33 pen 444444 w2", "line 84,78-84,89 pen 444444 w3",
                     "line 236,78-236,33 pen 444444 w2", "line 236,78-236,89 pen 444444 w3",
                     "line 235,78-235,43 pen 6688 w2", "line 235,43-235,86 pen 6688 w2", kHubOuter,
@@ -228,7 +229,7 @@ TEST_F(GaugesFixture, MetricModeDrawsOnlyOnTheMetricSkin) {
     gauges.DrawNeedles();
     EXPECT_THAT(English(), IsEmpty());
     ASSERT_FALSE(Metric().empty());
-    EXPECT_EQ(Metric().front(), "draw Image4 at 0,0");
+    EXPECT_EQ(Metric().front(), "draw metricClean at 0,0");
     EXPECT_EQ(Metric().size(), 17u);
     EXPECT_THAT(image2.Recorder.Ops, IsEmpty()); // the clean copies are never drawn on
     EXPECT_THAT(image4.Recorder.Ops, IsEmpty());
@@ -237,7 +238,7 @@ TEST_F(GaugesFixture, MetricModeDrawsOnlyOnTheMetricSkin) {
 TEST_F(GaugesFixture, PresentFrameRepaintsOnceAfterDrawing) {
     gauges.PresentFrame();
     EXPECT_EQ(repaints, 1);
-    EXPECT_EQ(English().front(), "draw Image2 at 0,0");
+    EXPECT_EQ(English().front(), "draw englishClean at 0,0");
     EXPECT_EQ(English().size(), 15u);
 }
 
@@ -262,7 +263,7 @@ TEST_F(GaugesFixture, HubClicksStepAndWrapTheReferenceHand) {
         EXPECT_EQ(gauges.PressSet, c.after) << c.stored;
         EXPECT_EQ(gauges.StoredPressSet, c.after) << c.stored;
         ASSERT_EQ(English().size(), 3u + 14u);
-        EXPECT_EQ(English().front(), "draw Image2 at 0,0");
+        EXPECT_EQ(English().front(), "draw englishClean at 0,0");
     }
 }
 
@@ -273,7 +274,7 @@ TEST_F(GaugesFixture, MiddleClickRedrawsWithoutRestoreOrStep) {
     EXPECT_EQ(gauges.PressSet, 30);
     EXPECT_EQ(gauges.StoredPressSet, 7);
     EXPECT_EQ(English().size(), 14u);
-    EXPECT_NE(English().front(), "draw Image2 at 0,0");
+    EXPECT_NE(English().front(), "draw englishClean at 0,0");
 }
 
 // The hand goes where the pressure needle points, to the nearest of its hundred steps; straight

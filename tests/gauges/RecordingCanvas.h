@@ -11,7 +11,7 @@ namespace stormbell {
 
 /// Records each drawing call with the pen and brush in force, as short text:
 /// "line 84,78-84,33 pen 444444 w2", "ellipse 227,70,244,87 pen 4466 w0 brush 4466",
-/// "draw Image2 at 0,0".
+/// "draw englishClean at 0,0".
 class RecordingCanvas final : public Canvas {
 public:
     void SetPenColor(Color color) override { pen_ = color; }

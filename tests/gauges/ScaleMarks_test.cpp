@@ -90,7 +90,8 @@ TEST(ScaleMarksTest, NeedleProceduresPointAtEveryMark) {
         for (std::size_t dial = 0; dial < scales.size(); ++dial) {
             for (const ScaleLabel& label : scales[dial].Labels) {
                 Observation obs = testing::SampleObservation();
-                RecordingSkin i1{"Image1"}, i2{"Image2"}, i3{"Image3"}, i4{"Image4"};
+                RecordingSkin i1{"englishSkin"}, i2{"englishClean"}, i3{"metricSkin"},
+                    i4{"metricClean"};
                 Gauges gauges(obs, Skins{i1, i2, i3, i4}, {});
                 const long long whole = std::llround(label.Value);
                 switch (dial) {

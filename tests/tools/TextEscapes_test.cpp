@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include "history/HistoryStore.h"
 #include "tools/cli/Commands.h"
 #include "tools/cli/ObservationJson.h"
 
@@ -48,6 +49,7 @@ TEST(TextEscapesTest, UserInputInAnErrorReachesTheTerminalEscapedOnce) {
         Command command;
         std::vector<std::string> args;
         std::string err;
+        bool needsHistory = false;
     } cases[] = {
         {RunFetch,
          {"--host", "ftp://a\r\nb", "KJLN"},
@@ -63,12 +65,17 @@ TEST(TextEscapesTest, UserInputInAnErrorReachesTheTerminalEscapedOnce) {
         {history,
          {"--since", "\x1b]0;x\x07"},
          "stormbell-cli history: --since takes a span such as 72h, 30m or 7d, not "
-         "\"\\x1b]0;x\\x07\"\n"},
+         "\"\\x1b]0;x\\x07\"\n",
+         true},
         {history,
          {"import", "/nonexistent/\x1b[2J.log"},
-         "stormbell-cli history import: cannot read /nonexistent/\\x1b[2J.log\n"},
+         "stormbell-cli history import: cannot read /nonexistent/\\x1b[2J.log\n",
+         true},
     };
     for (const auto& c : cases) {
+        // A build without SQLite refuses every history command before reading its arguments.
+        if (c.needsHistory && !HistoryStore::Available())
+            continue;
         std::ostringstream out, err;
         EXPECT_NE(c.command(c.args, out, err), 0) << c.err;
         EXPECT_EQ(err.str(), c.err);
