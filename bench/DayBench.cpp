@@ -19,6 +19,7 @@
 #include "net/FtpReportClient.h"
 #include "observation/ReportDecoder.h"
 #include "observation/ReportLines.h"
+#include "platform/TextConvert.h"
 
 namespace {
 
@@ -121,7 +122,8 @@ int main(int argc, char** argv) {
     std::printf("  %.1f s in all, %.1f ms a cycle; outcomes:", seconds, seconds * 1000 / cycles);
     for (const auto& [outcome, count] : outcomes)
         std::printf(" %s %d;", outcome.c_str(), count);
-    std::printf("\n  shown at the end: %d F, %d %%, %s inHg\n", observation.OTemp,
-                observation.OHumd, observation.OPresInfo.c_str());
+    std::printf("\n  shown at the end: %d F, %d %%, %s inHg\n", observation.Shown.TemperatureF,
+                observation.Shown.HumidityPercent,
+                FloatToStrGeneral(observation.Shown.PressureInHg).c_str());
     return 0;
 }

@@ -54,12 +54,8 @@ std::optional<std::string> FeltLine(const Words& say, const char* pattern, doubl
 }
 
 // Values a never-written store gives: they show where the needles rest, not a reading.
-bool AtRest(const Observation& shown) {
-    const Observation rest = FreshStoreObservation();
-    return shown.OTemp == rest.OTemp && shown.OHumd == rest.OHumd &&
-           shown.OHeatIndex == rest.OHeatIndex && shown.OChill == rest.OChill &&
-           shown.OPresInfo == rest.OPresInfo && shown.OWDInfo == rest.OWDInfo &&
-           shown.OWSInfo == rest.OWSInfo;
+bool AtRest(const GaugeValues& shown) {
+    return shown == FreshStoreObservation().Shown;
 }
 
 std::string ClockText(const Words& say, const std::tm& local, const std::tm& today) {
@@ -92,30 +88,24 @@ std::string DurationText(const Words& say, std::chrono::seconds age) {
                      STORMBELL_TEXT("Tooltip", "%1 days"));
 }
 
-// Shown values are single-byte text, as the store and the report hold them.
 // The report's own hectopascals, when it states them, rather than the gauge's conversion.
-std::string PressureLine(const Words& say, const std::string& text,
-                         std::optional<int> reportHectopascals, std::uint16_t pressSet,
-                         bool metric) {
-    const auto inches = TryStrToFloat(text);
-    if (!inches || !std::isfinite(*inches))
-        return say(STORMBELL_TEXT("Tooltip", "Pressure unreadable (\"%1\")"), {Latin1ToUtf8(text)});
-    const double hpa = reportHectopascals ? *reportHectopascals : *inches * kHectopascalsPerInch;
+std::string PressureLine(const Words& say, double inches, std::optional<int> reportHectopascals,
+                         std::uint16_t pressSet, bool metric) {
+    const double hpa = reportHectopascals ? *reportHectopascals : inches * kHectopascalsPerInch;
     const std::string hectopascals = Shown(say, hpa, 0) + " hPa";
-    const std::string line =
-        say(STORMBELL_TEXT("Tooltip", "Pressure %1"),
-            {metric ? Shown(say, hpa / 10, 1) + " kPa / " + hectopascals + " (" +
-                          Shown(say, *inches, 2) + " inHg)"
-                    : Shown(say, *inches, 2) + " inHg (" + hectopascals + ")"});
+    const std::string line = say(STORMBELL_TEXT("Tooltip", "Pressure %1"),
+                                 {metric ? Shown(say, hpa / 10, 1) + " kPa / " + hectopascals +
+                                               " (" + Shown(say, inches, 2) + " inHg)"
+                                         : Shown(say, inches, 2) + " inHg (" + hectopascals + ")"});
     // The pressure the needle would show pointing where the reference hand points.
     const double reference = gauge::kPressure.ValueAt(gauge::kReference.TurnsFromTop(pressSet));
     // The shorter way round the dial from the hand to the needle. The hand is then read on that
     // side of the dial, so the bottom is 28.00 for a needle to its left and 32.00 to its right,
     // and naming that value makes the sign the one a reader of the dial gives.
-    const double difference = std::remainder(*inches - reference, gauge::kPressure.UnitsPerTurn);
+    const double difference = std::remainder(inches - reference, gauge::kPressure.UnitsPerTurn);
     if (Fixed(std::fabs(difference), 2) == "0.00")
         return say(STORMBELL_TEXT("Tooltip", "%1, at the reference hand"), {line});
-    const double hand = *inches - difference;
+    const double hand = inches - difference;
     const std::string amount =
         metric ? Shown(say, std::fabs(difference) * kHectopascalsPerInch, 1) + " hPa"
                : Shown(say, std::fabs(difference), 2) + " inHg";
@@ -133,23 +123,15 @@ std::string Speed(const Words& say, int knots, bool metric) {
                    Shown(say, knots * kKilometresPerKnot, 0) + " km/h");
 }
 
-std::string WindLine(const Words& say, const std::string& direction, const std::string& speedText,
-                     bool metric) {
-    const auto knots = TryStrToInt(speedText);
-    if (!knots)
-        return say(STORMBELL_TEXT("Tooltip", "Wind speed unreadable (\"%1\")"),
-                   {Latin1ToUtf8(speedText)});
-    const std::string speed = Speed(say, *knots, metric);
-    if (direction == VariableWind)
+std::string WindLine(const Words& say, WindDirection direction, int knots, bool metric) {
+    const std::string speed = Speed(say, knots, metric);
+    if (direction.Variable)
         return say(STORMBELL_TEXT("Tooltip", "Wind variable at %1"), {speed});
-    const auto degrees = TryStrToInt(direction);
-    if (!degrees)
-        return say(STORMBELL_TEXT("Tooltip", "Wind direction unreadable (\"%1\")"),
-                   {Latin1ToUtf8(direction)});
-    if (*knots == 0 && *degrees == 0)
+    if (knots == 0 && direction.Degrees == 0)
         return say(STORMBELL_TEXT("Tooltip", "Wind calm"));
-    return say(STORMBELL_TEXT("Tooltip", "Wind from %1 (%2°) at %3"),
-               {CompassPoint(*degrees, say.Forms()), std::to_string(*degrees), speed});
+    return say(
+        STORMBELL_TEXT("Tooltip", "Wind from %1 (%2°) at %3"),
+        {CompassPoint(direction.Degrees, say.Forms()), std::to_string(direction.Degrees), speed});
 }
 
 // "falling 1.4 hPa in 3 hours (0.04 inHg)", the unit of the skin's scale first.
@@ -220,9 +202,10 @@ std::string CompassPoint(int degrees, const Wording& wording) {
     return wording.Text("Compass", kPoints[static_cast<std::size_t>((normal * 2 + 22) / 45) % 16]);
 }
 
-std::string DescribeGauge(const Observation& shown, std::uint16_t pressSet,
+std::string DescribeGauge(const Observation& observation, std::uint16_t pressSet,
                           const ReadingContext& context, const Clock& clock,
                           const Wording& wording) {
+    const GaugeValues& shown = observation.Shown;
     const Words say(wording, kContext);
     const auto now = clock.Now();
     const std::tm today = clock.Local(now);
@@ -289,8 +272,8 @@ std::string DescribeGauge(const Observation& shown, std::uint16_t pressSet,
 
     // The report's own figures where this run decoded one; the needles' values otherwise.
     const ReportFigures& report = context.Figures;
-    const bool metric = shown.DisplayMode == DisplayMode::Metric;
-    const Unreported& missing = shown.NotReported;
+    const bool metric = observation.DisplayMode == DisplayMode::Metric;
+    const Unreported& missing = observation.NotReported;
     const auto serviceGives = [&say](const std::string& figure) {
         return say(STORMBELL_TEXT("Tooltip", "; the weather service gives %1"), {figure});
     };
@@ -298,7 +281,7 @@ std::string DescribeGauge(const Observation& shown, std::uint16_t pressSet,
              ? say(STORMBELL_TEXT("Tooltip", "Temperature not reported"))
              : say(STORMBELL_TEXT("Tooltip", "Temperature %1"),
                    {report.Temperature ? ReportTemperature(say, *report.Temperature, metric)
-                                       : Temperature(say, shown.OTemp, metric)}));
+                                       : Temperature(say, shown.TemperatureF, metric)}));
     if (missing.DewPoint)
         line(say(STORMBELL_TEXT("Tooltip", "Dew point not reported")));
     else if (report.DewPoint)
@@ -306,37 +289,38 @@ std::string DescribeGauge(const Observation& shown, std::uint16_t pressSet,
                  {ReportTemperature(say, *report.DewPoint, metric)}));
     // A felt temperature without its figures is named where its needle rests on the dial.
     if (missing.HeatIndex()) {
-        if (shown.NewTemp >= 70)
+        if (observation.Target.TemperatureF >= 70)
             line(say(STORMBELL_TEXT("Tooltip", "Heat index not reported")));
-    } else if (const auto heat =
-                   FeltLine(say, STORMBELL_TEXT("Tooltip", "Heat index %1"), shown.OHeatIndex,
-                            shown.OHeatIndex > shown.OTemp, report.Service.HeatIndex, metric)) {
+    } else if (const auto heat = FeltLine(say, STORMBELL_TEXT("Tooltip", "Heat index %1"),
+                                          shown.HeatIndexF, shown.HeatIndexF > shown.TemperatureF,
+                                          report.Service.HeatIndex, metric)) {
         line(*heat);
     }
     if (missing.WindChill()) {
-        if (shown.NewTemp <= 50)
+        if (observation.Target.TemperatureF <= 50)
             line(say(STORMBELL_TEXT("Tooltip", "Wind chill not reported")));
-    } else if (const auto chill =
-                   FeltLine(say, STORMBELL_TEXT("Tooltip", "Wind chill %1"), shown.OChill,
-                            shown.OChill < shown.OTemp, report.Service.WindChill, metric)) {
+    } else if (const auto chill = FeltLine(say, STORMBELL_TEXT("Tooltip", "Wind chill %1"),
+                                           shown.WindChillF, shown.WindChillF < shown.TemperatureF,
+                                           report.Service.WindChill, metric)) {
         line(*chill);
     }
     // The service's humidity only where it differs from the gauge's: the same figure twice says
     // nothing.
-    const bool ownHumidity = report.RelativeHumidity && *report.RelativeHumidity != shown.OHumd;
+    const bool ownHumidity =
+        report.RelativeHumidity && *report.RelativeHumidity != shown.HumidityPercent;
     line(missing.Humidity()
              ? say(STORMBELL_TEXT("Tooltip", "Humidity not reported"))
              : say(STORMBELL_TEXT("Tooltip", "Humidity %1"),
-                   {std::to_string(shown.OHumd) + " %" +
+                   {std::to_string(shown.HumidityPercent) + " %" +
                     (ownHumidity ? serviceGives(std::to_string(*report.RelativeHumidity) + " %")
                                  : "")}));
-    line(missing.Pressure
-             ? say(STORMBELL_TEXT("Tooltip", "Pressure not reported"))
-             : PressureLine(say, shown.OPresInfo, report.PressureHectopascals, pressSet, metric));
+    line(missing.Pressure ? say(STORMBELL_TEXT("Tooltip", "Pressure not reported"))
+                          : PressureLine(say, shown.PressureInHg, report.PressureHectopascals,
+                                         pressSet, metric));
     if (report.Tendency)
         line(TendencyLine(say, *report.Tendency, metric));
     line(missing.Wind ? say(STORMBELL_TEXT("Tooltip", "Wind not reported"))
-                      : WindLine(say, shown.OWDInfo, shown.OWSInfo, metric));
+                      : WindLine(say, shown.WindDirection, shown.WindSpeedKnots, metric));
     WeatherLines(say, report, metric, line);
     return text;
 }

@@ -25,10 +25,10 @@ inline constexpr std::chrono::hours kStaleAfter{2};
 /// gauge's, and its dew point, tendency, gusts, visibility, sky and weather follow when it gives
 /// them. Until a report is decoded (no LastFetch) it says there is no reading yet, with the values
 /// only when they are not the fresh store's rest positions. `pressSet` is the reference hand's
-/// position. Never throws for damaged shown values; such a value is named unreadable.
+/// position. Never throws.
 /// The words and forms are `wording`'s; the messages of the context (failures, station name) are
 /// shown as they are.
-std::string DescribeGauge(const Observation& shown, std::uint16_t pressSet,
+std::string DescribeGauge(const Observation& observation, std::uint16_t pressSet,
                           const ReadingContext& context, const Clock& clock,
                           const Wording& wording = English());
 

@@ -1,7 +1,5 @@
 #include "gauges/Gauges.h"
 
-#include "platform/TextConvert.h"
-
 #include <cmath>
 #include <utility>
 
@@ -27,9 +25,9 @@ NeedleSet Only(Needle needle) {
 NeedleSet UnreportedNeedles(const Observation& o) {
     const Unreported& missing = o.NotReported;
     NeedleSet needles;
-    const bool hotColdMissing = o.NewTemp <= kChillCeiling ? missing.WindChill()
-                                : o.NewTemp >= kHeatFloor  ? missing.HeatIndex()
-                                                           : false;
+    const bool hotColdMissing = o.Target.TemperatureF <= kChillCeiling ? missing.WindChill()
+                                : o.Target.TemperatureF >= kHeatFloor  ? missing.HeatIndex()
+                                                                       : false;
     if (hotColdMissing)
         needles |= Only(Needle::HotCold);
     if (missing.Temperature)
@@ -94,18 +92,18 @@ void Gauges::DrawReferenceHand(Canvas& canvas) const {
 
 void Gauges::UpdateTemperature() {
     DrawNeedleWithTail(Active().Drawn.GetCanvas(), Needle::Temperature, gauge::kTemperature,
-                       observation_.OTemp);
+                       observation_.Shown.TemperatureF);
 }
 
 void Gauges::UpdateHotCold() {
     Canvas& canvas = Active().Drawn.GetCanvas();
-    const int target = observation_.NewTemp;
+    const int target = observation_.Target.TemperatureF;
     double value = 0;
     if (target <= kChillCeiling) {
-        value = observation_.OChill;
+        value = observation_.Shown.WindChillF;
         canvas.SetPenColor(PenFor(Needle::HotCold, colors::kChill));
     } else if (target >= kHeatFloor) {
-        value = observation_.OHeatIndex;
+        value = observation_.Shown.HeatIndexF;
         canvas.SetPenColor(PenFor(Needle::HotCold, colors::kHeatIndex));
     } else {
         return;
@@ -118,7 +116,7 @@ void Gauges::UpdateHotCold() {
 }
 
 void Gauges::UpdatePressure() {
-    const double pressure = StrToFloat(observation_.OPresInfo);
+    const double pressure = observation_.Shown.PressureInHg;
     Canvas& canvas = Active().Drawn.GetCanvas();
     DrawNeedleWithTail(canvas, Needle::Pressure, gauge::kPressure, pressure);
     DrawReferenceHand(canvas);
@@ -136,28 +134,27 @@ void Gauges::UpdatePressure() {
 
 void Gauges::UpdateHumidity() {
     DrawNeedleWithTail(Active().Drawn.GetCanvas(), Needle::Humidity, gauge::kHumidity,
-                       observation_.OHumd);
+                       observation_.Shown.HumidityPercent);
 }
 
 void Gauges::UpdateWindDirection() {
-    const bool variable = observation_.OWDInfo == VariableWind;
-    const int direction = variable ? 0 : StrToInt(observation_.OWDInfo);
-    if (variable)
-        observation_.NewWDInfo = observation_.OWDInfo;
+    const WindDirection shown = observation_.Shown.WindDirection;
+    if (shown.Variable)
+        observation_.Target.WindDirection = shown;
 
     Canvas& canvas = Active().Drawn.GetCanvas();
     const GaugeGeometry& g = gauge::kWindDirection;
     canvas.SetPenColor(PenFor(Needle::WindDirection, NeedleColor));
     canvas.SetPenWidth(gauge::kNeedleWidth);
     canvas.MoveTo(g.Centre.X, g.Centre.Y);
-    if (variable)
+    if (shown.Variable)
         DrawEllipse(canvas, gauge::kVariableWind); // filled with the brush UpdatePressure left
     else
-        DrawStroke(canvas, g, direction);
+        DrawStroke(canvas, g, shown.Degrees);
 }
 
 void Gauges::UpdateWindSpeed() {
-    const int speed = StrToInt(observation_.OWSInfo);
+    const int speed = observation_.Shown.WindSpeedKnots;
     Canvas& canvas = Active().Drawn.GetCanvas();
     const GaugeGeometry& g = gauge::kWindSpeed;
     if (GustKnots) {
@@ -200,7 +197,7 @@ void Gauges::HubPressed(MouseButton button) {
 }
 
 void Gauges::SetReferenceToPressure() {
-    PressSet = NearestReferenceStep(StrToFloat(observation_.OPresInfo));
+    PressSet = NearestReferenceStep(observation_.Shown.PressureInHg);
     UpdatePressSet();
     DrawNeedles();
 }

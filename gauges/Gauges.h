@@ -52,35 +52,33 @@ public:
     /// The report's gust speed in knots: a thin red hand on the speed dial; none without gusts.
     std::optional<int> GustKnots;
 
-    /// Temperature needle and tail from OTemp.
+    /// Temperature needle and tail from the shown temperature.
     void UpdateTemperature();
-    /// Wind-chill (NewTemp <= 50) or heat-index (NewTemp >= 70) needle; nothing in between.
+    /// Wind-chill (target temperature <= 50) or heat-index (>= 70) needle; nothing in between.
     void UpdateHotCold();
-    /// Pressure needle from OPresInfo, the reference hand and the hub discs; leaves the brush
-    /// at the reference colour. Throws EConvertError before drawing when OPresInfo is no number.
+    /// Pressure needle, the reference hand and the hub discs; leaves the brush at the reference
+    /// colour.
     void UpdatePressure();
-    /// Humidity needle and tail from OHumd.
+    /// Humidity needle and tail from the shown humidity.
     void UpdateHumidity();
-    /// Direction pointer from OWDInfo, or the variable-wind disc for "VRB" (which also makes
-    /// NewWDInfo "VRB"). Throws EConvertError before drawing when the text is no integer.
+    /// Direction pointer, or the variable-wind disc for a variable wind (which also makes the
+    /// target direction variable).
     void UpdateWindDirection();
-    /// The gust hand, when GustKnots, then the speed needle from OWSInfo. Throws EConvertError
-    /// before drawing when it is no integer.
+    /// The gust hand, when GustKnots, then the speed needle.
     void UpdateWindSpeed();
 
     /// Restores the active skin, draws the reference hand alone and stores its position.
     void UpdatePressSet();
     /// Hub click: left turns the hand one step clockwise, right one step back (wrapping within
-    /// 1..100), middle only redraws; then the six needles. Needle errors leave through here.
+    /// 1..100), middle only redraws; then the six needles.
     void HubPressed(MouseButton button);
-    /// Turns the hand to NearestReferenceStep of OPresInfo, as a barometer's owner sets it each
-    /// morning; then the six needles. Throws EConvertError, the hand unmoved, when OPresInfo is
-    /// no number.
+    /// Turns the hand to NearestReferenceStep of the shown pressure, as a barometer's owner sets
+    /// it each morning; then the six needles.
     void SetReferenceToPressure();
 
     /// Copies the clean copy of the active skin over it, wiping every needle.
     void RestoreSkin();
-    /// The six needle procedures in their fixed order; stops at the first conversion error.
+    /// The six needle procedures in their fixed order.
     void DrawNeedles();
     /// RestoreSkin, then DrawNeedles.
     void FullRedraw();

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <limits>
 
-#include "observation/NeedleSweep.h"
+#include "observation/ValueTexts.h"
 #include "platform/TextConvert.h"
 
 namespace stormbell {
@@ -79,34 +79,39 @@ double TargetWindChill(std::int16_t fahrenheit, double knots) {
 
 PressurePlan DeriveTargets(Observation& o) {
     Unreported& missing = o.NotReported;
-    std::optional<double> celsius = TryStrToFloat(o.TempCText);
+    const CutTexts& cut = o.Cut;
+    GaugeValues& target = o.Target;
+    std::optional<double> celsius = TryStrToFloat(cut.TemperatureC);
     const auto fahrenheit = celsius ? WholeFahrenheit(*celsius) : std::nullopt;
-    const auto dewPoint = TryStrToFloat(o.DewCText);
-    const auto knots = TryStrToInt(o.NewWSInfo);
+    const auto dewPoint = TryStrToFloat(cut.DewPointC);
+    const auto pressure = TryStrToFloat(cut.PressureInHg);
+    const auto knots = TryStrToInt(cut.WindSpeedKnots);
+    const auto direction =
+        IsDirectionText(cut.WindDirection) ? DirectionFromText(cut.WindDirection) : std::nullopt;
     // A Celsius figure whose °F does not fit counts as no figure at all.
     missing.Temperature = !fahrenheit;
     missing.DewPoint = !dewPoint;
-    missing.Pressure = !TryStrToFloat(o.NewPresInfo);
-    missing.Wind = !IsDirectionText(o.NewWDInfo) || !knots || *knots < 0;
+    missing.Pressure = !pressure;
+    missing.Wind = !direction || !knots || *knots < 0;
     // The report's own figure is a stated value; it stands only where the gauge's formula has
     // nothing to work on, so that reports stating all show as they always have.
     missing.HumidityStated =
-        (missing.Temperature || missing.DewPoint) && o.StatedHumidity.has_value();
-    if (missing.Pressure)
-        o.NewPresInfo = rest::kPresInfo;
-    if (missing.Wind) {
-        o.NewWDInfo = rest::kWDInfo;
-        o.NewWSInfo = rest::kWSInfo;
-    }
-    o.NewTemp = fahrenheit ? *fahrenheit : rest::kTemp;
+        (missing.Temperature || missing.DewPoint) && cut.StatedHumidity.has_value();
+    target.PressureInHg = missing.Pressure ? rest::kPressureInHg : *pressure;
+    target.WindDirection = missing.Wind ? rest::kWindDirection : *direction;
+    target.WindSpeedKnots = missing.Wind ? rest::kWindSpeedKnots : *knots;
+    target.TemperatureF = fahrenheit ? *fahrenheit : rest::kTemperatureF;
     if (missing.Humidity())
-        o.NewHumd = rest::kHumd;
+        target.HumidityPercent = rest::kHumidityPercent;
     else
-        o.NewHumd =
-            missing.HumidityStated ? *o.StatedHumidity : RelativeHumidity(celsius, dewPoint);
+        target.HumidityPercent =
+            missing.HumidityStated ? *cut.StatedHumidity : RelativeHumidity(celsius, dewPoint);
     PressurePlan plan = StartPressurePlan(o);
-    o.NewHeatIndex = missing.HeatIndex() ? rest::kHeatIndex : TargetHeatIndex(o.NewTemp, o.NewHumd);
-    o.NewChill = missing.WindChill() ? rest::kChill : TargetWindChill(o.NewTemp, *knots);
+    target.HeatIndexF = missing.HeatIndex()
+                            ? rest::kHeatIndexF
+                            : TargetHeatIndex(target.TemperatureF, target.HumidityPercent);
+    target.WindChillF =
+        missing.WindChill() ? rest::kWindChillF : TargetWindChill(target.TemperatureF, *knots);
     FinishPressurePlan(plan);
     return plan;
 }

@@ -25,7 +25,7 @@ double TargetHeatIndex(std::int16_t fahrenheit, std::int32_t humidity);
 /// the temperature above. `knots` must be finite and not negative.
 double TargetWindChill(std::int16_t fahrenheit, double knots);
 
-/// Derives every target from the cut texts and plans the pressure steps. A quantity whose text
+/// Derives every target from the Cut texts and plans the pressure steps. A quantity whose text
 /// is missing or cannot be read (a wind needs a direction of "VRB" or one to three digits and
 /// whole knots) is marked in NotReported; its target, and those derived from it, are the rest
 /// positions. Where temperature or dew point is missing, a StatedHumidity is the humidity

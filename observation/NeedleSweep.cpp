@@ -10,12 +10,6 @@ namespace stormbell {
 
 namespace {
 
-bool Arrived(const Observation& o) {
-    return o.OTemp == o.NewTemp && o.OHumd == o.NewHumd && o.OWDInfo == o.NewWDInfo &&
-           o.OWSInfo == o.NewWSInfo && o.OHeatIndex == o.NewHeatIndex && o.OChill == o.NewChill &&
-           o.OPresInfo == o.NewPresInfo;
-}
-
 template <typename T> void StepByOne(T& shown, T target) {
     if (shown < target)
         shown += 1;
@@ -28,134 +22,80 @@ long long DirectionStride(long long gap) {
     return gap > 30 ? 6 : gap > 10 ? 2 : 1;
 }
 
-void StepPressure(Observation& o, PressurePlan& plan) {
+// Each step lands on the number its 15-digit text holds, so that a long run of 0.04 steps
+// shows 30.40, not a value drifted by the binary fractions.
+double Settled(double inHg) {
+    return StrToFloat(FloatToStrGeneral(inHg));
+}
+
+void StepPressure(double& shown, PressurePlan& plan) {
     // The counter stays small: it grows by one per frame, and frames are bounded.
-    if (plan.rising && plan.counter < plan.steps) {
-        o.OPresInfo = FloatToStrGeneral(StrToFloat(o.OPresInfo) + PressureStep);
+    const double sign = plan.rising ? 1 : -1;
+    if (plan.counter < plan.steps) {
+        shown = Settled(shown + sign * PressureStep);
         ++plan.counter;
     }
-    if (plan.rising && plan.counter == plan.steps) {
-        o.OPresInfo = FloatToStrFixed(StrToFloat(o.OPresInfo) + plan.remainder);
-        plan.counter += 10;
-    }
-    if (!plan.rising && plan.counter < plan.steps) {
-        o.OPresInfo = FloatToStrGeneral(StrToFloat(o.OPresInfo) - PressureStep);
-        ++plan.counter;
-    }
-    if (!plan.rising && plan.counter == plan.steps) {
-        o.OPresInfo = FloatToStrFixed(StrToFloat(o.OPresInfo) - plan.remainder);
+    if (plan.counter == plan.steps) {
+        shown = Settled(StrToFloat(FloatToStrFixed(shown + sign * plan.remainder)));
         plan.counter += 10;
     }
 }
 
-void StepDirection(Observation& o) {
-    if (o.NewWDInfo != VariableWind) {
-        long long shown = StrToInt(o.OWDInfo);
-        const long long target = StrToInt(o.NewWDInfo);
-        // Never through north: from 350 to 10 the needle sweeps back through 180.
-        if (shown < target)
-            shown += DirectionStride(target - shown);
-        if (shown > target)
-            shown -= DirectionStride(shown - target);
-        o.OWDInfo = IntToStr(shown);
+void StepDirection(WindDirection& shown, WindDirection target) {
+    if (target.Variable) {
+        shown = kVariableWind;
+        return;
     }
-    if (o.NewWDInfo == VariableWind)
-        o.OWDInfo = VariableWind;
-}
-
-void StepWindSpeed(Observation& o) {
-    std::int32_t shown = StrToInt(o.OWSInfo);
-    StepByOne(shown, StrToInt(o.NewWSInfo));
-    o.OWSInfo = IntToStr(shown);
+    // A variable wind is swept from north.
+    long long degrees = shown.Variable ? 0 : shown.Degrees;
+    // Never through north: from 350 to 10 the needle sweeps back through 180.
+    if (degrees < target.Degrees)
+        degrees += DirectionStride(target.Degrees - degrees);
+    if (degrees > target.Degrees)
+        degrees -= DirectionStride(degrees - target.Degrees);
+    shown = {static_cast<std::int32_t>(degrees), false};
 }
 
 void Step(Observation& o, PressurePlan& plan) {
-    StepByOne(o.OTemp, o.NewTemp);
-    StepByOne(o.OHumd, o.NewHumd);
-    StepByOne(o.OChill, o.NewChill);
-    StepByOne(o.OHeatIndex, o.NewHeatIndex);
-    StepPressure(o, plan);
-    StepDirection(o);
-    StepWindSpeed(o);
-    o.OWDInfo = PadDirection(o.OWDInfo);
+    GaugeValues& shown = o.Shown;
+    const GaugeValues& target = o.Target;
+    StepByOne(shown.TemperatureF, target.TemperatureF);
+    StepByOne(shown.HumidityPercent, target.HumidityPercent);
+    StepByOne(shown.WindChillF, target.WindChillF);
+    StepByOne(shown.HeatIndexF, target.HeatIndexF);
+    StepPressure(shown.PressureInHg, plan);
+    StepDirection(shown.WindDirection, target.WindDirection);
+    StepByOne(shown.WindSpeedKnots, target.WindSpeedKnots);
 }
 
-std::string WholeText(const std::string& text) {
-    const auto value = TryStrToInt(text);
-    return value ? IntToStr(*value) : "0";
-}
-
-std::string PressureText(const std::string& text) {
-    const auto value = TryStrToFloat(text);
-    return value ? FloatToStrGeneral(*value) : "30.00";
-}
-
-void NormaliseTexts(Observation& o) {
-    o.OWSInfo = WholeText(o.OWSInfo);
-    o.OPresInfo = PressureText(o.OPresInfo);
-    o.NewWSInfo = WholeText(o.NewWSInfo);
-    o.NewPresInfo = PressureText(o.NewPresInfo);
-}
-
-// The stepping reads the direction and speed targets as whole numbers. Checked before anything
-// moves, a text it cannot read, or a direction the three-digit shown text cannot hold, is an
-// error of this report alone and leaves every shown value readable for the next report and the
-// next redraw.
+// A direction the three stored digits cannot hold is an error of this report alone, found
+// before anything moves, so every shown value stays drawable for the next report.
 void CheckTargets(const Observation& o) {
-    const std::string& text = o.NewWDInfo;
-    if (!IsDirectionText(text)) {
-        const std::string quoted = "The wind direction '" + text + "' ";
-        const bool digits = text.find_first_not_of("0123456789", text.starts_with('-') ? 1 : 0) ==
-                            std::string::npos;
-        if (!digits || text.size() < 2)
-            throw EConvertError(quoted + "is not a whole number of degrees");
-        if (text.starts_with('-'))
-            throw EConvertError(quoted + "is negative");
-        throw EConvertError(quoted + "has more than three digits");
-    }
-    StrToInt(o.NewWSInfo);
+    const WindDirection direction = o.Target.WindDirection;
+    if (direction.Variable || (direction.Degrees >= 0 && direction.Degrees <= kMaxDirection))
+        return;
+    const std::string quoted = "The wind direction '" + IntToStr(direction.Degrees) + "' ";
+    if (direction.Degrees < 0)
+        throw EConvertError(quoted + "is negative");
+    throw EConvertError(quoted + "has more than three digits");
 }
 
 // Stepping by 1.0 reaches only whole numbers (a stored 72.5 would oscillate around 75 for
-// ever), and the padded shown direction reaches only a three-digit target. A shown direction
-// off the compass (a stored -5) would step through texts like "0-4" that nothing reads: it
-// starts from the nearer end of the compass instead.
+// ever). A shown direction off the compass (a stored -5) starts from the nearer end of the
+// compass.
 void MakeTargetsReachable(Observation& o) {
-    o.OHeatIndex = RoundHalfEven(o.OHeatIndex);
-    o.NewHeatIndex = RoundHalfEven(o.NewHeatIndex);
-    o.OChill = RoundHalfEven(o.OChill);
-    o.NewChill = RoundHalfEven(o.NewChill);
-    if (o.NewWDInfo == VariableWind)
+    GaugeValues& shown = o.Shown;
+    GaugeValues& target = o.Target;
+    shown.HeatIndexF = RoundHalfEven(shown.HeatIndexF);
+    target.HeatIndexF = RoundHalfEven(target.HeatIndexF);
+    shown.WindChillF = RoundHalfEven(shown.WindChillF);
+    target.WindChillF = RoundHalfEven(target.WindChillF);
+    if (target.WindDirection.Variable || shown.WindDirection.Variable)
         return;
-    o.NewWDInfo = PadDirection(IntToStr(StrToInt(o.NewWDInfo)));
-    if (const auto shown = TryStrToInt(o.OWDInfo); shown && (*shown < 0 || *shown > kMaxDirection))
-        o.OWDInfo = PadDirection(IntToStr(std::clamp(*shown, 0, kMaxDirection)));
-}
-
-void JumpToTargets(Observation& o) {
-    o.OTemp = o.NewTemp;
-    o.OHumd = o.NewHumd;
-    o.OChill = o.NewChill;
-    o.OHeatIndex = o.NewHeatIndex;
-    o.OPresInfo = o.NewPresInfo;
-    o.OWDInfo = o.NewWDInfo;
-    o.OWSInfo = o.NewWSInfo;
+    shown.WindDirection.Degrees = std::clamp(shown.WindDirection.Degrees, 0, kMaxDirection);
 }
 
 } // namespace
-
-bool IsDirectionText(std::string_view text) {
-    return text == VariableWind || (!text.empty() && text.size() <= 3 &&
-                                    text.find_first_not_of("0123456789") == std::string::npos);
-}
-
-std::string PadDirection(std::string direction) {
-    if (direction.size() == 2)
-        direction.insert(0, "0");
-    if (direction.size() == 1)
-        direction.insert(0, "00");
-    return direction;
-}
 
 NeedleSweep::NeedleSweep(FramePresenter& presenter, Pause& pause, StatusLine& status)
     : presenter_(presenter), pause_(pause), status_(status) {}
@@ -164,9 +104,9 @@ long NeedleSweep::Run(Observation& o, PressurePlan plan) {
     CheckTargets(o);
     MakeTargetsReachable(o);
     long frames = 0;
-    while (!Arrived(o)) {
+    while (o.Shown != o.Target) {
         if (frames == MaxSweepFrames) {
-            JumpToTargets(o);
+            o.Shown = o.Target;
             break;
         }
         presenter_.PresentFrame();
@@ -176,10 +116,9 @@ long NeedleSweep::Run(Observation& o, PressurePlan plan) {
         } catch (...) {
             // A sweep cut short (the program ending) still leaves a reading that was observed,
             // never values halfway between two reports, for the save to keep.
-            JumpToTargets(o);
+            o.Shown = o.Target;
             throw;
         }
-        NormaliseTexts(o);
         ++frames;
     }
     presenter_.PresentFrame();

@@ -2,8 +2,6 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
-#include <string_view>
 
 #include "observation/FramePresenter.h"
 #include "observation/Observation.h"
@@ -20,8 +18,8 @@ inline constexpr int SweepFramePause = 25;
 /// values jump to their targets. Far beyond any real change (a 100-degree swing takes 100).
 inline constexpr long MaxSweepFrames = 10000;
 
-/// The largest wind direction in degrees, the most the shown value's three digits hold; a
-/// target must lie in 0..kMaxDirection. Reports use 999 for an unknown direction, and values
+/// The largest wind direction in degrees, the most the stored three digits hold; a target must
+/// lie in 0..kMaxDirection. Reports use 999 for an unknown direction, and values
 /// just above 360 occur; the needle is drawn where its geometry puts them.
 inline constexpr std::int32_t kMaxDirection = 999;
 
@@ -32,10 +30,10 @@ public:
 
     /// Steps every shown value toward its target, one presented frame and one pause per step,
     /// until all have arrived; then draws a last frame and sets the status "Completed".
-    /// Returns the number of stepping frames. A speed target that is not a whole number, or a
-    /// direction target that is not IsDirectionText (said in words), throws EConvertError
-    /// before any frame, leaving the shown values and the status as they were. When the pause
-    /// throws, the shown values jump to their targets and the exception goes on.
+    /// Returns the number of stepping frames. A direction target outside 0..kMaxDirection throws
+    /// EConvertError (said in words) before any frame, leaving the shown values and the status
+    /// as they were. When the pause throws, the shown values jump to their targets and the
+    /// exception goes on.
     long Run(Observation& observation, PressurePlan plan);
 
 private:
@@ -43,12 +41,5 @@ private:
     Pause& pause_;
     StatusLine& status_;
 };
-
-/// True for "VRB" and for one to three digits without a sign: the direction texts a report
-/// states and the three-digit shown text holds.
-bool IsDirectionText(std::string_view text);
-
-/// Pads a direction of one or two characters with zeros to three: "5" -> "005".
-std::string PadDirection(std::string direction);
 
 } // namespace stormbell

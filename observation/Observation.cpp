@@ -9,16 +9,6 @@ DisplayMode DisplayModeFromText(std::string_view text) {
     return text == "1" ? DisplayMode::Metric : DisplayMode::English;
 }
 
-void Observation::SetTargetsToShown() {
-    NewTemp = OTemp;
-    NewHumd = OHumd;
-    NewPresInfo = OPresInfo;
-    NewChill = OChill;
-    NewHeatIndex = OHeatIndex;
-    NewWDInfo = OWDInfo;
-    NewWSInfo = OWSInfo;
-}
-
 namespace {
 
 constexpr std::array<std::pair<const char*, bool Unreported::*>, 5> kUnreportedNames = {{
@@ -58,31 +48,27 @@ Unreported UnreportedFromText(std::string_view text) {
 
 void RestUnreported(Observation& o) {
     const Unreported& missing = o.NotReported;
+    GaugeValues& shown = o.Shown;
     if (missing.Temperature)
-        o.OTemp = rest::kTemp;
+        shown.TemperatureF = rest::kTemperatureF;
     if (missing.Humidity())
-        o.OHumd = rest::kHumd;
+        shown.HumidityPercent = rest::kHumidityPercent;
     if (missing.HeatIndex())
-        o.OHeatIndex = rest::kHeatIndex;
+        shown.HeatIndexF = rest::kHeatIndexF;
     if (missing.WindChill())
-        o.OChill = rest::kChill;
+        shown.WindChillF = rest::kWindChillF;
     if (missing.Pressure)
-        o.OPresInfo = rest::kPresInfo;
+        shown.PressureInHg = rest::kPressureInHg;
     if (missing.Wind) {
-        o.OWDInfo = rest::kWDInfo;
-        o.OWSInfo = rest::kWSInfo;
+        shown.WindDirection = rest::kWindDirection;
+        shown.WindSpeedKnots = rest::kWindSpeedKnots;
     }
 }
 
 Observation FreshStoreObservation() {
     Observation o;
-    o.OTemp = rest::kTemp;
-    o.OHumd = rest::kHumd;
-    o.OHeatIndex = rest::kHeatIndex;
-    o.OChill = rest::kChill;
-    o.OPresInfo = rest::kPresInfo;
-    o.OWDInfo = rest::kWDInfo;
-    o.OWSInfo = rest::kWSInfo;
+    o.Shown = {rest::kTemperatureF, rest::kHumidityPercent, rest::kHeatIndexF,    rest::kWindChillF,
+               rest::kPressureInHg, rest::kWindDirection,   rest::kWindSpeedKnots};
     o.DisplayMode = rest::kDisplayMode;
     o.SetTargetsToShown();
     return o;

@@ -8,9 +8,6 @@
 
 namespace stormbell {
 
-/// The wind direction text of a report whose wind is variable.
-inline constexpr const char* VariableWind = "VRB";
-
 /// The skin and scales in use.
 enum class DisplayMode { English, Metric };
 
@@ -48,41 +45,61 @@ std::string UnreportedText(const Unreported& missing);
 /// Reads the stored form; names it does not know are skipped.
 Unreported UnreportedFromText(std::string_view text);
 
+/// A wind direction as the gauge holds it: degrees from north, or variable.
+struct WindDirection {
+    std::int32_t Degrees = 0; ///< 0..999, as a report's three digits hold; 0 when variable
+    bool Variable = false;    ///< the report gives no steady direction
+
+    bool operator==(const WindDirection&) const = default;
+};
+
+/// The direction of a variable wind.
+inline constexpr WindDirection kVariableWind{0, true};
+
+/// The quantities the six needles show, in the units the gauge keeps them in.
+struct GaugeValues {
+    std::int16_t TemperatureF = 0;    ///< whole °F
+    std::int32_t HumidityPercent = 0; ///< relative humidity, whole percent
+    double HeatIndexF = 0;            ///< °F; whole once a sweep starts
+    double WindChillF = 0;            ///< °F; whole once a sweep starts
+    double PressureInHg = 0;          ///< altimeter setting, inches of mercury
+    stormbell::WindDirection WindDirection;
+    std::int32_t WindSpeedKnots = 0; ///< sustained speed, whole knots
+
+    bool operator==(const GaugeValues&) const = default;
+};
+
+/// The texts the decoder last cut from a report, before they are read as numbers.
+struct CutTexts {
+    std::string TemperatureC;                   ///< "13" of "Temperature: 55 F (13 C)"
+    std::string DewPointC;                      ///< "5" of "Dew Point: 41 F (5 C)"
+    std::string PressureInHg;                   ///< "30.09" of "Pressure (altimeter): 30.09 in. Hg"
+    std::string WindDirection;                  ///< degrees, "000" when calm, "VRB" when variable
+    std::string WindSpeedKnots;                 ///< "00" when calm
+    std::optional<std::int32_t> StatedHumidity; ///< "Relative Humidity: 58%"
+};
+
 struct Observation {
-    std::int16_t OTemp = 0;   ///< shown temperature, whole °F
-    std::int16_t NewTemp = 0; ///< target temperature, whole °F
-    std::int32_t OHumd = 0;   ///< shown relative humidity, whole percent
-    std::int32_t NewHumd = 0; ///< target relative humidity, 0..100
-    double OHeatIndex = 0;    ///< shown heat index, °F, always whole
-    double NewHeatIndex = 0;  ///< target heat index, always whole
-    double OChill = 0;        ///< shown wind chill, °F, always whole
-    double NewChill = 0;      ///< target wind chill, always whole
-    std::string OPresInfo;    ///< shown altimeter pressure, inHg, decimal text
-    std::string NewPresInfo;  ///< target altimeter pressure as cut from the report
-    std::string OWDInfo;      ///< shown wind direction: three digits of degrees, or "VRB"
-    std::string NewWDInfo;    ///< target wind direction: degrees text, "000" calm, "VRB"
-    std::string OWSInfo;      ///< shown wind speed, whole knots as text
-    std::string NewWSInfo;    ///< target wind speed, knots text, "00" calm
-    std::string TempCText;    ///< Celsius temperature text last cut from a report
-    std::string DewCText;     ///< Celsius dew point text last cut from a report
-    std::optional<std::int32_t> StatedHumidity; ///< "Relative Humidity: 58%" of the last report
+    GaugeValues Shown;  ///< where the needles point now
+    GaugeValues Target; ///< where the last report sends them
+    CutTexts Cut;       ///< what the last report said, as cut
     stormbell::DisplayMode DisplayMode = stormbell::DisplayMode::English; ///< skin in use
     Unreported NotReported; ///< what the last report left unstated; its values are at rest
 
     /// Start-up rule: every target takes its shown value, so nothing moves before a report.
-    void SetTargetsToShown();
+    void SetTargetsToShown() { Target = Shown; }
 };
 
 /// The needles' rest positions: what a settings store that was never written shows, and the
 /// defaults the settings table stores them under.
 namespace rest {
-inline constexpr std::int16_t kTemp = -30;
-inline constexpr std::int32_t kHumd = 0;
-inline constexpr double kHeatIndex = -30.0;
-inline constexpr double kChill = -30.0;
-inline constexpr std::string_view kPresInfo = "28.00";
-inline constexpr std::string_view kWDInfo = "000";
-inline constexpr std::string_view kWSInfo = "00";
+inline constexpr std::int16_t kTemperatureF = -30;
+inline constexpr std::int32_t kHumidityPercent = 0;
+inline constexpr double kHeatIndexF = -30.0;
+inline constexpr double kWindChillF = -30.0;
+inline constexpr double kPressureInHg = 28.0;
+inline constexpr WindDirection kWindDirection{};
+inline constexpr std::int32_t kWindSpeedKnots = 0;
 inline constexpr DisplayMode kDisplayMode = DisplayMode::English;
 /// The altimeter's reference hand, hundredths of a turn: pointing down.
 inline constexpr std::uint16_t kPressSet = 50;

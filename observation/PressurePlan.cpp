@@ -1,7 +1,7 @@
 #include "observation/PressurePlan.h"
 
+#include <cmath>
 #include <limits>
-#include <string>
 
 #include "platform/TextConvert.h"
 
@@ -9,27 +9,24 @@ namespace stormbell {
 
 PressurePlan StartPressurePlan(Observation& o) {
     PressurePlan plan;
-    const auto shown = TryStrToFloat(o.OPresInfo);
-    const auto target = TryStrToFloat(o.NewPresInfo);
+    double& shown = o.Shown.PressureInHg;
+    double& target = o.Target.PressureInHg;
     // The step count is a 32-bit integer: a larger distance cannot be planned at all.
     constexpr double maxDifference = std::numeric_limits<std::int32_t>::max() / 25.0;
-    if (!shown || !target) {
-        o.OPresInfo = o.NewPresInfo = "0";
+    if (!std::isfinite(shown) || !std::isfinite(target)) {
+        shown = target = 0;
         return plan;
     }
     // The final remainder step lands on fixed text (two decimals, four significant digits):
     // a target that form cannot hold is replaced by the nearest one it can.
-    const std::string fixed = FloatToStrFixed(*target);
-    const double reachable = StrToFloat(fixed);
-    if (reachable != *target)
-        o.NewPresInfo = fixed;
-    const double difference = reachable > *shown ? reachable - *shown : *shown - reachable;
+    target = StrToFloat(FloatToStrFixed(target));
+    const double difference = target > shown ? target - shown : shown - target;
     if (!(difference <= maxDifference)) {
-        o.OPresInfo = o.NewPresInfo = "0";
+        shown = target = 0;
         return plan;
     }
     plan.difference = difference;
-    plan.rising = !(*shown > reachable);
+    plan.rising = !(shown > target);
     return plan;
 }
 

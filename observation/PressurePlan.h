@@ -18,10 +18,10 @@ struct PressurePlan {
 /// Inches of mercury per stepping frame.
 inline constexpr double PressureStep = 0.04;
 
-/// First half: rewrites a target with more than two decimals or four significant digits in
-/// fixed text (so the sweep can reach it) and measures the distance. When either text is not a
-/// number, or the distance is too large to count in steps, both pressure texts become "0" and the
-/// plan stands still.
+/// First half: moves a target with more than two decimals or four significant digits to the
+/// nearest value that has none (so the sweep can reach it) and measures the distance. When
+/// either pressure is not a finite number, or the distance is too large to count in steps, both
+/// become 0 and the plan stands still.
 PressurePlan StartPressurePlan(Observation& observation);
 
 /// Second half: the number of whole steps and the remainder.

@@ -17,22 +17,16 @@ void ReportDecoder::BreakOut(const std::vector<std::string>& reportLines, bool l
     // Without any of the four lines, decoding would turn the missing texts into 0 C and 100 %.
     const bool reading = HoldsObservation(reportLines);
     // The direction needle starts a sweep from north, never from "variable".
-    if (reading && observation_.OWDInfo == VariableWind)
-        observation_.OWDInfo = "000";
+    if (reading && observation_.Shown.WindDirection.Variable)
+        observation_.Shown.WindDirection = {};
     logProblem_.Last.clear();
     if (logIt)
         Log(reportLines);
     if (!reading)
         throw ENotAReading();
     // Only what this report states counts; a text of an earlier one would be made up here.
-    Observation& o = observation_;
-    o.TempCText.clear();
-    o.DewCText.clear();
-    o.StatedHumidity.reset();
-    o.NewPresInfo.clear();
-    o.NewWDInfo.clear();
-    o.NewWSInfo.clear();
-    ScanReportLines(reportLines, observation_);
+    observation_.Cut = {};
+    ScanReportLines(reportLines, observation_.Cut);
     const PressurePlan plan = DeriveTargets(observation_);
     lastSweepFrames_ = sweep_.Run(observation_, plan);
 }

@@ -2,6 +2,7 @@
 
 #include "observation/FigureText.h"
 #include "observation/ReportHeader.h"
+#include "observation/ValueTexts.h"
 #include "platform/TextConvert.h"
 
 namespace stormbell {
@@ -42,39 +43,39 @@ bool IsPressureLine(const std::string& line) {
     return Cut(line, 1, 13) == "Pressure (alt";
 }
 
-void ScanWind(const std::string& line, Observation& o) {
+void ScanWind(const std::string& line, CutTexts& cut) {
     if (Cut(line, 7, 4) == "Calm") {
-        o.NewWDInfo = "000";
-        o.NewWSInfo = "00";
+        cut.WindDirection = "000";
+        cut.WindSpeedKnots = "00";
     } else if (Cut(line, 7, 8) == "Variable") {
-        o.NewWDInfo = VariableWind;
-        o.NewWSInfo = KnotsText(line);
+        cut.WindDirection = kVariableText;
+        cut.WindSpeedKnots = KnotsText(line);
     } else {
         // "Wind: from the WSW (250 degrees) at 9 MPH (8 KT):0"
         const long long p = Find("(", line);
         const long long d = Find("degrees", line);
-        o.NewWDInfo = Cut(line, p + 1, d - p - 2);
-        o.NewWSInfo = KnotsText(line);
+        cut.WindDirection = Cut(line, p + 1, d - p - 2);
+        cut.WindSpeedKnots = KnotsText(line);
     }
 }
 
 } // namespace
 
-void ScanReportLines(const std::vector<std::string>& lines, Observation& o) {
+void ScanReportLines(const std::vector<std::string>& lines, CutTexts& cut) {
     for (const auto& line : lines) {
         if (IsWindLine(line))
-            ScanWind(line, o);
+            ScanWind(line, cut);
         if (IsTemperatureLine(line))
-            o.TempCText = CelsiusText(line);
+            cut.TemperatureC = CelsiusText(line);
         if (IsDewPointLine(line))
-            o.DewCText = CelsiusText(line);
+            cut.DewPointC = CelsiusText(line);
         if (IsHumidityLine(line))
-            o.StatedHumidity = figure_text::TakeHumidity(std::string_view(line).substr(18));
+            cut.StatedHumidity = figure_text::TakeHumidity(std::string_view(line).substr(18));
         if (IsPressureLine(line)) {
             // "Pressure (altimeter): 30.09 in. Hg (1018 hPa)"
             const long long k = Find(":", line);
             const long long i = Find("in.", line);
-            o.NewPresInfo = Cut(line, k + 2, i - k - 3);
+            cut.PressureInHg = Cut(line, k + 2, i - k - 3);
         }
     }
 }

@@ -10,11 +10,11 @@
 namespace stormbell {
 
 /// Tests every line against the "Wind:", "Temperature", "Dew Point", "Relative Humidity:" and
-/// "Pressure (alt" captions and sets the matching texts of `observation` (StatedHumidity for the
+/// "Pressure (alt" captions and sets the matching texts of `cut` (StatedHumidity for the
 /// humidity, missing when it does not read as "58%"); a later line overwrites an earlier one,
 /// values not found keep theirs. Never fails: odd lines give odd texts, which the
 /// number conversions later reject.
-void ScanReportLines(const std::vector<std::string>& lines, Observation& observation);
+void ScanReportLines(const std::vector<std::string>& lines, CutTexts& cut);
 
 /// True when a line carries one of the four captions ScanReportLines reads. A report of a
 /// station whose sensors are out of service has none: it is no reading.

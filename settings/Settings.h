@@ -7,7 +7,7 @@
 
 namespace stormbell {
 
-/// The shown values (OTemp ... OWSInfo, DisplayMode) live in Observation and the reference hand's
+/// The shown values and DisplayMode live in Observation and the reference hand's
 /// stored position in Gauges; everything else persisted lives here. A new Settings holds the
 /// settings table's defaults, the values of a store that was never written.
 struct Settings {

@@ -16,7 +16,6 @@ namespace {
 
 using namespace settingstable;
 
-constexpr std::string_view kMetricStartPressure = "100.0";
 constexpr std::int16_t kMetricStartTemp = 0;
 
 constexpr std::array<std::string_view, 4> kTrueTexts = {"true", "1", "yes", "on"};
@@ -92,18 +91,55 @@ std::optional<std::string> Converted(std::string text, const TextRule& rule) {
     return text;
 }
 
-template <typename Home, typename T>
-std::string Written(const Setting<Home, T>& row, const T& value) {
+template <typename T> std::optional<T> Converted(const std::string& text, const TextForm<T>& form) {
+    return form.Read(form.Loaded ? form.Loaded(text) : text);
+}
+
+template <typename T> constexpr bool kIsTextForm = false;
+template <typename T> constexpr bool kIsTextForm<TextForm<T>> = true;
+
+template <typename Home, typename T, typename Rule>
+std::string Written(const Setting<Home, T, Rule>& row, const T& value) {
     if constexpr (std::is_same_v<T, std::string>)
         return row.Rule.Saved ? row.Rule.Saved(value) : value;
+    else if constexpr (kIsTextForm<Rule>)
+        return row.Rule.Written(value);
     else
         return TextOf(value);
 }
 
-template <typename Home, typename T> T Read(SettingsStore& store, const Setting<Home, T>& row) {
+template <typename Home, typename T, typename Rule>
+std::string StoredText(SettingsStore& store, const Setting<Home, T, Rule>& row) {
+    return store.ReadSetting(row.Name, Written(row, T(row.Default)));
+}
+
+template <typename Home, typename T, typename Rule>
+T Read(SettingsStore& store, const Setting<Home, T, Rule>& row) {
     T fallback(row.Default);
-    auto value = Converted(store.ReadSetting(row.Name, Written(row, fallback)), row.Rule);
+    auto value = Converted(StoredText(store, row), row.Rule);
     return value ? std::move(*value) : std::move(fallback);
+}
+
+// The text a shown value was loaded from: the stored one, or the default's when that is not
+// usable.
+template <typename T, typename Rule>
+std::string LoadedText(SettingsStore& store, const Setting<GaugeValues, T, Rule>& row) {
+    std::string text = StoredText(store, row);
+    if (row.Rule.Loaded)
+        text = row.Rule.Loaded(std::move(text));
+    return row.Rule.Read(text) ? text : Written(row, T(row.Default));
+}
+
+// The stored text of a value the run did not change stays as it was ("00" and "0" are both
+// calm), so a store loads and saves to the same bytes.
+template <typename Home, typename T, typename Rule>
+std::string Saved(SettingsStore& store, const Setting<Home, T, Rule>& row, const T& value) {
+    if constexpr (kIsTextForm<Rule>) {
+        std::string loaded = LoadedText(store, row);
+        if (row.Rule.Read(loaded) == value)
+            return loaded;
+    }
+    return Written(row, value);
 }
 
 void Load(SettingsStore& store, Variables& variables, ReadBy reader) {
@@ -134,12 +170,16 @@ void LoadSettings(SettingsStore& store, Settings& settings, Observation& observa
     RestUnreported(o);
     o.SetTargetsToShown();
 
-    // A store that never held a reading starts the metric skin at its own scales' low ends;
-    // the targets keep the stored values.
-    if (o.DisplayMode == DisplayMode::Metric && o.OPresInfo == kOPresInfo.Default)
-        o.OPresInfo = kMetricStartPressure;
-    if (o.DisplayMode == DisplayMode::Metric && o.OTemp == kOTemp.Default)
-        o.OTemp = kMetricStartTemp;
+    // A store that never held a reading, with the rest pressure in the text the design stores
+    // it in, starts the metric skin at its own scales' low ends; the targets keep the stored
+    // values.
+    const bool restPressure =
+        o.NotReported.Pressure ||
+        LoadedText(store, kShownPressure) == Written(kShownPressure, kShownPressure.Default);
+    if (o.DisplayMode == DisplayMode::Metric && restPressure)
+        o.Shown.PressureInHg = kMetricStartPressure;
+    if (o.DisplayMode == DisplayMode::Metric && o.Shown.TemperatureF == kShownTemperature.Default)
+        o.Shown.TemperatureF = kMetricStartTemp;
 
     settings = std::move(variables.settings);
     observation = std::move(variables.observation);
@@ -155,7 +195,7 @@ void SaveSettings(SettingsStore& store, const Settings& settings, const Observat
     // Nothing the report did not state is saved as a reading.
     RestUnreported(variables.observation);
     ForEachSetting([&](const auto& row) {
-        store.WriteSetting(row.Name, Written(row, ValueOf(variables, row)));
+        store.WriteSetting(row.Name, Saved(store, row, ValueOf(variables, row)));
     });
     store.Commit();
 }

@@ -10,15 +10,18 @@ namespace stormbell::settingstable {
 namespace {
 
 constexpr double kHighestPressure = 9999.99; // the two-decimal text form holds four digits
+constexpr std::string_view kRestPressureText = "28.00";
+constexpr std::string_view kMetricStartPressureText = "100.0";
+constexpr std::string_view kCalmText = "00";
 constexpr std::int32_t kHighestDirection = 999;
 constexpr std::int32_t kFastestWind = 999; // knots, as the three-digit text form holds
 
 // The directory's earlier name; a store still holding it loads the default instead.
 constexpr std::string_view kFormerReportDirectory = "data/observations/metar/stations";
 
-bool IsWhole(const std::string& text, std::int32_t highest) {
+std::optional<std::int32_t> Whole(const std::string& text, std::int32_t highest) {
     const auto value = TryStrToInt(text);
-    return value && *value >= 0 && *value <= highest;
+    return value && *value >= 0 && *value <= highest ? value : std::nullopt;
 }
 
 } // namespace
@@ -29,18 +32,33 @@ std::string WithDecimalPoint(std::string text) {
     return text;
 }
 
-// A shown text the gauges cannot draw would make every redraw fail, so it loads as its default.
-bool IsPressure(const std::string& text) {
+// A shown value off the dials would stall the next sweep for minutes, so it loads as its default.
+std::optional<double> ReadPressure(const std::string& text) {
     const auto value = TryStrToFloat(text);
-    return value && *value >= 0 && *value <= kHighestPressure;
+    return value && *value >= 0 && *value <= kHighestPressure ? value : std::nullopt;
 }
 
-bool IsDirection(const std::string& text) {
-    return text == VariableWind || IsWhole(text, kHighestDirection);
+std::string PressureText(double inches) {
+    if (inches == rest::kPressureInHg)
+        return std::string(kRestPressureText);
+    if (inches == kMetricStartPressure)
+        return std::string(kMetricStartPressureText);
+    return FloatToStrGeneral(inches);
 }
 
-bool IsSpeed(const std::string& text) {
-    return IsWhole(text, kFastestWind);
+std::optional<WindDirection> ReadDirection(const std::string& text) {
+    if (text == kVariableText)
+        return kVariableWind;
+    const auto degrees = Whole(text, kHighestDirection);
+    return degrees ? std::optional(WindDirection{*degrees, false}) : std::nullopt;
+}
+
+std::optional<std::int32_t> ReadSpeed(const std::string& text) {
+    return Whole(text, kFastestWind);
+}
+
+std::string SpeedText(std::int32_t knots) {
+    return knots == rest::kWindSpeedKnots ? std::string(kCalmText) : IntToStr(knots);
 }
 
 bool IsNotFormerDirectory(const std::string& text) {

@@ -14,6 +14,7 @@
 
 #include "net/NetTexts.h"
 #include "observation/Observation.h"
+#include "observation/ValueTexts.h"
 #include "settings/Settings.h"
 #include "settings/WindowPlace.h"
 
@@ -56,6 +57,16 @@ struct TextRule {
     std::string (*Saved)(std::string value) = nullptr;
 };
 
+/// A shown value the design stores as text. The load applies `Loaded`, when there is one, and
+/// takes the default where `Read` gives nothing; a value the run changed is saved as `Written`
+/// gives it, and one it left as loaded in the text it was loaded from, so that a store loads and
+/// saves to the same bytes.
+template <typename T> struct TextForm {
+    std::optional<T> (*Read)(const std::string& text) = nullptr;
+    std::string (*Written)(T value) = nullptr;
+    std::string (*Loaded)(std::string stored) = nullptr;
+};
+
 /// Booleans need no rule: true/false, 1/0, yes/no and on/off in any case, else the default.
 struct NoRule {};
 
@@ -77,18 +88,19 @@ template <> struct RuleFor<std::string> { using type = TextRule; };
 /// the sweep steps them by whole degrees, and with a decimal comma read as a point), booleans
 /// as "true"/"false", texts unchanged. The default is taken when the value is missing or its
 /// text unusable, and is read from the store in the form the save writes.
-template <typename Home, typename T> struct Setting {
+template <typename Home, typename T, typename Conversion = typename RuleFor<T>::type>
+struct Setting {
     using Owner = Home;
     using Value = T;
     using DefaultType = std::conditional_t<std::is_same_v<T, std::string>, std::string_view, T>;
-    using RuleType = typename RuleFor<T>::type;
+    using RuleType = Conversion;
 
-    constexpr Setting(const char* name, T Home::*of, DefaultType fallback, RuleType rule = {},
+    constexpr Setting(const char* name, T Home::*of, DefaultType fallback, Conversion rule = {},
                       ReadBy readBy = ReadBy::FirstActivation)
         : Name(name), Of(of), Default(fallback), Rule(rule), Reader(readBy) {}
 
     const char* Name;
-    T Home::*Of; ///< the variable, in Settings, Observation or Variables
+    T Home::*Of; ///< the variable, in Settings, the shown GaugeValues, Observation or Variables
     DefaultType Default;
     RuleType Rule;
     ReadBy Reader;
@@ -102,12 +114,19 @@ inline constexpr std::int16_t kHottestShown = 250;  // °F: above the heat index
 /// A store written under a comma locale, by another program or by hand holds "72,5": a single
 /// comma in a text without a point is read as the point.
 std::string WithDecimalPoint(std::string text);
-/// A pressure of 0..9999.99, what its two-decimal text form holds.
-bool IsPressure(const std::string& text);
-/// "VRB" or whole degrees of 0..999, as three digits hold.
-bool IsDirection(const std::string& text);
-/// Whole knots of 0..999, as three digits hold.
-bool IsSpeed(const std::string& text);
+/// Where the metric skin's pressure needle starts on a store that never held a reading.
+inline constexpr double kMetricStartPressure = 100.0;
+/// A pressure of 0..9999.99, what its two-decimal text form holds; nothing for other texts.
+std::optional<double> ReadPressure(const std::string& text);
+/// The shortest text; the rest position and the metric start in the texts the design stores
+/// them in, "28.00" and "100.0".
+std::string PressureText(double inches);
+/// "VRB" or whole degrees of 0..999, as three digits hold; nothing for other texts.
+std::optional<WindDirection> ReadDirection(const std::string& text);
+/// Whole knots of 0..999, as three digits hold; nothing for other texts.
+std::optional<std::int32_t> ReadSpeed(const std::string& text);
+/// The shortest text; calm, the rest position, as "00".
+std::string SpeedText(std::int32_t knots);
 /// Any directory but the earlier name of the reports' one.
 bool IsNotFormerDirectory(const std::string& text);
 /// The recent stations' list without its parts that name no station, and at most five.
@@ -128,22 +147,24 @@ inline constexpr Setting kUpdateMinutes{
 // FTP settings dialog's spin limits it at start-up, the load keeps it as stored.
 inline constexpr Setting kProxyPort{
     "FTPPortNum", &Settings::ProxyPort, nettexts::FtpPort, {0, 32766, Outside::Keep}};
-inline constexpr Setting kOTemp{
-    "OTemp", &Observation::OTemp, rest::kTemp, {kColdestShown, kHottestShown}};
-inline constexpr Setting kOHumd{"OHumd", &Observation::OHumd, rest::kHumd, {0, 100}};
+inline constexpr Setting kShownTemperature{
+    "OTemp", &GaugeValues::TemperatureF, rest::kTemperatureF, {kColdestShown, kHottestShown}};
+inline constexpr Setting kShownHumidity{
+    "OHumd", &GaugeValues::HumidityPercent, rest::kHumidityPercent, {0, 100}};
 inline constexpr Setting kStoredPressSet{"OHumidLoc", &Variables::StoredPressSet, rest::kPressSet};
-inline constexpr Setting kOHeatIndex{
-    "OHeatIndex", &Observation::OHeatIndex, rest::kHeatIndex, {kColdestShown, kHottestShown}};
-inline constexpr Setting kOChill{
-    "OChill", &Observation::OChill, rest::kChill, {kColdestShown, kHottestShown}};
-inline constexpr Setting kOPresInfo{"OPresInfo",
-                                    &Observation::OPresInfo,
-                                    rest::kPresInfo,
-                                    {.Loaded = WithDecimalPoint, .Usable = IsPressure}};
-inline constexpr Setting kOWDInfo{
-    "OWDInfo", &Observation::OWDInfo, rest::kWDInfo, {.Usable = IsDirection}};
-inline constexpr Setting kOWSInfo{
-    "OWSInfo", &Observation::OWSInfo, rest::kWSInfo, {.Usable = IsSpeed}};
+inline constexpr Setting kShownHeatIndex{
+    "OHeatIndex", &GaugeValues::HeatIndexF, rest::kHeatIndexF, {kColdestShown, kHottestShown}};
+inline constexpr Setting kShownWindChill{
+    "OChill", &GaugeValues::WindChillF, rest::kWindChillF, {kColdestShown, kHottestShown}};
+inline constexpr Setting kShownPressure{
+    "OPresInfo", &GaugeValues::PressureInHg, rest::kPressureInHg,
+    TextForm<double>{ReadPressure, PressureText, WithDecimalPoint}};
+inline constexpr Setting kShownWindDirection{"OWDInfo", &GaugeValues::WindDirection,
+                                             rest::kWindDirection,
+                                             TextForm<WindDirection>{ReadDirection, DirectionText}};
+inline constexpr Setting kShownWindSpeed{"OWSInfo", &GaugeValues::WindSpeedKnots,
+                                         rest::kWindSpeedKnots,
+                                         TextForm<std::int32_t>{ReadSpeed, SpeedText}};
 inline constexpr Setting kStationFile{"OCityStr", &Settings::StationFile, "KJLN.TXT"};
 inline constexpr Setting kDisplayMode{"DisplayMode", &Observation::DisplayMode, rest::kDisplayMode};
 inline constexpr Setting kWindowLeft{"FLeft", &Settings::WindowLeft, 213, kScreenPlace,
@@ -173,11 +194,12 @@ inline constexpr Setting kHistoryPlace{
     "HistoryGeometry", &Settings::HistoryPlace, "", {.Usable = IsWindowPlace}};
 
 /// The rows above in the order of the save; a new setting is one row and its place here.
-inline constexpr auto kTable = std::tie(
-    kPickedStationRow, kUpdateMinutes, kProxyPort, kOTemp, kOHumd, kStoredPressSet, kOHeatIndex,
-    kOChill, kOPresInfo, kOWDInfo, kOWSInfo, kStationFile, kDisplayMode, kWindowLeft, kUseProxy,
-    kWindowTop, kLogReports, kFetchAtStart, kHost, kReportDirectory, kNotReported, kKeepHistory,
-    kStormAlerts, kRecentStations, kHistoryPlace);
+inline constexpr auto kTable =
+    std::tie(kPickedStationRow, kUpdateMinutes, kProxyPort, kShownTemperature, kShownHumidity,
+             kStoredPressSet, kShownHeatIndex, kShownWindChill, kShownPressure, kShownWindDirection,
+             kShownWindSpeed, kStationFile, kDisplayMode, kWindowLeft, kUseProxy, kWindowTop,
+             kLogReports, kFetchAtStart, kHost, kReportDirectory, kNotReported, kKeepHistory,
+             kStormAlerts, kRecentStations, kHistoryPlace);
 
 /// Calls `f` with each row of the table, in its order.
 template <typename F> void ForEachSetting(F&& f) {
@@ -185,9 +207,12 @@ template <typename F> void ForEachSetting(F&& f) {
 }
 
 /// The variable that holds `row` among `variables`.
-template <typename Home, typename T> T& ValueOf(Variables& variables, const Setting<Home, T>& row) {
+template <typename Home, typename T, typename Rule>
+T& ValueOf(Variables& variables, const Setting<Home, T, Rule>& row) {
     if constexpr (std::is_same_v<Home, Settings>)
         return variables.settings.*row.Of;
+    else if constexpr (std::is_same_v<Home, GaugeValues>)
+        return variables.observation.Shown.*row.Of;
     else if constexpr (std::is_same_v<Home, Observation>)
         return variables.observation.*row.Of;
     else

@@ -45,14 +45,14 @@ std::optional<std::filesystem::path> DefaultHistoryFile() {
 }
 
 HistoryView GaugeHistoryView(const std::string& station, bool metric, std::uint16_t pressSet,
-                             const std::string& shownInches) {
+                             double shownInches) {
     HistoryView view;
     view.Station = station.substr(0, station.find('.'));
     view.Metric = metric;
     // The dial goes round once in four inches: the hand is read on the side the needle is.
     double hand = gauge::kPressure.ValueAt(gauge::kReference.TurnsFromTop(pressSet));
-    if (const auto shown = TryStrToFloat(shownInches); shown && std::isfinite(*shown))
-        hand = *shown - std::remainder(*shown - hand, gauge::kPressure.UnitsPerTurn);
+    if (std::isfinite(shownInches))
+        hand = shownInches - std::remainder(shownInches - hand, gauge::kPressure.UnitsPerTurn);
     view.ReferenceHpa = hand * kHectopascalsPerInch;
     return view;
 }

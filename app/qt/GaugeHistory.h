@@ -101,8 +101,8 @@ std::optional<std::filesystem::path> DefaultHistoryFile();
 
 /// What the history window follows: `station` (a report file name "KBFI.TXT" or an identifier),
 /// the skin's units, and the reference hand at `pressSet` read on the side of the dial nearest
-/// the shown pressure text `shownInches`.
+/// the shown pressure `shownInches`.
 HistoryView GaugeHistoryView(const std::string& station, bool metric, std::uint16_t pressSet,
-                             const std::string& shownInches);
+                             double shownInches);
 
 } // namespace stormbell

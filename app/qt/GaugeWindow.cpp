@@ -203,7 +203,8 @@ void GaugeWindow::ShowHistory() {
         const std::string& known = shown_.Context().Header.Station;
         history_->ShowWindow(GaugeHistoryView(known.empty() ? settings_.StationFile : known,
                                               observation_.DisplayMode == DisplayMode::Metric,
-                                              GetGauges().PressSet, observation_.OPresInfo),
+                                              GetGauges().PressSet,
+                                              observation_.Shown.PressureInHg),
                              this);
     });
 }

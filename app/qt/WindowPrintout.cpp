@@ -24,7 +24,7 @@ std::string WindowPrintout::Station() const {
 FaceLook WindowPrintout::Face() const {
     const bool metric = observation_.DisplayMode == DisplayMode::Metric;
     const HistoryView view =
-        GaugeHistoryView(Station(), metric, gauges_.PressSet, observation_.OPresInfo);
+        GaugeHistoryView(Station(), metric, gauges_.PressSet, observation_.Shown.PressureInHg);
     return {
         observation_,      DescribeFaceStatus(reading_.Context(), clock_, QtWording()).StationLine,
         gauges_.PressSet,  gauges_.Dimmed,

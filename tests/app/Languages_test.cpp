@@ -65,7 +65,7 @@ TEST(Languages, OptionsDialogSpeaksTheDesktopsLanguage) {
 // 67 °F is 19.44 °C; the reading is 23 minutes old and was fetched at 14:30 on March 5.
 TEST(Languages, TooltipReadsInTheLanguageWithItsNumberAndDateForms) {
     Observation shown = testing::SampleObservation();
-    shown.OTemp = 67;
+    shown.Shown.TemperatureF = 67;
     shown.DisplayMode = DisplayMode::Metric;
     ReadingContext context;
     context.Header.Observed = sys_days(2026y / March / 5) + 14h + 7min;

@@ -119,7 +119,7 @@ TEST_F(RestartTest, ExitKeepsEverythingForTheNextRunCloseKeepsNothing) {
               std::make_tuple(std::string("EGLC.TXT"), 15, DisplayMode::Metric,
                               std::string("127.0.0.1"), int{server.Port()}, true, QPoint(243, 72),
                               std::uint16_t{52}));
-    EXPECT_NE(first.observation.OTemp, FreshStoreObservation().OTemp);
+    EXPECT_NE(first.observation.Shown.TemperatureF, FreshStoreObservation().Shown.TemperatureF);
     Click(first.window, "exitBar");
     ASSERT_EQ(endCode, 0);
     const std::string saved = FileBytes();
@@ -132,7 +132,7 @@ TEST_F(RestartTest, ExitKeepsEverythingForTheNextRunCloseKeepsNothing) {
     EXPECT_EQ(second.ftpSettings.ProxyPort(), server.Port());
     second.ftpSettings.BuildContents();
     EXPECT_TRUE(second.ftpSettings.UseProxyCheckBox->isChecked());
-    EXPECT_EQ(second.observation.NewTemp, second.observation.OTemp);
+    EXPECT_EQ(second.observation.Target.TemperatureF, second.observation.Shown.TemperatureF);
 
     // A close by the system leaves the file as it was, whatever changed.
     ASSERT_NO_FATAL_FAILURE(ChangeEverything(second, FreeProxyPort()));

@@ -19,6 +19,7 @@
 #include "observation/ReportDecoder.h"
 #include "observation/ReportLines.h"
 #include "observation/ReportLog.h"
+#include "observation/ValueTexts.h"
 #include "platform/TextConvert.h"
 #include "tests/net/FakeFtpServer.h"
 #include "tests/observation/Fakes.h"
@@ -315,8 +316,10 @@ TEST(UpdateCycleTest, ReportsShowOnlyWhatTheyStateReadably) {
         rig.Serve(c.report);
         const std::string refusal = rig.cycle.Run(Kjln()).Message;
         std::ostringstream shown;
-        shown << o.OTemp << ' ' << o.OHumd << ' ' << o.OHeatIndex << ' ' << o.OChill << ' '
-              << o.OPresInfo << ' ' << o.OWDInfo << ' ' << o.OWSInfo << ' '
+        const GaugeValues& v = o.Shown;
+        shown << v.TemperatureF << ' ' << v.HumidityPercent << ' ' << v.HeatIndexF << ' '
+              << v.WindChillF << ' ' << FloatToStrGeneral(v.PressureInHg) << ' '
+              << DirectionText(v.WindDirection) << ' ' << v.WindSpeedKnots << ' '
               << UnreportedText(o.NotReported) << refusal;
         EXPECT_EQ(shown.str(), c.shown) << c.report;
     }
@@ -438,7 +441,9 @@ TEST(UpdateCycleTest, DownloadOutcomesAgainstAServer) {
         }
         EXPECT_EQ(rig.client.ControlSocket, NoSocketHandle) << c.name;
         EXPECT_EQ(rig.journal.back(), reading ? "breakOut" : "title Update failed") << c.name;
-        EXPECT_EQ(shown.OTemp, reading ? 51 : FreshStoreObservation().OTemp) << c.name;
+        EXPECT_EQ(shown.Shown.TemperatureF,
+                  reading ? 51 : FreshStoreObservation().Shown.TemperatureF)
+            << c.name;
         // The system's error number ends a receive error's message.
         EXPECT_EQ(outcome.Message.substr(0, c.message.size()), c.message) << c.name;
     }

@@ -91,8 +91,9 @@ TEST_F(WindowCycleTest, FetchShowsDecodesLogsSweepsAndTellsTheReadingWithItsAge)
     const std::string report = ReadFile(pyftpd->Root() / ReportDirectory / kStation);
     EXPECT_EQ(ReportBoxText().toStdString() + "\n", report);
     const Observation& o = program->observation;
-    EXPECT_EQ(std::tie(o.OTemp, o.OHumd, o.OPresInfo, o.OWDInfo, o.OWSInfo),
-              std::make_tuple(51, 53, "30.12", "250", "14"));
+    EXPECT_EQ(std::tie(o.Shown.TemperatureF, o.Shown.HumidityPercent, o.Shown.PressureInHg,
+                       o.Shown.WindDirection, o.Shown.WindSpeedKnots),
+              std::make_tuple(51, 53, 30.12, WindDirection{250, false}, 14));
     EXPECT_GT(watch.skinPaints, 50); // one per sweep frame
     EXPECT_NE(Child(w, "englishSkin").grab().toImage(), before);
     EXPECT_NE(ReadFile(cwd.Path() / "METAR.LOG").find("(EGLC)"), std::string::npos);
@@ -172,7 +173,7 @@ TEST_F(WindowCycleTest, ASideStepThatFailsKeepsTheReading) {
             Click(w, "updateBar");
         EXPECT_LT(std::chrono::steady_clock::now() - start,
                   std::chrono::milliseconds(limits.IdleTimeout / 3));
-        EXPECT_EQ(program->observation.OTemp, 51) << c.named;
+        EXPECT_EQ(program->observation.Shown.TemperatureF, 51) << c.named;
         const bool boxed = c.fullDisk && !c.byTimer;
         EXPECT_EQ(messages, boxed ? std::vector{noSpace} : std::vector<std::string>{}) << c.named;
         // The box comes once the reading is shown and described.
@@ -314,7 +315,7 @@ TEST_F(WindowCycleTest, FailedSaveAfterAnAbortedCycleLeavesTheGaugeWorking) {
     program->ftpSettings.ProxyPortSpin->setValue(server.Port());
     Click(w, "updateBar");
     EXPECT_EQ(w.windowTitle(), "Completed");
-    EXPECT_EQ(program->observation.OTemp, 51);
+    EXPECT_EQ(program->observation.Shown.TemperatureF, 51);
 }
 
 // Another gauge holds the log's lock: once the report is fetched, the decoder waits for it and
@@ -342,7 +343,7 @@ TEST_F(HeldLogLockTest, WindowHandlesEventsWhileItWaitsThenLogs) {
     });
     EXPECT_GT(paints, 0);
     EXPECT_TRUE(messages.empty());
-    EXPECT_EQ(program->observation.OTemp, 51);
+    EXPECT_EQ(program->observation.Shown.TemperatureF, 51);
     EXPECT_NE(ReadFile(cwd.Path() / "METAR.LOG").find("(EGLC)"), std::string::npos);
 }
 

@@ -15,13 +15,7 @@ constexpr sys_seconds kObserved{seconds{1366866000}};
 
 Observation Shown() {
     Observation o = FreshStoreObservation();
-    o.OTemp = 55;
-    o.OHumd = 58;
-    o.OHeatIndex = 55;
-    o.OChill = 48;
-    o.OPresInfo = "30.09";
-    o.OWDInfo = "250";
-    o.OWSInfo = "13";
+    o.Shown = {55, 58, 55, 48, 30.09, {250, false}, 13};
     return o;
 }
 
@@ -109,7 +103,7 @@ TEST(GaugeDescription, NoReadingYetSinceStart) {
     Observation freshMetric = fresh;
     freshMetric.DisplayMode = DisplayMode::Metric;
     Observation saved = Shown();
-    saved.NewTemp = 70;
+    saved.Target.TemperatureF = 70;
     struct Case {
         const char* name;
         Observation shown;
@@ -156,35 +150,32 @@ TEST(GaugeDescription, DayAndYearShownWhenNotTodayOrThisYear) {
 
 TEST(GaugeDescription, ValuesInWords) {
     struct Case {
-        const char* direction;
-        const char* speed;
-        const char* pressure;
+        WindDirection direction;
+        std::int32_t speed;
+        double pressure;
         std::uint16_t pressSet;
         const char* expected;
     };
+    constexpr WindDirection east{90, false};
     const Case cases[] = {
-        {"VRB", "5", "30.00", 100, "Wind variable at 5 knots (9 km/h)"},
-        {"360", "1", "30.00", 100, "Wind from N (360°) at 1 knot (2 km/h)"},
-        {"000", "00", "30.00", 100, "Wind calm"},
-        {"0-1", "3", "30.00", 100, "Wind direction unreadable (\"0-1\")"},
-        {"090", "x", "30.00", 100, "Wind speed unreadable (\"x\")"},
-        {"090", "\xb0", "30.00", 100, "Wind speed unreadable (\"\xc2\xb0\")"}, // stored bytes
-        {"090", "4", "abc", 100, "Pressure unreadable (\"abc\")"},
-        {"090", "4", "29.90", 100,
+        {kVariableWind, 5, 30.00, 100, "Wind variable at 5 knots (9 km/h)"},
+        {{360, false}, 1, 30.00, 100, "Wind from N (360°) at 1 knot (2 km/h)"},
+        {{}, 0, 30.00, 100, "Wind calm"},
+        {east, 4, 29.90, 100,
          "Pressure 29.90 inHg (1013 hPa), 0.10 inHg below the reference hand at 30.00 inHg"},
         // Position 50 lies on 28.00 and 32.00 alike: the needle is read the shorter way round,
         // against the value the hand has on the needle's side of the dial.
-        {"090", "4", "31.90", 50, "0.10 inHg below the reference hand at 32.00 inHg"},
-        {"090", "4", "29.94", 50, "1.94 inHg above the reference hand at 28.00 inHg"},
-        {"090", "4", "30.09", 50, "1.91 inHg below the reference hand at 32.00 inHg"},
-        {"090", "4", "30.12", 97, "0.24 inHg above the reference hand at 29.88 inHg"},
-        {"090", "4", "30.04", 1, "at the reference hand"},
+        {east, 4, 31.90, 50, "0.10 inHg below the reference hand at 32.00 inHg"},
+        {east, 4, 29.94, 50, "1.94 inHg above the reference hand at 28.00 inHg"},
+        {east, 4, 30.09, 50, "1.91 inHg below the reference hand at 32.00 inHg"},
+        {east, 4, 30.12, 97, "0.24 inHg above the reference hand at 29.88 inHg"},
+        {east, 4, 30.04, 1, "at the reference hand"},
     };
     for (const auto& c : cases) {
         Observation shown = Shown();
-        shown.OWDInfo = c.direction;
-        shown.OWSInfo = c.speed;
-        shown.OPresInfo = c.pressure;
+        shown.Shown.WindDirection = c.direction;
+        shown.Shown.WindSpeedKnots = c.speed;
+        shown.Shown.PressureInHg = c.pressure;
         const std::string text = DescribeGauge(shown, c.pressSet, Fetched(), FixedClock(kObserved));
         EXPECT_NE(text.find(c.expected), std::string::npos) << text;
     }
@@ -217,9 +208,9 @@ TEST(GaugeDescription, FeltTemperaturesBesideTheServicesFigures) {
     };
     for (const Case& c : cases) {
         Observation shown = Shown();
-        shown.OTemp = c.temp;
-        shown.OChill = c.chill;
-        shown.OHeatIndex = c.heat;
+        shown.Shown.TemperatureF = c.temp;
+        shown.Shown.WindChillF = c.chill;
+        shown.Shown.HeatIndexF = c.heat;
         shown.DisplayMode = c.mode;
         ReadingContext context = Fetched();
         context.Figures.Service = c.service;

@@ -96,23 +96,23 @@ TEST(ScaleMarksTest, NeedleProceduresPointAtEveryMark) {
                 const long long whole = std::llround(label.Value);
                 switch (dial) {
                 case 0:
-                    obs.OTemp = static_cast<std::int16_t>(whole);
+                    obs.Shown.TemperatureF = static_cast<std::int16_t>(whole);
                     gauges.UpdateTemperature();
                     break;
                 case 1:
-                    obs.OPresInfo = FloatToStrGeneral(label.Value);
+                    obs.Shown.PressureInHg = label.Value;
                     gauges.UpdatePressure();
                     break;
                 case 2:
-                    obs.OHumd = static_cast<std::int32_t>(whole);
+                    obs.Shown.HumidityPercent = static_cast<std::int32_t>(whole);
                     gauges.UpdateHumidity();
                     break;
                 case 3:
-                    obs.OWDInfo = IntToStr(whole);
+                    obs.Shown.WindDirection = {static_cast<std::int32_t>(whole), false};
                     gauges.UpdateWindDirection();
                     break;
                 default:
-                    obs.OWSInfo = IntToStr(whole);
+                    obs.Shown.WindSpeedKnots = static_cast<std::int32_t>(whole);
                     gauges.UpdateWindSpeed();
                     break;
                 }

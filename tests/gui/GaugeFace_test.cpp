@@ -16,27 +16,21 @@ struct Shown {
     std::int16_t target;
     double chill, heat;
     std::int32_t humidity;
-    const char* pressure;
-    const char* direction;
-    const char* speed;
+    double pressure;
+    WindDirection direction;
+    std::int32_t speed;
 };
 
 const Shown kShown[] = {
-    {50, 50, -7, 50, 50, "30.00", "000", "00"},
-    {95, 95, 95, 104, 30, "29.42", "VRB", "17"},
-    {-12, 10, -30, -12, 100, "31.37", "275", "48"},
+    {50, 50, -7, 50, 50, 30.00, {}, 0},
+    {95, 95, 95, 104, 30, 29.42, kVariableWind, 17},
+    {-12, 10, -30, -12, 100, 31.37, {275, false}, 48},
 };
 
 void Apply(const Shown& s, Observation& obs) {
-    obs.OTemp = s.temp;
-    obs.NewTemp = s.target;
-    obs.OChill = s.chill;
-    obs.OHeatIndex = s.heat;
-    obs.OHumd = s.humidity;
-    obs.OPresInfo = s.pressure;
-    obs.OWDInfo = s.direction;
-    obs.NewWDInfo = s.direction;
-    obs.OWSInfo = s.speed;
+    obs.Shown = {s.temp, s.humidity, s.heat, s.chill, s.pressure, s.direction, s.speed};
+    obs.Target.TemperatureF = s.target;
+    obs.Target.WindDirection = s.direction;
 }
 
 int Luminance(QRgb c) {

@@ -1,6 +1,7 @@
 #include "observation/DerivedValues.h"
 
 #include <cmath>
+#include <limits>
 #include <optional>
 #include <tuple>
 
@@ -112,23 +113,23 @@ TEST(DerivedValuesTest, WindChillUpToFiftyDegrees) {
 
 Observation WithTexts(const char* celsius, const char* dewPoint, const char* knots) {
     Observation o;
-    o.OPresInfo = "30.00";
-    o.NewPresInfo = "30.50";
-    o.NewChill = 7;
-    o.TempCText = celsius;
-    o.DewCText = dewPoint;
-    o.NewWSInfo = knots;
-    o.NewWDInfo = "210";
+    o.Shown.PressureInHg = 30.00;
+    o.Cut.PressureInHg = "30.50";
+    o.Target.WindChillF = 7;
+    o.Cut.TemperatureC = celsius;
+    o.Cut.DewPointC = dewPoint;
+    o.Cut.WindSpeedKnots = knots;
+    o.Cut.WindDirection = "210";
     return o;
 }
 
 TEST(DerivedValuesTest, DerivesEveryTargetAndPlansThePressure) {
     Observation o = WithTexts("13", "5", "00");
     const PressurePlan plan = DeriveTargets(o);
-    EXPECT_EQ(o.NewTemp, 55);
-    EXPECT_EQ(o.NewHumd, 58);
-    EXPECT_EQ(o.NewHeatIndex, 55);
-    EXPECT_EQ(o.NewChill, 55);
+    EXPECT_EQ(o.Target.TemperatureF, 55);
+    EXPECT_EQ(o.Target.HumidityPercent, 58);
+    EXPECT_EQ(o.Target.HeatIndexF, 55);
+    EXPECT_EQ(o.Target.WindChillF, 55);
     EXPECT_EQ(plan.steps, 12);
     EXPECT_NEAR(plan.remainder, 0.02, 1e-9);
 }
@@ -155,46 +156,46 @@ TEST(DerivedValuesTest, UnreadableTextsAreNotReported) {
     };
     for (const auto& c : cases) {
         Observation o = WithTexts(c.celsius, c.dewPoint, c.knots);
-        o.NewWDInfo = c.direction;
-        o.StatedHumidity = c.stated;
+        o.Cut.WindDirection = c.direction;
+        o.Cut.StatedHumidity = c.stated;
         DeriveTargets(o);
         EXPECT_EQ(UnreportedText(o.NotReported), c.missing) << c.celsius << " " << c.knots;
-        EXPECT_EQ(std::tuple(o.NewTemp, o.NewHumd, o.NewHeatIndex, o.NewChill),
+        EXPECT_EQ(std::tuple(o.Target.TemperatureF, o.Target.HumidityPercent, o.Target.HeatIndexF,
+                             o.Target.WindChillF),
                   std::tuple(c.temp, c.humidity, c.heatIndex, c.chill))
             << c.celsius << " " << c.dewPoint << " " << c.knots;
     }
 }
 
 TEST(DerivedValuesTest, PressurePlanFirstHalf) {
+    constexpr double nan = std::numeric_limits<double>::quiet_NaN();
     struct Case {
-        const char *shown, *target;
-        std::string shownAfter, targetAfter;
+        double shown, target, shownAfter, targetAfter;
         double difference;
         bool rising;
         std::int32_t steps;
     } cases[] = {
-        {"30.00", "30.50", "30.00", "30.50", 0.50, true, 12},
-        {"30.50", "30.00", "30.50", "30.00", 0.50, false, 12},
-        {"30.09", "30.09", "30.09", "30.09", 0, true, 0},
-        {"30", "30.00", "30", "30.00", 0, true, 0},
-        {"30.09", "30.1", "30.09", "30.1", 0.01, true, 0},
-        {"30.09", "30", "30.09", "30", 0.09, false, 2},
-        {"30.09", "30.123", "30.09", "30.12", 0.03, true, 0}, // only two decimals reachable
-        {"28.00", "30.02", "28.00", "30.02", 2.02, true, 50},
-        {"x", "30.00", "0", "0", 0, true, 0},
-        {"30.00", "", "0", "0", 0, true, 0},
-        {"0", "1e300", "0", "0", 0, true, 0}, // too far to count in 32-bit steps
-        {"1e300", "1e300", "1e300", "1e300", 0, true, 0},
-        {"0", "12.346", "0", "12.35", 12.35, true, 308}, // three decimals
+        {30.00, 30.50, 30.00, 30.50, 0.50, true, 12},
+        {30.50, 30.00, 30.50, 30.00, 0.50, false, 12},
+        {30.09, 30.09, 30.09, 30.09, 0, true, 0},
+        {30.09, 30.1, 30.09, 30.1, 0.01, true, 0},
+        {30.09, 30, 30.09, 30, 0.09, false, 2},
+        {30.09, 30.123, 30.09, 30.12, 0.03, true, 0}, // only two decimals reachable
+        {28.00, 30.02, 28.00, 30.02, 2.02, true, 50},
+        {nan, 30.00, 0, 0, 0, true, 0},
+        {30.00, nan, 0, 0, 0, true, 0},
+        {0, 1e300, 0, 0, 0, true, 0}, // too far to count in 32-bit steps
+        {1e300, 1e300, 1e300, 1e300, 0, true, 0},
+        {0, 12.346, 0, 12.35, 12.35, true, 308}, // three decimals
     };
     for (const auto& c : cases) {
         Observation o;
-        o.OPresInfo = c.shown;
-        o.NewPresInfo = c.target;
+        o.Shown.PressureInHg = c.shown;
+        o.Target.PressureInHg = c.target;
         PressurePlan plan = StartPressurePlan(o);
         FinishPressurePlan(plan);
-        EXPECT_EQ(o.OPresInfo, c.shownAfter) << c.shown << " " << c.target;
-        EXPECT_EQ(o.NewPresInfo, c.targetAfter) << c.shown << " " << c.target;
+        EXPECT_EQ(o.Shown.PressureInHg, c.shownAfter) << c.shown << " " << c.target;
+        EXPECT_EQ(o.Target.PressureInHg, c.targetAfter) << c.shown << " " << c.target;
         EXPECT_NEAR(plan.difference, c.difference, 1e-9) << c.shown << " " << c.target;
         EXPECT_EQ(plan.rising, c.rising) << c.shown << " " << c.target;
         EXPECT_EQ(plan.steps, c.steps) << c.shown << " " << c.target;

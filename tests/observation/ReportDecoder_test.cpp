@@ -1,6 +1,7 @@
 #include "observation/ReportDecoder.h"
 
 #include <clocale>
+#include <cmath>
 #include <functional>
 #include <locale>
 #include <random>
@@ -10,6 +11,7 @@
 
 #include "observation/ReportLines.h"
 #include "observation/ReportScan.h"
+#include "observation/ValueTexts.h"
 #include "platform/TextConvert.h"
 #include "tests/observation/Fakes.h"
 #include "tests/support/SmallFilesystem.h"
@@ -64,8 +66,11 @@ TEST_F(ReportDecoderTest, SampleReportsFromAFreshStore) {
     for (const auto& c : cases) {
         o = FreshStoreObservation();
         BreakOut(Report(c.file));
-        EXPECT_EQ(std::tuple(o.OTemp, o.OHumd, o.OHeatIndex, o.OChill, o.OPresInfo, o.OWDInfo,
-                             o.OWSInfo, o.TempCText, o.DewCText, decoder.LastSweepFrames()),
+        const GaugeValues& shown = o.Shown;
+        EXPECT_EQ(std::tuple(shown.TemperatureF, shown.HumidityPercent, shown.HeatIndexF,
+                             shown.WindChillF, FloatToStrGeneral(shown.PressureInHg),
+                             DirectionText(shown.WindDirection), IntToStr(shown.WindSpeedKnots),
+                             o.Cut.TemperatureC, o.Cut.DewPointC, decoder.LastSweepFrames()),
                   std::tuple(c.temp, c.humidity, c.heatIndex, c.chill, c.pressure, c.direction,
                              c.speed, c.celsius, c.dewPoint, c.frames))
             << c.file;
@@ -80,9 +85,9 @@ TEST_F(ReportDecoderTest, CommaLocaleChangesNothing) {
     BreakOut(Report("KARB.TXT"));
     std::locale::global(previous);
     std::setlocale(LC_ALL, before.c_str());
-    EXPECT_EQ(o.OTemp, 24);
-    EXPECT_EQ(o.OChill, 12);
-    EXPECT_EQ(o.OPresInfo, "30.02");
+    EXPECT_EQ(o.Shown.TemperatureF, 24);
+    EXPECT_EQ(o.Shown.WindChillF, 12);
+    EXPECT_EQ(o.Shown.PressureInHg, 30.02);
 }
 
 TEST_F(ReportDecoderTest, VariableShownDirectionStartsFromNorth) {
@@ -90,21 +95,22 @@ TEST_F(ReportDecoderTest, VariableShownDirectionStartsFromNorth) {
     presenter.frames.clear();
     BreakOut(Report("KYIP.TXT"));
     ASSERT_FALSE(presenter.frames.empty());
-    EXPECT_EQ(presenter.frames[0].OWDInfo, "000");
-    EXPECT_EQ(o.OWDInfo, "210");
+    EXPECT_EQ(presenter.frames[0].Shown.WindDirection, WindDirection{});
+    EXPECT_EQ(o.Shown.WindDirection, (WindDirection{210, false}));
 }
 
 // Goa reports 999 for an unknown direction, Ifrane 370; the rest of either report counts.
 TEST_F(ReportDecoderTest, DirectionsAboveTheCompassAreTakenAsTheyCome) {
     const struct {
-        const char *file, *direction;
+        const char* file;
+        std::int32_t direction;
         std::int16_t temp;
-    } cases[] = {{"edge/DIR999.TXT", "999", 87}, {"edge/DIR370.TXT", "370", 50}};
+    } cases[] = {{"edge/DIR999.TXT", 999, 87}, {"edge/DIR370.TXT", 370, 50}};
     for (const auto& c : cases) {
         o = FreshStoreObservation();
         BreakOut(Report(c.file));
-        EXPECT_EQ(o.OWDInfo, c.direction) << c.file;
-        EXPECT_EQ(o.OTemp, c.temp) << c.file;
+        EXPECT_EQ(o.Shown.WindDirection, (WindDirection{c.direction, false})) << c.file;
+        EXPECT_EQ(o.Shown.TemperatureF, c.temp) << c.file;
         EXPECT_EQ(status.texts.back(), "Completed") << c.file;
     }
 }
@@ -117,10 +123,9 @@ TEST_F(ReportDecoderTest, AReportWithoutObservationLinesIsNoReading) {
     presenter.frames.clear();
     status.texts.clear();
     EXPECT_THROW(BreakOut(Report("edge/NOSENSORS.TXT"), true), ENotAReading);
-    EXPECT_EQ(o.OWDInfo, "VRB");
-    EXPECT_EQ(
-        std::tie(o.OTemp, o.OHumd, o.NewTemp, o.TempCText, o.OPresInfo),
-        std::tie(before.OTemp, before.OHumd, before.NewTemp, before.TempCText, before.OPresInfo));
+    EXPECT_EQ(o.Shown.WindDirection, kVariableWind);
+    EXPECT_EQ(std::tie(o.Shown, o.Target, o.Cut.TemperatureC),
+              std::tie(before.Shown, before.Target, before.Cut.TemperatureC));
     EXPECT_TRUE(presenter.frames.empty());
     EXPECT_TRUE(status.texts.empty());
     EXPECT_NE(testing::ReadFile(dir.Path() / "METAR.LOG").find("(KXXB)"), std::string::npos);
@@ -173,7 +178,7 @@ TEST_F(ReportDecoderTest, ALogThatFailsIsKeptAndTheReadingStands) {
         ReportDecoder logging{o, presenter, pause, status, c.logDirectory()};
         logging.BreakOut(Report("CYVR.TXT"), true);
         EXPECT_EQ(logging.LogProblem(), c.problem) << c.name;
-        EXPECT_EQ(o.OTemp, 55) << c.name;
+        EXPECT_EQ(o.Shown.TemperatureF, 55) << c.name;
         EXPECT_EQ(status.texts.back(), "Completed") << c.name;
     }
     if (!disk.Mounted())
@@ -229,22 +234,21 @@ TEST_F(ReportDecoderTest, ArbitraryReportsNeverMisbehave) {
             lines.push_back("Temperature (" + std::string(100000, '9') + " C)");
         try {
             BreakOut(lines);
-            EXPECT_GE(o.NewHumd, 0);
-            EXPECT_LE(o.NewHumd, 100);
-            EXPECT_EQ(o.OTemp, o.NewTemp);
-            EXPECT_EQ(o.OPresInfo, o.NewPresInfo);
-            EXPECT_EQ(o.OWDInfo, o.NewWDInfo);
+            EXPECT_GE(o.Target.HumidityPercent, 0);
+            EXPECT_LE(o.Target.HumidityPercent, 100);
+            EXPECT_EQ(o.Shown, o.Target);
             EXPECT_LE(decoder.LastSweepFrames(), MaxSweepFrames);
         } catch (const EConvertError&) {
         } catch (const ENotAReading&) {
         }
-        // Whatever the report, the next report and the next redraw can read every shown value.
-        EXPECT_TRUE(TryStrToFloat(o.OPresInfo)) << o.OPresInfo;
-        EXPECT_TRUE(o.OWDInfo == VariableWind || TryStrToInt(o.OWDInfo)) << o.OWDInfo;
-        EXPECT_TRUE(TryStrToInt(o.OWSInfo)) << o.OWSInfo;
+        // Whatever the report, the next report and the save can hold every shown value.
+        EXPECT_TRUE(std::isfinite(o.Shown.PressureInHg)) << o.Shown.PressureInHg;
+        EXPECT_GE(o.Shown.WindDirection.Degrees, 0);
+        EXPECT_LE(o.Shown.WindDirection.Degrees, kMaxDirection);
+        EXPECT_GE(o.Shown.WindSpeedKnots, 0);
     }
     BreakOut(Report("CYVR.TXT"));
-    EXPECT_EQ(o.OTemp, 55);
+    EXPECT_EQ(o.Shown.TemperatureF, 55);
 }
 
 } // namespace

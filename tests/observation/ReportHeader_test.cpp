@@ -56,10 +56,10 @@ TEST(ReportHeaderTest, EveryShapeOfAReportReadsTheSame) {
         EXPECT_EQ(header.StationName, "FLINT BISHOP INTERNATIONAL  AIRPORT, MI, United States")
             << shape.name;
         EXPECT_EQ(header.Observed, kKfntObserved) << shape.name;
-        Observation o;
-        ScanReportLines(lines, o);
-        EXPECT_EQ(o.TempCText, "22.2") << shape.name;
-        EXPECT_EQ(o.NewPresInfo, "29.89") << shape.name;
+        CutTexts cut;
+        ScanReportLines(lines, cut);
+        EXPECT_EQ(cut.TemperatureC, "22.2") << shape.name;
+        EXPECT_EQ(cut.PressureInHg, "29.89") << shape.name;
         const ReportFigures figures = ParseReportFigures(lines);
         EXPECT_EQ(figures.Visibility, "10 mile(s)") << shape.name;
         EXPECT_EQ(figures.RelativeHumidity, 90) << shape.name;

@@ -11,9 +11,10 @@ namespace {
 // Direction, speed, temperature in °C, dew point in °C and pressure as the scan left them.
 using Texts = std::tuple<std::string, std::string, std::string, std::string, std::string>;
 
-Texts Scan(const std::vector<std::string>& lines, Observation o = {}) {
-    ScanReportLines(lines, o);
-    return {o.NewWDInfo, o.NewWSInfo, o.TempCText, o.DewCText, o.NewPresInfo};
+Texts Scan(const std::vector<std::string>& lines, CutTexts cut = {}) {
+    ScanReportLines(lines, cut);
+    return {cut.WindDirection, cut.WindSpeedKnots, cut.TemperatureC, cut.DewPointC,
+            cut.PressureInHg};
 }
 
 TEST(ReportScanTest, CutsEachCaptionedLine) {
@@ -51,13 +52,13 @@ TEST(ReportScanTest, CutsEachCaptionedLine) {
 }
 
 TEST(ReportScanTest, LaterLinesWinAndMissingLinesKeepOldValues) {
-    Observation o;
-    o.NewPresInfo = "29.92";
-    o.DewCText = "3";
+    CutTexts earlier;
+    earlier.PressureInHg = "29.92";
+    earlier.DewPointC = "3";
     // No pressure or dew point line in this report.
     EXPECT_EQ(Scan({"Temperature: 55 F (13 C)", "Wind: Calm:0",
                     "Wind: from the N (360 degrees) at 5 MPH (4 KT)", "Temperature: 1 F (-17 C)"},
-                   o),
+                   earlier),
               Texts("360", "4", "-17", "3", "29.92"));
 }
 

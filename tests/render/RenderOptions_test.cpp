@@ -23,9 +23,9 @@ TEST(RenderOptionsTest, ReadsEveryOptionAndDefaultsTheFeltTemperaturesToTheShown
     EXPECT_EQ(o.Chill, -12);
     EXPECT_EQ(o.HeatIndex, -12);
     EXPECT_EQ(o.Humidity, 80);
-    EXPECT_EQ(o.Pressure, "29.62");
-    EXPECT_EQ(o.Direction, "VRB");
-    EXPECT_EQ(o.Speed, "7");
+    EXPECT_EQ(o.Pressure, 29.62);
+    EXPECT_EQ(o.Direction, kVariableWind);
+    EXPECT_EQ(o.Speed, 7);
     EXPECT_EQ(o.PressSet, 65535);
     EXPECT_EQ(o.StationLine, "KBFI 3 h old");
     EXPECT_TRUE(o.Dimmed);

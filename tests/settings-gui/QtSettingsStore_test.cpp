@@ -153,9 +153,9 @@ TEST_F(QtSettingsStoreTest, HandWrittenValuesLoadAndUnchangedOnesSaveBackByteFor
     Loaded loaded = Load();
     const Settings& s = loaded.settings;
     const Observation& o = loaded.observation;
-    EXPECT_EQ(std::make_tuple(s.LogReports, s.FetchAtStart, s.UseProxy, s.Host, o.OHeatIndex,
-                              o.OPresInfo, o.OHumd, loaded.notice),
-              std::make_tuple(false, false, true, "a,b,c", 72.0, "29.92", 0, ""));
+    EXPECT_EQ(std::make_tuple(s.LogReports, s.FetchAtStart, s.UseProxy, s.Host, o.Shown.HeatIndexF,
+                              o.Shown.PressureInHg, o.Shown.HumidityPercent, loaded.notice),
+              std::make_tuple(false, false, true, "a,b,c", 72.0, 29.92, 0, ""));
     Save(loaded.settings, loaded.observation);
     const std::string saved = ReadFile(file);
     for (const std::string kept :

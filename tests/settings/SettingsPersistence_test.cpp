@@ -82,8 +82,7 @@ TEST(SettingsLoadTest, EmptyStoreGivesEveryDefault) {
                               Pair("OHumidLoc", "50"), Pair("Host", "tgftp.nws.noaa.gov"),
                               Pair("Direct1", "data/observations/metar/decoded")}));
     const Observation o = Load({}).observation;
-    EXPECT_EQ(std::tie(o.NewTemp, o.NewPresInfo, o.NewWDInfo),
-              std::tie(o.OTemp, o.OPresInfo, o.OWDInfo));
+    EXPECT_EQ(o.Target, o.Shown);
 }
 
 // A stored text the program cannot use loads as the default; the rest load as written.
@@ -146,13 +145,15 @@ TEST(SettingsLoadTest, HostLosesOnePortMarker) {
 
 TEST(SettingsLoadTest, MetricStartsAtItsOwnLowEndsOnlyFromTheDefaults) {
     const Observation fresh = Load({{"DisplayMode", "1"}}).observation;
-    EXPECT_EQ(std::tie(fresh.OPresInfo, fresh.OTemp), std::tuple("100.0", 0));
-    EXPECT_EQ(std::tie(fresh.NewPresInfo, fresh.NewTemp), std::tuple("28.00", -30));
+    EXPECT_EQ(std::tie(fresh.Shown.PressureInHg, fresh.Shown.TemperatureF), std::tuple(100.0, 0));
+    EXPECT_EQ(std::tie(fresh.Target.PressureInHg, fresh.Target.TemperatureF),
+              std::tuple(28.0, -30));
     const Observation read =
         Load({{"DisplayMode", "1"}, {"OPresInfo", "28.0"}, {"OTemp", "-29"}}).observation;
-    EXPECT_EQ(std::tie(read.OPresInfo, read.OTemp), std::tuple("28.0", -29));
+    EXPECT_EQ(std::tie(read.Shown.PressureInHg, read.Shown.TemperatureF), std::tuple(28.0, -29));
     const Observation english = Load({{"DisplayMode", "2"}}).observation;
-    EXPECT_EQ(std::tie(english.OPresInfo, english.OTemp), std::tuple("28.00", -30));
+    EXPECT_EQ(std::tie(english.Shown.PressureInHg, english.Shown.TemperatureF),
+              std::tuple(28.0, -30));
 }
 
 // The locale's units only while no settings file exists; the metric face then starts at its own
@@ -163,13 +164,12 @@ TEST(SettingsLoadTest, FirstStartTakesTheGivenModeAndLaterStartsTheStoredOne) {
         Texts stored;
         DisplayMode given;
         DisplayMode loaded;
-        const char* pressure;
-    } cases[] = {
-        {true, {}, DisplayMode::Metric, DisplayMode::Metric, "100.0"},
-        {true, {}, DisplayMode::English, DisplayMode::English, "28.00"},
-        {false, {}, DisplayMode::Metric, DisplayMode::English, "28.00"},
-        {false, {{"DisplayMode", "1"}}, DisplayMode::English, DisplayMode::Metric, "100.0"},
-        {false, {{"DisplayMode", "0"}}, DisplayMode::Metric, DisplayMode::English, "28.00"}};
+        double pressure;
+    } cases[] = {{true, {}, DisplayMode::Metric, DisplayMode::Metric, 100.0},
+                 {true, {}, DisplayMode::English, DisplayMode::English, 28.00},
+                 {false, {}, DisplayMode::Metric, DisplayMode::English, 28.00},
+                 {false, {{"DisplayMode", "1"}}, DisplayMode::English, DisplayMode::Metric, 100.0},
+                 {false, {{"DisplayMode", "0"}}, DisplayMode::Metric, DisplayMode::English, 28.00}};
     for (const auto& c : cases) {
         MemorySettingsStore store;
         store.Values = c.stored;
@@ -177,7 +177,7 @@ TEST(SettingsLoadTest, FirstStartTakesTheGivenModeAndLaterStartsTheStoredOne) {
         Loaded l;
         LoadSettings(store, l.settings, l.observation, l.storedPressSet, c.given);
         EXPECT_EQ(l.observation.DisplayMode, c.loaded) << c.noFile << c.stored.size();
-        EXPECT_EQ(l.observation.OPresInfo, c.pressure) << c.noFile << c.stored.size();
+        EXPECT_EQ(l.observation.Shown.PressureInHg, c.pressure) << c.noFile << c.stored.size();
     }
 }
 
@@ -214,6 +214,37 @@ TEST(SettingsSaveTest, SavedTextsLoadBackUnchanged) {
     }
     stored["ONotReported"] = ""; // the values above are all stated
     EXPECT_EQ(Resaved(stored), stored);
+}
+
+// A program's save into the store it loaded from, changing nothing: its settings file.
+Texts ResavedInPlace(const Texts& values) {
+    MemorySettingsStore store;
+    store.Values = values;
+    Loaded l;
+    LoadAtWindowCreation(store, l.settings);
+    LoadSettings(store, l.settings, l.observation, l.storedPressSet, DisplayMode::English);
+    SaveSettings(store, l.settings, l.observation, l.storedPressSet, l.settings.WindowLeft,
+                 l.settings.WindowTop);
+    return store.Values;
+}
+
+// Each form a save has written for a shown value comes back byte for byte: "00" and "0" are
+// both calm, "30.10" and "30.1" the same pressure.
+TEST(SettingsSaveTest, AFileLoadsAndSavesToTheSameBytes) {
+    const Texts forms[] = {
+        {{"OPresInfo", "28.00"}, {"OWDInfo", "000"}, {"OWSInfo", "00"}},
+        {{"OPresInfo", "28"}, {"OWDInfo", "VRB"}, {"OWSInfo", "0"}},
+        {{"OPresInfo", "30.10"}, {"OWDInfo", "090"}, {"OWSInfo", "05"}},
+        {{"OPresInfo", "30.1"}, {"OWDInfo", "370"}, {"OWSInfo", "5"}},
+        {{"OPresInfo", "100.0"}, {"DisplayMode", "1"}, {"OTemp", "0"}},
+        {{"OPresInfo", "29.921"}, {"OHeatIndex", "-30"}, {"OChill", "71"}},
+    };
+    for (const Texts& form : forms) {
+        Texts file = Resaved({});
+        for (const auto& [name, text] : form)
+            file[name] = text;
+        EXPECT_EQ(ResavedInPlace(file), file) << form.begin()->second;
+    }
 }
 
 // Nothing the report did not state is kept as a reading, whatever a hand edit put there.

@@ -9,13 +9,7 @@ namespace stormbell::testing {
 /// 30.00 inHg, calm), every target on its shown value; a test changes what it examines.
 inline Observation SampleObservation() {
     Observation o;
-    o.OTemp = 50;
-    o.OHumd = 50;
-    o.OHeatIndex = 50;
-    o.OChill = 50;
-    o.OPresInfo = "30.00";
-    o.OWDInfo = "000";
-    o.OWSInfo = "00";
+    o.Shown = {50, 50, 50, 50, 30.00, {}, 0};
     o.SetTargetsToShown();
     return o;
 }

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "observation/ObservationTime.h"
+#include "observation/ValueTexts.h"
 #include "platform/TextConvert.h"
 #include "tools/cli/TextEscapes.h"
 
@@ -70,7 +71,7 @@ void Field(std::ostream& out, const char* name, const std::optional<T>& value) {
     out << ", ";
 }
 
-// The observation's texts are single-byte, as the decoder cut them and the store keeps them.
+// The texts cut from a report are single-byte.
 void TextField(std::ostream& out, const char* name, const std::optional<std::string>& singleByte) {
     Field(out, name, singleByte ? std::optional(Latin1ToUtf8(*singleByte)) : std::nullopt);
 }
@@ -81,22 +82,28 @@ void WriteObservationJson(std::ostream& out, const Observation& o, const ReportH
                           long frames) {
     out << '{';
     const Unreported& missing = o.NotReported;
-    Field(out, "OTemp", Stated(!missing.Temperature, static_cast<long long>(o.OTemp)));
-    Field(out, "NewTemp", Stated(!missing.Temperature, static_cast<long long>(o.NewTemp)));
-    Field(out, "OHumd", Stated(!missing.Humidity(), static_cast<long long>(o.OHumd)));
-    Field(out, "NewHumd", Stated(!missing.Humidity(), static_cast<long long>(o.NewHumd)));
-    Field(out, "OHeatIndex", Stated(!missing.HeatIndex(), o.OHeatIndex));
-    Field(out, "NewHeatIndex", Stated(!missing.HeatIndex(), o.NewHeatIndex));
-    Field(out, "OChill", Stated(!missing.WindChill(), o.OChill));
-    Field(out, "NewChill", Stated(!missing.WindChill(), o.NewChill));
-    TextField(out, "OPresInfo", Stated(!missing.Pressure, o.OPresInfo));
-    TextField(out, "NewPresInfo", Stated(!missing.Pressure, o.NewPresInfo));
-    TextField(out, "OWDInfo", Stated(!missing.Wind, o.OWDInfo));
-    TextField(out, "NewWDInfo", Stated(!missing.Wind, o.NewWDInfo));
-    TextField(out, "OWSInfo", Stated(!missing.Wind, o.OWSInfo));
-    TextField(out, "NewWSInfo", Stated(!missing.Wind, o.NewWSInfo));
-    TextField(out, "TempCText", Stated(!missing.Temperature, o.TempCText));
-    TextField(out, "DewCText", Stated(!missing.DewPoint, o.DewCText));
+    const GaugeValues& shown = o.Shown;
+    const GaugeValues& target = o.Target;
+    Field(out, "OTemp", Stated(!missing.Temperature, static_cast<long long>(shown.TemperatureF)));
+    Field(out, "NewTemp",
+          Stated(!missing.Temperature, static_cast<long long>(target.TemperatureF)));
+    Field(out, "OHumd", Stated(!missing.Humidity(), static_cast<long long>(shown.HumidityPercent)));
+    Field(out, "NewHumd",
+          Stated(!missing.Humidity(), static_cast<long long>(target.HumidityPercent)));
+    Field(out, "OHeatIndex", Stated(!missing.HeatIndex(), shown.HeatIndexF));
+    Field(out, "NewHeatIndex", Stated(!missing.HeatIndex(), target.HeatIndexF));
+    Field(out, "OChill", Stated(!missing.WindChill(), shown.WindChillF));
+    Field(out, "NewChill", Stated(!missing.WindChill(), target.WindChillF));
+    // The design's texts: the pressure in its shortest form, the direction in three digits or
+    // "VRB", the speed in whole knots.
+    Field(out, "OPresInfo", Stated(!missing.Pressure, FloatToStrGeneral(shown.PressureInHg)));
+    Field(out, "NewPresInfo", Stated(!missing.Pressure, FloatToStrGeneral(target.PressureInHg)));
+    Field(out, "OWDInfo", Stated(!missing.Wind, DirectionText(shown.WindDirection)));
+    Field(out, "NewWDInfo", Stated(!missing.Wind, DirectionText(target.WindDirection)));
+    Field(out, "OWSInfo", Stated(!missing.Wind, IntToStr(shown.WindSpeedKnots)));
+    Field(out, "NewWSInfo", Stated(!missing.Wind, IntToStr(target.WindSpeedKnots)));
+    TextField(out, "TempCText", Stated(!missing.Temperature, o.Cut.TemperatureC));
+    TextField(out, "DewCText", Stated(!missing.DewPoint, o.Cut.DewPointC));
     Field(out, "DisplayMode", std::optional(std::string(DisplayModeText(o.DisplayMode))));
     const bool named = !header.Station.empty();
     Field(out, "station", named ? std::optional(header.Station) : std::nullopt);

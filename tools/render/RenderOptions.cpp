@@ -1,5 +1,6 @@
 #include "RenderOptions.h"
 
+#include "observation/ValueTexts.h"
 #include "platform/TextConvert.h"
 
 #include <limits>
@@ -10,7 +11,7 @@ namespace stormbell {
 
 const char* const kRenderUsage =
     "usage: stormbell-render --out face.png [--metric] [--scale 2] [--temp F] [--humidity P]\n"
-    "         [--pressure TEXT] [--direction TEXT] [--speed KT] [--heat-index F] [--chill F]\n"
+    "         [--pressure INHG] [--direction DEG|VRB] [--speed KT] [--heat-index F] [--chill F]\n"
     "         [--target-temp F] [--press-set N] [--station-line TEXT] [--dimmed] [--gust KT]\n";
 
 namespace {
@@ -28,6 +29,13 @@ double Real(const std::string& option, const std::string& text) {
     const std::optional<double> v = TryStrToFloat(text);
     if (!v)
         throw std::invalid_argument(option + " needs a number, not '" + text + "'");
+    return *v;
+}
+
+WindDirection Direction(const std::string& option, const std::string& text) {
+    const std::optional<WindDirection> v = DirectionFromText(text);
+    if (!v)
+        throw std::invalid_argument(option + " needs VRB or whole degrees, not '" + text + "'");
     return *v;
 }
 
@@ -62,11 +70,12 @@ RenderOptions ParseRenderOptions(const std::vector<std::string>& args) {
             o.Humidity = IntIn(option, value, std::numeric_limits<std::int32_t>::min(),
                                std::numeric_limits<std::int32_t>::max());
         else if (option == "--pressure")
-            o.Pressure = value;
+            o.Pressure = Real(option, value);
         else if (option == "--direction")
-            o.Direction = value;
+            o.Direction = Direction(option, value);
         else if (option == "--speed")
-            o.Speed = value;
+            o.Speed = IntIn(option, value, std::numeric_limits<std::int32_t>::min(),
+                            std::numeric_limits<std::int32_t>::max());
         else if (option == "--heat-index")
             heat = Real(option, value);
         else if (option == "--chill")

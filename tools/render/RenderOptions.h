@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "observation/Observation.h"
+
 namespace stormbell {
 
 struct RenderOptions {
@@ -14,9 +16,9 @@ struct RenderOptions {
     double Scale = 1;
     std::int16_t Temp = 50;
     std::int32_t Humidity = 50;
-    std::string Pressure = "30.00";
-    std::string Direction = "000";
-    std::string Speed = "00";
+    double Pressure = 30;    ///< inHg
+    WindDirection Direction; ///< "VRB" or degrees on the command line
+    std::int32_t Speed = 0;  ///< knots
     double HeatIndex = 50;
     double Chill = 50;
     std::int16_t TargetTemp = 50;

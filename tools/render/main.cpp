@@ -46,18 +46,12 @@ int main(int argc, char** argv) {
 
     QGuiApplication app(argc, argv);
     stormbell::Observation observation;
-    observation.OTemp = options.Temp;
-    observation.NewTemp = options.TargetTemp;
-    observation.OHumd = options.Humidity;
-    observation.OHeatIndex = options.HeatIndex;
-    observation.OChill = options.Chill;
-    observation.OPresInfo = options.Pressure;
-    observation.OWDInfo = options.Direction;
-    observation.OWSInfo = options.Speed;
+    observation.Shown = {options.Temp,     options.Humidity,  options.HeatIndex, options.Chill,
+                         options.Pressure, options.Direction, options.Speed};
     observation.DisplayMode =
         options.Metric ? stormbell::DisplayMode::Metric : stormbell::DisplayMode::English;
     observation.SetTargetsToShown();
-    observation.NewTemp = options.TargetTemp;
+    observation.Target.TemperatureF = options.TargetTemp;
 
     try {
         stormbell::GaugeFace face(observation, options.Scale);
