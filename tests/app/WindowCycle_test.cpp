@@ -98,11 +98,14 @@ TEST_F(WindowCycleTest, FetchShowsDecodesLogsSweepsAndTellsTheReadingWithItsAge)
     EXPECT_NE(Child(w, "englishSkin").grab().toImage(), before);
     EXPECT_NE(ReadFile(cwd.Path() / "METAR.LOG").find("(EGLC)"), std::string::npos);
 
-    const std::string fetched = "London City Airport, United Kingdom (EGLC)\n"
-                                "Observed 19:20, 23 minutes ago\n"
+    // The window tells the reading it shows, with its age; the description's own tests hold
+    // its every line.
+    const std::string fetched = "Observed 19:20, 23 minutes ago\n"
                                 "Fetched 19:43\n"
                                 "Temperature 51 °F (11 °C)\n";
-    EXPECT_EQ(Described(w).rfind(fetched, 0), 0u) << Described(w);
+    EXPECT_EQ(Described(w).rfind("London City Airport, United Kingdom (EGLC)\n", 0), 0u)
+        << Described(w);
+    EXPECT_NE(Described(w).find(fetched), std::string::npos) << Described(w);
     EXPECT_NE(Hover(Child(w, "englishSkin")).find(fetched), std::string::npos);
     clock.Set(clock.Now() + std::chrono::hours(3));
     EXPECT_NE(Hover(Child(w, "englishSkin"))
