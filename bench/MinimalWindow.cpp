@@ -25,7 +25,7 @@ protected:
     void paintEvent(QPaintEvent*) override {
         QPainter(this).drawImage(0, 0, image_);
         const auto now = std::chrono::steady_clock::now().time_since_epoch();
-        std::fprintf(stderr, "painted Image0 %lld\n",
+        std::fprintf(stderr, "painted yardstick %lld\n",
                      static_cast<long long>(
                          std::chrono::duration_cast<std::chrono::microseconds>(now).count()));
     }

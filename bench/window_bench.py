@@ -27,7 +27,7 @@ SERVED = "data/observations/metar/decoded"
 STATION = "KBFI.TXT"  # the longest sweep of the sample reports
 WINDOW = (213, 102, 475, 256)  # where a fresh store puts the window, and its size
 IDLE_SECONDS = 60
-FRAME = re.compile(r"painted Image\d (\d+)")
+FRAME = re.compile(r"painted \w+ (\d+)")
 LARGEST_SHOWN = 8
 
 
