@@ -14,6 +14,9 @@ public:
     virtual std::tm Local(std::chrono::sys_seconds when) const = 0;
 };
 
+/// `when` broken down in UTC, every field of std::tm set; computed, so no time zone is involved.
+std::tm UtcBreakdown(std::chrono::sys_seconds when);
+
 /// The system clock and the process's time zone.
 class SystemClock final : public Clock {
 public:

@@ -31,20 +31,6 @@ std::string LocalTimeText(const Words& say, const Clock& clock, sys_seconds when
                {say.Forms().Date(local, DateForm::DayYearAndTime), Zone(local, when)});
 }
 
-std::tm Utc(sys_seconds when) {
-    using namespace std::chrono;
-    const sys_days day = floor<days>(when);
-    const year_month_day date(day);
-    const hh_mm_ss time(when - day);
-    std::tm utc{};
-    utc.tm_year = static_cast<int>(date.year()) - 1900;
-    utc.tm_mon = static_cast<int>(static_cast<unsigned>(date.month())) - 1;
-    utc.tm_mday = static_cast<int>(static_cast<unsigned>(date.day()));
-    utc.tm_hour = static_cast<int>(time.hours().count());
-    utc.tm_min = static_cast<int>(time.minutes().count());
-    return utc;
-}
-
 } // namespace
 
 std::vector<std::string> PrintHeading(const std::vector<std::string>& reportLines,
@@ -56,7 +42,7 @@ std::vector<std::string> PrintHeading(const std::vector<std::string>& reportLine
         header.Station.empty() ? say(STORMBELL_TEXT("Printout", "Unknown station"))
                                : header.StationName + " (" + header.Station + ")",
         observed ? say(STORMBELL_TEXT("Printout", "Observed %1 UTC, %2"),
-                       {wording.Date(Utc(*observed), DateForm::DayYearAndTime),
+                       {wording.Date(UtcBreakdown(*observed), DateForm::DayYearAndTime),
                         LocalTimeText(say, clock, *observed)})
                  : say(STORMBELL_TEXT("Printout", "Observation time unknown")),
         say(STORMBELL_TEXT("Printout", "Printed %1"), {LocalTimeText(say, clock, clock.Now())}),

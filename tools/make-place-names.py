@@ -609,16 +609,6 @@ def spellings(english, others):
     return kept
 
 
-class TableError(Exception):
-    """The built table breaks one of its rules."""
-
-
-def check(holds, message):
-    # Not assert: python -O would drop the table's rules without a word.
-    if not holds:
-        raise TableError(message)
-
-
 def main():
     repo = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
     parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
@@ -666,9 +656,11 @@ def main():
     for ident, text in unlisted.items():
         lines.append("U\t%s\t%s" % (ident, text))
 
-    check(listed_cities >= 300, "only %d cities have a station in the directory" % listed_cities)
+    tables.check(listed_cities >= 300,
+                 "only %d cities have a station in the directory" % listed_cities)
     for line in lines:
-        check("\n" not in line and all(part for part in line.split("\t")), "bad line %r" % line)
+        tables.check("\n" not in line and all(part for part in line.split("\t")),
+                     "bad line %r" % line)
     if missing:
         print("cities left out, their airport has no station: " + ", ".join(missing),
               file=sys.stderr)
