@@ -316,6 +316,25 @@
     </message>
 </context>
 <context>
+    <name>Report</name>
+    <message>
+        <source>The report is larger than 1 MiB; it was not decoded</source>
+        <translation>Der Bericht ist größer als 1 MiB und wurde nicht entschlüsselt</translation>
+    </message>
+    <message>
+        <source>The report is larger than 1 MiB (%1 bytes); it was not decoded</source>
+        <translation>Der Bericht ist größer als 1 MiB (%1 Byte) und wurde nicht entschlüsselt</translation>
+    </message>
+    <message>
+        <source>The report holds none of the Wind, Temperature, Dew Point and Pressure lines</source>
+        <translation>Der Bericht enthält keine der Zeilen Wind, Temperature, Dew Point und Pressure</translation>
+    </message>
+    <message>
+        <source>none of its first lines gives the observation time</source>
+        <translation>keine seiner ersten Zeilen nennt die Beobachtungszeit</translation>
+    </message>
+</context>
+<context>
     <name>SessionBus</name>
     <message>
         <source>The session bus did not answer: started without screen reader support or desktop notifications.</source>

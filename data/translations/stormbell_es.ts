@@ -316,6 +316,25 @@
     </message>
 </context>
 <context>
+    <name>Report</name>
+    <message>
+        <source>The report is larger than 1 MiB; it was not decoded</source>
+        <translation>El parte ocupa más de 1 MiB; no se descodificó</translation>
+    </message>
+    <message>
+        <source>The report is larger than 1 MiB (%1 bytes); it was not decoded</source>
+        <translation>El parte ocupa más de 1 MiB (%1 bytes); no se descodificó</translation>
+    </message>
+    <message>
+        <source>The report holds none of the Wind, Temperature, Dew Point and Pressure lines</source>
+        <translation>El parte no contiene ninguna de las líneas Wind, Temperature, Dew Point y Pressure</translation>
+    </message>
+    <message>
+        <source>none of its first lines gives the observation time</source>
+        <translation>ninguna de sus primeras líneas indica la hora de observación</translation>
+    </message>
+</context>
+<context>
     <name>SessionBus</name>
     <message>
         <source>The session bus did not answer: started without screen reader support or desktop notifications.</source>

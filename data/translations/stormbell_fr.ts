@@ -316,6 +316,25 @@
     </message>
 </context>
 <context>
+    <name>Report</name>
+    <message>
+        <source>The report is larger than 1 MiB; it was not decoded</source>
+        <translation>Le relevé dépasse 1 Mio ; il n’a pas été décodé</translation>
+    </message>
+    <message>
+        <source>The report is larger than 1 MiB (%1 bytes); it was not decoded</source>
+        <translation>Le relevé dépasse 1 Mio (%1 octets) ; il n’a pas été décodé</translation>
+    </message>
+    <message>
+        <source>The report holds none of the Wind, Temperature, Dew Point and Pressure lines</source>
+        <translation>Le relevé ne contient aucune des lignes Wind, Temperature, Dew Point et Pressure</translation>
+    </message>
+    <message>
+        <source>none of its first lines gives the observation time</source>
+        <translation>aucune de ses premières lignes n’indique l’heure d’observation</translation>
+    </message>
+</context>
+<context>
     <name>SessionBus</name>
     <message>
         <source>The session bus did not answer: started without screen reader support or desktop notifications.</source>
