@@ -3,6 +3,7 @@
 #include "net/ConnectFailure.h"
 #include "net/ReportHost.h"
 #include "net/TcpIpErrors.h"
+#include "observation/ReportLines.h"
 #include "observation/ReportLog.h"
 #include "observation/ReportScan.h"
 #include "platform/ShownText.h"
@@ -58,7 +59,13 @@ std::string ConnectTarget(const Words& say, const CyclePlace& place) {
 
 // The server's refusal quoted with its code, a socket's failure in words; any other error by
 // its text.
-std::string Reason(const std::exception& error) {
+std::string Reason(const Words& say, const std::exception& error) {
+    // The decoder's own reasons are the program's words, and so the reader's.
+    if (const auto* large = dynamic_cast<const EReportTooLarge*>(&error))
+        return TooLargeMessage(large->Size(), say.Forms());
+    if (dynamic_cast<const ENotAReading*>(&error) != nullptr ||
+        dynamic_cast<const ENotADecodedReport*>(&error) != nullptr)
+        return say.Forms().Text("Report", error.what());
     if (const auto* refusal = dynamic_cast<const EProtocolError*>(&error))
         return Shown("\"" + IntToStr(refusal->ErrorCode) + " " + refusal->what() + "\"");
     if (const auto* socket = dynamic_cast<const ESocketError*>(&error))
@@ -85,35 +92,36 @@ std::string Message(const Words& say, CycleStep step, const CyclePlace& place,
         return say(STORMBELL_TEXT("Failure", "Could not connect to %1: %2"),
                    {ConnectTarget(say, place), Shown(ConnectFailureReason(error))});
     case CycleStep::Login:
-        return say(STORMBELL_TEXT("Failure", "Could not log in to %1: %2"), {host, Reason(error)});
+        return say(STORMBELL_TEXT("Failure", "Could not log in to %1: %2"),
+                   {host, Reason(say, error)});
     case CycleStep::ChangeDir:
         if (IsNotFound(error))
             return say(STORMBELL_TEXT("Failure", "The directory %1 was not found on %2: %3"),
-                       {directory, host, Reason(error)});
+                       {directory, host, Reason(say, error)});
         return say(STORMBELL_TEXT("Failure", "Could not change to the directory %1 on %2: %3"),
-                   {directory, host, Reason(error)});
+                   {directory, host, Reason(say, error)});
     case CycleStep::Download:
         if (dynamic_cast<const EEmptyReport*>(&error) != nullptr)
             return say(STORMBELL_TEXT("Failure", "%1, asked for %2 in %3, sent an empty report"),
                        {host, file, directory});
         if (IsNotFound(error))
             return say(STORMBELL_TEXT("Failure", "%1 was not found in %2 on %3: %4"),
-                       {file, directory, host, Reason(error)});
+                       {file, directory, host, Reason(say, error)});
         return say(STORMBELL_TEXT("Failure", "%1 could not be fetched from %2 on %3: %4"),
-                   {file, directory, host, Reason(error)});
+                   {file, directory, host, Reason(say, error)});
     case CycleStep::Logout:
         return say(STORMBELL_TEXT("Failure", "Logging out of %1 failed after %2 was fetched: %3"),
-                   {host, file, Reason(error)});
+                   {host, file, Reason(say, error)});
     case CycleStep::Decode:
         if (dynamic_cast<const ENotADecodedReport*>(&error) != nullptr)
             return say(STORMBELL_TEXT("Failure", "%1 from %2 on %3 is not a decoded report: %4"),
-                       {file, directory, host, Shown(error.what())});
+                       {file, directory, host, Reason(say, error)});
         break;
     case CycleStep::Log:
         break;
     }
     return say(STORMBELL_TEXT("Failure", "%1 from %2 on %3 was not decoded: %4"),
-               {file, directory, host, Reason(error)});
+               {file, directory, host, Reason(say, error)});
 }
 
 // Only a reply of the server's means it was reached; the decoder's log errors are the log's. A

@@ -95,8 +95,8 @@ StormCall StormBell::Decide(const ReadingContext& context, bool enabled, const C
     const auto before = decided_.find(header.Station);
     if (before != decided_.end() && observed <= before->second)
         return {false, "a repeated report", {}, {}, {}};
-    const std::string problem = Remember(header.Station, observed);
     const Words say(wording, "StormAlert");
+    const std::string problem = Remember(say, header.Station, observed);
     const std::string signs = Signs(say, context.Figures, historyChange);
     if (signs.empty())
         return {false, "no thunder, lightning or sharp pressure fall", {}, {}, problem};
@@ -113,7 +113,8 @@ StormCall StormBell::Decide(const ReadingContext& context, bool enabled, const C
             problem};
 }
 
-std::string StormBell::Remember(const std::string& station, std::chrono::sys_seconds observed) {
+std::string StormBell::Remember(const Words& say, const std::string& station,
+                                std::chrono::sys_seconds observed) {
     decided_[station] = observed;
     if (decided_.size() > kRememberedStations)
         decided_.erase(std::min_element(decided_.begin(), decided_.end(),
@@ -123,7 +124,8 @@ std::string StormBell::Remember(const std::string& station, std::chrono::sys_sec
         store_.Commit();
     } catch (const std::exception& error) {
         // The bell still knows it for this run; only a restart could ring for it again.
-        return std::string("this alert may be repeated after a restart: ") + error.what();
+        return say(STORMBELL_TEXT("StormAlert", "this alert may be repeated after a restart: %1"),
+                   {error.what()});
     }
     return {};
 }

@@ -46,14 +46,15 @@ public:
     /// one) never rings, nor does a report without a station or an observation time.
     /// `historyChange`, the pressure change in hPa over three hours from the stored readings,
     /// stands in for a report without a tendency line. A decision that cannot be stored is told
-    /// in Problem; the call stands. The signs, title and body are in `wording`'s words; why a
-    /// report does not ring stays English, for the debug log.
+    /// in Problem; the call stands. The signs, title, body and problem are in `wording`'s words;
+    /// why a report does not ring stays English, for the debug log.
     StormCall Decide(const ReadingContext& context, bool enabled, const Clock& clock,
                      std::optional<double> historyChange = std::nullopt,
                      const Wording& wording = English());
 
 private:
-    std::string Remember(const std::string& station, std::chrono::sys_seconds observed);
+    std::string Remember(const Words& say, const std::string& station,
+                         std::chrono::sys_seconds observed);
 
     SettingsStore& store_;
     std::map<std::string, std::chrono::sys_seconds> decided_;

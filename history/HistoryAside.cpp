@@ -1,5 +1,8 @@
 // The one way a damaged history is set aside: on open, and on any later read or write.
+#include "history/HistoryAside.h"
+
 #include "history/HistoryStore.h"
+#include "platform/ShownText.h"
 
 namespace stormbell {
 
@@ -56,7 +59,7 @@ void MoveWithJournals(const fs::path& file, const fs::path& aside) {
 
 } // namespace
 
-std::string SetHistoryAside(const fs::path& file, const std::optional<FileIdentity>& damaged) {
+HistoryAside SetHistoryAside(const fs::path& file, const std::optional<FileIdentity>& damaged) {
     // Another program may have set it aside already and begun a new store under the name.
     if (damaged && IdentityOf(file) != damaged)
         Refuse(file, "another file has taken its name meanwhile");
@@ -83,9 +86,26 @@ std::string SetHistoryAside(const fs::path& file, const std::optional<FileIdenti
             // Nothing of it can be read: the new store begins empty.
         }
     }
-    return "The history " + file.string() + " was damaged and was set aside as " + aside.string() +
-           "; a new history begins" +
-           (kept > 0 ? " with the " + std::to_string(kept) + " readings still readable" : "") + ".";
+    return {file, aside, kept};
+}
+
+std::string AsideNotice(const HistoryAside& aside, const Wording& wording) {
+    const Words say(wording, "HistoryAside");
+    const std::string file = aside.File.string();
+    const std::string moved = aside.Aside.string();
+    if (aside.Kept == 0)
+        return say(STORMBELL_TEXT("HistoryAside", "The history %1 was damaged and was set aside as "
+                                                  "%2; a new history begins."),
+                   {file, moved});
+    // One whole sentence for each number, as Words::Count chooses, so a language words it whole.
+    return say(aside.Kept == 1
+                   ? STORMBELL_TEXT("HistoryAside", "The history %1 was damaged and was set aside "
+                                                    "as %2; a new history begins with the %3 "
+                                                    "reading still readable.")
+                   : STORMBELL_TEXT("HistoryAside", "The history %1 was damaged and was set aside "
+                                                    "as %2; a new history begins with the %3 "
+                                                    "readings still readable."),
+               {file, moved, std::to_string(aside.Kept)});
 }
 
 } // namespace stormbell

@@ -40,11 +40,15 @@ std::string HistoryNote(const RecordResult& result, const Wording& wording) {
         note += TrendLine(say, *result.Trend);
     if (!result.Problem.empty())
         note += say(STORMBELL_TEXT("HistoryNote", "The history could not be written: %1"),
-                    {result.Problem}) +
+                    {HistoryProblem(result.Problem, wording)}) +
                 "\n";
-    if (!result.Notice.empty())
-        note += result.Notice + "\n";
+    if (result.Aside)
+        note += AsideNotice(*result.Aside, wording) + "\n";
     return note;
+}
+
+std::string HistoryProblem(const std::string& problem, const Wording& wording) {
+    return wording.Text("HistoryProblem", problem.c_str());
 }
 
 } // namespace stormbell

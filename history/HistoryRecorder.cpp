@@ -3,16 +3,21 @@
 #include <utility>
 
 #include "history/ReadingFromReport.h"
+#include "platform/ShownText.h"
 
 namespace stormbell {
 
 namespace {
 
-constexpr const char* kNoFolder = "no data folder is known (neither XDG_DATA_HOME nor HOME is set)";
-constexpr const char* kUnplaced = "its report names no station or observation time";
-constexpr const char* kImplausible =
-    "its observation time is before 1900 or more than a day ahead of the clock";
-constexpr const char* kUnknownFailure = "an unexpected failure without a description";
+// The recorder's own reasons; HistoryProblem finds them in the catalogues by their text.
+constexpr const char* kNoFolder = STORMBELL_TEXT(
+    "HistoryProblem", "no data folder is known (neither XDG_DATA_HOME nor HOME is set)");
+constexpr const char* kUnplaced =
+    STORMBELL_TEXT("HistoryProblem", "its report names no station or observation time");
+constexpr const char* kImplausible = STORMBELL_TEXT(
+    "HistoryProblem", "its observation time is before 1900 or more than a day ahead of the clock");
+constexpr const char* kUnknownFailure =
+    STORMBELL_TEXT("HistoryProblem", "an unexpected failure without a description");
 
 bool Exists(const std::filesystem::path& file) {
     std::error_code ignored;
@@ -27,13 +32,13 @@ HistoryRecorder::HistoryRecorder(std::optional<std::filesystem::path> file, std:
 
 HistoryRecorder::~HistoryRecorder() = default;
 
-HistoryStore& HistoryRecorder::Store(std::string& notice) {
+HistoryStore& HistoryRecorder::Store(std::optional<HistoryAside>& aside) {
     if (!store_) {
         if (!file_)
             throw EHistoryError(kNoFolder, false);
         store_ = std::make_unique<HistoryStore>(*file_, WhenDamaged::SetAside, stop_);
-        if (!store_->SetAsideNotice().empty())
-            notice = store_->SetAsideNotice();
+        if (store_->Aside())
+            aside = store_->Aside();
     }
     return *store_;
 }
@@ -41,17 +46,18 @@ HistoryStore& HistoryRecorder::Store(std::string& notice) {
 // Runs `use` on the store. A store found damaged only now is set aside, as one found on open,
 // and `use` runs once more on the new one; after any other failure the next use opens the file
 // afresh.
-template <typename Use> auto HistoryRecorder::WithStore(std::string& notice, Use use) {
+template <typename Use>
+auto HistoryRecorder::WithStore(std::optional<HistoryAside>& aside, Use use) {
     try {
-        return use(Store(notice));
+        return use(Store(aside));
     } catch (const EHistoryError& failure) {
         const auto identity = store_ ? store_->Identity() : std::nullopt;
         store_.reset();
         if (!failure.Damaged() || !file_)
             throw;
-        notice = SetHistoryAside(*file_, identity);
+        aside = SetHistoryAside(*file_, identity);
     }
-    return use(Store(notice));
+    return use(Store(aside));
 }
 
 RecordResult HistoryRecorder::Record(const std::vector<std::string>& reportLines,
@@ -72,10 +78,10 @@ RecordResult HistoryRecorder::Record(const std::vector<std::string>& reportLines
         return result;
     }
     try {
-        WithStore(result.Notice, [&](HistoryStore& store) { return store.Add(*reading); });
+        WithStore(result.Aside, [&](HistoryStore& store) { return store.Add(*reading); });
         result.Stored = true;
         if (!result.Trend)
-            result.Trend = TrendOf(*reading, WithStore(result.Notice, [&](HistoryStore& store) {
+            result.Trend = TrendOf(*reading, WithStore(result.Aside, [&](HistoryStore& store) {
                 return store.Readings(TrendQuery(*reading));
             }));
     } catch (const std::exception& failure) {
@@ -95,7 +101,7 @@ HistoryRead HistoryRecorder::Read(const HistoryQuery& query) {
         if (!store_ && file_ && !Exists(*file_))
             return read;
         read.Readings =
-            WithStore(read.Notice, [&](HistoryStore& store) { return store.Readings(query); });
+            WithStore(read.Aside, [&](HistoryStore& store) { return store.Readings(query); });
     } catch (const std::exception& failure) {
         read.Problem = failure.what();
     } catch (...) {
@@ -109,8 +115,7 @@ HistoryStations HistoryRecorder::Stations() {
     try {
         if (!store_ && file_ && !Exists(*file_))
             return held;
-        held.Stations =
-            WithStore(held.Notice, [](HistoryStore& store) { return store.Stations(); });
+        held.Stations = WithStore(held.Aside, [](HistoryStore& store) { return store.Stations(); });
     } catch (const std::exception& failure) {
         held.Problem = failure.what();
     } catch (...) {
@@ -121,25 +126,24 @@ HistoryStations HistoryRecorder::Stations() {
 
 ImportCounts HistoryRecorder::Import(std::istream& log, std::chrono::sys_seconds received,
                                      std::stop_token stop) {
-    std::string notice;
+    std::optional<HistoryAside> aside;
     try {
-        return ImportLog(log, Store(notice), received, std::move(stop));
+        return ImportLog(log, Store(aside), received, std::move(stop));
     } catch (const EHistoryError& failure) {
         const auto identity = store_ ? store_->Identity() : std::nullopt;
         store_.reset();
         if (!failure.Damaged() || !file_)
             throw;
         // The log cannot be read again from its start: the import ends, told where the store went.
-        throw EHistoryError(std::string(failure.what()) + ". " + SetHistoryAside(*file_, identity),
-                            true);
+        throw EImportSetAside(failure, SetHistoryAside(*file_, identity));
     }
 }
 
 AlertClaim HistoryRecorder::ClaimAlert(const ReadingKey& reading) {
     AlertClaim claim{reading, true, {}};
-    std::string notice;
+    std::optional<HistoryAside> aside;
     try {
-        claim.First = WithStore(notice, [&](HistoryStore& store) {
+        claim.First = WithStore(aside, [&](HistoryStore& store) {
             return store.NoteAlert(reading.Station, reading.Observed);
         });
     } catch (const std::exception& failure) {

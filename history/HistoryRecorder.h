@@ -10,6 +10,7 @@
 #include <optional>
 #include <stop_token>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "history/HistoryStore.h"
@@ -24,7 +25,7 @@ struct RecordResult {
     std::optional<ReadingKey> Reading; ///< nothing: the report names no station or time
     bool Stored = false;               ///< the history holds it now (added, or there already)
     std::string Problem; ///< why it could not be stored; empty when it was or history is off
-    std::string Notice;  ///< a damaged history that was set aside meanwhile
+    std::optional<HistoryAside> Aside; ///< a damaged history that was set aside meanwhile
     std::optional<PressureTrend> Trend;
 };
 
@@ -32,15 +33,31 @@ struct RecordResult {
 struct HistoryRead {
     HistoryQuery Query;
     std::vector<HistoryReading> Readings;
-    std::string Problem; ///< why they could not be read; empty when they were
-    std::string Notice;  ///< a damaged history that was set aside meanwhile
+    std::string Problem;               ///< why they could not be read; empty when they were
+    std::optional<HistoryAside> Aside; ///< a damaged history that was set aside meanwhile
 };
 
 /// The stations the history holds readings of.
 struct HistoryStations {
     std::vector<std::string> Stations; ///< in order, "KBFI", "KFNT"
     std::string Problem;               ///< why they could not be read; empty when they were
-    std::string Notice;                ///< a damaged history that was set aside meanwhile
+    std::optional<HistoryAside> Aside; ///< a damaged history that was set aside meanwhile
+};
+
+/// An import that met a damaged history: the store's error, with where the history was set
+/// aside told after it in English.
+class EImportSetAside : public EHistoryError {
+public:
+    EImportSetAside(const EHistoryError& cause, HistoryAside aside)
+        : EHistoryError(cause.what() + std::string(". ") + AsideNotice(aside), true),
+          cause_(cause.what()), aside_(std::move(aside)) {}
+    /// The store's error alone.
+    const std::string& Cause() const { return cause_; }
+    const HistoryAside& Aside() const { return aside_; }
+
+private:
+    std::string cause_;
+    HistoryAside aside_;
 };
 
 /// Whether an alert may be given for a reading.
@@ -67,14 +84,14 @@ public:
     HistoryStations Stations();
     /// Imports the report log `log` as ImportLog does, ending after the batch during which
     /// `stop` is requested. Throws EHistoryError (EImportFailed once a batch was stored) when
-    /// the store fails; a damaged store is set aside first.
+    /// the store fails; a store found damaged is set aside, then EImportSetAside is thrown.
     ImportCounts Import(std::istream& log, std::chrono::sys_seconds received, std::stop_token stop);
     /// Notes that an alert is given for `reading`, telling whether it is the first. Never throws.
     AlertClaim ClaimAlert(const ReadingKey& reading);
 
 private:
-    HistoryStore& Store(std::string& notice);
-    template <typename Use> auto WithStore(std::string& notice, Use use);
+    HistoryStore& Store(std::optional<HistoryAside>& aside);
+    template <typename Use> auto WithStore(std::optional<HistoryAside>& aside, Use use);
 
     std::optional<std::filesystem::path> file_;
     std::stop_token stop_;

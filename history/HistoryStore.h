@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "history/HistoryAside.h"
 #include "history/HistoryReading.h"
 #include "platform/FileIdentity.h"
 
@@ -62,8 +63,8 @@ public:
     /// Opens `file`, creating it and its folder when missing, and brings its schema to the
     /// current version; a file that can be read but not written is opened for reading only.
     /// Throws EHistoryError when it cannot, and for a schema it does not know (left alone); a
-    /// damaged file is handled as `whenDamaged` says, and SetAsideNotice() then tells where it
-    /// went. A wait for another program's lock ends early once `stop` is requested.
+    /// damaged file is handled as `whenDamaged` says, and Aside() then tells where it went. A wait
+    /// for another program's lock ends early once `stop` is requested.
     explicit HistoryStore(const std::filesystem::path& file,
                           WhenDamaged whenDamaged = WhenDamaged::SetAside,
                           std::stop_token stop = {});
@@ -97,8 +98,8 @@ public:
     /// How many readings the store holds.
     long long Count() const;
 
-    /// Empty, or which damaged file was set aside where when this store was opened.
-    const std::string& SetAsideNotice() const { return notice_; }
+    /// Nothing, or which damaged file was set aside where when this store was opened.
+    const std::optional<HistoryAside>& Aside() const { return aside_; }
     /// The store can be read but not written (a read-only file or folder).
     bool ReadOnly() const { return readOnly_; }
     /// The file this store opened, as it was found at the open; nothing when unknown.
@@ -108,7 +109,7 @@ private:
     struct Connection;
     std::filesystem::path file_;
     std::unique_ptr<Connection> connection_;
-    std::string notice_;
+    std::optional<HistoryAside> aside_;
     bool readOnly_ = false;
     std::optional<FileIdentity> identity_;
 };
@@ -116,10 +117,10 @@ private:
 /// Renames the damaged history `file` and its journal files aside under the first free name of
 /// "<file>.bad", "<file>.bad.1", ... (the settings file's naming), but only while `file` is still
 /// the file `damaged` (when given); then keeps the readings still readable in a new store at
-/// `file`. Returns the notice for the user: where the copy went and what was kept. Throws
+/// `file`. Returns where the copy went and what was kept (AsideNotice words it). Throws
 /// EHistoryError when `file` is another file by now or a rename fails (a failed journal rename
 /// puts the file back).
-std::string SetHistoryAside(const std::filesystem::path& file,
-                            const std::optional<FileIdentity>& damaged);
+HistoryAside SetHistoryAside(const std::filesystem::path& file,
+                             const std::optional<FileIdentity>& damaged);
 
 } // namespace stormbell

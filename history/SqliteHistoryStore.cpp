@@ -384,7 +384,7 @@ HistoryStore::HistoryStore(const fs::path& file, WhenDamaged whenDamaged, std::s
             if (!failure.Damaged() || whenDamaged == WhenDamaged::Refuse || retried)
                 throw;
         }
-        notice_ = SetHistoryAside(file, IdentityOf(file));
+        aside_ = SetHistoryAside(file, IdentityOf(file));
     }
 }
 

@@ -1,15 +1,10 @@
 #include "observation/ReportLines.h"
 
+#include "platform/ShownText.h"
+
 namespace stormbell {
 
 namespace {
-
-std::string TooLargeMessage(std::optional<std::size_t> size) {
-    std::string message = "The report is larger than 1 MiB";
-    if (size)
-        message += " (" + std::to_string(*size) + " bytes)";
-    return message + "; it was not decoded";
-}
 
 // Bytes of the line end at `i`: 2 for CR LF, 1 for a lone CR or LF, 0 for none.
 std::size_t LineEndLength(std::string_view text, std::size_t i) {
@@ -22,8 +17,17 @@ std::size_t LineEndLength(std::string_view text, std::size_t i) {
 
 } // namespace
 
+std::string TooLargeMessage(std::optional<std::size_t> size, const Wording& wording) {
+    const Words say(wording, "Report");
+    if (!size)
+        return say(STORMBELL_TEXT("Report", "The report is larger than 1 MiB; it was not decoded"));
+    return say(
+        STORMBELL_TEXT("Report", "The report is larger than 1 MiB (%1 bytes); it was not decoded"),
+        {std::to_string(*size)});
+}
+
 EReportTooLarge::EReportTooLarge(std::optional<std::size_t> size)
-    : std::runtime_error(TooLargeMessage(size)) {}
+    : std::runtime_error(TooLargeMessage(size)), size_(size) {}
 
 void CheckReportSize(std::size_t size) {
     if (size > kMaxReportBytes)

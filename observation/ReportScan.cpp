@@ -3,6 +3,7 @@
 #include "observation/FigureText.h"
 #include "observation/ReportHeader.h"
 #include "observation/ValueTexts.h"
+#include "platform/ShownText.h"
 #include "platform/TextConvert.h"
 
 namespace stormbell {
@@ -89,11 +90,13 @@ bool HoldsObservation(const std::vector<std::string>& lines) {
 }
 
 ENotAReading::ENotAReading()
-    : std::runtime_error(
-          "The report holds none of the Wind, Temperature, Dew Point and Pressure lines") {}
+    : std::runtime_error(STORMBELL_TEXT(
+          "Report",
+          "The report holds none of the Wind, Temperature, Dew Point and Pressure lines")) {}
 
 ENotADecodedReport::ENotADecodedReport()
-    : std::runtime_error("none of its first lines gives the observation time") {}
+    : std::runtime_error(
+          STORMBELL_TEXT("Report", "none of its first lines gives the observation time")) {}
 
 void CheckDecodedReport(const std::vector<std::string>& lines) {
     if (!ReadReportHeader(lines).Observed)

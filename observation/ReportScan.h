@@ -20,7 +20,8 @@ void ScanReportLines(const std::vector<std::string>& lines, CutTexts& cut);
 /// station whose sensors are out of service has none: it is no reading.
 bool HoldsObservation(const std::vector<std::string>& lines);
 
-/// A report without any of the four observation lines, refused before it changes anything.
+/// A report without any of the four observation lines, refused before it changes anything. Its
+/// text, as ENotADecodedReport's, is a STORMBELL_TEXT of the context "Report".
 class ENotAReading : public std::runtime_error {
 public:
     ENotAReading();

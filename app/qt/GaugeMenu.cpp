@@ -30,7 +30,7 @@ QAction* GaugeMenu::Add(const QString& text, const QList<QKeySequence>& keys,
 
 void GaugeMenu::AddRecentStations(std::function<std::vector<std::string>()> recent,
                                   std::function<void(std::size_t)> choose) {
-    QMenu* stations = menu_->addMenu("&Recent stations");
+    QMenu* stations = menu_->addMenu(QCoreApplication::translate("GaugeMenu", "&Recent stations"));
     stations->setObjectName("RecentStations");
     connect(stations, &QMenu::aboutToShow, this, [this, stations, recent, choose] {
         stations->clear();
@@ -43,7 +43,8 @@ void GaugeMenu::AddRecentStations(std::function<std::vector<std::string>()> rece
                     [choose, at] { choose(at); });
         }
         if (labels.empty())
-            stations->addAction("No station picked yet")->setEnabled(false);
+            stations->addAction(QCoreApplication::translate("GaugeMenu", "No station picked yet"))
+                ->setEnabled(false);
     });
 }
 

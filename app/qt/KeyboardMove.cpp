@@ -48,7 +48,8 @@ void KeyboardMove::Start() {
     window_.setFocus(Qt::OtherFocusReason);
     window_.setCursor(Qt::SizeAllCursor);
     name_ = window_.accessibleName();
-    window_.setAccessibleName(name_.isEmpty() ? kKeys : name_ + ", " + kKeys);
+    const QString keys = QCoreApplication::translate("WindowParts", kKeys);
+    window_.setAccessibleName(name_.isEmpty() ? keys : name_ + ", " + keys);
     idle_->start();
     // Whichever part of the window has the focus, the keys come here first.
     qApp->installEventFilter(this);

@@ -18,8 +18,9 @@ public:
     /// How long the move waits for a key before it ends by itself.
     static constexpr std::chrono::milliseconds kIdleLimit{30000};
     /// What a screen reader is told while the move runs.
-    static constexpr const char* kKeys = "moving: the arrow keys move it, Shift and an arrow by "
-                                         "ten pixels; Return or Escape ends the move";
+    static constexpr const char* kKeys =
+        QT_TRANSLATE_NOOP("WindowParts", "moving: the arrow keys move it, Shift and an arrow by "
+                                         "ten pixels; Return or Escape ends the move");
 
     /// Moves `window`, which must outlive the move; the move ends after `idleLimit` without a
     /// key.

@@ -1,7 +1,10 @@
 #include "app/qt/StormAlert.h"
 
 #include "app/qt/DesktopNotifier.h"
+#include "history/HistoryNote.h"
 #include "platform/qt/QtWording.h"
+
+#include <QCoreApplication>
 
 #include <utility>
 
@@ -28,7 +31,11 @@ void StormAlert::Decide(bool enabled, const std::optional<PressureTrend>& trend)
     // last word on whether this one is news.
     claim_(*key, [this, call, key](const AlertClaim& claim) {
         if (!claim.Problem.empty() && shown_.Key() == key) {
-            shown_.RecordAlertFailure("the history could not note this alert: " + claim.Problem);
+            shown_.RecordAlertFailure(
+                QCoreApplication::translate("StormAlert",
+                                            "the history could not note this alert: %1")
+                    .arg(QString::fromStdString(HistoryProblem(claim.Problem, QtWording())))
+                    .toStdString());
             told_();
         }
         if (claim.First)

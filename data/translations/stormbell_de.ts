@@ -176,6 +176,29 @@
         <source>Save and exit</source>
         <translation>Speichern und beenden</translation>
     </message>
+    <message>
+        <source>&amp;Recent stations</source>
+        <translation>&amp;Letzte Stationen</translation>
+    </message>
+    <message>
+        <source>No station picked yet</source>
+        <translation>Noch keine Station gewählt</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryAside</name>
+    <message>
+        <source>The history %1 was damaged and was set aside as %2; a new history begins.</source>
+        <translation>Der Verlauf %1 war beschädigt und wurde als %2 beiseitegelegt; ein neuer Verlauf beginnt.</translation>
+    </message>
+    <message>
+        <source>The history %1 was damaged and was set aside as %2; a new history begins with the %3 reading still readable.</source>
+        <translation>Der Verlauf %1 war beschädigt und wurde als %2 beiseitegelegt; ein neuer Verlauf beginnt mit dem einzigen noch lesbaren Messwert.</translation>
+    </message>
+    <message>
+        <source>The history %1 was damaged and was set aside as %2; a new history begins with the %3 readings still readable.</source>
+        <translation>Der Verlauf %1 war beschädigt und wurde als %2 beiseitegelegt; ein neuer Verlauf beginnt mit den %3 noch lesbaren Messwerten.</translation>
+    </message>
 </context>
 <context>
     <name>HistoryNote</name>
@@ -194,6 +217,25 @@
     <message>
         <source>The history could not be written: %1</source>
         <translation>Der Verlauf konnte nicht gespeichert werden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryProblem</name>
+    <message>
+        <source>no data folder is known (neither XDG_DATA_HOME nor HOME is set)</source>
+        <translation>kein Datenordner bekannt (weder XDG_DATA_HOME noch HOME ist gesetzt)</translation>
+    </message>
+    <message>
+        <source>its report names no station or observation time</source>
+        <translation>sein Bericht nennt keine Station oder Beobachtungszeit</translation>
+    </message>
+    <message>
+        <source>its observation time is before 1900 or more than a day ahead of the clock</source>
+        <translation>seine Beobachtungszeit liegt vor 1900 oder mehr als einen Tag vor der Uhrzeit des Rechners</translation>
+    </message>
+    <message>
+        <source>an unexpected failure without a description</source>
+        <translation>ein unerwarteter Fehler ohne Beschreibung</translation>
     </message>
 </context>
 <context>
@@ -267,10 +309,59 @@
     </message>
 </context>
 <context>
+    <name>Reading</name>
+    <message>
+        <source>The report was not logged: %1</source>
+        <translation>Der Bericht wurde nicht protokolliert: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Report</name>
+    <message>
+        <source>The report is larger than 1 MiB; it was not decoded</source>
+        <translation>Der Bericht ist größer als 1 MiB und wurde nicht entschlüsselt</translation>
+    </message>
+    <message>
+        <source>The report is larger than 1 MiB (%1 bytes); it was not decoded</source>
+        <translation>Der Bericht ist größer als 1 MiB (%1 Byte) und wurde nicht entschlüsselt</translation>
+    </message>
+    <message>
+        <source>The report holds none of the Wind, Temperature, Dew Point and Pressure lines</source>
+        <translation>Der Bericht enthält keine der Zeilen Wind, Temperature, Dew Point und Pressure</translation>
+    </message>
+    <message>
+        <source>none of its first lines gives the observation time</source>
+        <translation>keine seiner ersten Zeilen nennt die Beobachtungszeit</translation>
+    </message>
+</context>
+<context>
     <name>SessionBus</name>
     <message>
         <source>The session bus did not answer: started without screen reader support or desktop notifications.</source>
         <translation>Der Sitzungsbus hat nicht geantwortet: ohne Bildschirmleser-Unterstützung und Desktop-Benachrichtigungen gestartet.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsStore</name>
+    <message>
+        <source>No folder for the settings was found: neither XDG_CONFIG_HOME nor HOME is an absolute path and the user has no home folder; the gauge starts with its default settings.</source>
+        <translation>Es wurde kein Ordner für die Einstellungen gefunden: Weder XDG_CONFIG_HOME noch HOME ist ein absoluter Pfad, und der Benutzer hat keinen Persönlichen Ordner; Stormbell startet mit den Standardeinstellungen.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is not a regular file; the gauge starts with its default settings and does not save over the file.</source>
+        <translation>Die Einstellungsdatei %1 ist keine reguläre Datei; Stormbell startet mit den Standardeinstellungen und überschreibt die Datei nicht.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 cannot be read (%2); the gauge starts with its default settings and does not save over the file.</source>
+        <translation>Die Einstellungsdatei %1 kann nicht gelesen werden (%2); Stormbell startet mit den Standardeinstellungen und überschreibt die Datei nicht.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 cannot be read, nor set aside (%2); the gauge starts with its default settings and does not save over the file.</source>
+        <translation>Die Einstellungsdatei %1 kann weder gelesen noch beiseitegelegt werden (%2); Stormbell startet mit den Standardeinstellungen und überschreibt die Datei nicht.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 could not be read and was set aside as %2; the gauge starts with its default settings.</source>
+        <translation>Die Einstellungsdatei %1 konnte nicht gelesen werden und wurde als %2 beiseitegelegt; Stormbell startet mit den Standardeinstellungen.</translation>
     </message>
 </context>
 <context>
@@ -332,6 +423,14 @@
     <message>
         <source>Observed %1, %2</source>
         <translation>Beobachtung: %1, %2</translation>
+    </message>
+    <message>
+        <source>the history could not note this alert: %1</source>
+        <translation>der Verlauf konnte diese Warnung nicht vermerken: %1</translation>
+    </message>
+    <message>
+        <source>this alert may be repeated after a restart: %1</source>
+        <translation>diese Warnung kann nach einem Neustart erneut erscheinen: %1</translation>
     </message>
 </context>
 <context>
@@ -611,6 +710,10 @@
         <source>save and exit</source>
         <translation>speichern und beenden</translation>
     </message>
+    <message>
+        <source>moving: the arrow keys move it, Shift and an arrow by ten pixels; Return or Escape ends the move</source>
+        <translation>Verschieben: Die Pfeiltasten verschieben das Fenster, mit Umschalt um zehn Pixel; Eingabe oder Esc beendet das Verschieben</translation>
+    </message>
 </context>
 <context>
     <name>stormbell::DesktopNotifier</name>
@@ -827,6 +930,21 @@
     <message>
         <source>Left and Right move along the readings</source>
         <translation>Pfeil links und rechts wechseln zwischen den Messwerten</translation>
+    </message>
+</context>
+<context>
+    <name>stormbell::HistoryLink</name>
+    <message>
+        <source>cannot read %1</source>
+        <translation>%1 kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>reading %1 failed part-way; %2 reading was stored before</source>
+        <translation>Lesen von %1 mittendrin fehlgeschlagen; zuvor wurde %2 Messwert gespeichert</translation>
+    </message>
+    <message>
+        <source>reading %1 failed part-way; %2 readings were stored before</source>
+        <translation>Lesen von %1 mittendrin fehlgeschlagen; zuvor wurden %2 Messwerte gespeichert</translation>
     </message>
 </context>
 <context>

@@ -176,6 +176,29 @@
         <source>Save and exit</source>
         <translation>Guardar y salir</translation>
     </message>
+    <message>
+        <source>&amp;Recent stations</source>
+        <translation>Estaciones &amp;recientes</translation>
+    </message>
+    <message>
+        <source>No station picked yet</source>
+        <translation>Aún no se ha elegido ninguna estación</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryAside</name>
+    <message>
+        <source>The history %1 was damaged and was set aside as %2; a new history begins.</source>
+        <translation>El historial %1 estaba dañado y se apartó como %2; empieza un historial nuevo.</translation>
+    </message>
+    <message>
+        <source>The history %1 was damaged and was set aside as %2; a new history begins with the %3 reading still readable.</source>
+        <translation>El historial %1 estaba dañado y se apartó como %2; empieza un historial nuevo con la única medición aún legible.</translation>
+    </message>
+    <message>
+        <source>The history %1 was damaged and was set aside as %2; a new history begins with the %3 readings still readable.</source>
+        <translation>El historial %1 estaba dañado y se apartó como %2; empieza un historial nuevo con las %3 mediciones aún legibles.</translation>
+    </message>
 </context>
 <context>
     <name>HistoryNote</name>
@@ -194,6 +217,25 @@
     <message>
         <source>The history could not be written: %1</source>
         <translation>No se pudo guardar el historial: %1</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryProblem</name>
+    <message>
+        <source>no data folder is known (neither XDG_DATA_HOME nor HOME is set)</source>
+        <translation>no se conoce ninguna carpeta de datos (no está definida ni XDG_DATA_HOME ni HOME)</translation>
+    </message>
+    <message>
+        <source>its report names no station or observation time</source>
+        <translation>su parte no indica estación ni hora de observación</translation>
+    </message>
+    <message>
+        <source>its observation time is before 1900 or more than a day ahead of the clock</source>
+        <translation>su hora de observación es anterior a 1900 o va más de un día por delante del reloj</translation>
+    </message>
+    <message>
+        <source>an unexpected failure without a description</source>
+        <translation>un fallo inesperado sin descripción</translation>
     </message>
 </context>
 <context>
@@ -267,10 +309,59 @@
     </message>
 </context>
 <context>
+    <name>Reading</name>
+    <message>
+        <source>The report was not logged: %1</source>
+        <translation>El parte no se registró: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Report</name>
+    <message>
+        <source>The report is larger than 1 MiB; it was not decoded</source>
+        <translation>El parte ocupa más de 1 MiB; no se descodificó</translation>
+    </message>
+    <message>
+        <source>The report is larger than 1 MiB (%1 bytes); it was not decoded</source>
+        <translation>El parte ocupa más de 1 MiB (%1 bytes); no se descodificó</translation>
+    </message>
+    <message>
+        <source>The report holds none of the Wind, Temperature, Dew Point and Pressure lines</source>
+        <translation>El parte no contiene ninguna de las líneas Wind, Temperature, Dew Point y Pressure</translation>
+    </message>
+    <message>
+        <source>none of its first lines gives the observation time</source>
+        <translation>ninguna de sus primeras líneas indica la hora de observación</translation>
+    </message>
+</context>
+<context>
     <name>SessionBus</name>
     <message>
         <source>The session bus did not answer: started without screen reader support or desktop notifications.</source>
         <translation>El bus de sesión no respondió: se inició sin compatibilidad con lectores de pantalla ni notificaciones.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsStore</name>
+    <message>
+        <source>No folder for the settings was found: neither XDG_CONFIG_HOME nor HOME is an absolute path and the user has no home folder; the gauge starts with its default settings.</source>
+        <translation>No se encontró ninguna carpeta para los ajustes: ni XDG_CONFIG_HOME ni HOME es una ruta absoluta y el usuario no tiene carpeta personal; Stormbell se inicia con los ajustes predeterminados.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is not a regular file; the gauge starts with its default settings and does not save over the file.</source>
+        <translation>El archivo de ajustes %1 no es un archivo normal; Stormbell se inicia con los ajustes predeterminados y no sobrescribe el archivo.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 cannot be read (%2); the gauge starts with its default settings and does not save over the file.</source>
+        <translation>No se puede leer el archivo de ajustes %1 (%2); Stormbell se inicia con los ajustes predeterminados y no sobrescribe el archivo.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 cannot be read, nor set aside (%2); the gauge starts with its default settings and does not save over the file.</source>
+        <translation>El archivo de ajustes %1 no se puede leer ni apartar (%2); Stormbell se inicia con los ajustes predeterminados y no sobrescribe el archivo.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 could not be read and was set aside as %2; the gauge starts with its default settings.</source>
+        <translation>No se pudo leer el archivo de ajustes %1 y se apartó como %2; Stormbell se inicia con los ajustes predeterminados.</translation>
     </message>
 </context>
 <context>
@@ -332,6 +423,14 @@
     <message>
         <source>Observed %1, %2</source>
         <translation>Observación: %1, %2</translation>
+    </message>
+    <message>
+        <source>the history could not note this alert: %1</source>
+        <translation>el historial no pudo anotar este aviso: %1</translation>
+    </message>
+    <message>
+        <source>this alert may be repeated after a restart: %1</source>
+        <translation>este aviso puede repetirse tras reiniciar: %1</translation>
     </message>
 </context>
 <context>
@@ -611,6 +710,10 @@
         <source>save and exit</source>
         <translation>guardar y salir</translation>
     </message>
+    <message>
+        <source>moving: the arrow keys move it, Shift and an arrow by ten pixels; Return or Escape ends the move</source>
+        <translation>moviendo: las flechas mueven la ventana, con Mayús de diez en diez píxeles; Intro o Esc termina el movimiento</translation>
+    </message>
 </context>
 <context>
     <name>stormbell::DesktopNotifier</name>
@@ -827,6 +930,21 @@
     <message>
         <source>Left and Right move along the readings</source>
         <translation>Las flechas izquierda y derecha recorren las mediciones</translation>
+    </message>
+</context>
+<context>
+    <name>stormbell::HistoryLink</name>
+    <message>
+        <source>cannot read %1</source>
+        <translation>no se puede leer %1</translation>
+    </message>
+    <message>
+        <source>reading %1 failed part-way; %2 reading was stored before</source>
+        <translation>la lectura de %1 falló a medias; antes se guardó %2 medición</translation>
+    </message>
+    <message>
+        <source>reading %1 failed part-way; %2 readings were stored before</source>
+        <translation>la lectura de %1 falló a medias; antes se guardaron %2 mediciones</translation>
     </message>
 </context>
 <context>

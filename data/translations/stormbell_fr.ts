@@ -176,6 +176,29 @@
         <source>Save and exit</source>
         <translation>Enregistrer et quitter</translation>
     </message>
+    <message>
+        <source>&amp;Recent stations</source>
+        <translation>Stations &amp;récentes</translation>
+    </message>
+    <message>
+        <source>No station picked yet</source>
+        <translation>Aucune station choisie pour l’instant</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryAside</name>
+    <message>
+        <source>The history %1 was damaged and was set aside as %2; a new history begins.</source>
+        <translation>L’historique %1 était endommagé et a été mis de côté sous le nom %2 ; un nouvel historique commence.</translation>
+    </message>
+    <message>
+        <source>The history %1 was damaged and was set aside as %2; a new history begins with the %3 reading still readable.</source>
+        <translation>L’historique %1 était endommagé et a été mis de côté sous le nom %2 ; un nouvel historique commence avec la seule mesure encore lisible.</translation>
+    </message>
+    <message>
+        <source>The history %1 was damaged and was set aside as %2; a new history begins with the %3 readings still readable.</source>
+        <translation>L’historique %1 était endommagé et a été mis de côté sous le nom %2 ; un nouvel historique commence avec les %3 mesures encore lisibles.</translation>
+    </message>
 </context>
 <context>
     <name>HistoryNote</name>
@@ -194,6 +217,25 @@
     <message>
         <source>The history could not be written: %1</source>
         <translation>L’historique n’a pas pu être enregistré : %1</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryProblem</name>
+    <message>
+        <source>no data folder is known (neither XDG_DATA_HOME nor HOME is set)</source>
+        <translation>aucun dossier de données n’est connu (ni XDG_DATA_HOME ni HOME n’est défini)</translation>
+    </message>
+    <message>
+        <source>its report names no station or observation time</source>
+        <translation>son relevé n’indique ni station ni heure d’observation</translation>
+    </message>
+    <message>
+        <source>its observation time is before 1900 or more than a day ahead of the clock</source>
+        <translation>son heure d’observation est antérieure à 1900 ou en avance de plus d’un jour sur l’horloge</translation>
+    </message>
+    <message>
+        <source>an unexpected failure without a description</source>
+        <translation>une erreur inattendue, sans description</translation>
     </message>
 </context>
 <context>
@@ -267,10 +309,59 @@
     </message>
 </context>
 <context>
+    <name>Reading</name>
+    <message>
+        <source>The report was not logged: %1</source>
+        <translation>Le relevé n’a pas été journalisé : %1</translation>
+    </message>
+</context>
+<context>
+    <name>Report</name>
+    <message>
+        <source>The report is larger than 1 MiB; it was not decoded</source>
+        <translation>Le relevé dépasse 1 Mio ; il n’a pas été décodé</translation>
+    </message>
+    <message>
+        <source>The report is larger than 1 MiB (%1 bytes); it was not decoded</source>
+        <translation>Le relevé dépasse 1 Mio (%1 octets) ; il n’a pas été décodé</translation>
+    </message>
+    <message>
+        <source>The report holds none of the Wind, Temperature, Dew Point and Pressure lines</source>
+        <translation>Le relevé ne contient aucune des lignes Wind, Temperature, Dew Point et Pressure</translation>
+    </message>
+    <message>
+        <source>none of its first lines gives the observation time</source>
+        <translation>aucune de ses premières lignes n’indique l’heure d’observation</translation>
+    </message>
+</context>
+<context>
     <name>SessionBus</name>
     <message>
         <source>The session bus did not answer: started without screen reader support or desktop notifications.</source>
         <translation>Le bus de session n’a pas répondu : démarrage sans prise en charge des lecteurs d’écran ni notifications.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsStore</name>
+    <message>
+        <source>No folder for the settings was found: neither XDG_CONFIG_HOME nor HOME is an absolute path and the user has no home folder; the gauge starts with its default settings.</source>
+        <translation>Aucun dossier pour les réglages n’a été trouvé : ni XDG_CONFIG_HOME ni HOME n’est un chemin absolu et l’utilisateur n’a pas de dossier personnel ; Stormbell démarre avec ses réglages par défaut.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is not a regular file; the gauge starts with its default settings and does not save over the file.</source>
+        <translation>Le fichier de réglages %1 n’est pas un fichier ordinaire ; Stormbell démarre avec ses réglages par défaut et n’écrase pas le fichier.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 cannot be read (%2); the gauge starts with its default settings and does not save over the file.</source>
+        <translation>Le fichier de réglages %1 ne peut pas être lu (%2) ; Stormbell démarre avec ses réglages par défaut et n’écrase pas le fichier.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 cannot be read, nor set aside (%2); the gauge starts with its default settings and does not save over the file.</source>
+        <translation>Le fichier de réglages %1 ne peut être ni lu ni mis de côté (%2) ; Stormbell démarre avec ses réglages par défaut et n’écrase pas le fichier.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 could not be read and was set aside as %2; the gauge starts with its default settings.</source>
+        <translation>Le fichier de réglages %1 n’a pas pu être lu et a été mis de côté sous le nom %2 ; Stormbell démarre avec ses réglages par défaut.</translation>
     </message>
 </context>
 <context>
@@ -332,6 +423,14 @@
     <message>
         <source>Observed %1, %2</source>
         <translation>Observation : %1, %2</translation>
+    </message>
+    <message>
+        <source>the history could not note this alert: %1</source>
+        <translation>l’historique n’a pas pu noter cette alerte : %1</translation>
+    </message>
+    <message>
+        <source>this alert may be repeated after a restart: %1</source>
+        <translation>cette alerte pourra se répéter après un redémarrage : %1</translation>
     </message>
 </context>
 <context>
@@ -611,6 +710,10 @@
         <source>save and exit</source>
         <translation>enregistrer et quitter</translation>
     </message>
+    <message>
+        <source>moving: the arrow keys move it, Shift and an arrow by ten pixels; Return or Escape ends the move</source>
+        <translation>déplacement : les flèches déplacent la fenêtre, avec Maj de dix pixels ; Entrée ou Échap termine le déplacement</translation>
+    </message>
 </context>
 <context>
     <name>stormbell::DesktopNotifier</name>
@@ -827,6 +930,21 @@
     <message>
         <source>Left and Right move along the readings</source>
         <translation>Les flèches gauche et droite parcourent les mesures</translation>
+    </message>
+</context>
+<context>
+    <name>stormbell::HistoryLink</name>
+    <message>
+        <source>cannot read %1</source>
+        <translation>impossible de lire %1</translation>
+    </message>
+    <message>
+        <source>reading %1 failed part-way; %2 reading was stored before</source>
+        <translation>la lecture de %1 a échoué en cours de route ; %2 mesure avait été enregistrée auparavant</translation>
+    </message>
+    <message>
+        <source>reading %1 failed part-way; %2 readings were stored before</source>
+        <translation>la lecture de %1 a échoué en cours de route ; %2 mesures avaient été enregistrées auparavant</translation>
     </message>
 </context>
 <context>

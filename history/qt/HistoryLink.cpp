@@ -59,16 +59,24 @@ void HistoryLink::Import(const std::filesystem::path& log, std::chrono::sys_seco
     importStop_ = std::stop_source();
     worker_.Post([this, log, received, stop = importStop_.get_token(),
                   receiver = QPointer(receiver), done = std::move(done)] {
-        ImportOutcome outcome{log, {}, {}};
+        ImportOutcome outcome{log, {}, {}, {}};
+        const QString shownLog = QString::fromStdU16String(log.u16string());
         try {
             std::ifstream in(log, std::ios::binary);
             if (!in)
-                throw std::runtime_error("cannot read " + log.string());
+                throw std::runtime_error(tr("cannot read %1").arg(shownLog).toStdString());
             outcome.Counts = recorder_.Import(in, received, stop);
             if (in.bad())
-                throw std::runtime_error("reading " + log.string() + " failed part-way; " +
-                                         std::to_string(outcome.Counts.Added) +
-                                         " readings were stored before");
+                throw std::runtime_error(
+                    (outcome.Counts.Added == 1
+                         ? tr("reading %1 failed part-way; %2 reading was stored before")
+                         : tr("reading %1 failed part-way; %2 readings were stored before"))
+                        .arg(shownLog)
+                        .arg(outcome.Counts.Added)
+                        .toStdString());
+        } catch (const EImportSetAside& failure) {
+            outcome.Problem = failure.Cause();
+            outcome.Aside = failure.Aside();
         } catch (const std::exception& failure) {
             outcome.Problem = failure.what();
         }

@@ -23,7 +23,8 @@ namespace stormbell {
 struct ImportOutcome {
     std::filesystem::path Log;
     ImportCounts Counts;
-    std::string Problem; ///< empty when the whole log was read
+    std::string Problem;               ///< empty when the whole log was read
+    std::optional<HistoryAside> Aside; ///< the damaged history the import met, set aside
 };
 
 class HistoryLink final : public QObject {

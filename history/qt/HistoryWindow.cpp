@@ -15,6 +15,8 @@
 #include <fstream>
 
 #include "history/HistoryFormat.h"
+#include "history/HistoryNote.h"
+#include "platform/qt/QtWording.h"
 
 namespace stormbell {
 
@@ -208,9 +210,9 @@ void HistoryWindow::Draw(const HistoryRead& read, const ChartFrame& frame) {
                                .arg(QString::fromStdString(read.Query.Station.value_or("")))
                                .arg(shown_.size())
                                .arg(tr(TextsOf(hours).Phrase))
-                         : QString::fromStdString(read.Problem);
-    if (!read.Notice.empty())
-        status += "\n" + QString::fromStdString(read.Notice);
+                         : QString::fromStdString(HistoryProblem(read.Problem, QtWording()));
+    if (read.Aside)
+        status += "\n" + QString::fromStdString(AsideNotice(*read.Aside, QtWording()));
     // An import's progress or outcome stays shown until the user asks for something else.
     if (!importing_ && !holdStatus_)
         status_->setText(status);
@@ -251,7 +253,11 @@ void HistoryWindow::Finished(const ImportOutcome& outcome) {
     const QString log = QString::fromStdU16String(outcome.Log.u16string());
     const ImportCounts& counts = outcome.Counts;
     if (!outcome.Problem.empty())
-        status_->setText(tr("The import stopped: %1").arg(QString::fromStdString(outcome.Problem)));
+        status_->setText(tr("The import stopped: %1")
+                             .arg(QString::fromStdString(
+                                 outcome.Aside ? outcome.Problem + ". " +
+                                                     AsideNotice(*outcome.Aside, QtWording())
+                                               : outcome.Problem)));
     else
         status_->setText((counts.Stopped
                               ? tr("%1: %2 added, %3 already stored, %4 damaged entries skipped; "

@@ -1,5 +1,6 @@
 #include "settings/qt/QtSettingsStore.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -17,9 +18,6 @@ constexpr const char* kStoreFolder = "Brightmoor";
 constexpr const char* kStoreName = "Stormbell.conf";
 constexpr const char* kSetAsideSuffix = ".bad";
 constexpr const char* kLockSuffix = ".lock";
-constexpr const char* kDefaultsFollow = "; the gauge starts with its default settings";
-constexpr const char* kNoFolder = "No folder for the settings was found: neither XDG_CONFIG_HOME "
-                                  "nor HOME is an absolute path and the user has no home folder";
 // The temporary name a save writes under before it replaces the file (QSaveFile's).
 constexpr const char* kSaveTemporaries = R"(^Stormbell\.conf\.[A-Za-z0-9]{6}$)";
 
@@ -31,24 +29,35 @@ bool IsRegularOrAbsent(const QFileInfo& info) {
 
 } // namespace
 
+// Each notice is one whole sentence, so that a catalogue words it as its language needs; the
+// translator is installed before the store is built.
 QtSettingsStore::QtSettingsStore(std::chrono::milliseconds lockWait) : lockWait_(lockWait) {
     const std::filesystem::path folder = UserConfigFolder();
     if (folder.empty()) {
         saveAllowed_ = false;
-        notice_ = std::string(kNoFolder) + kDefaultsFollow + ".";
+        notice_ = QCoreApplication::translate(
+                      "SettingsStore",
+                      "No folder for the settings was found: neither XDG_CONFIG_HOME nor HOME "
+                      "is an absolute path and the user has no home folder; the gauge starts "
+                      "with its default settings.")
+                      .toStdString();
         return;
     }
     path_ = (folder / kStoreFolder / kStoreName).string();
     Load();
 }
 
-QtSettingsStore::Read QtSettingsStore::ReadFile(SettingsFile& into, std::string& why) const {
+QtSettingsStore::Read QtSettingsStore::ReadFile(SettingsFile& into, QString& why) const {
     const QString path = QString::fromStdString(path_);
     const QFileInfo info(path);
     if (!info.exists() && !info.isSymLink())
         return Read::Absent;
     if (!IsRegularOrAbsent(info)) {
-        why = "is not a regular file";
+        why = QCoreApplication::translate(
+                  "SettingsStore",
+                  "The settings file %1 is not a regular file; the gauge starts with its "
+                  "default settings and does not save over the file.")
+                  .arg(path);
         return Read::Failed;
     }
     QFile in(path);
@@ -56,7 +65,11 @@ QtSettingsStore::Read QtSettingsStore::ReadFile(SettingsFile& into, std::string&
     if (in.open(QIODevice::ReadOnly))
         bytes = in.read(SettingsFile::kMostBytes + 1);
     if (in.error() != QFileDevice::NoError) {
-        why = "cannot be read (" + in.errorString().toStdString() + ")";
+        why = QCoreApplication::translate(
+                  "SettingsStore",
+                  "The settings file %1 cannot be read (%2); the gauge starts with its "
+                  "default settings and does not save over the file.")
+                  .arg(path, in.errorString());
         return Read::Failed;
     }
     auto file = SettingsFile::Parse(bytes.toStdString());
@@ -67,7 +80,7 @@ QtSettingsStore::Read QtSettingsStore::ReadFile(SettingsFile& into, std::string&
 }
 
 void QtSettingsStore::Load() {
-    std::string why;
+    QString why;
     switch (ReadFile(file_, why)) {
     case Read::Absent:
         firstStart_ = true;
@@ -92,10 +105,9 @@ void QtSettingsStore::RemoveSaveTemporaries() const {
             QFile::remove(entry.filePath());
 }
 
-void QtSettingsStore::Refuse(const std::string& why) {
+void QtSettingsStore::Refuse(const QString& notice) {
     saveAllowed_ = false;
-    notice_ = "The settings file " + path_ + " " + why + kDefaultsFollow +
-              " and does not save over the file.";
+    notice_ = notice.toStdString();
 }
 
 void QtSettingsStore::SetAside() {
@@ -110,10 +122,18 @@ void QtSettingsStore::SetAside() {
             continue;
         QFile file(path);
         if (!file.rename(aside))
-            return Refuse("cannot be read, nor set aside (" + file.errorString().toStdString() +
-                          ")");
-        notice_ = "The settings file " + path_ + " could not be read and was set aside as " +
-                  aside.toStdString() + kDefaultsFollow + ".";
+            return Refuse(QCoreApplication::translate(
+                              "SettingsStore",
+                              "The settings file %1 cannot be read, nor set aside (%2); the "
+                              "gauge starts with its default settings and does not save over "
+                              "the file.")
+                              .arg(path, file.errorString()));
+        notice_ = QCoreApplication::translate(
+                      "SettingsStore",
+                      "The settings file %1 could not be read and was set aside as %2; the "
+                      "gauge starts with its default settings.")
+                      .arg(path, aside)
+                      .toStdString();
         return;
     }
 }
@@ -147,7 +167,7 @@ void QtSettingsStore::Commit() {
     // The file as it is now, so that what was added by hand or by another gauge since the start
     // stays: only the program's own values change. One damaged meanwhile is set aside, as at
     // start, and the text read at start is saved instead.
-    std::string why;
+    QString why;
     SettingsFile edited;
     switch (ReadFile(edited, why)) {
     case Read::Absent:

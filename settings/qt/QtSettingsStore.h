@@ -4,6 +4,8 @@
 // ever opened or replaced.
 #pragma once
 
+#include <QString>
+
 #include <chrono>
 #include <string>
 #include <utility>
@@ -48,12 +50,12 @@ public:
 private:
     // What ReadFile found.
     enum class Read { Absent, Failed, Damaged, Taken };
-    // Reads the file into `into` when it is Taken; says why when it Failed.
-    Read ReadFile(SettingsFile& into, std::string& why) const;
+    // Reads the file into `into` when it is Taken; gives the notice of why when it Failed.
+    Read ReadFile(SettingsFile& into, QString& why) const;
     void Load();
     void RemoveSaveTemporaries() const;
-    // Defaults for every read, a notice, and no save over what is there.
-    void Refuse(const std::string& why);
+    // Defaults for every read, `notice`, and no save over what is there.
+    void Refuse(const QString& notice);
     void SetAside();
 
     std::chrono::milliseconds lockWait_;

@@ -7,6 +7,8 @@
 
 #include "net/ReportHost.h"
 #include "net/TcpIpErrors.h"
+#include "observation/ReportLines.h"
+#include "observation/ReportScan.h"
 #include "tests/support/TableWording.h"
 
 namespace stormbell {
@@ -76,28 +78,44 @@ TEST(CycleFailureTest, TheMessageIsEscapedOnceAndNamesWhatFailed) {
 }
 
 // A translated pattern may move the names and hold letters of its own; the names are escaped
-// once, the pattern's UTF-8 is left as it is.
+// once, the pattern's UTF-8 is left as it is. The decoder's own reasons are words too.
 TEST(CycleFailureTest, TranslatedWordsKeepTheirLettersAndTheNamesTheirEscapes) {
     const testing::TableWording german({
         {"%1 was not found in %2 on %3: %4", "In %2 auf %3 fehlt %1 – %4"},
         {"Could not log in to %1: %2", "Anmeldung bei %1 fehlgeschlagen: %2"},
         {"%1 port %2", "%1, Port %2"},
         {"Could not connect to %1: %2", "Keine Verbindung zu %1: %2"},
+        {"%1 from %2 on %3 was not decoded: %4", "%1 aus %2 auf %3 nicht entschlüsselt: %4"},
+        {"The report is larger than 1 MiB (%1 bytes); it was not decoded",
+         "mehr als 1 MiB (%1 Byte)"},
+        {"%1 from %2 on %3 is not a decoded report: %4", "%1 aus %2 auf %3 ist kein Bericht: %4"},
+        {"none of its first lines gives the observation time", "ohne Beobachtungszeit"},
     });
     const CyclePlace place{"r\xe4ports.example", "re\\ports", "K\x1bJLN.TXT", 2121};
     const struct {
         CycleStep step;
-        EProtocolError error;
+        std::function<void()> fail;
         const char* message;
     } cases[] = {
-        {CycleStep::Download, EProtocolError("FTP", "No such file.", 550),
+        {CycleStep::Download, [] { throw EProtocolError("FTP", "No such file.", 550); },
          "In re\\x5cports auf r\xc3\xa4ports.example fehlt K\\x1bJLN.TXT \xe2\x80\x93 "
          "\"550 No such file.\""},
-        {CycleStep::Login, EProtocolError("FTP", "Z\xfcrich", 530),
+        {CycleStep::Login, [] { throw EProtocolError("FTP", "Z\xfcrich", 530); },
          "Anmeldung bei r\xc3\xa4ports.example fehlgeschlagen: \"530 Z\xc3\xbcrich\""},
+        {CycleStep::Decode, [] { throw EReportTooLarge(1048577); },
+         "K\\x1bJLN.TXT aus re\\x5cports auf r\xc3\xa4ports.example nicht entschl\xc3\xbcsselt: "
+         "mehr als 1 MiB (1048577 Byte)"},
+        {CycleStep::Decode, [] { throw ENotADecodedReport(); },
+         "K\\x1bJLN.TXT aus re\\x5cports auf r\xc3\xa4ports.example ist kein Bericht: ohne "
+         "Beobachtungszeit"},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(CycleFailureMessage(c.step, place, c.error, german), c.message) << c.message;
+    for (const auto& c : cases) {
+        try {
+            c.fail();
+        } catch (const std::exception& error) {
+            EXPECT_EQ(CycleFailureMessage(c.step, place, error, german), c.message) << c.message;
+        }
+    }
 }
 
 } // namespace

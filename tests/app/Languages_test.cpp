@@ -1,12 +1,15 @@
 // The desktop in the user's language: the options dialog, the tooltip's words and its number and
-// date forms, under German, French, Spanish, British English and C.
+// date forms, the notices of damaged files, under German, French, Spanish, British English and C.
 #include "gauges/GaugeDescription.h"
+#include "history/HistoryNote.h"
 #include "platform/qt/QtWording.h"
 #include "settings/qt/OptionsDialog.h"
+#include "settings/qt/QtSettingsStore.h"
 #include "tests/dialogs/RecordingHost.h"
 #include "tests/support/FixedClock.h"
 #include "tests/support/LanguageScope.h"
 #include "tests/support/SampleObservation.h"
+#include "tests/support/TempDir.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -14,7 +17,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
+
+#include <filesystem>
 
 namespace stormbell {
 namespace {
@@ -84,8 +90,8 @@ TEST(Languages, TooltipReadsInTheLanguageWithItsNumberAndDateForms) {
          "Récupéré : 4 mars à 14:30"},
         {"es_ES", "Temperatura 19,4 °C (67 °F)", "Observación: 14:07, hace 23 minutos",
          "Descargado: 4 mar, 14:30"},
-        {"en_GB", "", "", ""},
-        {"C", "", "", ""},
+        {"en_GB", "", "with the 1 reading still readable.", ""},
+        {"C", "", "with the 1 reading still readable.", ""},
     };
     for (const auto& c : cases) {
         const testing::LanguageScope language(c.locale);
@@ -123,6 +129,70 @@ TEST(Languages, NumbersAndDatesFollowTheLocale) {
         EXPECT_EQ(wording.Number("1013"), "1013") << c.locale;
         EXPECT_EQ(wording.Number("KBFI"), "KBFI") << c.locale;
         EXPECT_EQ(wording.Date(local, DateForm::DayYearAndTime), c.date) << c.locale;
+    }
+}
+
+// A damaged history and a damaged settings file are told in whole sentences of the language, a
+// recorder's own reason with them; English and C keep the core's English byte for byte.
+TEST(Languages, NoticesOfDamagedFilesSpeakTheDesktopsLanguage) {
+    namespace fs = std::filesystem;
+    const fs::path folder =
+        fs::path(qEnvironmentVariable("XDG_CONFIG_HOME").toStdString()) / "Brightmoor";
+    const std::string file = (folder / "Stormbell.conf").string();
+    RecordResult result;
+    result.Problem = "its report names no station or observation time";
+    result.Aside = HistoryAside{"/h/history.sqlite3", "/h/history.sqlite3.bad", 12};
+    const HistoryAside one{"/h/history.sqlite3", "/h/history.sqlite3.bad", 1};
+    const struct {
+        const char* locale;
+        const char* note; ///< the tooltip's problem and set-aside lines
+        const char* one;  ///< the set-aside notice keeping one reading
+        const char* settings;
+    } cases[] = {
+        {"de_DE",
+         "Der Verlauf konnte nicht gespeichert werden: sein Bericht nennt keine Station oder "
+         "Beobachtungszeit\nDer Verlauf /h/history.sqlite3 war beschädigt und wurde als "
+         "/h/history.sqlite3.bad beiseitegelegt; ein neuer Verlauf beginnt mit den 12 noch "
+         "lesbaren "
+         "Messwerten.\n",
+         "mit dem einzigen noch lesbaren Messwert.",
+         "Die Einstellungsdatei %1 konnte nicht gelesen werden und wurde als %2 beiseitegelegt; "
+         "Stormbell startet mit den Standardeinstellungen."},
+        {"fr_FR",
+         "L’historique n’a pas pu être enregistré : son relevé n’indique ni station ni heure "
+         "d’observation\nL’historique /h/history.sqlite3 était endommagé et a été mis de côté sous "
+         "le nom /h/history.sqlite3.bad ; un nouvel historique commence avec les 12 mesures encore "
+         "lisibles.\n",
+         "avec la seule mesure encore lisible.",
+         "Le fichier de réglages %1 n’a pas pu être lu et a été mis de côté sous le nom %2 ; "
+         "Stormbell démarre avec ses réglages par défaut."},
+        {"es_ES",
+         "No se pudo guardar el historial: su parte no indica estación ni hora de observación\nEl "
+         "historial /h/history.sqlite3 estaba dañado y se apartó como /h/history.sqlite3.bad; "
+         "empieza un historial nuevo con las 12 mediciones aún legibles.\n",
+         "con la única medición aún legible.",
+         "No se pudo leer el archivo de ajustes %1 y se apartó como %2; Stormbell se inicia con "
+         "los ajustes predeterminados."},
+        {"en_GB", "", "with the 1 reading still readable.", ""},
+        {"C", "", "with the 1 reading still readable.", ""},
+    };
+    for (const auto& c : cases) {
+        const testing::LanguageScope language(c.locale);
+        const bool english = *c.note == '\0';
+        EXPECT_EQ(HistoryNote(result, QtWording()),
+                  english ? HistoryNote(result) : std::string(c.note))
+            << c.locale;
+        EXPECT_THAT(AsideNotice(one, QtWording()), ::testing::EndsWith(c.one)) << c.locale;
+        fs::remove_all(folder);
+        fs::create_directories(folder);
+        testing::WriteFile(file, "[General\n");
+        EXPECT_EQ(QtSettingsStore().StartupNotice(),
+                  Fill(english ? "The settings file %1 could not be read and was set aside as "
+                                 "%2; the gauge starts with its default settings."
+                               : c.settings,
+                       {file, file + ".bad"}))
+            << c.locale;
+        fs::remove_all(folder);
     }
 }
 

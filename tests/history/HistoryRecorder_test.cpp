@@ -92,14 +92,14 @@ TEST(HistoryRecorderTest, ADamagedOrUnwritableStoreNeverStopsTheReading) {
         const std::string note = HistoryNote(result);
         EXPECT_EQ(note.find("Pressure"), std::string::npos) << "the report tells its own: " << note;
         if (c.asideAs) {
-            EXPECT_NE(result.Notice.find("set aside as " + file.string() + c.asideAs),
-                      std::string::npos)
-                << result.Notice;
+            ASSERT_TRUE(result.Aside);
+            EXPECT_NE(note.find("set aside as " + file.string() + c.asideAs), std::string::npos)
+                << note;
             EXPECT_EQ(ReadFile(file.string() + c.asideAs), before);
             EXPECT_EQ(HistoryStore(file).Count(), 1);
         } else {
             EXPECT_NE(note.find("The history could not be written: "), std::string::npos) << note;
-            EXPECT_TRUE(result.Notice.empty());
+            EXPECT_FALSE(result.Aside);
             if (fs::is_regular_file(file)) {
                 EXPECT_EQ(ReadFile(file), before);
             }
@@ -145,10 +145,8 @@ TEST(HistoryRecorderTest, SetsAsideOnlyTheFileFoundDamagedAndChecksEveryRename) 
         const auto damaged = IdentityOf(file);
         c.meanwhile(file);
         const std::string before = ReadFile(file);
-        const auto refused = Thrown<EHistoryError>([&] {
-            EXPECT_NE(SetHistoryAside(file, damaged).find("set aside as " + file.string() + ".bad"),
-                      std::string::npos);
-        });
+        const auto refused = Thrown<EHistoryError>(
+            [&] { EXPECT_EQ(SetHistoryAside(file, damaged).Aside, file.string() + ".bad"); });
         EXPECT_EQ(refused.has_value(), c.refusal != nullptr);
         if (refused) {
             EXPECT_NE(std::string(refused->what()).find(c.refusal), std::string::npos)
@@ -188,7 +186,7 @@ TEST(HistoryRecorderTest, ADamagedPageFoundOnAnyUseIsSetAsideKeepingWhatIsReadab
              const HistoryRead read = r.Read({});
              EXPECT_EQ(read.Problem, "");
              EXPECT_GT(read.Readings.size(), 0u);
-             return read.Notice;
+             return read.Aside ? AsideNotice(*read.Aside) : "";
          }},
         {"a stored reading's trend",
          [](HistoryRecorder& r) {
@@ -203,7 +201,7 @@ TEST(HistoryRecorderTest, ADamagedPageFoundOnAnyUseIsSetAsideKeepingWhatIsReadab
                          lines.end());
              const RecordResult result = r.Record(lines, At(1700), true);
              EXPECT_TRUE(result.Stored) << result.Problem;
-             return result.Notice;
+             return result.Aside ? AsideNotice(*result.Aside) : "";
          }},
     };
     for (const auto& c : cases) {

@@ -37,8 +37,8 @@ int Import(const std::vector<std::string>& args, std::ostream& out, std::ostream
         return 1;
     }
     HistoryStore store(storeFile);
-    if (!store.SetAsideNotice().empty())
-        err << store.SetAsideNotice() << '\n';
+    if (store.Aside())
+        err << AsideNotice(*store.Aside()) << '\n';
     ImportCounts counts;
     try {
         counts = ImportLog(log, store, Now());
