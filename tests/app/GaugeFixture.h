@@ -8,10 +8,12 @@
 #include "gauges/Gauges.h"
 #include "tests/support/FixedClock.h"
 #include "tests/support/MemorySettingsStore.h"
+#include "tests/support/TempDir.h"
 #include "tests/support/WaitUntil.h"
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QFile>
 #include <QHelpEvent>
 #include <QPlainTextEdit>
 #include <QTest>
@@ -76,10 +78,15 @@ private:
 
 class GaugeFixture : public ::testing::Test {
 protected:
-    GaugeFixture() {
+    GaugeFixture() : outerDataHome_(qgetenv("XDG_DATA_HOME")) {
         QtMessageSink::SetTestHook([this](const std::string& text) { messages.push_back(text); });
+        // Each test's own reading history: an alert one test claimed never silences another's.
+        qputenv("XDG_DATA_HOME", QFile::encodeName(QString::fromStdString(dataHome_.Path())));
     }
-    ~GaugeFixture() override { QtMessageSink::SetTestHook({}); }
+    ~GaugeFixture() override {
+        qputenv("XDG_DATA_HOME", outerDataHome_);
+        QtMessageSink::SetTestHook({});
+    }
 
     /// Creates the program on `on` as it stands, shows the window and waits for the start-up.
     GaugeWindow& Start(SettingsStore& on) {
@@ -139,6 +146,12 @@ protected:
             .count();
     }
 
+private:
+    // Before the program, which keeps its history there until it ends.
+    QByteArray outerDataHome_;
+    TempDir dataHome_;
+
+protected:
     MemorySettingsStore store;
     ClientLimits limits;
     /// 23 minutes after the test reports' observation time (2024-04-18 19:20 UTC).
