@@ -13,6 +13,7 @@
 #include <QPolygonF>
 #include <QRadialGradient>
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <stdexcept>
@@ -259,7 +260,17 @@ void PaintStationLine(QImage& skin, const QString& line) {
     p.setRenderHint(QPainter::Antialiasing, true);
     p.setRenderHint(QPainter::TextAntialiasing, true);
     p.fillRect(kStationLine, ToQColor(colors::kSkinBackground));
-    const QFont font = Font(kStationLinePixels, false);
+    QFont font = Font(kStationLinePixels, false);
+    const double natural = QFontMetricsF(font).horizontalAdvance(line);
+    if (natural > kStationLine.width()) {
+        constexpr double kNarrowest = 0.8; // narrower letters blur into each other
+        // A stretch counts against the family's normal width, not the condensed face's own.
+        QFont normal = font;
+        normal.setStretch(QFont::Unstretched);
+        const double perCent = 100 * natural / QFontMetricsF(normal).horizontalAdvance(line);
+        const double narrowing = std::max(kNarrowest, kStationLine.width() / natural);
+        font.setStretch(static_cast<int>(std::floor(perCent * narrowing)));
+    }
     p.setFont(font);
     p.setPen(kPalette.Engraving);
     const QString shown =

@@ -16,7 +16,9 @@ enum class SkinKind { English, Metric };
 QImage PaintSkin(SkinKind kind, qreal devicePixelRatio);
 
 /// Letters `line` over the "WEATHER STATION" caption of a painted skin, in the skin's lettering,
-/// capitals at least 7 logical pixels high; a line too long for the space is elided.
+/// capitals at least 7 logical pixels high. A line too long for the space is lettered narrower,
+/// down to four fifths, as a translation's words are often longer; what still does not fit is
+/// elided.
 void PaintStationLine(QImage& skin, const QString& line);
 
 /// Logical position at `radius` from the dial's centre in the direction its needle takes for

@@ -14,13 +14,15 @@ namespace stormbell {
 namespace {
 
 // Each state of the station line at 1x and 2x matches its committed picture, which covers the
-// line and the speed dial: stale and failed with dimmed needles, fresh with a gust hand.
+// line and the speed dial: stale and failed with dimmed needles, fresh with a gust hand, and a
+// line lettered narrower to fit, as a translation's often is.
 TEST(StationLineRenderTest, EachStateAtEachScaleMatchesItsCommittedPicture) {
     const std::pair<const char*, const char*> states[] = {
         {"none", "--station-line 'no reading yet'"},
         {"fresh", "--station-line 'KBFI 15:53' --gust 22"},
         {"stale", "--station-line 'KBFI 3 h old' --dimmed"},
-        {"failed", "--station-line 'KBFI update failed' --dimmed"}};
+        {"failed", "--station-line 'KBFI update failed' --dimmed"},
+        {"narrowed", "--station-line 'EDDM Abruf fehlgeschlagen' --dimmed"}};
     testing::TempDir dir;
     const std::string out = (dir.Path() / "face.png").string();
     for (const auto& [state, options] : states)
