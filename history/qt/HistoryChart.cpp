@@ -423,8 +423,16 @@ void HistoryChart::paintEvent(QPaintEvent*) {
                        Qt::AlignHCenter | Qt::AlignTop, tick.Label);
 
     if (readings_.empty()) {
+        // On a card of its own, so that no panel's frame or grid runs through the words.
+        const QString text = tr("No readings in this span");
+        QRectF card = metrics.boundingRect(text);
+        card.adjust(-10, -6, 10, 6);
+        card.moveCenter(QRectF(rect()).center());
+        p.setPen(QPen(kPalette.BezelDark, 1));
+        p.setBrush(kPalette.BezelLight);
+        p.drawRect(card);
         p.setPen(kPalette.Ink);
-        p.drawText(rect(), Qt::AlignCenter, tr("No readings in this span"));
+        p.drawText(card, Qt::AlignCenter, text);
     }
     if (hasFocus()) {
         p.setPen(QPen(kPalette.Caption, 1, Qt::DotLine));
