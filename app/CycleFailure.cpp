@@ -1,6 +1,7 @@
 #include "app/CycleFailure.h"
 
 #include "net/ConnectFailure.h"
+#include "net/LoadedClient.h"
 #include "net/ReportHost.h"
 #include "net/TcpIpErrors.h"
 #include "observation/ReportLines.h"
@@ -57,6 +58,29 @@ std::string ConnectTarget(const Words& say, const CyclePlace& place) {
     }
 }
 
+// Why nothing was sent: a client that could not be made in words, any other reason by its text.
+std::string CheckReason(const Words& say, const std::exception& error) {
+    const auto* unavailable = dynamic_cast<const EClientUnavailable*>(&error);
+    if (unavailable == nullptr)
+        return Shown(error.what());
+    const std::string host = Shown(unavailable->Host);
+    switch (unavailable->Why) {
+    case EClientUnavailable::Cause::NotInProgram:
+        return say(STORMBELL_TEXT("Failure", "HTTPS is unavailable, so nothing can be fetched "
+                                             "from %1: this program has no HTTPS client"),
+                   {host});
+    case EClientUnavailable::Cause::ModuleMissing:
+        return say(STORMBELL_TEXT("Failure", "HTTPS is unavailable, so nothing can be fetched "
+                                             "from %1: its module is not installed:%2"),
+                   {host, Shown(unavailable->Detail)});
+    case EClientUnavailable::Cause::MakerFailed:
+        break;
+    }
+    return say(STORMBELL_TEXT("Failure", "HTTPS is unavailable, so nothing can be fetched from "
+                                         "%1: %2"),
+               {host, Shown(unavailable->Detail)});
+}
+
 // The server's refusal quoted with its code, a socket's failure in words; any other error by
 // its text.
 std::string Reason(const Words& say, const std::exception& error) {
@@ -87,7 +111,7 @@ std::string Message(const Words& say, CycleStep step, const CyclePlace& place,
     case CycleStep::Check:
         // Refused here, not by the server: nothing to quote.
         return say(STORMBELL_TEXT("Failure", "Nothing was sent to %1: %2"),
-                   {host, Shown(error.what())});
+                   {host, CheckReason(say, error)});
     case CycleStep::Connect:
         return say(STORMBELL_TEXT("Failure", "Could not connect to %1: %2"),
                    {ConnectTarget(say, place), Shown(ConnectFailureReason(error))});

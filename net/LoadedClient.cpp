@@ -1,6 +1,7 @@
 #include "net/LoadedClient.h"
 
 #include <exception>
+#include <utility>
 
 #include "net/TcpIpErrors.h"
 
@@ -8,20 +9,39 @@ namespace stormbell {
 
 namespace {
 
-constexpr const char* kUnavailable = "HTTPS is unavailable, so nothing can be fetched from ";
-constexpr const char* kNotInProgram = "this program has no HTTPS client";
 constexpr const char* kNoRequest = "No request has been made";
+
+std::string UnavailableText(const std::string& host, EClientUnavailable::Cause cause,
+                            const std::string& detail) {
+    const std::string unavailable = "HTTPS is unavailable, so nothing can be fetched from " + host;
+    switch (cause) {
+    case EClientUnavailable::Cause::NotInProgram:
+        return unavailable + ": this program has no HTTPS client";
+    case EClientUnavailable::Cause::ModuleMissing:
+        return unavailable + ": its module is not installed:" + detail;
+    case EClientUnavailable::Cause::MakerFailed:
+        break;
+    }
+    return unavailable + ": " + detail;
+}
 
 } // namespace
 
+EClientUnavailable::EClientUnavailable(std::string host, Cause cause, std::string detail)
+    : ETcpIpError(UnavailableText(host, cause, detail)), Host(std::move(host)), Why(cause),
+      Detail(std::move(detail)) {}
+
 void LoadedClient::SetRequest(const ReportRequest& request) {
     if (client_ == nullptr) {
+        using Cause = EClientUnavailable::Cause;
+        if (!make_)
+            throw EClientUnavailable(request.Host, Cause::NotInProgram, {});
         try {
-            if (!make_)
-                throw ETcpIpError(kNotInProgram);
             client_ = make_();
+        } catch (const EModuleMissing& missing) {
+            throw EClientUnavailable(request.Host, Cause::ModuleMissing, missing.what());
         } catch (const std::exception& failure) {
-            throw ETcpIpError(kUnavailable + request.Host + ": " + failure.what());
+            throw EClientUnavailable(request.Host, Cause::MakerFailed, failure.what());
         }
         made_ = client_.get();
     }

@@ -8,8 +8,32 @@
 #include <utility>
 
 #include "net/ReportClient.h"
+#include "net/TcpIpErrors.h"
 
 namespace stormbell {
+
+/// What a maker of a loaded client throws when the client's module is not installed; what() holds
+/// what each place looked in gave, single-byte.
+class EModuleMissing : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+/// No client could be made for a request to `Host`. what() says it in English; the parts let a
+/// message word it in the reader's language.
+class EClientUnavailable : public ETcpIpError {
+public:
+    enum class Cause {
+        NotInProgram,  ///< this program was built without such a client
+        ModuleMissing, ///< its module is not installed; Detail says what each place gave
+        MakerFailed,   ///< the module refused to make one; Detail is its reason
+    };
+    EClientUnavailable(std::string host, Cause cause, std::string detail);
+
+    std::string Host; ///< single-byte, as the request named it
+    Cause Why;
+    std::string Detail; ///< single-byte; empty for NotInProgram
+};
 
 class LoadedClient final : public ReportClient {
 public:
@@ -19,8 +43,8 @@ public:
     /// An empty `make` stands for a program that has no such client.
     explicit LoadedClient(MakeClient make) : make_(std::move(make)) {}
 
-    /// Makes the client on the first call, then hands it the request. Throws ETcpIpError naming
-    /// the host and the reason when the client cannot be made (tried again on the next request).
+    /// Makes the client on the first call, then hands it the request. Throws EClientUnavailable
+    /// when the client cannot be made (tried again on the next request).
     void SetRequest(const ReportRequest& request) override;
     void Login() override { Client().Login(); }
     void ChangeDir() override { Client().ChangeDir(); }

@@ -1,5 +1,6 @@
 #include "app/qt/HttpsModuleLoader.h"
 
+#include "net/LoadedClient.h"
 #include "platform/qt/ProgramModule.h"
 
 #include <memory>
@@ -13,9 +14,14 @@ MakeHttpsClient HttpsFromModule(QStringList folders) {
     auto found = std::make_shared<CreateHttpsClientEntry>(nullptr);
     return [folders = std::move(folders), found](const HttpsBounds& bounds) {
         CreateHttpsClientEntry& entry = *found;
-        if (entry == nullptr)
-            entry = reinterpret_cast<CreateHttpsClientEntry>(ResolveModuleEntry(
-                folders, kHttpsModule, kCreateHttpsClientEntry, "its module is not installed:"));
+        if (entry == nullptr) {
+            try {
+                entry = reinterpret_cast<CreateHttpsClientEntry>(
+                    ResolveModuleEntry(folders, kHttpsModule, kCreateHttpsClientEntry, ""));
+            } catch (const std::runtime_error& missing) {
+                throw EModuleMissing(missing.what());
+            }
+        }
         std::string error;
         std::unique_ptr<ReportClient> client(entry(&bounds, &error));
         if (client == nullptr)

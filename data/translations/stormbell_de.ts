@@ -141,6 +141,18 @@
         <source>%1 from %2 on %3 was not decoded: %4</source>
         <translation>%1 aus %2 auf %3 wurde nicht entschlüsselt: %4</translation>
     </message>
+    <message>
+        <source>HTTPS is unavailable, so nothing can be fetched from %1: this program has no HTTPS client</source>
+        <translation>HTTPS ist nicht verfügbar, daher kann nichts von %1 abgerufen werden: Dieses Programm hat keinen HTTPS-Client</translation>
+    </message>
+    <message>
+        <source>HTTPS is unavailable, so nothing can be fetched from %1: its module is not installed:%2</source>
+        <translation>HTTPS ist nicht verfügbar, daher kann nichts von %1 abgerufen werden: Das HTTPS-Modul ist nicht installiert:%2</translation>
+    </message>
+    <message>
+        <source>HTTPS is unavailable, so nothing can be fetched from %1: %2</source>
+        <translation>HTTPS ist nicht verfügbar, daher kann nichts von %1 abgerufen werden: %2</translation>
+    </message>
 </context>
 <context>
     <name>GaugeMenu</name>
@@ -464,10 +476,6 @@
         <translation>%1 Tage</translation>
     </message>
     <message>
-        <source>Pressure unreadable (&quot;%1&quot;)</source>
-        <translation>Luftdruck nicht lesbar („%1“)</translation>
-    </message>
-    <message>
         <source>Pressure %1</source>
         <translation>Luftdruck %1</translation>
     </message>
@@ -492,16 +500,8 @@
         <translation>%1 Knoten</translation>
     </message>
     <message>
-        <source>Wind speed unreadable (&quot;%1&quot;)</source>
-        <translation>Windgeschwindigkeit nicht lesbar („%1“)</translation>
-    </message>
-    <message>
         <source>Wind variable at %1</source>
         <translation>Wind umlaufend mit %1</translation>
-    </message>
-    <message>
-        <source>Wind direction unreadable (&quot;%1&quot;)</source>
-        <translation>Windrichtung nicht lesbar („%1“)</translation>
     </message>
     <message>
         <source>Wind calm</source>
@@ -1157,7 +1157,7 @@
         <translation>Intervall: Minuten zwischen den Aktualisierungen</translation>
     </message>
     <message>
-        <source>Display mode: the gauge&apos;s English or metric scales</source>
+        <source>Display mode: the gauge's English or metric scales</source>
         <translation>Einheiten: imperiale oder metrische Skalen der Anzeige</translation>
     </message>
     <message>
@@ -1181,7 +1181,7 @@
         <translation>Verlauf: die gespeicherten Messwerte der Station</translation>
     </message>
     <message>
-        <source>The gauge&apos;s version</source>
+        <source>The gauge's version</source>
         <translation>Version der Wetteranzeige</translation>
     </message>
 </context>

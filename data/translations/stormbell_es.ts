@@ -141,6 +141,18 @@
         <source>%1 from %2 on %3 was not decoded: %4</source>
         <translation>%1 de %2 en %3 no se descodificó: %4</translation>
     </message>
+    <message>
+        <source>HTTPS is unavailable, so nothing can be fetched from %1: this program has no HTTPS client</source>
+        <translation>HTTPS no está disponible, así que no se puede obtener nada de %1: este programa no tiene cliente HTTPS</translation>
+    </message>
+    <message>
+        <source>HTTPS is unavailable, so nothing can be fetched from %1: its module is not installed:%2</source>
+        <translation>HTTPS no está disponible, así que no se puede obtener nada de %1: el módulo HTTPS no está instalado:%2</translation>
+    </message>
+    <message>
+        <source>HTTPS is unavailable, so nothing can be fetched from %1: %2</source>
+        <translation>HTTPS no está disponible, así que no se puede obtener nada de %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>GaugeMenu</name>
@@ -464,10 +476,6 @@
         <translation>%1 días</translation>
     </message>
     <message>
-        <source>Pressure unreadable (&quot;%1&quot;)</source>
-        <translation>Presión ilegible («%1»)</translation>
-    </message>
-    <message>
         <source>Pressure %1</source>
         <translation>Presión %1</translation>
     </message>
@@ -492,16 +500,8 @@
         <translation>%1 nudos</translation>
     </message>
     <message>
-        <source>Wind speed unreadable (&quot;%1&quot;)</source>
-        <translation>Velocidad del viento ilegible («%1»)</translation>
-    </message>
-    <message>
         <source>Wind variable at %1</source>
         <translation>Viento variable a %1</translation>
-    </message>
-    <message>
-        <source>Wind direction unreadable (&quot;%1&quot;)</source>
-        <translation>Dirección del viento ilegible («%1»)</translation>
     </message>
     <message>
         <source>Wind calm</source>
@@ -1157,7 +1157,7 @@
         <translation>Intervalo: minutos entre actualizaciones</translation>
     </message>
     <message>
-        <source>Display mode: the gauge&apos;s English or metric scales</source>
+        <source>Display mode: the gauge's English or metric scales</source>
         <translation>Unidades: escalas imperiales o métricas del indicador</translation>
     </message>
     <message>
@@ -1181,7 +1181,7 @@
         <translation>Historial: las mediciones guardadas de la estación</translation>
     </message>
     <message>
-        <source>The gauge&apos;s version</source>
+        <source>The gauge's version</source>
         <translation>Versión del indicador</translation>
     </message>
 </context>

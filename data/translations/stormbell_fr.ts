@@ -76,19 +76,19 @@
     </message>
     <message>
         <source>MMM d HH:mm</source>
-        <translation>d MMM &apos;à&apos; HH:mm</translation>
+        <translation>d MMM 'à' HH:mm</translation>
     </message>
     <message>
         <source>MMM d, HH:mm</source>
-        <translation>d MMM &apos;à&apos; HH:mm</translation>
+        <translation>d MMM 'à' HH:mm</translation>
     </message>
     <message>
         <source>MMM d, yyyy HH:mm</source>
-        <translation>d MMM yyyy &apos;à&apos; HH:mm</translation>
+        <translation>d MMM yyyy 'à' HH:mm</translation>
     </message>
     <message>
         <source>MMM d, yyyy, HH:mm</source>
-        <translation>d MMM yyyy &apos;à&apos; HH:mm</translation>
+        <translation>d MMM yyyy 'à' HH:mm</translation>
     </message>
 </context>
 <context>
@@ -140,6 +140,18 @@
     <message>
         <source>%1 from %2 on %3 was not decoded: %4</source>
         <translation>%1 de %2 sur %3 n’a pas été décodé : %4</translation>
+    </message>
+    <message>
+        <source>HTTPS is unavailable, so nothing can be fetched from %1: this program has no HTTPS client</source>
+        <translation>HTTPS n’est pas disponible, rien ne peut donc être récupéré depuis %1 : ce programme n’a pas de client HTTPS</translation>
+    </message>
+    <message>
+        <source>HTTPS is unavailable, so nothing can be fetched from %1: its module is not installed:%2</source>
+        <translation>HTTPS n’est pas disponible, rien ne peut donc être récupéré depuis %1 : le module HTTPS n’est pas installé :%2</translation>
+    </message>
+    <message>
+        <source>HTTPS is unavailable, so nothing can be fetched from %1: %2</source>
+        <translation>HTTPS n’est pas disponible, rien ne peut donc être récupéré depuis %1 : %2</translation>
     </message>
 </context>
 <context>
@@ -464,10 +476,6 @@
         <translation>%1 jours</translation>
     </message>
     <message>
-        <source>Pressure unreadable (&quot;%1&quot;)</source>
-        <translation>Pression illisible (« %1 »)</translation>
-    </message>
-    <message>
         <source>Pressure %1</source>
         <translation>Pression %1</translation>
     </message>
@@ -492,16 +500,8 @@
         <translation>%1 nœuds</translation>
     </message>
     <message>
-        <source>Wind speed unreadable (&quot;%1&quot;)</source>
-        <translation>Vitesse du vent illisible (« %1 »)</translation>
-    </message>
-    <message>
         <source>Wind variable at %1</source>
         <translation>Vent variable, %1</translation>
-    </message>
-    <message>
-        <source>Wind direction unreadable (&quot;%1&quot;)</source>
-        <translation>Direction du vent illisible (« %1 »)</translation>
     </message>
     <message>
         <source>Wind calm</source>
@@ -925,7 +925,7 @@
     </message>
     <message>
         <source>History graphs</source>
-        <translation>Graphiques de l&apos;historique</translation>
+        <translation>Graphiques de l'historique</translation>
     </message>
     <message>
         <source>Left and Right move along the readings</source>
@@ -1157,7 +1157,7 @@
         <translation>Délai : minutes entre deux mises à jour</translation>
     </message>
     <message>
-        <source>Display mode: the gauge&apos;s English or metric scales</source>
+        <source>Display mode: the gauge's English or metric scales</source>
         <translation>Unités : échelles impériales ou métriques du cadran</translation>
     </message>
     <message>
@@ -1181,7 +1181,7 @@
         <translation>Historique : les mesures enregistrées pour la station</translation>
     </message>
     <message>
-        <source>The gauge&apos;s version</source>
+        <source>The gauge's version</source>
         <translation>Version de la station</translation>
     </message>
 </context>

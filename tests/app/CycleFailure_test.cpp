@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "net/LoadedClient.h"
 #include "net/ReportHost.h"
 #include "net/TcpIpErrors.h"
 #include "observation/ReportLines.h"
@@ -90,6 +91,10 @@ TEST(CycleFailureTest, TranslatedWordsKeepTheirLettersAndTheNamesTheirEscapes) {
          "mehr als 1 MiB (%1 Byte)"},
         {"%1 from %2 on %3 is not a decoded report: %4", "%1 aus %2 auf %3 ist kein Bericht: %4"},
         {"none of its first lines gives the observation time", "ohne Beobachtungszeit"},
+        {"Nothing was sent to %1: %2", "Nichts an %1 gesendet: %2"},
+        {"HTTPS is unavailable, so nothing can be fetched from %1: its module is not "
+         "installed:%2",
+         "HTTPS fehlt für %1, sein Modul ist nicht installiert:%2"},
     });
     const CyclePlace place{"r\xe4ports.example", "re\\ports", "K\x1bJLN.TXT", 2121};
     const struct {
@@ -108,6 +113,14 @@ TEST(CycleFailureTest, TranslatedWordsKeepTheirLettersAndTheNamesTheirEscapes) {
         {CycleStep::Decode, [] { throw ENotADecodedReport(); },
          "K\\x1bJLN.TXT aus re\\x5cports auf r\xc3\xa4ports.example ist kein Bericht: ohne "
          "Beobachtungszeit"},
+        {CycleStep::Check,
+         [] {
+             throw EClientUnavailable("r\xe4ports.example",
+                                      EClientUnavailable::Cause::ModuleMissing, "\nno such file");
+         },
+         "Nichts an r\xc3\xa4ports.example gesendet: HTTPS fehlt f\xc3\xbcr "
+         "r\xc3\xa4ports.example, "
+         "sein Modul ist nicht installiert:\\x0ano such file"},
     };
     for (const auto& c : cases) {
         try {
