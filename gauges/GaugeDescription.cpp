@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "gauges/GaugeGeometry.h"
+#include "gauges/ServiceWords.h"
 #include "observation/PressureUnits.h"
 #include "platform/ShownText.h"
 #include "platform/TextConvert.h"
@@ -145,19 +146,22 @@ std::string TendencyLine(const Words& say, const PressureTendency& tendency, boo
     return say(pattern, {metric ? hpa : inches, metric ? inches : hpa});
 }
 
-// The report's own lines about the wind and the sky, as far as it states them. The report's
-// words for visibility, sky and weather are the service's own and stay as they are.
+// The report's own lines about the wind and the sky, as far as it states them. The service's words
+// for visibility, sky and weather are told in the reader's language where the table knows them.
 void WeatherLines(const Words& say, const ReportFigures& figures, bool metric,
                   const std::function<void(const std::string&)>& line) {
     if (figures.Wind && figures.Wind->GustKnots)
         line(say(STORMBELL_TEXT("Tooltip", "Gusts to %1"),
                  {Speed(say, *figures.Wind->GustKnots, metric)}));
     if (figures.Visibility)
-        line(say(STORMBELL_TEXT("Tooltip", "Visibility %1"), {Latin1ToUtf8(*figures.Visibility)}));
+        line(say(STORMBELL_TEXT("Tooltip", "Visibility %1"),
+                 {VisibilityWords(Latin1ToUtf8(*figures.Visibility), say.Forms())}));
     if (figures.Sky)
-        line(say(STORMBELL_TEXT("Tooltip", "Sky %1"), {Latin1ToUtf8(*figures.Sky)}));
+        line(say(STORMBELL_TEXT("Tooltip", "Sky %1"),
+                 {SkyWords(Latin1ToUtf8(*figures.Sky), say.Forms())}));
     if (figures.Weather)
-        line(say(STORMBELL_TEXT("Tooltip", "Weather %1"), {Latin1ToUtf8(*figures.Weather)}));
+        line(say(STORMBELL_TEXT("Tooltip", "Weather %1"),
+                 {WeatherWords(Latin1ToUtf8(*figures.Weather), say.Forms())}));
 }
 
 std::string AgeText(const Words& say, std::chrono::seconds age) {

@@ -347,6 +347,309 @@
     </message>
 </context>
 <context>
+    <name>ServiceWords</name>
+    <message>
+        <source>clear</source>
+        <translation>klar</translation>
+    </message>
+    <message>
+        <source>mostly clear</source>
+        <translation>überwiegend klar</translation>
+    </message>
+    <message>
+        <source>partly cloudy</source>
+        <translation>teilweise bewölkt</translation>
+    </message>
+    <message>
+        <source>mostly cloudy</source>
+        <translation>überwiegend bewölkt</translation>
+    </message>
+    <message>
+        <source>cloudy</source>
+        <translation>bewölkt</translation>
+    </message>
+    <message>
+        <source>overcast</source>
+        <translation>bedeckt</translation>
+    </message>
+    <message>
+        <source>obscured</source>
+        <translation>nicht erkennbar</translation>
+    </message>
+    <message>
+        <source>rain</source>
+        <translation>Regen</translation>
+    </message>
+    <message>
+        <source>light rain</source>
+        <translation>leichter Regen</translation>
+    </message>
+    <message>
+        <source>moderate rain</source>
+        <translation>mäßiger Regen</translation>
+    </message>
+    <message>
+        <source>heavy rain</source>
+        <translation>starker Regen</translation>
+    </message>
+    <message>
+        <source>snow</source>
+        <translation>Schneefall</translation>
+    </message>
+    <message>
+        <source>light snow</source>
+        <translation>leichter Schneefall</translation>
+    </message>
+    <message>
+        <source>moderate snow</source>
+        <translation>mäßiger Schneefall</translation>
+    </message>
+    <message>
+        <source>heavy snow</source>
+        <translation>starker Schneefall</translation>
+    </message>
+    <message>
+        <source>drizzle</source>
+        <translation>Sprühregen</translation>
+    </message>
+    <message>
+        <source>light drizzle</source>
+        <translation>leichter Sprühregen</translation>
+    </message>
+    <message>
+        <source>moderate drizzle</source>
+        <translation>mäßiger Sprühregen</translation>
+    </message>
+    <message>
+        <source>heavy drizzle</source>
+        <translation>starker Sprühregen</translation>
+    </message>
+    <message>
+        <source>freezing rain</source>
+        <translation>gefrierender Regen</translation>
+    </message>
+    <message>
+        <source>light freezing rain</source>
+        <translation>leichter gefrierender Regen</translation>
+    </message>
+    <message>
+        <source>heavy freezing rain</source>
+        <translation>starker gefrierender Regen</translation>
+    </message>
+    <message>
+        <source>freezing drizzle</source>
+        <translation>gefrierender Sprühregen</translation>
+    </message>
+    <message>
+        <source>light freezing drizzle</source>
+        <translation>leichter gefrierender Sprühregen</translation>
+    </message>
+    <message>
+        <source>heavy freezing drizzle</source>
+        <translation>starker gefrierender Sprühregen</translation>
+    </message>
+    <message>
+        <source>showers</source>
+        <translation>Schauer</translation>
+    </message>
+    <message>
+        <source>rain showers</source>
+        <translation>Regenschauer</translation>
+    </message>
+    <message>
+        <source>light rain showers</source>
+        <translation>leichte Regenschauer</translation>
+    </message>
+    <message>
+        <source>heavy rain showers</source>
+        <translation>starke Regenschauer</translation>
+    </message>
+    <message>
+        <source>snow showers</source>
+        <translation>Schneeschauer</translation>
+    </message>
+    <message>
+        <source>light snow showers</source>
+        <translation>leichte Schneeschauer</translation>
+    </message>
+    <message>
+        <source>heavy snow showers</source>
+        <translation>starke Schneeschauer</translation>
+    </message>
+    <message>
+        <source>snow grains</source>
+        <translation>Schneegriesel</translation>
+    </message>
+    <message>
+        <source>light snow grains</source>
+        <translation>leichter Schneegriesel</translation>
+    </message>
+    <message>
+        <source>ice pellets</source>
+        <translation>Eiskörner</translation>
+    </message>
+    <message>
+        <source>light ice pellets</source>
+        <translation>vereinzelte Eiskörner</translation>
+    </message>
+    <message>
+        <source>ice crystals</source>
+        <translation>Eisnadeln</translation>
+    </message>
+    <message>
+        <source>hail</source>
+        <translation>Hagel</translation>
+    </message>
+    <message>
+        <source>small hail/snow pellets</source>
+        <translation>Graupel</translation>
+    </message>
+    <message>
+        <source>precipitation</source>
+        <translation>Niederschlag</translation>
+    </message>
+    <message>
+        <source>light precipitation</source>
+        <translation>leichter Niederschlag</translation>
+    </message>
+    <message>
+        <source>unknown precipitation</source>
+        <translation>unbestimmter Niederschlag</translation>
+    </message>
+    <message>
+        <source>thunder</source>
+        <translation>Gewitter</translation>
+    </message>
+    <message>
+        <source>thunderstorm</source>
+        <translation>Gewitter</translation>
+    </message>
+    <message>
+        <source>thunderstorms</source>
+        <translation>Gewitter</translation>
+    </message>
+    <message>
+        <source>Lightning observed</source>
+        <translation>Blitze beobachtet</translation>
+    </message>
+    <message>
+        <source>mist</source>
+        <translation>feuchter Dunst</translation>
+    </message>
+    <message>
+        <source>fog</source>
+        <translation>Nebel</translation>
+    </message>
+    <message>
+        <source>shallow fog</source>
+        <translation>flacher Nebel</translation>
+    </message>
+    <message>
+        <source>partial fog</source>
+        <translation>stellenweise Nebel</translation>
+    </message>
+    <message>
+        <source>patches of fog</source>
+        <translation>Nebelschwaden</translation>
+    </message>
+    <message>
+        <source>freezing fog</source>
+        <translation>gefrierender Nebel</translation>
+    </message>
+    <message>
+        <source>haze</source>
+        <translation>trockener Dunst</translation>
+    </message>
+    <message>
+        <source>smoke</source>
+        <translation>Rauch</translation>
+    </message>
+    <message>
+        <source>volcanic ash</source>
+        <translation>Vulkanasche</translation>
+    </message>
+    <message>
+        <source>dust</source>
+        <translation>Staub</translation>
+    </message>
+    <message>
+        <source>widespread dust</source>
+        <translation>Staub in der Luft</translation>
+    </message>
+    <message>
+        <source>blowing dust</source>
+        <translation>Staubtreiben</translation>
+    </message>
+    <message>
+        <source>sand</source>
+        <translation>Sand</translation>
+    </message>
+    <message>
+        <source>blowing sand</source>
+        <translation>Sandtreiben</translation>
+    </message>
+    <message>
+        <source>blowing snow</source>
+        <translation>Schneetreiben</translation>
+    </message>
+    <message>
+        <source>drifting snow</source>
+        <translation>Schneefegen</translation>
+    </message>
+    <message>
+        <source>low drifting snow</source>
+        <translation>Schneefegen</translation>
+    </message>
+    <message>
+        <source>spray</source>
+        <translation>Gischt</translation>
+    </message>
+    <message>
+        <source>dust/sand whirls</source>
+        <translation>Staub- oder Sandwirbel</translation>
+    </message>
+    <message>
+        <source>squalls</source>
+        <translation>Sturmböen</translation>
+    </message>
+    <message>
+        <source>funnel cloud</source>
+        <translation>Trichterwolke</translation>
+    </message>
+    <message>
+        <source>tornado</source>
+        <translation>Tornado</translation>
+    </message>
+    <message>
+        <source>sandstorm</source>
+        <translation>Sandsturm</translation>
+    </message>
+    <message>
+        <source>duststorm</source>
+        <translation>Staubsturm</translation>
+    </message>
+    <message>
+        <source>%1 in the vicinity</source>
+        <translation>%1 in der Umgebung</translation>
+    </message>
+    <message>
+        <source>%1 mile(s)</source>
+        <translation>%1 Meile(n)</translation>
+    </message>
+    <message>
+        <source>greater than %1 mile(s)</source>
+        <translation>mehr als %1 Meile(n)</translation>
+    </message>
+    <message>
+        <source>less than %1 mile(s)</source>
+        <translation>weniger als %1 Meile(n)</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
+    </message>
+</context>
+<context>
     <name>SessionBus</name>
     <message>
         <source>The session bus did not answer: started without screen reader support or desktop notifications.</source>

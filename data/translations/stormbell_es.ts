@@ -347,6 +347,309 @@
     </message>
 </context>
 <context>
+    <name>ServiceWords</name>
+    <message>
+        <source>clear</source>
+        <translation>despejado</translation>
+    </message>
+    <message>
+        <source>mostly clear</source>
+        <translation>poco nuboso</translation>
+    </message>
+    <message>
+        <source>partly cloudy</source>
+        <translation>parcialmente nuboso</translation>
+    </message>
+    <message>
+        <source>mostly cloudy</source>
+        <translation>muy nuboso</translation>
+    </message>
+    <message>
+        <source>cloudy</source>
+        <translation>nuboso</translation>
+    </message>
+    <message>
+        <source>overcast</source>
+        <translation>cubierto</translation>
+    </message>
+    <message>
+        <source>obscured</source>
+        <translation>oculto</translation>
+    </message>
+    <message>
+        <source>rain</source>
+        <translation>lluvia</translation>
+    </message>
+    <message>
+        <source>light rain</source>
+        <translation>lluvia ligera</translation>
+    </message>
+    <message>
+        <source>moderate rain</source>
+        <translation>lluvia moderada</translation>
+    </message>
+    <message>
+        <source>heavy rain</source>
+        <translation>lluvia fuerte</translation>
+    </message>
+    <message>
+        <source>snow</source>
+        <translation>nieve</translation>
+    </message>
+    <message>
+        <source>light snow</source>
+        <translation>nevada ligera</translation>
+    </message>
+    <message>
+        <source>moderate snow</source>
+        <translation>nevada moderada</translation>
+    </message>
+    <message>
+        <source>heavy snow</source>
+        <translation>nevada fuerte</translation>
+    </message>
+    <message>
+        <source>drizzle</source>
+        <translation>llovizna</translation>
+    </message>
+    <message>
+        <source>light drizzle</source>
+        <translation>llovizna ligera</translation>
+    </message>
+    <message>
+        <source>moderate drizzle</source>
+        <translation>llovizna moderada</translation>
+    </message>
+    <message>
+        <source>heavy drizzle</source>
+        <translation>llovizna fuerte</translation>
+    </message>
+    <message>
+        <source>freezing rain</source>
+        <translation>lluvia engelante</translation>
+    </message>
+    <message>
+        <source>light freezing rain</source>
+        <translation>lluvia engelante ligera</translation>
+    </message>
+    <message>
+        <source>heavy freezing rain</source>
+        <translation>lluvia engelante fuerte</translation>
+    </message>
+    <message>
+        <source>freezing drizzle</source>
+        <translation>llovizna engelante</translation>
+    </message>
+    <message>
+        <source>light freezing drizzle</source>
+        <translation>llovizna engelante ligera</translation>
+    </message>
+    <message>
+        <source>heavy freezing drizzle</source>
+        <translation>llovizna engelante fuerte</translation>
+    </message>
+    <message>
+        <source>showers</source>
+        <translation>chubascos</translation>
+    </message>
+    <message>
+        <source>rain showers</source>
+        <translation>chubascos de lluvia</translation>
+    </message>
+    <message>
+        <source>light rain showers</source>
+        <translation>chubascos de lluvia débiles</translation>
+    </message>
+    <message>
+        <source>heavy rain showers</source>
+        <translation>chubascos de lluvia fuertes</translation>
+    </message>
+    <message>
+        <source>snow showers</source>
+        <translation>chubascos de nieve</translation>
+    </message>
+    <message>
+        <source>light snow showers</source>
+        <translation>chubascos de nieve débiles</translation>
+    </message>
+    <message>
+        <source>heavy snow showers</source>
+        <translation>chubascos de nieve fuertes</translation>
+    </message>
+    <message>
+        <source>snow grains</source>
+        <translation>cinarra</translation>
+    </message>
+    <message>
+        <source>light snow grains</source>
+        <translation>cinarra débil</translation>
+    </message>
+    <message>
+        <source>ice pellets</source>
+        <translation>hielo granulado</translation>
+    </message>
+    <message>
+        <source>light ice pellets</source>
+        <translation>hielo granulado débil</translation>
+    </message>
+    <message>
+        <source>ice crystals</source>
+        <translation>cristales de hielo</translation>
+    </message>
+    <message>
+        <source>hail</source>
+        <translation>granizo</translation>
+    </message>
+    <message>
+        <source>small hail/snow pellets</source>
+        <translation>granizo menudo o nieve granulada</translation>
+    </message>
+    <message>
+        <source>precipitation</source>
+        <translation>precipitación</translation>
+    </message>
+    <message>
+        <source>light precipitation</source>
+        <translation>precipitación débil</translation>
+    </message>
+    <message>
+        <source>unknown precipitation</source>
+        <translation>precipitación indeterminada</translation>
+    </message>
+    <message>
+        <source>thunder</source>
+        <translation>tormenta</translation>
+    </message>
+    <message>
+        <source>thunderstorm</source>
+        <translation>tormenta</translation>
+    </message>
+    <message>
+        <source>thunderstorms</source>
+        <translation>tormentas</translation>
+    </message>
+    <message>
+        <source>Lightning observed</source>
+        <translation>relámpagos observados</translation>
+    </message>
+    <message>
+        <source>mist</source>
+        <translation>neblina</translation>
+    </message>
+    <message>
+        <source>fog</source>
+        <translation>niebla</translation>
+    </message>
+    <message>
+        <source>shallow fog</source>
+        <translation>niebla baja</translation>
+    </message>
+    <message>
+        <source>partial fog</source>
+        <translation>niebla parcial</translation>
+    </message>
+    <message>
+        <source>patches of fog</source>
+        <translation>bancos de niebla</translation>
+    </message>
+    <message>
+        <source>freezing fog</source>
+        <translation>niebla engelante</translation>
+    </message>
+    <message>
+        <source>haze</source>
+        <translation>calima</translation>
+    </message>
+    <message>
+        <source>smoke</source>
+        <translation>humo</translation>
+    </message>
+    <message>
+        <source>volcanic ash</source>
+        <translation>ceniza volcánica</translation>
+    </message>
+    <message>
+        <source>dust</source>
+        <translation>polvo</translation>
+    </message>
+    <message>
+        <source>widespread dust</source>
+        <translation>polvo en suspensión</translation>
+    </message>
+    <message>
+        <source>blowing dust</source>
+        <translation>ventisca alta de polvo</translation>
+    </message>
+    <message>
+        <source>sand</source>
+        <translation>arena</translation>
+    </message>
+    <message>
+        <source>blowing sand</source>
+        <translation>ventisca alta de arena</translation>
+    </message>
+    <message>
+        <source>blowing snow</source>
+        <translation>ventisca alta de nieve</translation>
+    </message>
+    <message>
+        <source>drifting snow</source>
+        <translation>ventisca baja de nieve</translation>
+    </message>
+    <message>
+        <source>low drifting snow</source>
+        <translation>ventisca baja de nieve</translation>
+    </message>
+    <message>
+        <source>spray</source>
+        <translation>rociones</translation>
+    </message>
+    <message>
+        <source>dust/sand whirls</source>
+        <translation>remolinos de polvo o arena</translation>
+    </message>
+    <message>
+        <source>squalls</source>
+        <translation>turbonadas</translation>
+    </message>
+    <message>
+        <source>funnel cloud</source>
+        <translation>nube embudo</translation>
+    </message>
+    <message>
+        <source>tornado</source>
+        <translation>tornado</translation>
+    </message>
+    <message>
+        <source>sandstorm</source>
+        <translation>tempestad de arena</translation>
+    </message>
+    <message>
+        <source>duststorm</source>
+        <translation>tempestad de polvo</translation>
+    </message>
+    <message>
+        <source>%1 in the vicinity</source>
+        <translation>%1 en las proximidades</translation>
+    </message>
+    <message>
+        <source>%1 mile(s)</source>
+        <translation>%1 milla(s)</translation>
+    </message>
+    <message>
+        <source>greater than %1 mile(s)</source>
+        <translation>más de %1 milla(s)</translation>
+    </message>
+    <message>
+        <source>less than %1 mile(s)</source>
+        <translation>menos de %1 milla(s)</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
+    </message>
+</context>
+<context>
     <name>SessionBus</name>
     <message>
         <source>The session bus did not answer: started without screen reader support or desktop notifications.</source>

@@ -347,6 +347,309 @@
     </message>
 </context>
 <context>
+    <name>ServiceWords</name>
+    <message>
+        <source>clear</source>
+        <translation>dégagé</translation>
+    </message>
+    <message>
+        <source>mostly clear</source>
+        <translation>peu nuageux</translation>
+    </message>
+    <message>
+        <source>partly cloudy</source>
+        <translation>partiellement nuageux</translation>
+    </message>
+    <message>
+        <source>mostly cloudy</source>
+        <translation>très nuageux</translation>
+    </message>
+    <message>
+        <source>cloudy</source>
+        <translation>nuageux</translation>
+    </message>
+    <message>
+        <source>overcast</source>
+        <translation>couvert</translation>
+    </message>
+    <message>
+        <source>obscured</source>
+        <translation>invisible</translation>
+    </message>
+    <message>
+        <source>rain</source>
+        <translation>pluie</translation>
+    </message>
+    <message>
+        <source>light rain</source>
+        <translation>pluie faible</translation>
+    </message>
+    <message>
+        <source>moderate rain</source>
+        <translation>pluie modérée</translation>
+    </message>
+    <message>
+        <source>heavy rain</source>
+        <translation>forte pluie</translation>
+    </message>
+    <message>
+        <source>snow</source>
+        <translation>neige</translation>
+    </message>
+    <message>
+        <source>light snow</source>
+        <translation>neige faible</translation>
+    </message>
+    <message>
+        <source>moderate snow</source>
+        <translation>neige modérée</translation>
+    </message>
+    <message>
+        <source>heavy snow</source>
+        <translation>forte neige</translation>
+    </message>
+    <message>
+        <source>drizzle</source>
+        <translation>bruine</translation>
+    </message>
+    <message>
+        <source>light drizzle</source>
+        <translation>bruine faible</translation>
+    </message>
+    <message>
+        <source>moderate drizzle</source>
+        <translation>bruine modérée</translation>
+    </message>
+    <message>
+        <source>heavy drizzle</source>
+        <translation>forte bruine</translation>
+    </message>
+    <message>
+        <source>freezing rain</source>
+        <translation>pluie verglaçante</translation>
+    </message>
+    <message>
+        <source>light freezing rain</source>
+        <translation>pluie verglaçante faible</translation>
+    </message>
+    <message>
+        <source>heavy freezing rain</source>
+        <translation>forte pluie verglaçante</translation>
+    </message>
+    <message>
+        <source>freezing drizzle</source>
+        <translation>bruine verglaçante</translation>
+    </message>
+    <message>
+        <source>light freezing drizzle</source>
+        <translation>bruine verglaçante faible</translation>
+    </message>
+    <message>
+        <source>heavy freezing drizzle</source>
+        <translation>forte bruine verglaçante</translation>
+    </message>
+    <message>
+        <source>showers</source>
+        <translation>averses</translation>
+    </message>
+    <message>
+        <source>rain showers</source>
+        <translation>averses de pluie</translation>
+    </message>
+    <message>
+        <source>light rain showers</source>
+        <translation>faibles averses de pluie</translation>
+    </message>
+    <message>
+        <source>heavy rain showers</source>
+        <translation>fortes averses de pluie</translation>
+    </message>
+    <message>
+        <source>snow showers</source>
+        <translation>averses de neige</translation>
+    </message>
+    <message>
+        <source>light snow showers</source>
+        <translation>faibles averses de neige</translation>
+    </message>
+    <message>
+        <source>heavy snow showers</source>
+        <translation>fortes averses de neige</translation>
+    </message>
+    <message>
+        <source>snow grains</source>
+        <translation>neige en grains</translation>
+    </message>
+    <message>
+        <source>light snow grains</source>
+        <translation>neige en grains faible</translation>
+    </message>
+    <message>
+        <source>ice pellets</source>
+        <translation>granules de glace</translation>
+    </message>
+    <message>
+        <source>light ice pellets</source>
+        <translation>faibles granules de glace</translation>
+    </message>
+    <message>
+        <source>ice crystals</source>
+        <translation>cristaux de glace</translation>
+    </message>
+    <message>
+        <source>hail</source>
+        <translation>grêle</translation>
+    </message>
+    <message>
+        <source>small hail/snow pellets</source>
+        <translation>grésil</translation>
+    </message>
+    <message>
+        <source>precipitation</source>
+        <translation>précipitations</translation>
+    </message>
+    <message>
+        <source>light precipitation</source>
+        <translation>précipitations faibles</translation>
+    </message>
+    <message>
+        <source>unknown precipitation</source>
+        <translation>précipitations indéterminées</translation>
+    </message>
+    <message>
+        <source>thunder</source>
+        <translation>orage</translation>
+    </message>
+    <message>
+        <source>thunderstorm</source>
+        <translation>orage</translation>
+    </message>
+    <message>
+        <source>thunderstorms</source>
+        <translation>orages</translation>
+    </message>
+    <message>
+        <source>Lightning observed</source>
+        <translation>éclairs observés</translation>
+    </message>
+    <message>
+        <source>mist</source>
+        <translation>brume</translation>
+    </message>
+    <message>
+        <source>fog</source>
+        <translation>brouillard</translation>
+    </message>
+    <message>
+        <source>shallow fog</source>
+        <translation>brouillard mince</translation>
+    </message>
+    <message>
+        <source>partial fog</source>
+        <translation>brouillard partiel</translation>
+    </message>
+    <message>
+        <source>patches of fog</source>
+        <translation>bancs de brouillard</translation>
+    </message>
+    <message>
+        <source>freezing fog</source>
+        <translation>brouillard givrant</translation>
+    </message>
+    <message>
+        <source>haze</source>
+        <translation>brume sèche</translation>
+    </message>
+    <message>
+        <source>smoke</source>
+        <translation>fumée</translation>
+    </message>
+    <message>
+        <source>volcanic ash</source>
+        <translation>cendres volcaniques</translation>
+    </message>
+    <message>
+        <source>dust</source>
+        <translation>poussière</translation>
+    </message>
+    <message>
+        <source>widespread dust</source>
+        <translation>poussière généralisée</translation>
+    </message>
+    <message>
+        <source>blowing dust</source>
+        <translation>chasse-poussière élevée</translation>
+    </message>
+    <message>
+        <source>sand</source>
+        <translation>sable</translation>
+    </message>
+    <message>
+        <source>blowing sand</source>
+        <translation>chasse-sable élevée</translation>
+    </message>
+    <message>
+        <source>blowing snow</source>
+        <translation>chasse-neige élevée</translation>
+    </message>
+    <message>
+        <source>drifting snow</source>
+        <translation>chasse-neige basse</translation>
+    </message>
+    <message>
+        <source>low drifting snow</source>
+        <translation>chasse-neige basse</translation>
+    </message>
+    <message>
+        <source>spray</source>
+        <translation>embruns</translation>
+    </message>
+    <message>
+        <source>dust/sand whirls</source>
+        <translation>tourbillons de poussière ou de sable</translation>
+    </message>
+    <message>
+        <source>squalls</source>
+        <translation>grains</translation>
+    </message>
+    <message>
+        <source>funnel cloud</source>
+        <translation>nuage en entonnoir</translation>
+    </message>
+    <message>
+        <source>tornado</source>
+        <translation>tornade</translation>
+    </message>
+    <message>
+        <source>sandstorm</source>
+        <translation>tempête de sable</translation>
+    </message>
+    <message>
+        <source>duststorm</source>
+        <translation>tempête de poussière</translation>
+    </message>
+    <message>
+        <source>%1 in the vicinity</source>
+        <translation>%1 à proximité</translation>
+    </message>
+    <message>
+        <source>%1 mile(s)</source>
+        <translation>%1 mille(s)</translation>
+    </message>
+    <message>
+        <source>greater than %1 mile(s)</source>
+        <translation>plus de %1 mille(s)</translation>
+    </message>
+    <message>
+        <source>less than %1 mile(s)</source>
+        <translation>moins de %1 mille(s)</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1 ; %2</translation>
+    </message>
+</context>
+<context>
     <name>SessionBus</name>
     <message>
         <source>The session bus did not answer: started without screen reader support or desktop notifications.</source>

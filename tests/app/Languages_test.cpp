@@ -106,6 +106,52 @@ TEST(Languages, TooltipReadsInTheLanguageWithItsNumberAndDateForms) {
     }
 }
 
+// The weather service's visibility, sky and weather words in the tooltip's language, phrase by
+// phrase; a phrase the table does not know stays as the service wrote it, and English and C keep
+// the service's words byte for byte.
+TEST(Languages, ServiceWordsReadInTheLanguage) {
+    const struct {
+        const char* locale;
+        const char* reportLine;
+        const char* tooltipLine;
+    } cases[] = {
+        {"de_DE", "Visibility: 10 mile(s):0", "Sicht 10 Meile(n)"},
+        {"de_DE", "Visibility: greater than 7 mile(s):0", "Sicht mehr als 7 Meile(n)"},
+        {"de_DE", "Visibility: less than 1/4 mile(s):0", "Sicht weniger als 1/4 Meile(n)"},
+        {"de_DE", "Visibility: 1 1/2 mile(s):0", "Sicht 1 1/2 Meile(n)"},
+        {"de_DE", "Visibility: about 5 km:0", "Sicht about 5 km"},
+        {"de_DE", "Sky conditions: clear", "Himmel klar"},
+        {"de_DE", "Sky conditions: mostly cloudy", "Himmel überwiegend bewölkt"},
+        {"de_DE", "Sky conditions: scattered clouds", "Himmel scattered clouds"},
+        {"de_DE", "Weather: smoke", "Wetter Rauch"},
+        {"de_DE", "Weather: thunder in the vicinity; light rain; Lightning observed",
+         "Wetter Gewitter in der Umgebung; leichter Regen; Blitze beobachtet"},
+        {"de_DE", "Weather: heavy snow showers in the vicinity; freezing fog",
+         "Wetter starke Schneeschauer in der Umgebung; gefrierender Nebel"},
+        {"de_DE", "Weather: sleet in the vicinity; mist, haze;light rain",
+         "Wetter sleet in the vicinity; mist, haze;light rain"},
+        {"fr_FR", "Weather: light rain; mist; fog in the vicinity",
+         "Temps pluie faible ; brume ; brouillard à proximité"},
+        {"fr_FR", "Sky conditions: clear", "Ciel dégagé"},
+        {"es_ES", "Weather: heavy rain; haze", "Tiempo lluvia fuerte; calima"},
+        {"es_ES", "Visibility: 3 mile(s):0", "Visibilidad 3 milla(s)"},
+        {"en_GB", "Weather: thunder in the vicinity; light rain; Lightning observed",
+         "Weather thunder in the vicinity; light rain; Lightning observed"},
+        {"C", "Visibility: greater than 7 mile(s):0", "Visibility greater than 7 mile(s)"},
+        {"C", "Sky conditions: partly cloudy", "Sky partly cloudy"},
+    };
+    const Observation shown = testing::SampleObservation();
+    ReadingContext context;
+    context.LastFetch = sys_days(2026y / March / 4) + 14h;
+    const testing::FixedClock clock(*context.LastFetch);
+    for (const auto& c : cases) {
+        const testing::LanguageScope language(c.locale);
+        context.Figures = ParseReportFigures({c.reportLine});
+        const std::string text = DescribeGauge(shown, 0, context, clock, QtWording());
+        EXPECT_EQ(text.substr(text.rfind('\n') + 1), c.tooltipLine) << c.locale;
+    }
+}
+
 TEST(Languages, NumbersAndDatesFollowTheLocale) {
     std::tm local{};
     local.tm_year = 126;
