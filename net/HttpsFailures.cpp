@@ -9,6 +9,8 @@
 
 namespace stormbell {
 
+namespace {
+
 constexpr const char* kProtocolHttp = "HTTP";
 constexpr const char* kHttpsTo = "HTTPS to ";
 constexpr const char* kRedirectRefused = ": a redirect to other than https was refused: ";
@@ -20,6 +22,8 @@ constexpr const char* kCaMissing = " does not exist";
 constexpr const char* kSystemCaBundle = "The system's CA bundle";
 constexpr const char* kCaUnreadable = " could not be read: ";
 constexpr const char* kHeaderTooLarge = "Response header larger than the limit (bytes) of ";
+
+} // namespace
 
 // Only a regular file is handed to TLS, whose open would wait for ever on a FIFO's writer.
 void CheckCaFile(const std::string& caFile) {
