@@ -9,12 +9,7 @@ runs=${2:-50}
 tests=$(ctest --test-dir "$build" -N -L own_display | sed -n 's/^ *Test *#[0-9]*: //p')
 [ -n "$tests" ] || { echo "no own_display tests in $build (build it first)" >&2; exit 1; }
 
-busy=()
-trap 'kill "${busy[@]}" 2>/dev/null || true' EXIT
-for _ in 1 2; do
-    yes >/dev/null &
-    busy+=($!)
-done
+source "$(dirname "$0")/busy-cores.sh"
 
 declare -A passed failed
 log=$(mktemp)

@@ -7,12 +7,7 @@ set -euo pipefail
 build=${1:-build}
 runs=${2:-20}
 
-busy=()
-trap 'kill "${busy[@]}" 2>/dev/null || true' EXIT
-for _ in 1 2; do
-    yes >/dev/null &
-    busy+=($!)
-done
+source "$(dirname "$0")/busy-cores.sh"
 
 log=$(mktemp)
 for run in $(seq "$runs"); do
