@@ -1460,7 +1460,7 @@
         <translation>Intervall: Minuten zwischen den Aktualisierungen</translation>
     </message>
     <message>
-        <source>Display mode: the gauge's English or metric scales</source>
+        <source>Display mode: the gauge&apos;s English or metric scales</source>
         <translation>Einheiten: imperiale oder metrische Skalen der Anzeige</translation>
     </message>
     <message>
@@ -1484,7 +1484,7 @@
         <translation>Verlauf: die gespeicherten Messwerte der Station</translation>
     </message>
     <message>
-        <source>The gauge's version</source>
+        <source>The gauge&apos;s version</source>
         <translation>Version der Wetteranzeige</translation>
     </message>
 </context>

@@ -1460,7 +1460,7 @@
         <translation>Intervalo: minutos entre actualizaciones</translation>
     </message>
     <message>
-        <source>Display mode: the gauge's English or metric scales</source>
+        <source>Display mode: the gauge&apos;s English or metric scales</source>
         <translation>Unidades: escalas imperiales o métricas del indicador</translation>
     </message>
     <message>
@@ -1484,7 +1484,7 @@
         <translation>Historial: las mediciones guardadas de la estación</translation>
     </message>
     <message>
-        <source>The gauge's version</source>
+        <source>The gauge&apos;s version</source>
         <translation>Versión del indicador</translation>
     </message>
 </context>

@@ -76,19 +76,19 @@
     </message>
     <message>
         <source>MMM d HH:mm</source>
-        <translation>d MMM 'à' HH:mm</translation>
+        <translation>d MMM &apos;à&apos; HH:mm</translation>
     </message>
     <message>
         <source>MMM d, HH:mm</source>
-        <translation>d MMM 'à' HH:mm</translation>
+        <translation>d MMM &apos;à&apos; HH:mm</translation>
     </message>
     <message>
         <source>MMM d, yyyy HH:mm</source>
-        <translation>d MMM yyyy 'à' HH:mm</translation>
+        <translation>d MMM yyyy &apos;à&apos; HH:mm</translation>
     </message>
     <message>
         <source>MMM d, yyyy, HH:mm</source>
-        <translation>d MMM yyyy 'à' HH:mm</translation>
+        <translation>d MMM yyyy &apos;à&apos; HH:mm</translation>
     </message>
 </context>
 <context>
@@ -1228,7 +1228,7 @@
     </message>
     <message>
         <source>History graphs</source>
-        <translation>Graphiques de l'historique</translation>
+        <translation>Graphiques de l&apos;historique</translation>
     </message>
     <message>
         <source>Left and Right move along the readings</source>
@@ -1460,7 +1460,7 @@
         <translation>Délai : minutes entre deux mises à jour</translation>
     </message>
     <message>
-        <source>Display mode: the gauge's English or metric scales</source>
+        <source>Display mode: the gauge&apos;s English or metric scales</source>
         <translation>Unités : échelles impériales ou métriques du cadran</translation>
     </message>
     <message>
@@ -1484,7 +1484,7 @@
         <translation>Historique : les mesures enregistrées pour la station</translation>
     </message>
     <message>
-        <source>The gauge's version</source>
+        <source>The gauge&apos;s version</source>
         <translation>Version de la station</translation>
     </message>
 </context>
