@@ -169,17 +169,19 @@ std::string SkyWords(const std::string& sky, const Wording& wording) {
 
 std::string WeatherWords(const std::string& weather, const Wording& wording) {
     constexpr std::string_view kSeparator = "; ";
+    // French sets a space before the semicolon. Joined once, part by part: a line of many
+    // parts costs no more than its length.
+    const std::string separator = wording.Text(kContext, STORMBELL_TEXT("ServiceWords", "; "));
+    std::string words;
     std::string_view rest = weather;
-    std::size_t end = rest.find(kSeparator);
-    std::string words = WeatherPart(rest.substr(0, end), wording);
-    while (end != std::string_view::npos) {
+    for (;;) {
+        const std::size_t end = rest.find(kSeparator);
+        words += WeatherPart(rest.substr(0, end), wording);
+        if (end == std::string_view::npos)
+            return words;
+        words += separator;
         rest.remove_prefix(end + kSeparator.size());
-        end = rest.find(kSeparator);
-        // French sets a space before the semicolon.
-        words = Fill(wording.Text(kContext, STORMBELL_TEXT("ServiceWords", "%1; %2")),
-                     {words, WeatherPart(rest.substr(0, end), wording)});
     }
-    return words;
 }
 
 } // namespace stormbell

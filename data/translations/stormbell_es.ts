@@ -645,8 +645,8 @@
         <translation>menos de %1 milla(s)</translation>
     </message>
     <message>
-        <source>%1; %2</source>
-        <translation>%1; %2</translation>
+        <source>; </source>
+        <translation>; </translation>
     </message>
 </context>
 <context>

@@ -645,8 +645,8 @@
         <translation>moins de %1 mille(s)</translation>
     </message>
     <message>
-        <source>%1; %2</source>
-        <translation>%1 ; %2</translation>
+        <source>; </source>
+        <translation> ; </translation>
     </message>
 </context>
 <context>
