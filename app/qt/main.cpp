@@ -10,10 +10,22 @@
 
 #include <iostream>
 
+namespace {
+
+// The usage in the desktop's language, from a core application that needs no display.
+std::string TranslatedUsage(int argc, char** argv) {
+    QCoreApplication core(argc, argv);
+    stormbell::InstallTranslations(core);
+    return QCoreApplication::translate("CommandLine", stormbell::kGaugeUsage).toStdString();
+}
+
+} // namespace
+
 int main(int argc, char** argv) {
     // Answered before the toolkit starts, which would need a display.
-    if (const auto code = stormbell::AnswerWithoutWindow(
-            std::vector<std::string>(argv + 1, argv + argc), std::cout))
+    if (const auto code =
+            stormbell::AnswerWithoutWindow(std::vector<std::string>(argv + 1, argv + argc),
+                                           std::cout, [&] { return TranslatedUsage(argc, argv); }))
         return *code;
     // Before the toolkit's accessibility bridge first asks the bus, which it does unbounded.
     stormbell::GuardSessionBus();

@@ -2,6 +2,19 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>usage: stormbell [--version | --help]
+Opens the weather gauge. The red bar saves the settings and the window&apos;s place and quits;
+closing the window any other way quits without saving.
+</source>
+        <translation>Aufruf: stormbell [--version | --help]
+Öffnet die Wetteranzeige. Der rote Balken speichert die Einstellungen und die Fensterposition
+und beendet Stormbell; wird das Fenster anders geschlossen, endet Stormbell ohne zu speichern.
+</translation>
+    </message>
+</context>
+<context>
     <name>Compass</name>
     <message>
         <source>N</source>

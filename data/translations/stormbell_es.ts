@@ -2,6 +2,19 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>usage: stormbell [--version | --help]
+Opens the weather gauge. The red bar saves the settings and the window&apos;s place and quits;
+closing the window any other way quits without saving.
+</source>
+        <translation>uso: stormbell [--version | --help]
+Abre el indicador meteorológico. La barra roja guarda los ajustes y la posición de la ventana
+y sale; cerrar la ventana de otro modo sale sin guardar.
+</translation>
+    </message>
+</context>
+<context>
     <name>Compass</name>
     <message>
         <source>N</source>

@@ -2,6 +2,19 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>usage: stormbell [--version | --help]
+Opens the weather gauge. The red bar saves the settings and the window&apos;s place and quits;
+closing the window any other way quits without saving.
+</source>
+        <translation>usage : stormbell [--version | --help]
+Ouvre l’indicateur météo. La barre rouge enregistre les réglages et la position de la fenêtre,
+puis quitte ; fermer la fenêtre autrement quitte sans enregistrer.
+</translation>
+    </message>
+</context>
+<context>
     <name>Compass</name>
     <message>
         <source>N</source>

@@ -124,7 +124,8 @@ TEST(CommandLine, VersionAndHelpAnsweredWithoutAWindow) {
     };
     for (const auto& c : cases) {
         std::ostringstream out;
-        EXPECT_EQ(AnswerWithoutWindow(c.args, out), c.code);
+        EXPECT_EQ(AnswerWithoutWindow(c.args, out, [] { return std::string(kGaugeUsage); }),
+                  c.code);
         EXPECT_EQ(out.str(), c.printed);
     }
 }
