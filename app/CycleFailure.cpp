@@ -63,22 +63,8 @@ std::string CheckReason(const Words& say, const std::exception& error) {
     const auto* unavailable = dynamic_cast<const EClientUnavailable*>(&error);
     if (unavailable == nullptr)
         return Shown(error.what());
-    const std::string host = Shown(unavailable->Host);
-    switch (unavailable->Why) {
-    case EClientUnavailable::Cause::NotInProgram:
-        return say(STORMBELL_TEXT("Failure", "HTTPS is unavailable, so nothing can be fetched "
-                                             "from %1: this program has no HTTPS client"),
-                   {host});
-    case EClientUnavailable::Cause::ModuleMissing:
-        return say(STORMBELL_TEXT("Failure", "HTTPS is unavailable, so nothing can be fetched "
-                                             "from %1: its module is not installed:%2"),
-                   {host, Shown(unavailable->Detail)});
-    case EClientUnavailable::Cause::MakerFailed:
-        break;
-    }
-    return say(STORMBELL_TEXT("Failure", "HTTPS is unavailable, so nothing can be fetched from "
-                                         "%1: %2"),
-               {host, Shown(unavailable->Detail)});
+    return ClientUnavailableText(unavailable->Why, Shown(unavailable->Host),
+                                 Shown(unavailable->Detail), say.Forms());
 }
 
 // The server's refusal quoted with its code, a socket's failure in words; any other error by

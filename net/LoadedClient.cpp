@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "net/TcpIpErrors.h"
+#include "platform/ShownText.h"
 
 namespace stormbell {
 
@@ -11,24 +12,30 @@ namespace {
 
 constexpr const char* kNoRequest = "No request has been made";
 
-std::string UnavailableText(const std::string& host, EClientUnavailable::Cause cause,
-                            const std::string& detail) {
-    const std::string unavailable = "HTTPS is unavailable, so nothing can be fetched from " + host;
+} // namespace
+
+std::string ClientUnavailableText(EClientUnavailable::Cause cause, const std::string& host,
+                                  const std::string& detail, const Wording& wording) {
+    const Words say(wording, "Failure");
     switch (cause) {
     case EClientUnavailable::Cause::NotInProgram:
-        return unavailable + ": this program has no HTTPS client";
+        return say(STORMBELL_TEXT("Failure", "HTTPS is unavailable, so nothing can be fetched "
+                                             "from %1: this program has no HTTPS client"),
+                   {host});
     case EClientUnavailable::Cause::ModuleMissing:
-        return unavailable + ": its module is not installed:" + detail;
+        return say(STORMBELL_TEXT("Failure", "HTTPS is unavailable, so nothing can be fetched "
+                                             "from %1: its module is not installed:%2"),
+                   {host, detail});
     case EClientUnavailable::Cause::MakerFailed:
         break;
     }
-    return unavailable + ": " + detail;
+    return say(STORMBELL_TEXT("Failure", "HTTPS is unavailable, so nothing can be fetched from "
+                                         "%1: %2"),
+               {host, detail});
 }
 
-} // namespace
-
 EClientUnavailable::EClientUnavailable(std::string host, Cause cause, std::string detail)
-    : ETcpIpError(UnavailableText(host, cause, detail)), Host(std::move(host)), Why(cause),
+    : ETcpIpError(ClientUnavailableText(cause, host, detail)), Host(std::move(host)), Why(cause),
       Detail(std::move(detail)) {}
 
 void LoadedClient::SetRequest(const ReportRequest& request) {

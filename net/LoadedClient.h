@@ -9,6 +9,7 @@
 
 #include "net/ReportClient.h"
 #include "net/TcpIpErrors.h"
+#include "platform/Wording.h"
 
 namespace stormbell {
 
@@ -34,6 +35,11 @@ public:
     Cause Why;
     std::string Detail; ///< single-byte; empty for NotInProgram
 };
+
+/// Why no client could be made for `host`, by `cause` with `detail`, in `wording`'s words; the
+/// host and the detail go in as given.
+std::string ClientUnavailableText(EClientUnavailable::Cause cause, const std::string& host,
+                                  const std::string& detail, const Wording& wording = English());
 
 class LoadedClient final : public ReportClient {
 public:
