@@ -9,22 +9,12 @@ bool IsDirectionText(std::string_view text) {
                                      text.find_first_not_of("0123456789") == std::string::npos);
 }
 
-namespace {
-
-// A direction of one or two digits padded with zeros to three: "5" -> "005".
-std::string PadDirection(std::string direction) {
-    if (direction.size() == 2)
-        direction.insert(0, "0");
-    if (direction.size() == 1)
-        direction.insert(0, "00");
-    return direction;
-}
-
-} // namespace
-
 std::string DirectionText(WindDirection direction) {
-    return direction.Variable ? std::string(kVariableText)
-                              : PadDirection(IntToStr(direction.Degrees));
+    if (direction.Variable)
+        return std::string(kVariableText);
+    // One or two digits are padded with zeros to three: 5 -> "005".
+    const std::string digits = IntToStr(direction.Degrees);
+    return std::string(digits.size() < 3 ? 3 - digits.size() : 0, '0') + digits;
 }
 
 std::optional<WindDirection> DirectionFromText(std::string_view text) {
