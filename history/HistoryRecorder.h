@@ -44,13 +44,20 @@ struct HistoryStations {
     std::optional<HistoryAside> Aside; ///< a damaged history that was set aside meanwhile
 };
 
+/// An import's stop at a damaged history in `wording`'s words: the store's error `cause`, then
+/// where the history was set aside.
+inline std::string ImportSetAsideText(const std::string& cause, const HistoryAside& aside,
+                                      const Wording& wording = English()) {
+    return cause + ". " + AsideNotice(aside, wording);
+}
+
 /// An import that met a damaged history: the store's error, with where the history was set
 /// aside told after it in English.
 class EImportSetAside : public EHistoryError {
 public:
     EImportSetAside(const EHistoryError& cause, HistoryAside aside)
-        : EHistoryError(cause.what() + std::string(". ") + AsideNotice(aside), true),
-          cause_(cause.what()), aside_(std::move(aside)) {}
+        : EHistoryError(ImportSetAsideText(cause.what(), aside), true), cause_(cause.what()),
+          aside_(std::move(aside)) {}
     /// The store's error alone.
     const std::string& Cause() const { return cause_; }
     const HistoryAside& Aside() const { return aside_; }

@@ -128,7 +128,7 @@ void HistoryWindow::hideEvent(QHideEvent* event) {
 void HistoryWindow::ShowView(const HistoryView& view) {
     view_ = view;
     station_ = view.Station;
-    ListStations({});
+    ListStations();
     AskStations();
     Reload();
     show();
@@ -148,7 +148,7 @@ void HistoryWindow::ChooseStation(const std::string& station) {
         return;
     station_ = station;
     if (stations_->findText(QString::fromStdString(station)) < 0)
-        ListStations({});
+        ListStations();
     stations_->setCurrentText(QString::fromStdString(station));
     Reload();
 }
@@ -163,19 +163,20 @@ void HistoryWindow::AskStations() {
     history_.Stations(this, [this, asked](const HistoryStations& held) {
         if (asked != askedStations_)
             return;
-        ListStations(held.Stations);
+        stored_ = held.Stations;
+        ListStations();
         emit StationsListed();
     });
 }
 
 // The gauge's own station first, then the stored ones in order; the one shown stays chosen.
-void HistoryWindow::ListStations(std::vector<std::string> stored) {
+void HistoryWindow::ListStations() {
     std::vector<std::string> listed{view_.Station};
     if (station_ != view_.Station)
         listed.push_back(station_);
-    for (auto& station : stored)
+    for (const auto& station : stored_)
         if (std::find(listed.begin(), listed.end(), station) == listed.end())
-            listed.push_back(std::move(station));
+            listed.push_back(station);
     std::sort(listed.begin() + 1, listed.end());
     const QSignalBlocker quiet(stations_);
     stations_->clear();
@@ -253,11 +254,11 @@ void HistoryWindow::Finished(const ImportOutcome& outcome) {
     const QString log = QString::fromStdU16String(outcome.Log.u16string());
     const ImportCounts& counts = outcome.Counts;
     if (!outcome.Problem.empty())
-        status_->setText(tr("The import stopped: %1")
-                             .arg(QString::fromStdString(
-                                 outcome.Aside ? outcome.Problem + ". " +
-                                                     AsideNotice(*outcome.Aside, QtWording())
-                                               : outcome.Problem)));
+        status_->setText(
+            tr("The import stopped: %1")
+                .arg(QString::fromStdString(
+                    outcome.Aside ? ImportSetAsideText(outcome.Problem, *outcome.Aside, QtWording())
+                                  : HistoryProblem(outcome.Problem, QtWording()))));
     else
         status_->setText((counts.Stopped
                               ? tr("%1: %2 added, %3 already stored, %4 damaged entries skipped; "

@@ -80,7 +80,8 @@ private:
     void ChooseExport();
     void Ask();
     void AskStations();
-    void ListStations(std::vector<std::string> stored);
+    /// The gauge's station, the one shown, and the stations the history last said it holds.
+    void ListStations();
     void Draw(const HistoryRead& read, const ChartFrame& frame);
     void Finished(const ImportOutcome& outcome);
 
@@ -90,6 +91,7 @@ private:
     std::uint64_t askedStations_ = 0;
     HistoryView view_;
     std::string station_;
+    std::vector<std::string> stored_; // the stations the history last said it holds
     int spanHours_ = kHistorySpans[0];
     std::vector<HistoryReading> shown_;
     QComboBox* stations_;

@@ -173,6 +173,9 @@ TEST_F(ShownWindowTest, TheStationChoiceOffersTheStoredStationsTheGaugesOwnFirst
     ASSERT_TRUE(testing::WaitUntil([&] { return reloaded.count() > 0; }));
     EXPECT_EQ(window->Station(), "KBFI");
     EXPECT_EQ(window->StatusText().toStdString(), "KBFI: 24 readings in the last 24 hours");
+    // A station the history does not hold joins the choice; the stored ones stay offered.
+    window->ChooseStation("KXYZ");
+    EXPECT_EQ(Offered(), (QStringList{"KJLN", "KBFI", "KFNT", "KXYZ"}));
 }
 
 // A screen reader checks a period through the button's action; the chart and its status line
