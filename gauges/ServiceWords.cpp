@@ -110,9 +110,8 @@ std::string WeatherPart(std::string_view part, const Wording& wording) {
     if (part.ends_with(kVicinity))
         if (const auto near =
                 Known(part.substr(0, part.size() - kVicinity.size()), kWeather, wording))
-            return Fill(
-                wording.Text(kContext, STORMBELL_TEXT("ServiceWords", "%1 in the vicinity")),
-                {*near});
+            return Words(wording, kContext)(STORMBELL_TEXT("ServiceWords", "%1 in the vicinity"),
+                                            {*near});
     return std::string(part);
 }
 
@@ -160,7 +159,7 @@ std::string VisibilityWords(const std::string& visibility, const Wording& wordin
     const auto amount = Amount(text, wording);
     if (!amount)
         return visibility;
-    return Fill(wording.Text(kContext, pattern), {*amount});
+    return Words(wording, kContext)(pattern, {*amount});
 }
 
 std::string SkyWords(const std::string& sky, const Wording& wording) {

@@ -3,6 +3,8 @@
 #include <cstddef>
 #include <cstdio>
 
+#include "platform/Clock.h"
+
 namespace stormbell {
 
 namespace {
@@ -52,16 +54,10 @@ std::optional<std::chrono::sys_seconds> ParseObservationTime(std::string_view se
 }
 
 std::string IsoUtc(std::chrono::sys_seconds time) {
-    using namespace std::chrono;
-    const auto day = floor<days>(time);
-    const year_month_day date(day);
-    const hh_mm_ss clock(time - day);
-    char text[32];
-    std::snprintf(text, sizeof text, "%04d-%02u-%02uT%02d:%02d:%02dZ",
-                  static_cast<int>(date.year()), static_cast<unsigned>(date.month()),
-                  static_cast<unsigned>(date.day()), static_cast<int>(clock.hours().count()),
-                  static_cast<int>(clock.minutes().count()),
-                  static_cast<int>(clock.seconds().count()));
+    const std::tm utc = UtcBreakdown(time);
+    char text[80]; // room for any int in each field, so the compiler sees no truncation
+    std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02dZ", utc.tm_year + 1900,
+                  utc.tm_mon + 1, utc.tm_mday, utc.tm_hour, utc.tm_min, utc.tm_sec);
     return text;
 }
 

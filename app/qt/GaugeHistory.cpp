@@ -47,7 +47,7 @@ std::optional<std::filesystem::path> DefaultHistoryFile() {
 HistoryView GaugeHistoryView(const std::string& station, bool metric, std::uint16_t pressSet,
                              double shownInches) {
     HistoryView view;
-    view.Station = station.substr(0, station.find('.'));
+    view.Station = StationIdentifier(station);
     view.Metric = metric;
     // The dial goes round once in four inches: the hand is read on the side the needle is.
     double hand = gauge::kPressure.ValueAt(gauge::kReference.TurnsFromTop(pressSet));
