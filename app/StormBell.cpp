@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "gauges/GaugeDescription.h"
+#include "gauges/ServiceWords.h"
 #include "platform/ShownText.h"
 #include "platform/TextConvert.h"
 
@@ -27,7 +28,7 @@ std::string Signs(const Words& say, const ReportFigures& figures,
     std::string signs;
     if (figures.Weather && WeatherHasThunder(*figures.Weather))
         signs = say(STORMBELL_TEXT("StormAlert", "Thunder or lightning: %1"),
-                    {Latin1ToUtf8(*figures.Weather)});
+                    {WeatherWords(Latin1ToUtf8(*figures.Weather), say.Forms())});
     std::string fall;
     if (figures.Tendency) {
         if (Falls(figures.Tendency->Change))
