@@ -151,11 +151,14 @@ CycleStep StepOf(CycleStep step, const std::exception& error) {
 
 } // namespace
 
-CycleOutcome FailedCycle(CycleStep step, const CyclePlace& place, const std::exception& error) {
+CycleOutcome FailedCycle(CycleStep step, const CyclePlace& place, const std::exception& error,
+                         const Wording& wording) {
     const CycleStep failedAt = StepOf(step, error);
-    return {
-        failedAt, std::current_exception(), CycleFailureMessage(failedAt, place, error), {}, false,
-        place};
+    return {failedAt,
+            std::current_exception(),
+            CycleFailureMessage(failedAt, place, error, wording),
+            {},
+            false};
 }
 
 std::string CycleFailureMessage(CycleStep step, const CyclePlace& place,

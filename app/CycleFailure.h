@@ -21,7 +21,9 @@ public:
 /// The outcome of a cycle that failed at `step` with the error being handled: call it from the
 /// catch block. A failed login without a reply of the server's counts as Connect, a log error
 /// of the decoder as Log, a download that is no decoded report as Decode.
-CycleOutcome FailedCycle(CycleStep step, const CyclePlace& place, const std::exception& error);
+/// The message is in `wording`'s words.
+CycleOutcome FailedCycle(CycleStep step, const CyclePlace& place, const std::exception& error,
+                         const Wording& wording = English());
 
 /// The message for `error` at `step`, e.g. KXYZ.TXT was not found in data/observations/metar/
 /// decoded on tgftp.nws.noaa.gov: "550 No such file or directory." A refusal of the server is

@@ -25,12 +25,11 @@ struct CycleOutcome {
     std::optional<CycleStep> FailedAt; ///< empty: the report was fetched and decoded
     std::exception_ptr Cause;          ///< the error of the step that failed
     std::string Message;               ///< CycleFailureMessage's words, UTF-8; empty on success
-    /// Side steps that failed while the report still came whole (the logout), each as the
-    /// failed outcome it would have been; they do not make the cycle fail.
-    std::vector<CycleOutcome> Notes;
+    /// Side steps that failed while the report still came whole (the logout), in the same
+    /// words; they do not make the cycle fail.
+    std::vector<std::string> Notes;
     /// Completed without a report: the server answered that it has not changed.
     bool Unchanged = false;
-    CyclePlace Place; ///< where the failed cycle fetched from, to word its failure again
 
     bool Completed() const { return !FailedAt.has_value(); }
 };

@@ -40,11 +40,12 @@ struct CycleSession::Clients {
 };
 
 CycleSession::CycleSession(Lamps& lamps, StatusLine& status, CycleWait& pause,
-                           AbortableRunner& runner, const ClientLimits& limits, DecodeReport decode)
+                           AbortableRunner& runner, const ClientLimits& limits, DecodeReport decode,
+                           const Wording& wording)
     : lamps_(lamps), status_(status), pause_(pause), runner_(runner),
       clients_(std::make_unique<Clients>(limits)),
       cycle_(std::make_unique<UpdateCycle>(clients_->routing, lamps_, status_, runner_,
-                                           std::move(decode))) {}
+                                           std::move(decode), wording)) {}
 
 CycleSession::~CycleSession() = default;
 

@@ -38,10 +38,11 @@ class CycleSession {
 public:
     /// Creates the FTP client and the place of the HTTPS client (made on the first https://
     /// request), logging in anonymously and downloading no more than a report may hold, and the
-    /// cycle that decodes with `decode`. `pause` and `runner` are the waits of a cycle; all must
-    /// outlive this.
+    /// cycle that decodes with `decode` and tells failures in `wording`'s words. `pause` and
+    /// `runner` are the waits of a cycle; all must outlive this.
     CycleSession(Lamps& lamps, StatusLine& status, CycleWait& pause, AbortableRunner& runner,
-                 const ClientLimits& limits, DecodeReport decode);
+                 const ClientLimits& limits, DecodeReport decode,
+                 const Wording& wording = English());
     ~CycleSession();
 
     SessionState State() const { return state_; }

@@ -9,17 +9,6 @@
 
 namespace stormbell {
 
-namespace {
-
-std::vector<std::string> NoteMessages(const CycleOutcome& outcome) {
-    std::vector<std::string> messages;
-    for (const CycleOutcome& note : outcome.Notes)
-        messages.push_back(note.Message);
-    return messages;
-}
-
-} // namespace
-
 bool ShownReading::Admit(const std::vector<std::string>& reportLines) {
     const auto received = ReportKey(reportLines);
     if (!GoesBack(Key(), received))
@@ -43,10 +32,10 @@ std::optional<std::vector<std::string>> ShownReading::Record(const CycleOutcome&
     }
     if (outcome.Unchanged) {
         // Nothing arrived, so nothing of the last arrival (its log problem) is told again.
-        tracker_.RecordNothingNew(NoteMessages(outcome));
+        tracker_.RecordNothingNew(outcome.Notes);
         return std::nullopt;
     }
-    std::vector<std::string> sideSteps = NoteMessages(outcome);
+    std::vector<std::string> sideSteps = outcome.Notes;
     if (!report.LogProblem.empty())
         sideSteps.insert(
             sideSteps.begin(),

@@ -26,9 +26,9 @@ CyclePlace PlaceOf(const CycleSettings& settings) {
 } // namespace
 
 UpdateCycle::UpdateCycle(ReportClient& client, Lamps& lamps, StatusLine& status,
-                         BlockingRunner& runner, DecodeReport decode)
-    : client_(client), lamps_(lamps), status_(status), runner_(runner), decode_(std::move(decode)) {
-}
+                         BlockingRunner& runner, DecodeReport decode, const Wording& wording)
+    : client_(client), lamps_(lamps), status_(status), runner_(runner), decode_(std::move(decode)),
+      wording_(wording) {}
 
 CycleOutcome UpdateCycle::Run(const CycleSettings& settings) {
     CycleSettings asked = settings;
@@ -91,7 +91,8 @@ CycleOutcome UpdateCycle::Fetch(const CycleSettings& settings,
     } catch (const std::exception& error) {
         // The report came whole; a server that fumbles the goodbye takes nothing from it. The
         // client has closed the connection either way.
-        fetched.Notes.push_back(FailedCycle(CycleStep::Logout, PlaceOf(settings), error));
+        fetched.Notes.push_back(
+            FailedCycle(CycleStep::Logout, PlaceOf(settings), error, wording_).Message);
     }
     lamps_.SetLampState(LampState::Fetched);
     return fetched;
@@ -99,7 +100,7 @@ CycleOutcome UpdateCycle::Fetch(const CycleSettings& settings,
 
 CycleOutcome UpdateCycle::Fail(CycleStep step, const CycleSettings& settings,
                                const std::exception& error) {
-    CycleOutcome outcome = FailedCycle(step, PlaceOf(settings), error);
+    CycleOutcome outcome = FailedCycle(step, PlaceOf(settings), error, wording_);
     lamps_.SetLampState(LampState::Failed);
     status_.SetStatus(kUpdateFailed);
     return outcome;

@@ -11,6 +11,7 @@
 #include "net/ReportClient.h"
 #include "platform/BlockingRunner.h"
 #include "platform/StatusLine.h"
+#include "platform/Wording.h"
 
 namespace stormbell {
 
@@ -34,8 +35,9 @@ using DecodeReport = std::function<void(const std::vector<std::string>& lines, b
 /// The cycle's sequence over its seams. The client is used by one thread at a time.
 class UpdateCycle {
 public:
+    /// Failures are told in `wording`'s words; it must outlive this.
     UpdateCycle(ReportClient& client, Lamps& lamps, StatusLine& status, BlockingRunner& runner,
-                DecodeReport decode);
+                DecodeReport decode, const Wording& wording = English());
 
     /// One cycle: fetches the report, keeps it as Report() and decodes it. Any error (a refused
     /// setting, the network, an empty download, a report above kMaxReportBytes or without the
@@ -70,6 +72,7 @@ private:
     StatusLine& status_;
     BlockingRunner& runner_;
     DecodeReport decode_;
+    const Wording& wording_;
     std::string report_;
     bool lastCompleted_ = false;
 };

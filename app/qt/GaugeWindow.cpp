@@ -6,14 +6,12 @@
 #include "app/qt/HttpsModuleLoader.h"
 #include "app/qt/KeyboardAccess.h"
 #include "app/qt/RecentStationsMenu.h"
-#include "app/qt/ShownFailure.h"
 #include "app/qt/UpdateSchedule.h"
 #include "app/qt/WindowDrag.h"
 #include "app/qt/WindowPrintout.h"
 #include "app/qt/WindowRegion.h"
 #include "gauges/WindowLayout.h"
 #include "gauges/qt/GaugeFace.h"
-#include "platform/qt/QtWording.h"
 #include "settings/SettingsPersistence.h"
 #include "settings/SettingsTable.h"
 #include "settings/qt/FirstStartUnits.h"
@@ -58,7 +56,7 @@ GaugeWindow::GaugeWindow(SettingsStore& store, Settings& settings, Observation& 
           [this](const ReadingKey& key, auto done) { history_->ClaimAlert(key, std::move(done)); },
           [this] { RefreshDescription(); }),
       session_(*lamps_, status_, pause_, runner_, WithHttpsModule(limits),
-               DecodeAdmitted(shown_, decoder_, status_)),
+               DecodeAdmitted(shown_, decoder_, status_), wording_),
       ending_(session_, guard_, std::move(end),
               {[this] {
                    SaveSettings(store_, settings_, observation_, GetGauges().StoredPressSet, x(),
@@ -81,7 +79,7 @@ GaugeWindow::GaugeWindow(SettingsStore& store, Settings& settings, Observation& 
                                 {[this] { return lamps_->Fetching(); },
                                  [this] {
                                      return DescribeGauge(observation_, GetGauges().PressSet,
-                                                          shown_.Context(), clock_, QtWording());
+                                                          shown_.Context(), clock_, wording_);
                                  },
                                  [this] { return history_->Note(); }},
                                 guard_);
@@ -167,10 +165,10 @@ void GaugeWindow::RunCycle(bool ifChanged) {
 void GaugeWindow::RecordOutcome(const CycleOutcome& outcome) {
     // The lamp and the title say whether it failed; the description says why.
     const auto received = shown_.Record(
-        InShownWords(outcome),
+        outcome,
         {session_.Report(), std::string(StationIdOf(fetchedStation_)), decoder_.LogProblem(),
          FtpBlocked(outcome, settings_.Host, settingstable::kHost.Default)},
-        QtWording());
+        wording_);
     if (received)
         history_->Record(*received, settings_.KeepHistory);
     if (options_ != nullptr)

@@ -21,6 +21,7 @@
 #include "observation/FramePresenter.h"
 #include "observation/Observation.h"
 #include "observation/ReportDecoder.h"
+#include "platform/qt/QtWording.h"
 #include "settings/OptionsHost.h"
 #include "settings/Settings.h"
 #include "settings/SettingsStore.h"
@@ -123,6 +124,7 @@ private:
     Settings& settings_;
     Observation& observation_;
     const Clock& clock_;
+    const QtWording wording_; // the user's language, for what the core words for the window
     OptionsDialog* options_ = nullptr;
     FtpSettingsDialog* ftpSettings_ = nullptr;
     std::unique_ptr<GaugeFace> face_;

@@ -328,7 +328,7 @@ TEST(UpdateCycleTest, ReportsShowOnlyWhatTheyStateReadably) {
 // Only a connection that could not be made to the service's own FTP server points to HTTPS.
 TEST(UpdateCycleTest, OnlyAFailedConnectionToTheServicesFtpServerIsBlockedFtp) {
     const auto failed = [](CycleStep step, const auto& error) {
-        return CycleOutcome{step, std::make_exception_ptr(error), "told", {}, false, {}};
+        return CycleOutcome{step, std::make_exception_ptr(error), "told", {}, false};
     };
     const CycleOutcome refused = failed(CycleStep::Connect, ESocketError(111));
     constexpr const char* kService = "tgftp.nws.noaa.gov";
